@@ -1,0 +1,109 @@
+#include "FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+bool Fail(std::string* error, int code) {
+    if (error != nullptr) {
+        *error = std::strerror(code);
+    }
+    return false;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t maxBytes,
+                   std::string* error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return Fail(error, errno);
+    }
+    std::vector<uint8_t> data(maxBytes);
+    size_t total = 0;
+    while (total < maxBytes) {
+        const ssize_t got = ::read(fd, data.data() + total, maxBytes - total);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int code = errno;
+            ::close(fd);
+            return Fail(error, code);
+        }
+        if (got == 0) {
+            break;
+        }
+        total += static_cast<size_t>(got);
+    }
+    ::close(fd);
+    data.resize(total);
+    bytes = std::move(data);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
+    struct stat existing {};
+    mode_t mode = NewFileMode();
+    if (::stat(path.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode)) {
+            return Fail(error, EISDIR);
+        }
+        mode = existing.st_mode & 07777;
+    }
+
+    std::string temp = FolderOf(path) + "/.kv310-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return Fail(error, errno);
+    }
+    bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    int code = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        code = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return Fail(error, code);
+    }
+    return true;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The settings file (".dat"): 1827 bytes, a raw little-endian dump of the record with no header.
+//
+//   offset  size  what
+//   0       220   header: m_nModel (valid 0-5), then the system, GPS and modem options
+//   220     1600  16 channel blocks of 100 bytes, channel 1 first
+//   1820    1     m_ServiceBytes[13]
+//   1821    1     m_ServiceBytes[12]
+//   1822    1     m_nSubBand
+//   1823    4     m_bExternalModulation
+//
+// The field order lives in one place, VisitSettingsFields in SettingsFile.cpp.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "DataRadioDoc.h"
+#include "MessageSink.h"
+
+constexpr size_t kSettingsFileSize = 1827;
+constexpr size_t kSettingsHeaderSize = 220;
+constexpr size_t kSettingsChannelBase = 220;
+constexpr size_t kSettingsChannelSize = 100;
+constexpr size_t kSettingsTrailerBase = 1820;
+
+// The file's bytes for this record, every member as it stands.
+std::vector<uint8_t> SettingsFileBytes(const CDataRadioDoc& doc);
+
+// Reads a file's bytes into the record. A model row outside 0-5 rejects the whole file (false, the record
+// untouched). A short file fills the members it holds whole; the others keep their values.
+bool ApplySettingsFileBytes(CDataRadioDoc& doc, const std::vector<uint8_t>& bytes);
+
+// Writes the record to path. On any failure shows "Cannot Save File!", returns false and leaves an existing
+// file as it was.
+bool OnSaveDocument(const CDataRadioDoc& doc, const std::string& path, CMessageSink& sink);
+
+// Loads path into the record. Returns false when the file cannot be read; true once it was read, also when
+// its content was rejected (then *accepted, when given, is false).
+bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink,
+                    bool* accepted = nullptr);
+
+constexpr const char* kMsgCannotSave = "Cannot Save File!";
+constexpr const char* kMsgCannotOpen = "Cannot Open File!";
+constexpr const char* kMsgOpenFailed = "Failed to open document.";
+constexpr const char* kMsgCorruptFile = "This file is corrupted or wrong file type!";
