@@ -1,0 +1,32 @@
+#pragma once
+// The radio's 416-byte EEPROM area (addresses 0x000-0x19F) and its conversion to and from the settings record.
+// The four buffers are shared by the EEPROM map window and the block transfer.
+
+#include <array>
+#include <cstdint>
+
+#include "DataRadioDoc.h"
+
+constexpr int kImageSize = 416;
+constexpr int kImageBlockSize = 16;
+constexpr int kImageBlocks = kImageSize / kImageBlockSize;  // 26
+
+using CImageBytes = std::array<uint8_t, kImageSize>;
+
+class CEepromImage {
+public:
+    CImageBytes m_Work{};      // what EncodeImage builds, what a write sends, what DecodeImage reads
+    CImageBytes m_Read{};      // filled block by block by a read; copied into m_Work when the read completes
+    CImageBytes m_Snapshot{};  // m_Work as it was before the last encoding, for marking changed bytes
+    CImageBytes m_Change{};    // a byte typed in the map window; a write lays every non-zero one over m_Work
+
+    // Rebuilds m_Work from the record (snapshot first, then clears m_Work and m_Read). Sets the record's
+    // m_nModemMode to 2 when it is not 1.
+    void EncodeImage(CDataRadioDoc& doc);
+
+    // Overwrites the record's model, sub-band, channel and option members from m_Work.
+    void DecodeImage(CDataRadioDoc& doc) const;
+
+    // Lays every non-zero change byte over the working image (done by a write after encoding).
+    void ApplyChangeBytes();
+};
