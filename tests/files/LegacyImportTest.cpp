@@ -112,6 +112,20 @@ TEST(LegacyImport, SurvivesMalformedRecordsWithoutReadingPastThem) {
     EXPECT_EQ(untouched, CLegacyImage{});
 }
 
+TEST(LegacyImport, DoesNotMixAShortFileWithTheOneImportedBefore) {
+    CTempDir dir;
+    CDataRadioDoc doc = Record(3);
+    CRecordingSink sink;
+    ASSERT_TRUE(
+        ImportLegacy(doc, WriteFile(dir, "full.uhf", Records(UhfImage(450.0, 460.0, 0))), false, sink));
+    std::string cut = Records(UhfImage(400.0, 410.0, 0)).substr(0, 30);  // channel 1 only
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "cut.uhf", cut), false, sink));
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 400.0);
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dTxFreq, 410.0);
+    EXPECT_EQ(doc.m_Channel[1].m_dRxFreq, 0.0);
+    EXPECT_EQ(doc.m_Channel[15].m_dTxFreq, 0.0);
+}
+
 TEST(LegacyImport, ReadsNoMoreThanAHundredRecords) {
     CTempDir dir;
     std::string text = Records(UhfImage(450.0, 460.0, 0));
