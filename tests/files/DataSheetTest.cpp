@@ -285,12 +285,12 @@ TEST(DataSheet, PrintsNothingForListValuesOutOfRange) {
 }
 
 TEST(DataSheet, PlacesItemsOnACharacterGridForTerminals) {
-    const CSheetPage page = {
-        {0, 0, "XXXX"},         {108, 0, "y"},  // overwrites the second column
-        {540, 50, "far"},                       // the same grid row, column 5
-        {0, 115 * 3, "near"},                   // two empty rows between: closed up
-        {215, 115 * 8, "next"},                 // four empty rows: one empty line
-    };
+    CSheetPage page;
+    page.push_back({0, 0, "XXXX"});
+    page.push_back({108, 0, "y"});           // overwrites the second column
+    page.push_back({540, 50, "far"});        // the same grid row, column 5
+    page.push_back({0, 115 * 3, "near"});    // two empty rows between: closed up
+    page.push_back({215, 115 * 8, "next"});  // four empty rows: one empty line
     EXPECT_EQ(DataSheetPageText(page), "XyXX far\nnear\n\n next\n");
 }
 
