@@ -76,6 +76,50 @@ TEST(LegacyImport, TakesAUhfFileInTheUpperSubBandWithoutANotice) {
     EXPECT_EQ(doc.m_bHangOn, 0);
 }
 
+// A hand-made KV330 UHF plan: channel 1 450/460 MHz wide in 5 kHz steps, channel 2 445.0125/455.0125 MHz
+// in 6.25 kHz steps at high power, hang-on code 2 everywhere, TX time-out 180 s, busy lockout, power save
+// with delay code 1, on time code 3 and off time code 1. One record is written in lower case.
+TEST(LegacyImport, ImportsTheSampleFileByteForByte) {
+    CDataRadioDoc doc = Record(5);
+    CRecordingSink sink;
+    ASSERT_TRUE(ImportLegacyFile(doc, KV310_TEST_DATA "/kv110-sample.UHF", sink));
+    const uint8_t head[12] = {0xD4, 0x78, 0x01, 0xE0, 0xCE, 0x02, 0xB2, 0xF3, 0x80, 0xE2, 0x38, 0x02};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(doc.m_LegacyImage[i], head[i]) << "byte " << i;
+    }
+    EXPECT_EQ(doc.m_LegacyImage[114], 0x60);
+    EXPECT_EQ(doc.m_LegacyImage[117], 0x93);
+
+    const CChannelData& first = doc.m_Channel[0];
+    EXPECT_DOUBLE_EQ(first.m_dRxFreq, 450.0);
+    EXPECT_DOUBLE_EQ(first.m_dTxFreq, 460.0);
+    EXPECT_EQ(first.m_nStep, kStep5000);
+    EXPECT_EQ(first.m_bWide, 1);
+    EXPECT_EQ(first.m_bHighPower, 0);
+    const CChannelData& second = doc.m_Channel[1];
+    EXPECT_DOUBLE_EQ(second.m_dRxFreq, 445.0125);
+    EXPECT_DOUBLE_EQ(second.m_dTxFreq, 455.0125);
+    EXPECT_EQ(second.m_nStep, kStep6250);
+    EXPECT_EQ(second.m_bWide, 0);
+    EXPECT_EQ(second.m_bHighPower, 1);
+    for (int c = 2; c < 16; ++c) {
+        EXPECT_EQ(doc.m_Channel[c].m_dRxFreq, 0.0);
+        EXPECT_EQ(doc.m_Channel[c].m_bHighPower, 1);  // an empty third byte reads as high power
+    }
+    EXPECT_EQ(doc.m_nHangOnTime, 1000);
+    EXPECT_EQ(doc.m_bHangOn, 1);
+    EXPECT_EQ(doc.m_bTxTimeOut, 1);
+    EXPECT_EQ(doc.m_nTxTimeOut, 180);
+    EXPECT_EQ(doc.m_bBusyLockout, 1);
+    EXPECT_EQ(doc.m_bPowerSave, 1);
+    EXPECT_EQ(doc.m_nPowerSaveDelay, 1);
+    EXPECT_EQ(doc.m_nPowerSaveOnTime, 40);
+    EXPECT_EQ(doc.m_nPowerSaveOffTime, 100);
+    EXPECT_EQ(doc.m_nSubBand, 1);
+    EXPECT_EQ(sink.m_Messages,
+              (std::vector<std::string>{"The frequency is out of band.\r\nIt should be in 440 - 490"}));
+}
+
 TEST(LegacyImport, StoresEachRecordsWordLittleEndianAtItsIndex) {
     CLegacyImage image{};
     image[19] = 0x77;
