@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <sstream>
 
 namespace {
@@ -282,6 +283,23 @@ TEST(DataSheet, PrintsNothingForListValuesOutOfRange) {
 
     doc.m_bModemAfsk = 0;  // enabled without a type
     EXPECT_EQ(At(BuildDataSheet(doc).pages[1], 3800, 7700), "");
+}
+
+TEST(DataSheet, PrintsTheLargestListPositionsWithoutOverflow) {
+    CDataRadioDoc doc = Record(4);
+    doc.m_bPowerSave = 1;
+    doc.m_bGps = 1;
+    doc.m_nPowerSaveDelay = INT32_MAX;
+    doc.m_nScanDelay = INT32_MAX;
+    doc.m_nGpsCycle = INT32_MAX;
+    doc.m_nWaitBusyTime = INT32_MAX;
+    doc.m_nPreambleSize = INT32_MIN;
+    const CSheetPage page = BuildDataSheet(doc).pages[1];
+    EXPECT_EQ(At(page, 3800, 2600), ": 2147483648 Sec");
+    EXPECT_EQ(At(page, 3800, 5000), ": 2147483648 Sec");
+    EXPECT_EQ(At(page, 9000, 5300), ": 2147483648 Hour");
+    EXPECT_EQ(At(page, 9000, 7400), "");
+    EXPECT_EQ(At(page, 9000, 7100), "");
 }
 
 TEST(DataSheet, PlacesItemsOnACharacterGridForTerminals) {
