@@ -457,6 +457,23 @@ TEST(EepromRoundTrip, ReEncodingADecodedImageGivesTheSameBytes) {
     }
 }
 
+TEST(EepromRoundTrip, DecodesAnyImageIntoAModelAndSubBandTheCatalogueHas) {
+    std::mt19937 rng(416);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int n = 0; n < 500; ++n) {
+        CEepromImage image;
+        for (uint8_t& b : image.m_Work) {
+            b = static_cast<uint8_t>(byte(rng));
+        }
+        CDataRadioDoc doc = Record(2);
+        image.DecodeImage(doc);
+        ASSERT_GE(doc.m_nModel, 0);
+        ASSERT_LE(doc.m_nModel, 5);
+        ASSERT_LT(doc.m_nSubBand, 3);
+        image.EncodeImage(doc);  // and the result encodes again
+    }
+}
+
 // ---- golden images ------------------------------------------------------------------------------------
 
 std::string GoldenPath(int row) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 #include "Format.h"
 #include "SettingsFile.h"
@@ -168,6 +169,23 @@ TEST(LegacyImport, DoesNotMixAShortFileWithTheOneImportedBefore) {
     EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dTxFreq, 410.0);
     EXPECT_EQ(doc.m_Channel[1].m_dRxFreq, 0.0);
     EXPECT_EQ(doc.m_Channel[15].m_dTxFreq, 0.0);
+}
+
+TEST(LegacyImport, DecodesAnyBytesAsRecords) {
+    std::mt19937 rng(110);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<size_t> length(0, 1200);
+    for (int n = 0; n < 200; ++n) {
+        std::vector<uint8_t> bytes(length(rng));
+        for (uint8_t& b : bytes) {
+            b = static_cast<uint8_t>(byte(rng));
+        }
+        CDataRadioDoc doc = Record(3);
+        ParseLegacyRecords(bytes, doc.m_LegacyImage);
+        CRecordingSink sink;
+        DecodeLegacyImage(doc, false, sink);
+        ASSERT_LT(doc.m_nSubBand, 2);
+    }
 }
 
 TEST(LegacyImport, ReadsNoMoreThanAHundredRecords) {
