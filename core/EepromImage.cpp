@@ -173,6 +173,7 @@ int BaudCode(const CDataRadioDoc& doc) {
     return 0;
 }
 
+// Bytes 0-10, 17 and the flags of 11 and 18: timers, scan, power save, programmed channels.
 void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     const int row = doc.m_nModel;
     PutFlag(image, kBusyPortSquelch, doc.m_nSquelchType == 1);
@@ -205,6 +206,10 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
         Put(image, kHangOnCode, (doc.m_nHangOnTime / 2 - 90) / 5);
     }
     PutFlag(image, kHangOnBeepFlag, doc.m_bHangOnBeep);
+}
+
+// Bytes 19-23, 30 and 31: modem type and baud rate, modem timing, GPS.
+void EncodeModemAndGpsBytes(const CDataRadioDoc& doc, uint8_t* image) {
     PutFlag(image, kGmskFlag, doc.m_bModemGmsk);
     PutFlag(image, kTxForcingFlag, doc.m_bTxForcing);
     PutFlag(image, kDumbModeFlag, doc.m_nModemMode == 1);
@@ -218,7 +223,11 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     Put(image, kGpsDelay, (int64_t{doc.m_nGpsDelay} - 50) / 10);
     Put(image, kGpsTxTime, doc.m_nGpsTxTime);
     Put(image, kGpsCycle, int64_t{doc.m_nGpsCycle} + 1);
+}
 
+// Bytes 176-191: modem block and timing options, the model's bits and the model byte.
+void EncodeModelBytes(const CDataRadioDoc& doc, uint8_t* image) {
+    const int row = doc.m_nModel;
     Put(image, kPreambleSize, doc.m_nPreambleSize);
     Put(image, kBaseBlockSize, doc.m_nBaseBlockSize == 0 ? 0 : int64_t{doc.m_nBaseBlockSize} + 1);
     PutFlag(image, kBell202Flag, doc.m_bAfskBell202);
@@ -455,6 +464,8 @@ void CEepromImage::EncodeImage(CDataRadioDoc& doc) {
         }
     }
     EncodeSystemBytes(doc, image);
+    EncodeModemAndGpsBytes(doc, image);
+    EncodeModelBytes(doc, image);
     for (int i = 0; i < kChannels; ++i) {
         uint8_t* slot = image + SlotAddr(i);
         slot[kSlotChecksum] = SlotChecksum(slot);
