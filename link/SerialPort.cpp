@@ -109,7 +109,9 @@ bool CSerialPort::Configure(uint32_t baudRate) {
         Fail(errno);
         return false;
     }
-    ::tcflush(m_hComm, TCIOFLUSH);
+    // Only what came in before we looked is stale. Output is never thrown away: on a pseudo-terminal it
+    // would be bytes the other side has not read yet.
+    ::tcflush(m_hComm, TCIFLUSH);
     SetLines(m_hComm, TIOCM_DTR | TIOCM_RTS, true);
     return true;
 }
@@ -124,7 +126,7 @@ void CSerialPort::Close() {
         m_hThreadWatch.join();
     }
     if (m_hComm >= 0) {
-        ::tcflush(m_hComm, TCIOFLUSH);
+        ::tcflush(m_hComm, TCIFLUSH);  // Write has drained the output already
         ::ioctl(m_hComm, TIOCNXCL);
     }
     CloseFd(m_hComm);

@@ -31,14 +31,13 @@ bool Consume(int& count) {
 }  // namespace
 
 CSimRadio::CSimRadio() {
-    // A radio fresh from the factory: KV310 VHF with its fixed bytes.
-    m_Eeprom[4] = 0x18;
-    m_Eeprom[12] = 0x23;
-    m_Eeprom[13] = 0x1D;
-    m_Eeprom[24] = 0x11;
-    m_Eeprom[25] = 0x0F;
-    m_Eeprom[180] = 0x40;
-    m_Eeprom[191] = 0x03;
+    // A radio fresh from the factory: a KV310 VHF holding the default configuration with one channel.
+    CDataRadioDoc doc;
+    doc.m_Channel[0].m_dRxFreq = 150.0;
+    doc.m_Channel[0].m_dTxFreq = 150.0;
+    CEepromImage image;
+    image.EncodeImage(doc);
+    m_Eeprom = image.m_Work;
 }
 
 void CSimRadio::Send(const std::vector<uint8_t>& bytes, int64_t atUs) {
