@@ -79,10 +79,12 @@ bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t 
         return false;  // the device stays open; the caller's Close closes it
     }
     m_bConnected = 1;
+    m_bWatching = true;
     try {
         m_hThreadWatch = std::thread(ThreadWatchComm, this);
     } catch (const std::system_error& error) {
         Fail(error.code().value());
+        m_bWatching = false;
         Close();
         return false;
     }
@@ -207,25 +209,29 @@ void CSerialPort::ThreadWatchComm(CSerialPort* port) {
         if (fds[1].revents != 0) {
             break;  // Close is waiting for us
         }
-        if ((fds[0].revents & POLLIN) == 0) {
-            if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-                break;  // the device went away: nothing more will arrive, and poll would not wait again
-            }
-            continue;
-        }
-        for (int n = port->Read(chunk, kWatchChunk); n > 0; n = port->Read(chunk, kWatchChunk)) {
-            if (n < CByteQueue::kSize - port->m_QueueRead.Count()) {
-                for (int i = 0; i < n; ++i) {
-                    port->m_QueueRead.Push(chunk[i]);
+        int received = 0;
+        if ((fds[0].revents & POLLIN) != 0) {
+            for (int n = port->Read(chunk, kWatchChunk); n > 0; n = port->Read(chunk, kWatchChunk)) {
+                received += n;
+                if (n < CByteQueue::kSize - port->m_QueueRead.Count()) {
+                    for (int i = 0; i < n; ++i) {
+                        port->m_QueueRead.Push(chunk[i]);
+                    }
+                } else if (port->m_pSink != nullptr) {
+                    port->m_pSink->ShowMessage("m_QueueRead FULL!");
                 }
-            } else if (port->m_pSink != nullptr) {
-                port->m_pSink->ShowMessage("m_QueueRead FULL!");
             }
         }
-        if (port->m_OnDataArrived) {
+        if (received == 0 && (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            // The device went away (a cable pulled out): nothing more will arrive, and poll would not wait
+            // again but spin. The protocols see an empty queue and report it.
+            break;
+        }
+        if (received > 0 && port->m_OnDataArrived) {
             port->m_OnDataArrived(port->m_nPortNumber);
         }
     }
+    port->m_bWatching = false;
 }
 
 void CSerialPort::EnumeratePorts(std::vector<uint32_t>& list) {

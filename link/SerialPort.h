@@ -61,6 +61,7 @@ public:
     std::atomic<int32_t> m_bConnected{0};  // the watch thread's keep-running flag
     int m_WakePipe[2] = {-1, -1};          // Close writes here to end the watch thread's poll
     std::thread m_hThreadWatch;
+    std::atomic<bool> m_bWatching{false};  // the watch thread runs; it clears this as it ends
     uint16_t m_nPortNumber = 0;
     uint32_t m_nBaudRate = 9600;
     CByteQueue m_QueueRead;

@@ -170,6 +170,25 @@ TEST(PtyLink, WatchThreadQueuesBurstsWholeOrDropsThemWhole) {
     ::close(master);
 }
 
+TEST(PtyLink, WatchThreadStopsWhenTheDeviceGoesAway) {
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(::ptsname(master), 9600, 0));
+    EXPECT_TRUE(port.m_bWatching);
+    ::close(master);  // like a USB adapter pulled out: the line hangs up
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (port.m_bWatching && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_FALSE(port.m_bWatching);  // it ended instead of spinning on the hang-up
+    EXPECT_EQ(port.Write(std::vector<uint8_t>{0x87, 0x00, 0x87}), 0);
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+}
+
 TEST(PtyLink, Com49OpensTheBuiltInSimulatedRadio) {
     InstallSimulatedRadio();
     std::vector<uint32_t> ports;
