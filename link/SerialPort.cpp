@@ -60,6 +60,9 @@ bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t 
     m_nBaudRate = baudRate;
     m_nLastError = 0;
     m_strPortName = portName;
+    // Bytes left from the last session are as stale as what the device still holds (a late 0x55 would
+    // otherwise be taken for the answer to the next request). No producer runs now.
+    m_QueueRead.Reset();
     if (portName.empty()) {
         Fail(ENOENT);
         return false;

@@ -27,7 +27,8 @@ public:
 
     // Opens portName (a device path, see ComDevicePath) at baudRate (9600, or 4800 to take the radio out of
     // programming mode), raw 8 data bits, no parity, 1 stop bit, DTR and RTS raised, and starts watching.
-    // portNumber is the 0-based COM index. On failure the OS reason is kept (OpenFailureText).
+    // portNumber is the 0-based COM index. Starts with an empty receive queue. On failure the OS reason is
+    // kept (OpenFailureText).
     bool Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) override;
     // Ends watching (joins the thread), discards what the device still holds and closes it. Bytes already
     // queued stay in m_QueueRead. Harmless on a closed port.

@@ -10,6 +10,7 @@ bool CSimPort::Open(const std::string& portName, uint32_t baudRate, uint16_t por
         return false;
     }
     m_bOpen = true;
+    m_Queue.Reset();
     ++m_nOpenCount;
     return true;
 }

@@ -167,6 +167,10 @@ TEST(PtyLink, WatchThreadQueuesBurstsWholeOrDropsThemWhole) {
     uint8_t first = 0;
     ASSERT_TRUE(port.PopByte(first));
     EXPECT_EQ(first, 0);
+    // A new session starts with an empty queue: nothing stale is taken for an answer.
+    ASSERT_TRUE(port.Open(::ptsname(master), 9600, 5));
+    EXPECT_EQ(port.QueuedCount(), 0);
+    port.Close();
     ::close(master);
 }
 
