@@ -93,6 +93,12 @@ TEST(PtyLink, WriteThenReadBackGivesTheSameImage) {
     EXPECT_DOUBLE_EQ(read.m_Channel[5].m_dRxFreq, 152.5);
     EXPECT_EQ(read.m_nTxTimeOut, 60);
     EXPECT_FALSE(port.IsOpen());
+    // the leave frame is on its way; the radio takes it a moment later
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (radio.WithRadio([](CSimRadio& r) { return r.m_bProgramming; }) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
     EXPECT_FALSE(radio.WithRadio([](CSimRadio& r) { return r.m_bProgramming; }));
 }
 
