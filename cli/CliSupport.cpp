@@ -36,17 +36,22 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-void CStderrSink::ShowMessage(const std::string& text) { PrintError(OneLine(text)); }
+void CStderrSink::ShowMessage(const std::string& text) {
+    PrintError(OneLine(text));
+}
 
 bool CStderrSink::AskYesNo(const std::string& question) {
     PrintError(OneLine(question) + " (answered no)");
     return false;
 }
 
-void PrintError(const std::string& text) { std::fprintf(stderr, "kv310ctl: %s\n", text.c_str()); }
+void PrintError(const std::string& text) {
+    std::fprintf(stderr, "kv310ctl: %s\n", text.c_str());
+}
 
-bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words, const std::vector<std::string>& valueOptions,
-                   const std::vector<std::string>& flagOptions, const char* usage) {
+bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words,
+                   const std::vector<std::string>& valueOptions, const std::vector<std::string>& flagOptions,
+                   const char* usage) {
     std::string error;
     if (!args.Parse(words, valueOptions, flagOptions, error)) {
         PrintError(error);
@@ -73,6 +78,17 @@ bool ParseModel(const std::string& text, int& row) {
 }
 
 bool LoadRecord(CDataRadioDoc& doc, const std::string& path) {
+    // The file does not hold the model-dependent service bytes: start from the record a technician gets by
+    // choosing the file's model first, so a UHF file never takes the VHF values of a fresh record.
+    std::vector<uint8_t> head;
+    if (ReadFileBytes(path, head, 4) && head.size() == 4) {
+        const int32_t model = static_cast<int32_t>(head[0] | head[1] << 8 | head[2] << 16 |
+                                                   static_cast<uint32_t>(head[3]) << 24);
+        if (model >= 0 && model <= 5) {
+            doc.m_nModel = model;
+            doc.ResetToDefaults();
+        }
+    }
     CStderrSink sink;
     bool accepted = false;
     if (!OnOpenDocument(doc, path, sink, &accepted)) {
@@ -82,7 +98,9 @@ bool LoadRecord(CDataRadioDoc& doc, const std::string& path) {
     return accepted;
 }
 
-bool SaveRecord(const CDataRadioDoc& doc, const std::string& path) { return SaveBytes(SettingsFileBytes(doc), path); }
+bool SaveRecord(const CDataRadioDoc& doc, const std::string& path) {
+    return SaveBytes(SettingsFileBytes(doc), path);
+}
 
 bool SaveBytes(const std::vector<uint8_t>& bytes, const std::string& path) {
     std::string error;

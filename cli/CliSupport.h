@@ -25,13 +25,15 @@ public:
 void PrintError(const std::string& text);
 
 // Parses one verb's words; on a usage error prints it with the verb's usage and returns false.
-bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words, const std::vector<std::string>& valueOptions,
-                   const std::vector<std::string>& flagOptions, const char* usage);
+bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words,
+                   const std::vector<std::string>& valueOptions, const std::vector<std::string>& flagOptions,
+                   const char* usage);
 
 // MODEL: a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf (any case).
 bool ParseModel(const std::string& text, int& row);
 
-// Loads a settings file into doc; false (with the reason on stderr) when it cannot be read or was rejected.
+// Loads a settings file into a fresh doc, reset for the file's model first; false (with the reason on stderr)
+// when it cannot be read or was rejected.
 bool LoadRecord(CDataRadioDoc& doc, const std::string& path);
 
 // Saves doc; false with the reason on stderr.

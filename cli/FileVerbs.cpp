@@ -45,7 +45,8 @@ int RunNew(const std::vector<std::string>& words) {
     }
     int row = 0;
     if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
-        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'" : "--model is missing");
+        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+                                         : "--model is missing");
         std::fprintf(stderr, "%s", kNewUsage);
         return kExitUsage;
     }
@@ -76,7 +77,8 @@ int RunEncode(const std::vector<std::string>& words) {
     }
     CEepromImage image;
     image.EncodeImage(doc);
-    return SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), out) ? kExitOk : kExitFailed;
+    return SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), out) ? kExitOk
+                                                                                          : kExitFailed;
 }
 
 int RunDecode(const std::vector<std::string>& words) {
@@ -94,7 +96,8 @@ int RunDecode(const std::vector<std::string>& words) {
         return kExitFailed;
     }
     if (bytes.size() != kImageSize) {
-        PrintError(StrPrintf("%s is not an EEPROM image: it must be exactly %d bytes", in.c_str(), kImageSize));
+        PrintError(
+            StrPrintf("%s is not an EEPROM image: it must be exactly %d bytes", in.c_str(), kImageSize));
         return kExitFailed;
     }
     CDataRadioDoc doc;

@@ -49,7 +49,8 @@ TEST(CliUsage, UsageErrorsExitWithTwo) {
 
 TEST(CliNew, WritesAFreshRecordForTheModel) {
     CTempDir dir;
-    const SCliResult result = RunCli({"new", "--model", "kv330-uhf", "--sub-band", "1", "-o", dir.File("n.dat")});
+    const SCliResult result =
+        RunCli({"new", "--model", "kv330-uhf", "--sub-band", "1", "-o", dir.File("n.dat")});
     ASSERT_EQ(result.nExit, 0) << result.strErr;
     EXPECT_EQ(result.strOut, "");
 
@@ -86,6 +87,7 @@ TEST(CliEncodeDecode, ImageRoundTripsThroughTheFileVerbs) {
     CEepromImage image;
     image.EncodeImage(doc);
     EXPECT_EQ(ReadAll(dir.File("img.bin")), std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()));
+    EXPECT_EQ(ReadAll(dir.File("img.bin"))[11] & 0x7F, 6);  // the UHF service value, not a fresh VHF record's
 
     const SCliResult decoded = RunCli({"decode", dir.File("img.bin"), "-o", dir.File("back.dat")});
     ASSERT_EQ(decoded.nExit, 0) << decoded.strErr;
