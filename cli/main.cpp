@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "SimulatedRadio.h"
 #include "Verbs.h"
 
 namespace {
@@ -48,6 +49,7 @@ bool WantsHelp(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    InstallSimulatedRadio();  // COM49
     if (argc < 2) {
         PrintOverview(stderr);
         return kExitUsage;
