@@ -406,3 +406,19 @@ TEST(SettingsFileSave, WriteErrorHalfwayLeavesTheOldFileIntact) {
     }
     EXPECT_EQ(entries, 1u);
 }
+
+TEST(SettingsFileSave, LinkIsFollowedAndDevicesAreWrittenInPlace) {
+    CTempDir dir;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(CDataRadioDoc(), dir.File("real.dat"), sink));
+    std::filesystem::create_symlink(dir.File("real.dat"), dir.File("link.dat"));
+    const CDataRadioDoc doc = DistinctRecord();
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("link.dat"), sink));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.dat")));
+    EXPECT_EQ(ReadAll(dir.File("real.dat")), SettingsFileBytes(doc));
+
+    // a device is never replaced by a file
+    EXPECT_TRUE(OnSaveDocument(doc, "/dev/null", sink));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(sink.m_Messages.empty());
+}
