@@ -29,7 +29,8 @@ bool ParseNumber(const std::string& text, int low, int high, int& value) {
 }
 
 bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& bytes) {
-    if (text.empty() || text.size() % 2 != 0 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+    if (text.empty() || text.size() % 2 != 0 ||
+        text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
         return false;
     }
     for (size_t i = 0; i < text.size(); i += 2) {

@@ -7,11 +7,11 @@
 
 #include "BlockTransfer.h"
 #include "CliSupport.h"
+#include "FaultSpec.h"
 #include "FileIo.h"
 #include "Format.h"
 #include "PortNames.h"
 #include "PtyRadio.h"
-#include "FaultSpec.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "Verbs.h"
@@ -41,7 +41,8 @@ const char kSimulateUsage[] =
     "  --image FILE    the radio's EEPROM at start (416 bytes; default all zero)\n"
     "  --firmware X.Y  the firmware version it reports (default 1.2)\n"
     "  --fault SPEC    refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
-    "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | short-block:BLOCK[:TIMES]\n"
+    "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | "
+    "short-block:BLOCK[:TIMES]\n"
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";
 
 const char kStatusUsage[] =
@@ -115,7 +116,8 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
 }
 
 // The transfer's own failure text, and the reason when the port would not open.
-void ReportTransferFailure(const CTransferReporter& reporter, const CSerialPort& port, const std::string& device) {
+void ReportTransferFailure(const CTransferReporter& reporter, const CSerialPort& port,
+                           const std::string& device) {
     if (port.m_nLastError != 0) {
         PrintError(PortOpenFailureText(device, port.m_nLastError));
     } else {
@@ -293,12 +295,8 @@ int RunStatus(const std::vector<std::string>& words) {
     CServiceLink link(port, sink);
     CDataRadioDoc doc;
     const EServiceStart start = link.Start(doc, com, device);
-    if (start == EServiceStart::OpenFailed) {
-        PrintError(PortOpenFailureText(device, port.m_nLastError));
-        return kExitFailed;
-    }
-    if (start == EServiceStart::Refused) {
-        return kExitFailed;
+    if (start != EServiceStart::Opened) {
+        return kExitFailed;  // the link has said why
     }
     const CRadioStatus status = link.m_Status;
     link.End();
@@ -306,8 +304,8 @@ int RunStatus(const std::vector<std::string>& words) {
         PrintError("the radio sent no status: check the cable, the port and that the radio is switched on");
         return kExitFailed;
     }
-    std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel, VersionText(status.m_nVersion).c_str(),
-                ModemName(status.m_nModem).c_str());
+    std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel,
+                VersionText(status.m_nVersion).c_str(), ModemName(status.m_nModem).c_str());
     return kExitOk;
 }
 
