@@ -112,6 +112,20 @@ TEST(LegacyImport, SurvivesMalformedRecordsWithoutReadingPastThem) {
     EXPECT_EQ(untouched, CLegacyImage{});
 }
 
+TEST(LegacyImport, DoesNotMixAShortFileWithTheOneImportedBefore) {
+    CTempDir dir;
+    CDataRadioDoc doc = Record(3);
+    CRecordingSink sink;
+    ASSERT_TRUE(
+        ImportLegacy(doc, WriteFile(dir, "full.uhf", Records(UhfImage(450.0, 460.0, 0))), false, sink));
+    std::string cut = Records(UhfImage(400.0, 410.0, 0)).substr(0, 30);  // channel 1 only
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "cut.uhf", cut), false, sink));
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 400.0);
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dTxFreq, 410.0);
+    EXPECT_EQ(doc.m_Channel[1].m_dRxFreq, 0.0);
+    EXPECT_EQ(doc.m_Channel[15].m_dTxFreq, 0.0);
+}
+
 TEST(LegacyImport, ReadsNoMoreThanAHundredRecords) {
     CTempDir dir;
     std::string text = Records(UhfImage(450.0, 460.0, 0));
@@ -156,6 +170,27 @@ TEST(LegacyImport, NamesTheBandMostFrequenciesLieInWhenSomeAreOutside) {
     ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "lower.uhf", Records(image)), false, sink));
     ASSERT_EQ(sink.m_Messages.size(), 1u);
     EXPECT_EQ(sink.m_Messages[0], "The frequency is out of band.\r\nIt should be in 390 - 440");
+    EXPECT_EQ(doc.m_nSubBand, 0);
+}
+
+TEST(LegacyImport, KeepsAVhfRowOnItsOnlySubBand) {
+    CLegacyImage image{};
+    for (int c = 0; c < 16; ++c) {
+        PutChannel(image, c, true, 450.0, 460.0, 0);  // upper UHF, in a file that says UHF
+    }
+    CTempDir dir;
+    CDataRadioDoc doc = Record(2);
+    CRecordingSink sink;
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "upper.VHF", Records(image)), true, sink));
+    EXPECT_EQ(sink.m_Messages, (std::vector<std::string>{"Model type is wrong."}));
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 450.0);
+    EXPECT_EQ(doc.m_nSubBand, 0);
+
+    PutChannel(image, 0, true, 150.0, 150.0, 0);
+    sink.m_Messages.clear();
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "most.VHF", Records(image)), true, sink));
+    ASSERT_EQ(sink.m_Messages.size(), 2u);
+    EXPECT_EQ(sink.m_Messages[1], "The frequency is out of band.\r\nIt should be in 440 - 490");
     EXPECT_EQ(doc.m_nSubBand, 0);
 }
 
