@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "CliSupport.h"
+#include "DataSheet.h"
 #include "EepromImage.h"
 #include "FileIo.h"
 #include "Format.h"
+#include "LegacyImport.h"
 #include "Verbs.h"
 
 namespace {
@@ -24,6 +26,17 @@ const char kEncodeUsage[] =
 const char kDecodeUsage[] =
     "Usage: kv310ctl decode IN.bin -o OUT.dat\n"
     "Turns a 416-byte EEPROM image (e.g. from 'kv310ctl read --image') into a settings file.\n";
+
+const char kImportUsage[] =
+    "Usage: kv310ctl import IN.VHF|IN.UHF --model MODEL -o OUT.dat\n"
+    "Imports a KV110 programming file into a configuration for the model. A .UHF file needs a UHF model,\n"
+    "a .VHF file a VHF model.\n"
+    "  --model MODEL   2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf\n"
+    "  -o, --output    the settings file to write\n";
+
+const char kShowUsage[] =
+    "Usage: kv310ctl show IN.dat\n"
+    "Prints the configuration's data sheet (the two printed pages) as text.\n";
 
 bool OnePositional(const CArgs& args, std::string& path, const char* what, const char* usage) {
     if (args.m_Positional.size() != 1) {
@@ -107,6 +120,51 @@ int RunDecode(const std::vector<std::string>& words) {
     return SaveRecord(doc, out) ? kExitOk : kExitFailed;
 }
 
+int RunImport(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    std::string out;
+    if (!ParseVerbArgs(args, words, {"--model", "--output"}, {}, kImportUsage) ||
+        !OnePositional(args, in, "KV110 file", kImportUsage) || !RequireOutput(args, out, kImportUsage)) {
+        return kExitUsage;
+    }
+    int row = 0;
+    if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
+        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+                                         : "--model is missing");
+        std::fprintf(stderr, "%s", kImportUsage);
+        return kExitUsage;
+    }
+    const EFileKind kind = FileKindOf(in);
+    if (kind != EFileKind::LegacyUhf && kind != EFileKind::LegacyVhf) {
+        PrintError(in + " is no KV110 file: its name must end in .UHF or .VHF");
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    doc.m_nModel = row;
+    doc.ResetToDefaults();
+    CStderrSink sink;
+    if (!ImportLegacyFile(doc, in, sink)) {
+        return kExitFailed;
+    }
+    return SaveRecord(doc, out) ? kExitOk : kExitFailed;
+}
+
+int RunShow(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    if (!ParseVerbArgs(args, words, {}, {}, kShowUsage) ||
+        !OnePositional(args, in, "settings file", kShowUsage)) {
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    if (!LoadRecord(doc, in)) {
+        return kExitFailed;
+    }
+    std::fputs(DataSheetText(BuildDataSheet(doc)).c_str(), stdout);
+    return kExitOk;
+}
+
 }  // namespace
 
 const std::vector<SVerb>& FileVerbs() {
@@ -114,6 +172,8 @@ const std::vector<SVerb>& FileVerbs() {
         {"new", "write a fresh configuration for a model", kNewUsage, RunNew},
         {"encode", "turn a settings file into the radio's EEPROM image", kEncodeUsage, RunEncode},
         {"decode", "turn an EEPROM image into a settings file", kDecodeUsage, RunDecode},
+        {"import", "turn a KV110 .VHF/.UHF file into a settings file", kImportUsage, RunImport},
+        {"show", "print a configuration's data sheet as text", kShowUsage, RunShow},
     };
     return verbs;
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+
 #include "DataRadioDoc.h"
 #include "EepromImage.h"
 #include "FileIo.h"
@@ -117,4 +120,69 @@ TEST(CliEncodeDecode, BadInputsFailWithoutWritingOutput) {
     EXPECT_EQ(shortImage.nExit, 1);
     EXPECT_NE(shortImage.strErr.find("must be exactly 416 bytes"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.File("y.dat")));
+}
+
+namespace {
+
+// A KV110 UHF file with channel 1 on 450.000 / 460.000 MHz: "II HHLL \r\n" records of its 200-byte memory.
+std::string WriteLegacyUhf(const CTempDir& dir, const std::string& name) {
+    std::array<uint8_t, 200> memory{};
+    auto putWord = [&memory](size_t at, int64_t divider) {
+        const int64_t n = divider >> 6;
+        memory[at] = static_cast<uint8_t>((divider & 0x3F) | (n & 1) << 7 | (n >> 10 & 1) << 6);
+        memory[at + 1] = static_cast<uint8_t>(n >> 1 & 0xFF);
+        memory[at + 2] = static_cast<uint8_t>((n >> 9 & 1) << 7);
+    };
+    putWord(0, (450000000 - 45100000) / 5000);
+    putWord(3, 460000000 / 5000);
+    std::string text;
+    for (int i = 0; i < 100; ++i) {
+        char record[16];
+        std::snprintf(record, sizeof record, "%02X %02X%02X \r\n", i, memory[2 * i + 1], memory[2 * i]);
+        text += record;
+    }
+    const std::string path = dir.File(name);
+    EXPECT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end())));
+    return path;
+}
+
+}  // namespace
+
+TEST(CliImport, ImportsAKv110FileForAFittingModel) {
+    CTempDir dir;
+    const std::string legacy = WriteLegacyUhf(dir, "plan.UHF");
+    const SCliResult result = RunCli({"import", legacy, "--model", "kv330-uhf", "-o", dir.File("plan.dat")});
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    const CDataRadioDoc doc = Load(dir.File("plan.dat"));
+    EXPECT_EQ(doc.m_nModel, 5);
+    EXPECT_NEAR(doc.m_Channel[0].m_dRxFreq, 450.0, 0.0001);
+    EXPECT_NEAR(doc.m_Channel[0].m_dTxFreq, 460.0, 0.0001);
+}
+
+TEST(CliImport, MismatchedModelFailsWithTheRadioMessage) {
+    CTempDir dir;
+    const std::string legacy = WriteLegacyUhf(dir, "plan.uhf");
+    const SCliResult result = RunCli({"import", legacy, "--model", "kv310-vhf", "-o", dir.File("plan.dat")});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(
+        result.strErr.find("This file is for UHF. Model type is mismatched. Please select model again..."),
+        std::string::npos)
+        << result.strErr;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plan.dat")));
+    EXPECT_EQ(RunCli({"import", dir.File("plan.txt"), "--model", "3", "-o", dir.File("p.dat")}).nExit, 2);
+}
+
+TEST(CliShow, PrintsTheDataSheetOnStdout) {
+    CTempDir dir;
+    CDataRadioDoc doc;
+    doc.m_Channel[0].m_dRxFreq = 150.0;
+    doc.m_Channel[0].m_dTxFreq = 151.0;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("s.dat"), sink));
+    const SCliResult result = RunCli({"show", dir.File("s.dat")});
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_EQ(result.strErr, "");
+    EXPECT_NE(result.strOut.find("KV310  VHF"), std::string::npos);
+    EXPECT_NE(result.strOut.find("150.0000 "), std::string::npos) << result.strOut;
+    EXPECT_NE(result.strOut.find("OPTION DATA"), std::string::npos);
 }
