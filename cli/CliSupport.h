@@ -1,0 +1,46 @@
+#pragma once
+// What every verb of kv310ctl shares: exit codes, the stderr message sink, model names, record files.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Args.h"
+#include "DataRadioDoc.h"
+#include "MessageSink.h"
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// Messages go to stderr, one line each ("\r\n" of the radio texts becomes a blank). Questions cannot be
+// answered in a script: they are printed and answered no.
+class CStderrSink : public CMessageSink {
+public:
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
+};
+
+// Prints "kv310ctl: text" to stderr.
+void PrintError(const std::string& text);
+
+// Parses one verb's words; on a usage error prints it with the verb's usage and returns false.
+bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words,
+                   const std::vector<std::string>& valueOptions, const std::vector<std::string>& flagOptions,
+                   const char* usage);
+
+// MODEL: a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf (any case).
+bool ParseModel(const std::string& text, int& row);
+
+// Loads a settings file into a fresh doc, reset for the file's model first; false (with the reason on stderr)
+// when it cannot be read or was rejected.
+bool LoadRecord(CDataRadioDoc& doc, const std::string& path);
+
+// Saves doc; false with the reason on stderr.
+bool SaveRecord(const CDataRadioDoc& doc, const std::string& path);
+
+// Writes raw bytes crash-safely; false with the reason on stderr.
+bool SaveBytes(const std::vector<uint8_t>& bytes, const std::string& path);
+
+// The value of --output, or a usage error.
+bool RequireOutput(const CArgs& args, std::string& path, const char* usage);

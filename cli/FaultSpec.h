@@ -1,0 +1,18 @@
+#pragma once
+// Texts of the simulate and status verbs: fault specs, firmware versions, modem names.
+
+#include <cstdint>
+#include <string>
+
+#include "SimRadio.h"
+
+// One --fault SPEC: refuse, silent, double-ready, no-ready, not-allowed, noise:HEXBYTES, nak:BLOCK[:TIMES],
+// bad-checksum:BLOCK[:TIMES], wrong-address:BLOCK[:TIMES], short-block:BLOCK[:TIMES], silent-after:BLOCK.
+// TIMES defaults to 1. False with a message for anything else.
+bool ParseFaultSpec(const std::string& spec, CRadioFaults& faults, std::string& error);
+
+// "1.2" -> 0x12 (major and minor 0-15).
+bool ParseFirmwareVersion(const std::string& text, uint8_t& version);
+
+// The fitted modem of a status record: "none", "GMSK", "FFSK", or the byte in hex.
+std::string ModemName(uint8_t modem);

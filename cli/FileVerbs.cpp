@@ -1,0 +1,179 @@
+// Verbs that work on files only: no radio, no port.
+
+#include <cstdio>
+
+#include "CliSupport.h"
+#include "DataSheet.h"
+#include "EepromImage.h"
+#include "FileIo.h"
+#include "Format.h"
+#include "LegacyImport.h"
+#include "Verbs.h"
+
+namespace {
+
+const char kNewUsage[] =
+    "Usage: kv310ctl new --model MODEL [--sub-band N] -o OUT.dat\n"
+    "Writes a fresh configuration for the model (every channel empty, every option at its default).\n"
+    "  --model MODEL   2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf\n"
+    "  --sub-band N    0 (default) or, for UHF models, 1 (440-490 MHz)\n"
+    "  -o, --output    the settings file to write\n";
+
+const char kEncodeUsage[] =
+    "Usage: kv310ctl encode IN.dat -o OUT.bin\n"
+    "Writes the 416-byte EEPROM image the radio would receive for this configuration.\n";
+
+const char kDecodeUsage[] =
+    "Usage: kv310ctl decode IN.bin -o OUT.dat\n"
+    "Turns a 416-byte EEPROM image (e.g. from 'kv310ctl read --image') into a settings file.\n";
+
+const char kImportUsage[] =
+    "Usage: kv310ctl import IN.VHF|IN.UHF --model MODEL -o OUT.dat\n"
+    "Imports a KV110 programming file into a configuration for the model. A .UHF file needs a UHF model,\n"
+    "a .VHF file a VHF model.\n"
+    "  --model MODEL   2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf\n"
+    "  -o, --output    the settings file to write\n";
+
+const char kShowUsage[] =
+    "Usage: kv310ctl show IN.dat\n"
+    "Prints the configuration's data sheet (the two printed pages) as text.\n";
+
+bool OnePositional(const CArgs& args, std::string& path, const char* what, const char* usage) {
+    if (args.m_Positional.size() != 1) {
+        PrintError(args.m_Positional.empty() ? std::string("the ") + what + " is missing"
+                                             : std::string("expected one ") + what);
+        std::fprintf(stderr, "%s", usage);
+        return false;
+    }
+    path = args.m_Positional[0];
+    return true;
+}
+
+int RunNew(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string out;
+    if (!ParseVerbArgs(args, words, {"--model", "--sub-band", "--output"}, {}, kNewUsage) ||
+        !RequireOutput(args, out, kNewUsage)) {
+        return kExitUsage;
+    }
+    int row = 0;
+    if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
+        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+                                         : "--model is missing");
+        std::fprintf(stderr, "%s", kNewUsage);
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    doc.m_nModel = row;
+    const std::string subBand = args.Value("--sub-band").value_or("0");
+    if (subBand != "0" && !(subBand == "1" && doc.m_Band[row].m_nSubBands > 1)) {
+        PrintError(StrPrintf("sub-band '%s' does not exist for the %s; it has %d", subBand.c_str(),
+                             doc.m_Band[row].m_strTitle.c_str(), doc.m_Band[row].m_nSubBands));
+        return kExitUsage;
+    }
+    doc.m_nSubBand = static_cast<uint8_t>(subBand[0] - '0');
+    doc.ResetToDefaults();
+    return SaveRecord(doc, out) ? kExitOk : kExitFailed;
+}
+
+int RunEncode(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    std::string out;
+    if (!ParseVerbArgs(args, words, {"--output"}, {}, kEncodeUsage) ||
+        !OnePositional(args, in, "settings file", kEncodeUsage) || !RequireOutput(args, out, kEncodeUsage)) {
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    if (!LoadRecord(doc, in)) {
+        return kExitFailed;
+    }
+    CEepromImage image;
+    image.EncodeImage(doc);
+    return SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), out) ? kExitOk
+                                                                                          : kExitFailed;
+}
+
+int RunDecode(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    std::string out;
+    if (!ParseVerbArgs(args, words, {"--output"}, {}, kDecodeUsage) ||
+        !OnePositional(args, in, "image file", kDecodeUsage) || !RequireOutput(args, out, kDecodeUsage)) {
+        return kExitUsage;
+    }
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!ReadFileBytes(in, bytes, kImageSize + 1, &error)) {
+        PrintError("cannot read " + in + ": " + error);
+        return kExitFailed;
+    }
+    if (bytes.size() != kImageSize) {
+        PrintError(
+            StrPrintf("%s is not an EEPROM image: it must be exactly %d bytes", in.c_str(), kImageSize));
+        return kExitFailed;
+    }
+    CDataRadioDoc doc;
+    CEepromImage image;
+    std::copy(bytes.begin(), bytes.end(), image.m_Work.begin());
+    image.DecodeImage(doc);
+    return SaveRecord(doc, out) ? kExitOk : kExitFailed;
+}
+
+int RunImport(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    std::string out;
+    if (!ParseVerbArgs(args, words, {"--model", "--output"}, {}, kImportUsage) ||
+        !OnePositional(args, in, "KV110 file", kImportUsage) || !RequireOutput(args, out, kImportUsage)) {
+        return kExitUsage;
+    }
+    int row = 0;
+    if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
+        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+                                         : "--model is missing");
+        std::fprintf(stderr, "%s", kImportUsage);
+        return kExitUsage;
+    }
+    const EFileKind kind = FileKindOf(in);
+    if (kind != EFileKind::LegacyUhf && kind != EFileKind::LegacyVhf) {
+        PrintError(in + " is no KV110 file: its name must end in .UHF or .VHF");
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    doc.m_nModel = row;
+    doc.ResetToDefaults();
+    CStderrSink sink;
+    if (!ImportLegacyFile(doc, in, sink)) {
+        return kExitFailed;
+    }
+    return SaveRecord(doc, out) ? kExitOk : kExitFailed;
+}
+
+int RunShow(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    if (!ParseVerbArgs(args, words, {}, {}, kShowUsage) ||
+        !OnePositional(args, in, "settings file", kShowUsage)) {
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    if (!LoadRecord(doc, in)) {
+        return kExitFailed;
+    }
+    std::fputs(DataSheetText(BuildDataSheet(doc)).c_str(), stdout);
+    return kExitOk;
+}
+
+}  // namespace
+
+const std::vector<SVerb>& FileVerbs() {
+    static const std::vector<SVerb> verbs = {
+        {"new", "write a fresh configuration for a model", kNewUsage, RunNew},
+        {"encode", "turn a settings file into the radio's EEPROM image", kEncodeUsage, RunEncode},
+        {"decode", "turn an EEPROM image into a settings file", kDecodeUsage, RunDecode},
+        {"import", "turn a KV110 .VHF/.UHF file into a settings file", kImportUsage, RunImport},
+        {"show", "print a configuration's data sheet as text", kShowUsage, RunShow},
+    };
+    return verbs;
+}

@@ -1,0 +1,323 @@
+// Verbs that talk to a radio over a port, or serve as one.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "BlockTransfer.h"
+#include "CliSupport.h"
+#include "FaultSpec.h"
+#include "FileIo.h"
+#include "Format.h"
+#include "PortNames.h"
+#include "PtyRadio.h"
+#include "SerialPort.h"
+#include "ServiceLink.h"
+#include "Verbs.h"
+
+namespace {
+
+const char kReadUsage[] =
+    "Usage: kv310ctl read --port PORT -o OUT.dat [--image OUT.bin]\n"
+    "Reads the radio's configuration and saves it. On any failure OUT.dat is neither created nor changed.\n"
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "  -o, --output    the settings file to write\n"
+    "  --image FILE    also keep the raw 416-byte EEPROM image read\n";
+
+const char kWriteUsage[] =
+    "Usage: kv310ctl write --port PORT IN.dat\n"
+    "Writes the configuration in IN.dat to the radio.\n"
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n";
+
+const char kPortsUsage[] =
+    "Usage: kv310ctl ports\n"
+    "Lists the serial ports present, one a line: COM number, device, description.\n";
+
+const char kSimulateUsage[] =
+    "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--fault SPEC]...\n"
+    "Serves a simulated radio behind a pseudo-terminal: prints its device path, serves until interrupted\n"
+    "(Ctrl-C), then prints what it received.\n"
+    "  --image FILE    the radio's EEPROM at start (416 bytes; default all zero)\n"
+    "  --firmware X.Y  the firmware version it reports (default 1.2)\n"
+    "  --fault SPEC    refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
+    "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | "
+    "short-block:BLOCK[:TIMES]\n"
+    "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";
+
+const char kStatusUsage[] =
+    "Usage: kv310ctl status --port PORT\n"
+    "Opens a service connection and prints the radio's status: channel, firmware version, fitted modem.\n"
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n";
+
+// Shows a transfer as a bar on a terminal and as plain status lines elsewhere.
+class CTransferReporter {
+public:
+    CTransferReporter() : m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
+
+    CTransferHooks Hooks() {
+        CTransferHooks hooks;
+        hooks.SetStatus = [this](const std::string& text) { Status(text); };
+        hooks.SetProgress = [this](int address) { Progress(address); };
+        hooks.ShowVersion = [this](const std::string& text) {
+            EndBar();
+            std::fprintf(stderr, "Radio firmware version %s\n", text.c_str());
+        };
+        return hooks;
+    }
+
+    void EndBar() {
+        if (m_bBarShown) {
+            std::fputc('\n', stderr);
+            m_bBarShown = false;
+        }
+    }
+
+    std::string m_strLastStatus;
+
+private:
+    void Status(const std::string& text) {
+        m_strLastStatus = text;
+        EndBar();
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+
+    void Progress(int address) {
+        if (!m_bTerminal || address <= 0) {
+            return;
+        }
+        const int percent = (address + 1) * 100 / kImageSize;
+        const int filled = percent * 40 / 100;
+        std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(static_cast<size_t>(filled), '#').c_str(),
+                     std::string(static_cast<size_t>(40 - filled), '.').c_str(), percent);
+        m_bBarShown = true;
+    }
+
+    bool m_bTerminal;
+    bool m_bBarShown = false;
+};
+
+bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usage) {
+    const auto port = args.Value("--port");
+    if (!port) {
+        PrintError("--port is missing");
+        std::fprintf(stderr, "%s", usage);
+        return false;
+    }
+    if (!ParsePortArgument(*port, com, device)) {
+        PrintError("'" + *port + "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
+        return false;
+    }
+    if (device.empty()) {
+        PrintError(StrPrintf("COM%d has no device behind it on this machine (see kv310ctl ports)", com));
+        return false;
+    }
+    return true;
+}
+
+// The transfer's own failure text, and the reason when the port would not open.
+void ReportTransferFailure(const CTransferReporter& reporter, const CSerialPort& port,
+                           const std::string& device) {
+    if (port.m_nLastError != 0) {
+        PrintError(PortOpenFailureText(device, port.m_nLastError));
+    } else {
+        PrintError(reporter.m_strLastStatus.empty() ? "the transfer failed" : reporter.m_strLastStatus);
+    }
+}
+
+int RunRead(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string out;
+    int com = 0;
+    std::string device;
+    if (!ParseVerbArgs(args, words, {"--port", "--output", "--image"}, {}, kReadUsage) ||
+        !RequireOutput(args, out, kReadUsage)) {
+        return kExitUsage;
+    }
+    if (!ParsePort(args, com, device, kReadUsage)) {
+        return kExitUsage;
+    }
+    CSerialPort port;
+    CEepromImage image;
+    CDataRadioDoc doc;
+    CTransferReporter reporter;
+    CBlockTransfer transfer(port, image, doc, reporter.Hooks());
+    transfer.m_nComNumber = com;
+    transfer.m_strDevice = device;
+    const bool ok = transfer.ReadRadio();
+    reporter.EndBar();
+    if (!ok) {
+        ReportTransferFailure(reporter, port, device);
+        return kExitFailed;
+    }
+    if (const auto imagePath = args.Value("--image")) {
+        if (!SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
+            return kExitFailed;
+        }
+    }
+    return SaveRecord(doc, out) ? kExitOk : kExitFailed;
+}
+
+int RunWrite(const std::vector<std::string>& words) {
+    CArgs args;
+    int com = 0;
+    std::string device;
+    if (!ParseVerbArgs(args, words, {"--port"}, {}, kWriteUsage)) {
+        return kExitUsage;
+    }
+    if (args.m_Positional.size() != 1) {
+        PrintError(args.m_Positional.empty() ? "the settings file is missing" : "expected one settings file");
+        std::fprintf(stderr, "%s", kWriteUsage);
+        return kExitUsage;
+    }
+    if (!ParsePort(args, com, device, kWriteUsage)) {
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    if (!LoadRecord(doc, args.m_Positional[0])) {
+        return kExitFailed;
+    }
+    CSerialPort port;
+    CEepromImage image;
+    CTransferReporter reporter;
+    CBlockTransfer transfer(port, image, doc, reporter.Hooks());
+    transfer.m_nComNumber = com;
+    transfer.m_strDevice = device;
+    const bool ok = transfer.WriteRadio();
+    reporter.EndBar();
+    if (!ok) {
+        ReportTransferFailure(reporter, port, device);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int RunPorts(const std::vector<std::string>& words) {
+    CArgs args;
+    if (!ParseVerbArgs(args, words, {}, {}, kPortsUsage)) {
+        return kExitUsage;
+    }
+    std::vector<uint32_t> list;
+    CSerialPort::EnumeratePorts(list);
+    for (size_t i = 1; i < list.size(); ++i) {
+        const int com = static_cast<int>(list[i]);
+        // the simulated radio's pseudo-terminal exists only once something opens COM49
+        const std::string device = com == kSimulatedRadioCom ? "(built in)" : ComDevicePath(com);
+        std::printf("COM%d\t%s\t%s\n", com, device.c_str(), ComPortDescription(com).c_str());
+    }
+    return kExitOk;
+}
+
+int RunSimulate(const std::vector<std::string>& words) {
+    CArgs args;
+    if (!ParseVerbArgs(args, words, {"--image", "--firmware", "--fault"}, {}, kSimulateUsage)) {
+        return kExitUsage;
+    }
+    CRadioFaults faults;
+    for (const std::string& spec : args.Values("--fault")) {
+        std::string error;
+        if (!ParseFaultSpec(spec, faults, error)) {
+            PrintError(error);
+            return kExitUsage;
+        }
+    }
+    uint8_t version = 0x12;
+    if (const auto firmware = args.Value("--firmware")) {
+        if (!ParseFirmwareVersion(*firmware, version)) {
+            PrintError("'" + *firmware + "' is no firmware version: give MAJOR.MINOR, each 0-15, e.g. 1.2");
+            return kExitUsage;
+        }
+    }
+    CImageBytes eeprom{};
+    if (const auto imagePath = args.Value("--image")) {
+        std::vector<uint8_t> bytes;
+        std::string error;
+        if (!ReadFileBytes(*imagePath, bytes, kImageSize + 1, &error)) {
+            PrintError("cannot read " + *imagePath + ": " + error);
+            return kExitFailed;
+        }
+        if (bytes.size() != kImageSize) {
+            PrintError(StrPrintf("%s is not an EEPROM image: it must be exactly %d bytes", imagePath->c_str(),
+                                 kImageSize));
+            return kExitFailed;
+        }
+        std::copy(bytes.begin(), bytes.end(), eeprom.begin());
+    }
+
+    // Ctrl-C and kill end the serving; block them so sigwait takes them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    CPtyRadio radio;
+    radio.WithRadio([&](CSimRadio& r) {
+        r.m_Eeprom = eeprom;
+        r.m_nVersion = version;
+        r.m_Faults = faults;
+    });
+    if (!radio.Start()) {
+        PrintError("cannot start the simulated radio: " + radio.m_strError);
+        return kExitFailed;
+    }
+    std::printf("%s\n", radio.SlavePath().c_str());
+    std::fflush(stdout);
+    std::fprintf(stderr, "Simulated radio on %s (firmware %s); Ctrl-C ends it.\n", radio.SlavePath().c_str(),
+                 VersionText(version).c_str());
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    radio.Stop();
+
+    radio.WithRadio([](CSimRadio& r) {
+        for (const std::string& event : r.m_Events) {
+            std::printf("%s\n", event.c_str());
+        }
+        std::printf("received %zu bytes\n", r.m_Received.size());
+        return 0;
+    });
+    return kExitOk;
+}
+
+int RunStatus(const std::vector<std::string>& words) {
+    CArgs args;
+    int com = 0;
+    std::string device;
+    if (!ParseVerbArgs(args, words, {"--port"}, {}, kStatusUsage)) {
+        return kExitUsage;
+    }
+    if (!ParsePort(args, com, device, kStatusUsage)) {
+        return kExitUsage;
+    }
+    CSerialPort port;
+    CStderrSink sink;
+    CServiceLink link(port, sink);
+    CDataRadioDoc doc;
+    const EServiceStart start = link.Start(doc, com, device);
+    if (start != EServiceStart::Opened) {
+        return kExitFailed;  // the link has said why
+    }
+    const CRadioStatus status = link.m_Status;
+    link.End();
+    if (!status.m_bValid) {
+        PrintError("the radio sent no status: check the cable, the port and that the radio is switched on");
+        return kExitFailed;
+    }
+    std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel,
+                VersionText(status.m_nVersion).c_str(), ModemName(status.m_nModem).c_str());
+    return kExitOk;
+}
+
+}  // namespace
+
+const std::vector<SVerb>& RadioVerbs() {
+    static const std::vector<SVerb> verbs = {
+        {"read", "read the radio into a settings file", kReadUsage, RunRead},
+        {"write", "write a settings file to the radio", kWriteUsage, RunWrite},
+        {"ports", "list the serial ports present", kPortsUsage, RunPorts},
+        {"simulate", "serve a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
+        {"status", "show a connected radio's channel, firmware and modem", kStatusUsage, RunStatus},
+    };
+    return verbs;
+}

@@ -1,0 +1,78 @@
+// kv310ctl: the command-line face of KV310 PC Programmer, for scripted programming runs and file conversions.
+// Only requested output goes to stdout; messages go to stderr. Exit 0 success, 1 failure, 2 usage error.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "CliSupport.h"
+#include "SimulatedRadio.h"
+#include "Verbs.h"
+
+namespace {
+
+std::vector<SVerb> AllVerbs() {
+    std::vector<SVerb> verbs = FileVerbs();
+    const std::vector<SVerb>& radio = RadioVerbs();
+    verbs.insert(verbs.end(), radio.begin(), radio.end());
+    return verbs;
+}
+
+void PrintOverview(FILE* out) {
+    std::fprintf(out,
+                 "Usage: kv310ctl VERB [OPTIONS]\n"
+                 "Programs KV310/KV330 data radios and converts their configuration files.\n\n"
+                 "Verbs:\n");
+    for (const SVerb& verb : AllVerbs()) {
+        std::fprintf(out, "  %-9s %s\n", verb.name, verb.summary);
+    }
+    std::fprintf(out,
+                 "\nMODEL is a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf.\n"
+                 "PORT is COMn, n, or a device path (COM1-16 /dev/ttyS0-15, COM17-32 /dev/ttyUSB0-15,\n"
+                 "COM33-48 /dev/ttyACM0-15, COM49 the built-in simulated radio).\n"
+                 "Run 'kv310ctl VERB --help' for a verb's options.\n");
+}
+
+bool WantsHelp(const std::vector<std::string>& words) {
+    for (const std::string& word : words) {
+        if (word == "--") {
+            return false;
+        }
+        if (word == "--help" || word == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    InstallSimulatedRadio();  // COM49
+    if (argc < 2) {
+        PrintOverview(stderr);
+        return kExitUsage;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintOverview(stdout);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::printf("kv310ctl 1.0\n");
+        return kExitOk;
+    }
+    const std::vector<std::string> words(argv + 2, argv + argc);
+    for (const SVerb& verb : AllVerbs()) {
+        if (name == verb.name) {
+            if (WantsHelp(words)) {
+                std::printf("%s", verb.usage);
+                return kExitOk;
+            }
+            return verb.run(words);
+        }
+    }
+    PrintError("unknown verb '" + name + "' (see kv310ctl --help)");
+    return kExitUsage;
+}

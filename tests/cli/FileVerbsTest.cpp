@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+
+#include "DataRadioDoc.h"
+#include "EepromImage.h"
+#include "FileIo.h"
+#include "RunCli.h"
+#include "SettingsFile.h"
+#include "TempDir.h"
+
+namespace {
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    ReadFileBytes(path, bytes, 1 << 20);
+    return bytes;
+}
+
+CDataRadioDoc Load(const std::string& path) {
+    CDataRadioDoc doc;
+    CRecordingSink sink;
+    EXPECT_TRUE(OnOpenDocument(doc, path, sink));
+    EXPECT_TRUE(sink.m_Messages.empty());
+    return doc;
+}
+
+}  // namespace
+
+TEST(CliUsage, HelpGoesToStdoutAndSucceeds) {
+    const SCliResult overview = RunCli({"--help"});
+    EXPECT_EQ(overview.nExit, 0);
+    EXPECT_NE(overview.strOut.find("new"), std::string::npos);
+    EXPECT_NE(overview.strOut.find("COM49"), std::string::npos);
+    const SCliResult verb = RunCli({"new", "--help"});
+    EXPECT_EQ(verb.nExit, 0);
+    EXPECT_EQ(verb.strOut.rfind("Usage: kv310ctl new --model MODEL", 0), 0u);
+    EXPECT_EQ(verb.strErr, "");
+}
+
+TEST(CliUsage, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(RunCli({}).nExit, 2);
+    const SCliResult unknown = RunCli({"frobnicate"});
+    EXPECT_EQ(unknown.nExit, 2);
+    EXPECT_NE(unknown.strErr.find("unknown verb 'frobnicate'"), std::string::npos);
+    EXPECT_EQ(unknown.strOut, "");
+    EXPECT_EQ(RunCli({"new", "--model", "kv310-vhf"}).nExit, 2);  // no output file
+    EXPECT_EQ(RunCli({"new", "--model", "kv999", "-o", "/tmp/never.dat"}).nExit, 2);
+    EXPECT_EQ(RunCli({"encode", "-o", "x.bin"}).nExit, 2);  // no input
+}
+
+TEST(CliNew, WritesAFreshRecordForTheModel) {
+    CTempDir dir;
+    const SCliResult result =
+        RunCli({"new", "--model", "kv330-uhf", "--sub-band", "1", "-o", dir.File("n.dat")});
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_EQ(result.strOut, "");
+
+    CDataRadioDoc expected;
+    expected.m_nModel = 5;
+    expected.m_nSubBand = 1;
+    expected.ResetToDefaults();
+    EXPECT_EQ(ReadAll(dir.File("n.dat")), SettingsFileBytes(expected));
+}
+
+TEST(CliNew, RefusesASubBandTheModelDoesNotHave) {
+    CTempDir dir;
+    const SCliResult result = RunCli({"new", "--model", "2", "--sub-band", "1", "-o", dir.File("n.dat")});
+    EXPECT_EQ(result.nExit, 2);
+    EXPECT_NE(result.strErr.find("sub-band '1' does not exist for the KV310  VHF"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("n.dat")));
+}
+
+TEST(CliEncodeDecode, ImageRoundTripsThroughTheFileVerbs) {
+    CTempDir dir;
+    CDataRadioDoc doc;
+    doc.m_nModel = 3;
+    doc.ResetToDefaults();
+    doc.m_Channel[0].m_dRxFreq = 450.0;
+    doc.m_Channel[0].m_dTxFreq = 455.0;
+    doc.m_Channel[0].m_nStep = kStep6250;
+    doc.m_Channel[0].m_nRxOption = kSigCtcss;
+    doc.m_Channel[0].m_dRxCtcss = 88.5;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("in.dat"), sink));
+
+    const SCliResult encoded = RunCli({"encode", dir.File("in.dat"), "-o", dir.File("img.bin")});
+    ASSERT_EQ(encoded.nExit, 0) << encoded.strErr;
+    CEepromImage image;
+    image.EncodeImage(doc);
+    EXPECT_EQ(ReadAll(dir.File("img.bin")), std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()));
+    EXPECT_EQ(ReadAll(dir.File("img.bin"))[11] & 0x7F, 6);  // the UHF service value, not a fresh VHF record's
+
+    const SCliResult decoded = RunCli({"decode", dir.File("img.bin"), "-o", dir.File("back.dat")});
+    ASSERT_EQ(decoded.nExit, 0) << decoded.strErr;
+    const CDataRadioDoc back = Load(dir.File("back.dat"));
+    EXPECT_EQ(back.m_nModel, 3);
+    EXPECT_DOUBLE_EQ(back.m_Channel[0].m_dRxFreq, 450.0);
+    EXPECT_DOUBLE_EQ(back.m_Channel[0].m_dTxFreq, 455.0);
+    EXPECT_DOUBLE_EQ(back.m_Channel[0].m_dRxCtcss, 88.5);
+}
+
+TEST(CliEncodeDecode, BadInputsFailWithoutWritingOutput) {
+    CTempDir dir;
+    // a settings file naming model row 6
+    std::vector<uint8_t> bad(1827, 0);
+    bad[0] = 6;
+    ASSERT_TRUE(WriteFileAtomically(dir.File("bad.dat"), bad));
+    const SCliResult rejected = RunCli({"encode", dir.File("bad.dat"), "-o", dir.File("x.bin")});
+    EXPECT_EQ(rejected.nExit, 1);
+    EXPECT_NE(rejected.strErr.find("This file is corrupted or wrong file type!"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.bin")));
+
+    const SCliResult missing = RunCli({"encode", dir.File("none.dat"), "-o", dir.File("x.bin")});
+    EXPECT_EQ(missing.nExit, 1);
+
+    ASSERT_TRUE(WriteFileAtomically(dir.File("short.bin"), std::vector<uint8_t>(400, 0)));
+    const SCliResult shortImage = RunCli({"decode", dir.File("short.bin"), "-o", dir.File("y.dat")});
+    EXPECT_EQ(shortImage.nExit, 1);
+    EXPECT_NE(shortImage.strErr.find("must be exactly 416 bytes"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("y.dat")));
+}
+
+namespace {
+
+// A KV110 UHF file with channel 1 on 450.000 / 460.000 MHz: "II HHLL \r\n" records of its 200-byte memory.
+std::string WriteLegacyUhf(const CTempDir& dir, const std::string& name) {
+    std::array<uint8_t, 200> memory{};
+    auto putWord = [&memory](size_t at, int64_t divider) {
+        const int64_t n = divider >> 6;
+        memory[at] = static_cast<uint8_t>((divider & 0x3F) | (n & 1) << 7 | (n >> 10 & 1) << 6);
+        memory[at + 1] = static_cast<uint8_t>(n >> 1 & 0xFF);
+        memory[at + 2] = static_cast<uint8_t>((n >> 9 & 1) << 7);
+    };
+    putWord(0, (450000000 - 45100000) / 5000);
+    putWord(3, 460000000 / 5000);
+    std::string text;
+    for (int i = 0; i < 100; ++i) {
+        char record[16];
+        std::snprintf(record, sizeof record, "%02X %02X%02X \r\n", i, memory[2 * i + 1], memory[2 * i]);
+        text += record;
+    }
+    const std::string path = dir.File(name);
+    EXPECT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end())));
+    return path;
+}
+
+}  // namespace
+
+TEST(CliImport, ImportsAKv110FileForAFittingModel) {
+    CTempDir dir;
+    const std::string legacy = WriteLegacyUhf(dir, "plan.UHF");
+    const SCliResult result = RunCli({"import", legacy, "--model", "kv330-uhf", "-o", dir.File("plan.dat")});
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    const CDataRadioDoc doc = Load(dir.File("plan.dat"));
+    EXPECT_EQ(doc.m_nModel, 5);
+    EXPECT_NEAR(doc.m_Channel[0].m_dRxFreq, 450.0, 0.0001);
+    EXPECT_NEAR(doc.m_Channel[0].m_dTxFreq, 460.0, 0.0001);
+}
+
+TEST(CliImport, MismatchedModelFailsWithTheRadioMessage) {
+    CTempDir dir;
+    const std::string legacy = WriteLegacyUhf(dir, "plan.uhf");
+    const SCliResult result = RunCli({"import", legacy, "--model", "kv310-vhf", "-o", dir.File("plan.dat")});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(
+        result.strErr.find("This file is for UHF. Model type is mismatched. Please select model again..."),
+        std::string::npos)
+        << result.strErr;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plan.dat")));
+    EXPECT_EQ(RunCli({"import", dir.File("plan.txt"), "--model", "3", "-o", dir.File("p.dat")}).nExit, 2);
+}
+
+TEST(CliShow, PrintsTheDataSheetOnStdout) {
+    CTempDir dir;
+    CDataRadioDoc doc;
+    doc.m_Channel[0].m_dRxFreq = 150.0;
+    doc.m_Channel[0].m_dTxFreq = 151.0;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("s.dat"), sink));
+    const SCliResult result = RunCli({"show", dir.File("s.dat")});
+    ASSERT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_EQ(result.strErr, "");
+    EXPECT_NE(result.strOut.find("KV310  VHF"), std::string::npos);
+    EXPECT_NE(result.strOut.find("150.0000 "), std::string::npos) << result.strOut;
+    EXPECT_NE(result.strOut.find("OPTION DATA"), std::string::npos);
+}

@@ -1,0 +1,189 @@
+// The radio verbs run as a user would: kv310ctl against `kv310ctl simulate` and against a radio served by
+// this test process behind a pseudo-terminal, with faults injected. These run in real time.
+
+#include <gtest/gtest.h>
+
+#include "DataRadioDoc.h"
+#include "EepromImage.h"
+#include "FileIo.h"
+#include "PtyRadio.h"
+#include "RunCli.h"
+#include "SettingsFile.h"
+#include "TempDir.h"
+
+namespace {
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    ReadFileBytes(path, bytes, 1 << 20);
+    return bytes;
+}
+
+// A UHF configuration with something in most fields.
+CDataRadioDoc SampleRecord() {
+    CDataRadioDoc doc;
+    doc.m_nModel = 3;
+    doc.m_nSubBand = 1;
+    doc.ResetToDefaults();
+    for (int ch = 0; ch < 6; ++ch) {
+        CChannelData& c = doc.m_Channel[ch];
+        c.m_dRxFreq = 450.0 + 0.5 * ch;
+        c.m_dTxFreq = 460.0 + 0.25 * ch;
+        c.m_nStep = ch % 2 == 0 ? kStep6250 : kStep5000;
+        c.m_bWide = ch % 2;
+        c.m_bHighPower = 1;
+        c.m_bScan = ch < 3;
+        c.m_nRxOption = ch % 3;
+        c.m_nTxOption = (ch + 1) % 3;
+        c.m_dRxCtcss = 100.0;
+        c.m_dTxCtcss = 123.0;
+        c.m_nRxDcs = 754;
+        c.m_nTxDcs = 23;
+    }
+    doc.m_bGps = 1;
+    doc.m_nGpsCycle = 5;
+    doc.m_bModem = 1;
+    doc.m_bModemFfsk = 1;
+    doc.m_nSBandBaud = 2;
+    return doc;
+}
+
+std::string SaveSample(const CTempDir& dir) {
+    CRecordingSink sink;
+    const std::string path = dir.File("sample.dat");
+    EXPECT_TRUE(OnSaveDocument(SampleRecord(), path, sink));
+    return path;
+}
+
+}  // namespace
+
+TEST(CliRadio, WriteThenReadBackThroughSimulateGivesTheSameImage) {
+    CTempDir dir;
+    const std::string sample = SaveSample(dir);
+    CBackgroundCli radio({"simulate", "--firmware", "1.1"});
+    ASSERT_EQ(radio.m_strFirstLine.rfind("/dev/pts/", 0), 0u) << radio.m_strFirstLine;
+
+    const SCliResult write = RunCli({"write", "--port", radio.m_strFirstLine, sample});
+    ASSERT_EQ(write.nExit, 0) << write.strErr;
+    EXPECT_EQ(write.strOut, "");
+    EXPECT_NE(write.strErr.find("Writing.....!"), std::string::npos);
+    EXPECT_NE(write.strErr.find("Radio firmware version 1 . 1"), std::string::npos);
+
+    const SCliResult read = RunCli(
+        {"read", "--port", radio.m_strFirstLine, "-o", dir.File("back.dat"), "--image", dir.File("b.bin")});
+    ASSERT_EQ(read.nExit, 0) << read.strErr;
+    EXPECT_NE(read.strErr.find("Radio firmware version 1.1"), std::string::npos);
+
+    ASSERT_EQ(RunCli({"encode", sample, "-o", dir.File("a.bin")}).nExit, 0);
+    std::vector<uint8_t> sent = ReadAll(dir.File("a.bin"));
+    sent[16] = 3;  // a write tells firmware 1.1 by this byte
+    EXPECT_EQ(ReadAll(dir.File("b.bin")), sent);
+
+    CDataRadioDoc back;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnOpenDocument(back, dir.File("back.dat"), sink));
+    EXPECT_EQ(back.m_nModel, 3);
+    EXPECT_EQ(back.m_nSubBand, 1);
+    EXPECT_DOUBLE_EQ(back.m_Channel[4].m_dRxFreq, 452.0);
+    EXPECT_EQ(back.m_Channel[2].m_nRxOption, kSigDcs);
+    EXPECT_EQ(back.m_Channel[2].m_nRxDcs, 754);
+
+    const SCliResult served = radio.Interrupt();
+    EXPECT_EQ(served.nExit, 0);
+    EXPECT_NE(served.strOut.find("block 25"), std::string::npos) << served.strOut;
+}
+
+class CliRadioFaults : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_Radio.Start()) << m_Radio.m_strError; }
+
+    // Runs `read` into a file that already holds an older configuration; returns the result.
+    SCliResult ReadOverExisting() {
+        CRecordingSink sink;
+        EXPECT_TRUE(OnSaveDocument(CDataRadioDoc(), m_Dir.File("old.dat"), sink));
+        m_Old = ReadAll(m_Dir.File("old.dat"));
+        return RunCli({"read", "--port", m_Radio.SlavePath(), "-o", m_Dir.File("old.dat")});
+    }
+
+    CPtyRadio m_Radio;
+    CTempDir m_Dir;
+    std::vector<uint8_t> m_Old;
+};
+
+TEST_F(CliRadioFaults, RefusedReadFailsAndLeavesTheFileAlone) {
+    m_Radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_bRefuse = true; });
+    const SCliResult result = ReadOverExisting();
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(result.strErr.find("kv310ctl: Read Fail..!"), std::string::npos) << result.strErr;
+    EXPECT_EQ(ReadAll(m_Dir.File("old.dat")), m_Old);
+}
+
+TEST_F(CliRadioFaults, SilentRadioIsACommunicationError) {
+    m_Radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_bSilent = true; });
+    const SCliResult result = RunCli({"read", "--port", m_Radio.SlavePath(), "-o", m_Dir.File("new.dat")});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(result.strErr.find("Communication Error !!!   Check your radio connection to PC !!!"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_Dir.File("new.dat")));
+}
+
+TEST_F(CliRadioFaults, BlockThatNeverArrivesWholeFailsTheRead) {
+    m_Radio.WithRadio([](CSimRadio& r) {
+        r.m_Faults.m_nBadSumBlock = 7;
+        return r.m_Faults.m_nBadSumCount = 5;
+    });
+    const SCliResult result = ReadOverExisting();
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(result.strErr.find("kv310ctl: Read Fail!"), std::string::npos) << result.strErr;
+    EXPECT_EQ(ReadAll(m_Dir.File("old.dat")), m_Old);
+}
+
+TEST_F(CliRadioFaults, WriteBlockRefusedFourTimesFails) {
+    m_Radio.WithRadio([](CSimRadio& r) {
+        r.m_Faults.m_nNakBlock = 2;
+        return r.m_Faults.m_nNakCount = 4;
+    });
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(SampleRecord(), m_Dir.File("s.dat"), sink));
+    const SCliResult result = RunCli({"write", "--port", m_Radio.SlavePath(), m_Dir.File("s.dat")});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(result.strErr.find("kv310ctl: Write Fail!"), std::string::npos) << result.strErr;
+}
+
+TEST_F(CliRadioFaults, StatusPrintsChannelFirmwareAndModem) {
+    m_Radio.WithRadio([](CSimRadio& r) {
+        r.m_nChannel = 5;
+        r.m_nVersion = 0x12;
+        return r.m_nModem = 0xA2;
+    });
+    const SCliResult result = RunCli({"status", "--port", m_Radio.SlavePath()});
+    EXPECT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_EQ(result.strOut, "channel 5\nfirmware 1.2\nmodem FFSK\n");
+}
+
+TEST(CliRadioPorts, UnusablePortsSayWhatIsWrong) {
+    CTempDir dir;
+    const SCliResult missing = RunCli({"read", "-o", dir.File("x.dat")});
+    EXPECT_EQ(missing.nExit, 2);
+    EXPECT_NE(missing.strErr.find("--port is missing"), std::string::npos);
+
+    const SCliResult bogus = RunCli({"status", "--port", "COM77"});
+    EXPECT_EQ(bogus.nExit, 2);
+
+    const SCliResult absent = RunCli({"read", "--port", dir.File("ttyNONE"), "-o", dir.File("x.dat")});
+    EXPECT_EQ(absent.nExit, 1);
+    EXPECT_NE(absent.strErr.find(dir.File("ttyNONE")), std::string::npos) << absent.strErr;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.dat")));
+}
+
+TEST(CliRadioPorts, PortsListsTheSimulatedRadio) {
+    const SCliResult result = RunCli({"ports"});
+    EXPECT_EQ(result.nExit, 0);
+    EXPECT_NE(result.strOut.find("COM49\t(built in)\tSimulated radio\n"), std::string::npos) << result.strOut;
+}
+
+TEST(CliSimulate, RejectsBadFaultsAndFirmware) {
+    EXPECT_EQ(RunCli({"simulate", "--fault", "explode"}).nExit, 2);
+    EXPECT_EQ(RunCli({"simulate", "--fault", "nak:26"}).nExit, 2);
+    EXPECT_EQ(RunCli({"simulate", "--firmware", "1.16"}).nExit, 2);
+}

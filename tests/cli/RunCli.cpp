@@ -1,0 +1,126 @@
+#include "RunCli.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "TempDir.h"
+
+extern char** environ;
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+SCliResult RunCli(const std::vector<std::string>& args) {
+    CTempDir dir;
+    const std::string outPath = dir.File("stdout");
+    const std::string errPath = dir.File("stderr");
+
+    std::vector<std::string> words = {KV310CTL_PATH};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+
+    SCliResult result;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.strOut = Slurp(outPath);
+    result.strErr = Slurp(errPath);
+    return result;
+}
+
+namespace {
+
+std::string ReadLine(int fd) {
+    std::string line;
+    char c = 0;
+    while (::read(fd, &c, 1) == 1 && c != '\n') {
+        line += c;
+    }
+    return line;
+}
+
+}  // namespace
+
+CBackgroundCli::CBackgroundCli(const std::vector<std::string>& args) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        return;
+    }
+    std::vector<std::string> words = {KV310CTL_PATH};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        m_nPid = pid;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+    m_nOut = pipeFds[0];
+    m_strFirstLine = ReadLine(m_nOut);
+}
+
+CBackgroundCli::~CBackgroundCli() {
+    if (m_nPid > 0) {
+        Interrupt();
+    }
+    if (m_nOut >= 0) {
+        ::close(m_nOut);
+    }
+}
+
+SCliResult CBackgroundCli::Interrupt() {
+    SCliResult result;
+    if (m_nPid <= 0) {
+        return result;
+    }
+    ::kill(m_nPid, SIGINT);
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(m_nOut, buffer, sizeof buffer)) > 0) {
+        result.strOut.append(buffer, static_cast<size_t>(got));
+    }
+    int status = 0;
+    ::waitpid(m_nPid, &status, 0);
+    m_nPid = -1;
+    result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Runs the built kv310ctl as a user would and collects what it printed and its exit status.
+
+#include <string>
+#include <vector>
+
+struct SCliResult {
+    int nExit = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+SCliResult RunCli(const std::vector<std::string>& args);
+
+// kv310ctl running in the background (e.g. simulate): its first line of stdout is read at start.
+class CBackgroundCli {
+public:
+    explicit CBackgroundCli(const std::vector<std::string>& args);
+    ~CBackgroundCli();
+    CBackgroundCli(const CBackgroundCli&) = delete;
+    CBackgroundCli& operator=(const CBackgroundCli&) = delete;
+
+    // Interrupts it (as Ctrl-C would) and collects the rest of its output and its exit status.
+    SCliResult Interrupt();
+
+    std::string m_strFirstLine;
+
+private:
+    int m_nPid = -1;
+    int m_nOut = -1;
+};
