@@ -60,7 +60,7 @@ public:
         hooks.SetStatus = [this](const std::string& text) { Status(text); };
         hooks.SetProgress = [this](int address) { Progress(address); };
         hooks.ShowVersion = [this](const std::string& text) {
-            EndBar();
+            Status("");
             std::fprintf(stderr, "Radio firmware version %s\n", text.c_str());
         };
         return hooks;
@@ -73,13 +73,33 @@ public:
         }
     }
 
-    std::string m_strLastStatus;
+    // Ends the report: the last status as a plain line after a success, as the error after a failure.
+    void Finish(bool ok) {
+        EndBar();
+        if (ok && !m_strLastStatus.empty()) {
+            std::fprintf(stderr, "%s\n", m_strLastStatus.c_str());
+        } else if (!ok) {
+            std::string text = m_strLastStatus.empty() ? "the transfer failed" : m_strLastStatus;
+            // "Fail to open PORT20" and the reason on the next line read as one sentence
+            for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at)) {
+                text.replace(at, 1, ": ");
+            }
+            PrintError(text);
+        }
+        m_strLastStatus.clear();
+    }
 
 private:
+    std::string m_strLastStatus;
+
+    // A status line is held back until the next one comes, so that a failure text is printed once, as the
+    // tool's error (see Finish).
     void Status(const std::string& text) {
-        m_strLastStatus = text;
         EndBar();
-        std::fprintf(stderr, "%s\n", text.c_str());
+        if (!m_strLastStatus.empty()) {
+            std::fprintf(stderr, "%s\n", m_strLastStatus.c_str());
+        }
+        m_strLastStatus = text;
     }
 
     void Progress(int address) {
@@ -115,16 +135,6 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
     return true;
 }
 
-// The transfer's own failure text, and the reason when the port would not open.
-void ReportTransferFailure(const CTransferReporter& reporter, const CSerialPort& port,
-                           const std::string& device) {
-    if (port.m_nLastError != 0) {
-        PrintError(PortOpenFailureText(device, port.m_nLastError));
-    } else {
-        PrintError(reporter.m_strLastStatus.empty() ? "the transfer failed" : reporter.m_strLastStatus);
-    }
-}
-
 int RunRead(const std::vector<std::string>& words) {
     CArgs args;
     std::string out;
@@ -145,9 +155,8 @@ int RunRead(const std::vector<std::string>& words) {
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     const bool ok = transfer.ReadRadio();
-    reporter.EndBar();
+    reporter.Finish(ok);
     if (!ok) {
-        ReportTransferFailure(reporter, port, device);
         return kExitFailed;
     }
     if (const auto imagePath = args.Value("--image")) {
@@ -184,9 +193,8 @@ int RunWrite(const std::vector<std::string>& words) {
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     const bool ok = transfer.WriteRadio();
-    reporter.EndBar();
+    reporter.Finish(ok);
     if (!ok) {
-        ReportTransferFailure(reporter, port, device);
         return kExitFailed;
     }
     return kExitOk;
