@@ -1,0 +1,161 @@
+#pragma once
+// Where every setting lives in the radio's 416-byte EEPROM image. Multi-byte values are little-endian.
+//
+//   0x000  0  flags: 7 busy-port squelch, 6 hang-on, 5 TX time-out, 4 TX delay, 3 busy lockout,
+//              2 TX on matched signalling, 1 GPS, 0 any channel scans
+//   0x001  1  TX time-out / 10 s          0x002-3  scan bit per channel (0-7, 8-15)
+//   0x004  4  7-4 scan delay + 1, 3 always, 2 UHF, 1 GPS, 0 PLL IC
+//   0x005  5  (scan speed - 10) / 10      0x006  power save: 7 on, 6-4 delay, 3-0 (off time - 30) / 20
+//   0x007  7  (power-save on time - 20) / 10
+//   0x008-9   programmed bit per channel  0x00A  3-0 first, 7-4 last programmed channel
+//   0x00B  11 7 TX tone for data, 6-0 service byte 2     0x00C-0x00F  0x23, 0x1D, service bytes 4, 5
+//   0x010  16 service byte 0 (the write puts the firmware's value here)
+//   0x011  17 hang-on code (hang-on / 2 - 90) / 5        0x012  7 hang-on beep, 6-0 service byte 1
+//   0x013  19 modem: 7 GMSK, 6 TX forcing, 5 dumb mode, 4 modem on, 3-0 baud code
+//   0x014-7   TX on time / 2, TX off delay / 2, RX on delay / 2, (GPS delay - 50) / 10
+//   0x018-0x01D  0x11, 0x0F, service bytes 8-11          0x01E-F  GPS TX time, GPS cycle + 1
+//   0x020-0x0AF  16 channel slots of 9 bytes (below)
+//   0x0B0 176 7-4 preamble, 3-0 base block size + 1      0x0B1 177 7 Bell 202, 6 AFSK, 5-4 start bit
+//              errors, 3-0 wait busy                     0x0B2 178 7-4 TX delay 1, 3 KV310 UHF, 2 init
+//              data for HT, 1-0 flow control             0x0B3 179 7-5 TX delay 2
+//   0x0B4-0x0BA  0x40, squelch/base block/model bits, service byte 12, VHF 0xFF, service byte 13, 0,
+//                external modulation                     0x0BF 191 7-4 sub-band, 3-0 model row + 1
+//   0x0C0-0x0DF  tone A tolerances, 2 per channel (lower, upper)
+//   0x0E0-0x0FF  tone B tolerances
+//   0x100-0x19F  two-tone coefficient records, 10 per channel
+//
+// Channel slot: 0 7-6 step bits, 5 narrow, 4 high power, 2-0 RX divider N 10-8 · 1 RX N 7-0 ·
+// 2 RX swallow A · 3 RX signalling code · 4 7 RX DCS, 6 RX CTCSS, 5-4 VCO band, 2-0 TX N 10-8 ·
+// 5 TX N 7-0 · 6 TX A · 7 TX signalling code · 8 checksum.
+// Coefficient record: 0 X_A, 2 D_A, 4 X_B, 6 D_B (16 bits each), 8 K_A, 9 K_B.
+
+#include <cstdint>
+
+// A bit field of the image: address, lowest bit and width.
+struct SBits {
+    uint16_t m_nAddr;
+    uint8_t m_nShift;
+    uint8_t m_nWidth;
+};
+// A one-bit flag.
+struct SFlag {
+    uint16_t m_nAddr;
+    uint8_t m_nBit;
+};
+
+constexpr uint8_t Bit(int bit) {
+    return static_cast<uint8_t>(1u << bit);
+}
+
+// System bytes
+constexpr SFlag kBusyPortSquelch{0, 7};
+constexpr SFlag kHangOnFlag{0, 6};
+constexpr SFlag kTxTimeOutFlag{0, 5};
+constexpr SFlag kTxDelayFlag{0, 4};
+constexpr SFlag kBusyLockoutFlag{0, 3};
+constexpr SFlag kTxMatchedSatFlag{0, 2};
+constexpr SFlag kGpsFlagInFlags{0, 1};
+constexpr SFlag kAnyScanFlag{0, 0};
+constexpr SBits kTxTimeOut{1, 0, 8};
+constexpr uint16_t kScanLow = 2;   // channels 0-7
+constexpr uint16_t kScanHigh = 3;  // channels 8-15
+constexpr SBits kScanDelay{4, 4, 4};
+constexpr SFlag kAlwaysSet4{4, 3};
+constexpr SFlag kUhfFlag{4, 2};
+constexpr SFlag kGpsFlag{4, 1};
+constexpr SFlag kPllIcFlag{4, 0};
+constexpr SBits kScanSpeed{5, 0, 8};
+constexpr SFlag kPowerSaveFlag{6, 7};
+constexpr SBits kPowerSaveDelay{6, 4, 3};
+constexpr SBits kPowerSaveOffTime{6, 0, 4};
+constexpr SBits kPowerSaveOnTime{7, 0, 8};
+constexpr uint16_t kProgrammedLow = 8;
+constexpr uint16_t kProgrammedHigh = 9;
+constexpr SBits kFirstChannel{10, 0, 4};
+constexpr SBits kLastChannel{10, 4, 4};
+constexpr SFlag kTxToneForDataFlag{11, 7};
+constexpr SBits kService2{11, 0, 7};
+constexpr uint16_t kConst12 = 12;
+constexpr uint16_t kService3 = 13;
+constexpr uint16_t kService4 = 14;
+constexpr uint16_t kService5 = 15;
+constexpr uint16_t kFirmwareByte = 16;  // service byte 0
+constexpr SBits kHangOnCode{17, 0, 8};
+constexpr SFlag kHangOnBeepFlag{18, 7};
+constexpr SBits kService1{18, 0, 7};
+constexpr SFlag kGmskFlag{19, 7};
+constexpr SFlag kTxForcingFlag{19, 6};
+constexpr SFlag kDumbModeFlag{19, 5};
+constexpr SFlag kModemFlag{19, 4};
+constexpr SBits kBaudCode{19, 0, 4};
+constexpr SBits kTxOnTime{20, 0, 8};
+constexpr SBits kTxOffDelay{21, 0, 8};
+constexpr SBits kRxOnDelay{22, 0, 8};
+constexpr SBits kGpsDelay{23, 0, 8};
+constexpr uint16_t kService6 = 24;
+constexpr uint16_t kService7 = 25;
+constexpr uint16_t kService8 = 26;  // service bytes 8-11 at 26-29
+constexpr SBits kGpsTxTime{30, 0, 8};
+constexpr SBits kGpsCycle{31, 0, 8};
+
+// Channel slots
+constexpr uint16_t kSlotBase = 32;
+constexpr int kSlotSize = 9;
+constexpr SBits kSlotStepBits{0, 6, 2};
+constexpr SFlag kSlotNarrowFlag{0, 5};
+constexpr SFlag kSlotHighPowerFlag{0, 4};
+constexpr SBits kSlotRxNHigh{0, 0, 3};
+constexpr SBits kSlotRxNLow{1, 0, 8};
+constexpr SBits kSlotRxA{2, 0, 6};
+constexpr uint16_t kSlotRxCode = 3;
+constexpr SFlag kSlotRxDcsFlag{4, 7};
+constexpr SFlag kSlotRxCtcssFlag{4, 6};
+constexpr SBits kSlotVcoBand{4, 4, 2};
+constexpr SBits kSlotTxNHigh{4, 0, 3};
+constexpr SBits kSlotTxNLow{5, 0, 8};
+constexpr SBits kSlotTxA{6, 0, 6};
+constexpr uint16_t kSlotTxCode = 7;
+constexpr uint16_t kSlotChecksum = 8;
+
+// Modem timing and model bytes
+constexpr SBits kPreambleSize{176, 4, 4};
+constexpr SBits kBaseBlockSize{176, 0, 4};
+constexpr SFlag kBell202Flag{177, 7};
+constexpr SFlag kAfskFlag{177, 6};
+constexpr SBits kStartBitErrors{177, 4, 2};
+constexpr SBits kWaitBusyTime{177, 0, 4};
+constexpr SBits kTxDelayTime1{178, 4, 4};
+constexpr SFlag kKv310UhfFlag{178, 3};
+constexpr SFlag kInitDataForHtFlag{178, 2};
+constexpr SBits kFlowControl{178, 0, 2};
+constexpr SBits kTxDelayTime2{179, 5, 3};
+constexpr uint16_t kConst180 = 180;
+constexpr SFlag kBaseBlockFlag{181, 7};
+constexpr uint8_t kAlwaysSet181 = 0x64;  // bits 6, 5 and 2
+constexpr SFlag kSquelchOffFlag{181, 1};
+constexpr SFlag kKv310Flag{181, 0};
+constexpr uint16_t kService12 = 182;
+constexpr uint16_t kVhfByte = 183;
+constexpr uint16_t kService13 = 184;
+constexpr SFlag kExternalModulationFlag{186, 0};
+constexpr SBits kModelRow{191, 0, 4};
+constexpr SBits kSubBand{191, 4, 4};
+
+// Two-tone data
+constexpr uint16_t kToneATolBase = 192;  // lower at 192 + 2i, upper at 193 + 2i
+constexpr uint16_t kToneBTolBase = 224;
+constexpr uint16_t kCoeffBase = 256;
+constexpr int kCoeffSize = 10;
+constexpr uint16_t kCoeffXA = 0;
+constexpr uint16_t kCoeffDA = 2;
+constexpr uint16_t kCoeffXB = 4;
+constexpr uint16_t kCoeffDB = 6;
+constexpr uint16_t kCoeffKA = 8;
+constexpr uint16_t kCoeffKB = 9;
+
+constexpr uint16_t SlotAddr(int channel) {
+    return static_cast<uint16_t>(kSlotBase + kSlotSize * channel);
+}
+constexpr uint16_t CoeffAddr(int channel) {
+    return static_cast<uint16_t>(kCoeffBase + kCoeffSize * channel);
+}
