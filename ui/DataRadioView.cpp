@@ -141,7 +141,7 @@ void CDataRadioView::OnInitialUpdate() {
 }
 
 void CDataRadioView::OpenStartupFile(const std::string& path) {
-    const bool loaded = LoadFile(path);
+    const bool loaded = LoadFile(path, true);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
     m_Doc.m_bFileLoaded = 1;
@@ -207,7 +207,7 @@ void CDataRadioView::OnFileNew() {
 
 void CDataRadioView::OnFileOpen() {
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
-    const bool clean = !path.empty() && LoadFile(path);
+    const bool clean = !path.empty() && LoadFile(path, false);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
     m_Doc.m_bFileLoaded = 1;
@@ -218,11 +218,14 @@ void CDataRadioView::OnFileOpen() {
     }
 }
 
-bool CDataRadioView::LoadFile(const std::string& path) {
+bool CDataRadioView::LoadFile(const std::string& path, bool anyName) {
     const std::string extension = UpperExtension(path);
     if (extension == "UHF" || extension == "VHF") {
         ImportLegacy(path);
         return false;  // an imported configuration is not saved anywhere yet
+    }
+    if (extension != "DAT" && !anyName) {
+        return false;
     }
     bool accepted = false;
     return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted;

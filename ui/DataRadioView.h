@@ -62,8 +62,9 @@ public:
     void RefreshHeader();
     void RebuildMap(bool markChanges);
     void RefreshAfterLoad();
-    // Reads a settings or KV110 file by its extension; true when the record now holds a saved file's content.
-    bool LoadFile(const std::string& path);
+    // Reads a settings file (".dat", or any name but a KV110 one when anyName is set, as on the command line)
+    // or imports a KV110 file; true when the record now holds a saved file's content.
+    bool LoadFile(const std::string& path, bool anyName);
     void ImportLegacy(const std::string& path);
     void ApplyModelSelection(int row);
 

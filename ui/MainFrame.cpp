@@ -98,15 +98,23 @@ void CMainFrame::BuildMenus() {
     m_pActStatusBar =
         MakeAction("&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr, nullptr);
     m_PageActions[kPageChannel] =
-        MakeAction("&Channel\t", "CHANNEL DATA\nChannel Configuration", "channel", &V::OnViewChannel);
+        MakeAction("&Channel\t", "CHANNEL DATA\nChannel Configuration", nullptr, &V::OnViewChannel);
     m_PageActions[kPageModem] =
-        MakeAction("M&odem\t", "MODEM OPTION\nModem Option", "modem", &V::OnViewModem);
+        MakeAction("M&odem\t", "MODEM OPTION\nModem Option", nullptr, &V::OnViewModem);
     m_PageActions[kPageEeprom] =
-        MakeAction("&EEPROM W/R\t", "Select Write / Read\nCOMUNICATION", "eeprom", &V::OnViewEeprom);
+        MakeAction("&EEPROM W/R\t", "Select Write / Read\nCOMUNICATION", nullptr, &V::OnViewEeprom);
     m_PageActions[kPageSystem] =
-        MakeAction("S&ystem / GPS\t", "SYSTEM OPTION / GPS\nSystem option / GPS", "system", &V::OnViewSystem);
-    for (QAction* action : m_PageActions) {
-        action->setCheckable(true);
+        MakeAction("S&ystem / GPS\t", "SYSTEM OPTION / GPS\nSystem option / GPS", nullptr, &V::OnViewSystem);
+    m_PageButtons[kPageChannel] =
+        MakeAction("Channel", "CHANNEL DATA\nChannel Configuration", "channel", &V::OnViewChannel);
+    m_PageButtons[kPageModem] = MakeAction("Modem", "MODEM OPTION\nModem Option", "modem", &V::OnViewModem);
+    m_PageButtons[kPageEeprom] =
+        MakeAction("EEPROM", "Read/Write\nEEPROM Read/Write", "eeprom", &V::OnViewEeprom);
+    m_PageButtons[kPageSystem] =
+        MakeAction("System", "SYSTEM OPTION / GPS\nSystem option / GPS", "system", &V::OnViewSystem);
+    for (int page = 0; page < kPageCount; ++page) {
+        m_PageActions[page]->setCheckable(true);
+        m_PageButtons[page]->setCheckable(true);
     }
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addActions({m_pActToolbar, m_pActStatusBar});
@@ -133,8 +141,8 @@ void CMainFrame::BuildToolBar() {
     m_wndToolBar->addSeparator();
     m_wndToolBar->addActions({m_pActReadRadio, m_pActWriteRadio});
     m_wndToolBar->addSeparator();
-    m_wndToolBar->addActions({m_PageActions[kPageChannel], m_PageActions[kPageModem],
-                              m_PageActions[kPageEeprom], m_PageActions[kPageSystem]});
+    m_wndToolBar->addActions({m_PageButtons[kPageChannel], m_PageButtons[kPageModem],
+                              m_PageButtons[kPageEeprom], m_PageButtons[kPageSystem]});
     m_wndToolBar->addSeparator();
     m_wndToolBar->addActions({m_pActSquelch, m_pActCalibration});
 
@@ -203,6 +211,7 @@ void CMainFrame::UpdatePortChecks() {
 void CMainFrame::UpdatePageChecks() {
     for (int page = 0; page < kPageCount; ++page) {
         m_PageActions[page]->setChecked(page == m_nCurPage);
+        m_PageButtons[page]->setChecked(page == m_nCurPage);
     }
 }
 

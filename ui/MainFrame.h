@@ -48,8 +48,9 @@ public:
     std::function<void()> m_RunAbout;
 
     QMenu* m_pPortMenu = nullptr;
-    std::vector<QAction*> m_PortActions;  // in menu order, each with its COM number as data
-    std::array<QAction*, 4> m_PageActions{};
+    std::vector<QAction*> m_PortActions;      // in menu order, each with its COM number as data
+    std::array<QAction*, 4> m_PageActions{};  // View menu entries, by page index
+    std::array<QAction*, 4> m_PageButtons{};  // toolbar buttons, by page index
     QAction* m_pActNew = nullptr;
     QAction* m_pActOpen = nullptr;
     QAction* m_pActSave = nullptr;
