@@ -1,7 +1,6 @@
 #include "DataRadioView.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -11,6 +10,7 @@
 #include <algorithm>
 
 #include "DataSheetPrinter.h"
+#include "LegacyImport.h"
 #include "MainFrame.h"
 #include "ModelSelectDlg.h"
 #include "PortFile.h"
@@ -35,10 +35,6 @@ QLineEdit* ReadOnlyField(int width, QWidget* parent) {
     field->setFocusPolicy(Qt::NoFocus);
     field->setFixedWidth(width);
     return field;
-}
-
-std::string UpperExtension(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).suffix().toUpper().toStdString();
 }
 
 }  // namespace
@@ -141,14 +137,16 @@ void CDataRadioView::OnInitialUpdate() {
 }
 
 void CDataRadioView::OpenStartupFile(const std::string& path) {
-    const bool loaded = LoadFile(path, true);
+    const ELoadResult result = LoadFile(path, true);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
     m_Doc.m_bFileLoaded = 1;
     RefreshAfterLoad();
     RebuildMap(true);
-    if (loaded) {
+    if (result == ELoadResult::Loaded) {
         MarkClean();
+    }
+    if (result != ELoadResult::Unchanged) {
         // The file names its model; choosing one would throw the file away again.
         m_bModelSelectAtFirstPaint = false;
     }
@@ -207,7 +205,7 @@ void CDataRadioView::OnFileNew() {
 
 void CDataRadioView::OnFileOpen() {
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
-    const bool clean = !path.empty() && LoadFile(path, false);
+    const bool clean = !path.empty() && LoadFile(path, false) == ELoadResult::Loaded;
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
     m_Doc.m_bFileLoaded = 1;
@@ -218,22 +216,18 @@ void CDataRadioView::OnFileOpen() {
     }
 }
 
-bool CDataRadioView::LoadFile(const std::string& path, bool anyName) {
-    const std::string extension = UpperExtension(path);
-    if (extension == "UHF" || extension == "VHF") {
-        ImportLegacy(path);
-        return false;  // an imported configuration is not saved anywhere yet
+CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bool anyName) {
+    const EFileKind kind = FileKindOf(path);
+    if (kind == EFileKind::LegacyUhf || kind == EFileKind::LegacyVhf) {
+        // An imported configuration is not saved anywhere yet.
+        return ImportLegacyFile(m_Doc, path, m_Sink) ? ELoadResult::Imported : ELoadResult::Unchanged;
     }
-    if (extension != "DAT" && !anyName) {
-        return false;
+    if (kind != EFileKind::Settings && !anyName) {
+        return ELoadResult::Unchanged;
     }
     bool accepted = false;
-    return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted;
-}
-
-void CDataRadioView::ImportLegacy(const std::string& path) {
-    (void)path;
-    m_Sink.ShowMessage("Importing KV110 files is not available in this version yet.");
+    return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
+                                                                      : ELoadResult::Unchanged;
 }
 
 bool CDataRadioView::OnFileSave() {

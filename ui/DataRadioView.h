@@ -63,9 +63,9 @@ public:
     void RebuildMap(bool markChanges);
     void RefreshAfterLoad();
     // Reads a settings file (".dat", or any name but a KV110 one when anyName is set, as on the command line)
-    // or imports a KV110 file; true when the record now holds a saved file's content.
-    bool LoadFile(const std::string& path, bool anyName);
-    void ImportLegacy(const std::string& path);
+    // or imports a KV110 file with the model check.
+    enum class ELoadResult { Unchanged, Loaded, Imported };
+    ELoadResult LoadFile(const std::string& path, bool anyName);
     void ApplyModelSelection(int row);
 
     // Unsaved changes: the record's file bytes against those last loaded, saved or freshly reset.

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "FileIo.h"
+#include "LegacyImport.h"
 #include "PortFile.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
@@ -185,6 +186,38 @@ TEST_F(ShellTest, ACorruptFileChangesNothingButThePagesAreStillReloaded) {
     EXPECT_GT(Sheet().m_pChannelPage->m_nRefreshCount, channelLoads);
     EXPECT_TRUE(View().HasUnsavedChanges());  // the edit made before is still not saved
     (void)before;
+}
+
+TEST_F(ShellTest, AKv110FileForTheOtherBandIsRefusedAndChangesNothing) {
+    const std::string path = m_Dir.File("old.UHF");
+    ASSERT_TRUE(WriteFileAtomically(path, {'3', '9', ' ', '0', '0', '0', '0', ' ', '\r', '\n'}));
+    Start();  // KV310 VHF
+    m_Doc.m_Channel[0].m_dRxFreq = 150.0;
+    const int channelLoads = Sheet().m_pChannelPage->m_nRefreshCount;
+    m_strOpenPath = path;
+    m_pFrame->m_pActOpen->trigger();
+    EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{kMsgUhfMismatch});
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 150.0);
+    EXPECT_EQ(m_Doc.m_nModel, kModelKv310Vhf);
+    EXPECT_GT(Sheet().m_pChannelPage->m_nRefreshCount, channelLoads);
+}
+
+TEST_F(ShellTest, AMatchingKv110FileIsImportedAndCountsAsUnsaved) {
+    const std::string path = m_Dir.File("old.vhf");
+    // Word 0x39 carries the band flag: bit 1 of its low byte set means VHF.
+    ASSERT_TRUE(WriteFileAtomically(path, {'3', '9', ' ', '0', '0', '0', '2', ' ', '\r', '\n'}));
+    Start();
+    m_Doc.m_Channel[0].m_dRxFreq = 150.0;
+    View().MarkClean();
+    m_strOpenPath = path;
+    View().OnFileOpen();
+    for (const std::string& message : m_Sink.m_Messages) {
+        EXPECT_NE(message, kMsgVhfMismatch);
+        EXPECT_NE(message, kMsgModelTypeWrong);
+    }
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 0.0);  // the import starts from a reset record
+    EXPECT_EQ(m_Doc.m_LegacyImage[114], 0x02);
+    EXPECT_TRUE(View().HasUnsavedChanges());
 }
 
 TEST_F(ShellTest, ACancelledLoadOrAnUnknownExtensionReadsNothing) {
