@@ -1,0 +1,42 @@
+#pragma once
+// The program keeps the COM numbering of its Port menu and port file. On Linux a COM number stands for a
+// device:
+//   COM1-16   /dev/ttyS0-15     (on-board UARTs)
+//   COM17-32  /dev/ttyUSB0-15   (USB serial adapters, the usual programming cable)
+//   COM33-48  /dev/ttyACM0-15   (USB modem-class adapters)
+//   COM49     the built-in simulated radio, behind a pseudo-terminal
+// Every tool also takes an explicit device path.
+
+#include <functional>
+#include <string>
+
+constexpr int kFirstTtyS = 1;
+constexpr int kFirstTtyUsb = 17;
+constexpr int kFirstTtyAcm = 33;
+constexpr int kSimulatedRadioCom = 49;
+constexpr int kMaxComNumber = 49;
+
+// Device path of a COM number; for COM49 the pseudo-terminal of the simulated radio (started on first use),
+// empty when no simulated radio is registered or the number maps to nothing.
+std::string ComDevicePath(int com);
+
+// COM number of a device path (the reverse mapping), 0 when the path is none of the mapped devices.
+int ComNumberOfDevice(const std::string& path);
+
+// A line for menus: the USB product name from sysfs when there is one, "Simulated radio" for COM49.
+// sysRoot lets tests point at a fake /sys.
+std::string ComPortDescription(int com, const std::string& sysRoot = "/sys");
+
+// A PORT argument of the command line: "COM3" (any case), "3" or a device path ("/dev/ttyUSB0").
+// Fills com (0 when a path maps to no COM number) and path (the device to open). False for anything else.
+bool ParsePortArgument(const std::string& text, int& com, std::string& path);
+
+// The sentence shown when opening device failed with errno err. Permission problems name the dialout group.
+std::string PortOpenFailureText(const std::string& device, int err);
+
+// The simulated radio lives in its own library, which needs this one; so this library only keeps a hook.
+// The simulated radio library registers a function that starts its radio on first use and returns the
+// pseudo-terminal's path (or empty when it cannot start). Registered once at start-up by the program.
+using SimulatedRadioPathFn = std::function<std::string()>;
+void RegisterSimulatedRadio(SimulatedRadioPathFn pathOfRadio);
+bool SimulatedRadioRegistered();

@@ -1,0 +1,12 @@
+#include "RadioPort.h"
+
+std::vector<uint8_t> DrainQueue(CRadioPort& port) {
+    const int count = port.QueuedCount();
+    std::vector<uint8_t> reply;
+    reply.reserve(static_cast<size_t>(count));
+    uint8_t byte = 0;
+    for (int i = 0; i < count && port.PopByte(byte); ++i) {
+        reply.push_back(byte);
+    }
+    return reply;
+}

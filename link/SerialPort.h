@@ -1,0 +1,78 @@
+#pragma once
+// The serial port driver: one COM port to the radio's programming cable. Open configures the device raw
+// 8N1 and starts the watch thread, which moves every received byte into m_QueueRead; the protocols write
+// their frames, wait a fixed time and drain the queue. Close wakes and joins the watch thread.
+//
+// Threads: the caller's thread opens, closes, writes and pops; ThreadWatchComm reads and pushes. The queue
+// is the only thing they share besides m_bConnected.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ByteQueue.h"
+#include "RadioPort.h"
+
+class CMessageSink;
+
+class CSerialPort : public CRadioPort {
+public:
+    CSerialPort() { m_QueueRead.Reset(); }
+    ~CSerialPort() override { Close(); }  // the watch thread must never outlive the object
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
+
+    // Opens portName (a device path, see ComDevicePath) at baudRate (9600, or 4800 to take the radio out of
+    // programming mode), raw 8 data bits, no parity, 1 stop bit, DTR and RTS raised, and starts watching.
+    // portNumber is the 0-based COM index. On failure the OS reason is kept (OpenFailureText).
+    bool Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) override;
+    // Ends watching (joins the thread), discards what the device still holds and closes it. Bytes already
+    // queued stay in m_QueueRead. Harmless on a closed port.
+    void Close() override;
+    std::string OpenFailureText() const override;
+
+    int Write(const uint8_t* data, int length) override;
+    using CRadioPort::Write;
+    // Never blocks: returns what the device holds, up to maxLength. Only the watch thread calls it.
+    int Read(uint8_t* buffer, int maxLength);
+
+    int QueuedCount() const override { return m_QueueRead.Count(); }
+    bool PopByte(uint8_t& byte) override { return m_QueueRead.Pop(byte); }
+    void SetDtr(bool on) override;
+    void SetRts(bool on) override;
+    void WaitMs(int ms) override;
+
+    bool IsOpen() const { return m_hComm >= 0; }
+
+    // The COM numbers present on this machine, placeholder 0 first (see PortNames.h for the mapping).
+    static void EnumeratePorts(std::vector<uint32_t>& list);
+    // The same over another /sys and /dev, for tests.
+    static void EnumeratePortsIn(std::vector<uint32_t>& list, const std::string& sysRoot,
+                                 const std::string& devRoot);
+
+    // A write may take this long before it gives up: 19200 / baud ms per byte (2 at 9600, 4 at 4800).
+    static int WriteTimeoutMs(int length, uint32_t baudRate);
+
+    int m_hComm = -1;  // the open device, -1 when closed
+    std::string m_strPortName;
+    std::atomic<int32_t> m_bConnected{0};  // the watch thread's keep-running flag
+    int m_WakePipe[2] = {-1, -1};          // Close writes here to end the watch thread's poll
+    std::thread m_hThreadWatch;
+    uint16_t m_nPortNumber = 0;
+    uint32_t m_nBaudRate = 9600;
+    CByteQueue m_QueueRead;
+
+    int m_nLastError = 0;  // errno of the last failed Open, 0 after a good one
+    // Optional: told "m_QueueRead FULL!" from the watch thread when a burst finds the queue full.
+    CMessageSink* m_pSink = nullptr;
+    // Optional data-arrived notice (portNumber), called from the watch thread. Nothing relies on it.
+    std::function<void(uint16_t)> m_OnDataArrived;
+
+private:
+    static void ThreadWatchComm(CSerialPort* port);
+    bool Configure(uint32_t baudRate);
+    void Fail(int err) { m_nLastError = err; }
+};

@@ -1,0 +1,29 @@
+#include "SimulatedRadio.h"
+
+#include <memory>
+#include <mutex>
+
+#include "PortNames.h"
+
+CPtyRadio* SharedPtyRadio() {
+    static std::mutex mutex;
+    static std::unique_ptr<CPtyRadio> radio;  // destroyed (and joined) at exit
+    static bool failed = false;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!radio && !failed) {
+        auto started = std::make_unique<CPtyRadio>();
+        if (started->Start()) {
+            radio = std::move(started);
+        } else {
+            failed = true;
+        }
+    }
+    return radio.get();
+}
+
+void InstallSimulatedRadio() {
+    RegisterSimulatedRadio([] {
+        CPtyRadio* radio = SharedPtyRadio();
+        return radio != nullptr ? radio->SlavePath() : std::string();
+    });
+}
