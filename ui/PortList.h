@@ -13,7 +13,7 @@ using CPortLister = std::function<std::vector<uint32_t>()>;
 std::vector<uint32_t> DefaultPortList();
 
 // The built-in simulated radio, offered on every machine.
-constexpr int kSimulatedPortCom = 49;
+constexpr int kSimulatedPortCom = 49;  // kSimulatedRadioCom of the link
 constexpr int kPortMenuLimit = 50;
 
 // "COM17  /dev/ttyUSB0 — FT232R USB UART": the COM name first, then where it leads.

@@ -7,12 +7,15 @@
 #include "DataRadioView.h"
 #include "MainFrame.h"
 #include "QtMessageSink.h"
+#include "SimulatedRadio.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
     QApplication::setApplicationVersion(QStringLiteral(KV310_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kv310"));
+
+    InstallSimulatedRadio();  // COM49
 
     // The one settings record lives as long as the program.
     CDataRadioDoc doc;

@@ -6,6 +6,7 @@
 #include "FileIo.h"
 #include "LegacyImport.h"
 #include "PortFile.h"
+#include "PortNames.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
 
@@ -348,6 +349,14 @@ TEST_F(ShellTest, ThePortMenuListsPortsBelowFiftyInOrderWithTheSimulatedRadio) {
     EXPECT_NE(texts[0].substr(0, 5), "COM10");
     EXPECT_TRUE(CheckedPorts(*m_pFrame).empty());  // no port file yet
     EXPECT_EQ(m_pFrame->m_nPortIndex, -1);
+}
+
+TEST(PortEntry, NamesTheComNumberFirstThenWhereItLeads) {
+    EXPECT_EQ(PortEntryText(3).toStdString().rfind("COM3  /dev/ttyS2", 0), 0u);
+    EXPECT_EQ(PortEntryText(17).toStdString().rfind("COM17  /dev/ttyUSB0", 0), 0u);
+    EXPECT_EQ(PortEntryText(33).toStdString().rfind("COM33  /dev/ttyACM0", 0), 0u);
+    EXPECT_EQ(PortEntryText(kSimulatedPortCom).toStdString(), "COM49  Simulated radio");
+    EXPECT_EQ(kSimulatedPortCom, kSimulatedRadioCom);
 }
 
 TEST_F(ShellTest, ChoosingAPortChecksItWritesThePortFileAndTheNextStartRemembersIt) {
