@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "AboutDlg.h"
@@ -36,7 +37,10 @@ CMainFrame::CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
-    resize(1100, 760);
+    // The size the window returns to from maximised: most of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(screen->availableGeometry().size() * 0.9);
+    }
 }
 
 QAction* CMainFrame::MakeAction(const char* text, const char* statusAndTip, const char* icon,
@@ -156,6 +160,9 @@ void CMainFrame::BuildStatusBar() {
     // The idle text; prompts of the commands cover it while the pointer rests on them.
     m_pReady = new QLabel(QStringLiteral("Ready"), m_wndStatusBar);
     m_wndStatusBar->addWidget(m_pReady, 1);
+    m_pPortPane = new QLabel(m_wndStatusBar);
+    m_pPortPane->setToolTip(tr("The serial port the radio is read and written on (Port menu)"));
+    m_wndStatusBar->addPermanentWidget(m_pPortPane);
     m_pActStatusBar->setCheckable(true);
     m_pActStatusBar->setChecked(true);
     connect(m_pActStatusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
@@ -206,6 +213,8 @@ void CMainFrame::UpdatePortChecks() {
     for (QAction* action : m_PortActions) {
         action->setChecked(action->data().toInt() == m_nPortIndex + 1);
     }
+    m_pPortPane->setText(m_nPortIndex >= 0 ? QStringLiteral(" COM%1 ").arg(m_nPortIndex + 1)
+                                           : tr(" No port selected "));
 }
 
 void CMainFrame::UpdatePageChecks() {

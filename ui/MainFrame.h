@@ -76,4 +76,7 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     QLabel* m_pReady = nullptr;
+
+public:
+    QLabel* m_pPortPane = nullptr;  // the chosen port, always in view
 };

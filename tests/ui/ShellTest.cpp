@@ -348,6 +348,7 @@ TEST_F(ShellTest, ThePortMenuListsPortsBelowFiftyInOrderWithTheSimulatedRadio) {
     EXPECT_EQ(texts[2].rfind("COM49", 0), 0u) << texts[2];
     EXPECT_NE(texts[0].substr(0, 5), "COM10");
     EXPECT_TRUE(CheckedPorts(*m_pFrame).empty());  // no port file yet
+    EXPECT_EQ(m_pFrame->m_pPortPane->text().trimmed().toStdString(), "No port selected");
     EXPECT_EQ(m_pFrame->m_nPortIndex, -1);
 }
 
@@ -364,6 +365,7 @@ TEST_F(ShellTest, ChoosingAPortChecksItWritesThePortFileAndTheNextStartRemembers
     Start();
     m_pFrame->m_PortActions[1]->trigger();  // COM3
     EXPECT_EQ(CheckedPorts(*m_pFrame), std::vector<int>{3});
+    EXPECT_EQ(m_pFrame->m_pPortPane->text().trimmed().toStdString(), "COM3");
     EXPECT_EQ(m_pFrame->m_nPortIndex, 2);
     EXPECT_EQ(m_Doc.m_nComPort, 3);
     std::vector<uint8_t> stored;
