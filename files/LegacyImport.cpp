@@ -133,6 +133,12 @@ void DecodeChannels(CDataRadioDoc& doc, bool vhf) {
     }
 }
 
+// A VHF row has one sub-band: upper-UHF frequencies in a ".VHF" file (already reported as the wrong
+// model) must not leave it on a second sub-band that has no limits.
+void SetSubBand(CDataRadioDoc& doc, int subBand) {
+    doc.m_nSubBand = static_cast<uint8_t>(subBand < doc.CurrentBand().m_nSubBands ? subBand : 0);
+}
+
 // Picks the sub-band the imported frequencies fit, from the KV310 limits whatever the current row.
 void DetectSubBand(CDataRadioDoc& doc, CMessageSink& sink) {
     const CModelBand& vhfRow = doc.m_Band[kModelKv310Vhf];
@@ -149,7 +155,7 @@ void DetectSubBand(CDataRadioDoc& doc, CMessageSink& sink) {
     }
     constexpr int kAll = 2 * kChannels;
     if (v == kAll || u1 == kAll || u2 == kAll) {
-        doc.m_nSubBand = u2 == kAll ? 1 : 0;
+        SetSubBand(doc, u2 == kAll ? 1 : 0);
         return;
     }
     const CModelBand* winnerRow = &vhfRow;
@@ -160,7 +166,7 @@ void DetectSubBand(CDataRadioDoc& doc, CMessageSink& sink) {
     } else if (v < u1) {
         winnerRow = &uhfRow;
     }
-    doc.m_nSubBand = static_cast<uint8_t>(winner);
+    SetSubBand(doc, winner);
     sink.ShowMessage(StrPrintf("The frequency is out of band.\r\nIt should be in %d - %d",
                                static_cast<int>(winnerRow->m_dLow[winner]),
                                static_cast<int>(winnerRow->m_dHigh[winner])));

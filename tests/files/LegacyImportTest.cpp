@@ -159,6 +159,27 @@ TEST(LegacyImport, NamesTheBandMostFrequenciesLieInWhenSomeAreOutside) {
     EXPECT_EQ(doc.m_nSubBand, 0);
 }
 
+TEST(LegacyImport, KeepsAVhfRowOnItsOnlySubBand) {
+    CLegacyImage image{};
+    for (int c = 0; c < 16; ++c) {
+        PutChannel(image, c, true, 450.0, 460.0, 0);  // upper UHF, in a file that says UHF
+    }
+    CTempDir dir;
+    CDataRadioDoc doc = Record(2);
+    CRecordingSink sink;
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "upper.VHF", Records(image)), true, sink));
+    EXPECT_EQ(sink.m_Messages, (std::vector<std::string>{"Model type is wrong."}));
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 450.0);
+    EXPECT_EQ(doc.m_nSubBand, 0);
+
+    PutChannel(image, 0, true, 150.0, 150.0, 0);
+    sink.m_Messages.clear();
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "most.VHF", Records(image)), true, sink));
+    ASSERT_EQ(sink.m_Messages.size(), 2u);
+    EXPECT_EQ(sink.m_Messages[1], "The frequency is out of band.\r\nIt should be in 440 - 490");
+    EXPECT_EQ(doc.m_nSubBand, 0);
+}
+
 TEST(LegacyImport, SettlesMixedHangOnCodesOnOneValueWithANotice) {
     CLegacyImage image = UhfImage(450.0, 460.0, 3);
     image[6 * 2 + 5] &= 0xF0;  // channel 3 has none
