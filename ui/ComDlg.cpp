@@ -1,7 +1,7 @@
 #include "ComDlg.h"
 
 CComDlg::CComDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
-    : CSheetPage(doc, tr("EEPROM Read/Write"), parent), m_Sink(sink) {}
+    : COptionPage(doc, tr("EEPROM Read/Write"), parent), m_Sink(sink) {}
 
 void CComDlg::OnCreatePage() {}
 

@@ -4,9 +4,9 @@
 
 #include "EepromImage.h"
 #include "MessageSink.h"
-#include "SheetPage.h"
+#include "OptionPage.h"
 
-class CComDlg : public CSheetPage {
+class CComDlg : public COptionPage {
     Q_OBJECT
 public:
     CComDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);

@@ -10,25 +10,7 @@
 #include <QPrinter>
 #include <memory>
 
-#if __has_include("DataSheet.h")
 #include "DataSheet.h"
-#else
-// TEMPORARY until the layout lands
-struct SDataSheetItem {
-    int x;
-    int y;
-    std::string text;
-};
-struct CDataSheetLayout {
-    std::string m_strJobName;
-    std::vector<std::vector<SDataSheetItem> > m_Pages;
-};
-inline CDataSheetLayout LayoutDataSheet(const CDataRadioDoc& doc) {
-    return {
-        doc.CurrentBand().m_strTitle + " DATA SHEET",
-        {{{3400, 600, "===== PC PROGRAMMER DATA SHEET ====="}}, {{4000, 900, "====  OPTION DATA  ===="}}}};
-}
-#endif
 #include "FileIo.h"
 
 namespace {
@@ -46,12 +28,27 @@ bool Fail(std::string* error, const std::string& text) {
     return false;
 }
 
-void PaintPage(QPainter& painter, const std::vector<SDataSheetItem>& items) {
-    for (const SDataSheetItem& item : items) {
-        const QRectF box(item.x, item.y, kItemBoxTwips, kItemBoxTwips);
+void PaintPage(QPainter& painter, const CSheetPage& items) {
+    for (const SSheetItem& item : items) {
+        const QRectF box(item.nX, item.nY, kItemBoxTwips, kItemBoxTwips);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                         QString::fromStdString(item.text));
+                         QString::fromStdString(item.strText));
     }
+}
+
+QFont SheetFont(const SSheetFont& spec) {
+    QFont font(QString::fromStdString(spec.strFace));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setWeight(spec.nWeight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Where Courier New is missing, the system's monospaced font keeps the columns straight.
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }
+    // Under the twips scaling a point size would be scaled twice; the pixel size is the height in twips.
+    font.setPixelSize(spec.nHeightTwips);
+    return font;
 }
 
 // The command-line tool has no application object of its own; fonts and painters need one.
@@ -67,35 +64,24 @@ std::unique_ptr<QGuiApplication> MakeHeadlessApplication() {
 }  // namespace
 
 std::string DataSheetJobName(const CDataRadioDoc& doc) {
-    return LayoutDataSheet(doc).m_strJobName;
+    return BuildDataSheet(doc).strJobName;
 }
 
 QFont DataSheetFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setWeight(QFont::Normal);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    if (!QFontInfo(font).fixedPitch()) {
-        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setFamily(fixed.family());
-    }
-    // Under the twips scaling a point size would be scaled twice; the pixel size is the height in twips.
-    font.setPixelSize(kDataSheetFontTwips);
-    return font;
+    return SheetFont(SSheetFont());
 }
 
 void PaintDataSheet(const CDataRadioDoc& doc, QPainter& painter, QPagedPaintDevice& device) {
-    const CDataSheetLayout layout = LayoutDataSheet(doc);
+    const SDataSheet sheet = BuildDataSheet(doc);
     painter.save();
     painter.scale(device.logicalDpiX() / double(kTwipsPerInch), device.logicalDpiY() / double(kTwipsPerInch));
-    painter.setFont(DataSheetFont());
+    painter.setFont(SheetFont(sheet.font));
     painter.setPen(Qt::black);
-    for (size_t page = 0; page < layout.m_Pages.size(); ++page) {
+    for (size_t page = 0; page < sheet.pages.size(); ++page) {
         if (page > 0) {
             device.newPage();
         }
-        PaintPage(painter, layout.m_Pages[page]);
+        PaintPage(painter, sheet.pages[page]);
     }
     painter.restore();
 }

@@ -12,12 +12,12 @@ class QPainter;
 class QPrinter;
 
 constexpr int kTwipsPerInch = 1440;
-constexpr int kDataSheetFontTwips = 180;  // 9 pt
 
 // "KV310  VHF DATA SHEET": the print job's name.
 std::string DataSheetJobName(const CDataRadioDoc& doc);
 
-// "Courier New", or a monospaced font with its metrics, sized in twips for a painter scaled to twips.
+// The sheet's font: "Courier New" 9 pt, or a monospaced font where it is missing, sized in twips for a
+// painter scaled to twips.
 QFont DataSheetFont();
 
 // Draws both pages on an open painter; starts the second page on the device itself.

@@ -1,7 +1,7 @@
 #include "MyPage2.h"
 
 CMyPage2::CMyPage2(CDataRadioDoc& doc, QWidget* parent)
-    : CSheetPage(doc, tr("System Option / GPS"), parent) {}
+    : COptionPage(doc, tr("System Option / GPS"), parent) {}
 
 void CMyPage2::OnCreatePage() {
     // From now on the view keeps this page in step with the record.

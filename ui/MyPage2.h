@@ -1,9 +1,9 @@
 #pragma once
 // The system page: the radio-wide receive, transmit, scan and GPS reporting options.
 
-#include "SheetPage.h"
+#include "OptionPage.h"
 
-class CMyPage2 : public CSheetPage {
+class CMyPage2 : public COptionPage {
     Q_OBJECT
 public:
     explicit CMyPage2(CDataRadioDoc& doc, QWidget* parent = nullptr);

@@ -1,9 +1,9 @@
 #pragma once
 // The modem page: which modem is fitted, whether it is on, its baud rates, framing and timing.
 
-#include "SheetPage.h"
+#include "OptionPage.h"
 
-class CMyPage3 : public CSheetPage {
+class CMyPage3 : public COptionPage {
     Q_OBJECT
 public:
     explicit CMyPage3(CDataRadioDoc& doc, QWidget* parent = nullptr);

@@ -1,9 +1,9 @@
 #pragma once
 // The channel configuration page: the 16 channel rows and the radio-wide timers beside them.
 
-#include "SheetPage.h"
+#include "OptionPage.h"
 
-class CMyPage4 : public CSheetPage {
+class CMyPage4 : public COptionPage {
     Q_OBJECT
 public:
     explicit CMyPage4(CDataRadioDoc& doc, QWidget* parent = nullptr);

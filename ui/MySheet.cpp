@@ -15,12 +15,12 @@ CMySheet::CMySheet(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     SetActivePage(kPageChannel);
 }
 
-CSheetPage* CMySheet::Page(int index) const {
-    return qobject_cast<CSheetPage*>(widget(index));
+COptionPage* CMySheet::Page(int index) const {
+    return qobject_cast<COptionPage*>(widget(index));
 }
 
 void CMySheet::SetActivePage(int index) {
-    CSheetPage* page = Page(index);
+    COptionPage* page = Page(index);
     if (page == nullptr) {
         return;
     }

@@ -26,7 +26,7 @@ public:
     // Makes the page the visible one, building its window the first time.
     void SetActivePage(int index);
     int GetActiveIndex() const { return currentIndex(); }
-    CSheetPage* Page(int index) const;
+    COptionPage* Page(int index) const;
 
     CDataRadioDoc& m_Doc;
     CMyPage2* m_pSystemPage;

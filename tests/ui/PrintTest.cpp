@@ -4,6 +4,8 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
 
 #include "DataSheetPrinter.h"
 #include "FileIo.h"
@@ -47,6 +49,86 @@ TEST(DataSheetPdf, WritesTwoPagesWithoutADisplayOrApplication) {
     // The call can be repeated in the same process.
     ASSERT_TRUE(PrintDataSheetToPdf(CDataRadioDoc(), dir.File("second.pdf"), &error)) << error;
     EXPECT_NE(ReadText(dir.File("second.pdf")).find("/Count 2"), std::string::npos);
+}
+
+// Words of one page with their top-left corners in points, as poppler's pdftotext -bbox finds them.
+struct SWord {
+    double x, y;
+    std::string text;
+};
+
+std::vector<SWord> PageWords(const std::string& pdf, int page) {
+    const std::string command = "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                                " '" + pdf + "' - 2>/dev/null";
+    std::vector<SWord> words;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return words;
+    }
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) {
+        SWord word{};
+        char text[256];
+        if (std::sscanf(line, " <word xMin=\"%lf\" yMin=\"%lf\" %*[^>]>%255[^<]", &word.x, &word.y, text) ==
+            3) {
+            word.text = text;
+            words.push_back(word);
+        }
+    }
+    ::pclose(pipe);
+    return words;
+}
+
+const SWord* Find(const std::vector<SWord>& words, const std::string& text, int nth = 0) {
+    for (const SWord& word : words) {
+        if (word.text == text && nth-- == 0) {
+            return &word;
+        }
+    }
+    return nullptr;
+}
+
+// Twips from the printable area's corner to points on the paper (the PDF's margin is a quarter inch).
+double PaperPoints(int twips) {
+    return (twips + 360) / 20.0;
+}
+
+TEST(DataSheetPdf, PlacesEveryTextAtItsTwipsPositionInNinePointCourier) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    CTempDir dir;
+    const std::string path = dir.File("sheet.pdf");
+    std::string error;
+    ASSERT_TRUE(PrintDataSheetToPdf(ProgrammedUhfRadio(), path, &error)) << error;
+
+    const std::vector<SWord> page1 = PageWords(path, 1);
+    const SWord* heading = Find(page1, "=====");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_NEAR(heading->x, PaperPoints(3400), 0.5);
+    EXPECT_NEAR(heading->y, PaperPoints(600), 0.5);
+    // "* MODEL" at 400: the word starts two characters (2 x 108 twips) further right.
+    const SWord* model = Find(page1, "MODEL");
+    ASSERT_NE(model, nullptr);
+    EXPECT_NEAR(model->x, PaperPoints(400 + 2 * 108), 0.5);
+    EXPECT_NEAR(model->y, PaperPoints(900), 0.5);
+    ASSERT_NE(Find(page1, "UHF"), nullptr);
+    const SWord* hangOn = Find(page1, "HANG-ON");
+    ASSERT_NE(hangOn, nullptr);
+    EXPECT_NEAR(hangOn->x, PaperPoints(9400), 0.5);
+    EXPECT_NEAR(hangOn->y, PaperPoints(1900), 0.5);
+    // Channel 1's CTCSS tone sits above its "(CTCSS)" line.
+    const SWord* tone = Find(page1, "67.0");
+    ASSERT_NE(tone, nullptr);
+    EXPECT_NEAR(tone->y, PaperPoints(1750 + 700 - 115), 0.5);
+    EXPECT_EQ(Find(page1, "OPTION"), nullptr);
+
+    const std::vector<SWord> page2 = PageWords(path, 2);
+    const SWord* option = Find(page2, "OPTION");
+    ASSERT_NE(option, nullptr);
+    EXPECT_NEAR(option->x, PaperPoints(4000 + 6 * 108), 0.5);
+    EXPECT_NEAR(option->y, PaperPoints(900), 0.5);
+    EXPECT_EQ(Find(page2, "HANG-ON"), nullptr);
 }
 
 TEST(DataSheetPdf, AnUnwritablePathFailsWithTheReasonAndAnExistingFileIsReplacedWhole) {

@@ -1,6 +1,6 @@
-#include "SheetPage.h"
+#include "OptionPage.h"
 
-CSheetPage::CSheetPage(CDataRadioDoc& doc, const QString& title, QWidget* parent)
+COptionPage::COptionPage(CDataRadioDoc& doc, const QString& title, QWidget* parent)
     : QWidget(parent), m_Doc(doc) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -9,7 +9,7 @@ CSheetPage::CSheetPage(CDataRadioDoc& doc, const QString& title, QWidget* parent
     m_pBody = new QVBoxLayout(m_pFrame);
 }
 
-void CSheetPage::EnsureCreated() {
+void COptionPage::EnsureCreated() {
     if (m_bCreated) {
         return;
     }

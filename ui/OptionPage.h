@@ -9,10 +9,10 @@
 
 #include "DataRadioDoc.h"
 
-class CSheetPage : public QWidget {
+class COptionPage : public QWidget {
     Q_OBJECT
 public:
-    CSheetPage(CDataRadioDoc& doc, const QString& title, QWidget* parent = nullptr);
+    COptionPage(CDataRadioDoc& doc, const QString& title, QWidget* parent = nullptr);
 
     // Builds the page's controls once; the sheet calls it whenever the page becomes the active one.
     void EnsureCreated();
