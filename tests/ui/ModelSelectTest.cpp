@@ -1,4 +1,6 @@
 #include <QEvent>
+#include <QLabel>
+#include <QPrintPreviewWidget>
 #include <QTimer>
 
 #include "ModelSelectDlg.h"
@@ -76,6 +78,45 @@ TEST_F(ShellTest, TheModelSelectCommandRunsTheDialogAndAppliesThePressedModel) {
     EXPECT_EQ(m_Doc.m_nModel, kModelKv310Uhf);
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 0.0);
     EXPECT_EQ(m_pFrame->m_pView->m_pModelField->text().toStdString(), "KV310  UHF");
+}
+
+// Modal windows of the commands, answered from inside their own event loop.
+TEST_F(ShellTest, PrintPreviewShowsBothPagesOfTheSheet) {
+    Start();
+    int pages = -1;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        pages = preview->pageCount();
+        dialog->close();
+    });
+    m_pFrame->m_pActPreview->trigger();
+    EXPECT_EQ(pages, 2);
+    EXPECT_EQ(title.toStdString(), "KV310  VHF DATA SHEET");
+}
+
+TEST_F(ShellTest, TheAboutBoxNamesTheProgram) {
+    m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
+    m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
+    m_pFrame->OnInitialUpdate();
+    QString title;
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    m_pFrame->m_pActAbout->trigger();
+    EXPECT_EQ(title.toStdString(), "About Data Radio PC Programmer");
+    EXPECT_TRUE(texts.contains(QStringLiteral("KV310 PC PROGRAMMER")));
 }
 
 TEST(MessageText, LineBreaksOfTheLogicBecomePlainNewlines) {
