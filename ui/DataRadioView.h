@@ -15,6 +15,7 @@
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
 #include "MySheet.h"
+#include "SerialPort.h"
 
 class CMainFrame;
 class QPrinter;
@@ -93,6 +94,7 @@ public:
     QLabel* m_pPllIcLabel = nullptr;
     QFrame* m_pPlaceholder = nullptr;
     CMySheet* m_pSheet = nullptr;
+    CSerialPort m_Serial;  // the one serial port every radio link uses; opened per transfer
     std::vector<uint8_t> m_CleanBytes;
 
 protected:

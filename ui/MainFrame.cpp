@@ -187,12 +187,16 @@ void CMainFrame::BuildPortMenu() {
         action->deleteLater();
     }
     m_PortActions.clear();
+    // One port at a time: the entries look like radio items, and none is marked until a port is chosen.
+    auto* group = new QActionGroup(m_pPortMenu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int com = 1; com < kPortMenuLimit; ++com) {
         if (!present[com]) {
             continue;
         }
         auto* action = new QAction(PortEntryText(com), this);
         action->setCheckable(true);
+        action->setActionGroup(group);
         action->setData(com);
         action->setStatusTip(tr("Use COM%1 for the radio").arg(com));
         connect(action, &QAction::triggered, this, [this, com] { OnPortCommand(com); });
