@@ -1,5 +1,7 @@
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QTimer>
 
@@ -117,6 +119,48 @@ TEST_F(ShellTest, TheAboutBoxNamesTheProgram) {
     m_pFrame->m_pActAbout->trigger();
     EXPECT_EQ(title.toStdString(), "About Data Radio PC Programmer");
     EXPECT_TRUE(texts.contains(QStringLiteral("KV310 PC PROGRAMMER")));
+}
+
+// The desktop sink's boxes: titled "KV310", the logic's text, and the pressed button as the answer.
+class QtSink : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+
+    // Presses the given button of the next message box and remembers what the box showed.
+    void AnswerNextBox(QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            m_strTitle = box->windowTitle().toStdString();
+            m_strText = box->text().toStdString();
+            box->button(button)->click();
+        });
+    }
+
+    CQtMessageSink m_Sink;
+    std::string m_strTitle, m_strText;
+};
+
+TEST_F(QtSink, ShowsMessagesTitledWithTheProgramName) {
+    AnswerNextBox(QMessageBox::Ok);
+    m_Sink.ShowMessage("Cannot Open File!");
+    EXPECT_EQ(m_strTitle, "KV310");
+    EXPECT_EQ(m_strText, "Cannot Open File!");
+}
+
+TEST_F(QtSink, ReturnsTheButtonThatWasPressed) {
+    AnswerNextBox(QMessageBox::Yes);
+    EXPECT_TRUE(m_Sink.AskYesNo("All frequencies will be cleared.\r\n\r\nDo you want to continue?"));
+    EXPECT_EQ(m_strText, "All frequencies will be cleared.\n\nDo you want to continue?");
+    AnswerNextBox(QMessageBox::No);
+    EXPECT_FALSE(m_Sink.AskYesNo("Continue?"));
+    AnswerNextBox(QMessageBox::Cancel);
+    EXPECT_EQ(m_Sink.AskYesNoCancel("Save?"), EAnswer::Cancel);
+    AnswerNextBox(QMessageBox::No);
+    EXPECT_EQ(m_Sink.AskYesNoCancel("Save?"), EAnswer::No);
+    AnswerNextBox(QMessageBox::Yes);
+    EXPECT_EQ(m_Sink.AskYesNoCancel("Save?"), EAnswer::Yes);
+    EXPECT_EQ(m_strTitle, "KV310");
 }
 
 TEST(MessageText, LineBreaksOfTheLogicBecomePlainNewlines) {
