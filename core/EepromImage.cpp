@@ -9,6 +9,7 @@ namespace {
 
 constexpr double kHzPerMHz = 1000000.0;
 
+// Arithmetic on record members is done in 64 bits: a corrupt settings file may hold any 32-bit value.
 // Every field is masked to its width, so that a value out of range (a settings file is loaded unchecked)
 // can never spill into the neighbouring field of the radio's EEPROM.
 void Put(uint8_t* base, SBits field, int64_t value) {
@@ -172,6 +173,7 @@ int BaudCode(const CDataRadioDoc& doc) {
     return 0;
 }
 
+// Bytes 0-10, 17 and the flags of 11 and 18: timers, scan, power save, programmed channels.
 void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     const int row = doc.m_nModel;
     PutFlag(image, kBusyPortSquelch, doc.m_nSquelchType == 1);
@@ -184,19 +186,19 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     Put(image, kTxTimeOut, doc.m_nTxTimeOut / 10);
     EncodeChannelBits(doc, image);
 
-    Put(image, kScanDelay, doc.m_nScanDelay + 1);
+    Put(image, kScanDelay, int64_t{doc.m_nScanDelay} + 1);
     PutFlag(image, kAlwaysSet4, 1);
     PutFlag(image, kUhfFlag, !IsVhfRow(row));
     PutFlag(image, kGpsFlag, doc.m_bGps);
     PutFlag(image, kPllIcFlag, doc.m_nPllIc == 1);
-    Put(image, kScanSpeed, (doc.m_nScanSpeed - 10) / 10);
+    Put(image, kScanSpeed, (int64_t{doc.m_nScanSpeed} - 10) / 10);
     if (doc.m_bPowerSave != 0) {
         PutFlag(image, kPowerSaveFlag, 1);
         Put(image, kPowerSaveDelay, doc.m_nPowerSaveDelay);
-        Put(image, kPowerSaveOffTime, (doc.m_nPowerSaveOffTime - 30) / 20);
+        Put(image, kPowerSaveOffTime, (int64_t{doc.m_nPowerSaveOffTime} - 30) / 20);
     }
     if (doc.m_nPowerSaveOnTime != 0) {
-        Put(image, kPowerSaveOnTime, (doc.m_nPowerSaveOnTime - 20) / 10);
+        Put(image, kPowerSaveOnTime, (int64_t{doc.m_nPowerSaveOnTime} - 20) / 10);
     }
 
     PutFlag(image, kTxToneForDataFlag, doc.m_bTxToneForData);
@@ -204,6 +206,10 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
         Put(image, kHangOnCode, (doc.m_nHangOnTime / 2 - 90) / 5);
     }
     PutFlag(image, kHangOnBeepFlag, doc.m_bHangOnBeep);
+}
+
+// Bytes 19-23, 30 and 31: modem type and baud rate, modem timing, GPS.
+void EncodeModemAndGpsBytes(const CDataRadioDoc& doc, uint8_t* image) {
     PutFlag(image, kGmskFlag, doc.m_bModemGmsk);
     PutFlag(image, kTxForcingFlag, doc.m_bTxForcing);
     PutFlag(image, kDumbModeFlag, doc.m_nModemMode == 1);
@@ -214,12 +220,16 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     Put(image, kTxOnTime, doc.m_nTxOnTime / 2);
     Put(image, kTxOffDelay, doc.m_nTxOffDelay / 2);
     Put(image, kRxOnDelay, doc.m_nRxOnDelay / 2);
-    Put(image, kGpsDelay, (doc.m_nGpsDelay - 50) / 10);
+    Put(image, kGpsDelay, (int64_t{doc.m_nGpsDelay} - 50) / 10);
     Put(image, kGpsTxTime, doc.m_nGpsTxTime);
-    Put(image, kGpsCycle, doc.m_nGpsCycle + 1);
+    Put(image, kGpsCycle, int64_t{doc.m_nGpsCycle} + 1);
+}
 
+// Bytes 176-191: modem block and timing options, the model's bits and the model byte.
+void EncodeModelBytes(const CDataRadioDoc& doc, uint8_t* image) {
+    const int row = doc.m_nModel;
     Put(image, kPreambleSize, doc.m_nPreambleSize);
-    Put(image, kBaseBlockSize, doc.m_nBaseBlockSize == 0 ? 0 : doc.m_nBaseBlockSize + 1);
+    Put(image, kBaseBlockSize, doc.m_nBaseBlockSize == 0 ? 0 : int64_t{doc.m_nBaseBlockSize} + 1);
     PutFlag(image, kBell202Flag, doc.m_bAfskBell202);
     PutFlag(image, kAfskFlag, doc.m_bModemAfsk);
     Put(image, kStartBitErrors, doc.m_nStartBitErrors);
@@ -234,7 +244,7 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     PutFlag(image, kSquelchOffFlag, doc.m_bSquelch == 0);
     PutFlag(image, kKv310Flag, row >= 0 && row <= kModelKv310Uhf);
     PutFlag(image, kExternalModulationFlag, doc.m_bExternalModulation);
-    Put(image, kModelRow, row + 1);
+    Put(image, kModelRow, int64_t{row} + 1);
     Put(image, kSubBand, doc.m_nSubBand);
 }
 
@@ -454,6 +464,8 @@ void CEepromImage::EncodeImage(CDataRadioDoc& doc) {
         }
     }
     EncodeSystemBytes(doc, image);
+    EncodeModemAndGpsBytes(doc, image);
+    EncodeModelBytes(doc, image);
     for (int i = 0; i < kChannels; ++i) {
         uint8_t* slot = image + SlotAddr(i);
         slot[kSlotChecksum] = SlotChecksum(slot);

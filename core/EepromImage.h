@@ -1,6 +1,6 @@
 #pragma once
-// The radio's 416-byte EEPROM area (addresses 0x000-0x19F) and its conversion to and from the settings record.
-// The four buffers are shared by the EEPROM map window and the block transfer.
+// The radio's 416-byte EEPROM area (addresses 0x000-0x19F) and its conversion to and from the settings
+// record. The four buffers are shared by the EEPROM map window and the block transfer.
 
 #include <array>
 #include <cstdint>
@@ -21,10 +21,13 @@ public:
     CImageBytes m_Change{};    // a byte typed in the map window; a write lays every non-zero one over m_Work
 
     // Rebuilds m_Work from the record (snapshot first, then clears m_Work and m_Read). Sets the record's
-    // m_nModemMode to 2 when it is not 1.
+    // m_nModemMode to 2 when it is not 1. Every value is masked to its field, so an out-of-range member
+    // never reaches a neighbouring field; any non-zero flag counts as on. The layout is in EepromLayout.h.
     void EncodeImage(CDataRadioDoc& doc);
 
-    // Overwrites the record's model, sub-band, channel and option members from m_Work.
+    // Overwrites the record's model, sub-band, channel and option members from m_Work. Leaves the last
+    // CTCSS tone and DCS code it looked up in m_dLastCtcss and m_nLastDcs, and no other run-time value:
+    // m_bTwoToneCodeOk in particular stays as it was.
     void DecodeImage(CDataRadioDoc& doc) const;
 
     // Lays every non-zero change byte over the working image (done by a write after encoding).

@@ -199,7 +199,8 @@ void AddRxTxValues(const CDataRadioDoc& doc, CSheetPage& page) {
     page.push_back({500, 2000, squelch});
     const bool saving = doc.m_bPowerSave != 0;
     page.push_back({kLeftValueX, 2300, saving ? ": ON" : ": OFF"});
-    page.push_back({kLeftValueX, 2600, saving ? StrPrintf(": %d Sec", doc.m_nPowerSaveDelay + 1) : ": -"});
+    page.push_back(
+        {kLeftValueX, 2600, saving ? StrPrintf(": %lld Sec", doc.m_nPowerSaveDelay + 1LL) : ": -"});
     page.push_back({kLeftValueX, 2900, saving ? StrPrintf(": %d ms", doc.m_nPowerSaveOnTime) : ": -"});
     page.push_back({kLeftValueX, 3200, saving ? StrPrintf(": %d ms", doc.m_nPowerSaveOffTime) : ": -"});
 
@@ -212,11 +213,11 @@ void AddRxTxValues(const CDataRadioDoc& doc, CSheetPage& page) {
 }
 
 void AddScanGpsValues(const CDataRadioDoc& doc, CSheetPage& page) {
-    page.push_back({kLeftValueX, 5000, StrPrintf(": %d Sec", doc.m_nScanDelay + 1)});
+    page.push_back({kLeftValueX, 5000, StrPrintf(": %lld Sec", doc.m_nScanDelay + 1LL)});
     page.push_back({kLeftValueX, 5300, StrPrintf(": %d ms", doc.m_nScanSpeed)});
     const bool gps = doc.m_bGps != 0;
     page.push_back({kRightValueX, 5000, gps ? ": Enable" : ": Disable"});
-    page.push_back({kRightValueX, 5300, gps ? StrPrintf(": %d Hour", doc.m_nGpsCycle + 1) : ": -"});
+    page.push_back({kRightValueX, 5300, gps ? StrPrintf(": %lld Hour", doc.m_nGpsCycle + 1LL) : ": -"});
     page.push_back({kRightValueX, 5600, gps ? StrPrintf(": %d Sec", doc.m_nGpsTxTime) : ": -"});
     page.push_back({kRightValueX, 5900, gps ? StrPrintf(": %d Sec", doc.m_nGpsDelay) : ": -"});
 }

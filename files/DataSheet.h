@@ -8,9 +8,10 @@
 // about 10 800 twips to the right and 13 300 twips down.
 //
 // To print (ui/): start a job named strJobName, select the font (face strFace, character height
-// nHeightTwips twips, weight nWeight), and for each page draw every item's text at (nX, nY) converted
-// from twips to device units, then end the page. Items are drawn in order; a few overlap on purpose
-// (the older channel layout puts "SCAN" and "WIDTH" 100 twips apart).
+// nHeightTwips twips, weight nWeight), and for each page draw every item's text with its top-left corner
+// at (nX, nY) converted from twips to device units (device = twips * dpi / 1440; a painter that places
+// text by its baseline adds the font's ascent to y), then end the page. Items are drawn in order; a few
+// overlap on purpose (the older channel layout puts "SCAN" and "WIDTH" 100 twips apart).
 //
 // For terminals, DataSheetText() places the same items on a character grid of the monospaced font.
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -76,17 +77,48 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t 
     return true;
 }
 
+namespace {
+
+// Devices and pipes (/dev/stdout, /dev/null) cannot be replaced: they are written in place.
+bool WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        return Fail(error, errno);
+    }
+    const bool ok = WriteAll(fd, bytes.data(), bytes.size());
+    const int code = errno;
+    if (::close(fd) != 0 || !ok) {
+        return Fail(error, ok ? errno : code);
+    }
+    return true;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
+    // A link is followed: the file it names is replaced, the link stays.
+    std::string target = path;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved != nullptr) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
     struct stat existing {};
     mode_t mode = NewFileMode();
-    if (::stat(path.c_str(), &existing) == 0) {
+    if (::stat(target.c_str(), &existing) == 0) {
         if (S_ISDIR(existing.st_mode)) {
             return Fail(error, EISDIR);
+        }
+        if (!S_ISREG(existing.st_mode)) {
+            return WriteInPlace(target, bytes, error);
         }
         mode = existing.st_mode & 07777;
     }
 
-    std::string temp = FolderOf(path) + "/.kv310-XXXXXX";
+    std::string temp = FolderOf(target) + "/.kv310-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return Fail(error, errno);
@@ -97,7 +129,7 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
         ok = false;
         code = errno;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
         ok = false;
         code = errno;
     }

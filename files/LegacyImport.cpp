@@ -241,6 +241,8 @@ bool ImportLegacy(CDataRadioDoc& doc, const std::string& path, bool vhf, CMessag
         sink.ShowMessage(kMsgCannotOpen);
         return false;
     }
+    // a file cut short must not pick up the channels of the file imported before it
+    doc.m_LegacyImage.fill(0);
     ParseLegacyRecords(bytes, doc.m_LegacyImage);
     doc.ResetToDefaults();
     DecodeLegacyImage(doc, vhf, sink);

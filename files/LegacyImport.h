@@ -42,8 +42,9 @@ void ParseLegacyRecords(const std::vector<uint8_t>& bytes, std::array<uint8_t, k
 // Decodes doc.m_LegacyImage into the (freshly reset) record, with every notice through the sink.
 void DecodeLegacyImage(CDataRadioDoc& doc, bool vhf, CMessageSink& sink);
 
-// Reads the file into m_LegacyImage, resets the record and decodes it. False (with "Cannot Open File!")
-// when the file cannot be read; the record is then untouched.
+// Reads the file into a cleared m_LegacyImage, resets the record and decodes it: words a short file does
+// not carry read as 0. False (with "Cannot Open File!") when the file cannot be read; the record is then
+// untouched.
 bool ImportLegacy(CDataRadioDoc& doc, const std::string& path, bool vhf, CMessageSink& sink);
 
 // The Load command's road for a ".UHF" or ".VHF" file: the model check, then the import. True when the

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -142,6 +143,71 @@ TEST(EepromMasking, KeepsAnOversizedDividerOutOfTheStepAndPowerBits) {
     EXPECT_EQ(image.m_Work[36] & 0xC8, 0x00);  // no signalling bits, bit 3 unused
     EXPECT_EQ(image.m_Work[41] & 0xF8, 0x60);  // step bits 01, narrow
     EXPECT_EQ(image.m_Work[8], 0x03);
+}
+
+// Every integer member the image carries, for records from a corrupt settings file.
+void SetEveryInteger(CDataRadioDoc& doc, int32_t value) {
+    for (int32_t CDataRadioDoc::*member : {&CDataRadioDoc::m_bSquelch,
+                                           &CDataRadioDoc::m_nSquelchType,
+                                           &CDataRadioDoc::m_bPowerSave,
+                                           &CDataRadioDoc::m_nPowerSaveDelay,
+                                           &CDataRadioDoc::m_nPowerSaveOnTime,
+                                           &CDataRadioDoc::m_nPowerSaveOffTime,
+                                           &CDataRadioDoc::m_bTxTimeOut,
+                                           &CDataRadioDoc::m_nTxTimeOut,
+                                           &CDataRadioDoc::m_bHangOn,
+                                           &CDataRadioDoc::m_nHangOnTime,
+                                           &CDataRadioDoc::m_nScanDelay,
+                                           &CDataRadioDoc::m_nScanSpeed,
+                                           &CDataRadioDoc::m_bGps,
+                                           &CDataRadioDoc::m_nGpsCycle,
+                                           &CDataRadioDoc::m_nGpsTxTime,
+                                           &CDataRadioDoc::m_nGpsDelay,
+                                           &CDataRadioDoc::m_bModem,
+                                           &CDataRadioDoc::m_bModemFfsk,
+                                           &CDataRadioDoc::m_nSBandBaud,
+                                           &CDataRadioDoc::m_nNBandBaud,
+                                           &CDataRadioDoc::m_nModemMode,
+                                           &CDataRadioDoc::m_nBaseBlockSize,
+                                           &CDataRadioDoc::m_nPreambleSize,
+                                           &CDataRadioDoc::m_nWaitBusyTime,
+                                           &CDataRadioDoc::m_nFlowControl,
+                                           &CDataRadioDoc::m_nTxDelayTime1,
+                                           &CDataRadioDoc::m_nTxDelayTime2,
+                                           &CDataRadioDoc::m_nStartBitErrors,
+                                           &CDataRadioDoc::m_nTxOffDelay,
+                                           &CDataRadioDoc::m_nTxOnTime,
+                                           &CDataRadioDoc::m_nRxOnDelay}) {
+        doc.*member = value;
+    }
+    for (CChannelData& channel : doc.m_Channel) {
+        channel.m_nStep = value;
+        channel.m_nRxOption = kSigTwoTone;
+        channel.m_nTwoToneGroup = value;
+        channel.m_nTxOption = value;
+        channel.m_nRxDcs = value;
+        channel.m_dRxFreq = value;
+        channel.m_dTxFreq = value;
+        channel.m_dToneAFreq = value;
+        channel.m_dToneADuration = value;
+    }
+}
+
+TEST(EepromMasking, EncodesAnyThirtyTwoBitValueWithoutOverflow) {
+    for (int32_t value : {INT32_MIN, INT32_MAX, -1}) {
+        for (int row : {0, 3, 4}) {
+            CDataRadioDoc doc = Record(row);
+            SetEveryInteger(doc, value);
+            CEepromImage image;
+            image.EncodeImage(doc);
+            EXPECT_EQ(image.m_Work[4] & 0x0C, row == 3 ? 0x0C : 0x08) << value;
+            EXPECT_EQ(image.m_Work[180], 0x40) << value;
+            EXPECT_EQ(image.m_Work[191] & 0x0F, row + 1) << value;
+            CDataRadioDoc back = Record(2);
+            image.DecodeImage(back);
+            EXPECT_EQ(back.m_nModel, row);
+        }
+    }
 }
 
 // ---- random records survive the round trip ------------------------------------------------------------
@@ -388,6 +454,23 @@ TEST(EepromRoundTrip, ReEncodingADecodedImageGivesTheSameBytes) {
                 ASSERT_EQ(second.m_Work[addr], first.m_Work[addr]) << "row " << row << " address " << addr;
             }
         }
+    }
+}
+
+TEST(EepromRoundTrip, DecodesAnyImageIntoAModelAndSubBandTheCatalogueHas) {
+    std::mt19937 rng(416);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int n = 0; n < 500; ++n) {
+        CEepromImage image;
+        for (uint8_t& b : image.m_Work) {
+            b = static_cast<uint8_t>(byte(rng));
+        }
+        CDataRadioDoc doc = Record(2);
+        image.DecodeImage(doc);
+        ASSERT_GE(doc.m_nModel, 0);
+        ASSERT_LE(doc.m_nModel, 5);
+        ASSERT_LT(doc.m_nSubBand, 3);
+        image.EncodeImage(doc);  // and the result encodes again
     }
 }
 

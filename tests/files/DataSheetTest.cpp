@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <sstream>
 
 namespace {
@@ -284,13 +285,30 @@ TEST(DataSheet, PrintsNothingForListValuesOutOfRange) {
     EXPECT_EQ(At(BuildDataSheet(doc).pages[1], 3800, 7700), "");
 }
 
+TEST(DataSheet, PrintsTheLargestListPositionsWithoutOverflow) {
+    CDataRadioDoc doc = Record(4);
+    doc.m_bPowerSave = 1;
+    doc.m_bGps = 1;
+    doc.m_nPowerSaveDelay = INT32_MAX;
+    doc.m_nScanDelay = INT32_MAX;
+    doc.m_nGpsCycle = INT32_MAX;
+    doc.m_nWaitBusyTime = INT32_MAX;
+    doc.m_nPreambleSize = INT32_MIN;
+    const CSheetPage page = BuildDataSheet(doc).pages[1];
+    EXPECT_EQ(At(page, 3800, 2600), ": 2147483648 Sec");
+    EXPECT_EQ(At(page, 3800, 5000), ": 2147483648 Sec");
+    EXPECT_EQ(At(page, 9000, 5300), ": 2147483648 Hour");
+    EXPECT_EQ(At(page, 9000, 7400), "");
+    EXPECT_EQ(At(page, 9000, 7100), "");
+}
+
 TEST(DataSheet, PlacesItemsOnACharacterGridForTerminals) {
-    const CSheetPage page = {
-        {0, 0, "XXXX"},         {108, 0, "y"},  // overwrites the second column
-        {540, 50, "far"},                       // the same grid row, column 5
-        {0, 115 * 3, "near"},                   // two empty rows between: closed up
-        {215, 115 * 8, "next"},                 // four empty rows: one empty line
-    };
+    CSheetPage page;
+    page.push_back({0, 0, "XXXX"});
+    page.push_back({108, 0, "y"});           // overwrites the second column
+    page.push_back({540, 50, "far"});        // the same grid row, column 5
+    page.push_back({0, 115 * 3, "near"});    // two empty rows between: closed up
+    page.push_back({215, 115 * 8, "next"});  // four empty rows: one empty line
     EXPECT_EQ(DataSheetPageText(page), "XyXX far\nnear\n\n next\n");
 }
 

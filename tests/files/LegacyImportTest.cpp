@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 #include "Format.h"
 #include "SettingsFile.h"
@@ -76,6 +77,50 @@ TEST(LegacyImport, TakesAUhfFileInTheUpperSubBandWithoutANotice) {
     EXPECT_EQ(doc.m_bHangOn, 0);
 }
 
+// A hand-made KV330 UHF plan: channel 1 450/460 MHz wide in 5 kHz steps, channel 2 445.0125/455.0125 MHz
+// in 6.25 kHz steps at high power, hang-on code 2 everywhere, TX time-out 180 s, busy lockout, power save
+// with delay code 1, on time code 3 and off time code 1. One record is written in lower case.
+TEST(LegacyImport, ImportsTheSampleFileByteForByte) {
+    CDataRadioDoc doc = Record(5);
+    CRecordingSink sink;
+    ASSERT_TRUE(ImportLegacyFile(doc, KV310_TEST_DATA "/kv110-sample.UHF", sink));
+    const uint8_t head[12] = {0xD4, 0x78, 0x01, 0xE0, 0xCE, 0x02, 0xB2, 0xF3, 0x80, 0xE2, 0x38, 0x02};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(doc.m_LegacyImage[i], head[i]) << "byte " << i;
+    }
+    EXPECT_EQ(doc.m_LegacyImage[114], 0x60);
+    EXPECT_EQ(doc.m_LegacyImage[117], 0x93);
+
+    const CChannelData& first = doc.m_Channel[0];
+    EXPECT_DOUBLE_EQ(first.m_dRxFreq, 450.0);
+    EXPECT_DOUBLE_EQ(first.m_dTxFreq, 460.0);
+    EXPECT_EQ(first.m_nStep, kStep5000);
+    EXPECT_EQ(first.m_bWide, 1);
+    EXPECT_EQ(first.m_bHighPower, 0);
+    const CChannelData& second = doc.m_Channel[1];
+    EXPECT_DOUBLE_EQ(second.m_dRxFreq, 445.0125);
+    EXPECT_DOUBLE_EQ(second.m_dTxFreq, 455.0125);
+    EXPECT_EQ(second.m_nStep, kStep6250);
+    EXPECT_EQ(second.m_bWide, 0);
+    EXPECT_EQ(second.m_bHighPower, 1);
+    for (int c = 2; c < 16; ++c) {
+        EXPECT_EQ(doc.m_Channel[c].m_dRxFreq, 0.0);
+        EXPECT_EQ(doc.m_Channel[c].m_bHighPower, 1);  // an empty third byte reads as high power
+    }
+    EXPECT_EQ(doc.m_nHangOnTime, 1000);
+    EXPECT_EQ(doc.m_bHangOn, 1);
+    EXPECT_EQ(doc.m_bTxTimeOut, 1);
+    EXPECT_EQ(doc.m_nTxTimeOut, 180);
+    EXPECT_EQ(doc.m_bBusyLockout, 1);
+    EXPECT_EQ(doc.m_bPowerSave, 1);
+    EXPECT_EQ(doc.m_nPowerSaveDelay, 1);
+    EXPECT_EQ(doc.m_nPowerSaveOnTime, 40);
+    EXPECT_EQ(doc.m_nPowerSaveOffTime, 100);
+    EXPECT_EQ(doc.m_nSubBand, 1);
+    EXPECT_EQ(sink.m_Messages,
+              (std::vector<std::string>{"The frequency is out of band.\r\nIt should be in 440 - 490"}));
+}
+
 TEST(LegacyImport, StoresEachRecordsWordLittleEndianAtItsIndex) {
     CLegacyImage image{};
     image[19] = 0x77;
@@ -110,6 +155,37 @@ TEST(LegacyImport, SurvivesMalformedRecordsWithoutReadingPastThem) {
         ParseLegacyRecords(std::vector<uint8_t>(cut.begin(), cut.end()), untouched);
     }
     EXPECT_EQ(untouched, CLegacyImage{});
+}
+
+TEST(LegacyImport, DoesNotMixAShortFileWithTheOneImportedBefore) {
+    CTempDir dir;
+    CDataRadioDoc doc = Record(3);
+    CRecordingSink sink;
+    ASSERT_TRUE(
+        ImportLegacy(doc, WriteFile(dir, "full.uhf", Records(UhfImage(450.0, 460.0, 0))), false, sink));
+    std::string cut = Records(UhfImage(400.0, 410.0, 0)).substr(0, 30);  // channel 1 only
+    ASSERT_TRUE(ImportLegacy(doc, WriteFile(dir, "cut.uhf", cut), false, sink));
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 400.0);
+    EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dTxFreq, 410.0);
+    EXPECT_EQ(doc.m_Channel[1].m_dRxFreq, 0.0);
+    EXPECT_EQ(doc.m_Channel[15].m_dTxFreq, 0.0);
+}
+
+TEST(LegacyImport, DecodesAnyBytesAsRecords) {
+    std::mt19937 rng(110);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<size_t> length(0, 1200);
+    for (int n = 0; n < 200; ++n) {
+        std::vector<uint8_t> bytes(length(rng));
+        for (uint8_t& b : bytes) {
+            b = static_cast<uint8_t>(byte(rng));
+        }
+        CDataRadioDoc doc = Record(3);
+        ParseLegacyRecords(bytes, doc.m_LegacyImage);
+        CRecordingSink sink;
+        DecodeLegacyImage(doc, false, sink);
+        ASSERT_LT(doc.m_nSubBand, 2);
+    }
 }
 
 TEST(LegacyImport, ReadsNoMoreThanAHundredRecords) {

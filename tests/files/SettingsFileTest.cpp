@@ -352,23 +352,6 @@ TEST(SettingsFileLoad, FolderCannotBeOpened) {
     EXPECT_EQ(sink.m_Messages, std::vector<std::string>({"Cannot Open File!"}));
 }
 
-TEST(SettingsFileSave, FailedSaveLeavesTheOldFileIntact) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into write-protected folders";
-    }
-    CTempDir dir;
-    CRecordingSink sink;
-    CDataRadioDoc old;
-    ASSERT_TRUE(OnSaveDocument(old, dir.File("keep.dat"), sink));
-    const std::vector<uint8_t> before = ReadAll(dir.File("keep.dat"));
-    ASSERT_EQ(::chmod(dir.m_Path.c_str(), 0555), 0);
-
-    EXPECT_FALSE(OnSaveDocument(DistinctRecord(), dir.File("keep.dat"), sink));
-    EXPECT_EQ(sink.m_Messages, std::vector<std::string>({"Cannot Save File!"}));
-    ::chmod(dir.m_Path.c_str(), 0755);
-    EXPECT_EQ(ReadAll(dir.File("keep.dat")), before);
-}
-
 TEST(SettingsFileSave, UnwritableTargetReportsAndLeavesNoTemporaryFile) {
     CTempDir dir;
     CRecordingSink sink;
@@ -422,4 +405,20 @@ TEST(SettingsFileSave, WriteErrorHalfwayLeavesTheOldFileIntact) {
         ++entries;
     }
     EXPECT_EQ(entries, 1u);
+}
+
+TEST(SettingsFileSave, LinkIsFollowedAndDevicesAreWrittenInPlace) {
+    CTempDir dir;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(CDataRadioDoc(), dir.File("real.dat"), sink));
+    std::filesystem::create_symlink(dir.File("real.dat"), dir.File("link.dat"));
+    const CDataRadioDoc doc = DistinctRecord();
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("link.dat"), sink));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.dat")));
+    EXPECT_EQ(ReadAll(dir.File("real.dat")), SettingsFileBytes(doc));
+
+    // a device is never replaced by a file
+    EXPECT_TRUE(OnSaveDocument(doc, "/dev/null", sink));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(sink.m_Messages.empty());
 }
