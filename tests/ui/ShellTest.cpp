@@ -382,6 +382,20 @@ TEST_F(ShellTest, ChoosingAPortChecksItWritesThePortFileAndTheNextStartRemembers
     EXPECT_EQ(CheckedPorts(*m_pFrame), std::vector<int>{kSimulatedPortCom});
 }
 
+TEST_F(ShellTest, APortFileThatCannotBeWrittenIsReportedInTheStatusBar) {
+    m_Ports = {2};
+    Start();
+    // A config "folder" below a plain file cannot be made, even by root.
+    ASSERT_TRUE(WriteFileAtomically(m_Dir.File("plain"), {0x00}));
+    ::setenv("XDG_CONFIG_HOME", m_Dir.File("plain/config").c_str(), 1);
+    m_pFrame->m_PortActions[0]->trigger();
+    EXPECT_EQ(CheckedPorts(*m_pFrame), std::vector<int>{2});  // the choice holds for this run
+    const std::string shown = m_pFrame->m_wndStatusBar->currentMessage().toStdString();
+    EXPECT_NE(shown.find("could not be saved"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("plain/config/KV310.ini"), std::string::npos) << shown;
+    EXPECT_TRUE(m_Sink.m_Messages.empty());
+}
+
 TEST_F(ShellTest, AStoredPortThatIsMissingStaysSelectedWithoutAnEntry) {
     m_Doc.m_nComPort = 7;
     ASSERT_TRUE(SavePortSetting(m_Doc));
