@@ -1,0 +1,82 @@
+#include "PortFile.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "FileIo.h"
+
+namespace {
+
+bool Fail(std::string* error, const std::string& text) {
+    if (error != nullptr) {
+        *error = text;
+    }
+    return false;
+}
+
+// mkdir -p for the config folder (a fresh account may have no ~/.config yet).
+bool MakeFolders(const std::string& folder, std::string* error) {
+    for (size_t pos = 1; pos <= folder.size(); ++pos) {
+        if (pos != folder.size() && folder[pos] != '/') {
+            continue;
+        }
+        const std::string part = folder.substr(0, pos);
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+            return Fail(error, std::string(std::strerror(errno)) + ": " + part);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string UserConfigFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/') {
+        return xdg;
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return std::string(home) + "/.config";
+    }
+    return std::string();
+}
+
+std::string PortFilePath(const CDataRadioDoc& doc) {
+    const std::string folder = UserConfigFolder();
+    return (folder.empty() ? std::string(".") : folder) + "/" + doc.m_strModelName + ".ini";
+}
+
+bool LoadPortSetting(CDataRadioDoc& doc, std::string* error) {
+    doc.m_nComPort = 0;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (!ReadFileBytes(PortFilePath(doc), bytes, kPortFileSize, &reason)) {
+        return Fail(error, reason);
+    }
+    if (bytes.size() < kPortFileSize) {
+        return Fail(error, "the file is shorter than 4 bytes");
+    }
+    const uint32_t value = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+                           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+    doc.m_nComPort = static_cast<int32_t>(value);
+    return true;
+}
+
+bool SavePortSetting(const CDataRadioDoc& doc, std::string* error) {
+    const std::string folder = UserConfigFolder();
+    if (folder.empty()) {
+        return Fail(error, "neither XDG_CONFIG_HOME nor HOME is set");
+    }
+    if (!MakeFolders(folder, error)) {
+        return false;
+    }
+    const uint32_t value = static_cast<uint32_t>(doc.m_nComPort);
+    const std::vector<uint8_t> bytes = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                                        static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    return WriteFileAtomically(PortFilePath(doc), bytes, error);
+}

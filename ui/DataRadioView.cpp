@@ -1,0 +1,405 @@
+#include "DataRadioView.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "DataSheetPrinter.h"
+#include "LegacyImport.h"
+#include "MainFrame.h"
+#include "ModelSelectDlg.h"
+#include "PortFile.h"
+#include "SettingsFile.h"
+
+namespace {
+
+// The model field holds at most 10 characters.
+constexpr int kModelFieldChars = 10;
+
+QLabel* FormLabel(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* ReadOnlyField(int width, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setFixedWidth(width);
+    return field;
+}
+
+}  // namespace
+
+CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent), m_Doc(doc), m_Sink(sink), m_Frame(frame) {
+    BuildForm();
+    m_ChooseOpenPath = [this] {
+        return QFileDialog::getOpenFileName(this, tr("Load"), QString(), QString::fromLatin1(kOpenFilter))
+            .toStdString();
+    };
+    m_ChooseSavePath = [this] {
+        QFileDialog dialog(this, tr("Save"), QString(), QString::fromLatin1(kSaveFilter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString()
+                                                  : std::string();
+    };
+    m_RunModelSelect = [this] {
+        CModelSelectDlg dialog(m_Doc, this);
+        return dialog.exec() == QDialog::Accepted ? dialog.m_nModel : -1;
+    };
+    m_RunPrintDialog = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+CDataRadioView::~CDataRadioView() {
+    // The chosen port survives to the next start; a failure here has nobody left to tell.
+    SavePortSetting(m_Doc);
+}
+
+void CDataRadioView::BuildForm() {
+    auto* layout = new QVBoxLayout(this);
+    auto* header = new QGridLayout;
+    header->setHorizontalSpacing(8);
+    m_pModelField = ReadOnlyField(130, this);
+    m_cbBand = new QComboBox(this);
+    m_cbBand->setMinimumWidth(200);
+    m_pVersionField = ReadOnlyField(110, this);
+    m_pPllIcLabel = FormLabel("# PLL IC :", this);
+    m_cbPllIc = new QComboBox(this);
+    m_cbPllIc->addItems({QStringLiteral("MB15A02SL"), QStringLiteral("MB15E03SL")});
+    // The PLL IC choice is kept for the radio's service bytes but not offered to the user.
+    m_pPllIcLabel->hide();
+    m_pPllIcLabel->setEnabled(false);
+    m_cbPllIc->hide();
+    m_cbPllIc->setEnabled(false);
+
+    header->addWidget(FormLabel("# MODEL :", this), 0, 0);
+    header->addWidget(m_pModelField, 0, 1);
+    header->addWidget(FormLabel("# BAND :", this), 0, 2);
+    header->addWidget(m_cbBand, 0, 3);
+    header->addWidget(FormLabel("# VERSION :", this), 0, 4);
+    header->addWidget(m_pVersionField, 0, 5);
+    header->addWidget(m_pPllIcLabel, 0, 6);
+    header->addWidget(m_cbPllIc, 0, 7);
+    header->setColumnStretch(8, 1);
+    layout->addLayout(header);
+
+    m_pPlaceholder = new QFrame(this);
+    m_pPlaceholder->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(m_pPlaceholder, 1);
+
+    connect(m_cbBand, &QComboBox::currentIndexChanged, this, &CDataRadioView::OnBandChange);
+    connect(m_cbPllIc, &QComboBox::currentIndexChanged, this, &CDataRadioView::OnPllIcChange);
+}
+
+void CDataRadioView::OnInitialUpdate() {
+    m_pSheet = new CMySheet(m_Doc, m_Sink, m_pPlaceholder);
+    auto* sheetLayout = new QVBoxLayout(m_pPlaceholder);
+    sheetLayout->setContentsMargins(0, 0, 0, 0);
+    sheetLayout->addWidget(m_pSheet);
+
+    LoadPortSetting(m_Doc);
+    {
+        const QSignalBlocker quiet(m_cbPllIc);
+        m_cbPllIc->setCurrentIndex(1);  // "MB15E03SL"
+    }
+    m_Doc.m_nPllIc = 0;
+
+    m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+    m_Doc.ResetToDefaults();
+    if (m_Doc.m_bSystemPageReady) {
+        m_Doc.m_nReserved3 = 0;
+    }
+    ReloadReadyPages();
+    RefreshHeader();
+    m_Frame.BuildPortMenu();
+
+    // The EEPROM page is built once now so its map exists; the Channel page is what the user sees first.
+    ShowPage(kPageEeprom);
+    RebuildMap(false);
+    ShowPage(kPageChannel);
+    MarkClean();
+}
+
+void CDataRadioView::OpenStartupFile(const std::string& path) {
+    const ELoadResult result = LoadFile(path, true);
+    m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+    ReloadReadyPages();
+    m_Doc.m_bFileLoaded = 1;
+    RefreshAfterLoad();
+    RebuildMap(true);
+    if (result == ELoadResult::Loaded) {
+        MarkClean();
+    }
+    if (result != ELoadResult::Unchanged) {
+        // The file names its model; choosing one would throw the file away again.
+        m_bModelSelectAtFirstPaint = false;
+    }
+}
+
+void CDataRadioView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    ++m_Doc.m_nDrawCount;
+    if (m_Doc.m_nDrawCount == 1 && m_bModelSelectAtFirstPaint) {
+        // Not from inside the paint: the dialog runs its own event loop.
+        QTimer::singleShot(0, this, &CDataRadioView::OnModelSelect);
+    }
+}
+
+void CDataRadioView::OnModelSelect() {
+    const int row = m_RunModelSelect ? m_RunModelSelect() : -1;
+    if (IsOfferedModel(row)) {
+        ApplyModelSelection(row);
+    }
+}
+
+void CDataRadioView::ApplyModelSelection(int row) {
+    m_Doc.m_nModel = row;
+    m_Doc.ResetToDefaults();
+    if (m_Doc.m_bModemPageReady) {
+        // The KV330 rules depend on the previous pass, so they run twice.
+        const int passes = row == kModelKv330Vhf || row == kModelKv330Uhf ? 2 : 1;
+        for (int i = 0; i < passes; ++i) {
+            m_pSheet->m_pModemPage->ApplyModemRules();
+            m_pSheet->m_pModemPage->RefreshFromRecord();
+        }
+    }
+    RefreshHeader();
+    m_Doc.ResetToDefaults();
+    RefreshPages();
+    ShowPage(kPageEeprom);
+    RebuildMap(false);
+
+    ShowPage(kPageChannel);
+    m_Doc.m_bTwoToneCodeOk = 0;
+    m_Doc.m_nSubBand = 0;
+    SetBandList(0);
+    m_pSheet->m_pChannelPage->ShowScanColumn();
+    MarkClean();
+}
+
+void CDataRadioView::OnFileNew() {
+    m_Doc.ResetToDefaults();
+    m_Doc.m_bNewPending = 1;
+    RefreshPages();
+    m_pSheet->m_pChannelPage->UpdateOptionButtons();
+    ShowPage(kPageEeprom);
+    RebuildMap(false);
+    MarkClean();
+}
+
+void CDataRadioView::OnFileOpen() {
+    const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
+    const bool clean = !path.empty() && LoadFile(path, false) == ELoadResult::Loaded;
+    m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+    ReloadReadyPages();
+    m_Doc.m_bFileLoaded = 1;
+    RefreshAfterLoad();
+    RebuildMap(true);
+    if (clean) {
+        MarkClean();
+    }
+}
+
+CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bool anyName) {
+    const EFileKind kind = FileKindOf(path);
+    if (kind == EFileKind::LegacyUhf || kind == EFileKind::LegacyVhf) {
+        // An imported configuration is not saved anywhere yet.
+        return ImportLegacyFile(m_Doc, path, m_Sink) ? ELoadResult::Imported : ELoadResult::Unchanged;
+    }
+    if (kind != EFileKind::Settings && !anyName) {
+        return ELoadResult::Unchanged;
+    }
+    bool accepted = false;
+    return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
+                                                                      : ELoadResult::Unchanged;
+}
+
+bool CDataRadioView::OnFileSave() {
+    const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
+    if (path.empty()) {
+        return false;
+    }
+    if (!OnSaveDocument(m_Doc, path, m_Sink)) {
+        return false;
+    }
+    MarkClean();
+    return true;
+}
+
+void CDataRadioView::OnFilePrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_RunPrintDialog || !m_RunPrintDialog(printer)) {
+        return;
+    }
+    std::string error;
+    if (!PrintDataSheet(m_Doc, printer, &error)) {
+        m_Sink.ShowMessage(error);
+    }
+}
+
+void CDataRadioView::OnFilePrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QString::fromStdString(DataSheetJobName(m_Doc)));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintDataSheet(m_Doc, *target, nullptr); });
+    preview.exec();
+}
+
+void CDataRadioView::OnViewChannel() {
+    ShowPage(kPageChannel);
+    if (m_Doc.m_bModemFfsk && m_Doc.m_bModem) {
+        m_pSheet->m_pChannelPage->DisableTxDelay();
+    } else {
+        m_pSheet->m_pChannelPage->EnableTxDelay();
+    }
+}
+
+void CDataRadioView::OnViewModem() {
+    ShowPage(kPageModem);
+}
+
+void CDataRadioView::OnViewSystem() {
+    ShowPage(kPageSystem);
+}
+
+void CDataRadioView::OnViewEeprom() {
+    ShowPage(kPageEeprom);
+    RebuildMap(true);
+}
+
+void CDataRadioView::OnReadRadio() {
+    m_pSheet->m_pEepromPage->ReadWithProgress();
+}
+
+void CDataRadioView::OnWriteRadio() {
+    m_pSheet->m_pEepromPage->WriteWithProgress();
+}
+
+void CDataRadioView::OnSquelch() {
+    m_Sink.ShowMessage("The squelch dialog is not available in this version yet.");
+}
+
+void CDataRadioView::OnCalibration() {
+    m_Sink.ShowMessage("The calibration dialog is not available in this version yet.");
+}
+
+void CDataRadioView::OnBandChange(int index) {
+    if (m_bFillingBandList || index < 0 || index == m_Doc.m_nSubBand) {
+        return;
+    }
+    const bool anyFrequency = std::any_of(m_Doc.m_Channel.begin(), m_Doc.m_Channel.end(), [](const auto& ch) {
+        return ch.m_dRxFreq != 0.0 || ch.m_dTxFreq != 0.0;
+    });
+    if (anyFrequency && !m_Sink.AskYesNo(kMsgClearFrequencies)) {
+        SetBandList(m_Doc.m_nSubBand);
+        return;
+    }
+    m_Doc.m_nSubBand = static_cast<uint8_t>(index);
+    for (CChannelData& channel : m_Doc.m_Channel) {
+        channel.m_dRxFreq = 0.0;
+        channel.m_dTxFreq = 0.0;
+    }
+    ShowPage(kPageChannel);
+    m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+}
+
+void CDataRadioView::OnPllIcChange(int) {
+    m_Doc.m_nPllIc = 0;
+}
+
+void CDataRadioView::ShowPage(int index) {
+    m_Frame.m_nCurPage = index;
+    m_pSheet->SetActivePage(index);
+    m_Frame.UpdatePageChecks();
+}
+
+void CDataRadioView::ReloadReadyPages() {
+    if (m_Doc.m_bSystemPageReady) {
+        m_pSheet->m_pSystemPage->RefreshFromRecord();
+    }
+    if (m_Doc.m_bModemPageReady) {
+        m_pSheet->m_pModemPage->RefreshFromRecord();
+    }
+}
+
+void CDataRadioView::RefreshPages() {
+    m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+    if (m_Doc.m_bSystemPageReady) {
+        m_Doc.m_nReserved3 = 0;
+        m_pSheet->m_pSystemPage->RefreshFromRecord();
+    }
+    if (m_Doc.m_bModemPageReady) {
+        m_pSheet->m_pModemPage->RefreshFromRecord();
+    }
+}
+
+void CDataRadioView::SetBandList(int selected) {
+    m_bFillingBandList = true;
+    m_cbBand->clear();
+    for (const std::string& text : SubBandListTexts(m_Doc.CurrentBand())) {
+        m_cbBand->addItem(QString::fromStdString(text));
+    }
+    m_cbBand->setCurrentIndex(selected < m_cbBand->count() ? selected : -1);
+    m_bFillingBandList = false;
+}
+
+void CDataRadioView::RefreshHeader() {
+    SetBandList(m_Doc.m_nSubBand);
+    m_strModel = QString::fromStdString(m_Doc.CurrentBand().m_strTitle).left(kModelFieldChars);
+    m_pModelField->setText(m_strModel);
+    m_pVersionField->setText(m_strVersion);
+}
+
+void CDataRadioView::RebuildMap(bool markChanges) {
+    m_pSheet->m_pEepromPage->RefreshMap(markChanges ? 1 : 0);
+}
+
+void CDataRadioView::RefreshAfterLoad() {
+    if (!m_Doc.m_bFileLoaded) {
+        return;
+    }
+    m_Doc.m_bFileLoaded = 0;
+    m_pSheet->m_pChannelPage->RefreshFromRecord(true);
+    ReloadReadyPages();
+    RefreshHeader();
+}
+
+bool CDataRadioView::HasUnsavedChanges() const {
+    return SettingsFileBytes(m_Doc) != m_CleanBytes;
+}
+
+void CDataRadioView::MarkClean() {
+    m_CleanBytes = SettingsFileBytes(m_Doc);
+}
+
+bool CDataRadioView::QueryClose() {
+    if (!HasUnsavedChanges()) {
+        return true;
+    }
+    switch (m_Sink.AskYesNoCancel(kMsgSaveChanges)) {
+        case EAnswer::Yes:
+            return OnFileSave();
+        case EAnswer::No:
+            return true;
+        case EAnswer::Cancel:
+            break;
+    }
+    return false;
+}

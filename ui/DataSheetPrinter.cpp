@@ -1,0 +1,131 @@
+#include "DataSheetPrinter.h"
+
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <memory>
+
+#include "DataSheet.h"
+#include "FileIo.h"
+
+namespace {
+
+// A line wider than this never occurs; the rectangle only anchors the text's top-left corner.
+constexpr double kItemBoxTwips = 20000.0;
+// A real printer cannot print the outer quarter inch; the PDF leaves the same margin.
+constexpr double kPdfMarginMm = 6.35;
+constexpr int kPdfResolution = 1200;
+
+bool Fail(std::string* error, const std::string& text) {
+    if (error != nullptr) {
+        *error = text;
+    }
+    return false;
+}
+
+void PaintPage(QPainter& painter, const CSheetPage& items) {
+    for (const SSheetItem& item : items) {
+        const QRectF box(item.nX, item.nY, kItemBoxTwips, kItemBoxTwips);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                         QString::fromStdString(item.strText));
+    }
+}
+
+QFont SheetFont(const SSheetFont& spec) {
+    QFont font(QString::fromStdString(spec.strFace));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setWeight(spec.nWeight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Where Courier New is missing, the system's monospaced font keeps the columns straight.
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }
+    // Under the twips scaling a point size would be scaled twice; the pixel size is the height in twips.
+    font.setPixelSize(spec.nHeightTwips);
+    return font;
+}
+
+// The command-line tool has no application object of its own; fonts and painters need one.
+std::unique_ptr<QGuiApplication> MakeHeadlessApplication() {
+    static int argc = 3;
+    static char name[] = "kv310ctl";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+std::string DataSheetJobName(const CDataRadioDoc& doc) {
+    return BuildDataSheet(doc).strJobName;
+}
+
+QFont DataSheetFont() {
+    return SheetFont(SSheetFont());
+}
+
+void PaintDataSheet(const CDataRadioDoc& doc, QPainter& painter, QPagedPaintDevice& device) {
+    const SDataSheet sheet = BuildDataSheet(doc);
+    painter.save();
+    painter.scale(device.logicalDpiX() / double(kTwipsPerInch), device.logicalDpiY() / double(kTwipsPerInch));
+    painter.setFont(SheetFont(sheet.font));
+    painter.setPen(Qt::black);
+    for (size_t page = 0; page < sheet.pages.size(); ++page) {
+        if (page > 0) {
+            device.newPage();
+        }
+        PaintPage(painter, sheet.pages[page]);
+    }
+    painter.restore();
+}
+
+bool PrintDataSheet(const CDataRadioDoc& doc, QPrinter& printer, std::string* error) {
+    printer.setDocName(QString::fromStdString(DataSheetJobName(doc)));
+    printer.setFullPage(false);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return Fail(error, "The printer could not be started. Check that it is connected and ready.");
+    }
+    PaintDataSheet(doc, painter, printer);
+    return painter.end() || Fail(error, "The printer did not accept the data sheet.");
+}
+
+bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std::string* error) {
+    std::unique_ptr<QGuiApplication> ownApp;
+    if (QCoreApplication::instance() == nullptr) {
+        ownApp = MakeHeadlessApplication();
+    } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return Fail(error, "Printing needs a GUI application object, not a console one.");
+    }
+
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QString::fromStdString(DataSheetJobName(doc)));
+        writer.setCreator(QStringLiteral("KV310 PC Programmer"));
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                                         QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return Fail(error, "The PDF could not be started.");
+        }
+        PaintDataSheet(doc, painter, writer);
+        painter.end();
+    }
+    const QByteArray& data = pdf.data();
+    std::string reason;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(data.begin(), data.end()), &reason)) {
+        return Fail(error, "Cannot write " + path + ": " + reason);
+    }
+    return true;
+}

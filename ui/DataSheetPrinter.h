@@ -1,0 +1,31 @@
+#pragma once
+// Draws the two-page data sheet on a printer or into a PDF. Positions come in twips (1440 per inch) from the
+// top-left corner of the printable area; the text is "Courier New" 9 pt, or the closest monospaced font.
+
+#include <QFont>
+#include <string>
+
+#include "DataRadioDoc.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+
+constexpr int kTwipsPerInch = 1440;
+
+// "KV310  VHF DATA SHEET": the print job's name.
+std::string DataSheetJobName(const CDataRadioDoc& doc);
+
+// The sheet's font: "Courier New" 9 pt, or a monospaced font where it is missing, sized in twips for a
+// painter scaled to twips.
+QFont DataSheetFont();
+
+// Draws both pages on an open painter; starts the second page on the device itself.
+void PaintDataSheet(const CDataRadioDoc& doc, QPainter& painter, QPagedPaintDevice& device);
+
+// Prints on a printer the print dialog has set up. On failure returns false and says why in error.
+bool PrintDataSheet(const CDataRadioDoc& doc, QPrinter& printer, std::string* error);
+
+// Renders the sheet into a PDF file without needing a display (a GUI application is made for the call when
+// there is none, on the offscreen platform). The file is replaced whole or left untouched.
+bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std::string* error);

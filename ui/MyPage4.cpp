@@ -1,0 +1,17 @@
+#include "MyPage4.h"
+
+CMyPage4::CMyPage4(CDataRadioDoc& doc, QWidget* parent)
+    : COptionPage(doc, tr("Channel Configuration"), parent) {}
+
+void CMyPage4::RefreshFromRecord(bool revalidate) {
+    (void)revalidate;
+    ++m_nRefreshCount;
+}
+
+void CMyPage4::UpdateOptionButtons() {}
+
+void CMyPage4::EnableTxDelay() {}
+
+void CMyPage4::DisableTxDelay() {}
+
+void CMyPage4::ShowScanColumn() {}

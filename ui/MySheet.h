@@ -1,0 +1,40 @@
+#pragma once
+// The option sheet: hosts the editing pages and shows exactly one of them. It has no tab strip, no OK or
+// Apply: the user switches pages through the view's menu and toolbar commands, and every page writes the
+// record at once, so the sheet never collects or commits anything.
+
+#include <QStackedWidget>
+
+#include "ComDlg.h"
+#include "MessageSink.h"
+#include "MyPage2.h"
+#include "MyPage3.h"
+#include "MyPage4.h"
+
+// Page indices, fixed by the order the pages are added; the View menu's check marks use them too.
+constexpr int kPageChannel = 0;
+constexpr int kPageModem = 1;
+constexpr int kPageEeprom = 2;
+constexpr int kPageSystem = 3;
+constexpr int kPageCount = 4;
+
+class CMySheet : public QStackedWidget {
+    Q_OBJECT
+public:
+    CMySheet(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
+
+    // Makes the page the visible one, building its window the first time.
+    void SetActivePage(int index);
+    int GetActiveIndex() const { return currentIndex(); }
+    COptionPage* Page(int index) const;
+
+    CDataRadioDoc& m_Doc;
+    CMyPage2* m_pSystemPage;
+    CMyPage3* m_pModemPage;
+    CMyPage4* m_pChannelPage;
+    CComDlg* m_pEepromPage;
+    const int32_t m_nSystemIndex = kPageSystem;
+    const int32_t m_nModemIndex = kPageModem;
+    const int32_t m_nChannelIndex = kPageChannel;
+    const int32_t m_nEepromIndex = kPageEeprom;
+};

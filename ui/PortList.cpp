@@ -1,0 +1,25 @@
+#include "PortList.h"
+
+#include "PortNames.h"
+#include "SerialPort.h"
+
+std::vector<uint32_t> DefaultPortList() {
+    std::vector<uint32_t> list;
+    CSerialPort::EnumeratePorts(list);
+    return list;
+}
+
+QString PortEntryText(int com) {
+    QString text = QStringLiteral("COM%1").arg(com);
+    // The simulated radio's device exists only once it was started; its description says enough.
+    const std::string device = com == kSimulatedRadioCom ? std::string() : ComDevicePath(com);
+    const std::string description = ComPortDescription(com);
+    if (!device.empty()) {
+        text += QStringLiteral("  ") + QString::fromStdString(device);
+    }
+    if (!description.empty()) {
+        text += (device.empty() ? QStringLiteral("  ") : QStringLiteral(" \u2014 ")) +
+                QString::fromStdString(description);
+    }
+    return text;
+}

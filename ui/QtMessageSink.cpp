@@ -1,0 +1,28 @@
+#include "QtMessageSink.h"
+
+#include <QMessageBox>
+
+QString ToDisplayText(const std::string& text) {
+    QString display = QString::fromStdString(text);
+    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return display;
+}
+
+void CQtMessageSink::ShowMessage(const std::string& text) {
+    QMessageBox::warning(m_pParent, QString::fromLatin1(kAppTitle), ToDisplayText(text));
+}
+
+bool CQtMessageSink::AskYesNo(const std::string& question) {
+    return QMessageBox::question(m_pParent, QString::fromLatin1(kAppTitle), ToDisplayText(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+EAnswer CQtMessageSink::AskYesNoCancel(const std::string& question) {
+    const auto button =
+        QMessageBox::question(m_pParent, QString::fromLatin1(kAppTitle), ToDisplayText(question),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (button == QMessageBox::Yes) {
+        return EAnswer::Yes;
+    }
+    return button == QMessageBox::No ? EAnswer::No : EAnswer::Cancel;
+}

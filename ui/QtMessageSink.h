@@ -1,0 +1,23 @@
+#pragma once
+// The message sink of the desktop program: modal message boxes titled "KV310" over the main window.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "MessageSink.h"
+
+constexpr const char* kAppTitle = "KV310";
+
+class CQtMessageSink : public CMessageSink {
+public:
+    explicit CQtMessageSink(QWidget* parent = nullptr) : m_pParent(parent) {}
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
+    EAnswer AskYesNoCancel(const std::string& question) override;
+
+    QPointer<QWidget> m_pParent;
+};
+
+// The logic's texts end lines with CR LF; a Qt label wants plain LF.
+QString ToDisplayText(const std::string& text);

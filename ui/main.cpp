@@ -1,0 +1,33 @@
+// kv310: the desktop programmer. An optional settings file named on the command line is opened at start.
+
+#include <QApplication>
+#include <QStringList>
+
+#include "DataRadioDoc.h"
+#include "DataRadioView.h"
+#include "MainFrame.h"
+#include "QtMessageSink.h"
+#include "SimulatedRadio.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    QApplication::setApplicationVersion(QStringLiteral(KV310_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("kv310"));
+
+    InstallSimulatedRadio();  // COM49
+
+    // The one settings record lives as long as the program.
+    CDataRadioDoc doc;
+    CQtMessageSink sink;
+    CMainFrame frame(doc, sink);
+    sink.m_pParent = &frame;
+    frame.OnInitialUpdate();
+
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) {
+        frame.m_pView->OpenStartupFile(args.at(1).toStdString());
+    }
+    frame.showMaximized();
+    return QApplication::exec();
+}
