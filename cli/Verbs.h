@@ -15,3 +15,5 @@ struct SVerb {
 const std::vector<SVerb>& FileVerbs();
 // Verbs on a radio or a port: read, write, ports, simulate, status.
 const std::vector<SVerb>& RadioVerbs();
+// The PDF data sheet; only in builds with the window layer.
+const SVerb& PrintVerb();

@@ -14,6 +14,9 @@ namespace {
 
 std::vector<SVerb> AllVerbs() {
     std::vector<SVerb> verbs = FileVerbs();
+#ifdef KV310_HAVE_PRINT
+    verbs.push_back(PrintVerb());
+#endif
     const std::vector<SVerb>& radio = RadioVerbs();
     verbs.insert(verbs.end(), radio.begin(), radio.end());
     return verbs;

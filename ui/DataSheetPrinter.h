@@ -6,6 +6,7 @@
 #include <string>
 
 #include "DataRadioDoc.h"
+#include "DataSheetPdf.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -25,7 +26,3 @@ void PaintDataSheet(const CDataRadioDoc& doc, QPainter& painter, QPagedPaintDevi
 
 // Prints on a printer the print dialog has set up. On failure returns false and says why in error.
 bool PrintDataSheet(const CDataRadioDoc& doc, QPrinter& printer, std::string* error);
-
-// Renders the sheet into a PDF file without needing a display (a GUI application is made for the call when
-// there is none, on the offscreen platform). The file is replaced whole or left untouched.
-bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std::string* error);

@@ -1,0 +1,44 @@
+// kv310ctl print: the data sheet as a two-page PDF, made without a display.
+
+#include <cstdio>
+
+#include "CliSupport.h"
+#include "DataSheetPdf.h"
+#include "Verbs.h"
+
+namespace {
+
+const char kPrintUsage[] =
+    "Usage: kv310ctl print IN.dat -o OUT.pdf\n"
+    "Renders the configuration's two-page data sheet to a PDF file, as the program prints it.\n";
+
+int RunPrint(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string out;
+    if (!ParseVerbArgs(args, words, {"--output"}, {}, kPrintUsage) ||
+        !RequireOutput(args, out, kPrintUsage)) {
+        return kExitUsage;
+    }
+    if (args.m_Positional.size() != 1) {
+        PrintError(args.m_Positional.empty() ? "the settings file is missing" : "expected one settings file");
+        std::fprintf(stderr, "%s", kPrintUsage);
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    if (!LoadRecord(doc, args.m_Positional[0])) {
+        return kExitFailed;
+    }
+    std::string error;
+    if (!PrintDataSheetToPdf(doc, out, &error)) {
+        PrintError("cannot write " + out + ": " + error);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const SVerb& PrintVerb() {
+    static const SVerb verb = {"print", "render a configuration's data sheet to PDF", kPrintUsage, RunPrint};
+    return verb;
+}
