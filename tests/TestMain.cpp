@@ -1,0 +1,20 @@
+// The main of every test program: tests never see the real home or need a display. The config folder (where
+// the port file lives) is a private one for the run, and Qt draws offscreen unless told otherwise.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "TempDir.h"
+
+int main(int argc, char** argv) {
+    int result = 0;
+    {
+        CTempDir home;
+        ::setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}
