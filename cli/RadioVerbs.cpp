@@ -7,7 +7,7 @@
 
 #include "BlockTransfer.h"
 #include "CliSupport.h"
-#include "FaultSpec.h"
+#include "FaultOption.h"
 #include "FileIo.h"
 #include "Format.h"
 #include "PortNames.h"
@@ -35,12 +35,12 @@ const char kPortsUsage[] =
     "Lists the serial ports present, one a line: COM number, device, description.\n";
 
 const char kSimulateUsage[] =
-    "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--fault SPEC]...\n"
+    "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--fault FAULT]...\n"
     "Serves a simulated radio behind a pseudo-terminal: prints its device path, serves until interrupted\n"
     "(Ctrl-C), then prints what it received.\n"
     "  --image FILE    the radio's EEPROM at start (416 bytes; default all zero)\n"
     "  --firmware X.Y  the firmware version it reports (default 1.2)\n"
-    "  --fault SPEC    refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
+    "  --fault FAULT    refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
     "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | "
     "short-block:BLOCK[:TIMES]\n"
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";
@@ -222,9 +222,9 @@ int RunSimulate(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CRadioFaults faults;
-    for (const std::string& spec : args.Values("--fault")) {
+    for (const std::string& fault : args.Values("--fault")) {
         std::string error;
-        if (!ParseFaultSpec(spec, faults, error)) {
+        if (!ParseFaultOption(fault, faults, error)) {
             PrintError(error);
             return kExitUsage;
         }

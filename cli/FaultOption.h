@@ -6,10 +6,10 @@
 
 #include "SimRadio.h"
 
-// One --fault SPEC: refuse, silent, double-ready, no-ready, not-allowed, noise:HEXBYTES, nak:BLOCK[:TIMES],
+// One --fault value: refuse, silent, double-ready, no-ready, not-allowed, noise:HEXBYTES, nak:BLOCK[:TIMES],
 // bad-checksum:BLOCK[:TIMES], wrong-address:BLOCK[:TIMES], short-block:BLOCK[:TIMES], silent-after:BLOCK.
 // TIMES defaults to 1. False with a message for anything else.
-bool ParseFaultSpec(const std::string& spec, CRadioFaults& faults, std::string& error);
+bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::string& error);
 
 // "1.2" -> 0x12 (major and minor 0-15).
 bool ParseFirmwareVersion(const std::string& text, uint8_t& version);

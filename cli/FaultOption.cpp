@@ -1,4 +1,4 @@
-#include "FaultSpec.h"
+#include "FaultOption.h"
 
 #include <cstdlib>
 #include <vector>
@@ -41,10 +41,10 @@ bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-bool ParseFaultSpec(const std::string& spec, CRadioFaults& faults, std::string& error) {
-    const std::vector<std::string> parts = Split(spec, ':');
+bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::string& error) {
+    const std::vector<std::string> parts = Split(fault, ':');
     const std::string& name = parts[0];
-    error = "unknown fault '" + spec + "' (see kv310ctl simulate --help)";
+    error = "unknown fault '" + fault + "' (see kv310ctl simulate --help)";
     if (parts.size() == 1) {
         bool* flag = name == "refuse"         ? &faults.m_bRefuse
                      : name == "silent"       ? &faults.m_bSilent
@@ -65,7 +65,7 @@ bool ParseFaultSpec(const std::string& spec, CRadioFaults& faults, std::string& 
     int times = 1;
     if (parts.size() > 3 || !ParseNumber(parts[1], 0, kImageBlocks - 1, block) ||
         (parts.size() == 3 && !ParseNumber(parts[2], 1, 100, times))) {
-        error = "fault '" + spec + StrPrintf("': BLOCK is 0-%d and TIMES 1-100", kImageBlocks - 1);
+        error = "fault '" + fault + StrPrintf("': BLOCK is 0-%d and TIMES 1-100", kImageBlocks - 1);
         return false;
     }
     struct SBlockFault {
