@@ -40,7 +40,7 @@ const char kSimulateUsage[] =
     "(Ctrl-C), then prints what it received.\n"
     "  --image FILE    the radio's EEPROM at start (416 bytes; default all zero)\n"
     "  --firmware X.Y  the firmware version it reports (default 1.2)\n"
-    "  --fault FAULT    refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
+    "  --fault FAULT   refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
     "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | "
     "short-block:BLOCK[:TIMES]\n"
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";

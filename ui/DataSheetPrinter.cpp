@@ -36,18 +36,18 @@ void PaintPage(QPainter& painter, const CSheetPage& items) {
     }
 }
 
-QFont SheetFont(const SSheetFont& spec) {
-    QFont font(QString::fromStdString(spec.strFace));
+QFont SheetFont(const SSheetFont& sheetFont) {
+    QFont font(QString::fromStdString(sheetFont.strFace));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setWeight(spec.nWeight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setWeight(sheetFont.nWeight >= 700 ? QFont::Bold : QFont::Normal);
     font.setHintingPreference(QFont::PreferNoHinting);
     if (!QFontInfo(font).fixedPitch()) {
         // Where Courier New is missing, the system's monospaced font keeps the columns straight.
         font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     }
     // Under the twips scaling a point size would be scaled twice; the pixel size is the height in twips.
-    font.setPixelSize(spec.nHeightTwips);
+    font.setPixelSize(sheetFont.nHeightTwips);
     return font;
 }
 
