@@ -121,3 +121,14 @@ bool RequireOutput(const CArgs& args, std::string& path, const char* usage) {
     path = *output;
     return true;
 }
+
+bool OnePositional(const CArgs& args, std::string& path, const char* what, const char* usage) {
+    if (args.m_Positional.size() != 1) {
+        PrintError(args.m_Positional.empty() ? std::string("the ") + what + " is missing"
+                                             : std::string("expected one ") + what);
+        std::fprintf(stderr, "%s", usage);
+        return false;
+    }
+    path = args.m_Positional[0];
+    return true;
+}

@@ -44,3 +44,6 @@ bool SaveBytes(const std::vector<uint8_t>& bytes, const std::string& path);
 
 // The value of --output, or a usage error.
 bool RequireOutput(const CArgs& args, std::string& path, const char* usage);
+
+// The one positional word a verb takes (what names it in the message), or a usage error.
+bool OnePositional(const CArgs& args, std::string& path, const char* what, const char* usage);

@@ -38,17 +38,6 @@ const char kShowUsage[] =
     "Usage: kv310ctl show IN.dat\n"
     "Prints the configuration's data sheet (the two printed pages) as text.\n";
 
-bool OnePositional(const CArgs& args, std::string& path, const char* what, const char* usage) {
-    if (args.m_Positional.size() != 1) {
-        PrintError(args.m_Positional.empty() ? std::string("the ") + what + " is missing"
-                                             : std::string("expected one ") + what);
-        std::fprintf(stderr, "%s", usage);
-        return false;
-    }
-    path = args.m_Positional[0];
-    return true;
-}
-
 int RunNew(const std::vector<std::string>& words) {
     CArgs args;
     std::string out;

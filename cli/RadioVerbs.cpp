@@ -135,6 +135,18 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
     return true;
 }
 
+// One transfer over the port, reported on stderr. True when it completed.
+bool RunTransfer(bool write, int com, const std::string& device, CDataRadioDoc& doc, CEepromImage& image) {
+    CSerialPort port;
+    CTransferReporter reporter;
+    CBlockTransfer transfer(port, image, doc, reporter.Hooks());
+    transfer.m_nComNumber = com;
+    transfer.m_strDevice = device;
+    const bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
+    reporter.Finish(ok);
+    return ok;
+}
+
 int RunRead(const std::vector<std::string>& words) {
     CArgs args;
     std::string out;
@@ -147,16 +159,9 @@ int RunRead(const std::vector<std::string>& words) {
     if (!ParsePort(args, com, device, kReadUsage)) {
         return kExitUsage;
     }
-    CSerialPort port;
     CEepromImage image;
     CDataRadioDoc doc;
-    CTransferReporter reporter;
-    CBlockTransfer transfer(port, image, doc, reporter.Hooks());
-    transfer.m_nComNumber = com;
-    transfer.m_strDevice = device;
-    const bool ok = transfer.ReadRadio();
-    reporter.Finish(ok);
-    if (!ok) {
+    if (!RunTransfer(false, com, device, doc, image)) {
         return kExitFailed;
     }
     if (const auto imagePath = args.Value("--image")) {
@@ -174,30 +179,17 @@ int RunWrite(const std::vector<std::string>& words) {
     if (!ParseVerbArgs(args, words, {"--port"}, {}, kWriteUsage)) {
         return kExitUsage;
     }
-    if (args.m_Positional.size() != 1) {
-        PrintError(args.m_Positional.empty() ? "the settings file is missing" : "expected one settings file");
-        std::fprintf(stderr, "%s", kWriteUsage);
-        return kExitUsage;
-    }
-    if (!ParsePort(args, com, device, kWriteUsage)) {
+    std::string in;
+    if (!OnePositional(args, in, "settings file", kWriteUsage) ||
+        !ParsePort(args, com, device, kWriteUsage)) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, args.m_Positional[0])) {
+    if (!LoadRecord(doc, in)) {
         return kExitFailed;
     }
-    CSerialPort port;
     CEepromImage image;
-    CTransferReporter reporter;
-    CBlockTransfer transfer(port, image, doc, reporter.Hooks());
-    transfer.m_nComNumber = com;
-    transfer.m_strDevice = device;
-    const bool ok = transfer.WriteRadio();
-    reporter.Finish(ok);
-    if (!ok) {
-        return kExitFailed;
-    }
-    return kExitOk;
+    return RunTransfer(true, com, device, doc, image) ? kExitOk : kExitFailed;
 }
 
 int RunPorts(const std::vector<std::string>& words) {
