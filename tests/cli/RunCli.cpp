@@ -23,13 +23,8 @@ std::string Slurp(const std::string& path) {
     return text.str();
 }
 
-}  // namespace
-
-SCliResult RunCli(const std::vector<std::string>& args) {
-    CTempDir dir;
-    const std::string outPath = dir.File("stdout");
-    const std::string errPath = dir.File("stderr");
-
+// Starts kv310ctl with these arguments and file actions.
+bool SpawnCli(const std::vector<std::string>& args, const posix_spawn_file_actions_t& actions, pid_t& pid) {
     std::vector<std::string> words = {KV310CTL_PATH};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -37,6 +32,15 @@ SCliResult RunCli(const std::vector<std::string>& args) {
         argv.push_back(word.data());
     }
     argv.push_back(nullptr);
+    return posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+}
+
+}  // namespace
+
+SCliResult RunCli(const std::vector<std::string>& args) {
+    CTempDir dir;
+    const std::string outPath = dir.File("stdout");
+    const std::string errPath = dir.File("stderr");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -46,7 +50,7 @@ SCliResult RunCli(const std::vector<std::string>& args) {
 
     SCliResult result;
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (SpawnCli(args, actions, pid)) {
         int status = 0;
         waitpid(pid, &status, 0);
         result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -75,13 +79,6 @@ CBackgroundCli::CBackgroundCli(const std::vector<std::string>& args) {
     if (::pipe(pipeFds) != 0) {
         return;
     }
-    std::vector<std::string> words = {KV310CTL_PATH};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
@@ -89,7 +86,7 @@ CBackgroundCli::CBackgroundCli(const std::vector<std::string>& args) {
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (SpawnCli(args, actions, pid)) {
         m_nPid = pid;
     }
     posix_spawn_file_actions_destroy(&actions);
