@@ -14,6 +14,7 @@
 #include "PtyRadio.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
+#include "SimulatedRadio.h"
 #include "Verbs.h"
 
 namespace {
@@ -124,7 +125,7 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
         std::fprintf(stderr, "%s", usage);
         return false;
     }
-    if (!ParsePortArgument(*port, com, device)) {
+    if (!ParsePortArgument(*port, com, device, ProgramComResolver())) {
         PrintError("'" + *port + "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
         return false;
     }
@@ -199,6 +200,7 @@ int RunPorts(const std::vector<std::string>& words) {
     }
     std::vector<uint32_t> list;
     CSerialPort::EnumeratePorts(list);
+    list.push_back(kSimulatedRadioCom);
     for (size_t i = 1; i < list.size(); ++i) {
         const int com = static_cast<int>(list[i]);
         // the simulated radio's pseudo-terminal exists only once something opens COM49

@@ -52,7 +52,6 @@ bool WantsHelp(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    InstallSimulatedRadio();  // COM49
     if (argc < 2) {
         PrintOverview(stderr);
         return kExitUsage;

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 
 #include "Format.h"
 
@@ -22,9 +21,6 @@ constexpr CDeviceFamily kFamilies[] = {
     {kFirstTtyAcm, "ttyACM"},
 };
 constexpr int kFamilyPorts = 16;
-
-std::mutex g_SimMutex;
-SimulatedRadioPathFn g_SimulatedRadioPath;
 
 const CDeviceFamily* FamilyOf(int com) {
     for (const CDeviceFamily& family : kFamilies) {
@@ -66,14 +62,6 @@ bool AllDigits(const std::string& text) {
 }  // namespace
 
 std::string ComDevicePath(int com) {
-    if (com == kSimulatedRadioCom) {
-        SimulatedRadioPathFn pathOfRadio;
-        {
-            std::lock_guard<std::mutex> lock(g_SimMutex);
-            pathOfRadio = g_SimulatedRadioPath;
-        }
-        return pathOfRadio ? pathOfRadio() : std::string();
-    }
     const std::string name = DeviceName(com);
     return name.empty() ? name : "/dev/" + name;
 }
@@ -113,7 +101,7 @@ std::string ComPortDescription(int com, const std::string& sysRoot) {
     return com < kFirstTtyAcm ? "USB serial adapter" : "USB modem adapter";
 }
 
-bool ParsePortArgument(const std::string& text, int& com, std::string& path) {
+bool ParsePortArgument(const std::string& text, int& com, std::string& path, const CComResolver& resolve) {
     std::string number = text;
     if (text.size() > 3 && (text[0] == 'C' || text[0] == 'c') && (text[1] == 'O' || text[1] == 'o') &&
         (text[2] == 'M' || text[2] == 'm')) {
@@ -125,7 +113,7 @@ bool ParsePortArgument(const std::string& text, int& com, std::string& path) {
             return false;
         }
         com = n;
-        path = ComDevicePath(n);
+        path = resolve ? resolve(n) : ComDevicePath(n);
         return true;
     }
     if (!text.empty() && text[0] == '/') {
@@ -155,14 +143,4 @@ std::string PortOpenFailureText(const std::string& device, int err) {
         default:
             return StrPrintf("%s cannot be opened: %s.", device.c_str(), std::strerror(err));
     }
-}
-
-void RegisterSimulatedRadio(SimulatedRadioPathFn pathOfRadio) {
-    std::lock_guard<std::mutex> lock(g_SimMutex);
-    g_SimulatedRadioPath = std::move(pathOfRadio);
-}
-
-bool SimulatedRadioRegistered() {
-    std::lock_guard<std::mutex> lock(g_SimMutex);
-    return static_cast<bool>(g_SimulatedRadioPath);
 }

@@ -16,9 +16,13 @@ constexpr int kFirstTtyAcm = 33;
 constexpr int kSimulatedRadioCom = 49;
 constexpr int kMaxComNumber = 49;
 
-// Device path of a COM number; for COM49 the pseudo-terminal of the simulated radio (started on first use),
-// empty when no simulated radio is registered or the number maps to nothing.
+// Device path of a COM number, empty for COM49 (only the program knows where its simulated radio is) and for
+// numbers that map to nothing.
 std::string ComDevicePath(int com);
+
+// How the program turns a COM number into a device: the fixed mapping above plus its own simulated radio.
+// The program builds one at start-up and hands it to whatever opens ports.
+using CComResolver = std::function<std::string(int com)>;
 
 // COM number of a device path (the reverse mapping), 0 when the path is none of the mapped devices.
 int ComNumberOfDevice(const std::string& path);
@@ -28,15 +32,10 @@ int ComNumberOfDevice(const std::string& path);
 std::string ComPortDescription(int com, const std::string& sysRoot = "/sys");
 
 // A PORT argument of the command line: "COM3" (any case), "3" or a device path ("/dev/ttyUSB0").
-// Fills com (0 when a path maps to no COM number) and path (the device to open). False for anything else.
-bool ParsePortArgument(const std::string& text, int& com, std::string& path);
+// Fills com (0 when a path maps to no COM number) and path (the device to open, through resolve when given).
+// False for anything else.
+bool ParsePortArgument(const std::string& text, int& com, std::string& path,
+                       const CComResolver& resolve = nullptr);
 
 // The sentence shown when opening device failed with errno err. Permission problems name the dialout group.
 std::string PortOpenFailureText(const std::string& device, int err);
-
-// The simulated radio lives in its own library, which needs this one; so this library only keeps a hook.
-// The simulated radio library registers a function that starts its radio on first use and returns the
-// pseudo-terminal's path (or empty when it cannot start). Registered once at start-up by the program.
-using SimulatedRadioPathFn = std::function<std::string()>;
-void RegisterSimulatedRadio(SimulatedRadioPathFn pathOfRadio);
-bool SimulatedRadioRegistered();

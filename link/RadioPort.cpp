@@ -1,5 +1,9 @@
 #include "RadioPort.h"
 
+const char* const kTextBytesLost = "Bytes from the radio were lost (the receive queue was full). Try again.";
+const char* const kTextPortStalled =
+    "The serial adapter stopped taking bytes. Check the cable and the adapter, then try again.";
+
 std::vector<uint8_t> DrainQueue(CRadioPort& port) {
     const int count = port.QueuedCount();
     std::vector<uint8_t> reply;

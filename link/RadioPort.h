@@ -19,11 +19,14 @@ public:
     // Why the last Open failed, as a sentence for the user (empty when it did not fail).
     virtual std::string OpenFailureText() const = 0;
 
-    // Blocks until the bytes are on their way; returns how many were written.
+    // Blocks until the bytes are on their way, at most a deadline that grows with the length; returns how
+    // many got out (fewer than length means the device stopped taking bytes).
     virtual int Write(const uint8_t* data, int length) = 0;
     // Bytes received and not yet taken, and taking them one by one.
     virtual int QueuedCount() const = 0;
     virtual bool PopByte(uint8_t& byte) = 0;
+    // True once after bytes from the radio were dropped because the receive queue was full.
+    virtual bool TakeOverflow() { return false; }
 
     virtual void SetDtr(bool on) = 0;
     virtual void SetRts(bool on) = 0;
@@ -33,6 +36,10 @@ public:
         return Write(bytes.data(), static_cast<int>(bytes.size()));
     }
 };
+
+// What every protocol says when the port itself lets it down.
+extern const char* const kTextBytesLost;    // the receive queue overflowed
+extern const char* const kTextPortStalled;  // the adapter stopped taking bytes
 
 // Takes every queued byte: reads the count once, then pops that many (bytes arriving meanwhile stay queued).
 std::vector<uint8_t> DrainQueue(CRadioPort& port);

@@ -6,12 +6,12 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 
-#include "MessageSink.h"
 #include "PortNames.h"
 
 namespace {
@@ -63,6 +63,7 @@ bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t 
     // Bytes left from the last session are as stale as what the device still holds (a late 0x55 would
     // otherwise be taken for the answer to the next request). No producer runs now.
     m_QueueRead.Reset();
+    m_bQueueOverflow = false;
     if (portName.empty()) {
         Fail(ENOENT);
         return false;
@@ -147,13 +148,28 @@ int CSerialPort::WriteTimeoutMs(int length, uint32_t baudRate) {
     return length * static_cast<int>(19200 / (baudRate == 0 ? 9600 : baudRate));
 }
 
+// Waits until the device has sent everything, polling its output queue rather than draining without end: an
+// adapter that stopped taking bytes must not hang the caller. False at the deadline.
+bool CSerialPort::WaitForOutput(std::chrono::steady_clock::time_point deadline) {
+    for (;;) {
+        int pending = 0;
+        if (::ioctl(m_hComm, TIOCOUTQ, &pending) != 0 || pending <= 0) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 int CSerialPort::Write(const uint8_t* data, int length) {
     if (m_hComm < 0 || length <= 0) {
         return 0;
     }
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline =
-        Clock::now() + std::chrono::milliseconds(WriteTimeoutMs(length, m_nBaudRate));
+        Clock::now() + std::chrono::milliseconds(WriteTimeoutMs(length, m_nBaudRate) + kWriteGraceMs);
     int done = 0;
     while (done < length) {
         const ssize_t n = ::write(m_hComm, data + done, static_cast<size_t>(length - done));
@@ -164,18 +180,25 @@ int CSerialPort::Write(const uint8_t* data, int length) {
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n < 0 && errno == EAGAIN) {
+        if ((n == 0 || errno == EAGAIN) && Clock::now() < deadline) {
+            // The device takes no more now: wait for room, but only until the deadline.
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             pollfd out{m_hComm, POLLOUT, 0};
-            if (left.count() > 0 && ::poll(&out, 1, static_cast<int>(left.count())) > 0) {
-                continue;
-            }
+            ::poll(&out, 1, static_cast<int>(std::max<int64_t>(1, left.count())));
+            continue;
         }
-        break;  // an error or the write time-out: report what went out
+        break;  // an error or the write time-out
     }
     // The radio times its frames from the last byte on the wire (e.g. 50 ms between data and checksum).
-    ::tcdrain(m_hComm);
-    return done;
+    if (done == length && WaitForOutput(deadline)) {
+        return done;
+    }
+    // What is still queued will not go out in time; throw it away so that closing the device cannot
+    // wait for it either.
+    int pending = 0;
+    ::ioctl(m_hComm, TIOCOUTQ, &pending);
+    ::tcflush(m_hComm, TCOFLUSH);
+    return std::max(0, done - std::max(1, pending));
 }
 
 int CSerialPort::Read(uint8_t* buffer, int maxLength) {
@@ -220,8 +243,8 @@ void CSerialPort::ThreadWatchComm(CSerialPort* port) {
                     for (int i = 0; i < n; ++i) {
                         port->m_QueueRead.Push(chunk[i]);
                     }
-                } else if (port->m_pSink != nullptr) {
-                    port->m_pSink->ShowMessage("m_QueueRead FULL!");
+                } else {
+                    port->m_bQueueOverflow = true;  // "m_QueueRead FULL!": the owner of the port says so
                 }
             }
         }
@@ -262,8 +285,5 @@ void CSerialPort::EnumeratePortsIn(std::vector<uint32_t>& list, const std::strin
             }
         }
         list.push_back(static_cast<uint32_t>(com));
-    }
-    if (SimulatedRadioRegistered()) {
-        list.push_back(kSimulatedRadioCom);
     }
 }

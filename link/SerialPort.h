@@ -7,6 +7,7 @@
 // is the only thing they share besides m_bConnected.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,8 +16,6 @@
 
 #include "ByteQueue.h"
 #include "RadioPort.h"
-
-class CMessageSink;
 
 class CSerialPort : public CRadioPort {
 public:
@@ -42,6 +41,7 @@ public:
 
     int QueuedCount() const override { return m_QueueRead.Count(); }
     bool PopByte(uint8_t& byte) override { return m_QueueRead.Pop(byte); }
+    bool TakeOverflow() override { return m_bQueueOverflow.exchange(false); }
     void SetDtr(bool on) override;
     void SetRts(bool on) override;
     void WaitMs(int ms) override;
@@ -54,8 +54,10 @@ public:
     static void EnumeratePortsIn(std::vector<uint32_t>& list, const std::string& sysRoot,
                                  const std::string& devRoot);
 
-    // A write may take this long before it gives up: 19200 / baud ms per byte (2 at 9600, 4 at 4800).
+    // A write may take this long before it gives up: 19200 / baud ms per byte (2 at 9600, 4 at 4800), about
+    // twice the time on the wire, plus kWriteGraceMs for the scheduler and the adapter's USB frame.
     static int WriteTimeoutMs(int length, uint32_t baudRate);
+    static constexpr int kWriteGraceMs = 20;
 
     int m_hComm = -1;  // the open device, -1 when closed
     std::string m_strPortName;
@@ -68,13 +70,15 @@ public:
     CByteQueue m_QueueRead;
 
     int m_nLastError = 0;  // errno of the last failed Open, 0 after a good one
-    // Optional: told "m_QueueRead FULL!" from the watch thread when a burst finds the queue full.
-    CMessageSink* m_pSink = nullptr;
+    // Set by the watch thread when a burst found the queue full and was dropped; the protocol that owns the
+    // port reports it (never the watch thread: it must not open windows).
+    std::atomic<bool> m_bQueueOverflow{false};
     // Optional data-arrived notice (portNumber), called from the watch thread. Nothing relies on it.
     std::function<void(uint16_t)> m_OnDataArrived;
 
 private:
     static void ThreadWatchComm(CSerialPort* port);
     bool Configure(uint32_t baudRate);
+    bool WaitForOutput(std::chrono::steady_clock::time_point deadline);
     void Fail(int err) { m_nLastError = err; }
 };

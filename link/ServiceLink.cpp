@@ -65,9 +65,9 @@ constexpr uint8_t kParamService = 0x66;
 constexpr uint8_t kCmdSelectChannel = 0x64;
 constexpr int kStatusRecordSize = 4;
 
-void WriteFrame(CRadioPort& port, uint8_t command, uint8_t argument) {
+bool WriteFrame(CRadioPort& port, uint8_t command, uint8_t argument) {
     const CShortFrame frame = ShortFrame(command, argument);
-    port.Write(frame.data(), 3);
+    return port.Write(frame.data(), 3) == 3;
 }
 
 // The service replies are read without their zero bytes (the radio pads with them).
@@ -133,9 +133,28 @@ void CServiceLink::ReplyCheck(CCommandResult& result) {
     }
 }
 
+// A frame that did not get out, or a reply that was partly dropped, is said once, in the user's words.
+bool CServiceLink::PortFailed() {
+    const char* text = m_bStalled ? kTextPortStalled : m_Port.TakeOverflow() ? kTextBytesLost : nullptr;
+    if (text != nullptr) {
+        m_Sink.ShowMessage(text);
+        m_bStalled = false;
+    }
+    return text != nullptr;
+}
+
+bool CServiceLink::SendFrame(uint8_t command, uint8_t argument) {
+    m_bStalled = !WriteFrame(m_Port, command, argument);
+    return !m_bStalled;
+}
+
 CCommandResult CServiceLink::DrainReply(bool check) {
     CCommandResult result;
     const std::vector<uint8_t> reply = DrainNonZero(m_Port);
+    if (PortFailed()) {
+        result.m_Code = EReplyCode::NoAnswer;
+        return result;
+    }
     result.m_bAnswered = !reply.empty();
     result.m_nByte = reply.empty() ? 0 : reply[0];
     if (check) {
@@ -152,6 +171,10 @@ CCommandResult CServiceLink::DrainReply(bool check) {
 
 CCommandResult CServiceLink::TakeOneByte() {
     CCommandResult result;
+    if (PortFailed()) {
+        result.m_Code = EReplyCode::NoAnswer;
+        return result;
+    }
     result.m_bAnswered = m_Port.PopByte(result.m_nByte);
     return result;
 }
@@ -159,10 +182,10 @@ CCommandResult CServiceLink::TakeOneByte() {
 // Some GPS commands are sent until the radio says anything at all, but never for longer than about 3 s.
 CCommandResult CServiceLink::RepeatUntilReply(uint8_t command, uint8_t argument) {
     for (int attempt = 0; attempt < kRepeatTries; ++attempt) {
-        WriteFrame(m_Port, command, argument);
+        SendFrame(command, argument);
         m_Port.WaitMs(kServiceWaitMs);
         CCommandResult result = DrainReply(false);
-        if (result.m_bAnswered) {
+        if (result.m_bAnswered || result.m_Code == EReplyCode::NoAnswer) {
             return result;
         }
         m_Port.WaitMs(kRepeatPauseMs);
@@ -178,7 +201,7 @@ CCommandResult CServiceLink::Send(EServiceCommand command) {
     if (def.m_Reply == EReply::Repeated) {
         return RepeatUntilReply(def.m_nCommand, def.m_nArgument);
     }
-    WriteFrame(m_Port, def.m_nCommand, def.m_nArgument);
+    SendFrame(def.m_nCommand, def.m_nArgument);
     if (def.m_Line != ELine::None) {
         m_Port.SetDtr(def.m_Line == ELine::DtrOn);
     }
@@ -202,7 +225,7 @@ CCommandResult CServiceLink::Send(EServiceCommand command) {
 }
 
 CCommandResult CServiceLink::SelectChannel(int channel) {
-    WriteFrame(m_Port, kCmdSelectChannel, static_cast<uint8_t>(channel - 1));
+    SendFrame(kCmdSelectChannel, static_cast<uint8_t>(channel - 1));
     m_Port.WaitMs(kServiceWaitMs);
     return DrainReply(true);  // every channel change is checked, not only some
 }

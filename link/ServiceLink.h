@@ -104,7 +104,10 @@ private:
     CCommandResult TakeOneByte();
     CCommandResult RepeatUntilReply(uint8_t command, uint8_t argument);
     void ReplyCheck(CCommandResult& result);
+    bool SendFrame(uint8_t command, uint8_t argument);
+    bool PortFailed();
 
     CRadioPort& m_Port;
     CMessageSink& m_Sink;
+    bool m_bStalled = false;  // the last frame did not get out
 };

@@ -30,6 +30,10 @@ int CSimPort::Write(const uint8_t* data, int length) {
     if (!m_bOpen || length <= 0) {
         return 0;
     }
+    if (m_nStallAfterWrites >= 0 && static_cast<int>(m_Writes.size()) >= m_nStallAfterWrites) {
+        WaitMs(2 * length + 20);  // the driver gives up at its deadline
+        return 0;
+    }
     m_Writes.push_back({m_nNowUs, std::vector<uint8_t>(data, data + length)});
     const int64_t byteUs = kByteTimeUs * 9600 / (m_nBaudRate == 0 ? 9600 : m_nBaudRate);
     for (int i = 0; i < length; ++i) {
@@ -37,6 +41,9 @@ int CSimPort::Write(const uint8_t* data, int length) {
         m_Radio.Receive(data + i, 1, m_nNowUs);
     }
     Deliver();
+    if (m_OnWrite) {
+        m_OnWrite();
+    }
     return length;
 }
 

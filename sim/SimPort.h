@@ -3,7 +3,9 @@
 // (each takes its time on the wire), waiting moves the clock, and what the radio has sent by then lands in
 // the receive queue. No test ever sleeps.
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ByteQueue.h"
@@ -32,6 +34,7 @@ public:
     using CRadioPort::Write;
     int QueuedCount() const override { return m_Queue.Count(); }
     bool PopByte(uint8_t& byte) override { return m_Queue.Pop(byte); }
+    bool TakeOverflow() override { return std::exchange(m_bOverflow, false); }
     void SetDtr(bool on) override { m_Lines.push_back({m_nNowUs, 'D', on}); }
     void SetRts(bool on) override { m_Lines.push_back({m_nNowUs, 'R', on}); }
     void WaitMs(int ms) override;
@@ -51,7 +54,10 @@ public:
     CByteQueue m_Queue;
     std::vector<CPortWrite> m_Writes;
     std::vector<CLineChange> m_Lines;
-    std::vector<int> m_Waits;  // every wait, in ms
+    std::vector<int> m_Waits;         // every wait, in ms
+    int m_nStallAfterWrites = -1;     // from this many writes on, the device takes no more bytes
+    bool m_bOverflow = false;         // the next TakeOverflow reports dropped bytes
+    std::function<void()> m_OnWrite;  // after every write, e.g. to cancel a transfer part-way
 
 private:
     void Deliver();

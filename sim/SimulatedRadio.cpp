@@ -3,8 +3,6 @@
 #include <memory>
 #include <mutex>
 
-#include "PortNames.h"
-
 CPtyRadio* SharedPtyRadio() {
     static std::mutex mutex;
     static std::unique_ptr<CPtyRadio> radio;  // destroyed (and joined) at exit
@@ -21,9 +19,11 @@ CPtyRadio* SharedPtyRadio() {
     return radio.get();
 }
 
-void InstallSimulatedRadio() {
-    RegisterSimulatedRadio([] {
-        CPtyRadio* radio = SharedPtyRadio();
-        return radio != nullptr ? radio->SlavePath() : std::string();
-    });
+std::string SimulatedRadioPath() {
+    CPtyRadio* radio = SharedPtyRadio();
+    return radio != nullptr ? radio->SlavePath() : std::string();
+}
+
+CComResolver ProgramComResolver() {
+    return [](int com) { return com == kSimulatedRadioCom ? SimulatedRadioPath() : ComDevicePath(com); };
 }

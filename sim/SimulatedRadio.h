@@ -1,12 +1,17 @@
 #pragma once
-// COM49: the program's built-in simulated radio. InstallSimulatedRadio() (called once by the GUI and the
-// command-line tool at start-up) registers it with the port names, so that COM49 appears in the port list
-// and opening COM49 starts the radio behind a pseudo-terminal on first use. The radio lives until the
-// program ends; its thread is joined then.
+// COM49: the program's built-in simulated radio, a pseudo-terminal served by a thread of the program. It
+// starts on first use and lives until the program ends (its thread is joined then).
 
+#include <string>
+
+#include "PortNames.h"
 #include "PtyRadio.h"
-
-void InstallSimulatedRadio();
 
 // The process-wide radio behind COM49 (started on first use; null when no pseudo-terminal could be had).
 CPtyRadio* SharedPtyRadio();
+
+// The pseudo-terminal of that radio, empty when it cannot start.
+std::string SimulatedRadioPath();
+
+// COM numbers as the program sees them: the fixed device mapping, and COM49 for the simulated radio.
+CComResolver ProgramComResolver();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 
 #include "LinkFrames.h"
@@ -391,4 +392,59 @@ TEST_F(BlockTransfer, LeavingProgrammingOpensAt4800) {
     m_Port.m_nOpenError = ENOENT;
     EXPECT_FALSE(Transfer().LeaveProgramming());
     EXPECT_EQ(Writes().size(), 1u);
+}
+
+// A transfer stopped part-way by the user or let down by the port ends with its own text, tells the radio to
+// leave programming mode where it still can, and leaves the record and the working image alone.
+TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
+    struct SCase {
+        const char* name;
+        bool write;
+        int afterWrites;  // the fault strikes after this many host writes
+        char fault;       // 'c' cancel, 's' the port stalls, 'o' the receive queue overflows
+        const char* status;
+        ETransferEnd end;
+        bool leaveSent;
+    };
+    const SCase cases[] = {
+        {"cancel write", true, 2 + 4 * 5, 'c', kTextWriteCancelled, ETransferEnd::Cancelled, true},
+        {"cancel read", false, 2 + 5, 'c', kTextReadCancelled, ETransferEnd::Cancelled, true},
+        {"stall write", true, 2 + 4 * 3, 's', kTextPortStalled, ETransferEnd::Failed, false},
+        {"stall read", false, 2 + 3, 's', kTextPortStalled, ETransferEnd::Failed, false},
+        {"overflow write", true, 2 + 4 * 3, 'o', kTextBytesLost, ETransferEnd::Failed, false},
+        {"overflow read", false, 2 + 3, 'o', kTextBytesLost, ETransferEnd::Failed, false},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_Radio = CSimRadio();
+        m_Port.m_Writes.clear();
+        m_Status.clear();
+        m_nRefreshes = 0;
+        m_Image.m_Work.fill(0x33);
+        const CImageBytes workBefore = m_Image.m_Work;
+        const Bytes docBefore = SettingsFileBytes(m_Doc);
+        std::atomic<bool> cancel{false};
+        m_Port.m_nStallAfterWrites = c.fault == 's' ? c.afterWrites : -1;
+        m_Port.m_OnWrite = [&] {
+            if (static_cast<int>(m_Port.m_Writes.size()) == c.afterWrites) {
+                cancel = c.fault == 'c';
+                m_Port.m_bOverflow = c.fault == 'o';
+            }
+        };
+        CBlockTransfer transfer = Transfer();
+        transfer.m_pCancel = &cancel;
+        EXPECT_FALSE(c.write ? transfer.WriteRadio() : transfer.ReadRadio());
+        EXPECT_EQ(transfer.m_End, c.end);
+        EXPECT_EQ(LastStatus(), c.status);
+        EXPECT_EQ(CountWrites({0x89, 0x00, 0x89}), c.leaveSent ? 1 : 0);
+        EXPECT_EQ(m_Radio.m_bProgramming, !c.leaveSent);
+        EXPECT_FALSE(m_Port.m_bOpen);
+        EXPECT_EQ(m_nRefreshes, 0);
+        EXPECT_EQ(SettingsFileBytes(m_Doc), docBefore);
+        if (!c.write) {
+            EXPECT_EQ(m_Image.m_Work, workBefore);
+        }
+    }
+    m_Port.m_OnWrite = nullptr;
+    m_Port.m_nStallAfterWrites = -1;
 }

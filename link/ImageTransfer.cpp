@@ -1,0 +1,298 @@
+#include "ImageTransfer.h"
+
+#include <algorithm>
+
+#include "Format.h"
+#include "LinkFrames.h"
+#include "PortNames.h"
+
+const char* const kTextWriting = "Writing.....!";
+const char* const kTextReading = "Reading.....!";
+const char* const kTextCommError = "Communication Error !!!   Check your radio connection to PC !!!";
+const char* const kTextWriteRefused = "Write Fail..!";
+const char* const kTextReadRefused = "Read Fail..!";
+const char* const kTextWriteFail = "Write Fail!";
+const char* const kTextReadFail = "Read Fail!";
+const char* const kTextWriteCancelled =
+    "Write cancelled. The radio holds a partly written configuration: write it again before using the radio.";
+const char* const kTextReadCancelled = "Read cancelled. Nothing was changed.";
+const char* const kPllIcA02 = "MB15A02SL";
+const char* const kPllIcE03 = "MB15E03SL";
+
+namespace {
+
+constexpr int kPllIcAddress = 4;      // bit 0 set: the radio carries the MB15A02SL synthesizer
+constexpr uint8_t kVersion11 = 0x11;  // firmware 1.1 wants 3 in image byte 16, every other version 2
+
+}  // namespace
+
+void CImageTransfer::Status(const std::string& text) {
+    if (m_Hooks.SetStatus) {
+        m_Hooks.SetStatus(text);
+    }
+}
+
+void CImageTransfer::Progress(int address) {
+    if (m_Hooks.SetProgress) {
+        m_Hooks.SetProgress(address);
+    }
+}
+
+// A write that did not get out in time leaves the transfer nothing to wait for.
+bool CImageTransfer::Send(const uint8_t* data, int length) {
+    if (m_bStalled) {
+        return false;
+    }
+    m_bStalled = m_Port.Write(data, length) < length;
+    return !m_bStalled;
+}
+
+std::vector<uint8_t> CImageTransfer::Drain() {
+    std::vector<uint8_t> reply = DrainQueue(m_Port);
+    if (m_Port.TakeOverflow()) {
+        m_bBytesLost = true;
+    }
+    return reply;
+}
+
+bool CImageTransfer::CancelRequested() const {
+    return m_pCancel != nullptr && m_pCancel->load();
+}
+
+std::string CImageTransfer::Device() const {
+    return m_strDevice.empty() ? ComDevicePath(m_nComNumber) : m_strDevice;
+}
+
+bool CImageTransfer::OpenLink(uint32_t baudRate) {
+    const uint16_t index = static_cast<uint16_t>(m_nComNumber > 0 ? m_nComNumber - 1 : 0);
+    const std::string device = Device();
+    if (m_Port.Open(device, baudRate, index)) {
+        return true;
+    }
+    const std::string reason = m_Port.OpenFailureText();
+    const std::string head = m_nComNumber > 0 || device.empty()
+                                 ? StrPrintf("Fail to open PORT%d", m_nComNumber)
+                                 : "Fail to open " + device;
+    m_strFailure = reason.empty() ? head : head + "\n" + reason;
+    m_End = ETransferEnd::Failed;
+    Status(m_strFailure);
+    m_Port.Close();
+    return false;
+}
+
+// Ends a transfer that broke off; the more telling cause wins over the protocol's own text.
+bool CImageTransfer::Fail(const char* text, bool leave) {
+    m_strFailure = m_bStalled ? kTextPortStalled : m_bBytesLost ? kTextBytesLost : text;
+    m_End = ETransferEnd::Failed;
+    Status(m_strFailure);
+    if (leave) {
+        const CShortFrame frame = ShortFrame(kCmdLeave, 0x00);
+        Send(frame.data(), 3);
+    }
+    m_Port.Close();
+    return false;
+}
+
+// Opens the port, enters programming mode and sends the request. True when the radio answered 0xAA; every
+// other outcome has shown its text and closed the port.
+bool CImageTransfer::StartTransfer(uint8_t command, uint8_t parameter, const char* workingText,
+                                   const char* refusedText) {
+    m_nVersion = -1;
+    m_End = ETransferEnd::Done;
+    m_strFailure.clear();
+    m_bStalled = false;
+    m_bBytesLost = false;
+    if (!OpenLink(9600)) {
+        return false;
+    }
+    m_Port.WaitMs(kWaitAfterOpenMs);
+    const CShortFrame enter = ShortFrame(kCmdEnter, 0x00);
+    Send(enter.data(), 3);
+    m_Port.SetDtr(false);
+    m_Port.WaitMs(kWaitAfterEnterMs);
+    Drain();  // whatever the radio said to the enter frame does not matter
+
+    Status(workingText);
+    const CShortFrame request = ShortFrame(command, parameter);
+    Send(request.data(), 3);
+    m_Port.WaitMs(kWaitForReplyMs);
+    const std::vector<uint8_t> reply = Drain();
+    if (m_bStalled || reply.empty()) {
+        return Fail(kTextCommError, false);
+    }
+    const auto found = std::find_if(reply.begin(), reply.end(),
+                                    [](uint8_t b) { return b == kReplyRefused || b == kReplyReady; });
+    if (found == reply.end()) {
+        // Line noise without an answer: leave programming mode again and say so (a silent end looked
+        // like success).
+        return Fail(kTextCommError, true);
+    }
+    if (*found == kReplyRefused) {
+        return Fail(refusedText, false);
+    }
+    // Some radios repeat the ready byte; the version is the first byte after the 0xAA run of two.
+    auto version = found + 1;
+    if (version != reply.end() && *version == kReplyReady) {
+        ++version;
+    }
+    m_nVersion = version != reply.end() ? *version : 0;
+    return true;
+}
+
+void CImageTransfer::EndWithLeave() {
+    const CShortFrame frame = ShortFrame(kCmdLeave, 0x00);
+    Send(frame.data(), 3);
+    m_Port.Close();
+}
+
+bool CImageTransfer::EndCancelled(const char* text) {
+    // Whatever the radio is sending now is of no use; then it is told to leave programming mode.
+    m_Port.WaitMs(kWaitForReplyMs);
+    Drain();
+    Progress(0);
+    EndWithLeave();
+    m_End = ETransferEnd::Cancelled;
+    m_strFailure = text;
+    Status(text);
+    return false;
+}
+
+bool CImageTransfer::EndWithBlockFailure(const char* text) {
+    Fail(text, false);
+    // The radio stays in programming mode: no leave frame, as after any broken block.
+    Progress(0);
+    return false;
+}
+
+bool CImageTransfer::WriteImage(CImageBytes& image) {
+    if (!StartTransfer(kCmdWriteRequest, kParamWriteRequest, kTextWriting, kTextWriteRefused)) {
+        return false;
+    }
+    if (m_Hooks.ShowVersion) {
+        m_Hooks.ShowVersion(StrPrintf("%d . %d", m_nVersion >> 4, m_nVersion & 0x0F));
+    }
+    image[kVersionFirmwareByte] = m_nVersion == kVersion11 ? 3 : 2;
+    if (!WriteBlocks(image)) {
+        return m_End == ETransferEnd::Cancelled ? false : EndWithBlockFailure(kTextWriteFail);
+    }
+    Progress(0);
+    EndWithLeave();
+    return !m_bStalled || Fail(kTextPortStalled, false);
+}
+
+bool CImageTransfer::WriteBlocks(const CImageBytes& image) {
+    for (int block = 0; block < kImageBlocks; ++block) {
+        if (CancelRequested()) {
+            return EndCancelled(kTextWriteCancelled);
+        }
+        if (!WriteOneBlock(image, block)) {
+            return false;
+        }
+        Progress(block * kImageBlockSize + kImageBlockSize - 1);
+    }
+    return true;
+}
+
+bool CImageTransfer::WriteOneBlock(const CImageBytes& image, int block) {
+    m_nRetry = 0;
+    m_bBlockFailed = 0;
+    const CBlockFrame frame = BlockFrame(image, block);
+    for (;;) {
+        Send(frame.data(), kBlockDataOffset);
+        Send(frame.data() + kBlockDataOffset, kImageBlockSize);
+        m_Port.WaitMs(kWaitBeforeChecksumMs);  // the radio needs 50 ms between the data and the checksum
+        Send(frame.data() + kBlockChecksumOffset, 1);
+        Send(kBlockTrailer, 2);
+        m_Port.WaitMs(kWaitForReplyMs);
+        const std::vector<uint8_t> reply = Drain();
+        if (!m_bStalled && !m_bBytesLost && !reply.empty() && reply[0] == kBlockAccepted) {
+            return true;
+        }
+        if (!m_bStalled && !m_bBytesLost && !reply.empty() && reply[0] == kBlockResend &&
+            ++m_nRetry <= kWriteBlockResends) {
+            continue;
+        }
+        // Nothing, something else, or a fourth refusal: the block did not get into the radio.
+        m_bBlockFailed = 1;
+        return false;
+    }
+}
+
+bool CImageTransfer::ReadImage(CImageBytes& received) {
+    if (!StartTransfer(kCmdReadRequest, kParamReadRequest, kTextReading, kTextReadRefused)) {
+        return false;
+    }
+    if (m_Hooks.ShowVersion) {
+        m_Hooks.ShowVersion(StrPrintf("%d.%d", m_nVersion >> 4, m_nVersion & 0x0F));
+    }
+    if (!ReadBlocks(received)) {
+        return m_End == ETransferEnd::Cancelled ? false : EndWithBlockFailure(kTextReadFail);
+    }
+    Progress(0);
+    if (m_Hooks.SelectPllIc) {
+        m_Hooks.SelectPllIc((received[kPllIcAddress] & 0x01) != 0 ? kPllIcA02 : kPllIcE03);
+    }
+    EndWithLeave();
+    return !m_bStalled || Fail(kTextPortStalled, false);
+}
+
+bool CImageTransfer::ReadBlocks(CImageBytes& received) {
+    for (int block = 0; block < kImageBlocks; ++block) {
+        if (CancelRequested()) {
+            return EndCancelled(kTextReadCancelled);
+        }
+        if (!ReadOneBlock(received, block)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The radio sends block 0 after its 0xAA and every further block after our acknowledge. A block that is
+// short, carries another block's address or fails its checksum is asked for again (0x58); its bytes are
+// never stored, so a failed read cannot leave a hole in an image that looks complete.
+bool CImageTransfer::ReadOneBlock(CImageBytes& received, int block) {
+    m_nRetry = 0;
+    m_bBlockFailed = 0;
+    const int address = block * kImageBlockSize;
+    for (;;) {
+        m_Port.WaitMs(kWaitForReplyMs);
+        std::vector<uint8_t> reply = Drain();
+        if (m_bStalled || m_bBytesLost || reply.empty() || reply[0] != kBlockHeader[0]) {
+            m_bBlockFailed = 1;
+            return false;
+        }
+        const bool whole = reply.size() >= kBlockFrameSize;
+        reply.resize(std::max<size_t>(reply.size(), kBlockFrameSize), 0);
+        const uint8_t checksum = BlockChecksum(&reply[kBlockDataOffset]);
+        const bool addressed = reply[1] == kBlockHeader[1] && reply[2] == kBlockHeader[2] &&
+                               reply[3] == static_cast<uint8_t>(address >> 8) &&
+                               reply[4] == static_cast<uint8_t>(address & 0xFF);
+        if (whole && addressed && checksum == reply[kBlockChecksumOffset]) {
+            std::copy_n(reply.begin() + kBlockDataOffset, kImageBlockSize, received.begin() + address);
+            Progress(address + kImageBlockSize - 1);
+            const uint8_t ack[2] = {kBlockAccepted, checksum};
+            Send(ack, 2);
+            return true;
+        }
+        const uint8_t nak[2] = {kBlockResend, checksum};
+        Send(nak, 2);
+        if (m_nRetry == kReadBlockRetries) {
+            m_bBlockFailed = 1;
+            return false;
+        }
+        ++m_nRetry;
+    }
+}
+
+bool CImageTransfer::LeaveProgramming() {
+    if (!m_Port.Open(Device(), 4800, static_cast<uint16_t>(m_nComNumber > 0 ? m_nComNumber - 1 : 0))) {
+        m_Port.Close();
+        return false;
+    }
+    m_Port.WaitMs(kWaitAfterOpenMs);
+    const CShortFrame frame = ShortFrame(kCmdLeave, 0x00);
+    const bool sent = m_Port.Write(frame.data(), 3) == 3;
+    m_Port.Close();
+    return sent;
+}
