@@ -3,27 +3,29 @@
 // from. It owns the four image buffers for the program's lifetime.
 
 #include "EepromImage.h"
-#include "MessageSink.h"
 #include "OptionPage.h"
+#include "RadioTransfer.h"
 
 class CComDlg : public COptionPage {
     Q_OBJECT
 public:
-    CComDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
+    explicit CComDlg(CPageContext& context, QWidget* parent = nullptr);
 
     // Re-encodes the record into the working image; displayMode 1 marks the bytes that changed, 0 does not.
     void RefreshMap(int displayMode);
-    // Start a transfer with the radio on the chosen port.
+    // Fills the map from the working image, without marks (after a read replaced it).
+    void FillMap();
+    // Start a transfer with the radio on the chosen port, in the modeless "Read/Write" window.
     void WriteWithProgress();
     void ReadWithProgress();
+    // The page's OK: takes the radio out of programming mode.
+    bool LeaveProgramming();
 
     CEepromImage m_Image;
+    CRadioTransfer* m_pTransfer = nullptr;
     int m_nMapRefreshCount = 0;  // how often the map was rebuilt
     int m_nLastDisplayMode = -1;
 
 protected:
     void OnCreatePage() override;
-
-private:
-    CMessageSink& m_Sink;
 };

@@ -11,9 +11,9 @@
 
 #include "DataSheetPrinter.h"
 #include "LegacyImport.h"
-#include "MainFrame.h"
 #include "ModelSelectDlg.h"
 #include "PortFile.h"
+#include "SerialPort.h"
 #include "SettingsFile.h"
 
 namespace {
@@ -39,9 +39,15 @@ QLineEdit* ReadOnlyField(int width, QWidget* parent) {
 
 }  // namespace
 
-CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CMainFrame& frame, QWidget* parent)
-    : QWidget(parent), m_Doc(doc), m_Sink(sink), m_Frame(frame) {
+CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent)
+    : QWidget(parent),
+      m_Doc(doc),
+      m_Sink(sink),
+      m_Link(std::make_unique<CSerialPort>(), std::move(resolve)),
+      m_Ctx{doc, sink, m_Link, m_Busy, {}} {
+    m_Ctx.m_View = MakeSeams();
     BuildForm();
+    connect(&m_Busy, &CBusyState::Changed, this, &CDataRadioView::OnBusyChanged);
     m_ChooseOpenPath = [this] {
         return QFileDialog::getOpenFileName(this, tr("Load"), QString(), QString::fromLatin1(kOpenFilter))
             .toStdString();
@@ -107,8 +113,37 @@ void CDataRadioView::BuildForm() {
     connect(m_cbPllIc, &QComboBox::currentIndexChanged, this, &CDataRadioView::OnPllIcChange);
 }
 
+CViewSeams CDataRadioView::MakeSeams() {
+    CViewSeams seams;
+    seams.RefreshPages = [this] { RefreshPages(); };
+    seams.RefreshAfterLoad = [this] {
+        RefreshAfterLoad();
+        RebuildMap(false);
+    };
+    seams.RebuildMap = [this](bool markChanges) { RebuildMap(markChanges); };
+    seams.ShowVersion = [this](const QString& text) {
+        m_strVersion = text;
+        m_pVersionField->setText(text);
+    };
+    seams.SelectPllIc = [this](const QString& name) {
+        const QSignalBlocker quiet(m_cbPllIc);  // choosing it here is no user's change
+        m_cbPllIc->setCurrentIndex(m_cbPllIc->findText(name));
+    };
+    seams.ShowStatus = [this](const QString& text) { emit StatusText(text); };
+    return seams;
+}
+
+void CDataRadioView::OnBusyChanged(bool busy) {
+    // The record stays as the transfer found it until the transfer is over.
+    m_cbBand->setEnabled(!busy);
+    if (m_pSheet != nullptr) {
+        m_pSheet->setEnabled(!busy);
+    }
+    emit BusyChanged(busy);
+}
+
 void CDataRadioView::OnInitialUpdate() {
-    m_pSheet = new CMySheet(m_Doc, m_Sink, m_pPlaceholder);
+    m_pSheet = new CMySheet(m_Ctx, m_pPlaceholder);
     auto* sheetLayout = new QVBoxLayout(m_pPlaceholder);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     sheetLayout->addWidget(m_pSheet);
@@ -127,7 +162,6 @@ void CDataRadioView::OnInitialUpdate() {
     }
     ReloadReadyPages();
     RefreshHeader();
-    m_Frame.BuildPortMenu();
 
     // The EEPROM page is built once now so its map exists; the Channel page is what the user sees first.
     ShowPage(kPageEeprom);
@@ -162,6 +196,9 @@ void CDataRadioView::paintEvent(QPaintEvent* event) {
 }
 
 void CDataRadioView::OnModelSelect() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
     const int row = m_RunModelSelect ? m_RunModelSelect() : -1;
     if (IsOfferedModel(row)) {
         ApplyModelSelection(row);
@@ -194,6 +231,9 @@ void CDataRadioView::ApplyModelSelection(int row) {
 }
 
 void CDataRadioView::OnFileNew() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
     m_Doc.ResetToDefaults();
     m_Doc.m_bNewPending = 1;
     RefreshPages();
@@ -204,6 +244,9 @@ void CDataRadioView::OnFileNew() {
 }
 
 void CDataRadioView::OnFileOpen() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
     const bool clean = !path.empty() && LoadFile(path, false) == ELoadResult::Loaded;
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
@@ -293,15 +336,25 @@ void CDataRadioView::OnWriteRadio() {
 }
 
 void CDataRadioView::OnSquelch() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
     m_Sink.ShowMessage("The squelch dialog is not available in this version yet.");
 }
 
 void CDataRadioView::OnCalibration() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
     m_Sink.ShowMessage("The calibration dialog is not available in this version yet.");
 }
 
 void CDataRadioView::OnBandChange(int index) {
     if (m_bFillingBandList || index < 0 || index == m_Doc.m_nSubBand) {
+        return;
+    }
+    if (m_Busy.Refuse(m_Sink)) {
+        SetBandList(m_Doc.m_nSubBand);
         return;
     }
     const bool anyFrequency = std::any_of(m_Doc.m_Channel.begin(), m_Doc.m_Channel.end(), [](const auto& ch) {
@@ -325,9 +378,9 @@ void CDataRadioView::OnPllIcChange(int) {
 }
 
 void CDataRadioView::ShowPage(int index) {
-    m_Frame.m_nCurPage = index;
+    m_nCurPage = index;
     m_pSheet->SetActivePage(index);
-    m_Frame.UpdatePageChecks();
+    emit PageShown(index);
 }
 
 void CDataRadioView::ReloadReadyPages() {
@@ -390,6 +443,14 @@ void CDataRadioView::MarkClean() {
 }
 
 bool CDataRadioView::QueryClose() {
+    CRadioTransfer& transfer = *m_pSheet->m_pEepromPage->m_pTransfer;
+    if (transfer.IsRunning()) {
+        if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {
+            return false;
+        }
+        transfer.Cancel();
+        transfer.WaitUntilDone();
+    }
     if (!HasUnsavedChanges()) {
         return true;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The main form: model, band and version across the top, the option sheet below. It receives every command of
-// the menus and the toolbar and keeps the form in step with the settings record.
+// the menus and the toolbar and keeps the form in step with the settings record. It owns the link session
+// (the one serial port) and the busy state, and hands both to the pages in their context. It knows nothing of
+// the main window: it tells it about page changes, status texts and the busy state through signals.
 
 #include <QComboBox>
 #include <QFrame>
@@ -13,11 +15,11 @@
 #include <vector>
 
 #include "DataRadioDoc.h"
+#include "LinkSession.h"
 #include "MessageSink.h"
 #include "MySheet.h"
-#include "SerialPort.h"
+#include "PageContext.h"
 
-class CMainFrame;
 class QPrinter;
 
 constexpr const char* kMsgClearFrequencies =
@@ -26,11 +28,14 @@ constexpr const char* kMsgSaveChanges =
     "The settings have changed since they were last loaded or saved.\r\n\r\nDo you want to save them?";
 constexpr const char* kOpenFilter = "Data Files (*.dat *.DAT);;KV110 Files (*.UHF *.VHF *.uhf *.vhf)";
 constexpr const char* kSaveFilter = "Data Files (*.dat *.DAT)";
+constexpr const char* kMsgCancelTransferAndClose =
+    "A radio transfer is running.\r\n\r\nCancel it and close the program?";
 
 class CDataRadioView : public QWidget {
     Q_OBJECT
 public:
-    CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CMainFrame& frame, QWidget* parent = nullptr);
+    // resolve turns the Port menu's COM numbers into devices (the program's simulated radio among them).
+    CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent = nullptr);
     ~CDataRadioView() override;
 
     // Runs once after the frame exists: builds the sheet, reads the port file, resets the record, fills the
@@ -72,8 +77,10 @@ public:
     // Unsaved changes: the record's file bytes against those last loaded, saved or freshly reset.
     bool HasUnsavedChanges() const;
     void MarkClean();
-    // Asks whether to save unsaved changes; false when the window must stay open.
+    // Asks whether to cancel a running transfer and whether to save unsaved changes; false when the window
+    // must stay open.
     bool QueryClose();
+    bool IsBusy() const { return m_Busy.IsBusy(); }
 
     // Where the dialogs come from; tests answer them without opening windows.
     std::function<std::string()> m_ChooseOpenPath;
@@ -84,7 +91,10 @@ public:
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
-    CMainFrame& m_Frame;
+    CLinkSession m_Link;  // the one serial port every radio link borrows; opened per transfer
+    CBusyState m_Busy;
+    CPageContext m_Ctx;
+    int m_nCurPage = 0;
     QString m_strModel;
     QString m_strVersion;
     QLineEdit* m_pModelField = nullptr;
@@ -94,8 +104,12 @@ public:
     QLabel* m_pPllIcLabel = nullptr;
     QFrame* m_pPlaceholder = nullptr;
     CMySheet* m_pSheet = nullptr;
-    CSerialPort m_Serial;  // the one serial port every radio link uses; opened per transfer
     std::vector<uint8_t> m_CleanBytes;
+
+signals:
+    void PageShown(int index);             // the View menu and the toolbar follow it
+    void StatusText(const QString& text);  // for the main window's status bar
+    void BusyChanged(bool busy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,5 +118,7 @@ private:
     void BuildForm();
     void ReloadReadyPages();
     void SetBandList(int selected);
+    void OnBusyChanged(bool busy);
+    CViewSeams MakeSeams();
     bool m_bFillingBandList = false;
 };

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "AboutDlg.h"
-#include "DataRadioView.h"
+#include "PageIndex.h"
 #include "PortFile.h"
 
 static void InitKv310Resources() {
@@ -32,8 +32,6 @@ CMainFrame::CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     InitKv310Resources();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/radio.svg")));
-    m_pView = new CDataRadioView(doc, sink, *this, this);
-    setCentralWidget(m_pView);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -43,8 +41,7 @@ CMainFrame::CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     }
 }
 
-QAction* CMainFrame::MakeAction(const char* text, const char* statusAndTip, const char* icon,
-                                void (CDataRadioView::*command)()) {
+QAction* CMainFrame::MakeAction(const char* text, const char* statusAndTip, const char* icon) {
     auto* action = new QAction(QString::fromLatin1(text), this);
     if (statusAndTip != nullptr) {
         SetPromptAndTip(action, statusAndTip);
@@ -52,30 +49,21 @@ QAction* CMainFrame::MakeAction(const char* text, const char* statusAndTip, cons
     if (icon != nullptr) {
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
     }
-    if (command != nullptr) {
-        connect(action, &QAction::triggered, this, [this, command] { (m_pView->*command)(); });
-    }
     return action;
 }
 
 void CMainFrame::BuildMenus() {
-    using V = CDataRadioView;
-    m_pActNew =
-        MakeAction("&New\tCtrl+N", "Create a new document\nCreate a new Document", "new", &V::OnFileNew);
+    m_pActNew = MakeAction("&New\tCtrl+N", "Create a new document\nCreate a new Document", "new");
     m_pActNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_pActOpen =
-        MakeAction("&Load... \tCtrl+O", "Open an existing document\nLoad from file", "open", nullptr);
-    connect(m_pActOpen, &QAction::triggered, this, [this] { m_pView->OnFileOpen(); });
+    m_pActOpen = MakeAction("&Load... \tCtrl+O", "Open an existing document\nLoad from file", "open");
     m_pActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_pActSave = MakeAction("&Save\tCtrl+S", "Save the active document\nSave to file", "save", nullptr);
-    connect(m_pActSave, &QAction::triggered, this, [this] { m_pView->OnFileSave(); });
+    m_pActSave = MakeAction("&Save\tCtrl+S", "Save the active document\nSave to file", "save");
     m_pActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_pActPrint =
-        MakeAction("&Print...\tCtrl+P", "Print the active document\nPrint", "print", &V::OnFilePrint);
+    m_pActPrint = MakeAction("&Print...\tCtrl+P", "Print the active document\nPrint", "print");
     m_pActPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_pActPreview = MakeAction("Print Pre&view", "Show the data sheet as it will be printed\nPrint Preview",
-                               "preview", &V::OnFilePrintPreview);
-    m_pActExit = MakeAction("E&xit", "Quit the application\nExit", nullptr, nullptr);
+    m_pActPreview =
+        MakeAction("Print Pre&view", "Show the data sheet as it will be printed\nPrint Preview", "preview");
+    m_pActExit = MakeAction("E&xit", "Quit the application\nExit", nullptr);
     connect(m_pActExit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -85,12 +73,11 @@ void CMainFrame::BuildMenus() {
     file->addSeparator();
     file->addAction(m_pActExit);
 
-    m_pActModelSelect = MakeAction("&Model Select\tCtrl + M", "Choose the radio model\nModel Select", nullptr,
-                                   &V::OnModelSelect);
+    m_pActModelSelect =
+        MakeAction("&Model Select\tCtrl + M", "Choose the radio model\nModel Select", nullptr);
     m_pActModelSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    m_pActSquelch = MakeAction("&Squelch\t", "SETTING SQUELCH\nSetting Squelch", "squelch", &V::OnSquelch);
-    m_pActCalibration =
-        MakeAction("&Calibration\t", "Calibration\nCalibration", "calibration", &V::OnCalibration);
+    m_pActSquelch = MakeAction("&Squelch\t", "SETTING SQUELCH\nSetting Squelch", "squelch");
+    m_pActCalibration = MakeAction("&Calibration\t", "Calibration\nCalibration", "calibration");
     QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
     program->addAction(m_pActModelSelect);
     program->addSeparator();
@@ -98,24 +85,17 @@ void CMainFrame::BuildMenus() {
 
     m_pPortMenu = menuBar()->addMenu(QStringLiteral("&Port"));
 
-    m_pActToolbar = MakeAction("&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr, nullptr);
-    m_pActStatusBar =
-        MakeAction("&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr, nullptr);
-    m_PageActions[kPageChannel] =
-        MakeAction("&Channel\t", "CHANNEL DATA\nChannel Configuration", nullptr, &V::OnViewChannel);
-    m_PageActions[kPageModem] =
-        MakeAction("M&odem\t", "MODEM OPTION\nModem Option", nullptr, &V::OnViewModem);
-    m_PageActions[kPageEeprom] =
-        MakeAction("&EEPROM W/R\t", "Select Write / Read\nCOMUNICATION", nullptr, &V::OnViewEeprom);
+    m_pActToolbar = MakeAction("&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr);
+    m_pActStatusBar = MakeAction("&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr);
+    m_PageActions[kPageChannel] = MakeAction("&Channel\t", "CHANNEL DATA\nChannel Configuration", nullptr);
+    m_PageActions[kPageModem] = MakeAction("M&odem\t", "MODEM OPTION\nModem Option", nullptr);
+    m_PageActions[kPageEeprom] = MakeAction("&EEPROM W/R\t", "Select Write / Read\nCOMUNICATION", nullptr);
     m_PageActions[kPageSystem] =
-        MakeAction("S&ystem / GPS\t", "SYSTEM OPTION / GPS\nSystem option / GPS", nullptr, &V::OnViewSystem);
-    m_PageButtons[kPageChannel] =
-        MakeAction("Channel", "CHANNEL DATA\nChannel Configuration", "channel", &V::OnViewChannel);
-    m_PageButtons[kPageModem] = MakeAction("Modem", "MODEM OPTION\nModem Option", "modem", &V::OnViewModem);
-    m_PageButtons[kPageEeprom] =
-        MakeAction("EEPROM", "Read/Write\nEEPROM Read/Write", "eeprom", &V::OnViewEeprom);
-    m_PageButtons[kPageSystem] =
-        MakeAction("System", "SYSTEM OPTION / GPS\nSystem option / GPS", "system", &V::OnViewSystem);
+        MakeAction("S&ystem / GPS\t", "SYSTEM OPTION / GPS\nSystem option / GPS", nullptr);
+    m_PageButtons[kPageChannel] = MakeAction("Channel", "CHANNEL DATA\nChannel Configuration", "channel");
+    m_PageButtons[kPageModem] = MakeAction("Modem", "MODEM OPTION\nModem Option", "modem");
+    m_PageButtons[kPageEeprom] = MakeAction("EEPROM", "Read/Write\nEEPROM Read/Write", "eeprom");
+    m_PageButtons[kPageSystem] = MakeAction("System", "SYSTEM OPTION / GPS\nSystem option / GPS", "system");
     for (int page = 0; page < kPageCount; ++page) {
         m_PageActions[page]->setCheckable(true);
         m_PageButtons[page]->setCheckable(true);
@@ -126,14 +106,12 @@ void CMainFrame::BuildMenus() {
     view->addActions({m_PageActions[kPageChannel], m_PageActions[kPageModem], m_PageActions[kPageEeprom],
                       m_PageActions[kPageSystem]});
 
-    m_pActAbout = MakeAction("&About KV310 ...", "Display program information\nAbout", nullptr, nullptr);
+    m_pActAbout = MakeAction("&About KV310 ...", "Display program information\nAbout", nullptr);
     connect(m_pActAbout, &QAction::triggered, this, &CMainFrame::OnAbout);
     menuBar()->addMenu(QStringLiteral("&Help"))->addAction(m_pActAbout);
 
-    m_pActReadRadio =
-        MakeAction("Read Radio", "Read the radio's settings\nRead Radio", "read", &V::OnReadRadio);
-    m_pActWriteRadio = MakeAction("Write Radio", "Write these settings to the radio\nWrite Radio", "write",
-                                  &V::OnWriteRadio);
+    m_pActReadRadio = MakeAction("Read Radio", "Read the radio's settings\nRead Radio", "read");
+    m_pActWriteRadio = MakeAction("Write Radio", "Write these settings to the radio\nWrite Radio", "write");
 }
 
 void CMainFrame::BuildToolBar() {
@@ -166,10 +144,6 @@ void CMainFrame::BuildStatusBar() {
     m_pActStatusBar->setCheckable(true);
     m_pActStatusBar->setChecked(true);
     connect(m_pActStatusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
-}
-
-void CMainFrame::OnInitialUpdate() {
-    m_pView->OnInitialUpdate();
 }
 
 void CMainFrame::BuildPortMenu() {
@@ -221,6 +195,23 @@ void CMainFrame::UpdatePortChecks() {
                                            : tr(" No port selected "));
 }
 
+void CMainFrame::OnPageShown(int index) {
+    m_nCurPage = index;
+    UpdatePageChecks();
+}
+
+void CMainFrame::OnStatusText(const QString& text) {
+    m_wndStatusBar->showMessage(text);
+}
+
+void CMainFrame::OnBusyChanged(bool busy) {
+    for (QAction* action : {m_pActNew, m_pActOpen, m_pActModelSelect, m_pActReadRadio, m_pActWriteRadio,
+                            m_pActSquelch, m_pActCalibration}) {
+        action->setEnabled(!busy);
+    }
+    m_pPortMenu->setEnabled(!busy);
+}
+
 void CMainFrame::UpdatePageChecks() {
     for (int page = 0; page < kPageCount; ++page) {
         m_PageActions[page]->setChecked(page == m_nCurPage);
@@ -248,7 +239,7 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_pView->QueryClose()) {
+    if (!m_CanClose || m_CanClose()) {
         event->accept();
     } else {
         event->ignore();

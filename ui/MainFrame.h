@@ -1,5 +1,6 @@
 #pragma once
-// The main window: menu bar, toolbar, status bar and the Port menu around the main form.
+// The main window: menu bar, toolbar, status bar and the Port menu around the main form. Its actions reach
+// the form through the connections AttachView makes; it knows the form only as its central widget.
 
 #include <QActionGroup>
 #include <QLabel>
@@ -15,8 +16,6 @@
 #include "MessageSink.h"
 #include "PortList.h"
 
-class CDataRadioView;
-
 constexpr const char* kWindowTitle = "KV310 - PC PROGRAMMER";
 
 class CMainFrame : public QMainWindow {
@@ -24,22 +23,25 @@ class CMainFrame : public QMainWindow {
 public:
     CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
 
-    // Builds the form's contents; the Port menu takes its list from m_PortLister, so set that first.
-    void OnInitialUpdate();
-
     // Fills the Port menu: one "COM%d" entry per listed port below 50, in ascending order, plus the simulated
     // radio, which is always there.
     void BuildPortMenu();
     void OnPortCommand(int com);
     void UpdatePortChecks();
     void UpdatePageChecks();
+    // The form showed page index.
+    void OnPageShown(int index);
+    void OnStatusText(const QString& text);
+    // While a transfer runs, the commands that change the record or need the port are greyed.
+    void OnBusyChanged(bool busy);
     // Writes the port file; a failure is shown in the status bar, it must not stop the program.
     void SavePortFile();
     void OnAbout();
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
-    CDataRadioView* m_pView = nullptr;
+    // Whether the window may close now (asks the form); unset means yes.
+    std::function<bool()> m_CanClose;
     QToolBar* m_wndToolBar = nullptr;
     QStatusBar* m_wndStatusBar = nullptr;
     int m_nCurPage = 0;
@@ -70,8 +72,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* MakeAction(const char* text, const char* statusAndTip, const char* icon,
-                        void (CDataRadioView::*command)());
+    QAction* MakeAction(const char* text, const char* statusAndTip, const char* icon);
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();

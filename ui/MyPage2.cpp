@@ -1,7 +1,7 @@
 #include "MyPage2.h"
 
-CMyPage2::CMyPage2(CDataRadioDoc& doc, QWidget* parent)
-    : COptionPage(doc, tr("System Option / GPS"), parent) {}
+CMyPage2::CMyPage2(CPageContext& context, QWidget* parent)
+    : COptionPage(context, tr("System Option / GPS"), parent) {}
 
 void CMyPage2::OnCreatePage() {
     // From now on the view keeps this page in step with the record.

@@ -6,7 +6,7 @@
 class CMyPage2 : public COptionPage {
     Q_OBJECT
 public:
-    explicit CMyPage2(CDataRadioDoc& doc, QWidget* parent = nullptr);
+    explicit CMyPage2(CPageContext& context, QWidget* parent = nullptr);
 
     // Sets every control's value and enabled state from the record.
     void RefreshFromRecord();

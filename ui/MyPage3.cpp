@@ -1,6 +1,7 @@
 #include "MyPage3.h"
 
-CMyPage3::CMyPage3(CDataRadioDoc& doc, QWidget* parent) : COptionPage(doc, tr("Modem Option"), parent) {}
+CMyPage3::CMyPage3(CPageContext& context, QWidget* parent)
+    : COptionPage(context, tr("Modem Option"), parent) {}
 
 void CMyPage3::OnCreatePage() {
     // From now on the view keeps this page in step with the record.

@@ -6,7 +6,7 @@
 class CMyPage3 : public COptionPage {
     Q_OBJECT
 public:
-    explicit CMyPage3(CDataRadioDoc& doc, QWidget* parent = nullptr);
+    explicit CMyPage3(CPageContext& context, QWidget* parent = nullptr);
 
     // Sets every control's value and enabled state from the record.
     void RefreshFromRecord();

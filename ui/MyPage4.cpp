@@ -1,7 +1,7 @@
 #include "MyPage4.h"
 
-CMyPage4::CMyPage4(CDataRadioDoc& doc, QWidget* parent)
-    : COptionPage(doc, tr("Channel Configuration"), parent) {}
+CMyPage4::CMyPage4(CPageContext& context, QWidget* parent)
+    : COptionPage(context, tr("Channel Configuration"), parent) {}
 
 void CMyPage4::RefreshFromRecord(bool revalidate) {
     (void)revalidate;

@@ -6,7 +6,7 @@
 class CMyPage4 : public COptionPage {
     Q_OBJECT
 public:
-    explicit CMyPage4(CDataRadioDoc& doc, QWidget* parent = nullptr);
+    explicit CMyPage4(CPageContext& context, QWidget* parent = nullptr);
 
     // Fills every control from the record; with revalidate each channel's receive frequency is checked again
     // against the current band (after a file load or a radio read).

@@ -1,12 +1,12 @@
 #include "MySheet.h"
 
-CMySheet::CMySheet(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
+CMySheet::CMySheet(CPageContext& context, QWidget* parent)
     : QStackedWidget(parent),
-      m_Doc(doc),
-      m_pSystemPage(new CMyPage2(doc)),
-      m_pModemPage(new CMyPage3(doc)),
-      m_pChannelPage(new CMyPage4(doc)),
-      m_pEepromPage(new CComDlg(doc, sink)) {
+      m_Doc(context.m_Doc),
+      m_pSystemPage(new CMyPage2(context)),
+      m_pModemPage(new CMyPage3(context)),
+      m_pChannelPage(new CMyPage4(context)),
+      m_pEepromPage(new CComDlg(context)) {
     // The order of adding fixes the indices.
     addWidget(m_pChannelPage);
     addWidget(m_pModemPage);

@@ -6,22 +6,15 @@
 #include <QStackedWidget>
 
 #include "ComDlg.h"
-#include "MessageSink.h"
 #include "MyPage2.h"
 #include "MyPage3.h"
 #include "MyPage4.h"
-
-// Page indices, fixed by the order the pages are added; the View menu's check marks use them too.
-constexpr int kPageChannel = 0;
-constexpr int kPageModem = 1;
-constexpr int kPageEeprom = 2;
-constexpr int kPageSystem = 3;
-constexpr int kPageCount = 4;
+#include "PageIndex.h"
 
 class CMySheet : public QStackedWidget {
     Q_OBJECT
 public:
-    CMySheet(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
+    CMySheet(CPageContext& context, QWidget* parent = nullptr);
 
     // Makes the page the visible one, building its window the first time.
     void SetActivePage(int index);

@@ -1,7 +1,7 @@
 #include "OptionPage.h"
 
-COptionPage::COptionPage(CDataRadioDoc& doc, const QString& title, QWidget* parent)
-    : QWidget(parent), m_Doc(doc) {
+COptionPage::COptionPage(CPageContext& context, const QString& title, QWidget* parent)
+    : QWidget(parent), m_Ctx(context), m_Doc(context.m_Doc) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     m_pFrame = new QGroupBox(title, this);

@@ -1,24 +1,26 @@
 #pragma once
 // The common shape of the option sheet's pages: each page edits the settings record directly and builds its
 // window the first time the sheet shows it (like a property page), so a page that was never shown has nothing
-// to refresh.
+// to refresh. A page gets its context (record, sink, link session, busy state, the view's seams) when it is
+// made and reaches nothing else.
 
 #include <QGroupBox>
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "DataRadioDoc.h"
+#include "PageContext.h"
 
 class COptionPage : public QWidget {
     Q_OBJECT
 public:
-    COptionPage(CDataRadioDoc& doc, const QString& title, QWidget* parent = nullptr);
+    COptionPage(CPageContext& context, const QString& title, QWidget* parent = nullptr);
 
     // Builds the page's controls once; the sheet calls it whenever the page becomes the active one.
     void EnsureCreated();
     bool IsCreated() const { return m_bCreated; }
 
-    CDataRadioDoc& m_Doc;
+    CPageContext& m_Ctx;
+    CDataRadioDoc& m_Doc;  // m_Ctx.m_Doc
 
 protected:
     // Fills the page's frame with its controls and loads them from the record.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "AppWindow.h"
 #include "DataRadioDoc.h"
 #include "DataRadioView.h"
 #include "MainFrame.h"
@@ -15,18 +16,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(KV310_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kv310"));
 
-    InstallSimulatedRadio();  // COM49
-
     // The one settings record lives as long as the program.
     CDataRadioDoc doc;
     CQtMessageSink sink;
     CMainFrame frame(doc, sink);
     sink.m_pParent = &frame;
-    frame.OnInitialUpdate();
+    CDataRadioView* view = AttachView(frame, doc, sink, ProgramComResolver());  // COM49: the simulated radio
+    InitialUpdate(frame, *view);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {
-        frame.m_pView->OpenStartupFile(args.at(1).toStdString());
+        view->OpenStartupFile(args.at(1).toStdString());
     }
     frame.showMaximized();
     return QApplication::exec();

@@ -69,17 +69,18 @@ TEST_F(ModelSelect, TheTextDescribesTheButtonOrPictureUnderThePointer) {
 TEST_F(ShellTest, TheModelSelectCommandRunsTheDialogAndAppliesThePressedModel) {
     m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
     m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
-    m_pFrame->OnInitialUpdate();
+    m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
+    InitialUpdate(*m_pFrame, *m_pView);
     m_Doc.m_Channel[0].m_dRxFreq = 150.0;
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CModelSelectDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->m_Buttons[1]->click();  // KV310 UHF
     });
-    m_pFrame->m_pView->OnModelSelect();
+    m_pView->OnModelSelect();
     EXPECT_EQ(m_Doc.m_nModel, kModelKv310Uhf);
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 0.0);
-    EXPECT_EQ(m_pFrame->m_pView->m_pModelField->text().toStdString(), "KV310  UHF");
+    EXPECT_EQ(m_pView->m_pModelField->text().toStdString(), "KV310  UHF");
 }
 
 // Modal windows of the commands, answered from inside their own event loop.
@@ -104,7 +105,8 @@ TEST_F(ShellTest, PrintPreviewShowsBothPagesOfTheSheet) {
 TEST_F(ShellTest, TheAboutBoxNamesTheProgram) {
     m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
     m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
-    m_pFrame->OnInitialUpdate();
+    m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
+    InitialUpdate(*m_pFrame, *m_pView);
     QString title;
     QStringList texts;
     QTimer::singleShot(0, [&] {

@@ -9,8 +9,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "AppWindow.h"
 #include "DataRadioView.h"
 #include "MainFrame.h"
+#include "SimulatedRadio.h"
 #include "TempDir.h"
 
 inline void EnsureApplication() {
@@ -34,14 +36,15 @@ protected:
         m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
         m_pFrame->m_PortLister = [this] { return m_Ports; };
         m_pFrame->m_RunAbout = [this] { ++m_nAboutRuns; };
-        CDataRadioView& view = *m_pFrame->m_pView;
+        m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
+        CDataRadioView& view = *m_pView;
         view.m_RunModelSelect = [this] {
             ++m_nModelSelectRuns;
             return m_nModelAnswer;
         };
         view.m_ChooseOpenPath = [this] { return m_strOpenPath; };
         view.m_ChooseSavePath = [this] { return m_strSavePath; };
-        m_pFrame->OnInitialUpdate();
+        InitialUpdate(*m_pFrame, view);
         return *m_pFrame;
     }
 
@@ -53,7 +56,7 @@ protected:
         QApplication::processEvents();
     }
 
-    CDataRadioView& View() { return *m_pFrame->m_pView; }
+    CDataRadioView& View() { return *m_pView; }
     CMySheet& Sheet() { return *View().m_pSheet; }
 
     CTempDir m_Dir;
@@ -66,4 +69,5 @@ protected:
     std::string m_strOpenPath;
     std::string m_strSavePath;
     std::unique_ptr<CMainFrame> m_pFrame;
+    CDataRadioView* m_pView = nullptr;  // owned by the frame
 };

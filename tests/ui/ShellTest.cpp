@@ -90,7 +90,7 @@ TEST_F(ShellTest, StartsOnTheChannelPageWithTheDefaultModelAndAsksForTheModelAtT
     EXPECT_EQ(View().m_cbBand->currentIndex(), 0);
 
     // Later paints never ask again.
-    m_pFrame->m_pView->repaint();
+    View().repaint();
     QApplication::processEvents();
     EXPECT_EQ(m_nModelSelectRuns, 1);
     EXPECT_GE(m_Doc.m_nDrawCount, 2);

@@ -51,15 +51,17 @@ QFont SheetFont(const SSheetFont& sheetFont) {
     return font;
 }
 
-// The command-line tool has no application object of its own; fonts and painters need one.
-std::unique_ptr<QGuiApplication> MakeHeadlessApplication() {
-    static int argc = 3;
-    static char name[] = "kv310ctl";
-    static char option[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, option, platform, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
+// The command-line tool has no application object of its own; fonts and painters need one. Qt takes the
+// options it knows out of the arguments, so every application gets fresh ones that live as long as it does.
+struct SHeadlessApplication {
+    SHeadlessApplication() : app(argc, argv) {}
+    char name[9] = "kv310ctl";
+    char option[10] = "-platform";
+    char platform[10] = "offscreen";
+    char* argv[4] = {name, option, platform, nullptr};
+    int argc = 3;
+    QGuiApplication app;
+};
 
 }  // namespace
 
@@ -98,9 +100,9 @@ bool PrintDataSheet(const CDataRadioDoc& doc, QPrinter& printer, std::string* er
 }
 
 bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std::string* error) {
-    std::unique_ptr<QGuiApplication> ownApp;
+    std::unique_ptr<SHeadlessApplication> ownApp;
     if (QCoreApplication::instance() == nullptr) {
-        ownApp = MakeHeadlessApplication();
+        ownApp = std::make_unique<SHeadlessApplication>();
     } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return Fail(error, "Printing needs a GUI application object, not a console one.");
     }

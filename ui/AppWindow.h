@@ -1,0 +1,14 @@
+#pragma once
+// Puts the main form into the main window and connects the two: the window's commands to the form's
+// handlers, the form's page changes, status texts and busy state to the window. Neither knows the other.
+
+#include "LinkSession.h"
+#include "MainFrame.h"
+
+class CDataRadioView;
+
+// Makes the form the window's central widget and wires them; returns the form (owned by the window).
+CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve);
+
+// The form's initial update, then the Port menu (which shows the port the form read from the port file).
+void InitialUpdate(CMainFrame& frame, CDataRadioView& view);

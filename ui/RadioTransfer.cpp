@@ -1,0 +1,166 @@
+#include "RadioTransfer.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMetaObject>
+
+CRadioTransfer::CRadioTransfer(CPageContext& context, CEepromImage& image, QWidget* dialogParent)
+    : m_Ctx(context), m_Image(image), m_pDialogParent(dialogParent) {}
+
+CRadioTransfer::~CRadioTransfer() {
+    if (m_Worker.joinable()) {
+        m_Ctx.m_Link.RequestCancel();
+        m_Worker.join();
+    }
+}
+
+void CRadioTransfer::Post(std::function<void()> f) {
+    QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+}
+
+void CRadioTransfer::ShowProgressWindow() {
+    if (m_pProgress == nullptr) {
+        m_pProgress = new CProgressDlg(m_pDialogParent);
+        connect(m_pProgress, &CProgressDlg::CancelRequested, this, &CRadioTransfer::Cancel);
+    }
+    m_pProgress->m_pBar->setRange(0, kImageSize);
+    m_pProgress->m_pBar->setValue(0);
+    m_pProgress->SetStatus(QString());
+    m_pProgress->SetRunning(true);
+    m_pProgress->show();
+    m_pProgress->raise();
+    m_pProgress->activateWindow();
+}
+
+CTransferHooks CRadioTransfer::WorkerHooks() {
+    CTransferHooks hooks;
+    hooks.SetStatus = [this](const std::string& text) {
+        Post([this, text] {
+            if (m_pProgress != nullptr) {
+                m_pProgress->SetStatus(QString::fromStdString(text));
+            }
+        });
+    };
+    hooks.SetProgress = [this](int address) {
+        Post([this, address] {
+            if (m_pProgress != nullptr) {
+                m_pProgress->m_pBar->setValue(address == 0 ? 0 : address + 1);
+            }
+        });
+    };
+    hooks.ShowVersion = [this](const std::string& text) {
+        Post([this, text] {
+            if (m_Ctx.m_View.ShowVersion) {
+                m_Ctx.m_View.ShowVersion(QString::fromStdString(text));
+            }
+        });
+    };
+    hooks.SelectPllIc = [this](const std::string& name) {
+        Post([this, name] {
+            if (m_Ctx.m_View.SelectPllIc) {
+                m_Ctx.m_View.SelectPllIc(QString::fromStdString(name));
+            }
+        });
+    };
+    return hooks;
+}
+
+void CRadioTransfer::Start(bool write) {
+    if (m_Worker.joinable()) {
+        ShowProgressWindow();  // the running one: just bring it forward
+        return;
+    }
+    if (m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
+        return;
+    }
+    const QString what = write ? tr("the radio write") : tr("the radio read");
+    std::string refusal;
+    m_Lease = m_Ctx.m_Link.Borrow(what.toStdString(), &refusal);
+    if (!m_Lease) {
+        m_Ctx.m_Sink.ShowMessage(refusal);
+        return;
+    }
+    const int com = m_Ctx.m_Doc.m_nComPort;
+    SOutcome job;
+    if (write) {
+        m_Image.EncodeImage(m_Ctx.m_Doc);
+        if (m_ApplyMapChanges) {
+            m_ApplyMapChanges(m_Image);
+        } else {
+            m_Image.ApplyChangeBytes();
+        }
+        job.m_Bytes = m_Image.m_Work;
+    }
+    m_Ctx.m_Busy.Begin(what);
+    ShowProgressWindow();
+    if (m_Ctx.m_View.ShowStatus) {
+        m_Ctx.m_View.ShowStatus(write ? tr("Writing the radio on COM%1...").arg(com)
+                                      : tr("Reading the radio on COM%1...").arg(com));
+    }
+
+    CImageTransfer transfer(m_Lease.Port(), WorkerHooks());
+    transfer.m_nComNumber = com;
+    transfer.m_strDevice = m_Ctx.m_Link.DevicePath(com);
+    transfer.m_pCancel = &m_Ctx.m_Link.CancelFlag();
+    m_Worker = std::thread([this, write, transfer = std::move(transfer), job]() mutable {
+        job.m_bOk = write ? transfer.WriteImage(job.m_Bytes) : transfer.ReadImage(job.m_Bytes);
+        job.m_End = transfer.m_End;
+        job.m_strFailure = transfer.m_strFailure;
+        Post([this, write, job] { OnWorkerDone(write, job); });
+    });
+}
+
+void CRadioTransfer::Cancel() {
+    if (m_Worker.joinable()) {
+        m_Ctx.m_Link.RequestCancel();
+        if (m_pProgress != nullptr) {
+            m_pProgress->SetStatus(tr("Cancelling after the current block..."));
+            m_pProgress->m_pCancel->setEnabled(false);
+        }
+    }
+}
+
+void CRadioTransfer::WaitUntilDone() {
+    while (m_Worker.joinable()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
+    m_Worker.join();
+    m_Lease.Release();
+    m_bLastOk = outcome.m_bOk;
+    m_LastEnd = outcome.m_End;
+    if (outcome.m_bOk) {
+        if (write) {
+            m_Image.m_Work = outcome.m_Bytes;  // byte 16 as the firmware asked for it
+        } else {
+            m_Image.m_Read = outcome.m_Bytes;
+            m_Image.m_Work = m_Image.m_Read;
+            m_Ctx.m_Doc.m_bFileLoaded = 1;
+            if (m_FillMap) {
+                m_FillMap();
+            }
+            m_Image.DecodeImage(m_Ctx.m_Doc);
+        }
+    }
+    m_Ctx.m_Busy.End();
+    if (m_pProgress != nullptr) {
+        m_pProgress->SetRunning(false);
+        if (outcome.m_bOk) {
+            m_pProgress->m_pBar->setValue(0);
+            m_pProgress->close();
+        } else {
+            m_pProgress->SetStatus(QString::fromStdString(outcome.m_strFailure));
+        }
+    }
+    if (m_Ctx.m_View.ShowStatus) {
+        m_Ctx.m_View.ShowStatus(outcome.m_bOk
+                                    ? QStringLiteral("Select Write / Read button")
+                                    : QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0));
+    }
+    if (outcome.m_bOk && m_Ctx.m_View.RefreshAfterLoad) {
+        m_Ctx.m_View.RefreshAfterLoad();
+    }
+    emit Finished(write, outcome.m_bOk);
+}
