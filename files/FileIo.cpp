@@ -48,11 +48,27 @@ mode_t NewFileMode() {
 
 }  // namespace
 
+const char* const kTextNotRegularFile = "not a regular file (a pipe, a device or a folder)";
+
+bool IsSpecialFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+}
+
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t maxBytes,
                    std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that opening a pipe does not wait for a writer; checked before anything is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return Fail(error, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (error != nullptr) {
+            *error = kTextNotRegularFile;
+        }
+        return false;
     }
     std::vector<uint8_t> data(maxBytes);
     size_t total = 0;
@@ -114,6 +130,10 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
         }
         if (!S_ISREG(existing.st_mode)) {
             return WriteInPlace(target, bytes, error);
+        }
+        // Renaming over a write-protected file would replace it behind its owner's back.
+        if ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            return Fail(error, EACCES);
         }
         mode = existing.st_mode & 07777;
     }

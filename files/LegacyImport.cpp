@@ -237,6 +237,10 @@ void DecodeLegacyImage(CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
 
 bool ImportLegacy(CDataRadioDoc& doc, const std::string& path, bool vhf, CMessageSink& sink) {
     std::vector<uint8_t> bytes;
+    if (IsSpecialFile(path)) {
+        sink.ShowMessage(kMsgNotAFile);
+        return false;
+    }
     if (!ReadFileBytes(path, bytes, kLegacyRecords * kLegacyRecordSize)) {
         sink.ShowMessage(kMsgCannotOpen);
         return false;

@@ -158,6 +158,10 @@ bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& s
         sink.ShowMessage(kMsgOpenFailed);
         return false;
     }
+    if (IsSpecialFile(path)) {
+        sink.ShowMessage(kMsgNotAFile);
+        return false;
+    }
     // Read-only access is enough: a write-protected settings file loads like any other.
     std::vector<uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, kSettingsFileSize)) {

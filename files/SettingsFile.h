@@ -44,4 +44,6 @@ bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& s
 constexpr const char* kMsgCannotSave = "Cannot Save File!";
 constexpr const char* kMsgCannotOpen = "Cannot Open File!";
 constexpr const char* kMsgOpenFailed = "Failed to open document.";
+constexpr const char* kMsgNotAFile =
+    "This is not a file that can be loaded (it is a pipe or a device). Choose a settings file.";
 constexpr const char* kMsgCorruptFile = "This file is corrupted or wrong file type!";

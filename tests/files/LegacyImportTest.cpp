@@ -1,6 +1,7 @@
 #include "LegacyImport.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <random>
@@ -394,3 +395,15 @@ TEST(LegacyImport, TellsFileKindsByTheirExtensionInAnyCase) {
 }
 
 }  // namespace
+
+TEST(LegacyImport, APipeNamedLikeAKv110FileIsRefusedWithoutWaiting) {
+    CTempDir dir;
+    const std::string fifo = dir.File("plan.UHF");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    CDataRadioDoc doc = Record(5);
+    const std::vector<uint8_t> before = SettingsFileBytes(doc);
+    CRecordingSink sink;
+    EXPECT_FALSE(ImportLegacyFile(doc, fifo, sink));
+    EXPECT_EQ(sink.m_Messages, std::vector<std::string>({kMsgNotAFile}));
+    EXPECT_EQ(SettingsFileBytes(doc), before);
+}

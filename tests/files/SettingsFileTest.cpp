@@ -422,3 +422,38 @@ TEST(SettingsFileSave, LinkIsFollowedAndDevicesAreWrittenInPlace) {
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
     EXPECT_TRUE(sink.m_Messages.empty());
 }
+
+TEST(SettingsFileSave, AWriteProtectedFileIsRefusedAndKeepsItsBytesAndMode) {
+    CTempDir dir;
+    CRecordingSink sink;
+    const std::string path = dir.File("locked.dat");
+    ASSERT_TRUE(OnSaveDocument(CDataRadioDoc(), path, sink));
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const std::vector<uint8_t> before = ReadAll(path);
+    EXPECT_FALSE(OnSaveDocument(DistinctRecord(), path, sink));  // also as root
+    EXPECT_EQ(sink.m_Messages, std::vector<std::string>({"Cannot Save File!"}));
+    EXPECT_EQ(ReadAll(path), before);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+}
+
+// A pipe given as a file to load would block the program on its first read.
+TEST(SettingsFileLoad, APipeOrADeviceIsRefusedAtOnceAndChangesNothing) {
+    CTempDir dir;
+    const std::string fifo = dir.File("pipe.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        CRecordingSink sink;
+        CDataRadioDoc doc = DistinctRecord();
+        bool accepted = true;
+        EXPECT_FALSE(OnOpenDocument(doc, path, sink, &accepted)) << path;
+        EXPECT_FALSE(accepted);
+        EXPECT_EQ(sink.m_Messages, std::vector<std::string>({kMsgNotAFile}));
+        EXPECT_EQ(SettingsFileBytes(doc), SettingsFileBytes(DistinctRecord()));
+        std::vector<uint8_t> bytes;
+        std::string error;
+        EXPECT_FALSE(ReadFileBytes(path, bytes, 16, &error));
+        EXPECT_EQ(error, kTextNotRegularFile);
+    }
+}
