@@ -1,0 +1,3 @@
+#include "ConfigDiff.h"
+
+#include <gtest/gtest.h>
