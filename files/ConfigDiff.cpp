@@ -61,6 +61,18 @@ bool LoadSettings(const std::string& path, CDataRadioDoc& doc, std::string& erro
     return true;
 }
 
+// The record a radio holds once this one is written to it and read back: what an audit compares, so that
+// values the radio cannot hold (a frequency off the step grid, a hang time with the timer off) are not
+// reported as differences.
+CDataRadioDoc AsRadioHoldsIt(const CDataRadioDoc& doc) {
+    CDataRadioDoc written = doc;
+    CEepromImage image;
+    image.EncodeImage(written);
+    CDataRadioDoc read;
+    image.DecodeImage(read);
+    return read;
+}
+
 }  // namespace
 
 EConfigKind ConfigKindOf(const std::string& path) {
@@ -112,20 +124,23 @@ bool LoadConfig(const std::string& path, SConfig& config, std::string& error) {
 
 std::vector<std::string> DiffConfigs(const SConfig& a, const SConfig& b) {
     const bool carried = a.bCarried && b.bCarried;
+    // a file compared with a radio or an image is compared as the radio would hold it
+    const SConfig x{a.bCarried && !carried ? AsRadioHoldsIt(a.doc) : a.doc, carried};
+    const SConfig y{b.bCarried && !carried ? AsRadioHoldsIt(b.doc) : b.doc, carried};
     std::vector<std::string> lines;
     const std::vector<SFieldDef>& radio = RadioFields();
-    Compare(lines, radio[0].strLabel, radio[0], a, b, 0);
-    Compare(lines, radio[1].strLabel, radio[1], a, b, 0);
+    Compare(lines, radio[0].strLabel, radio[0], x, y, 0);
+    Compare(lines, radio[1].strLabel, radio[1], x, y, 0);
     for (int ch = 0; ch < kChannels; ++ch) {
         for (const SFieldDef& f : ChannelFields()) {
-            if (carried || IsShown(f, a.doc, ch) || IsShown(f, b.doc, ch)) {
-                Compare(lines, StrPrintf("channel %d %s", ch + 1, f.strLabel), f, a, b, ch);
+            if (carried || IsShown(f, x.doc, ch) || IsShown(f, y.doc, ch)) {
+                Compare(lines, StrPrintf("channel %d %s", ch + 1, f.strLabel), f, x, y, ch);
             }
         }
     }
     for (size_t i = 2; i < radio.size(); ++i) {
-        if (carried || IsShown(radio[i], a.doc, 0) || IsShown(radio[i], b.doc, 0)) {
-            Compare(lines, radio[i].strLabel, radio[i], a, b, 0);
+        if (carried || IsShown(radio[i], x.doc, 0) || IsShown(radio[i], y.doc, 0)) {
+            Compare(lines, radio[i].strLabel, radio[i], x, y, 0);
         }
     }
     return lines;

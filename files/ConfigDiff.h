@@ -21,7 +21,7 @@ struct SConfig {
 // Reads path by its extension. False with the reason in error ("plan.yaml:12: ...").
 bool LoadConfig(const std::string& path, SConfig& config, std::string& error);
 
-// The differing fields, in the order of the text form. The carried values are compared only when both
-// sides hold them; a channel's unused signalling values only when both sides hold them or one side uses
-// them.
+// The differing fields, in the order of the text form. The carried values (and a channel's unused
+// signalling values) are compared only when both sides hold them. A file compared with an image or a radio
+// is compared, and shown, as the radio would hold it once written.
 std::vector<std::string> DiffConfigs(const SConfig& a, const SConfig& b);
