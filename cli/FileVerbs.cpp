@@ -28,10 +28,16 @@ const char kDecodeUsage[] =
     "Turns a 416-byte EEPROM image (e.g. from 'kv310ctl read --image') into a settings file.\n";
 
 const char kImportUsage[] =
-    "Usage: kv310ctl import IN.VHF|IN.UHF --model MODEL -o OUT.dat\n"
-    "Imports a KV110 programming file into a configuration for the model. A .UHF file needs a UHF model,\n"
-    "a .VHF file a VHF model.\n"
-    "  --model MODEL   2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf\n"
+    "Usage: kv310ctl import IN.yaml -o OUT.dat\n"
+    "       kv310ctl import --channels-csv IN.csv --into BASE.dat -o OUT.dat\n"
+    "       kv310ctl import IN.VHF|IN.UHF --model MODEL -o OUT.dat\n"
+    "Makes a settings file from another kind of file, told by its extension:\n"
+    "  .yaml, .yml     a configuration's text form (see 'kv310ctl export'); a fault names its line and\n"
+    "                  field, and nothing is written\n"
+    "  .csv            with --channels-csv: the channel list replaces the channels of BASE (.dat or .yaml);\n"
+    "                  everything else is kept\n"
+    "  .VHF, .UHF      a KV110 programming file, imported for MODEL (a .UHF file needs a UHF model)\n"
+    "  --model MODEL   2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf (KV110 files only)\n"
     "  -o, --output    the settings file to write\n";
 
 const char kShowUsage[] =
@@ -113,20 +119,19 @@ int RunImport(const std::vector<std::string>& words) {
     CArgs args;
     std::string in;
     std::string out;
-    if (!ParseVerbArgs(args, words, {"--model", "--output"}, {}, kImportUsage) ||
-        !OnePositional(args, in, "KV110 file", kImportUsage) || !RequireOutput(args, out, kImportUsage)) {
+    if (!ParseVerbArgs(args, words, {"--model", "--output", "--into"}, {"--channels-csv"}, kImportUsage) ||
+        !OnePositional(args, in, "file to import", kImportUsage) || !RequireOutput(args, out, kImportUsage)) {
         return kExitUsage;
+    }
+    const EFileKind kind = FileKindOf(in);
+    if (kind != EFileKind::LegacyUhf && kind != EFileKind::LegacyVhf) {
+        return RunTextImport(args, in, out);
     }
     int row = 0;
     if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
         PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
                                          : "--model is missing");
         std::fprintf(stderr, "%s", kImportUsage);
-        return kExitUsage;
-    }
-    const EFileKind kind = FileKindOf(in);
-    if (kind != EFileKind::LegacyUhf && kind != EFileKind::LegacyVhf) {
-        PrintError(in + " is no KV110 file: its name must end in .UHF or .VHF");
         return kExitUsage;
     }
     CDataRadioDoc doc;
@@ -161,7 +166,8 @@ const std::vector<SVerb>& FileVerbs() {
         {"new", "write a fresh configuration for a model", kNewUsage, RunNew},
         {"encode", "turn a settings file into the radio's EEPROM image", kEncodeUsage, RunEncode},
         {"decode", "turn an EEPROM image into a settings file", kDecodeUsage, RunDecode},
-        {"import", "turn a KV110 .VHF/.UHF file into a settings file", kImportUsage, RunImport},
+        {"import", "turn a .yaml, a channel .csv or a KV110 file into a settings file", kImportUsage,
+         RunImport},
         {"show", "print a configuration's data sheet as text", kShowUsage, RunShow},
     };
     return verbs;

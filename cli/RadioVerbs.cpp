@@ -313,6 +313,21 @@ int RunStatus(const std::vector<std::string>& words) {
 
 }  // namespace
 
+bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc, int& status) {
+    int com = 0;
+    std::string device;
+    if (!ParsePort(args, com, device, usage)) {
+        status = kExitUsage;
+        return false;
+    }
+    CEepromImage image;
+    if (!RunTransfer(false, com, device, doc, image)) {
+        status = kExitFailed;
+        return false;
+    }
+    return true;
+}
+
 const std::vector<SVerb>& RadioVerbs() {
     static const std::vector<SVerb> verbs = {
         {"read", "read the radio into a settings file", kReadUsage, RunRead},

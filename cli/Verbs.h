@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "Args.h"
+#include "DataRadioDoc.h"
+
 struct SVerb {
     const char* name;
     const char* summary;
@@ -15,5 +18,13 @@ struct SVerb {
 const std::vector<SVerb>& FileVerbs();
 // Verbs on a radio or a port: read, write, ports, simulate, status.
 const std::vector<SVerb>& RadioVerbs();
+// Verbs on the text forms: export, diff.
+const std::vector<SVerb>& TextVerbs();
 // The PDF data sheet; only in builds with the window layer.
 const SVerb& PrintVerb();
+
+// import of a YAML text form or (--channels-csv) a channel list; the import verb hands these files over.
+int RunTextImport(const CArgs& args, const std::string& in, const std::string& out);
+
+// Reads the radio on --port into doc, reported on stderr. False with the exit status when it failed.
+bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc, int& status);

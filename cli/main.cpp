@@ -14,6 +14,8 @@ namespace {
 
 std::vector<SVerb> AllVerbs() {
     std::vector<SVerb> verbs = FileVerbs();
+    const std::vector<SVerb>& text = TextVerbs();
+    verbs.insert(verbs.end(), text.begin(), text.end());
 #ifdef KV310_HAVE_PRINT
     verbs.push_back(PrintVerb());
 #endif

@@ -1,0 +1,20 @@
+#pragma once
+// The 16 channels as CSV for spreadsheets: a header row, then one row per channel with every value of the
+// channel record, the signalling a channel does not use included (so a row comes back whole).
+//
+//   channel,rx_mhz,tx_mhz,step_khz,width,power,scan,rx_type,rx_tone_hz,rx_code,two_tone_group,tone_a_hz,...
+//   1,151.01250,151.01250,6.25,narrow,low,false,ctcss,67.0,023,both,300,300,300,300,none,67.0,023
+//
+// Values read as in the YAML form (ConfigFields.h); a value stored as it stands is written "raw:7".
+
+#include <string>
+
+#include "DataRadioDoc.h"
+
+std::string ExportChannelCsv(const CDataRadioDoc& doc);
+
+// Replaces the channels the rows name in doc; columns left out and channels without a row keep their
+// values. The columns may come in any order; "channel" is needed. On any fault returns false with
+// "NAME:LINE: channel N column: reason" in error and leaves doc unchanged.
+bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRadioDoc& doc,
+                      std::string& error);
