@@ -1,6 +1,5 @@
 #include "RadioTransfer.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QMetaObject>
 
@@ -121,9 +120,13 @@ void CRadioTransfer::Cancel() {
 }
 
 void CRadioTransfer::WaitUntilDone() {
-    while (m_Worker.joinable()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!m_Worker.joinable()) {
+        return;
     }
+    // Not a busy wait: the loop sleeps until the worker's posts arrive, and ends with its last one.
+    QEventLoop loop;
+    connect(this, &CRadioTransfer::Finished, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
