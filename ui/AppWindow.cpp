@@ -14,6 +14,8 @@ const SCommandRoute kRoutes[] = {
     {&CMainFrame::m_pActNew, [](CDataRadioView& v) { v.OnFileNew(); }},
     {&CMainFrame::m_pActOpen, [](CDataRadioView& v) { v.OnFileOpen(); }},
     {&CMainFrame::m_pActSave, [](CDataRadioView& v) { v.OnFileSave(); }},
+    {&CMainFrame::m_pActExportText, [](CDataRadioView& v) { v.OnFileExportText(); }},
+    {&CMainFrame::m_pActCompare, [](CDataRadioView& v) { v.OnFileCompare(); }},
     {&CMainFrame::m_pActPrint, [](CDataRadioView& v) { v.OnFilePrint(); }},
     {&CMainFrame::m_pActPreview, [](CDataRadioView& v) { v.OnFilePrintPreview(); }},
     {&CMainFrame::m_pActModelSelect, [](CDataRadioView& v) { v.OnModelSelect(); }},

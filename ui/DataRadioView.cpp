@@ -9,12 +9,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CompareDlg.h"
+#include "ConfigDiff.h"
 #include "DataSheetPrinter.h"
+#include "FileIo.h"
 #include "LegacyImport.h"
 #include "ModelSelectDlg.h"
 #include "PortFile.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "TextConfig.h"
 
 namespace {
 
@@ -62,6 +66,23 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
     m_RunModelSelect = [this] {
         CModelSelectDlg dialog(m_Doc, this);
         return dialog.exec() == QDialog::Accepted ? dialog.m_nModel : -1;
+    };
+    m_ChooseExportPath = [this] {
+        QFileDialog dialog(this, tr("Export as Text"), QString(), tr("Text configuration (*.yaml *.yml)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("yaml"));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString()
+                                                  : std::string();
+    };
+    m_ChooseComparePath = [this] {
+        return QFileDialog::getOpenFileName(
+                   this, tr("Compare with File"), QString(),
+                   tr("Configurations (*.dat *.DAT *.yaml *.yml *.bin);;All files (*)"))
+            .toStdString();
+    };
+    m_ShowDifferences = [this](const std::string& fileName, const std::vector<std::string>& differences) {
+        CCompareDlg dialog(fileName, differences, this);
+        dialog.exec();
     };
     m_RunPrintDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
@@ -283,6 +304,39 @@ bool CDataRadioView::OnFileSave() {
     }
     MarkClean();
     return true;
+}
+
+void CDataRadioView::OnFileExportText() {
+    const std::string path = m_ChooseExportPath ? m_ChooseExportPath() : std::string();
+    if (path.empty()) {
+        return;
+    }
+    const std::string text = ExportTextConfig(m_Doc);
+    std::string error;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
+        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
+        return;
+    }
+    emit StatusText(tr("Exported to %1").arg(QString::fromStdString(path)));
+}
+
+void CDataRadioView::OnFileCompare() {
+    const std::string path = m_ChooseComparePath ? m_ChooseComparePath() : std::string();
+    if (path.empty()) {
+        return;
+    }
+    SConfig other;
+    std::string error;
+    if (!LoadConfig(path, other, error)) {
+        m_Sink.ShowMessage(error);
+        return;
+    }
+    SConfig mine;
+    mine.doc = m_Doc;
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    if (m_ShowDifferences) {
+        m_ShowDifferences(name, DiffConfigs(mine, other));
+    }
 }
 
 void CDataRadioView::OnFilePrint() {

@@ -49,6 +49,9 @@ public:
     void OnFileNew();
     void OnFileOpen();
     bool OnFileSave();
+    // The configuration as YAML text, and its differences from a .dat, .yaml or .bin file.
+    void OnFileExportText();
+    void OnFileCompare();
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnViewChannel();
@@ -87,6 +90,10 @@ public:
     std::function<std::string()> m_ChooseSavePath;
     std::function<int()> m_RunModelSelect;            // the chosen catalogue row, -1 when closed without one
     std::function<bool(QPrinter&)> m_RunPrintDialog;  // false when cancelled
+    std::function<std::string()> m_ChooseExportPath;
+    std::function<std::string()> m_ChooseComparePath;
+    std::function<void(const std::string& fileName, const std::vector<std::string>& differences)>
+        m_ShowDifferences;
     bool m_bModelSelectAtFirstPaint = true;
 
     CDataRadioDoc& m_Doc;

@@ -59,6 +59,11 @@ void CMainFrame::BuildMenus() {
     m_pActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_pActSave = MakeAction("&Save\tCtrl+S", "Save the active document\nSave to file", "save");
     m_pActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_pActExportText =
+        MakeAction("&Export as Text...", "Save the configuration as YAML text\nExport as Text", nullptr);
+    m_pActCompare =
+        MakeAction("Co&mpare with File...",
+                   "List the fields that differ from a .dat, .yaml or .bin file\nCompare with File", nullptr);
     m_pActPrint = MakeAction("&Print...\tCtrl+P", "Print the active document\nPrint", "print");
     m_pActPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_pActPreview =
@@ -68,6 +73,8 @@ void CMainFrame::BuildMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addActions({m_pActNew, m_pActOpen, m_pActSave});
+    file->addSeparator();
+    file->addActions({m_pActExportText, m_pActCompare});
     file->addSeparator();
     file->addActions({m_pActPrint, m_pActPreview});
     file->addSeparator();

@@ -56,6 +56,8 @@ public:
     QAction* m_pActNew = nullptr;
     QAction* m_pActOpen = nullptr;
     QAction* m_pActSave = nullptr;
+    QAction* m_pActExportText = nullptr;
+    QAction* m_pActCompare = nullptr;
     QAction* m_pActPrint = nullptr;
     QAction* m_pActPreview = nullptr;
     QAction* m_pActModelSelect = nullptr;
