@@ -49,11 +49,15 @@ void CComDlg::OnCreatePage() {
     m_pMap->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_pMap->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_pMap->verticalHeader()->setDefaultSectionSize(m_pMap->fontMetrics().height() + 4);
-    m_pMap->setStyleSheet(QStringLiteral("QTableView::item:selected { border: 2px solid #202080; }"));
+    // The current cell keeps its mark visible: a frame instead of the selection colour.
+    m_pMap->setStyleSheet(
+        QStringLiteral("QTableView { selection-background-color: transparent; selection-color: black; }"
+                       "QTableView::item:selected { border: 2px solid #202080; }"));
+    m_pMap->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_pMap->installEventFilter(this);
     connect(m_pMap, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { EditByte(index.row() + 1, index.column() + 1); });
-    m_pBody->addWidget(m_pMap, 1);
+    m_pBody->addWidget(m_pMap, 1, Qt::AlignLeft);
 
     auto* buttons = new QHBoxLayout;
     m_pClearChanges = new QPushButton(tr("Clear Changes"), this);
