@@ -493,9 +493,19 @@ void CEepromImage::DecodeImage(CDataRadioDoc& doc) const {
     DecodeCarriedBytes(image, doc);
 }
 
+void CEepromImage::SetChangeByte(int address, uint8_t value) {
+    m_Change[address] = value;
+    m_ChangeMarks.set(address);
+}
+
+void CEepromImage::ClearChangeBytes() {
+    m_Change.fill(0);
+    m_ChangeMarks.reset();
+}
+
 void CEepromImage::ApplyChangeBytes() {
     for (int addr = 0; addr < kImageSize; ++addr) {
-        if (m_Change[addr] != 0) {
+        if (HasChangeByte(addr)) {
             m_Work[addr] = m_Change[addr];
         }
     }

@@ -3,6 +3,7 @@
 // record. The four buffers are shared by the EEPROM map window and the block transfer.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "DataRadioDoc.h"
@@ -18,7 +19,8 @@ public:
     CImageBytes m_Work{};      // what EncodeImage builds, what a write sends, what DecodeImage reads
     CImageBytes m_Read{};      // filled block by block by a read; copied into m_Work when the read completes
     CImageBytes m_Snapshot{};  // m_Work as it was before the last encoding, for marking changed bytes
-    CImageBytes m_Change{};    // a byte typed in the map window; a write lays every non-zero one over m_Work
+    CImageBytes m_Change{};    // bytes typed in the map window, pending for the next write
+    std::bitset<kImageSize> m_ChangeMarks;  // which change bytes are pending (a typed 0x00 is one too)
 
     // Rebuilds m_Work from the record (snapshot first, then clears m_Work and m_Read). Sets the record's
     // m_nModemMode to 2 when it is not 1. Every value is masked to its field, so an out-of-range member
@@ -30,6 +32,12 @@ public:
     // m_bTwoToneCodeOk in particular stays as it was.
     void DecodeImage(CDataRadioDoc& doc) const;
 
-    // Lays every non-zero change byte over the working image (done by a write after encoding).
+    // Keeps value as the pending edit of address (0x00 included).
+    void SetChangeByte(int address, uint8_t value);
+    // Forgets every pending edit.
+    void ClearChangeBytes();
+    bool HasChangeByte(int address) const { return m_ChangeMarks.test(address) || m_Change[address] != 0; }
+    // Lays every pending change byte over the working image (done by a write after encoding). A non-zero
+    // change byte set without its mark counts as pending too.
     void ApplyChangeBytes();
 };

@@ -30,17 +30,28 @@
 // Coefficient record: 0 X_A, 2 D_A, 4 X_B, 6 D_B (16 bits each), 8 K_A, 9 K_B.
 
 #include <cstdint>
+#include <string>
 
+// Every field carries the name the EEPROM map shows in a cell's tool-tip.
 // A bit field of the image: address, lowest bit and width.
 struct SBits {
     uint16_t m_nAddr;
     uint8_t m_nShift;
     uint8_t m_nWidth;
+    const char* m_pszName;
 };
 // A one-bit flag.
 struct SFlag {
     uint16_t m_nAddr;
     uint8_t m_nBit;
+    const char* m_pszName;
+};
+// Whole bytes: m_nCount of them from m_nAddr (two for a little-endian 16-bit value). Used as the address.
+struct SByte {
+    uint16_t m_nAddr;
+    const char* m_pszName;
+    uint8_t m_nCount = 1;
+    constexpr operator uint16_t() const { return m_nAddr; }
 };
 
 constexpr uint8_t Bit(int bit) {
@@ -48,110 +59,111 @@ constexpr uint8_t Bit(int bit) {
 }
 
 // System bytes
-constexpr SFlag kBusyPortSquelch{0, 7};
-constexpr SFlag kHangOnFlag{0, 6};
-constexpr SFlag kTxTimeOutFlag{0, 5};
-constexpr SFlag kTxDelayFlag{0, 4};
-constexpr SFlag kBusyLockoutFlag{0, 3};
-constexpr SFlag kTxMatchedSatFlag{0, 2};
-constexpr SFlag kGpsFlagInFlags{0, 1};
-constexpr SFlag kAnyScanFlag{0, 0};
-constexpr SBits kTxTimeOut{1, 0, 8};
-constexpr uint16_t kScanLow = 2;   // channels 0-7
-constexpr uint16_t kScanHigh = 3;  // channels 8-15
-constexpr SBits kScanDelay{4, 4, 4};
-constexpr SFlag kAlwaysSet4{4, 3};
-constexpr SFlag kUhfFlag{4, 2};
-constexpr SFlag kGpsFlag{4, 1};
-constexpr SFlag kPllIcFlag{4, 0};
-constexpr SBits kScanSpeed{5, 0, 8};
-constexpr SFlag kPowerSaveFlag{6, 7};
-constexpr SBits kPowerSaveDelay{6, 4, 3};
-constexpr SBits kPowerSaveOffTime{6, 0, 4};
-constexpr SBits kPowerSaveOnTime{7, 0, 8};
-constexpr uint16_t kProgrammedLow = 8;
-constexpr uint16_t kProgrammedHigh = 9;
-constexpr SBits kFirstChannel{10, 0, 4};
-constexpr SBits kLastChannel{10, 4, 4};
-constexpr SFlag kTxToneForDataFlag{11, 7};
-constexpr SBits kService2{11, 0, 7};
-constexpr uint16_t kConst12 = 12;
-constexpr uint16_t kService3 = 13;
-constexpr uint16_t kService4 = 14;
-constexpr uint16_t kService5 = 15;
-constexpr uint16_t kFirmwareByte = 16;  // service byte 0
-constexpr SBits kHangOnCode{17, 0, 8};
-constexpr SFlag kHangOnBeepFlag{18, 7};
-constexpr SBits kService1{18, 0, 7};
-constexpr SFlag kGmskFlag{19, 7};
-constexpr SFlag kTxForcingFlag{19, 6};
-constexpr SFlag kDumbModeFlag{19, 5};
-constexpr SFlag kModemFlag{19, 4};
-constexpr SBits kBaudCode{19, 0, 4};
-constexpr SBits kTxOnTime{20, 0, 8};
-constexpr SBits kTxOffDelay{21, 0, 8};
-constexpr SBits kRxOnDelay{22, 0, 8};
-constexpr SBits kGpsDelay{23, 0, 8};
-constexpr uint16_t kService6 = 24;
-constexpr uint16_t kService7 = 25;
-constexpr uint16_t kService8 = 26;  // service bytes 8-11 at 26-29
-constexpr SBits kGpsTxTime{30, 0, 8};
-constexpr SBits kGpsCycle{31, 0, 8};
+constexpr SFlag kBusyPortSquelch{0, 7, "busy-port squelch"};
+constexpr SFlag kHangOnFlag{0, 6, "hang-on"};
+constexpr SFlag kTxTimeOutFlag{0, 5, "TX time-out on"};
+constexpr SFlag kTxDelayFlag{0, 4, "TX delay"};
+constexpr SFlag kBusyLockoutFlag{0, 3, "busy channel lockout"};
+constexpr SFlag kTxMatchedSatFlag{0, 2, "TX on matched signalling"};
+constexpr SFlag kGpsFlagInFlags{0, 1, "GPS"};
+constexpr SFlag kAnyScanFlag{0, 0, "any channel scans"};
+constexpr SBits kTxTimeOut{1, 0, 8, "TX time-out / 10 s"};
+constexpr SByte kScanLow{2, "scan list, channels 1-8"};    // channels 0-7
+constexpr SByte kScanHigh{3, "scan list, channels 9-16"};  // channels 8-15
+constexpr SBits kScanDelay{4, 4, 4, "scan delay + 1"};
+constexpr SFlag kAlwaysSet4{4, 3, "always set"};
+constexpr SFlag kUhfFlag{4, 2, "UHF model"};
+constexpr SFlag kGpsFlag{4, 1, "GPS"};
+constexpr SFlag kPllIcFlag{4, 0, "PLL IC MB15A02SL"};
+constexpr SBits kScanSpeed{5, 0, 8, "(scan speed - 10) / 10"};
+constexpr SFlag kPowerSaveFlag{6, 7, "power save on"};
+constexpr SBits kPowerSaveDelay{6, 4, 3, "power-save delay"};
+constexpr SBits kPowerSaveOffTime{6, 0, 4, "(power-save off time - 30) / 20"};
+constexpr SBits kPowerSaveOnTime{7, 0, 8, "(power-save on time - 20) / 10"};
+constexpr SByte kProgrammedLow{8, "programmed channels 1-8"};
+constexpr SByte kProgrammedHigh{9, "programmed channels 9-16"};
+constexpr SBits kFirstChannel{10, 0, 4, "first programmed channel"};
+constexpr SBits kLastChannel{10, 4, 4, "last programmed channel"};
+constexpr SFlag kTxToneForDataFlag{11, 7, "TX tone for data"};
+constexpr SBits kService2{11, 0, 7, "service byte 2"};
+constexpr SByte kConst12{12, "constant 0x23"};
+constexpr SByte kService3{13, "service byte 3 (0x1D)"};
+constexpr SByte kService4{14, "service byte 4"};
+constexpr SByte kService5{15, "service byte 5"};
+constexpr SByte kFirmwareByte{16,
+                              "service byte 0 (set by the firmware version on a write)"};  // service byte 0
+constexpr SBits kHangOnCode{17, 0, 8, "hang-on time code (hang-on / 2 - 90) / 5"};
+constexpr SFlag kHangOnBeepFlag{18, 7, "hang-on beep"};
+constexpr SBits kService1{18, 0, 7, "service byte 1"};
+constexpr SFlag kGmskFlag{19, 7, "GMSK modem"};
+constexpr SFlag kTxForcingFlag{19, 6, "TX forcing"};
+constexpr SFlag kDumbModeFlag{19, 5, "dumb mode"};
+constexpr SFlag kModemFlag{19, 4, "modem on"};
+constexpr SBits kBaudCode{19, 0, 4, "baud code"};
+constexpr SBits kTxOnTime{20, 0, 8, "TX on time / 2"};
+constexpr SBits kTxOffDelay{21, 0, 8, "TX off delay / 2"};
+constexpr SBits kRxOnDelay{22, 0, 8, "RX on delay / 2"};
+constexpr SBits kGpsDelay{23, 0, 8, "(GPS delay - 50) / 10"};
+constexpr SByte kService6{24, "service byte 6 (0x11)"};
+constexpr SByte kService7{25, "service byte 7 (0x0F)"};
+constexpr SByte kService8{26, "service bytes 8-11", 4};  // service bytes 8-11 at 26-29
+constexpr SBits kGpsTxTime{30, 0, 8, "GPS TX time"};
+constexpr SBits kGpsCycle{31, 0, 8, "GPS cycle + 1"};
 
 // Channel slots
 constexpr uint16_t kSlotBase = 32;
 constexpr int kSlotSize = 9;
-constexpr SBits kSlotStepBits{0, 6, 2};
-constexpr SFlag kSlotNarrowFlag{0, 5};
-constexpr SFlag kSlotHighPowerFlag{0, 4};
-constexpr SBits kSlotRxNHigh{0, 0, 3};
-constexpr SBits kSlotRxNLow{1, 0, 8};
-constexpr SBits kSlotRxA{2, 0, 6};
-constexpr uint16_t kSlotRxCode = 3;
-constexpr SFlag kSlotRxDcsFlag{4, 7};
-constexpr SFlag kSlotRxCtcssFlag{4, 6};
-constexpr SBits kSlotVcoBand{4, 4, 2};
-constexpr SBits kSlotTxNHigh{4, 0, 3};
-constexpr SBits kSlotTxNLow{5, 0, 8};
-constexpr SBits kSlotTxA{6, 0, 6};
-constexpr uint16_t kSlotTxCode = 7;
-constexpr uint16_t kSlotChecksum = 8;
+constexpr SBits kSlotStepBits{0, 6, 2, "step"};
+constexpr SFlag kSlotNarrowFlag{0, 5, "narrow"};
+constexpr SFlag kSlotHighPowerFlag{0, 4, "high power"};
+constexpr SBits kSlotRxNHigh{0, 0, 3, "RX divider N bits 10-8"};
+constexpr SBits kSlotRxNLow{1, 0, 8, "RX divider N bits 7-0"};
+constexpr SBits kSlotRxA{2, 0, 6, "RX swallow count A"};
+constexpr SByte kSlotRxCode{3, "RX signalling code"};
+constexpr SFlag kSlotRxDcsFlag{4, 7, "RX DCS"};
+constexpr SFlag kSlotRxCtcssFlag{4, 6, "RX CTCSS"};
+constexpr SBits kSlotVcoBand{4, 4, 2, "TX VCO band"};
+constexpr SBits kSlotTxNHigh{4, 0, 3, "TX divider N bits 10-8"};
+constexpr SBits kSlotTxNLow{5, 0, 8, "TX divider N bits 7-0"};
+constexpr SBits kSlotTxA{6, 0, 6, "TX swallow count A"};
+constexpr SByte kSlotTxCode{7, "TX signalling code"};
+constexpr SByte kSlotChecksum{8, "slot checksum"};
 
 // Modem timing and model bytes
-constexpr SBits kPreambleSize{176, 4, 4};
-constexpr SBits kBaseBlockSize{176, 0, 4};
-constexpr SFlag kBell202Flag{177, 7};
-constexpr SFlag kAfskFlag{177, 6};
-constexpr SBits kStartBitErrors{177, 4, 2};
-constexpr SBits kWaitBusyTime{177, 0, 4};
-constexpr SBits kTxDelayTime1{178, 4, 4};
-constexpr SFlag kKv310UhfFlag{178, 3};
-constexpr SFlag kInitDataForHtFlag{178, 2};
-constexpr SBits kFlowControl{178, 0, 2};
-constexpr SBits kTxDelayTime2{179, 5, 3};
-constexpr uint16_t kConst180 = 180;
-constexpr SFlag kBaseBlockFlag{181, 7};
+constexpr SBits kPreambleSize{176, 4, 4, "preamble size"};
+constexpr SBits kBaseBlockSize{176, 0, 4, "base block size + 1"};
+constexpr SFlag kBell202Flag{177, 7, "AFSK Bell 202"};
+constexpr SFlag kAfskFlag{177, 6, "AFSK modem"};
+constexpr SBits kStartBitErrors{177, 4, 2, "start bit errors"};
+constexpr SBits kWaitBusyTime{177, 0, 4, "wait busy time"};
+constexpr SBits kTxDelayTime1{178, 4, 4, "TX delay time 1"};
+constexpr SFlag kKv310UhfFlag{178, 3, "KV310 UHF"};
+constexpr SFlag kInitDataForHtFlag{178, 2, "init data for HT"};
+constexpr SBits kFlowControl{178, 0, 2, "flow control"};
+constexpr SBits kTxDelayTime2{179, 5, 3, "TX delay time 2"};
+constexpr SByte kConst180{180, "constant 0x40"};
+constexpr SFlag kBaseBlockFlag{181, 7, "base block"};
 constexpr uint8_t kAlwaysSet181 = 0x64;  // bits 6, 5 and 2
-constexpr SFlag kSquelchOffFlag{181, 1};
-constexpr SFlag kKv310Flag{181, 0};
-constexpr uint16_t kService12 = 182;
-constexpr uint16_t kVhfByte = 183;
-constexpr uint16_t kService13 = 184;
-constexpr SFlag kExternalModulationFlag{186, 0};
-constexpr SBits kModelRow{191, 0, 4};
-constexpr SBits kSubBand{191, 4, 4};
+constexpr SFlag kSquelchOffFlag{181, 1, "squelch off"};
+constexpr SFlag kKv310Flag{181, 0, "KV310"};
+constexpr SByte kService12{182, "service byte 12"};
+constexpr SByte kVhfByte{183, "VHF model (0xFF)"};
+constexpr SByte kService13{184, "service byte 13"};
+constexpr SFlag kExternalModulationFlag{186, 0, "external modulation"};
+constexpr SBits kModelRow{191, 0, 4, "model row + 1"};
+constexpr SBits kSubBand{191, 4, 4, "sub-band"};
 
 // Two-tone data
-constexpr uint16_t kToneATolBase = 192;  // lower at 192 + 2i, upper at 193 + 2i
-constexpr uint16_t kToneBTolBase = 224;
-constexpr uint16_t kCoeffBase = 256;
+constexpr SByte kToneATolBase{192, "tone A tolerance"};  // lower at 192 + 2i, upper at 193 + 2i
+constexpr SByte kToneBTolBase{224, "tone B tolerance"};
+constexpr SByte kCoeffBase{256, "two-tone coefficients"};
 constexpr int kCoeffSize = 10;
-constexpr uint16_t kCoeffXA = 0;
-constexpr uint16_t kCoeffDA = 2;
-constexpr uint16_t kCoeffXB = 4;
-constexpr uint16_t kCoeffDB = 6;
-constexpr uint16_t kCoeffKA = 8;
-constexpr uint16_t kCoeffKB = 9;
+constexpr SByte kCoeffXA{0, "tone A coefficient X_A", 2};
+constexpr SByte kCoeffDA{2, "tone A duration count D_A", 2};
+constexpr SByte kCoeffXB{4, "tone B coefficient X_B", 2};
+constexpr SByte kCoeffDB{6, "tone B duration count D_B", 2};
+constexpr SByte kCoeffKA{8, "tone A multiplier K_A"};
+constexpr SByte kCoeffKB{9, "tone B multiplier K_B"};
 
 constexpr uint16_t SlotAddr(int channel) {
     return static_cast<uint16_t>(kSlotBase + kSlotSize * channel);
@@ -159,3 +171,8 @@ constexpr uint16_t SlotAddr(int channel) {
 constexpr uint16_t CoeffAddr(int channel) {
     return static_cast<uint16_t>(kCoeffBase + kCoeffSize * channel);
 }
+
+// What the byte at address holds, for people reading the map: "Channel 3: RX divider N bits 7-0",
+// "Flags: busy-port squelch (bit 7), hang-on (bit 6), ...", "Channel 1 two-tone: tone A coefficient X_A (low
+// byte)". Built from the fields above; an address no field covers is "Unused (always 0)".
+std::string DescribeImageByte(int address);

@@ -16,6 +16,8 @@ const char* const kTextReadFail = "Read Fail!";
 const char* const kTextWriteCancelled =
     "Write cancelled. The radio holds a partly written configuration: write it again before using the radio.";
 const char* const kTextReadCancelled = "Read cancelled. Nothing was changed.";
+const char* const kTextWriteData = "Write Data!";
+const char* const kTextReadData = "Read Data";
 const char* const kPllIcA02 = "MB15A02SL";
 const char* const kPllIcE03 = "MB15E03SL";
 
@@ -29,6 +31,12 @@ constexpr uint8_t kVersion11 = 0x11;  // firmware 1.1 wants 3 in image byte 16, 
 void CImageTransfer::Status(const std::string& text) {
     if (m_Hooks.SetStatus) {
         m_Hooks.SetStatus(text);
+    }
+}
+
+void CImageTransfer::DataStatus(const char* text) {
+    if (m_Hooks.DataStatus) {
+        m_Hooks.DataStatus(text);
     }
 }
 
@@ -188,6 +196,7 @@ bool CImageTransfer::WriteBlocks(const CImageBytes& image) {
         if (!WriteOneBlock(image, block)) {
             return false;
         }
+        DataStatus(kTextWriteData);
         Progress(block * kImageBlockSize + kImageBlockSize - 1);
     }
     return true;
@@ -225,6 +234,7 @@ bool CImageTransfer::ReadImage(CImageBytes& received) {
     if (m_Hooks.ShowVersion) {
         m_Hooks.ShowVersion(StrPrintf("%d.%d", m_nVersion >> 4, m_nVersion & 0x0F));
     }
+    DataStatus(kTextReadData);
     if (!ReadBlocks(received)) {
         return m_End == ETransferEnd::Cancelled ? false : EndWithBlockFailure(kTextReadFail);
     }

@@ -22,6 +22,7 @@ struct CTransferHooks {
     std::function<void(int address)> SetProgress;              // the progress bar, 0-415
     std::function<void(const std::string& text)> ShowVersion;  // the form's version field ("1 . 2" / "1.2")
     std::function<void(const std::string& name)> SelectPllIc;  // "MB15A02SL" or "MB15E03SL", after a read
+    std::function<void(const std::string& text)> DataStatus;   // "Write Data!" per block, "Read Data"
     // Used by CBlockTransfer, which also encodes and decodes (see BlockTransfer.h).
     std::function<void(CEepromImage& image)> ApplyMapChanges;  // unset means image.ApplyChangeBytes()
     std::function<void()> RefillMap;                           // after a read replaced the working image
@@ -38,6 +39,8 @@ extern const char* const kTextWriteFail;       // "Write Fail!"
 extern const char* const kTextReadFail;        // "Read Fail!"
 extern const char* const kTextWriteCancelled;  // the write was stopped by the user
 extern const char* const kTextReadCancelled;   // the read was stopped by the user
+extern const char* const kTextWriteData;       // "Write Data!"
+extern const char* const kTextReadData;        // "Read Data"
 extern const char* const kPllIcA02;            // "MB15A02SL"
 extern const char* const kPllIcE03;            // "MB15E03SL"
 
@@ -80,6 +83,7 @@ public:
 protected:
     void Status(const std::string& text);
     void Progress(int address);
+    void DataStatus(const char* text);
 
     CRadioPort& m_Port;
     CTransferHooks m_Hooks;

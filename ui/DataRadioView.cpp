@@ -137,10 +137,8 @@ void CDataRadioView::BuildForm() {
 CViewSeams CDataRadioView::MakeSeams() {
     CViewSeams seams;
     seams.RefreshPages = [this] { RefreshPages(); };
-    seams.RefreshAfterLoad = [this] {
-        RefreshAfterLoad();
-        RebuildMap(false);
-    };
+    // The EEPROM page shows a transfer's bytes itself (a read's image, a write's marks).
+    seams.RefreshAfterLoad = [this] { RefreshAfterLoad(); };
     seams.RebuildMap = [this](bool markChanges) { RebuildMap(markChanges); };
     seams.ShowVersion = [this](const QString& text) {
         m_strVersion = text;

@@ -61,6 +61,13 @@ CTransferHooks CRadioTransfer::WorkerHooks() {
             }
         });
     };
+    hooks.DataStatus = [this](const std::string& text) {
+        Post([this, text] {
+            if (m_Ctx.m_View.ShowStatus) {
+                m_Ctx.m_View.ShowStatus(QString::fromStdString(text));
+            }
+        });
+    };
     return hooks;
 }
 
