@@ -153,6 +153,10 @@ void CMyPage2::BuildControls() {
         connect(edit, &CCommitEdit::Commit, this,
                 [this, edit, &row] { CommitField(edit, *row.m_pRule, m_Doc.*row.m_pMember, m_Ctx.m_Sink); });
     }
+    AlignColumn({grids[kRx], grids[kTx]}, 0);
+    AlignColumn({grids[kScan], grids[kGps]}, 0);
+    AlignColumn({grids[kScan], grids[kGps]}, 1);
+    AlignColumn({grids[kScan], grids[kGps]}, 2);
 }
 
 void CMyPage2::RefreshFromRecord() {

@@ -139,8 +139,11 @@ void CMyPage3::OnCreatePage() {
     BuildModemSelect(AddGroup(" MODEM SELECT ", m_pFrame, left));
     BuildSystemOption1(AddGroup(" SYSTEM OPTION 1 ", m_pFrame, left));
     left->addStretch(1);
-    BuildSystemOption2(AddGroup(" SYSTEM OPTION 2 ", m_pFrame, right));
-    BuildSystemOption3(AddGroup(" SYSTEM OPTION 3 ", m_pFrame, right));
+    QGridLayout* option2 = BuildSystemOption2(AddGroup(" SYSTEM OPTION 2 ", m_pFrame, right));
+    QGridLayout* option3 = BuildSystemOption3(AddGroup(" SYSTEM OPTION 3 ", m_pFrame, right));
+    for (int column = 0; column < 4; ++column) {  // the delays line up under the lists
+        AlignColumn({option2, option3}, column);
+    }
     right->addStretch(1);
     m_pBody->addLayout(columns);
     m_pBody->addStretch(1);
@@ -210,7 +213,7 @@ void CMyPage3::BuildSystemOption1(QWidget* group) {
     }
 }
 
-void CMyPage3::BuildSystemOption2(QWidget* group) {
+QGridLayout* CMyPage3::BuildSystemOption2(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pBaseBlock = new QCheckBox(group);
     m_pBaseBlock->setAccessibleName(QStringLiteral("Use a base block size"));
@@ -230,22 +233,25 @@ void CMyPage3::BuildSystemOption2(QWidget* group) {
     m_pDefault = new QPushButton(QStringLiteral("D\nE\nF\nA\nU\nL\nT"), group);
     m_pDefault->setAccessibleName(QStringLiteral("Restore the default modem options"));
     m_pDefault->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    m_pDefault->setFixedWidth(44);
     grid->addWidget(m_pDefault, 0, 5, row, 1);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(6, 1);
     connect(m_pDefault, &QPushButton::clicked, this, &CMyPage3::OnDefault);
+    return grid;
 }
 
-void CMyPage3::BuildSystemOption3(QWidget* group) {
+QGridLayout* CMyPage3::BuildSystemOption3(QWidget* group) {
     auto* grid = new QGridLayout(group);
     int row = 0;
     for (const SEditRow& edit : kEditRows) {
-        CCommitEdit* field = AddEditRow(grid, row++, edit.m_Text);
+        CCommitEdit* field = AddEditRow(grid, row++, edit.m_Text, 1);
         this->*edit.m_pControl = field;
         connect(field, &CCommitEdit::Commit, this, [this, field, &edit] {
             CommitField(field, *edit.m_pRule, m_Doc.*edit.m_pMember, m_Ctx.m_Sink);
         });
     }
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(6, 1);
+    return grid;
 }
 
 void CMyPage3::ApplyModemRules() {

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -67,8 +68,8 @@ protected:
 private:
     void BuildModemSelect(QWidget* group);
     void BuildSystemOption1(QWidget* group);
-    void BuildSystemOption2(QWidget* group);
-    void BuildSystemOption3(QWidget* group);
+    QGridLayout* BuildSystemOption2(QWidget* group);
+    QGridLayout* BuildSystemOption3(QWidget* group);
 
     void OnTypeClicked(int row, bool checked);
     void OnModemToggle(bool pressed);

@@ -1,6 +1,7 @@
 #include "OptionRows.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -55,4 +56,23 @@ bool CommitField(CCommitEdit* edit, const SEditRule& rule, int32_t& member, CMes
         edit->selectAll();
     }
     return outcome.m_bAccepted;
+}
+
+void AlignColumn(const std::vector<QGridLayout*>& grids, int column) {
+    int width = 0;
+    for (QGridLayout* grid : grids) {
+        for (int i = 0; i < grid->count(); ++i) {
+            int row = 0;
+            int at = 0;
+            int rows = 0;
+            int columns = 0;
+            grid->getItemPosition(i, &row, &at, &rows, &columns);
+            if (at == column && columns == 1) {  // a control across several columns sets no width
+                width = std::max(width, grid->itemAt(i)->sizeHint().width());
+            }
+        }
+    }
+    for (QGridLayout* grid : grids) {
+        grid->setColumnMinimumWidth(column, width);
+    }
 }

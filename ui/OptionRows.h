@@ -31,3 +31,6 @@ void SelectIndex(QComboBox* list, int32_t index);
 // Runs a field's check on its text and writes the outcome to the record and the field. A refused entry is
 // told to the user and the focus goes back into the field. Returns whether the entry was taken.
 bool CommitField(CCommitEdit* edit, const SEditRule& rule, int32_t& member, CMessageSink& sink);
+
+// Gives a column the same width in every grid, so that groups stacked above each other line up.
+void AlignColumn(const std::vector<QGridLayout*>& grids, int column);
