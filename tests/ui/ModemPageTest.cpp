@@ -266,3 +266,16 @@ TEST_F(OptionPageTest, EveryControlOfBothPagesIsNamedAndReachedWithTab) {
         }
     }
 }
+
+TEST_F(OptionPageTest, ChoosingAModelReappliesTheModemRulesAndShowsTheResetRecord) {
+    CMyPage3& page = ModemPage();
+    Press(page.m_pFfsk);
+    Press(page.m_pModemToggle);
+    const int refreshes = page.m_nRefreshCount;
+    View().ApplyModelSelection(kModelKv330Vhf);
+    EXPECT_GE(page.m_nRefreshCount, refreshes + 3);  // twice for the KV330 rules, once with the pages
+    EXPECT_EQ(m_Doc.m_bModem, 0);
+    EXPECT_FALSE(page.m_pFfsk->isChecked());
+    EXPECT_TRUE(page.m_pGmsk->isEnabled() && page.m_pFfsk->isEnabled() && page.m_pAfsk->isEnabled());
+    EXPECT_EQ(page.m_pModemToggle->text().toStdString(), "Modem Disable");
+}
