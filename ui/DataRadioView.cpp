@@ -1,5 +1,6 @@
 #include "DataRadioView.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QPrintDialog>
@@ -15,6 +16,7 @@
 #include "PortFile.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "TwoToneCodeDlg.h"
 
 namespace {
 
@@ -63,6 +65,15 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
         CModelSelectDlg dialog(m_Doc, this);
         return dialog.exec() == QDialog::Accepted ? dialog.m_nModel : -1;
     };
+    m_RunTwoToneCode = [this] {
+        CTwoToneCodeDlg dialog(m_Doc, m_Sink, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    auto* twoTone = new QAction(tr("Enable two-tone"), this);
+    twoTone->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    twoTone->setShortcutContext(Qt::WindowShortcut);
+    connect(twoTone, &QAction::triggered, this, &CDataRadioView::OnTwoToneCondition);
+    addAction(twoTone);
     m_RunPrintDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -274,6 +285,7 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
 }
 
 bool CDataRadioView::OnFileSave() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
     if (path.empty()) {
         return false;
@@ -286,6 +298,7 @@ bool CDataRadioView::OnFileSave() {
 }
 
 void CDataRadioView::OnFilePrint() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     QPrinter printer(QPrinter::HighResolution);
     if (!m_RunPrintDialog || !m_RunPrintDialog(printer)) {
         return;
@@ -332,6 +345,7 @@ void CDataRadioView::OnReadRadio() {
 }
 
 void CDataRadioView::OnWriteRadio() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
@@ -371,6 +385,19 @@ void CDataRadioView::OnBandChange(int index) {
     }
     ShowPage(kPageChannel);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+}
+
+void CDataRadioView::OnTwoToneCondition() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
+    const bool enabled = m_RunTwoToneCode && m_RunTwoToneCode();
+    if (!enabled) {
+        // DISABLE may have taken two-tone off channels.
+        m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+    }
+    emit StatusText(m_Doc.m_bTwoToneLocked ? tr("Two-tone signalling is locked.")
+                                           : tr("Two-tone signalling is unlocked."));
 }
 
 void CDataRadioView::OnPllIcChange(int) {
@@ -443,6 +470,7 @@ void CDataRadioView::MarkClean() {
 }
 
 bool CDataRadioView::QueryClose() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     CRadioTransfer& transfer = *m_pSheet->m_pEepromPage->m_pTransfer;
     if (transfer.IsRunning()) {
         if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {
