@@ -57,7 +57,12 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
                 widget = m_pScan = new QCheckBox(parent);
                 break;
         }
-        widget->setFixedWidth(spec.m_nWidth);
+        if (spec.m_Kind == EChannelColumn::Scan) {
+            // Just the box, so a click anywhere on it ticks it; the column keeps its width.
+            grid.setColumnMinimumWidth(column, spec.m_nWidth);
+        } else {
+            widget->setFixedWidth(spec.m_nWidth);
+        }
         if (spec.m_pWhat != nullptr) {
             widget->setAccessibleName(
                 QStringLiteral("Channel %1 %2").arg(channel).arg(QLatin1String(spec.m_pWhat)));

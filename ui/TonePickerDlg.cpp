@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ChannelSignalling.h"
@@ -68,6 +69,7 @@ CTonePickerDlg::CTonePickerDlg(EKind kind, QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);  // Enter in the grid picks the current cell
     connect(buttons, &QDialogButtonBox::accepted, this, &CTonePickerDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pGrid, &QTableWidget::cellDoubleClicked, this, &CTonePickerDlg::accept);

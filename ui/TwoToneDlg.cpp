@@ -1,6 +1,5 @@
 #include "TwoToneDlg.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -111,11 +110,10 @@ void CTwoToneDlg::OnFieldLeave(int index) {
 }
 
 void CTwoToneDlg::accept() {
-    // Enter takes OK without leaving the field: check what was typed there first.
+    // Enter takes OK without leaving the field: check what was typed first (a field left before shows a
+    // stored value, which passes again unchanged).
     for (int index = 0; index < 4; ++index) {
-        if (QApplication::focusWidget() == m_Fields[index]) {
-            OnFieldLeave(index);
-        }
+        OnFieldLeave(index);
     }
     Channel().m_nTwoToneGroup = m_pGroup->checkedId();
     m_strTone = QString::fromStdString(ToneGroupCaption(m_pGroup->checkedId()));
