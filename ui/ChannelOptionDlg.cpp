@@ -212,6 +212,14 @@ void CChannelOptionDlg::OnTwoToneChoice() {
         if (enable) {
             m_Doc.m_bTwoToneCodeOk = granted ? 1 : 0;
         }
+        if (m_Doc.m_bTwoToneLocked) {
+            // DISABLE with the code took two-tone off every channel: Cancel must not bring it back.
+            for (auto& [channel, saved] : m_Saved) {
+                if (saved.m_nRxOption == kSigTwoTone) {
+                    saved.m_nRxOption = kSigNone;
+                }
+            }
+        }
     }
     if (!granted) {
         // A refused or withdrawn code leaves the channel as it was (a DISABLE may have locked two-tone and

@@ -13,6 +13,8 @@ void COptionButton::SetLook(const QString& caption, const QColor& fill) {
     }
     m_Fill = fill;
     setText(caption);
+    // The name says which control it is; the description tells what it holds.
+    setAccessibleDescription(caption.isEmpty() ? QStringLiteral("no frequency yet") : caption);
     update();
 }
 

@@ -191,6 +191,24 @@ TEST_F(ChannelDialogs, TheRightCodeAtTwoToneChoosesItAndIsNotAskedAgain) {
     EXPECT_TRUE(m_Sink.m_Messages.empty());
 }
 
+TEST_F(ChannelDialogs, DisableWithTheCodeAtTwoToneLocksAndCancelDoesNotBringTwoToneBack) {
+    m_Doc.m_nModel = kModelKv330Vhf;
+    m_Doc.m_bTwoToneLocked = 0;
+    Channel(1).m_nRxOption = kSigTwoTone;
+    auto dialog = Open(1);
+    dialog->m_pRxGroup->button(kSigNone)->click();
+    Answer<CTwoToneCodeDlg>([](CTwoToneCodeDlg& code) {
+        QTest::keyClicks(code.m_pCode, QStringLiteral("7259"));
+        QTest::mouseClick(code.m_pDisable, Qt::LeftButton);
+    });
+    dialog->m_pTwoToneChoice->click();
+    EXPECT_EQ(m_Doc.m_bTwoToneLocked, 1);
+    EXPECT_FALSE(dialog->m_pTwoToneChoice->isEnabled());
+    EXPECT_EQ(dialog->m_pRxGroup->checkedId(), kSigNone);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(Channel(1).m_nRxOption, kSigNone);
+}
+
 TEST_F(ChannelDialogs, ALockedKv330OffersNoTwoToneAndModemNoticesComeOnce) {
     m_Doc.m_nModel = kModelKv330Uhf;
     m_Doc.m_bModem = 1;
