@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
@@ -55,12 +56,17 @@ CChannelOptionDlg::CChannelOptionDlg(CPageContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("CHANNEL OPTION"));
     Build();
     m_RunPicker = [this](bool ctcss, const QString& current, QString& pick) {
-        CTonePickerDlg picker(ctcss ? CTonePickerDlg::EKind::Ctcss : CTonePickerDlg::EKind::Dcs, this);
-        picker.SelectValue(current);
-        if (picker.exec() != QDialog::Accepted) {
+        std::unique_ptr<CTonePickerDlg> picker;
+        if (ctcss) {
+            picker = std::make_unique<CCtcssDlg>(this);
+        } else {
+            picker = std::make_unique<CDcsDlg>(this);
+        }
+        picker->SelectValue(current);
+        if (picker->exec() != QDialog::Accepted) {
             return false;
         }
-        pick = picker.m_strPick;
+        pick = picker->m_strPick;
         return true;
     };
     m_RunTwoTone = [this](int channel, QString& group) {
