@@ -82,8 +82,15 @@ TEST_F(ChannelDialogs, PickedTonesAreStoredAndShownOnTheirButtons) {
     Answer<CTonePickerDlg>([](CTonePickerDlg& picker) {
         EXPECT_EQ(picker.m_pGrid->rowCount(), 8);
         EXPECT_EQ(picker.m_pGrid->columnCount(), 13);
-        QTest::keyClick(picker.m_pGrid, Qt::Key_Right);
-        QTest::keyClick(picker.m_pGrid, Qt::Key_Enter);
+        // A double click on a cell picks it: the press of its first click marks the cell.
+        const QPoint cell = picker.m_pGrid->visualItemRect(picker.m_pGrid->item(0, 1)).center();
+        QTest::mouseClick(picker.m_pGrid->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mousePress(picker.m_pGrid->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(picker.m_pGrid->viewport(), Qt::LeftButton, {}, cell);
+        if (picker.isVisible()) {
+            QTest::keyClick(picker.m_pGrid, Qt::Key_Enter);  // never leave the loop running
+            ADD_FAILURE() << "a double click did not pick the cell";
+        }
     });
     QTest::mouseClick(dialog->m_pTxDcs, Qt::LeftButton);
     EXPECT_EQ(Channel(1).m_nTxDcs, 25);
