@@ -1,5 +1,6 @@
 #include "DataRadioView.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QPrintDialog>
@@ -19,6 +20,7 @@
 #include "SerialPort.h"
 #include "SettingsFile.h"
 #include "TextConfig.h"
+#include "TwoToneCodeDlg.h"
 
 namespace {
 
@@ -84,6 +86,15 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
         CCompareDlg dialog(fileName, differences, this);
         dialog.exec();
     };
+    m_RunTwoToneCode = [this] {
+        CTwoToneCodeDlg dialog(m_Doc, m_Sink, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    auto* twoTone = new QAction(tr("Enable two-tone"), this);
+    twoTone->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    twoTone->setShortcutContext(Qt::WindowShortcut);
+    connect(twoTone, &QAction::triggered, this, &CDataRadioView::OnTwoToneCondition);
+    addAction(twoTone);
     m_RunPrintDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -293,6 +304,7 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
 }
 
 bool CDataRadioView::OnFileSave() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
     if (path.empty()) {
         return false;
@@ -338,6 +350,7 @@ void CDataRadioView::OnFileCompare() {
 }
 
 void CDataRadioView::OnFilePrint() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     QPrinter printer(QPrinter::HighResolution);
     if (!m_RunPrintDialog || !m_RunPrintDialog(printer)) {
         return;
@@ -384,6 +397,7 @@ void CDataRadioView::OnReadRadio() {
 }
 
 void CDataRadioView::OnWriteRadio() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
@@ -423,6 +437,19 @@ void CDataRadioView::OnBandChange(int index) {
     }
     ShowPage(kPageChannel);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+}
+
+void CDataRadioView::OnTwoToneCondition() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
+    const bool enabled = m_RunTwoToneCode && m_RunTwoToneCode();
+    if (!enabled) {
+        // DISABLE may have taken two-tone off channels.
+        m_pSheet->m_pChannelPage->RefreshFromRecord(false);
+    }
+    emit StatusText(m_Doc.m_bTwoToneLocked ? tr("Two-tone signalling is locked.")
+                                           : tr("Two-tone signalling is unlocked."));
 }
 
 void CDataRadioView::OnPllIcChange(int) {
@@ -495,6 +522,7 @@ void CDataRadioView::MarkClean() {
 }
 
 bool CDataRadioView::QueryClose() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     CRadioTransfer& transfer = *m_pSheet->m_pEepromPage->m_pTransfer;
     if (transfer.IsRunning()) {
         if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {

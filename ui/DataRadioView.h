@@ -64,6 +64,9 @@ public:
     void OnCalibration();
     void OnBandChange(int index);
     void OnPllIcChange(int index);
+    // Ctrl+Shift+T: the access code that unlocks or locks two-tone signalling.
+    void OnTwoToneCondition();
+    std::function<bool()> m_RunTwoToneCode;  // true when closed with ENABLE
 
     // Operations the commands share
     void ShowPage(int index);

@@ -1,0 +1,105 @@
+#include "ChannelRow.h"
+
+#include "FrequencyRules.h"
+
+const SChannelColumn kChannelColumns[8] = {
+    {EChannelColumn::Number, "CH", 26, nullptr, nullptr, nullptr},
+    {EChannelColumn::RxFreq, "Rx Freq(MHz)", 100, "RX frequency", nullptr, nullptr},
+    {EChannelColumn::RxOption, "RxOption", 74, "RX option", nullptr, nullptr},
+    {EChannelColumn::TxFreq, "Tx Freq(MHz)", 100, "TX frequency", nullptr, nullptr},
+    {EChannelColumn::TxOption, "TxOption", 74, "TX option", nullptr, nullptr},
+    {EChannelColumn::Wide, "BW", 66, "bandwidth", "Narrow", "Wide"},
+    {EChannelColumn::HighPower, "Tx Power", 66, "TX power", "Low", "High"},
+    {EChannelColumn::Scan, "Scan", 36, "scan member", nullptr, nullptr},
+};
+
+namespace {
+
+QPushButton* MakeToggle(QWidget* parent) {
+    auto* box = new QPushButton(parent);
+    box->setCheckable(true);
+    box->setAutoDefault(false);
+    return box;
+}
+
+}  // namespace
+
+CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* parent) : m_nChannel(channel) {
+    for (int column = 0; column < 8; ++column) {
+        const SChannelColumn& spec = kChannelColumns[column];
+        QWidget* widget = nullptr;
+        switch (spec.m_Kind) {
+            case EChannelColumn::Number:
+                widget = m_pNumber = new QLabel(QString::number(channel), parent);
+                m_pNumber->setAlignment(Qt::AlignCenter);
+                break;
+            case EChannelColumn::RxFreq:
+                widget = m_pRxFreq =
+                    new CFrequencyEdit(kFrequencyFieldChars, CFrequencyEdit::EMode::Frequency, parent);
+                break;
+            case EChannelColumn::TxFreq:
+                widget = m_pTxFreq =
+                    new CFrequencyEdit(kFrequencyFieldChars, CFrequencyEdit::EMode::Frequency, parent);
+                break;
+            case EChannelColumn::RxOption:
+                widget = m_pRxOption = new COptionButton(parent);
+                break;
+            case EChannelColumn::TxOption:
+                widget = m_pTxOption = new COptionButton(parent);
+                break;
+            case EChannelColumn::Wide:
+                widget = m_pWide = MakeToggle(parent);
+                break;
+            case EChannelColumn::HighPower:
+                widget = m_pHighPower = MakeToggle(parent);
+                break;
+            case EChannelColumn::Scan:
+                widget = m_pScan = new QCheckBox(parent);
+                break;
+        }
+        if (spec.m_Kind == EChannelColumn::Scan) {
+            // Just the box, so a click anywhere on it ticks it; the column keeps its width.
+            grid.setColumnMinimumWidth(column, spec.m_nWidth);
+        } else {
+            widget->setFixedWidth(spec.m_nWidth);
+        }
+        if (spec.m_pWhat != nullptr) {
+            widget->setAccessibleName(
+                QStringLiteral("Channel %1 %2").arg(channel).arg(QLatin1String(spec.m_pWhat)));
+        }
+        grid.addWidget(widget, gridRow, column,
+                       spec.m_Kind == EChannelColumn::Scan ? Qt::AlignCenter : Qt::Alignment());
+    }
+    CaptionToggles();
+}
+
+QWidget* CChannelRow::Widget(EChannelColumn kind) const {
+    switch (kind) {
+        case EChannelColumn::Number:
+            return m_pNumber;
+        case EChannelColumn::RxFreq:
+            return m_pRxFreq;
+        case EChannelColumn::RxOption:
+            return m_pRxOption;
+        case EChannelColumn::TxFreq:
+            return m_pTxFreq;
+        case EChannelColumn::TxOption:
+            return m_pTxOption;
+        case EChannelColumn::Wide:
+            return m_pWide;
+        case EChannelColumn::HighPower:
+            return m_pHighPower;
+        case EChannelColumn::Scan:
+            return m_pScan;
+    }
+    return nullptr;
+}
+
+void CChannelRow::CaptionToggles() {
+    for (const SChannelColumn& spec : kChannelColumns) {
+        if (spec.m_pOn != nullptr) {
+            auto* box = static_cast<QPushButton*>(Widget(spec.m_Kind));
+            box->setText(QLatin1String(box->isChecked() ? spec.m_pOn : spec.m_pOff));
+        }
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+// A field that takes a frequency as digits: the decimal point is supplied as the user types (the caret stays
+// behind the digit just typed), anything but digits is refused, and leaving the field is announced so the
+// page can fit and check the frequency.
+
+#include <QLineEdit>
+
+class CFrequencyEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    // Frequency: digits, the point supplied; Whole: digits only; Decimal: digits and a point typed by the
+    // user.
+    enum class EMode { Frequency, Whole, Decimal };
+    CFrequencyEdit(int maxChars, EMode mode, QWidget* parent = nullptr);
+
+signals:
+    // The keyboard focus went to another control of the same window.
+    void Left();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void OnTextEdited(const QString& text);
+    EMode m_Mode;
+};
