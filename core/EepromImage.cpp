@@ -52,10 +52,6 @@ uint8_t ChannelBit(int channel) {
     return Bit(channel % 8);
 }
 
-bool RowHasTwoTone(int row) {
-    return row == 0 || row == 1 || row == kModelKv330Vhf || row == kModelKv330Uhf;
-}
-
 // ---- encoding -----------------------------------------------------------------------------------------
 
 void EncodeCarriedBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {

@@ -77,6 +77,10 @@ bool RowAcceptsStep(int row, int step) {
     return true;
 }
 
+bool RowHasTwoTone(int row) {
+    return row == 0 || row == 1 || row == kModelKv330Vhf || row == kModelKv330Uhf;
+}
+
 int64_t ReceiveOffsetHz(int row) {
     const int64_t offset = (row == kModelKv330Vhf || row == kModelKv330Uhf) ? 45100000 : 45000000;
     return IsVhfRow(row) ? offset : -offset;

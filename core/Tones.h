@@ -42,6 +42,9 @@ int StepFromBits(uint8_t bits);
 // 2.5 kHz, row 4 all but 7.5 kHz.
 bool RowAcceptsStep(int row, int step);
 
+// Whether the model row's radio has the two-tone decoder (the KV310 rows 2 and 3 have none).
+bool RowHasTwoTone(int row);
+
 // The receiver's first IF as the synthesizer sees it, Hz: added to the receive frequency to get the
 // synthesizer frequency (high-side injection on VHF, low-side on UHF; the KV330 uses 45.1 MHz).
 int64_t ReceiveOffsetHz(int row);
