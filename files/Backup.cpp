@@ -16,8 +16,7 @@ namespace {
 constexpr const char* kBackupExtension = ".bin";
 
 std::string PortPart(const std::string& portName) {
-    const size_t slash = portName.find_last_of("/\\");
-    std::string part = slash == std::string::npos ? portName : portName.substr(slash + 1);
+    std::string part = portName.rfind("/dev/", 0) == 0 ? portName.substr(5) : portName;
     for (char& c : part) {
         if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
             c = '-';

@@ -18,7 +18,7 @@ constexpr int kBackupsKept = 50;
 std::string BackupFolder();
 
 // Saves the image (creating the folder), then removes the oldest backups beyond kBackupsKept. portName is
-// what the user chose ("COM17", "/dev/ttyUSB0"); only its last path part goes into the name. True with
+// what the user chose ("COM17", "/dev/ttyUSB0" gives "ttyUSB0", "/dev/pts/3" "pts-3"). True with
 // the new file's path in path; false with the reason in error.
 bool SaveBackup(const CImageBytes& image, const std::string& portName, std::string& path, std::string* error,
                 std::time_t when = std::time(nullptr));
