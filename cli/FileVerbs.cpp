@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "CliSupport.h"
+#include "ConfigCheck.h"
 #include "DataSheet.h"
 #include "EepromImage.h"
 #include "FileIo.h"
@@ -21,7 +22,13 @@ const char kNewUsage[] =
 
 const char kEncodeUsage[] =
     "Usage: kv310ctl encode IN.dat -o OUT.bin\n"
-    "Writes the 416-byte EEPROM image the radio would receive for this configuration.\n";
+    "Writes the 416-byte EEPROM image the radio would receive for this configuration. What 'kv310ctl check'\n"
+    "finds is printed as warnings.\n";
+
+const char kCheckUsage[] =
+    "Usage: kv310ctl check IN.dat\n"
+    "Lists, one a line, what in the configuration would not reach the radio as the file says (errors) and\n"
+    "what no page of the program would have let through (warnings). Exit 0 without errors, 1 with errors.\n";
 
 const char kDecodeUsage[] =
     "Usage: kv310ctl decode IN.bin -o OUT.dat\n"
@@ -83,10 +90,35 @@ int RunEncode(const std::vector<std::string>& words) {
     if (!LoadRecord(doc, in)) {
         return kExitFailed;
     }
+    for (const SFinding& finding : CheckConfig(doc)) {
+        PrintError("warning: " + finding.m_strText);
+    }
     CEepromImage image;
     image.EncodeImage(doc);
     return SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), out) ? kExitOk
                                                                                           : kExitFailed;
+}
+
+int RunCheck(const std::vector<std::string>& words) {
+    CArgs args;
+    std::string in;
+    if (!ParseVerbArgs(args, words, {}, {}, kCheckUsage) ||
+        !OnePositional(args, in, "settings file", kCheckUsage)) {
+        return kExitUsage;
+    }
+    CDataRadioDoc doc;
+    if (!LoadRecord(doc, in)) {
+        return kExitFailed;
+    }
+    const std::vector<SFinding> findings = CheckConfig(doc);
+    for (const SFinding& finding : findings) {
+        std::printf("%s\n", FindingLine(finding).c_str());
+    }
+    const int errors = CountFindings(findings, ESeverity::Error);
+    const int warnings = CountFindings(findings, ESeverity::Warning);
+    std::fprintf(stderr, "%s: %d error%s, %d warning%s\n", in.c_str(), errors, errors == 1 ? "" : "s",
+                 warnings, warnings == 1 ? "" : "s");
+    return errors == 0 ? kExitOk : kExitFailed;
 }
 
 int RunDecode(const std::vector<std::string>& words) {
@@ -164,6 +196,7 @@ int RunShow(const std::vector<std::string>& words) {
 const std::vector<SVerb>& FileVerbs() {
     static const std::vector<SVerb> verbs = {
         {"new", "write a fresh configuration for a model", kNewUsage, RunNew},
+        {"check", "list what in a settings file would not reach the radio as it says", kCheckUsage, RunCheck},
         {"encode", "turn a settings file into the radio's EEPROM image", kEncodeUsage, RunEncode},
         {"decode", "turn an EEPROM image into a settings file", kDecodeUsage, RunDecode},
         {"import", "turn a .yaml, a channel .csv or a KV110 file into a settings file", kImportUsage,

@@ -4,32 +4,44 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 
+#include "Backup.h"
 #include "BlockTransfer.h"
 #include "CliSupport.h"
+#include "ConfigCheck.h"
 #include "FaultOption.h"
 #include "FileIo.h"
 #include "Format.h"
+#include "ImageVerify.h"
 #include "PortNames.h"
 #include "PtyRadio.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "SimulatedRadio.h"
+#include "TracingPort.h"
 #include "Verbs.h"
 
 namespace {
 
 const char kReadUsage[] =
-    "Usage: kv310ctl read --port PORT -o OUT.dat [--image OUT.bin]\n"
+    "Usage: kv310ctl read --port PORT -o OUT.dat [--image OUT.bin] [--trace FILE]\n"
     "Reads the radio's configuration and saves it. On any failure OUT.dat is neither created nor changed.\n"
+    "A copy of the image read is kept in $XDG_DATA_HOME/KV310/backups (else ~/.local/share/KV310/backups).\n"
     "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
     "  -o, --output    the settings file to write\n"
-    "  --image FILE    also keep the raw 416-byte EEPROM image read\n";
+    "  --image FILE    also keep the raw 416-byte EEPROM image read\n"
+    "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 const char kWriteUsage[] =
-    "Usage: kv310ctl write --port PORT IN.dat\n"
-    "Writes the configuration in IN.dat to the radio.\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n";
+    "Usage: kv310ctl write --port PORT IN.dat [--force] [--no-verify] [--backup] [--trace FILE]\n"
+    "Checks the configuration in IN.dat (as 'kv310ctl check' does), writes it to the radio and reads the\n"
+    "radio back to prove the write. A file with errors is refused.\n"
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "  --force         write even a file with errors\n"
+    "  --no-verify     do not read the radio back after the write\n"
+    "  --backup        read the radio first and keep its image with the backups\n"
+    "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 const char kPortsUsage[] =
     "Usage: kv310ctl ports\n"
@@ -47,9 +59,10 @@ const char kSimulateUsage[] =
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";
 
 const char kStatusUsage[] =
-    "Usage: kv310ctl status --port PORT\n"
+    "Usage: kv310ctl status --port PORT [--trace FILE]\n"
     "Opens a service connection and prints the radio's status: channel, firmware version, fitted modem.\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n";
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 // Shows a transfer as a bar on a terminal and as plain status lines elsewhere.
 class CTransferReporter {
@@ -136,16 +149,64 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
     return true;
 }
 
-// One transfer over the port, reported on stderr. True when it completed.
-bool RunTransfer(bool write, int com, const std::string& device, CDataRadioDoc& doc, CEepromImage& image) {
-    CSerialPort port;
+// The serial port of one verb, with a trace of it when --trace asks for one (saved by SaveTrace).
+class CVerbPort {
+public:
+    explicit CVerbPort(const CArgs& args) : m_Trace(m_Serial), m_TracePath(args.Value("--trace")) {}
+    CRadioPort& Port() { return m_TracePath ? static_cast<CRadioPort&>(m_Trace) : m_Serial; }
+    // Saves the trace, also after a failure (that is when it is wanted most). False when it cannot be saved.
+    bool SaveTrace() {
+        if (!m_TracePath) {
+            return true;
+        }
+        const std::string text = m_Trace.Text();
+        if (!SaveBytes(std::vector<uint8_t>(text.begin(), text.end()), *m_TracePath)) {
+            return false;
+        }
+        std::fprintf(stderr, "Serial trace saved in %s\n", m_TracePath->c_str());
+        return true;
+    }
+
+private:
+    CSerialPort m_Serial;
+    CTracingPort m_Trace;
+    std::optional<std::string> m_TracePath;
+};
+
+// One transfer over the port, reported on stderr. True when it completed; after a write with verify, only
+// when the radio read back holds what was sent.
+bool RunTransfer(CRadioPort& port, bool write, bool verify, int com, const std::string& device,
+                 CDataRadioDoc& doc, CEepromImage& image) {
     CTransferReporter reporter;
     CBlockTransfer transfer(port, image, doc, reporter.Hooks());
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     const bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
     reporter.Finish(ok);
-    return ok;
+    if (!ok || !write || !verify) {
+        return ok;
+    }
+    std::fprintf(stderr, "%s\n", kTextVerifying);
+    const SVerifyResult result = VerifyWrite(transfer, image.m_Work);
+    reporter.Finish(true);
+    if (!result.m_bOk) {
+        PrintError(result.m_strMessage);
+        return false;
+    }
+    std::fprintf(stderr, "%s\n", result.m_strMessage.c_str());
+    return true;
+}
+
+// Keeps the image just read with the backups and says where; a backup that cannot be kept is a warning.
+bool KeepBackup(const CImageBytes& image, const std::string& port) {
+    std::string path;
+    std::string error;
+    if (!SaveBackup(image, port, path, &error)) {
+        PrintError("warning: no backup was kept: " + error);
+        return false;
+    }
+    std::fprintf(stderr, "Backup of the radio's configuration: %s\n", path.c_str());
+    return true;
 }
 
 int RunRead(const std::vector<std::string>& words) {
@@ -153,18 +214,22 @@ int RunRead(const std::vector<std::string>& words) {
     std::string out;
     int com = 0;
     std::string device;
-    if (!ParseVerbArgs(args, words, {"--port", "--output", "--image"}, {}, kReadUsage) ||
+    if (!ParseVerbArgs(args, words, {"--port", "--output", "--image", "--trace"}, {}, kReadUsage) ||
         !RequireOutput(args, out, kReadUsage)) {
         return kExitUsage;
     }
     if (!ParsePort(args, com, device, kReadUsage)) {
         return kExitUsage;
     }
+    CVerbPort port(args);
     CEepromImage image;
     CDataRadioDoc doc;
-    if (!RunTransfer(false, com, device, doc, image)) {
+    const bool ok = RunTransfer(port.Port(), false, false, com, device, doc, image);
+    port.SaveTrace();
+    if (!ok) {
         return kExitFailed;
     }
+    KeepBackup(image.m_Work, *args.Value("--port"));
     if (const auto imagePath = args.Value("--image")) {
         if (!SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
             return kExitFailed;
@@ -173,11 +238,34 @@ int RunRead(const std::vector<std::string>& words) {
     return SaveRecord(doc, out) ? kExitOk : kExitFailed;
 }
 
+// The check before a write: warnings are printed, errors refuse the file unless forced. True to go on.
+bool CheckBeforeWrite(const CDataRadioDoc& doc, const std::string& path, bool force) {
+    const std::vector<SFinding> findings = CheckConfig(doc);
+    for (const SFinding& finding : findings) {
+        PrintError(FindingLine(finding));
+    }
+    const int errors = CountFindings(findings, ESeverity::Error);
+    if (errors == 0) {
+        return true;
+    }
+    if (force) {
+        PrintError(StrPrintf("writing %s despite %d error%s (--force)", path.c_str(), errors,
+                             errors == 1 ? "" : "s"));
+        return true;
+    }
+    PrintError(
+        StrPrintf("%s has %d error%s: nothing was sent. Mend the file (kv310ctl check lists what is "
+                  "wrong) or give --force to write it anyway.",
+                  path.c_str(), errors, errors == 1 ? "" : "s"));
+    return false;
+}
+
 int RunWrite(const std::vector<std::string>& words) {
     CArgs args;
     int com = 0;
     std::string device;
-    if (!ParseVerbArgs(args, words, {"--port"}, {}, kWriteUsage)) {
+    if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {"--force", "--no-verify", "--backup"},
+                       kWriteUsage)) {
         return kExitUsage;
     }
     std::string in;
@@ -186,11 +274,23 @@ int RunWrite(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, in)) {
+    if (!LoadRecord(doc, in) || !CheckBeforeWrite(doc, in, args.Has("--force"))) {
         return kExitFailed;
     }
+    CVerbPort port(args);
+    if (args.Has("--backup")) {
+        CDataRadioDoc radioDoc;
+        CEepromImage radioImage;
+        if (!RunTransfer(port.Port(), false, false, com, device, radioDoc, radioImage) ||
+            !KeepBackup(radioImage.m_Work, *args.Value("--port"))) {
+            port.SaveTrace();
+            PrintError("no backup of the radio could be kept, so nothing was written");
+            return kExitFailed;
+        }
+    }
     CEepromImage image;
-    return RunTransfer(true, com, device, doc, image) ? kExitOk : kExitFailed;
+    const bool ok = RunTransfer(port.Port(), true, !args.Has("--no-verify"), com, device, doc, image);
+    return port.SaveTrace() && ok ? kExitOk : kExitFailed;
 }
 
 int RunPorts(const std::vector<std::string>& words) {
@@ -286,22 +386,26 @@ int RunStatus(const std::vector<std::string>& words) {
     CArgs args;
     int com = 0;
     std::string device;
-    if (!ParseVerbArgs(args, words, {"--port"}, {}, kStatusUsage)) {
+    if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {}, kStatusUsage)) {
         return kExitUsage;
     }
     if (!ParsePort(args, com, device, kStatusUsage)) {
         return kExitUsage;
     }
-    CSerialPort port;
+    CVerbPort port(args);
     CStderrSink sink;
-    CServiceLink link(port, sink);
+    CServiceLink link(port.Port(), sink);
     CDataRadioDoc doc;
     const EServiceStart start = link.Start(doc, com, device);
     if (start != EServiceStart::Opened) {
+        port.SaveTrace();
         return kExitFailed;  // the link has said why
     }
     const CRadioStatus status = link.m_Status;
     link.End();
+    if (!port.SaveTrace()) {
+        return kExitFailed;
+    }
     if (!status.m_bValid) {
         PrintError("the radio sent no status: check the cable, the port and that the radio is switched on");
         return kExitFailed;

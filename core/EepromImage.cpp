@@ -7,13 +7,15 @@
 
 namespace {
 
-constexpr double kHzPerMHz = 1000000.0;
-
 // Arithmetic on record members is done in 64 bits: a corrupt settings file may hold any 32-bit value.
 // Every field is masked to its width, so that a value out of range (a settings file is loaded unchecked)
 // can never spill into the neighbouring field of the radio's EEPROM.
-void Put(uint8_t* base, SBits field, int64_t value) {
+// A record value whose field is too narrow for it is listed in masked when the caller asks for that.
+void Put(uint8_t* base, SBits field, int64_t value, std::vector<SMaskedValue>* masked = nullptr) {
     const uint32_t mask = (1u << field.m_nWidth) - 1u;
+    if (masked != nullptr && (value < 0 || value > static_cast<int64_t>(mask))) {
+        masked->push_back({field.m_nAddr, field.m_nShift, field.m_nWidth, value});
+    }
     base[field.m_nAddr] |= static_cast<uint8_t>((static_cast<uint32_t>(value) & mask) << field.m_nShift);
 }
 
@@ -50,21 +52,17 @@ uint8_t ChannelBit(int channel) {
     return Bit(channel % 8);
 }
 
-bool RowHasTwoTone(int row) {
-    return row == 0 || row == 1 || row == kModelKv330Vhf || row == kModelKv330Uhf;
-}
-
 // ---- encoding -----------------------------------------------------------------------------------------
 
-void EncodeCarriedBytes(const CDataRadioDoc& doc, uint8_t* image) {
+void EncodeCarriedBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
     const int row = doc.m_nModel;
-    Put(image, kService2, doc.m_ServiceBytes[2]);
+    Put(image, kService2, doc.m_ServiceBytes[2], masked);
     image[kConst12] = 0x23;
     image[kService3] = 0x1D;
     image[kService4] = doc.m_ServiceBytes[4];
     image[kService5] = doc.m_ServiceBytes[5];
     image[kFirmwareByte] = doc.m_ServiceBytes[0];
-    Put(image, kService1, doc.m_ServiceBytes[1]);
+    Put(image, kService1, doc.m_ServiceBytes[1], masked);
     image[kService6] = 0x11;
     image[kService7] = 0x0F;
     for (int k = 0; k < 4; ++k) {
@@ -120,10 +118,10 @@ void EncodeSlot(const CChannelData& channel, int row, uint8_t* slot) {
         PutFlag(slot, kSlotHighPowerFlag, channel.m_bHighPower);
     }
     EncodeSignalling(channel, row, slot);
-    const double rxSynthHz = channel.m_dRxFreq * kHzPerMHz + static_cast<double>(ReceiveOffsetHz(row));
-    PutDivider(slot, kSlotRxNHigh, kSlotRxNLow, kSlotRxA, DividerCount(rxSynthHz, stepHz));
+    PutDivider(slot, kSlotRxNHigh, kSlotRxNLow, kSlotRxA,
+               DividerCount(SynthesizerHz(row, channel.m_dRxFreq, true), stepHz));
     PutDivider(slot, kSlotTxNHigh, kSlotTxNLow, kSlotTxA,
-               DividerCount(channel.m_dTxFreq * kHzPerMHz, stepHz));
+               DividerCount(SynthesizerHz(row, channel.m_dTxFreq, false), stepHz));
     Put(slot, kSlotVcoBand, VcoBand(row, channel.m_dTxFreq));
 }
 
@@ -174,7 +172,7 @@ int BaudCode(const CDataRadioDoc& doc) {
 }
 
 // Bytes 0-10, 17 and the flags of 11 and 18: timers, scan, power save, programmed channels.
-void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
+void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
     const int row = doc.m_nModel;
     PutFlag(image, kBusyPortSquelch, doc.m_nSquelchType == 1);
     PutFlag(image, kHangOnFlag, doc.m_bHangOn);
@@ -183,69 +181,69 @@ void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
     PutFlag(image, kBusyLockoutFlag, doc.m_bBusyLockout);
     PutFlag(image, kTxMatchedSatFlag, doc.m_bTxMatchedSat);
     PutFlag(image, kGpsFlagInFlags, doc.m_bGps);
-    Put(image, kTxTimeOut, doc.m_nTxTimeOut / 10);
+    Put(image, kTxTimeOut, doc.m_nTxTimeOut / 10, masked);
     EncodeChannelBits(doc, image);
 
-    Put(image, kScanDelay, int64_t{doc.m_nScanDelay} + 1);
+    Put(image, kScanDelay, int64_t{doc.m_nScanDelay} + 1, masked);
     PutFlag(image, kAlwaysSet4, 1);
     PutFlag(image, kUhfFlag, !IsVhfRow(row));
     PutFlag(image, kGpsFlag, doc.m_bGps);
     PutFlag(image, kPllIcFlag, doc.m_nPllIc == 1);
-    Put(image, kScanSpeed, (int64_t{doc.m_nScanSpeed} - 10) / 10);
+    Put(image, kScanSpeed, (int64_t{doc.m_nScanSpeed} - 10) / 10, masked);
     if (doc.m_bPowerSave != 0) {
         PutFlag(image, kPowerSaveFlag, 1);
-        Put(image, kPowerSaveDelay, doc.m_nPowerSaveDelay);
-        Put(image, kPowerSaveOffTime, (int64_t{doc.m_nPowerSaveOffTime} - 30) / 20);
+        Put(image, kPowerSaveDelay, doc.m_nPowerSaveDelay, masked);
+        Put(image, kPowerSaveOffTime, (int64_t{doc.m_nPowerSaveOffTime} - 30) / 20, masked);
     }
     if (doc.m_nPowerSaveOnTime != 0) {
-        Put(image, kPowerSaveOnTime, (int64_t{doc.m_nPowerSaveOnTime} - 20) / 10);
+        Put(image, kPowerSaveOnTime, (int64_t{doc.m_nPowerSaveOnTime} - 20) / 10, masked);
     }
 
     PutFlag(image, kTxToneForDataFlag, doc.m_bTxToneForData);
     if (doc.m_bHangOn != 0) {
-        Put(image, kHangOnCode, (doc.m_nHangOnTime / 2 - 90) / 5);
+        Put(image, kHangOnCode, (doc.m_nHangOnTime / 2 - 90) / 5, masked);
     }
     PutFlag(image, kHangOnBeepFlag, doc.m_bHangOnBeep);
 }
 
 // Bytes 19-23, 30 and 31: modem type and baud rate, modem timing, GPS.
-void EncodeModemAndGpsBytes(const CDataRadioDoc& doc, uint8_t* image) {
+void EncodeModemAndGpsBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
     PutFlag(image, kGmskFlag, doc.m_bModemGmsk);
     PutFlag(image, kTxForcingFlag, doc.m_bTxForcing);
     PutFlag(image, kDumbModeFlag, doc.m_nModemMode == 1);
     PutFlag(image, kModemFlag, doc.m_bModem);
     if (doc.m_bModem != 0) {
-        Put(image, kBaudCode, BaudCode(doc));
+        Put(image, kBaudCode, BaudCode(doc), masked);
     }
-    Put(image, kTxOnTime, doc.m_nTxOnTime / 2);
-    Put(image, kTxOffDelay, doc.m_nTxOffDelay / 2);
-    Put(image, kRxOnDelay, doc.m_nRxOnDelay / 2);
-    Put(image, kGpsDelay, (int64_t{doc.m_nGpsDelay} - 50) / 10);
-    Put(image, kGpsTxTime, doc.m_nGpsTxTime);
-    Put(image, kGpsCycle, int64_t{doc.m_nGpsCycle} + 1);
+    Put(image, kTxOnTime, doc.m_nTxOnTime / 2, masked);
+    Put(image, kTxOffDelay, doc.m_nTxOffDelay / 2, masked);
+    Put(image, kRxOnDelay, doc.m_nRxOnDelay / 2, masked);
+    Put(image, kGpsDelay, (int64_t{doc.m_nGpsDelay} - 50) / 10, masked);
+    Put(image, kGpsTxTime, doc.m_nGpsTxTime, masked);
+    Put(image, kGpsCycle, int64_t{doc.m_nGpsCycle} + 1, masked);
 }
 
 // Bytes 176-191: modem block and timing options, the model's bits and the model byte.
-void EncodeModelBytes(const CDataRadioDoc& doc, uint8_t* image) {
+void EncodeModelBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
     const int row = doc.m_nModel;
-    Put(image, kPreambleSize, doc.m_nPreambleSize);
-    Put(image, kBaseBlockSize, doc.m_nBaseBlockSize == 0 ? 0 : int64_t{doc.m_nBaseBlockSize} + 1);
+    Put(image, kPreambleSize, doc.m_nPreambleSize, masked);
+    Put(image, kBaseBlockSize, doc.m_nBaseBlockSize == 0 ? 0 : int64_t{doc.m_nBaseBlockSize} + 1, masked);
     PutFlag(image, kBell202Flag, doc.m_bAfskBell202);
     PutFlag(image, kAfskFlag, doc.m_bModemAfsk);
-    Put(image, kStartBitErrors, doc.m_nStartBitErrors);
-    Put(image, kWaitBusyTime, doc.m_nWaitBusyTime);
-    Put(image, kTxDelayTime1, doc.m_nTxDelayTime1);
+    Put(image, kStartBitErrors, doc.m_nStartBitErrors, masked);
+    Put(image, kWaitBusyTime, doc.m_nWaitBusyTime, masked);
+    Put(image, kTxDelayTime1, doc.m_nTxDelayTime1, masked);
     PutFlag(image, kKv310UhfFlag, row == 1 || row == kModelKv310Uhf);
     PutFlag(image, kInitDataForHtFlag, doc.m_bInitDataForHt);
-    Put(image, kFlowControl, doc.m_nFlowControl);
-    Put(image, kTxDelayTime2, doc.m_nTxDelayTime2);
+    Put(image, kFlowControl, doc.m_nFlowControl, masked);
+    Put(image, kTxDelayTime2, doc.m_nTxDelayTime2, masked);
     PutFlag(image, kBaseBlockFlag, doc.m_bBaseBlock);
     image[kSquelchOffFlag.m_nAddr] |= kAlwaysSet181;
     PutFlag(image, kSquelchOffFlag, doc.m_bSquelch == 0);
     PutFlag(image, kKv310Flag, row >= 0 && row <= kModelKv310Uhf);
     PutFlag(image, kExternalModulationFlag, doc.m_bExternalModulation);
-    Put(image, kModelRow, int64_t{row} + 1);
-    Put(image, kSubBand, doc.m_nSubBand);
+    Put(image, kModelRow, int64_t{row} + 1, masked);
+    Put(image, kSubBand, doc.m_nSubBand, masked);
 }
 
 void EncodeTwoTone(const CChannelData& channel, int i, uint8_t* image) {
@@ -300,11 +298,10 @@ void DecodeSlot(const uint8_t* slot, int row, CChannelData& channel) {
     // the synthesizer was programmed: decoding with that step keeps the frequencies right, where any
     // other step would turn them into nonsense.
     channel.m_nStep = StepFromBits(static_cast<uint8_t>(Get(slot, kSlotStepBits)));
-    const double stepHz = StepHz(channel.m_nStep);
-    const double rxCount = ReadCount(slot, kSlotRxNHigh, kSlotRxNLow, kSlotRxA);
-    const double txCount = ReadCount(slot, kSlotTxNHigh, kSlotTxNLow, kSlotTxA);
-    channel.m_dRxFreq = (rxCount * stepHz - static_cast<double>(ReceiveOffsetHz(row))) / kHzPerMHz;
-    channel.m_dTxFreq = txCount * stepHz / kHzPerMHz;
+    channel.m_dRxFreq =
+        TunedMhz(row, ReadCount(slot, kSlotRxNHigh, kSlotRxNLow, kSlotRxA), channel.m_nStep, true);
+    channel.m_dTxFreq =
+        TunedMhz(row, ReadCount(slot, kSlotTxNHigh, kSlotTxNLow, kSlotTxA), channel.m_nStep, false);
 }
 
 void DecodeModem(const uint8_t* image, CDataRadioDoc& doc) {
@@ -448,7 +445,7 @@ void DecodeSignalling(const uint8_t* image, int row, int i, CDataRadioDoc& doc) 
 
 }  // namespace
 
-void CEepromImage::EncodeImage(CDataRadioDoc& doc) {
+void CEepromImage::EncodeImage(CDataRadioDoc& doc, std::vector<SMaskedValue>* masked) {
     m_Snapshot = m_Work;
     m_Work.fill(0);
     m_Read.fill(0);
@@ -457,15 +454,15 @@ void CEepromImage::EncodeImage(CDataRadioDoc& doc) {
     }
     const int row = doc.m_nModel;
     uint8_t* image = m_Work.data();
-    EncodeCarriedBytes(doc, image);
+    EncodeCarriedBytes(doc, image, masked);
     for (int i = 0; i < kChannels; ++i) {
         if (doc.m_Channel[i].m_dRxFreq != 0.0) {
             EncodeSlot(doc.m_Channel[i], row, image + SlotAddr(i));
         }
     }
-    EncodeSystemBytes(doc, image);
-    EncodeModemAndGpsBytes(doc, image);
-    EncodeModelBytes(doc, image);
+    EncodeSystemBytes(doc, image, masked);
+    EncodeModemAndGpsBytes(doc, image, masked);
+    EncodeModelBytes(doc, image, masked);
     for (int i = 0; i < kChannels; ++i) {
         uint8_t* slot = image + SlotAddr(i);
         slot[kSlotChecksum] = SlotChecksum(slot);

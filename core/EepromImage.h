@@ -5,6 +5,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <vector>
 
 #include "DataRadioDoc.h"
 
@@ -13,6 +14,15 @@ constexpr int kImageBlockSize = 16;
 constexpr int kImageBlocks = kImageSize / kImageBlockSize;  // 26
 
 using CImageBytes = std::array<uint8_t, kImageSize>;
+
+// A record value the encoder had to cut to its field's width: the field (address, lowest bit, width) and the
+// value the arithmetic gave for it. The divider's planned split into N and A is no such cut.
+struct SMaskedValue {
+    uint16_t m_nAddr;
+    uint8_t m_nShift;
+    uint8_t m_nWidth;
+    int64_t m_nValue;
+};
 
 class CEepromImage {
 public:
@@ -25,7 +35,8 @@ public:
     // Rebuilds m_Work from the record (snapshot first, then clears m_Work and m_Read). Sets the record's
     // m_nModemMode to 2 when it is not 1. Every value is masked to its field, so an out-of-range member
     // never reaches a neighbouring field; any non-zero flag counts as on. The layout is in EepromLayout.h.
-    void EncodeImage(CDataRadioDoc& doc);
+    // When masked is given, every value that did not fit its field is listed there.
+    void EncodeImage(CDataRadioDoc& doc, std::vector<SMaskedValue>* masked = nullptr);
 
     // Overwrites the record's model, sub-band, channel and option members from m_Work. Leaves the last
     // CTCSS tone and DCS code it looked up in m_dLastCtcss and m_nLastDcs, and no other run-time value:

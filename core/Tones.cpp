@@ -77,19 +77,36 @@ bool RowAcceptsStep(int row, int step) {
     return true;
 }
 
+bool RowHasTwoTone(int row) {
+    return row == 0 || row == 1 || row == kModelKv330Vhf || row == kModelKv330Uhf;
+}
+
 int64_t ReceiveOffsetHz(int row) {
     const int64_t offset = (row == kModelKv330Vhf || row == kModelKv330Uhf) ? 45100000 : 45000000;
     return IsVhfRow(row) ? offset : -offset;
 }
 
-uint32_t DividerCount(double synthHz, int32_t stepHz) {
+double SynthesizerHz(int row, double mhz, bool receive) {
+    return mhz * 1000000.0 + (receive ? static_cast<double>(ReceiveOffsetHz(row)) : 0.0);
+}
+
+double TunedMhz(int row, double count, int step, bool receive) {
+    return (count * StepHz(step) - (receive ? static_cast<double>(ReceiveOffsetHz(row)) : 0.0)) / 1000000.0;
+}
+
+int64_t FullDividerCount(double synthHz, int32_t stepHz) {
     const double count = std::nearbyint(synthHz / stepHz);
     // a frequency far outside any band (a settings file is loaded unchecked) must not become undefined
     // behaviour on the way to the 17 bits the radio has for it
     if (!std::isfinite(count) || std::fabs(count) > 1e15) {
-        return 0;
+        return kNoDividerCount;
     }
-    return static_cast<uint32_t>(static_cast<int64_t>(count)) & kDividerMask;
+    return static_cast<int64_t>(count);
+}
+
+uint32_t DividerCount(double synthHz, int32_t stepHz) {
+    const int64_t count = FullDividerCount(synthHz, stepHz);
+    return count == kNoDividerCount ? 0 : static_cast<uint32_t>(count) & kDividerMask;
 }
 
 int VcoBand(int row, double txMhz) {

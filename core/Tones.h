@@ -4,6 +4,7 @@
 // coefficients. Nothing here touches the image itself (EepromImage.cpp does).
 
 #include <array>
+#include <climits>
 #include <cstdint>
 
 constexpr int kCtcssTones = 49;
@@ -41,15 +42,27 @@ int StepFromBits(uint8_t bits);
 // 2.5 kHz, row 4 all but 7.5 kHz.
 bool RowAcceptsStep(int row, int step);
 
+// Whether the model row's radio has the two-tone decoder (the KV310 rows 2 and 3 have none).
+bool RowHasTwoTone(int row);
+
 // The receiver's first IF as the synthesizer sees it, Hz: added to the receive frequency to get the
 // synthesizer frequency (high-side injection on VHF, low-side on UHF; the KV330 uses 45.1 MHz).
 int64_t ReceiveOffsetHz(int row);
 
-// The 17-bit divider count of a synthesizer frequency in Hz at a step in Hz, rounded to the nearest count.
-// A frequency that is not a number or lies outside the counter gives a count that is masked like any
-// other, so nothing outside the 17 bits is ever returned.
+// The synthesizer frequency in Hz of a channel frequency in MHz: the receive side adds the row's offset.
+double SynthesizerHz(int row, double mhz, bool receive);
+// Back from a divider count at a step code to the channel frequency in MHz the radio tunes.
+double TunedMhz(int row, double count, int step, bool receive);
+
+// The divider count of a synthesizer frequency in Hz at a step in Hz, rounded to the nearest count, before
+// it is cut to the radio's 17 bits; kNoDividerCount for a frequency that is not a number or absurdly large.
+int64_t FullDividerCount(double synthHz, int32_t stepHz);
+constexpr int64_t kNoDividerCount = INT64_MIN;
+// The 17-bit divider count the radio gets: the full count masked, 0 when there is none. So nothing
+// outside the 17 bits is ever returned.
 uint32_t DividerCount(double synthHz, int32_t stepHz);
 constexpr uint32_t kDividerMask = 0x1FFFF;
+constexpr int kDividerBits = 17;  // N: 11 bits, A: 6 bits
 
 // Transmit VCO band 0, 1 or 2 for a transmit frequency in MHz.
 int VcoBand(int row, double txMhz);

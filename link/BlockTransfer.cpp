@@ -17,10 +17,13 @@ bool CBlockTransfer::WriteRadio() {
 }
 
 bool CBlockTransfer::ReadRadio() {
-    if (!ReadImage(m_Image.m_Read)) {
+    // The blocks go into a buffer of their own: a read that breaks off leaves every image as it was.
+    CImageBytes received{};
+    if (!ReadImage(received)) {
         return false;
     }
-    m_Image.m_Work = m_Image.m_Read;
+    m_Image.m_Read = received;
+    m_Image.m_Work = received;
     m_Doc.m_bFileLoaded = 1;
     if (m_Hooks.RefillMap) {
         m_Hooks.RefillMap();

@@ -15,7 +15,7 @@ public:
     // Encodes the record, lays the map changes over it and writes it. True when all 26 blocks were accepted.
     bool WriteRadio();
     // Reads 26 blocks. Only when all arrived: the read image becomes the working image and is decoded into
-    // the record. True then; on any failure the working image and the record are untouched.
+    // the record. True then; on any failure the images and the record are untouched.
     bool ReadRadio();
 
 private:

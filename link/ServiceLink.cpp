@@ -63,7 +63,6 @@ constexpr uint8_t kCmdServiceMode = 0x88;
 constexpr uint8_t kCmdStatus = 0x53;
 constexpr uint8_t kParamService = 0x66;
 constexpr uint8_t kCmdSelectChannel = 0x64;
-constexpr int kStatusRecordSize = 4;
 
 bool WriteFrame(CRadioPort& port, uint8_t command, uint8_t argument) {
     const CShortFrame frame = ShortFrame(command, argument);

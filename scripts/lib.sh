@@ -9,6 +9,7 @@ KV310_PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libyaml-cpp-dev
     fonts-liberation xvfb xauth poppler-utils
+    clang libclang-rt-14-dev
 )
 
 kv310_sudo() {

@@ -211,6 +211,10 @@ void CSimRadio::HandleWriteBlock(int64_t nowUs) {
         return;
     }
     std::copy_n(frame + kBlockDataOffset, kImageBlockSize, m_Eeprom.begin() + address);
+    const int worn = m_Faults.m_nWrongByteAddress;
+    if (worn >= address && worn < address + kImageBlockSize) {
+        m_Eeprom[worn] ^= 0x01;
+    }
     Log(StrPrintf("block %d", m_nBlock));
     Send({kBlockAccepted}, nowUs + kTurnaroundUs);
     if (m_nBlock == m_Faults.m_nSilentAfterBlock) {

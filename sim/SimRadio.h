@@ -43,6 +43,7 @@ struct CRadioFaults {
     int m_nSilentAfterBlock = -1;        // goes silent after write or read block k
     bool m_bTransmitNotAllowed = false;  // answers the transmit command 0x65
     int m_nIgnoredCommand = -1;          // a service command byte it never answers
+    int m_nWrongByteAddress = -1;  // a worn cell: a written block stores this address with bit 0 flipped
 };
 
 struct CTimedByte {

@@ -186,3 +186,47 @@ TEST(CliShow, PrintsTheDataSheetOnStdout) {
     EXPECT_NE(result.strOut.find("150.0000 "), std::string::npos) << result.strOut;
     EXPECT_NE(result.strOut.find("OPTION DATA"), std::string::npos);
 }
+
+TEST(CliCheck, ListsErrorsAndWarningsOneALineAndExitsOneOnErrors) {
+    CTempDir dir;
+    ASSERT_EQ(RunCli({"new", "--model", "kv310-uhf", "--sub-band", "1", "-o", dir.File("a.dat")}).nExit, 0);
+    const SCliResult fresh = RunCli({"check", dir.File("a.dat")});
+    EXPECT_EQ(fresh.nExit, 0);
+    EXPECT_EQ(fresh.strOut, "");
+    EXPECT_EQ(fresh.strErr, dir.File("a.dat") + ": 0 errors, 0 warnings\n");
+
+    CDataRadioDoc doc;
+    doc.m_nModel = kModelKv310Uhf;
+    doc.m_nSubBand = 1;
+    doc.ResetToDefaults();
+    doc.m_Channel[0].m_dRxFreq = doc.m_Channel[0].m_dTxFreq = 490.0;
+    doc.m_Channel[0].m_nStep = kStep5000;
+    doc.m_nGpsTxTime = 20;
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("w.dat"), sink));
+    const SCliResult warned = RunCli({"check", dir.File("w.dat")});
+    EXPECT_EQ(warned.nExit, 0);
+    EXPECT_EQ(warned.strOut,
+              "warning: GPS data transmission time 20 s is outside 1 to 10 s, the range its page offers\n");
+
+    doc.m_Channel[0].m_nStep = kStep2500;
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("e.dat"), sink));
+    const SCliResult wrong = RunCli({"check", dir.File("e.dat")});
+    EXPECT_EQ(wrong.nExit, 1);
+    EXPECT_EQ(
+        wrong.strOut,
+        "error: Channel 1 step code 3: the KV310  UHF synthesizer has no 2.5 kHz step\n"
+        "error: Channel 1 RX 490.00000 MHz: its synthesizer divider (178000 steps of 2.5 kHz) does not fit "
+        "the radio's 17 bits; the radio would tune 162.32000 MHz\n"
+        "error: Channel 1 TX 490.00000 MHz: its synthesizer divider (196000 steps of 2.5 kHz) does not fit "
+        "the radio's 17 bits; the radio would tune 162.32000 MHz\n"
+        "warning: GPS data transmission time 20 s is outside 1 to 10 s, the range its page offers\n");
+    EXPECT_EQ(wrong.strErr, dir.File("e.dat") + ": 3 errors, 1 warning\n");
+
+    // encode stays a converter: the errors become warnings and the image is written
+    const SCliResult encoded = RunCli({"encode", dir.File("e.dat"), "-o", dir.File("e.bin")});
+    EXPECT_EQ(encoded.nExit, 0);
+    EXPECT_NE(encoded.strErr.find("kv310ctl: warning: Channel 1 step code 3"), std::string::npos)
+        << encoded.strErr;
+    EXPECT_EQ(ReadAll(dir.File("e.bin")).size(), 416u);
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "DataRadioDoc.h"
 #include "EepromImage.h"
 #include "FileIo.h"
@@ -46,6 +48,11 @@ CDataRadioDoc SampleRecord() {
     doc.m_bModemFfsk = 1;
     doc.m_nSBandBaud = 2;
     return doc;
+}
+
+std::string ReadAllText(const std::string& path) {
+    const std::vector<uint8_t> bytes = ReadAll(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::string SaveSample(const CTempDir& dir) {
@@ -148,6 +155,73 @@ TEST_F(CliRadioFaults, WriteBlockRefusedFourTimesFails) {
     const SCliResult result = RunCli({"write", "--port", m_Radio.SlavePath(), m_Dir.File("s.dat")});
     EXPECT_EQ(result.nExit, 1);
     EXPECT_NE(result.strErr.find("kv310ctl: Write Fail!"), std::string::npos) << result.strErr;
+}
+
+TEST_F(CliRadioFaults, WriteRefusesAFileWithErrorsUnlessForcedAndSendsNothing) {
+    CDataRadioDoc doc = SampleRecord();
+    doc.m_Channel[1].m_dRxCtcss = 165.5;  // channel 2 has CTCSS on receive
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(doc, m_Dir.File("e.dat"), sink));
+    const SCliResult result = RunCli({"write", "--port", m_Radio.SlavePath(), m_Dir.File("e.dat")});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_EQ(
+        result.strErr,
+        "kv310ctl: error: Channel 2 RX CTCSS 165.5 Hz is not in the radio's tone table; the radio would use "
+        "254.1 Hz\nkv310ctl: " +
+            m_Dir.File("e.dat") +
+            " has 1 error: nothing was sent. Mend the file (kv310ctl check lists what is wrong) or give "
+            "--force to write it anyway.\n");
+    EXPECT_EQ(m_Radio.WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+}
+
+// A worn cell: the write goes through, the verify finds it. The backup holds the radio's image before the
+// write and the trace every byte that went over the line.
+TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
+    const CImageBytes before = m_Radio.WithRadio([](CSimRadio& r) {
+        r.m_Faults.m_nWrongByteAddress = 0x195;  // in the last block
+        return r.m_Eeprom;
+    });
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(SampleRecord(), m_Dir.File("s.dat"), sink));
+    const SCliResult result = RunCli({"write", "--port", m_Radio.SlavePath(), m_Dir.File("s.dat"), "--backup",
+                                      "--trace", m_Dir.File("trace.txt")});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_NE(
+        result.strErr.find("kv310ctl: Verify failed: at 0x195 the radio holds 0x01 where 0x00 was written; 1 "
+                           "byte differs."),
+        std::string::npos)
+        << result.strErr;
+
+    const std::string marker = "Backup of the radio's configuration: ";
+    const size_t at = result.strErr.find(marker);
+    ASSERT_NE(at, std::string::npos) << result.strErr;
+    const std::string backup =
+        result.strErr.substr(at + marker.size(), result.strErr.find('\n', at) - at - marker.size());
+    EXPECT_EQ(ReadAll(backup), std::vector<uint8_t>(before.begin(), before.end()));
+
+    // every byte the radio received is in the trace's '>' lines, in order
+    std::vector<uint8_t> traced;
+    std::istringstream lines(std::string(ReadAllText(m_Dir.File("trace.txt"))));
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string ms, direction, hex;
+        words >> ms >> direction;
+        while (direction == ">" && words >> hex) {
+            traced.push_back(static_cast<uint8_t>(std::stoi(hex, nullptr, 16)));
+        }
+    }
+    EXPECT_EQ(traced, m_Radio.WithRadio([](CSimRadio& r) { return r.m_Received; }));
+}
+
+TEST_F(CliRadioFaults, NoVerifyLeavesTheWornByteUnnoticed) {
+    m_Radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_nWrongByteAddress = 0x195; });
+    CRecordingSink sink;
+    ASSERT_TRUE(OnSaveDocument(SampleRecord(), m_Dir.File("s.dat"), sink));
+    const SCliResult result =
+        RunCli({"write", "--no-verify", "--port", m_Radio.SlavePath(), m_Dir.File("s.dat")});
+    EXPECT_EQ(result.nExit, 0) << result.strErr;
+    EXPECT_EQ(result.strErr.find("Verif"), std::string::npos) << result.strErr;
 }
 
 TEST_F(CliRadioFaults, StatusPrintsChannelFirmwareAndModem) {

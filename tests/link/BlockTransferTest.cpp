@@ -64,11 +64,14 @@ protected:
     // Runs a read that must fail and checks that nothing the user relies on changed.
     void ExpectFailedReadLeavesEverything() {
         m_Image.m_Work.fill(0x33);
+        m_Image.m_Read.fill(0x44);
         const CImageBytes workBefore = m_Image.m_Work;
+        const CImageBytes readBefore = m_Image.m_Read;
         const Bytes docBefore = SettingsFileBytes(m_Doc);
         EXPECT_FALSE(Transfer().ReadRadio());
         EXPECT_EQ(LastStatus(), "Read Fail!");
         EXPECT_EQ(m_Image.m_Work, workBefore);
+        EXPECT_EQ(m_Image.m_Read, readBefore);
         EXPECT_EQ(SettingsFileBytes(m_Doc), docBefore);
         EXPECT_EQ(m_Doc.m_bFileLoaded, 0);
         EXPECT_EQ(m_Doc.m_bTransferFailed, 0);
@@ -304,7 +307,7 @@ TEST_F(BlockTransfer, AFifthChecksumFailureEndsTheRead) {
     m_Radio.m_Faults.m_nBadSumCount = 5;
     ExpectFailedReadLeavesEverything();
     EXPECT_EQ(CountWrites({0x58, BlockChecksum(&m_Radio.m_Eeprom[400])}), 5);
-    EXPECT_EQ(m_Image.m_Read[399], m_Radio.m_Eeprom[399]);  // the read image holds what did arrive
+    EXPECT_EQ(m_Image.m_Read[399], 0x44);  // not even the blocks that did arrive reach the read image
 }
 
 TEST_F(BlockTransfer, AWrongAddressIsAskedForAgain) {
@@ -319,7 +322,7 @@ TEST_F(BlockTransfer, AWrongAddressEveryTimeFailsWithoutAHole) {
     m_Radio.m_Faults.m_nWrongAddressBlock = 3;
     m_Radio.m_Faults.m_nWrongAddressCount = 5;
     ExpectFailedReadLeavesEverything();
-    EXPECT_EQ(m_Image.m_Read[48], 0);  // the misaddressed bytes were never stored
+    EXPECT_EQ(m_Image.m_Read[48], 0x44);  // the misaddressed bytes were never stored
 }
 
 TEST_F(BlockTransfer, AShortBlockIsAskedForAgain) {
@@ -421,6 +424,7 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
         m_Status.clear();
         m_nRefreshes = 0;
         m_Image.m_Work.fill(0x33);
+        m_Image.m_Read.fill(0x44);
         const CImageBytes workBefore = m_Image.m_Work;
         const Bytes docBefore = SettingsFileBytes(m_Doc);
         std::atomic<bool> cancel{false};

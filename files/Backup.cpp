@@ -1,0 +1,91 @@
+#include "Backup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "FileIo.h"
+#include "Format.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kBackupExtension = ".bin";
+
+std::string PortPart(const std::string& portName) {
+    std::string part = portName.rfind("/dev/", 0) == 0 ? portName.substr(5) : portName;
+    for (char& c : part) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
+            c = '-';
+        }
+    }
+    return part.empty() ? "port" : part;
+}
+
+// Backup names start with the date and time, so the name order is the age order.
+void RemoveOldest(const fs::path& folder) {
+    std::vector<fs::path> backups;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        if (entry.is_regular_file(ec) && entry.path().extension() == kBackupExtension) {
+            backups.push_back(entry.path());
+        }
+    }
+    if (static_cast<int>(backups.size()) <= kBackupsKept) {
+        return;
+    }
+    std::sort(backups.begin(), backups.end());
+    for (size_t i = 0; i + kBackupsKept < backups.size(); ++i) {
+        fs::remove(backups[i], ec);
+    }
+}
+
+}  // namespace
+
+std::string BackupFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && data[0] == '/') {
+        return std::string(data) + "/KV310/backups";
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return std::string(home) + "/.local/share/KV310/backups";
+    }
+    return std::string();
+}
+
+bool SaveBackup(const CImageBytes& image, const std::string& portName, std::string& path, std::string* error,
+                std::time_t when) {
+    const std::string folder = BackupFolder();
+    if (folder.empty()) {
+        if (error != nullptr) {
+            *error = "no folder for backups: neither XDG_DATA_HOME nor HOME is set";
+        }
+        return false;
+    }
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        if (error != nullptr) {
+            *error = "cannot create " + folder + ": " + ec.message();
+        }
+        return false;
+    }
+    std::tm local{};
+    localtime_r(&when, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
+    const std::string stem = folder + "/" + stamp + "_" + PortPart(portName);
+    path = stem + kBackupExtension;
+    for (int n = 2; fs::exists(path, ec); ++n) {
+        path = StrPrintf("%s-%d%s", stem.c_str(), n, kBackupExtension);
+    }
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(image.begin(), image.end()), error)) {
+        return false;
+    }
+    RemoveOldest(folder);
+    return true;
+}

@@ -1,0 +1,315 @@
+#include "ConfigCheck.h"
+
+#include <climits>
+#include <cmath>
+
+#include "EepromImage.h"
+#include "EepromLayout.h"
+#include "Format.h"
+#include "Tones.h"
+
+namespace {
+
+constexpr double kOffGridMhz = 0.0000001;  // 0.1 Hz: closer than this is the same frequency
+
+// A radio-wide option: where it lands in the image and the range its page offers. The values are read from
+// the record as it is and, to say what the radio would get, from the record decoded from the encoded image.
+struct SOptionRule {
+    const char* m_szName;
+    const char* m_szUnit;
+    int64_t (*m_Get)(const CDataRadioDoc& doc);
+    int64_t m_nMin;
+    int64_t m_nMax;                               // INT64_MAX: no page offers it
+    SBits m_Field;                                // the field it is encoded into
+    int64_t (*m_OnlyWhen)(const CDataRadioDoc&);  // the page offers it only while this is on (or null)
+};
+
+constexpr int64_t kNoPage = INT64_MAX;
+
+// clang-format off
+const SOptionRule kOptionRules[] = {
+    {"Time out timer", " s", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxTimeOut; }, 0, 990, kTxTimeOut,
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_bTxTimeOut; }},
+    {"Hang timer", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nHangOnTime; }, 180, 2000, kHangOnCode,
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_bHangOn; }},
+    {"Power save delay time (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveDelay; },
+     0, 4, kPowerSaveDelay, [](const CDataRadioDoc& d) -> int64_t { return d.m_bPowerSave; }},
+    {"Power save Rx off time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveOnTime; }, 20, 400,
+     kPowerSaveOnTime, [](const CDataRadioDoc& d) -> int64_t { return d.m_bPowerSave; }},
+    {"Power save Rx on time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveOffTime; }, 30, 270,
+     kPowerSaveOffTime, [](const CDataRadioDoc& d) -> int64_t { return d.m_bPowerSave; }},
+    {"Scan delay time (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nScanDelay; }, 0, 14,
+     kScanDelay, nullptr},
+    {"Scan speed time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nScanSpeed; }, 50, 2000, kScanSpeed,
+     nullptr},
+    {"GPS transmission cycle (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsCycle; },
+     0, 23, kGpsCycle, nullptr},
+    {"GPS data transmission time", " s", [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsTxTime; }, 1, 10,
+     kGpsTxTime, nullptr},
+    {"GPS data delay time", " s", [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsDelay; }, 50, 300, kGpsDelay,
+     nullptr},
+    {"Base block size (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nBaseBlockSize; }, 0, 5,
+     kBaseBlockSize, nullptr},
+    {"Preamble data size (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPreambleSize; },
+     0, 15, kPreambleSize, nullptr},
+    {"Wait for busy time (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nWaitBusyTime; },
+     0, 15, kWaitBusyTime, nullptr},
+    {"Flow control (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nFlowControl; }, 0, 2,
+     kFlowControl, nullptr},
+    {"Tx delay time 1 (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxDelayTime1; }, 0, 15,
+     kTxDelayTime1, nullptr},
+    {"Tx delay time 2 (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxDelayTime2; }, 0, 5,
+     kTxDelayTime2, nullptr},
+    {"Allowable errors for start bit", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nStartBitErrors; }, 0, 3,
+     kStartBitErrors, nullptr},
+    {"Tx off delay", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxOffDelay; }, 0, 16, kTxOffDelay,
+     nullptr},
+    {"Tx on time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxOnTime; }, 0, 254, kTxOnTime, nullptr},
+    {"Rx on delay", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nRxOnDelay; }, 0, 126, kRxOnDelay,
+     nullptr},
+    {"Sub-band", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nSubBand; }, 0, kNoPage, kSubBand, nullptr},
+    {"Service byte 1", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_ServiceBytes[1]; }, 0, kNoPage,
+     kService1, nullptr},
+    {"Service byte 2", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_ServiceBytes[2]; }, 0, kNoPage,
+     kService2, nullptr},
+};
+// clang-format on
+
+class CChecker {
+public:
+    explicit CChecker(const CDataRadioDoc& doc) : m_Doc(doc), m_nRow(doc.m_nModel) {}
+
+    std::vector<SFinding> Run();
+
+private:
+    void Add(ESeverity severity, const std::string& text) { m_Findings.push_back({severity, text}); }
+    std::string ModelName() const;
+    void CheckModel();
+    void CheckChannel(int i);
+    void CheckFrequency(int i, const char* side, double mhz, int step, bool receive);
+    void CheckSignalling(int i);
+    void CheckTone(int i, const char* side, double hz);
+    void CheckDcs(int i, const char* side, int32_t dcs);
+    void CheckTwoTone(int i);
+    void CheckOptions();
+
+    const CDataRadioDoc& m_Doc;
+    const int m_nRow;
+    bool m_bBandKnown = false;
+    std::vector<SFinding> m_Findings;
+};
+
+std::string StepText(int step) {
+    return StrPrintf("%g kHz", StepHz(step) / 1000.0);
+}
+
+std::string CChecker::ModelName() const {
+    const std::string& title = m_Doc.CurrentBand().m_strTitle;
+    return IsOfferedModel(m_nRow) && !title.empty() ? title : StrPrintf("model row %d", m_nRow);
+}
+
+void CChecker::CheckModel() {
+    if (!IsOfferedModel(m_nRow)) {
+        Add(ESeverity::Warning,
+            StrPrintf("Model row %d is none of the radios this program offers (rows 2 to 5)", m_nRow));
+        return;
+    }
+    const CModelBand& band = m_Doc.CurrentBand();
+    if (m_Doc.m_nSubBand >= band.m_nSubBands) {
+        Add(ESeverity::Warning, StrPrintf("Sub-band %d does not exist: the %s has %d", m_Doc.m_nSubBand,
+                                          ModelName().c_str(), band.m_nSubBands));
+        return;
+    }
+    m_bBandKnown = true;
+}
+
+void CChecker::CheckFrequency(int i, const char* side, double mhz, int step, bool receive) {
+    const int64_t count = FullDividerCount(SynthesizerHz(m_nRow, mhz, receive), StepHz(step));
+    const double tuned =
+        TunedMhz(m_nRow, DividerCount(SynthesizerHz(m_nRow, mhz, receive), StepHz(step)), step, receive);
+    if (count == kNoDividerCount || count < 0 || count > static_cast<int64_t>(kDividerMask)) {
+        Add(ESeverity::Error,
+            StrPrintf(
+                "Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio's "
+                "%d bits; the radio would tune %.5f MHz",
+                i + 1, side, mhz, static_cast<long long>(count == kNoDividerCount ? 0 : count),
+                StepText(step).c_str(), kDividerBits, tuned));
+    } else if (std::fabs(tuned - mhz) > kOffGridMhz) {
+        Add(ESeverity::Warning, StrPrintf("Channel %d %s %.5f MHz is not on the channel's %s grid; the radio "
+                                          "would tune %.5f MHz",
+                                          i + 1, side, mhz, StepText(step).c_str(), tuned));
+    }
+    const CModelBand& band = m_Doc.CurrentBand();
+    if (m_bBandKnown && !IsInSubBand(band, m_Doc.m_nSubBand, mhz)) {
+        Add(ESeverity::Warning,
+            StrPrintf("Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)", i + 1, side, mhz,
+                      ModelName().c_str(), band.m_strCode[m_Doc.m_nSubBand].c_str(),
+                      band.m_dLow[m_Doc.m_nSubBand], band.m_dHigh[m_Doc.m_nSubBand]));
+    }
+}
+
+void CChecker::CheckTone(int i, const char* side, double hz) {
+    double sent = 0.0;
+    CodeToCtcss(CtcssToCode(hz), sent);
+    if (sent != hz) {
+        Add(ESeverity::Error,
+            StrPrintf("Channel %d %s CTCSS %.1f Hz is not in the radio's tone table; the radio "
+                      "would use %.1f Hz",
+                      i + 1, side, hz, sent));
+    }
+}
+
+void CChecker::CheckDcs(int i, const char* side, int32_t dcs) {
+    int32_t sent = 0;
+    CodeToDcs(DcsToCode(dcs), sent);
+    if (sent != dcs) {
+        Add(ESeverity::Error,
+            StrPrintf("Channel %d %s DCS %03d is not in the radio's code table; the radio would use DCS %03d",
+                      i + 1, side, dcs, sent));
+    }
+}
+
+void CChecker::CheckTwoTone(int i) {
+    const CChannelData& channel = m_Doc.m_Channel[i];
+    if (!RowHasTwoTone(m_nRow)) {
+        Add(ESeverity::Error, StrPrintf("Channel %d RX two-tone: the %s has no two-tone decoder; the radio "
+                                        "would get no RX signalling",
+                                        i + 1, ModelName().c_str()));
+        return;
+    }
+    if (channel.m_nTwoToneGroup < 0 || channel.m_nTwoToneGroup > 2) {
+        Add(ESeverity::Error, StrPrintf("Channel %d RX two-tone group %d does not exist (0 Tone A, 1 Tone B, "
+                                        "2 Both); the radio would get no RX signalling",
+                                        i + 1, channel.m_nTwoToneGroup));
+        return;
+    }
+    const struct {
+        const char* name;
+        double hz;
+        double ms;
+    } tones[] = {{"A", channel.m_dToneAFreq, channel.m_dToneADuration},
+                 {"B", channel.m_dToneBFreq, channel.m_dToneBDuration}};
+    for (const auto& tone : tones) {
+        if (TwoToneMultiplier(tone.hz) == 0) {
+            Add(ESeverity::Error,
+                StrPrintf("Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the "
+                          "range of the radio's tone decoder",
+                          i + 1, tone.name, tone.hz));
+        }
+        if (!(tone.ms >= 100.0 && tone.ms <= 10000.0)) {
+            Add(ESeverity::Warning,
+                StrPrintf("Channel %d two-tone tone %s duration %.0f ms is outside 100 to "
+                          "10000 ms, the range its dialog offers",
+                          i + 1, tone.name, tone.ms));
+        }
+    }
+}
+
+void CChecker::CheckSignalling(int i) {
+    const CChannelData& channel = m_Doc.m_Channel[i];
+    switch (channel.m_nRxOption) {
+        case kSigNone:
+            break;
+        case kSigCtcss:
+            CheckTone(i, "RX", channel.m_dRxCtcss);
+            break;
+        case kSigDcs:
+            CheckDcs(i, "RX", channel.m_nRxDcs);
+            break;
+        case kSigTwoTone:
+            CheckTwoTone(i);
+            break;
+        default:
+            Add(ESeverity::Error,
+                StrPrintf("Channel %d RX signalling option %d does not exist; the radio would "
+                          "get no RX signalling",
+                          i + 1, channel.m_nRxOption));
+    }
+    if (channel.m_nTxOption == kSigCtcss) {
+        CheckTone(i, "TX", channel.m_dTxCtcss);
+    } else if (channel.m_nTxOption == kSigDcs) {
+        CheckDcs(i, "TX", channel.m_nTxDcs);
+    } else if (channel.m_nTxOption != kSigNone) {
+        Add(ESeverity::Error,
+            StrPrintf("Channel %d TX signalling option %d does not exist; the radio would get "
+                      "no TX signalling",
+                      i + 1, channel.m_nTxOption));
+    }
+}
+
+void CChecker::CheckChannel(int i) {
+    const CChannelData& channel = m_Doc.m_Channel[i];
+    if (channel.m_dRxFreq == 0.0) {
+        return;  // not programmed: nothing of it reaches the radio
+    }
+    if (!RowAcceptsStep(m_nRow, channel.m_nStep)) {
+        const std::string step = channel.m_nStep >= kStep7500 && channel.m_nStep <= kStep2500
+                                     ? StepText(channel.m_nStep) + " step"
+                                     : "such step (the radio would get " + StepText(channel.m_nStep) + ")";
+        Add(ESeverity::Error, StrPrintf("Channel %d step code %d: the %s synthesizer has no %s", i + 1,
+                                        channel.m_nStep, ModelName().c_str(), step.c_str()));
+    }
+    CheckFrequency(i, "RX", channel.m_dRxFreq, channel.m_nStep, true);
+    CheckFrequency(i, "TX", channel.m_dTxFreq, channel.m_nStep, false);
+    CheckSignalling(i);
+}
+
+void CChecker::CheckOptions() {
+    CDataRadioDoc encoded = m_Doc;
+    CEepromImage image;
+    std::vector<SMaskedValue> masked;
+    image.EncodeImage(encoded, &masked);
+    CDataRadioDoc back = encoded;
+    image.DecodeImage(back);
+
+    for (const SOptionRule& rule : kOptionRules) {
+        const int64_t value = rule.m_Get(m_Doc);
+        bool cut = false;
+        for (const SMaskedValue& m : masked) {
+            cut = cut || (m.m_nAddr == rule.m_Field.m_nAddr && m.m_nShift == rule.m_Field.m_nShift);
+        }
+        if (cut) {
+            Add(ESeverity::Error,
+                StrPrintf("%s %lld%s does not fit its %d bits in the radio; the radio would get %lld%s",
+                          rule.m_szName, static_cast<long long>(value), rule.m_szUnit, rule.m_Field.m_nWidth,
+                          static_cast<long long>(rule.m_Get(back)), rule.m_szUnit));
+        } else if (rule.m_nMax != kNoPage && (rule.m_OnlyWhen == nullptr || rule.m_OnlyWhen(m_Doc) != 0) &&
+                   (value < rule.m_nMin || value > rule.m_nMax)) {
+            Add(ESeverity::Warning,
+                StrPrintf("%s %lld%s is outside %lld to %lld%s, the range its page offers", rule.m_szName,
+                          static_cast<long long>(value), rule.m_szUnit, static_cast<long long>(rule.m_nMin),
+                          static_cast<long long>(rule.m_nMax), rule.m_szUnit));
+        }
+    }
+}
+
+std::vector<SFinding> CChecker::Run() {
+    CheckModel();
+    for (int i = 0; i < kChannels; ++i) {
+        CheckChannel(i);
+    }
+    CheckOptions();
+    return m_Findings;
+}
+
+}  // namespace
+
+std::vector<SFinding> CheckConfig(const CDataRadioDoc& doc) {
+    return CChecker(doc).Run();
+}
+
+bool HasErrors(const std::vector<SFinding>& findings) {
+    return CountFindings(findings, ESeverity::Error) > 0;
+}
+
+int CountFindings(const std::vector<SFinding>& findings, ESeverity severity) {
+    int count = 0;
+    for (const SFinding& finding : findings) {
+        count += finding.m_Severity == severity ? 1 : 0;
+    }
+    return count;
+}
+
+std::string FindingLine(const SFinding& finding) {
+    return (finding.m_Severity == ESeverity::Error ? "error: " : "warning: ") + finding.m_strText;
+}
