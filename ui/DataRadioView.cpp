@@ -9,12 +9,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CalibrationDlg.h"
 #include "DataSheetPrinter.h"
 #include "LegacyImport.h"
 #include "ModelSelectDlg.h"
 #include "PortFile.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "SquelchDlg.h"
 
 namespace {
 
@@ -339,14 +341,20 @@ void CDataRadioView::OnSquelch() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
-    m_Sink.ShowMessage("The squelch dialog is not available in this version yet.");
+    CSquelchDlg dialog(m_Ctx, this);
+    if (dialog.Open()) {
+        dialog.exec();
+    }
 }
 
 void CDataRadioView::OnCalibration() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
-    m_Sink.ShowMessage("The calibration dialog is not available in this version yet.");
+    CCalibrationDlg dialog(m_Ctx, this);
+    if (dialog.Open()) {
+        dialog.exec();
+    }
 }
 
 void CDataRadioView::OnBandChange(int index) {
