@@ -35,6 +35,7 @@ QPushButton* Toggle(const char* text, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setCheckable(true);
     button->setAccessibleName(name);
+    button->setMinimumWidth(110);
     return button;
 }
 
@@ -72,6 +73,7 @@ void CCalibrationDlg::BuildControls() {
     m_pChannel->setAccessibleName(tr("Radio channel"));
     m_pSetChannel = new QPushButton(QStringLiteral("SET"), frame);
     m_pSetChannel->setAccessibleName(tr("Set the radio channel"));
+    m_pSetChannel->setDefault(true);  // Enter in the channel field sends it
     addRow("1. Change Channel ", {m_pChannel, m_pSetChannel});
 
     m_pTransmit = Toggle("Rx Mode", tr("Transmit mode"), frame);

@@ -16,13 +16,18 @@ CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* paren
     m_pStatus = new QLabel(this);
     m_pStatus->setWordWrap(true);
     m_pStatus->setAccessibleName(tr("Radio connection status"));
+    // It holds the keyboard while an exchange greys the controls, so that a key meant for a control cannot
+    // land on CLOSE.
+    m_pStatus->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(m_pStatus);
 
     auto* buttons = new QHBoxLayout;
     m_pOk = new QPushButton(tr("OK"), this);
     m_pOk->hide();
+    m_pOk->setAutoDefault(false);  // Enter belongs to the channel field's SET, not to closing
     m_pClose = new QPushButton(tr("CLOSE"), this);
     m_pClose->setAccessibleName(tr("Close the dialog and the port"));
+    m_pClose->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(m_pOk);
     buttons->addWidget(m_pClose);
@@ -78,14 +83,15 @@ void CServiceDlg::OnStarted(EServiceStart start) {
         if (m_Ctx.m_View.ShowVersion) {
             m_Ctx.m_View.ShowVersion(QString::fromStdString(VersionText(status.m_nVersion)));
         }
-        m_pStatus->setText(tr("Radio on channel %1, firmware %2.")
-                               .arg(status.m_nChannel)
-                               .arg(QString::fromStdString(VersionText(status.m_nVersion))));
+        m_strIdleStatus = tr("Connected to the radio on COM%1 (firmware %2).")
+                              .arg(m_Doc.m_nComPort)
+                              .arg(QString::fromStdString(VersionText(status.m_nVersion)));
     } else {
-        m_pStatus->setText(tr(
-            "The radio sent no status. Check that it is connected and switched on; commands are sent all the "
-            "same."));
+        m_strIdleStatus =
+            tr("The radio sent no status. Check that it is connected and switched on; commands "
+               "are sent all the same.");
     }
+    m_pStatus->setText(m_strIdleStatus);
     OnOpened(status);
 }
 
@@ -140,13 +146,20 @@ void CServiceDlg::OnExchangeDone(std::function<void()> then) {
 
 void CServiceDlg::SetExchanging(bool on) {
     if (on) {
-        m_pFocus = QApplication::focusWidget();
+        if (!m_strIdleStatus.isEmpty()) {
+            m_pStatus->setText(tr("Waiting for the radio..."));
+        }
+        m_pFocus = focusWidget();
+        m_pStatus->setFocus();
         m_pBody->setEnabled(false);
         setCursor(Qt::WaitCursor);
         return;
     }
     m_pBody->setEnabled(true);
     unsetCursor();
+    if (!m_strIdleStatus.isEmpty()) {
+        m_pStatus->setText(m_strIdleStatus);
+    }
     if (m_pFocus != nullptr && m_pFocus->isEnabled() && m_pFocus->isVisible()) {
         m_pFocus->setFocus();
     }
@@ -176,6 +189,7 @@ void CServiceDlg::done(int result) {
         return;
     }
     m_bClosing = true;
+    m_strIdleStatus.clear();
     m_pStatus->setText(tr("Closing the port..."));
     m_pClose->setEnabled(false);
     Exchange(

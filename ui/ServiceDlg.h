@@ -70,6 +70,7 @@ private:
     void FinishClose(int result);
 
     std::string m_strUser;
+    QString m_strIdleStatus;      // the connection's state, shown between exchanges
     CRecordingSink m_WorkerSink;  // only the worker writes it; read after the join
     CLinkLease m_Lease;
     std::unique_ptr<CServiceLink> m_pLink;

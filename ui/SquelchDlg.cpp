@@ -26,6 +26,7 @@ void CSquelchDlg::BuildControls() {
     m_pChannel = new CChannelSpin(frame);
     m_pChannel->setAccessibleName(tr("Radio channel"));
     m_pSetChannel = button("SET", tr("Set the radio channel"));
+    m_pSetChannel->setDefault(true);  // Enter in the channel field sends it
     auto* channelRow = new QHBoxLayout;
     channelRow->addWidget(m_pChannel);
     channelRow->addWidget(m_pSetChannel);

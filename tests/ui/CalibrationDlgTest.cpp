@@ -204,13 +204,16 @@ TEST(CalibrationDlg, FirmwareToggleFollowsTheRadiosReply) {
 TEST(CalibrationDlg, AnExchangeGreysTheDialogAndShowsTheWaitCursor) {
     CRig rig;
     CCalibrationDlg& dlg = rig.Open();
+    dlg.m_pReset->setFocus();
     dlg.m_pReset->click();
-    EXPECT_TRUE(dlg.IsExchanging() || !dlg.m_pReset->isEnabled());
     EXPECT_FALSE(dlg.m_pReset->isEnabled());
     EXPECT_EQ(dlg.cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(dlg.focusWidget(), dlg.m_pStatus);  // a key pressed meanwhile cannot reach CLOSE
+    EXPECT_EQ(dlg.m_pStatus->text().toStdString(), "Waiting for the radio...");
     dlg.WaitUntilIdle();
     EXPECT_TRUE(dlg.m_pReset->isEnabled());
     EXPECT_NE(dlg.cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(dlg.focusWidget(), dlg.m_pReset);
 }
 
 TEST(CalibrationDlg, ClosingEndsTransmitAndTestSignalsThenClosesThePort) {

@@ -64,8 +64,10 @@ TEST(SquelchDlg, ChannelZeroIsSentAsChannelOne) {
     QTest::keyClick(dlg.m_pChannel, Qt::Key_Up);
     QTest::keyClick(dlg.m_pChannel, Qt::Key_PageUp);
     EXPECT_EQ(dlg.m_pChannel->value(), 12);
-    rig.Click(dlg.m_pSetChannel);
+    QTest::keyClick(dlg.m_pChannel, Qt::Key_Return);  // Enter sends the channel, it does not close
+    dlg.WaitUntilIdle();
     EXPECT_EQ(rig.m_Radio.m_nChannel, 12);
+    EXPECT_TRUE(dlg.isVisible());
 }
 
 TEST(SquelchDlg, ClosingGivesThePortBack) {
