@@ -30,6 +30,7 @@ class CCalibrationDlg : public CServiceDlg {
     Q_OBJECT
 public:
     explicit CCalibrationDlg(CPageContext& context, QWidget* parent = nullptr);
+    ~CCalibrationDlg() override { EndNow(); }
 
     static constexpr int kNone = -1;
     static constexpr int kAlignGmsk = 0;

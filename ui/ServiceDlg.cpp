@@ -37,11 +37,14 @@ CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* paren
 }
 
 CServiceDlg::~CServiceDlg() {
+    EndNow();
+}
+
+void CServiceDlg::EndNow() {
     if (m_Worker.joinable()) {
         m_Worker.join();
     }
     if (IsConnected()) {
-        // Destroyed without a close (the program ends): the radio still must not stay on the air.
         for (EServiceCommand command : ClosingCommands()) {
             m_pLink->Send(command);
         }

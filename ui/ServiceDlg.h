@@ -59,6 +59,9 @@ protected:
     virtual void OnOpened(const CRadioStatus& status) = 0;
     // The commands that end what runs on the radio, sent before the port closes.
     virtual std::vector<EServiceCommand> ClosingCommands() const { return {}; }
+    // Destroyed without a close (the program ends): ends what runs on the radio and closes the port at once.
+    // A dialog with closing commands calls it from its own destructor, while they can still be asked for.
+    void EndNow();
 
     CPageContext& m_Ctx;
     CDataRadioDoc& m_Doc;

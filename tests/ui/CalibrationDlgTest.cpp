@@ -247,6 +247,16 @@ TEST(CalibrationDlg, ClosingEndsTransmitAndTestSignalsThenClosesThePort) {
     }
 }
 
+TEST(CalibrationDlg, DestroyedWithoutACloseTheRadioStillStopsTransmitting) {
+    CRig rig;
+    rig.Click(rig.Open().m_pTransmit);
+    rig.Mark();
+    rig.m_pDialog.reset();
+    EXPECT_EQ(rig.Sent(), std::vector<Bytes>{kReceive});
+    EXPECT_FALSE(rig.m_pPort->m_bOpen);
+    EXPECT_FALSE(rig.m_Link.IsBusy());
+}
+
 TEST(CalibrationDlg, CloseDuringAnExchangeWaitsForIt) {
     CRig rig;
     CCalibrationDlg& dlg = rig.Open();
