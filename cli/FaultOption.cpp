@@ -1,5 +1,6 @@
 #include "FaultOption.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -51,6 +52,7 @@ bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::strin
                      : name == "double-ready" ? &faults.m_bDoubleReady
                      : name == "no-ready"     ? &faults.m_bNoReady
                      : name == "not-allowed"  ? &faults.m_bTransmitNotAllowed
+                     : name == "garbage"      ? &faults.m_bServiceGarbage
                                               : nullptr;
         if (flag == nullptr) {
             return false;
@@ -60,6 +62,20 @@ bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::strin
     }
     if (name == "noise") {
         return parts.size() == 2 && ParseHexBytes(parts[1], faults.m_Noise);
+    }
+    if (name == "service-refusal" || name == "short-status") {
+        uint8_t value = 0;
+        if (parts.size() != 2 || !ParseHexByte(parts[1], value)) {
+            error = "fault '" + fault + "': give one byte in hex, e.g. " + name + ":" +
+                    (name == "short-status" ? "02" : "65");
+            return false;
+        }
+        if (name == "short-status") {
+            faults.m_nStatusBytes = std::min<int>(value, 4);
+        } else {
+            faults.m_nServiceRefusal = value;
+        }
+        return true;
     }
     int block = 0;
     int times = 1;
@@ -90,6 +106,15 @@ bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::strin
         }
     }
     return false;
+}
+
+bool ParseHexByte(const std::string& text, uint8_t& value) {
+    std::vector<uint8_t> bytes;
+    if (!ParseHexBytes(text, bytes) || bytes.size() != 1) {
+        return false;
+    }
+    value = bytes[0];
+    return true;
 }
 
 bool ParseFirmwareVersion(const std::string& text, uint8_t& version) {

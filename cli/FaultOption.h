@@ -7,9 +7,13 @@
 #include "SimRadio.h"
 
 // One --fault value: refuse, silent, double-ready, no-ready, not-allowed, noise:HEXBYTES, nak:BLOCK[:TIMES],
-// bad-checksum:BLOCK[:TIMES], wrong-address:BLOCK[:TIMES], short-block:BLOCK[:TIMES], silent-after:BLOCK.
+// bad-checksum:BLOCK[:TIMES], wrong-address:BLOCK[:TIMES], short-block:BLOCK[:TIMES], silent-after:BLOCK,
+// garbage, service-refusal:HEXBYTE, short-status:COUNT.
 // TIMES defaults to 1. False with a message for anything else.
 bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::string& error);
+
+// "A1" -> 0xA1 (one byte in hex).
+bool ParseHexByte(const std::string& text, uint8_t& value);
 
 // "1.2" -> 0x12 (major and minor 0-15).
 bool ParseFirmwareVersion(const std::string& text, uint8_t& version);

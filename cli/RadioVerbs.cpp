@@ -48,15 +48,19 @@ const char kPortsUsage[] =
     "Lists the serial ports present, one a line: COM number, device, description.\n";
 
 const char kSimulateUsage[] =
-    "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--fault FAULT]...\n"
+    "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--reply HEXBYTE] [--fault FAULT]...\n"
     "Serves a simulated radio behind a pseudo-terminal: prints its device path, serves until interrupted\n"
     "(Ctrl-C), then prints what it received.\n"
     "  --image FILE    the radio's EEPROM at start (416 bytes; default all zero)\n"
     "  --firmware X.Y  the firmware version it reports (default 1.2)\n"
+    "  --reply HEXBYTE its answer to an accepted service command (default A1)\n"
     "  --fault FAULT   refuse | silent | double-ready | no-ready | noise:HEXBYTES | nak:BLOCK[:TIMES]\n"
     "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | "
     "short-block:BLOCK[:TIMES]\n"
-    "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";
+    "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n"
+    "                  | garbage (service commands answered with meaningless bytes)\n"
+    "                  | service-refusal:HEXBYTE (every service command answered so, e.g. 65)\n"
+    "                  | short-status:COUNT (only the first COUNT bytes of the status record)\n";
 
 const char kStatusUsage[] =
     "Usage: kv310ctl status --port PORT [--trace FILE]\n"
@@ -312,7 +316,7 @@ int RunPorts(const std::vector<std::string>& words) {
 
 int RunSimulate(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, words, {"--image", "--firmware", "--fault"}, {}, kSimulateUsage)) {
+    if (!ParseVerbArgs(args, words, {"--image", "--firmware", "--reply", "--fault"}, {}, kSimulateUsage)) {
         return kExitUsage;
     }
     CRadioFaults faults;
@@ -327,6 +331,13 @@ int RunSimulate(const std::vector<std::string>& words) {
     if (const auto firmware = args.Value("--firmware")) {
         if (!ParseFirmwareVersion(*firmware, version)) {
             PrintError("'" + *firmware + "' is no firmware version: give MAJOR.MINOR, each 0-15, e.g. 1.2");
+            return kExitUsage;
+        }
+    }
+    uint8_t reply = kServiceAck;
+    if (const auto text = args.Value("--reply")) {
+        if (!ParseHexByte(*text, reply)) {
+            PrintError("'" + *text + "' is no reply byte: give one byte in hex, e.g. A1");
             return kExitUsage;
         }
     }
@@ -358,6 +369,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     radio.WithRadio([&](CSimRadio& r) {
         r.m_Eeprom = eeprom;
         r.m_nVersion = version;
+        r.m_nServiceReply = reply;
         r.m_Faults = faults;
     });
     if (!radio.Start()) {

@@ -167,14 +167,20 @@ void CSimRadio::HandleServiceCommand(uint8_t command, uint8_t argument, int64_t 
     const int64_t at = nowUs + kTurnaroundUs;
     if (command == kCmdServiceMode && argument == 0x66) {
         m_bServiceMode = true;
+    } else if (m_Faults.m_bServiceGarbage) {
+        Send(std::vector<uint8_t>(std::begin(kServiceGarbage), std::end(kServiceGarbage)), at);
     } else if (command == kCmdStatus && argument == 0x66) {
         if (m_Faults.m_bRefuse) {
             Send({kReplyRefused}, at);
         } else {
-            Send({kReplyReady, m_nChannel, m_nVersion, m_nModem}, at);
+            std::vector<uint8_t> record = {kReplyReady, m_nChannel, m_nVersion, m_nModem};
+            record.resize(static_cast<size_t>(std::clamp(m_Faults.m_nStatusBytes, 0, 4)));
+            Send(record, at);
         }
     } else if (!m_bServiceMode) {
         Send({kReplyRefused}, at);
+    } else if (m_Faults.m_nServiceRefusal != 0) {
+        Send({m_Faults.m_nServiceRefusal}, at);
     } else if (command == kCmdSelectChannel) {
         if (argument < 16) {
             m_nChannel = static_cast<uint8_t>(argument + 1);
@@ -191,7 +197,7 @@ void CSimRadio::HandleServiceCommand(uint8_t command, uint8_t argument, int64_t 
         m_bTransmitting = false;
     } else if (std::find(std::begin(kServiceCommands), std::end(kServiceCommands), command) !=
                std::end(kServiceCommands)) {
-        Send({kServiceAck}, at);
+        Send({m_nServiceReply}, at);
     } else {
         Send({kReplyRefused}, at);
     }

@@ -25,6 +25,8 @@ constexpr int64_t kNever = std::numeric_limits<int64_t>::max();
 
 // The sim's answer to a service command it accepts. The host only cares that some non-zero byte came.
 constexpr uint8_t kServiceAck = 0xA1;
+// What a radio with a garbled line answers to a service command: bytes that mean nothing to the host.
+constexpr uint8_t kServiceGarbage[] = {0x3C, 0xF0, 0x0F};
 
 struct CRadioFaults {
     bool m_bSilent = false;         // never answers anything
@@ -44,6 +46,9 @@ struct CRadioFaults {
     bool m_bTransmitNotAllowed = false;  // answers the transmit command 0x65
     int m_nIgnoredCommand = -1;          // a service command byte it never answers
     int m_nWrongByteAddress = -1;  // a worn cell: a written block stores this address with bit 0 flipped
+    bool m_bServiceGarbage = false;      // answers every service command (status included) with garbage
+    uint8_t m_nServiceRefusal = 0;       // when set (0x55, 0x65): the answer to every service-mode command
+    int m_nStatusBytes = 4;              // sends only this many bytes of the status record
 };
 
 struct CTimedByte {
@@ -66,6 +71,7 @@ public:
     uint8_t m_nVersion = 0x12;
     uint8_t m_nChannel = 1;
     uint8_t m_nModem = 0xA1;
+    uint8_t m_nServiceReply = kServiceAck;  // the answer to an accepted test, GPS, squelch or reset command
     CRadioFaults m_Faults;
 
     std::vector<uint8_t> m_Received;  // every byte the host sent, in order

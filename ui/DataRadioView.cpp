@@ -12,6 +12,7 @@
 
 #include "CompareDlg.h"
 #include "ConfigDiff.h"
+#include "CalibrationDlg.h"
 #include "DataSheetPrinter.h"
 #include "FileIo.h"
 #include "LegacyImport.h"
@@ -21,6 +22,7 @@
 #include "SettingsFile.h"
 #include "TextConfig.h"
 #include "TwoToneCodeDlg.h"
+#include "SquelchDlg.h"
 
 namespace {
 
@@ -405,14 +407,20 @@ void CDataRadioView::OnSquelch() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
-    m_Sink.ShowMessage("The squelch dialog is not available in this version yet.");
+    CSquelchDlg dialog(m_Ctx, this);
+    if (dialog.Open()) {
+        dialog.exec();
+    }
 }
 
 void CDataRadioView::OnCalibration() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
-    m_Sink.ShowMessage("The calibration dialog is not available in this version yet.");
+    CCalibrationDlg dialog(m_Ctx, this);
+    if (dialog.Open()) {
+        dialog.exec();
+    }
 }
 
 void CDataRadioView::OnBandChange(int index) {

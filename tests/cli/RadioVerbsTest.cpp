@@ -7,6 +7,7 @@
 
 #include "DataRadioDoc.h"
 #include "EepromImage.h"
+#include "FaultOption.h"
 #include "FileIo.h"
 #include "PtyRadio.h"
 #include "RunCli.h"
@@ -260,4 +261,17 @@ TEST(CliSimulate, RejectsBadFaultsAndFirmware) {
     EXPECT_EQ(RunCli({"simulate", "--fault", "explode"}).nExit, 2);
     EXPECT_EQ(RunCli({"simulate", "--fault", "nak:26"}).nExit, 2);
     EXPECT_EQ(RunCli({"simulate", "--firmware", "1.16"}).nExit, 2);
+    EXPECT_EQ(RunCli({"simulate", "--reply", "A"}).nExit, 2);
+    EXPECT_EQ(RunCli({"simulate", "--fault", "service-refusal:6"}).nExit, 2);
+}
+
+TEST(CliSimulate, ServiceFaultsParse) {
+    CRadioFaults faults;
+    std::string error;
+    EXPECT_TRUE(ParseFaultOption("garbage", faults, error));
+    EXPECT_TRUE(ParseFaultOption("service-refusal:65", faults, error));
+    EXPECT_TRUE(ParseFaultOption("short-status:02", faults, error));
+    EXPECT_TRUE(faults.m_bServiceGarbage);
+    EXPECT_EQ(faults.m_nServiceRefusal, 0x65);
+    EXPECT_EQ(faults.m_nStatusBytes, 2);
 }

@@ -96,6 +96,34 @@ TEST(SimRadio, ServiceCommandsNeedServiceMode) {
     EXPECT_EQ(DueBy(radio, 700000), Bytes{kServiceAck});
 }
 
+TEST(SimRadio, ServiceRepliesAndFaultsAreConfigurable) {
+    struct SCase {
+        const char* name;
+        void (*setup)(CSimRadio&);
+        Bytes status;  // the answer to the status request
+        Bytes reset;   // the answer to the radio reset
+    };
+    const SCase cases[] = {
+        {"accepts", [](CSimRadio&) {}, {0xAA, 1, 0x12, 0xA1}, {kServiceAck}},
+        {"reply byte", [](CSimRadio& r) { r.m_nServiceReply = 0x33; }, {0xAA, 1, 0x12, 0xA1}, {0x33}},
+        {"refusal", [](CSimRadio& r) { r.m_Faults.m_nServiceRefusal = 0x65; }, {0xAA, 1, 0x12, 0xA1}, {0x65}},
+        {"garbage",
+         [](CSimRadio& r) { r.m_Faults.m_bServiceGarbage = true; },
+         {0x3C, 0xF0, 0x0F},
+         {0x3C, 0xF0, 0x0F}},
+        {"short status", [](CSimRadio& r) { r.m_Faults.m_nStatusBytes = 2; }, {0xAA, 1}, {kServiceAck}},
+        {"silent", [](CSimRadio& r) { r.m_Faults.m_bSilent = true; }, {}, {}},
+    };
+    for (const SCase& c : cases) {
+        CSimRadio radio;
+        c.setup(radio);
+        Feed(radio, {0x88, 0x66, 0xEE, 0x53, 0x66, 0xB9}, 0);
+        EXPECT_EQ(DueBy(radio, 100000), c.status) << c.name;
+        Feed(radio, {0x86, 0x01, 0x87}, 200000);
+        EXPECT_EQ(DueBy(radio, 300000), c.reset) << c.name;
+    }
+}
+
 TEST(SimPort, DeliversOnlyWhatArrivedByNowAndNothingWhileClosed) {
     CSimRadio radio;
     CSimPort port(radio);

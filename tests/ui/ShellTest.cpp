@@ -504,12 +504,13 @@ TEST_F(ShellTest, TheToolbarCarriesTheCommandsWithTheirTipsAndPrompts) {
     EXPECT_EQ(m_pFrame->m_PageButtons[kPageEeprom]->statusTip().toStdString(), "Read/Write");
 }
 
-TEST_F(ShellTest, CommandsOfLaterToolsSayTheyAreNotAvailableYet) {
+TEST_F(ShellTest, ServiceToolsAreRefusedWhileAnotherUserHoldsThePort) {
     Start();
+    CLinkLease lease = View().m_Link.Borrow("the radio read");
     m_pFrame->m_pActSquelch->trigger();
     m_pFrame->m_pActCalibration->trigger();
     m_pFrame->m_pActAbout->trigger();
-    EXPECT_EQ(m_Sink.m_Messages.size(), 2u);
+    EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>(2, PortBusyText("the radio read")));
     EXPECT_EQ(m_nAboutRuns, 1);
 }
 
