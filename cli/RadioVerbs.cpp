@@ -436,8 +436,11 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
         status = kExitUsage;
         return false;
     }
+    CVerbPort port(args);
     CEepromImage image;
-    if (!RunTransfer(false, com, device, doc, image)) {
+    const bool ok = RunTransfer(port.Port(), false, false, com, device, doc, image);
+    port.SaveTrace();
+    if (!ok) {
         status = kExitFailed;
         return false;
     }

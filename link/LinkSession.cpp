@@ -33,6 +33,9 @@ CLinkLease CLinkSession::Borrow(const std::string& user, std::string* refusal) {
     }
     m_strHolder = user.empty() ? std::string("another command") : user;
     m_bCancel = false;
+    if (m_OnLend) {
+        m_OnLend();
+    }
     return CLinkLease(this);
 }
 

@@ -5,6 +5,7 @@
 // carries the cancel flag that the borrower's waits look at.
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -52,6 +53,8 @@ public:
     const std::atomic<bool>& CancelFlag() const { return m_bCancel; }
 
     CComResolver m_Resolve;
+    // Told each time the port is lent (e.g. to start a new serial trace).
+    std::function<void()> m_OnLend;
 
 private:
     friend class CLinkLease;

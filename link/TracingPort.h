@@ -12,6 +12,7 @@
 #include <string>
 
 #include "RadioPort.h"
+#include "SerialPort.h"
 
 class CTracingPort : public CRadioPort {
 public:
@@ -47,4 +48,13 @@ private:
     std::string m_strText;
     std::string m_strReceived;  // bytes taken since the last other call
     double m_dReceivedAtMs = 0.0;
+};
+
+// The serial driver with its trace around it, as one port the link session can own.
+struct CSerialPortHolder {
+    CSerialPort m_Serial;
+};
+class CTracedSerialPort : private CSerialPortHolder, public CTracingPort {
+public:
+    CTracedSerialPort() : CTracingPort(m_Serial) {}
 };

@@ -23,6 +23,7 @@ const SCommandRoute kRoutes[] = {
     {&CMainFrame::m_pActCalibration, [](CDataRadioView& v) { v.OnCalibration(); }},
     {&CMainFrame::m_pActReadRadio, [](CDataRadioView& v) { v.OnReadRadio(); }},
     {&CMainFrame::m_pActWriteRadio, [](CDataRadioView& v) { v.OnWriteRadio(); }},
+    {&CMainFrame::m_pActSaveTrace, [](CDataRadioView& v) { v.OnSaveTrace(); }},
 };
 
 // The page commands, by page index (menu entry and toolbar button alike).
@@ -47,6 +48,8 @@ CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& 
             QObject::connect(action, &QAction::triggered, view, [view, page] { kPageRoutes[page](*view); });
         }
     }
+    QObject::connect(frame.m_pActVerify, &QAction::toggled, view, &CDataRadioView::SetVerifyAfterWrite);
+    QObject::connect(frame.m_pActBackup, &QAction::toggled, view, &CDataRadioView::SetBackupBeforeWrite);
     QObject::connect(view, &CDataRadioView::PageShown, &frame, &CMainFrame::OnPageShown);
     QObject::connect(view, &CDataRadioView::StatusText, &frame, &CMainFrame::OnStatusText);
     QObject::connect(view, &CDataRadioView::BusyChanged, &frame, &CMainFrame::OnBusyChanged);

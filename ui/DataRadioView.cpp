@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CalibrationDlg.h"
 #include "CompareDlg.h"
 #include "ConfigDiff.h"
-#include "CalibrationDlg.h"
 #include "DataSheetPrinter.h"
 #include "FileIo.h"
 #include "LegacyImport.h"
@@ -20,9 +20,9 @@
 #include "PortFile.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "SquelchDlg.h"
 #include "TextConfig.h"
 #include "TwoToneCodeDlg.h"
-#include "SquelchDlg.h"
 
 namespace {
 
@@ -51,9 +51,16 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
     : QWidget(parent),
       m_Doc(doc),
       m_Sink(sink),
-      m_Link(std::make_unique<CSerialPort>(), std::move(resolve)),
+      m_Link(
+          [this] {
+              auto port = std::make_unique<CTracedSerialPort>();
+              m_pTrace = port.get();
+              return port;
+          }(),
+          std::move(resolve)),
       m_Ctx{doc, sink, m_Link, m_Busy, {}} {
     m_Ctx.m_View = MakeSeams();
+    m_Link.m_OnLend = [this] { m_pTrace->Clear(); };  // a trace holds one transfer or service dialog
     BuildForm();
     connect(&m_Busy, &CBusyState::Changed, this, &CDataRadioView::OnBusyChanged);
     m_ChooseOpenPath = [this] {
@@ -83,6 +90,13 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
                    this, tr("Compare with File"), QString(),
                    tr("Configurations (*.dat *.DAT *.yaml *.yml *.bin);;All files (*)"))
             .toStdString();
+    };
+    m_ChooseTracePath = [this] {
+        QFileDialog dialog(this, tr("Save Serial Trace"), QString(), tr("Serial traces (*.txt *.trace)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString()
+                                                  : std::string();
     };
     m_ShowDifferences = [this](const std::string& fileName, const std::vector<std::string>& differences) {
         CCompareDlg dialog(fileName, differences, this);
@@ -349,6 +363,37 @@ void CDataRadioView::OnFileCompare() {
     if (m_ShowDifferences) {
         m_ShowDifferences(name, DiffConfigs(mine, other));
     }
+}
+
+void CDataRadioView::OnSaveTrace() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
+    const std::string text = m_pTrace->Text();
+    if (text.empty()) {
+        m_Sink.ShowMessage(
+            "There is no serial trace yet: read or write the radio, or open a service dialog, "
+            "then save its trace.");
+        return;
+    }
+    const std::string path = m_ChooseTracePath ? m_ChooseTracePath() : std::string();
+    if (path.empty()) {
+        return;
+    }
+    std::string error;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
+        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
+        return;
+    }
+    emit StatusText(tr("Serial trace saved in %1").arg(QString::fromStdString(path)));
+}
+
+void CDataRadioView::SetVerifyAfterWrite(bool on) {
+    m_pSheet->m_pEepromPage->m_pTransfer->m_bVerify = on;
+}
+
+void CDataRadioView::SetBackupBeforeWrite(bool on) {
+    m_pSheet->m_pEepromPage->m_pTransfer->m_bBackupBeforeWrite = on;
 }
 
 void CDataRadioView::OnFilePrint() {

@@ -19,6 +19,7 @@
 #include "MessageSink.h"
 #include "MySheet.h"
 #include "PageContext.h"
+#include "TracingPort.h"
 
 class QPrinter;
 
@@ -52,6 +53,11 @@ public:
     // The configuration as YAML text, and its differences from a .dat, .yaml or .bin file.
     void OnFileExportText();
     void OnFileCompare();
+    // The serial trace of the last transfer or service dialog, to a file.
+    void OnSaveTrace();
+    // Program menu options of the radio write.
+    void SetVerifyAfterWrite(bool on);
+    void SetBackupBeforeWrite(bool on);
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnViewChannel();
@@ -95,13 +101,15 @@ public:
     std::function<bool(QPrinter&)> m_RunPrintDialog;  // false when cancelled
     std::function<std::string()> m_ChooseExportPath;
     std::function<std::string()> m_ChooseComparePath;
+    std::function<std::string()> m_ChooseTracePath;
     std::function<void(const std::string& fileName, const std::vector<std::string>& differences)>
         m_ShowDifferences;
     bool m_bModelSelectAtFirstPaint = true;
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
-    CLinkSession m_Link;  // the one serial port every radio link borrows; opened per transfer
+    CTracingPort* m_pTrace = nullptr;  // around the serial port, owned by m_Link
+    CLinkSession m_Link;               // the one serial port every radio link borrows; opened per transfer
     CBusyState m_Busy;
     CPageContext m_Ctx;
     int m_nCurPage = 0;

@@ -89,6 +89,18 @@ void CMainFrame::BuildMenus() {
     program->addAction(m_pActModelSelect);
     program->addSeparator();
     program->addActions({m_pActSquelch, m_pActCalibration});
+    m_pActVerify =
+        MakeAction("&Verify After Write", "Read the radio back after a write and compare\nVerify", nullptr);
+    m_pActVerify->setCheckable(true);
+    m_pActVerify->setChecked(true);
+    m_pActBackup = MakeAction("&Back Up Radio Before Write",
+                              "Keep what the radio holds before writing over it\nBackup", nullptr);
+    m_pActBackup->setCheckable(true);
+    m_pActSaveTrace =
+        MakeAction("Save Serial &Trace...",
+                   "Save every byte of the last transfer or service dialog\nSerial Trace", nullptr);
+    program->addSeparator();
+    program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
 
     m_pPortMenu = menuBar()->addMenu(QStringLiteral("&Port"));
 
@@ -213,7 +225,7 @@ void CMainFrame::OnStatusText(const QString& text) {
 
 void CMainFrame::OnBusyChanged(bool busy) {
     for (QAction* action : {m_pActNew, m_pActOpen, m_pActModelSelect, m_pActReadRadio, m_pActWriteRadio,
-                            m_pActSquelch, m_pActCalibration}) {
+                            m_pActSquelch, m_pActCalibration, m_pActSaveTrace}) {
         action->setEnabled(!busy);
     }
     m_pPortMenu->setEnabled(!busy);

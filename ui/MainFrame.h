@@ -65,6 +65,9 @@ public:
     QAction* m_pActWriteRadio = nullptr;
     QAction* m_pActSquelch = nullptr;
     QAction* m_pActCalibration = nullptr;
+    QAction* m_pActVerify = nullptr;  // checkable, on
+    QAction* m_pActBackup = nullptr;  // checkable, off
+    QAction* m_pActSaveTrace = nullptr;
     QAction* m_pActAbout = nullptr;
     QAction* m_pActExit = nullptr;
     QAction* m_pActToolbar = nullptr;

@@ -3,6 +3,17 @@
 #include <QEventLoop>
 #include <QMetaObject>
 
+#include "Backup.h"
+#include "ConfigCheck.h"
+#include "Format.h"
+#include "ImageVerify.h"
+
+namespace {
+
+constexpr size_t kFindingsShown = 12;  // a longer list is cut, with a count of the rest
+
+}  // namespace
+
 CRadioTransfer::CRadioTransfer(CPageContext& context, CEepromImage& image, QWidget* dialogParent)
     : m_Ctx(context), m_Image(image), m_pDialogParent(dialogParent) {}
 
@@ -79,6 +90,9 @@ void CRadioTransfer::Start(bool write) {
     if (m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
         return;
     }
+    if (write && !ConfirmCheck()) {
+        return;
+    }
     const QString what = write ? tr("the radio write") : tr("the radio read");
     std::string refusal;
     m_Lease = m_Ctx.m_Link.Borrow(what.toStdString(), &refusal);
@@ -108,12 +122,76 @@ void CRadioTransfer::Start(bool write) {
     transfer.m_nComNumber = com;
     transfer.m_strDevice = m_Ctx.m_Link.DevicePath(com);
     transfer.m_pCancel = &m_Ctx.m_Link.CancelFlag();
-    m_Worker = std::thread([this, write, transfer = std::move(transfer), job]() mutable {
-        job.m_bOk = write ? transfer.WriteImage(job.m_Bytes) : transfer.ReadImage(job.m_Bytes);
-        job.m_End = transfer.m_End;
-        job.m_strFailure = transfer.m_strFailure;
+    const bool verify = m_bVerify;
+    const bool backupFirst = m_bBackupBeforeWrite;
+    m_Worker = std::thread([this, write, verify, backupFirst, transfer = std::move(transfer), job]() mutable {
+        if (write) {
+            RunWrite(transfer, job, verify, backupFirst);
+        } else {
+            job.m_bOk = transfer.ReadImage(job.m_Bytes);
+            job.m_End = transfer.m_End;
+            job.m_strFailure = transfer.m_strFailure;
+        }
         Post([this, write, job] { OnWorkerDone(write, job); });
     });
+}
+
+// On the worker: the backup read first when asked for, the write, then the read-back that proves it.
+void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst) {
+    if (backupFirst) {
+        job.m_bHaveBefore = transfer.ReadImage(job.m_Before);
+        if (!job.m_bHaveBefore) {
+            job.m_End = transfer.m_End;
+            job.m_strFailure = "The radio could not be read for its backup, so nothing was written.\n" +
+                               transfer.m_strFailure;
+            return;
+        }
+    }
+    job.m_bOk = transfer.WriteImage(job.m_Bytes);
+    job.m_nVersion = transfer.m_nVersion;
+    job.m_End = transfer.m_End;
+    job.m_strFailure = transfer.m_strFailure;
+    if (job.m_bOk && verify) {
+        const SVerifyResult result = VerifyWrite(transfer, job.m_Bytes);
+        job.m_bOk = result.m_bOk;
+        job.m_End = result.m_bOk                                ? ETransferEnd::Done
+                    : transfer.m_End == ETransferEnd::Cancelled ? ETransferEnd::Cancelled
+                                                                : ETransferEnd::Failed;
+        job.m_strFailure = result.m_strMessage;
+    }
+}
+
+bool CRadioTransfer::ConfirmCheck() {
+    const std::vector<SFinding> findings = CheckConfig(m_Ctx.m_Doc);
+    if (!HasErrors(findings)) {
+        if (!findings.empty() && m_Ctx.m_View.ShowStatus) {
+            m_Ctx.m_View.ShowStatus(QString::fromStdString(FindingLine(findings.front())));
+        }
+        return true;
+    }
+    std::string question = "This configuration would not reach the radio as it stands:\r\n\r\n";
+    for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
+        question += FindingLine(findings[i]) + "\r\n";
+    }
+    if (findings.size() > kFindingsShown) {
+        question += StrPrintf("... and %zu more.\r\n", findings.size() - kFindingsShown);
+    }
+    question += "\r\nWrite it to the radio anyway?";
+    return m_Ctx.m_Sink.AskYesNo(question);
+}
+
+void CRadioTransfer::KeepBackup(const CImageBytes& image, const QString& what) {
+    std::string path;
+    std::string error;
+    const std::string port = StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort);
+    if (!SaveBackup(image, port, path, &error)) {
+        m_Ctx.m_Sink.ShowMessage("The radio's image could not be kept as a backup: " + error);
+        return;
+    }
+    m_strLastBackup = path;
+    if (m_Ctx.m_View.ShowStatus) {
+        m_Ctx.m_View.ShowStatus(what.arg(QString::fromStdString(path)));
+    }
 }
 
 void CRadioTransfer::Cancel() {
@@ -141,9 +219,17 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
     m_Lease.Release();
     m_bLastOk = outcome.m_bOk;
     m_LastEnd = outcome.m_End;
+    if (outcome.m_bHaveBefore) {
+        KeepBackup(outcome.m_Before, tr("What the radio held before the write is kept in %1"));
+    }
     if (outcome.m_bOk) {
         if (write) {
             m_Image.m_Work = outcome.m_Bytes;  // byte 16 as the firmware asked for it
+            if (m_Ctx.m_View.ShowVersion && outcome.m_nVersion >= 0) {
+                // the read-back of the verify showed it in the read's form
+                m_Ctx.m_View.ShowVersion(QString::fromStdString(
+                    StrPrintf("%d . %d", outcome.m_nVersion >> 4, outcome.m_nVersion & 0x0F)));
+            }
         } else {
             m_Image.m_Read = outcome.m_Bytes;
             m_Image.m_Work = m_Image.m_Read;
@@ -168,6 +254,9 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
         m_Ctx.m_View.ShowStatus(outcome.m_bOk
                                     ? QStringLiteral("Select Write / Read button")
                                     : QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0));
+    }
+    if (outcome.m_bOk && !write) {
+        KeepBackup(outcome.m_Bytes, tr("The radio's image is kept in %1"));
     }
     if (outcome.m_bOk && m_Ctx.m_View.RefreshAfterLoad) {
         m_Ctx.m_View.RefreshAfterLoad();

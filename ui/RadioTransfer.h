@@ -35,6 +35,12 @@ public:
     // Fills the EEPROM map from the working image after a read replaced it.
     std::function<void()> m_FillMap;
 
+    // Program menu options: read the radio back after a write and compare (on by default), and keep a backup
+    // of what the radio held before a write. Every successful read keeps a backup anyway.
+    bool m_bVerify = true;
+    bool m_bBackupBeforeWrite = false;
+    std::string m_strLastBackup;  // the path of the newest backup, empty when none was kept
+
     QPointer<CProgressDlg> m_pProgress;
     bool m_bLastOk = false;
     ETransferEnd m_LastEnd = ETransferEnd::Done;
@@ -47,8 +53,16 @@ private:
         bool m_bOk = false;
         ETransferEnd m_End = ETransferEnd::Done;
         std::string m_strFailure;
-        CImageBytes m_Bytes{};  // what went out, or what came in
+        CImageBytes m_Bytes{};   // what went out, or what came in
+        CImageBytes m_Before{};  // what the radio held before a write, when a backup was asked for
+        bool m_bHaveBefore = false;
+        int m_nVersion = -1;
     };
+
+    // Lists what in the record would not reach the radio as it stands; true when the write may go on.
+    bool ConfirmCheck();
+    static void RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst);
+    void KeepBackup(const CImageBytes& image, const QString& what);
 
     void ShowProgressWindow();
     CTransferHooks WorkerHooks();

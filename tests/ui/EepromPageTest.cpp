@@ -236,7 +236,8 @@ TEST_F(EepromPageTest, AReadFillsTheMapFromTheRadioAndDropsTheOldEdits) {
     EXPECT_FALSE(m_pPage->m_Image.HasChangeByte(0));
     EXPECT_EQ(m_Doc.m_Channel[4].m_dRxFreq, 155.0);
     EXPECT_NE(std::find(m_Status.begin(), m_Status.end(), "Read Data"), m_Status.end());
-    EXPECT_EQ(m_Status.back(), "Select Write / Read button");
+    EXPECT_NE(std::find(m_Status.begin(), m_Status.end(), "Select Write / Read button"), m_Status.end());
+    EXPECT_EQ(m_Status.back().rfind("The radio's image is kept in ", 0), 0u);  // the backup's path comes last
 }
 
 TEST_F(EepromPageTest, AChannelEditMarksItsSlotAndClearChangesRemovesEveryMark) {

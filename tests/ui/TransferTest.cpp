@@ -6,6 +6,8 @@
 
 #include "ComDlg.h"
 #include "EepromImage.h"
+#include "FileIo.h"
+#include "ProgressDlg.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
 #include "SimulatedRadio.h"
@@ -79,6 +81,9 @@ TEST_F(TransferTest, AWriteSendsTheRecordAndClosesTheWindow) {
     EXPECT_FALSE(Radio([](CSimRadio& r) { return r.m_bProgramming; }));
     EXPECT_TRUE(m_pFrame->m_pActNew->isEnabled());
     EXPECT_TRUE(m_Sink.m_Messages.empty());
+    // the write was proved by reading the radio back
+    const std::vector<std::string> events = Radio([](CSimRadio& r) { return r.m_Events; });
+    EXPECT_NE(std::find(events.begin(), events.end(), "read request"), events.end());
 }
 
 TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
@@ -185,4 +190,51 @@ TEST_F(TransferTest, ClosingTheWindowDuringATransferAsksAndCancelsIt) {
     ASSERT_GE(m_Sink.m_Questions.size(), 2u);
     EXPECT_EQ(m_Sink.m_Questions[0], kMsgCancelTransferAndClose);
     EXPECT_EQ(Transfer().m_LastEnd, ETransferEnd::Cancelled);
+}
+
+TEST_F(TransferTest, AWriteTheRadioDoesNotHoldFailsTheVerifyNamingTheAddress) {
+    Radio([](CSimRadio& r) { return r.m_Faults.m_nWrongByteAddress = 0x105; });
+    Run(m_pFrame->m_pActWriteRadio);
+    EXPECT_FALSE(Transfer().m_bLastOk);
+    ASSERT_NE(Transfer().m_pProgress, nullptr);
+    EXPECT_NE(DialogText().find("0x105"), std::string::npos) << DialogText();
+}
+
+TEST_F(TransferTest, AReadKeepsTheRadiosImageAsABackup) {
+    Run(m_pFrame->m_pActReadRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    ASSERT_FALSE(Transfer().m_strLastBackup.empty());
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(ReadFileBytes(Transfer().m_strLastBackup, kept, kImageSize + 1));
+    const CImageBytes radio = Radio([](CSimRadio& r) { return r.m_Eeprom; });
+    EXPECT_EQ(kept, std::vector<uint8_t>(radio.begin(), radio.end()));
+}
+
+TEST_F(TransferTest, AConfigurationWithErrorsIsWrittenOnlyWhenTheUserSaysSo) {
+    m_Doc.m_Channel[0].m_dRxFreq = 150.0;
+    m_Doc.m_Channel[0].m_dTxFreq = 150.0;
+    m_Doc.m_Channel[0].m_nRxOption = kSigCtcss;
+    m_Doc.m_Channel[0].m_dRxCtcss = 12.3;  // no such tone
+    m_Sink.m_Answers = {EAnswer::No};
+    m_pFrame->m_pActWriteRadio->trigger();
+    EXPECT_FALSE(Transfer().IsRunning());
+    ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_NE(m_Sink.m_Questions[0].find("Write it to the radio anyway?"), std::string::npos);
+    EXPECT_NE(m_Sink.m_Questions[0].find("error: "), std::string::npos);
+    EXPECT_TRUE(Radio([](CSimRadio& r) { return r.m_Received; }).empty());
+}
+
+TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
+    m_pFrame->m_pActVerify->setChecked(false);
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    const std::string path = m_Dir.File("trace.txt");
+    View().m_ChooseTracePath = [&] { return path; };
+    m_pFrame->m_pActSaveTrace->trigger();
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadFileBytes(path, bytes, 1 << 20));
+    const std::string trace(bytes.begin(), bytes.end());
+    EXPECT_NE(trace.find(" > 87 00 87\n"), std::string::npos) << trace.substr(0, 200);
+    EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
+    EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
 }
