@@ -12,6 +12,7 @@
 
 #include "CompareDlg.h"
 #include "ConfigDiff.h"
+#include "FleetDlg.h"
 #include "DataSheetPrinter.h"
 #include "FileIo.h"
 #include "LegacyImport.h"
@@ -107,6 +108,7 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
 CDataRadioView::~CDataRadioView() {
     // The chosen port survives to the next start; a failure here has nobody left to tell.
     SavePortSetting(m_Doc);
+    delete m_pFleetDlg;  // its workers and port lease go before the link session they borrow from
 }
 
 void CDataRadioView::BuildForm() {
@@ -415,6 +417,16 @@ void CDataRadioView::OnCalibration() {
     m_Sink.ShowMessage("The calibration dialog is not available in this version yet.");
 }
 
+void CDataRadioView::OnProgramFleet() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (m_pFleetDlg == nullptr) {
+        m_pFleetDlg = new CFleetDlg(m_Ctx, this);
+    }
+    m_pFleetDlg->show();
+    m_pFleetDlg->raise();
+    m_pFleetDlg->activateWindow();
+}
+
 void CDataRadioView::OnBandChange(int index) {
     if (m_bFillingBandList || index < 0 || index == m_Doc.m_nSubBand) {
         return;
@@ -523,6 +535,13 @@ void CDataRadioView::MarkClean() {
 
 bool CDataRadioView::QueryClose() {
     m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (m_pFleetDlg != nullptr && m_pFleetDlg->IsRunning()) {
+        if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {
+            return false;
+        }
+        m_pFleetDlg->Cancel();
+        m_pFleetDlg->WaitUntilDone();
+    }
     CRadioTransfer& transfer = *m_pSheet->m_pEepromPage->m_pTransfer;
     if (transfer.IsRunning()) {
         if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {

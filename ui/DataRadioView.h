@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "PageContext.h"
 
 class QPrinter;
+class CFleetDlg;
 
 constexpr const char* kMsgClearFrequencies =
     "All frequencies will be cleared.\r\n\r\nDo you want to continue?";
@@ -62,6 +64,7 @@ public:
     void OnWriteRadio();
     void OnSquelch();
     void OnCalibration();
+    void OnProgramFleet();  // the modeless "Program Several Radios" window
     void OnBandChange(int index);
     void OnPllIcChange(int index);
     // Ctrl+Shift+T: the access code that unlocks or locks two-tone signalling.
@@ -114,6 +117,7 @@ public:
     QLabel* m_pPllIcLabel = nullptr;
     QFrame* m_pPlaceholder = nullptr;
     CMySheet* m_pSheet = nullptr;
+    QPointer<CFleetDlg> m_pFleetDlg;  // made at first use, kept for its summary
     std::vector<uint8_t> m_CleanBytes;
 
 signals:

@@ -149,7 +149,8 @@ void CFleetDlg::StartWrite() {
         m_PortObjects.push_back(m_MakePort(choice));
         const std::string device =
             choice.m_strDevice.empty() ? m_Ctx.m_Link.DevicePath(choice.m_nComNumber) : choice.m_strDevice;
-        ports.push_back({choice.m_strName.toStdString(), choice.m_nComNumber, device, m_PortObjects.back().get()});
+        ports.push_back(
+            {choice.m_strName.toStdString(), choice.m_nComNumber, device, m_PortObjects.back().get()});
     }
     if (ports.empty()) {
         m_Ctx.m_Sink.ShowMessage("Tick the port of at least one radio to write to.");

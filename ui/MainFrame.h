@@ -65,6 +65,7 @@ public:
     QAction* m_pActWriteRadio = nullptr;
     QAction* m_pActSquelch = nullptr;
     QAction* m_pActCalibration = nullptr;
+    QAction* m_pActFleet = nullptr;
     QAction* m_pActAbout = nullptr;
     QAction* m_pActExit = nullptr;
     QAction* m_pActToolbar = nullptr;
