@@ -12,9 +12,9 @@
 
 #include "CompareDlg.h"
 #include "ConfigDiff.h"
-#include "FleetDlg.h"
 #include "DataSheetPrinter.h"
 #include "FileIo.h"
+#include "FleetDlg.h"
 #include "LegacyImport.h"
 #include "ModelSelectDlg.h"
 #include "PortFile.h"

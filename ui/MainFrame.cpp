@@ -85,8 +85,9 @@ void CMainFrame::BuildMenus() {
     m_pActModelSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     m_pActSquelch = MakeAction("&Squelch\t", "SETTING SQUELCH\nSetting Squelch", "squelch");
     m_pActCalibration = MakeAction("&Calibration\t", "Calibration\nCalibration", "calibration");
-    m_pActFleet = MakeAction("Program Several &Radios...",
-                             "Write this configuration to several radios at once\nProgram Several Radios", nullptr);
+    m_pActFleet =
+        MakeAction("Program Several &Radios...",
+                   "Write this configuration to several radios at once\nProgram Several Radios", nullptr);
     QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
     program->addAction(m_pActModelSelect);
     program->addSeparator();
