@@ -198,7 +198,7 @@ std::string FleetVerdictText(const std::vector<SFleetPort>& ports, const std::ve
         }
     }
     if (failed.empty()) {
-        return StrPrintf("All %zu radio%s %s.", count, count == 1 ? "" : "s", done);
+        return count == 1 ? StrPrintf("1 radio %s.", done) : StrPrintf("All %zu radios %s.", count, done);
     }
     const auto ok =
         std::count_if(results.begin(), results.end(), [](const SFleetResult& r) { return r.m_bOk; });
