@@ -3,7 +3,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "Backup.h"
@@ -12,6 +14,7 @@
 #include "ConfigCheck.h"
 #include "FaultOption.h"
 #include "FileIo.h"
+#include "FleetVerbs.h"
 #include "Format.h"
 #include "ImageVerify.h"
 #include "PortNames.h"
@@ -26,18 +29,29 @@ namespace {
 
 const char kReadUsage[] =
     "Usage: kv310ctl read --port PORT -o OUT.dat [--image OUT.bin] [--trace FILE]\n"
+    "       kv310ctl read --port PORT --port PORT... | --ports-from-list -o FOLDER [--image X.bin] [--trace "
+    "F]\n"
     "Reads the radio's configuration and saves it. On any failure OUT.dat is neither created nor changed.\n"
+    "With several ports every radio is read at once into FOLDER/PORT.dat (COM17.dat, ttyUSB0.dat); --image\n"
+    "and --trace then get the port's name added (trace-COM17.txt). A summary table goes to stdout.\n"
     "A copy of the image read is kept in $XDG_DATA_HOME/KV310/backups (else ~/.local/share/KV310/backups).\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
-    "  -o, --output    the settings file to write\n"
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio); may be repeated\n"
+    "  --ports-from-list  every port 'kv310ctl ports' lists but the simulated radio\n"
+    "  -o, --output    the settings file to write (the folder, with several ports)\n"
     "  --image FILE    also keep the raw 416-byte EEPROM image read\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 const char kWriteUsage[] =
-    "Usage: kv310ctl write --port PORT IN.dat [--force] [--no-verify] [--backup] [--trace FILE]\n"
+    "Usage: kv310ctl write --port PORT [--port PORT]... IN.dat [--force] [--no-verify] [--backup] [--trace "
+    "F]\n"
     "Checks the configuration in IN.dat (as 'kv310ctl check' does), writes it to the radio and reads the\n"
     "radio back to prove the write. A file with errors is refused.\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "With several ports every radio is written at once, each on its own; a failure on one port leaves the\n"
+    "others alone. A summary table (port, firmware, result, seconds, verify) goes to stdout; the exit "
+    "status\n"
+    "is 0 only when every radio succeeded. --trace then saves one trace per port (trace-COM17.txt).\n"
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio); may be repeated\n"
+    "  --ports-from-list  every port 'kv310ctl ports' lists but the simulated radio\n"
     "  --force         write even a file with errors\n"
     "  --no-verify     do not read the radio back after the write\n"
     "  --backup        read the radio first and keep its image with the backups\n"
@@ -48,9 +62,12 @@ const char kPortsUsage[] =
     "Lists the serial ports present, one a line: COM number, device, description.\n";
 
 const char kSimulateUsage[] =
-    "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--reply HEXBYTE] [--fault FAULT]...\n"
+    "Usage: kv310ctl simulate [--count N] [--image IN.bin] [--firmware X.Y] [--reply HEXBYTE] [--fault "
+    "FAULT]...\n"
     "Serves a simulated radio behind a pseudo-terminal: prints its device path, serves until interrupted\n"
     "(Ctrl-C), then prints what it received.\n"
+    "  --count N       serve N radios (1-16), each on its own pseudo-terminal: one path a line, then what\n"
+    "                  each received; every radio starts alike\n"
     "  --image FILE    the radio's EEPROM at start (416 bytes; default all zero)\n"
     "  --firmware X.Y  the firmware version it reports (default 1.2)\n"
     "  --reply HEXBYTE its answer to an accepted service command (default A1)\n"
@@ -67,6 +84,14 @@ const char kStatusUsage[] =
     "Opens a service connection and prints the radio's status: channel, firmware version, fitted modem.\n"
     "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
+
+constexpr int kMaxSimulatedRadios = 16;
+
+bool ParseInt(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    return parsed.ec == std::errc() && parsed.ptr == end;
+}
 
 // Shows a transfer as a bar on a terminal and as plain status lines elsewhere.
 class CTransferReporter {
@@ -218,9 +243,12 @@ int RunRead(const std::vector<std::string>& words) {
     std::string out;
     int com = 0;
     std::string device;
-    if (!ParseVerbArgs(args, words, {"--port", "--output", "--image", "--trace"}, {}, kReadUsage) ||
+    if (!ParseVerbArgs(args, words, {"--port", "--output", "--image", "--trace"}, {kFleetFlag}, kReadUsage) ||
         !RequireOutput(args, out, kReadUsage)) {
         return kExitUsage;
+    }
+    if (WantsFleet(args)) {
+        return RunFleetRead(args, out);
     }
     if (!ParsePort(args, com, device, kReadUsage)) {
         return kExitUsage;
@@ -268,18 +296,21 @@ int RunWrite(const std::vector<std::string>& words) {
     CArgs args;
     int com = 0;
     std::string device;
-    if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {"--force", "--no-verify", "--backup"},
+    if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {"--force", "--no-verify", "--backup", kFleetFlag},
                        kWriteUsage)) {
         return kExitUsage;
     }
     std::string in;
     if (!OnePositional(args, in, "settings file", kWriteUsage) ||
-        !ParsePort(args, com, device, kWriteUsage)) {
+        (!WantsFleet(args) && !ParsePort(args, com, device, kWriteUsage))) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
     if (!LoadRecord(doc, in) || !CheckBeforeWrite(doc, in, args.Has("--force"))) {
         return kExitFailed;
+    }
+    if (WantsFleet(args)) {
+        return RunFleetWrite(args, doc);
     }
     CVerbPort port(args);
     if (args.Has("--backup")) {
@@ -316,8 +347,17 @@ int RunPorts(const std::vector<std::string>& words) {
 
 int RunSimulate(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, words, {"--image", "--firmware", "--reply", "--fault"}, {}, kSimulateUsage)) {
+    if (!ParseVerbArgs(args, words, {"--count", "--image", "--firmware", "--reply", "--fault"}, {},
+                       kSimulateUsage)) {
         return kExitUsage;
+    }
+    int count = 1;
+    if (const auto countText = args.Value("--count")) {
+        if (!ParseInt(*countText, count) || count < 1 || count > kMaxSimulatedRadios) {
+            PrintError("'" + *countText +
+                       StrPrintf("' is no count of radios: give 1-%d", kMaxSimulatedRadios));
+            return kExitUsage;
+        }
     }
     CRadioFaults faults;
     for (const std::string& fault : args.Values("--fault")) {
@@ -365,32 +405,41 @@ int RunSimulate(const std::vector<std::string>& words) {
     sigaddset(&stopSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    CPtyRadio radio;
-    radio.WithRadio([&](CSimRadio& r) {
-        r.m_Eeprom = eeprom;
-        r.m_nVersion = version;
-        r.m_nServiceReply = reply;
-        r.m_Faults = faults;
-    });
-    if (!radio.Start()) {
-        PrintError("cannot start the simulated radio: " + radio.m_strError);
-        return kExitFailed;
+    std::vector<std::unique_ptr<CPtyRadio>> radios;
+    for (int i = 0; i < count; ++i) {
+        auto radio = std::make_unique<CPtyRadio>();
+        radio->WithRadio([&](CSimRadio& r) {
+            r.m_Eeprom = eeprom;
+            r.m_nVersion = version;
+            r.m_nServiceReply = reply;
+            r.m_Faults = faults;
+        });
+        if (!radio->Start()) {
+            PrintError("cannot start the simulated radio: " + radio->m_strError);
+            return kExitFailed;
+        }
+        std::printf("%s\n", radio->SlavePath().c_str());
+        std::fprintf(stderr, "Simulated radio on %s (firmware %s); Ctrl-C ends it.\n",
+                     radio->SlavePath().c_str(), VersionText(version).c_str());
+        radios.push_back(std::move(radio));
     }
-    std::printf("%s\n", radio.SlavePath().c_str());
     std::fflush(stdout);
-    std::fprintf(stderr, "Simulated radio on %s (firmware %s); Ctrl-C ends it.\n", radio.SlavePath().c_str(),
-                 VersionText(version).c_str());
     int signal = 0;
     sigwait(&stopSignals, &signal);
-    radio.Stop();
 
-    radio.WithRadio([](CSimRadio& r) {
-        for (const std::string& event : r.m_Events) {
-            std::printf("%s\n", event.c_str());
+    for (std::unique_ptr<CPtyRadio>& radio : radios) {
+        radio->Stop();
+        if (count > 1) {
+            std::printf("radio on %s:\n", radio->SlavePath().c_str());
         }
-        std::printf("received %zu bytes\n", r.m_Received.size());
-        return 0;
-    });
+        radio->WithRadio([](CSimRadio& r) {
+            for (const std::string& event : r.m_Events) {
+                std::printf("%s\n", event.c_str());
+            }
+            std::printf("received %zu bytes\n", r.m_Received.size());
+            return 0;
+        });
+    }
     return kExitOk;
 }
 

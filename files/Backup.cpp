@@ -15,16 +15,6 @@ namespace {
 
 constexpr const char* kBackupExtension = ".bin";
 
-std::string PortPart(const std::string& portName) {
-    std::string part = portName.rfind("/dev/", 0) == 0 ? portName.substr(5) : portName;
-    for (char& c : part) {
-        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
-            c = '-';
-        }
-    }
-    return part.empty() ? "port" : part;
-}
-
 // Backup names start with the date and time, so the name order is the age order.
 void RemoveOldest(const fs::path& folder) {
     std::vector<fs::path> backups;
@@ -78,7 +68,7 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     localtime_r(&when, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
-    const std::string stem = folder + "/" + stamp + "_" + PortPart(portName);
+    const std::string stem = folder + "/" + stamp + "_" + PortFileNamePart(portName);
     path = stem + kBackupExtension;
     for (int n = 2; fs::exists(path, ec); ++n) {
         path = StrPrintf("%s-%d%s", stem.c_str(), n, kBackupExtension);
@@ -88,4 +78,14 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     }
     RemoveOldest(folder);
     return true;
+}
+
+std::string PortFileNamePart(const std::string& portName) {
+    std::string part = portName.rfind("/dev/", 0) == 0 ? portName.substr(5) : portName;
+    for (char& c : part) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
+            c = '-';
+        }
+    }
+    return part.empty() ? "port" : part;
 }

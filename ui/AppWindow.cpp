@@ -24,6 +24,7 @@ const SCommandRoute kRoutes[] = {
     {&CMainFrame::m_pActReadRadio, [](CDataRadioView& v) { v.OnReadRadio(); }},
     {&CMainFrame::m_pActWriteRadio, [](CDataRadioView& v) { v.OnWriteRadio(); }},
     {&CMainFrame::m_pActSaveTrace, [](CDataRadioView& v) { v.OnSaveTrace(); }},
+    {&CMainFrame::m_pActFleet, [](CDataRadioView& v) { v.OnProgramFleet(); }},
 };
 
 // The page commands, by page index (menu entry and toolbar button alike).

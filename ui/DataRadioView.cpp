@@ -15,6 +15,7 @@
 #include "ConfigDiff.h"
 #include "DataSheetPrinter.h"
 #include "FileIo.h"
+#include "FleetDlg.h"
 #include "LegacyImport.h"
 #include "ModelSelectDlg.h"
 #include "PortFile.h"
@@ -123,6 +124,7 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
 CDataRadioView::~CDataRadioView() {
     // The chosen port survives to the next start; a failure here has nobody left to tell.
     SavePortSetting(m_Doc);
+    delete m_pFleetDlg;  // its workers and port lease go before the link session they borrow from
 }
 
 void CDataRadioView::BuildForm() {
@@ -468,6 +470,16 @@ void CDataRadioView::OnCalibration() {
     }
 }
 
+void CDataRadioView::OnProgramFleet() {
+    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (m_pFleetDlg == nullptr) {
+        m_pFleetDlg = new CFleetDlg(m_Ctx, this);
+    }
+    m_pFleetDlg->show();
+    m_pFleetDlg->raise();
+    m_pFleetDlg->activateWindow();
+}
+
 void CDataRadioView::OnBandChange(int index) {
     if (m_bFillingBandList || index < 0 || index == m_Doc.m_nSubBand) {
         return;
@@ -576,6 +588,13 @@ void CDataRadioView::MarkClean() {
 
 bool CDataRadioView::QueryClose() {
     m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (m_pFleetDlg != nullptr && m_pFleetDlg->IsRunning()) {
+        if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {
+            return false;
+        }
+        m_pFleetDlg->Cancel();
+        m_pFleetDlg->WaitUntilDone();
+    }
     CRadioTransfer& transfer = *m_pSheet->m_pEepromPage->m_pTransfer;
     if (transfer.IsRunning()) {
         if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "TracingPort.h"
 
 class QPrinter;
+class CFleetDlg;
 
 constexpr const char* kMsgClearFrequencies =
     "All frequencies will be cleared.\r\n\r\nDo you want to continue?";
@@ -68,6 +70,7 @@ public:
     void OnWriteRadio();
     void OnSquelch();
     void OnCalibration();
+    void OnProgramFleet();  // the modeless "Program Several Radios" window
     void OnBandChange(int index);
     void OnPllIcChange(int index);
     // Ctrl+Shift+T: the access code that unlocks or locks two-tone signalling.
@@ -122,6 +125,7 @@ public:
     QLabel* m_pPllIcLabel = nullptr;
     QFrame* m_pPlaceholder = nullptr;
     CMySheet* m_pSheet = nullptr;
+    QPointer<CFleetDlg> m_pFleetDlg;  // made at first use, kept for its summary
     std::vector<uint8_t> m_CleanBytes;
 
 signals:

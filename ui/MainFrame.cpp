@@ -85,6 +85,9 @@ void CMainFrame::BuildMenus() {
     m_pActModelSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     m_pActSquelch = MakeAction("&Squelch\t", "SETTING SQUELCH\nSetting Squelch", "squelch");
     m_pActCalibration = MakeAction("&Calibration\t", "Calibration\nCalibration", "calibration");
+    m_pActFleet =
+        MakeAction("Program Several &Radios...",
+                   "Write this configuration to several radios at once\nProgram Several Radios", nullptr);
     QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
     program->addAction(m_pActModelSelect);
     program->addSeparator();
@@ -101,6 +104,8 @@ void CMainFrame::BuildMenus() {
                    "Save every byte of the last transfer or service dialog\nSerial Trace", nullptr);
     program->addSeparator();
     program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
+    program->addSeparator();
+    program->addAction(m_pActFleet);
 
     m_pPortMenu = menuBar()->addMenu(QStringLiteral("&Port"));
 

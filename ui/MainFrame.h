@@ -68,6 +68,7 @@ public:
     QAction* m_pActVerify = nullptr;  // checkable, on
     QAction* m_pActBackup = nullptr;  // checkable, off
     QAction* m_pActSaveTrace = nullptr;
+    QAction* m_pActFleet = nullptr;
     QAction* m_pActAbout = nullptr;
     QAction* m_pActExit = nullptr;
     QAction* m_pActToolbar = nullptr;

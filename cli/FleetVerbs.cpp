@@ -1,0 +1,328 @@
+#include "FleetVerbs.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+
+#include "Backup.h"
+#include "CliSupport.h"
+#include "EepromImage.h"
+#include "FleetTransfer.h"
+#include "Format.h"
+#include "PortNames.h"
+#include "SerialPort.h"
+#include "SimulatedRadio.h"
+#include "TracingPort.h"
+
+const char* const kFleetFlag = "--ports-from-list";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kBarWidth = 30;
+constexpr size_t kStateWidth = 48;
+
+// The port objects of one radio of the fleet: its own serial port, traced when --trace asks for it.
+struct SFleetLine {
+    CSerialPort m_Serial;
+    CTracingPort m_Trace{m_Serial};
+    std::string m_strNote;  // printed after the run: where the backup went
+};
+
+// "trace.txt" for pts-3 gives "trace-pts-3.txt", in the same folder.
+std::string PerPortPath(const std::string& path, const std::string& portName) {
+    const fs::path given(path);
+    fs::path named = given;
+    named.replace_filename(given.stem().string() + "-" + PortFileNamePart(portName) +
+                           given.extension().string());
+    return named.string();
+}
+
+// One line per port on a terminal, redrawn in place (port, bar, state); elsewhere one plain status line per
+// change, each naming its port. Called from every worker: one mutex keeps the lines whole.
+class CFleetReporter {
+public:
+    explicit CFleetReporter(const std::vector<SFleetPort>& ports)
+        : m_bTerminal(::isatty(STDERR_FILENO) == 1),
+          m_Ports(ports),
+          m_States(ports.size(), "waiting"),
+          m_Addresses(ports.size(), 0) {
+        for (const SFleetPort& port : ports) {
+            m_nNameWidth = std::max(m_nNameWidth, port.m_strName.size());
+        }
+        if (m_bTerminal) {
+            for (size_t i = 0; i < ports.size(); ++i) {
+                std::fprintf(stderr, "%s\n", Line(i).c_str());
+            }
+        }
+    }
+
+    void Status(int index, const std::string& text) {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        const size_t i = static_cast<size_t>(index);
+        m_States[i] = OneLineText(text);
+        if (m_bTerminal) {
+            Redraw(i);
+        } else {
+            std::fprintf(stderr, "%s: %s\n", m_Ports[i].m_strName.c_str(), m_States[i].c_str());
+        }
+    }
+
+    void Progress(int index, int address) {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        const size_t i = static_cast<size_t>(index);
+        m_Addresses[i] = address;
+        if (m_bTerminal) {
+            Redraw(i);
+        }
+    }
+
+    void Done(int index, const SFleetResult& result) {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        const size_t i = static_cast<size_t>(index);
+        m_States[i] = result.m_bOk ? "done" : "FAILED: " + result.m_strFailure;
+        if (result.m_bOk) {
+            m_Addresses[i] = kImageSize - 1;
+        }
+        if (m_bTerminal) {
+            Redraw(i);
+        }
+    }
+
+private:
+    std::string Line(size_t i) const {
+        const int address = m_Addresses[i];
+        const int percent = address <= 0 ? 0 : (address + 1) * 100 / kImageSize;
+        const int filled = percent * kBarWidth / 100;
+        std::string state = m_States[i];
+        if (state.size() > kStateWidth) {
+            state = state.substr(0, kStateWidth - 3) + "...";
+        }
+        std::string name = m_Ports[i].m_strName;
+        name.resize(m_nNameWidth, ' ');
+        return StrPrintf(
+            "%s [%s%s] %3d%% %s", name.c_str(), std::string(static_cast<size_t>(filled), '#').c_str(),
+            std::string(static_cast<size_t>(kBarWidth - filled), '.').c_str(), percent, state.c_str());
+    }
+
+    // The cursor stays below the block of lines: go up to line i, rewrite it, come back down.
+    void Redraw(size_t i) const {
+        const size_t up = m_Ports.size() - i;
+        std::fprintf(stderr, "\033[%zuA\r%s\033[K\033[%zuB\r", up, Line(i).c_str(), up);
+        std::fflush(stderr);
+    }
+
+    const bool m_bTerminal;
+    const std::vector<SFleetPort>& m_Ports;
+    std::vector<std::string> m_States;
+    std::vector<int> m_Addresses;
+    size_t m_nNameWidth = 0;
+    std::mutex m_Mutex;
+};
+
+// One port of --port, as the single-port verbs take it. False with the message printed.
+bool AddPort(const std::string& text, std::vector<SFleetPort>& ports) {
+    SFleetPort port;
+    port.m_strName = text;
+    if (!ParsePortArgument(text, port.m_nComNumber, port.m_strDevice, ProgramComResolver())) {
+        PrintError("'" + text + "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
+        return false;
+    }
+    if (port.m_strDevice.empty()) {
+        PrintError(StrPrintf("COM%d has no device behind it on this machine (see kv310ctl ports)",
+                             port.m_nComNumber));
+        return false;
+    }
+    for (const SFleetPort& other : ports) {
+        if (other.m_strDevice == port.m_strDevice) {
+            // two workers on one cable would corrupt both transfers
+            PrintError(text + " is given twice (as " + other.m_strName + "): give each radio's port once");
+            return false;
+        }
+    }
+    ports.push_back(port);
+    return true;
+}
+
+// The ports of --port and --ports-from-list (every port present but the simulated radio). False with the
+// exit status when they cannot all be used.
+bool CollectPorts(const CArgs& args, std::vector<SFleetPort>& ports, int& status) {
+    status = kExitUsage;
+    for (const std::string& text : args.Values("--port")) {
+        if (!AddPort(text, ports)) {
+            return false;
+        }
+    }
+    if (args.Has(kFleetFlag)) {
+        std::vector<uint32_t> list;
+        CSerialPort::EnumeratePorts(list);
+        for (size_t i = 1; i < list.size(); ++i) {
+            const int com = static_cast<int>(list[i]);
+            if (com != kSimulatedRadioCom && !AddPort(StrPrintf("COM%d", com), ports)) {
+                return false;
+            }
+        }
+    }
+    if (ports.empty()) {
+        status = kExitFailed;
+        PrintError(
+            "no serial port was found to program (see kv310ctl ports); plug the cables in or give --port");
+        return false;
+    }
+    return true;
+}
+
+// The serial ports of the fleet; traced ones when --trace asks for it.
+std::vector<std::unique_ptr<SFleetLine>> MakeLines(const CArgs& args, std::vector<SFleetPort>& ports) {
+    std::vector<std::unique_ptr<SFleetLine>> lines;
+    for (SFleetPort& port : ports) {
+        lines.push_back(std::make_unique<SFleetLine>());
+        port.m_pPort =
+            args.Has("--trace") ? static_cast<CRadioPort*>(&lines.back()->m_Trace) : &lines.back()->m_Serial;
+    }
+    return lines;
+}
+
+SFleetHooks ReporterHooks(CFleetReporter& reporter, CFleetTransfer*& fleet) {
+    SFleetHooks hooks;
+    hooks.SetStatus = [&reporter](int index, const std::string& text) { reporter.Status(index, text); };
+    hooks.SetProgress = [&reporter](int index, int address) { reporter.Progress(index, address); };
+    hooks.Done = [&reporter, &fleet](int index) {
+        reporter.Done(index, fleet->m_Results[static_cast<size_t>(index)]);
+    };
+    return hooks;
+}
+
+// After the run: the notes and traces of each port, the summary on stdout, the verdict on stderr.
+int Report(const CArgs& args, const CFleetTransfer& fleet, std::vector<std::unique_ptr<SFleetLine>>& lines,
+           bool write, bool verify) {
+    bool saved = true;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& name = fleet.m_Ports[i].m_strName;
+        if (!lines[i]->m_strNote.empty()) {
+            std::fprintf(stderr, "%s: %s\n", name.c_str(), lines[i]->m_strNote.c_str());
+        }
+        if (const auto trace = args.Value("--trace")) {
+            const std::string text = lines[i]->m_Trace.Text();
+            const std::string path = PerPortPath(*trace, name);
+            if (SaveBytes(std::vector<uint8_t>(text.begin(), text.end()), path)) {
+                std::fprintf(stderr, "%s: serial trace saved in %s\n", name.c_str(), path.c_str());
+            } else {
+                saved = false;
+            }
+        }
+    }
+    std::printf("%s", FleetSummaryText(fleet.m_Ports, fleet.m_Results).c_str());
+    std::fflush(stdout);
+    const std::string verdict = FleetVerdictText(fleet.m_Ports, fleet.m_Results, write, verify);
+    if (!fleet.AllOk()) {
+        PrintError(verdict);
+        return kExitFailed;
+    }
+    std::fprintf(stderr, "%s\n", verdict.c_str());
+    return saved ? kExitOk : kExitFailed;
+}
+
+// Saves a radio read into the folder (and its image and backup); false with the reason in failure.
+bool SaveRead(const CArgs& args, const std::string& folder, const SFleetPort& port, const CImageBytes& bytes,
+              std::string& note, std::string& failure) {
+    CEepromImage image;
+    image.m_Read = bytes;
+    image.m_Work = bytes;
+    CDataRadioDoc doc;
+    doc.m_bFileLoaded = 1;
+    image.DecodeImage(doc);
+    std::string backup;
+    std::string error;
+    note = SaveBackup(bytes, port.m_strName, backup, &error)
+               ? "backup of the radio's configuration: " + backup
+               : "warning: no backup was kept: " + error;
+    const std::string out = (fs::path(folder) / (PortFileNamePart(port.m_strName) + ".dat")).string();
+    if (!SaveRecord(doc, out)) {
+        failure = "the configuration read could not be saved in " + out;
+        return false;
+    }
+    note += "; saved in " + out;
+    if (const auto imagePath = args.Value("--image")) {
+        const std::string path = PerPortPath(*imagePath, port.m_strName);
+        if (!SaveBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()), path)) {
+            failure = "the image read could not be saved in " + path;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WantsFleet(const CArgs& args) {
+    return args.Values("--port").size() > 1 || args.Has(kFleetFlag);
+}
+
+int RunFleetWrite(const CArgs& args, CDataRadioDoc& doc) {
+    std::vector<SFleetPort> ports;
+    int status = kExitUsage;
+    if (!CollectPorts(args, ports, status)) {
+        return status;
+    }
+    std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(args, ports);
+    // encoded once: every worker gets its own copy of these bytes
+    CEepromImage image;
+    image.EncodeImage(doc);
+    image.ApplyChangeBytes();
+
+    CFleetReporter reporter(ports);
+    CFleetTransfer* fleet = nullptr;
+    SFleetHooks hooks = ReporterHooks(reporter, fleet);
+    if (args.Has("--backup")) {
+        hooks.KeepBackup = [&lines, &ports](int index, const CImageBytes& before, std::string& error) {
+            const size_t i = static_cast<size_t>(index);
+            std::string path;
+            if (!SaveBackup(before, ports[i].m_strName, path, &error)) {
+                return false;
+            }
+            lines[i]->m_strNote = "backup of the radio's configuration: " + path;
+            return true;
+        };
+    }
+    CFleetTransfer transfer(ports, hooks);
+    fleet = &transfer;
+    const bool verify = !args.Has("--no-verify");
+    transfer.StartWrite(image.m_Work, verify);
+    transfer.Join();
+    return Report(args, transfer, lines, true, verify);
+}
+
+int RunFleetRead(const CArgs& args, const std::string& folder) {
+    std::vector<SFleetPort> ports;
+    int status = kExitUsage;
+    if (!CollectPorts(args, ports, status)) {
+        return status;
+    }
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder)) {
+        PrintError("cannot make the folder " + folder + " for the files read: " + error.message());
+        return kExitFailed;
+    }
+    std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(args, ports);
+    CFleetReporter reporter(ports);
+    CFleetTransfer* fleet = nullptr;
+    CFleetTransfer transfer(ports, ReporterHooks(reporter, fleet));
+    fleet = &transfer;
+    transfer.StartRead();
+    transfer.Join();
+    // decoded and saved here, on the main thread, once every worker has ended
+    for (size_t i = 0; i < ports.size(); ++i) {
+        SFleetResult& result = transfer.m_Results[i];
+        if (result.m_bOk) {
+            result.m_bOk =
+                SaveRead(args, folder, ports[i], result.m_Bytes, lines[i]->m_strNote, result.m_strFailure);
+        }
+    }
+    return Report(args, transfer, lines, false, false);
+}

@@ -1,0 +1,120 @@
+// write and read on several ports at once, as a user runs them, against radios served by this test process
+// behind pseudo-terminals, one of them misbehaving. These run in real time (a write with verify is ~9 s).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "EepromImage.h"
+#include "FileIo.h"
+#include "PtyRadio.h"
+#include "RunCli.h"
+#include "SettingsFile.h"
+#include "TempDir.h"
+
+namespace {
+
+class CliFleet : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 3; ++i) {
+            m_Radios.push_back(std::make_unique<CPtyRadio>());
+            ASSERT_TRUE(m_Radios.back()->Start()) << m_Radios.back()->m_strError;
+        }
+    }
+
+    std::vector<std::string> PortWords() const {
+        std::vector<std::string> words;
+        for (const auto& radio : m_Radios) {
+            words.insert(words.end(), {"--port", radio->SlavePath()});
+        }
+        return words;
+    }
+
+    CImageBytes Eeprom(size_t i) const {
+        return m_Radios[i]->WithRadio([](CSimRadio& r) { return r.m_Eeprom; });
+    }
+
+    std::vector<std::unique_ptr<CPtyRadio>> m_Radios;
+    CTempDir m_Dir;
+};
+
+TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
+    m_Radios[1]->WithRadio([](CSimRadio& r) {
+        r.m_Faults.m_nNakBlock = 3;
+        return r.m_Faults.m_nNakCount = 50;  // a storm: every resend refused
+    });
+    CDataRadioDoc doc;
+    doc.m_nModel = 3;
+    doc.ResetToDefaults();
+    doc.m_Channel[0].m_dRxFreq = 451.125;
+    CRecordingSink sink;
+    const std::string file = m_Dir.File("fleet.dat");
+    ASSERT_TRUE(OnSaveDocument(doc, file, sink));
+    CEepromImage expected;
+    expected.EncodeImage(doc);
+    expected.m_Work[16] = 2;  // the radios report firmware 1.2
+
+    std::vector<std::string> words = {"write", file};
+    const std::vector<std::string> ports = PortWords();
+    words.insert(words.end(), ports.begin(), ports.end());
+    const SCliResult result = RunCli(words);
+
+    EXPECT_EQ(result.nExit, 1) << result.strErr;
+    EXPECT_EQ(Eeprom(0), expected.m_Work);
+    EXPECT_EQ(Eeprom(2), expected.m_Work);
+    const std::string bad = m_Radios[1]->SlavePath();
+    EXPECT_NE(result.strOut.find(m_Radios[0]->SlavePath() + "  1.2       ok "), std::string::npos)
+        << result.strOut;
+    EXPECT_NE(result.strOut.find(bad + "  1.2       FAILED "), std::string::npos) << result.strOut;
+    EXPECT_NE(result.strOut.find("\n" + bad + ": Write Fail!\n"), std::string::npos) << result.strOut;
+    EXPECT_NE(result.strErr.find("kv310ctl: 2 of 3 radios written and verified; failed: " + bad + ".\n"),
+              std::string::npos)
+        << result.strErr;
+}
+
+TEST_F(CliFleet, ReadSavesOneFilePerRadioAndNoneForTheSilentOne) {
+    m_Radios[2]->WithRadio([](CSimRadio& r) { return r.m_Faults.m_bSilent = true; });
+    std::vector<std::string> words = {"read", "-o", m_Dir.File("bench")};
+    const std::vector<std::string> ports = PortWords();
+    words.insert(words.end(), ports.begin(), ports.end());
+    const SCliResult result = RunCli(words);
+
+    EXPECT_EQ(result.nExit, 1) << result.strErr;
+    for (size_t i = 0; i < 3; ++i) {
+        std::string name = m_Radios[i]->SlavePath().substr(5);  // pts/3 -> pts-3.dat
+        name[3] = '-';
+        EXPECT_EQ(std::filesystem::exists(m_Dir.File("bench/" + name + ".dat")), i != 2) << name;
+    }
+    EXPECT_NE(result.strOut.find(m_Radios[2]->SlavePath() +
+                                 ": Communication Error !!!   Check your radio connection to PC !!!"),
+              std::string::npos)
+        << result.strOut;
+}
+
+TEST(CliFleetArgs, APortGivenTwiceIsRefusedBeforeAnythingIsSent) {
+    CPtyRadio radio;
+    ASSERT_TRUE(radio.Start());
+    CTempDir dir;
+    const SCliResult result =
+        RunCli({"read", "--port", radio.SlavePath(), "--port", radio.SlavePath(), "-o", dir.File("x")});
+    EXPECT_EQ(result.nExit, 2);
+    EXPECT_NE(result.strErr.find("is given twice"), std::string::npos) << result.strErr;
+    EXPECT_EQ(radio.WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+}
+
+TEST(CliFleetArgs, SimulateServesSeveralRadios) {
+    CBackgroundCli sim({"simulate", "--count", "2"});
+    ASSERT_EQ(sim.m_strFirstLine.rfind("/dev/pts/", 0), 0u) << sim.m_strFirstLine;
+    const SCliResult served = sim.Interrupt();
+    EXPECT_EQ(served.nExit, 0);
+    // the second path, then each radio's report under its own heading
+    EXPECT_EQ(served.strOut.find("/dev/pts/"), 0u) << served.strOut;
+    EXPECT_NE(served.strOut.find("radio on " + sim.m_strFirstLine + ":\nreceived 0 bytes\n"),
+              std::string::npos)
+        << served.strOut;
+    EXPECT_EQ(RunCli({"simulate", "--count", "0"}).nExit, 2);
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+// A bench of simulated radios on virtual time, one of them misbehaving: the others are written and verified
+// byte for byte, the misbehaving one's result says what went wrong, and the summary names it.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "FleetTransfer.h"
+#include "ImageTransfer.h"
+#include "SimPort.h"
+
+namespace {
+
+struct SBenchRadio {
+    CSimRadio m_Radio;
+    CSimPort m_Port{m_Radio};
+};
+
+class FleetTransferTest : public ::testing::Test {
+protected:
+    FleetTransferTest() {
+        MakeBench();
+        for (int addr = 0; addr < kImageSize; ++addr) {
+            m_Image[addr] = static_cast<uint8_t>(addr * 7 + 1);
+        }
+        m_Written = m_Image;
+        m_Written[kVersionFirmwareByte] = 2;  // what a 1.2 radio is sent there
+    }
+
+    // Fresh radios, each on its own port.
+    void MakeBench() {
+        m_Bench.clear();
+        m_Ports.clear();
+        for (int i = 0; i < kRadios; ++i) {
+            m_Bench.push_back(std::make_unique<SBenchRadio>());
+            m_Ports.push_back({"COM" + std::to_string(17 + i), 17 + i, "/dev/ttyUSB" + std::to_string(i),
+                               &m_Bench.back()->m_Port});
+        }
+    }
+
+    static constexpr int kRadios = 3;
+    std::vector<std::unique_ptr<SBenchRadio>> m_Bench;
+    std::vector<SFleetPort> m_Ports;
+    CImageBytes m_Image{};
+    CImageBytes m_Written{};
+};
+
+struct SFaultCase {
+    const char* m_szName;
+    void (*m_Inject)(SBenchRadio& radio);
+    const char* m_szFailure;
+    const char* m_szVerify;
+};
+
+const SFaultCase kFaultCases[] = {
+    {"refused", [](SBenchRadio& b) { b.m_Radio.m_Faults.m_bRefuse = true; }, "Write Fail..!", ""},
+    {"silent", [](SBenchRadio& b) { b.m_Radio.m_Faults.m_bSilent = true; },
+     "Communication Error !!!   Check your radio connection to PC !!!", ""},
+    {"nak storm",
+     [](SBenchRadio& b) {
+         b.m_Radio.m_Faults.m_nNakBlock = 5;
+         b.m_Radio.m_Faults.m_nNakCount = 100;
+     },
+     "Write Fail!", ""},
+    {"worn cell", [](SBenchRadio& b) { b.m_Radio.m_Faults.m_nWrongByteAddress = 0x123; },
+     "Verify failed: at 0x123 the radio holds", "FAILED"},
+    {"no device", [](SBenchRadio& b) { b.m_Port.m_nOpenError = EACCES; }, "Fail to open PORT18: ", ""},
+};
+
+TEST_F(FleetTransferTest, OneMisbehavingRadioFailsAloneAndIsNamed) {
+    for (const SFaultCase& fault : kFaultCases) {
+        SCOPED_TRACE(fault.m_szName);
+        MakeBench();
+        fault.m_Inject(*m_Bench[1]);
+        std::vector<int> done;
+        std::mutex doneMutex;
+        SFleetHooks hooks;
+        hooks.Done = [&](int index) {
+            std::lock_guard<std::mutex> lock(doneMutex);
+            done.push_back(index);
+        };
+        CFleetTransfer fleet(m_Ports, hooks);
+        fleet.StartWrite(m_Image, true);
+        fleet.Join();
+
+        EXPECT_EQ(done.size(), 3u);
+        EXPECT_FALSE(fleet.AllOk());
+        for (int i : {0, 2}) {
+            const SFleetResult& result = fleet.m_Results[static_cast<size_t>(i)];
+            EXPECT_TRUE(result.m_bOk) << result.m_strFailure;
+            EXPECT_EQ(result.m_strFirmware, "1.2");
+            EXPECT_EQ(result.m_strVerify, "verified");
+            EXPECT_EQ(m_Bench[static_cast<size_t>(i)]->m_Radio.m_Eeprom, m_Written);
+        }
+        const SFleetResult& bad = fleet.m_Results[1];
+        EXPECT_FALSE(bad.m_bOk);
+        EXPECT_TRUE(bad.m_bDone);
+        EXPECT_EQ(bad.m_strFailure.rfind(fault.m_szFailure, 0), 0u) << bad.m_strFailure;
+        EXPECT_EQ(bad.m_strFailure.find('\n'), std::string::npos);
+        EXPECT_EQ(bad.m_strVerify, fault.m_szVerify);
+
+        const std::string summary = FleetSummaryText(m_Ports, fleet.m_Results);
+        EXPECT_NE(summary.find("COM18  " + std::string(bad.m_strFirmware.empty() ? "-   " : "1.2 ")),
+                  std::string::npos)
+            << summary;
+        EXPECT_NE(summary.find("\nCOM18: " + bad.m_strFailure + "\n"), std::string::npos) << summary;
+        EXPECT_EQ(FleetVerdictText(m_Ports, fleet.m_Results, true, true),
+                  "2 of 3 radios written and verified; failed: COM18.");
+    }
+}
+
+TEST_F(FleetTransferTest, ReadGivesEachRadioItsOwnImage) {
+    for (size_t i = 0; i < m_Bench.size(); ++i) {
+        m_Bench[i]->m_Radio.m_Eeprom.fill(static_cast<uint8_t>(0x10 + i));
+    }
+    CFleetTransfer fleet(m_Ports, {});
+    fleet.StartRead();
+    fleet.Join();
+    ASSERT_TRUE(fleet.AllOk());
+    for (size_t i = 0; i < m_Bench.size(); ++i) {
+        EXPECT_EQ(fleet.m_Results[i].m_Bytes, m_Bench[i]->m_Radio.m_Eeprom);
+        EXPECT_EQ(fleet.m_Results[i].m_strVerify, "");
+    }
+    EXPECT_EQ(FleetVerdictText(m_Ports, fleet.m_Results, false, false), "All 3 radios read.");
+}
+
+// The backup is taken of what each radio held; a backup that cannot be kept stops only that radio's write.
+TEST_F(FleetTransferTest, BackupThatCannotBeKeptStopsOnlyThatWrite) {
+    for (size_t i = 0; i < m_Bench.size(); ++i) {
+        m_Bench[i]->m_Radio.m_Eeprom.fill(static_cast<uint8_t>(0x40 + i));
+    }
+    std::vector<CImageBytes> kept(m_Bench.size());
+    SFleetHooks hooks;
+    hooks.KeepBackup = [&](int index, const CImageBytes& before, std::string& error) {
+        kept[static_cast<size_t>(index)] = before;
+        error = index == 2 ? "the disk is full" : "";
+        return index != 2;
+    };
+    CFleetTransfer fleet(m_Ports, hooks);
+    fleet.StartWrite(m_Image, false);
+    fleet.Join();
+    EXPECT_EQ(kept[2][0], 0x42);
+    EXPECT_EQ(m_Bench[2]->m_Radio.m_Eeprom[0], 0x42);  // never written
+    EXPECT_EQ(fleet.m_Results[2].m_strFailure,
+              "no backup of the radio could be kept (the disk is full), so nothing was written");
+    EXPECT_EQ(kept[0][0], 0x40);
+    EXPECT_EQ(m_Bench[0]->m_Radio.m_Eeprom, m_Written);
+    EXPECT_EQ(fleet.m_Results[0].m_strVerify, "skipped");
+}
+
+TEST(FleetSummary, LinesUpTheColumns) {
+    const std::vector<SFleetPort> ports = {{"COM17", 17, "", nullptr}, {"/dev/pts/4", 0, "", nullptr}};
+    std::vector<SFleetResult> results(2);
+    results[0].m_bOk = true;
+    results[0].m_strFirmware = "1.2";
+    results[0].m_strVerify = "verified";
+    results[0].m_dSeconds = 9.84;
+    results[1].m_strFailure = "Write Fail..!";
+    results[1].m_dSeconds = 1.25;
+    EXPECT_EQ(FleetSummaryText(ports, results),
+              "Port        Firmware  Result  Seconds  Verify\n"
+              "COM17       1.2       ok          9.8  verified\n"
+              "/dev/pts/4  -         FAILED      1.2  -\n"
+              "/dev/pts/4: Write Fail..!\n");
+}
+
+}  // namespace
