@@ -9,6 +9,7 @@
 #include "CliSupport.h"
 #include "SimulatedRadio.h"
 #include "Verbs.h"
+#include "Version.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void PrintOverview(FILE* out) {
                  "\nMODEL is a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf.\n"
                  "PORT is COMn, n, or a device path (COM1-16 /dev/ttyS0-15, COM17-32 /dev/ttyUSB0-15,\n"
                  "COM33-48 /dev/ttyACM0-15, COM49 the built-in simulated radio).\n"
-                 "Run 'kv310ctl VERB --help' for a verb's options.\n");
+                 "Run 'kv310ctl VERB --help' for a verb's options, 'kv310ctl --version' for the version.\n");
 }
 
 bool WantsHelp(const std::vector<std::string>& words) {
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (name == "--version") {
-        std::printf("kv310ctl 1.0\n");
+        std::printf("kv310ctl %s\n", ProgramVersion());
         return kExitOk;
     }
     const std::vector<std::string> words(argv + 2, argv + argc);

@@ -3,13 +3,14 @@
 
 KV310_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Debian 12 packages the build, the tests and the program need.
+# Debian 12 packages the build, the tests, the program and its Debian package (scripts/package) need.
 KV310_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libyaml-cpp-dev
     fonts-liberation xvfb xauth poppler-utils
     clang libclang-rt-14-dev
+    git dpkg-dev man-db groff-base bash-completion
 )
 
 kv310_sudo() {

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "Version.h"
+
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Data Radio PC Programmer"));
     auto* layout = new QVBoxLayout(this);
@@ -21,7 +23,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     title->setFont(bold);
     text->addWidget(title);
-    text->addWidget(new QLabel(tr("Version %1").arg(QStringLiteral(KV310_VERSION)), this));
+    text->addWidget(new QLabel(tr("Version %1").arg(QString::fromUtf8(ProgramVersion())), this));
     text->addWidget(new QLabel(tr("Programs the KV310 and KV330 16-channel VHF/UHF data radios:\n"
                                   "channels, signalling, modem, GPS reporting and system options."),
                                this));

@@ -9,11 +9,12 @@
 #include "MainFrame.h"
 #include "QtMessageSink.h"
 #include "SimulatedRadio.h"
+#include "Version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-    QApplication::setApplicationVersion(QStringLiteral(KV310_VERSION));
+    QApplication::setApplicationVersion(QString::fromUtf8(ProgramVersion()));
     QApplication::setDesktopFileName(QStringLiteral("kv310"));
 
     // The one settings record lives as long as the program.

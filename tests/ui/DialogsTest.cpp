@@ -8,6 +8,7 @@
 #include "ModelSelectDlg.h"
 #include "QtMessageSink.h"
 #include "ShellFixture.h"
+#include "Version.h"
 
 namespace {
 
@@ -121,6 +122,8 @@ TEST_F(ShellTest, TheAboutBoxNamesTheProgram) {
     m_pFrame->m_pActAbout->trigger();
     EXPECT_EQ(title.toStdString(), "About Data Radio PC Programmer");
     EXPECT_TRUE(texts.contains(QStringLiteral("KV310 PC PROGRAMMER")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version %1").arg(QString::fromUtf8(ProgramVersion()))))
+        << texts.join('|').toStdString();
 }
 
 // The desktop sink's boxes: titled "KV310", the logic's text, and the pressed button as the answer.
