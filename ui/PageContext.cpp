@@ -15,7 +15,7 @@ bool CBusyState::Refuse(CMessageSink& sink) const {
         return false;
     }
     sink.ShowMessage(QStringLiteral("This cannot be done while %1 is running. Wait until it has finished, or "
-                                    "cancel it in the Read/Write window.")
+                                    "cancel it in its window.")
                          .arg(m_strWhat)
                          .toStdString());
     return true;
