@@ -424,8 +424,9 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
         status = kExitUsage;
         return false;
     }
+    CVerbPort port(args);
     CEepromImage image;
-    if (!RunTransfer(false, com, device, doc, image)) {
+    if (!RunTransfer(port.Port(), false, false, com, device, doc, image)) {
         status = kExitFailed;
         return false;
     }
