@@ -1,7 +1,9 @@
 // Verbs that talk to a radio over a port, or serve as one.
 
-#include <signal.h>
 #include <unistd.h>
+#ifndef _WIN32
+#include <signal.h>
+#endif
 
 #include <cstdio>
 #include <optional>
@@ -27,8 +29,7 @@ namespace {
 const char kReadUsage[] =
     "Usage: kv310ctl read --port PORT -o OUT.dat [--image OUT.bin] [--trace FILE]\n"
     "Reads the radio's configuration and saves it. On any failure OUT.dat is neither created nor changed.\n"
-    "A copy of the image read is kept in $XDG_DATA_HOME/KV310/backups (else ~/.local/share/KV310/backups).\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "A copy of the image read is kept in " KV310_BACKUP_FOLDER_HELP ".\n" KV310_PORT_OPTION_HELP
     "  -o, --output    the settings file to write\n"
     "  --image FILE    also keep the raw 416-byte EEPROM image read\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
@@ -36,8 +37,7 @@ const char kReadUsage[] =
 const char kWriteUsage[] =
     "Usage: kv310ctl write --port PORT IN.dat [--force] [--no-verify] [--backup] [--trace FILE]\n"
     "Checks the configuration in IN.dat (as 'kv310ctl check' does), writes it to the radio and reads the\n"
-    "radio back to prove the write. A file with errors is refused.\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "radio back to prove the write. A file with errors is refused.\n" KV310_PORT_OPTION_HELP
     "  --force         write even a file with errors\n"
     "  --no-verify     do not read the radio back after the write\n"
     "  --backup        read the radio first and keep its image with the backups\n"
@@ -47,6 +47,7 @@ const char kPortsUsage[] =
     "Usage: kv310ctl ports\n"
     "Lists the serial ports present, one a line: COM number, device, description.\n";
 
+#ifndef _WIN32
 const char kSimulateUsage[] =
     "Usage: kv310ctl simulate [--image IN.bin] [--firmware X.Y] [--fault FAULT]...\n"
     "Serves a simulated radio behind a pseudo-terminal: prints its device path, serves until interrupted\n"
@@ -57,11 +58,12 @@ const char kSimulateUsage[] =
     "                  | bad-checksum:BLOCK[:TIMES] | wrong-address:BLOCK[:TIMES] | "
     "short-block:BLOCK[:TIMES]\n"
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n";
+#endif
 
 const char kStatusUsage[] =
     "Usage: kv310ctl status --port PORT [--trace FILE]\n"
-    "Opens a service connection and prints the radio's status: channel, firmware version, fitted modem.\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "Opens a service connection and prints the radio's status: channel, firmware version, fitted "
+    "modem.\n" KV310_PORT_OPTION_HELP
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 // Shows a transfer as a bar on a terminal and as plain status lines elsewhere.
@@ -139,7 +141,8 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
         return false;
     }
     if (!ParsePortArgument(*port, com, device, ProgramComResolver())) {
-        PrintError("'" + *port + "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
+        PrintError("'" + *port + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
+                   "), n, or a device path such as " + ComDevicePath(kFirstTtyUsb));
         return false;
     }
     if (device.empty()) {
@@ -300,16 +303,20 @@ int RunPorts(const std::vector<std::string>& words) {
     }
     std::vector<uint32_t> list;
     CSerialPort::EnumeratePorts(list);
-    list.push_back(kSimulatedRadioCom);
+    if (kHaveSimulatedRadio) {
+        list.push_back(kSimulatedRadioCom);
+    }
     for (size_t i = 1; i < list.size(); ++i) {
         const int com = static_cast<int>(list[i]);
         // the simulated radio's pseudo-terminal exists only once something opens COM49
-        const std::string device = com == kSimulatedRadioCom ? "(built in)" : ComDevicePath(com);
+        const std::string device =
+            kHaveSimulatedRadio && com == kSimulatedRadioCom ? "(built in)" : ComDevicePath(com);
         std::printf("COM%d\t%s\t%s\n", com, device.c_str(), ComPortDescription(com).c_str());
     }
     return kExitOk;
 }
 
+#ifndef _WIN32
 int RunSimulate(const std::vector<std::string>& words) {
     CArgs args;
     if (!ParseVerbArgs(args, words, {"--image", "--firmware", "--fault"}, {}, kSimulateUsage)) {
@@ -381,6 +388,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     });
     return kExitOk;
 }
+#endif
 
 int RunStatus(const std::vector<std::string>& words) {
     CArgs args;
@@ -438,7 +446,9 @@ const std::vector<SVerb>& RadioVerbs() {
         {"read", "read the radio into a settings file", kReadUsage, RunRead},
         {"write", "write a settings file to the radio", kWriteUsage, RunWrite},
         {"ports", "list the serial ports present", kPortsUsage, RunPorts},
+#ifndef _WIN32
         {"simulate", "serve a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
+#endif
         {"status", "show a connected radio's channel, firmware and modem", kStatusUsage, RunStatus},
     };
     return verbs;

@@ -8,6 +8,7 @@
 
 #include "FileIo.h"
 #include "Format.h"
+#include "UserFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -46,15 +47,8 @@ void RemoveOldest(const fs::path& folder) {
 }  // namespace
 
 std::string BackupFolder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && data[0] == '/') {
-        return std::string(data) + "/KV310/backups";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return std::string(home) + "/.local/share/KV310/backups";
-    }
-    return std::string();
+    const std::string data = UserDataFolder();
+    return data.empty() ? data : data + "/KV310/backups";
 }
 
 bool SaveBackup(const CImageBytes& image, const std::string& portName, std::string& path, std::string* error,
@@ -75,7 +69,11 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
         return false;
     }
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &when);
+#else
     localtime_r(&when, &local);
+#endif
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
     const std::string stem = folder + "/" + stamp + "_" + PortPart(portName);
