@@ -2,8 +2,8 @@
 //
 // The watch thread does not wait with WaitCommEvent: some drivers (wine's over a pseudo-terminal among them)
 // answer it at once with an empty mask, which would make the thread spin. It waits in an overlapped ReadFile
-// instead, whose time-outs (MAXDWORD, MAXDWORD, kReadWaitMs) make it return as soon as a byte is there, or
-// empty after kReadWaitMs, and in the wake event that Close signals.
+// instead, whose interval time-out makes it return a few milliseconds after the last byte of a burst, and in
+// the wake event that Close signals.
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kWatchChunk = 2048;
 constexpr DWORD kDeviceQueueBytes = 4096;
-constexpr DWORD kReadWaitMs = 200;      // an empty read ends after this long
+constexpr DWORD kReadIntervalMs = 3;    // a read returns after the line was quiet this long
 constexpr DWORD kEmptyReadPauseMs = 2;  // and the next starts after this pause, so a driver that
                                         // returns empty at once cannot make the thread spin
 constexpr int kMaxFailedReads = 3;      // read errors in a row that mean the device went away
@@ -140,9 +140,9 @@ bool CSerialPort::Configure(uint32_t baudRate) {
     ::PurgeComm(comm, PURGE_RXABORT | PURGE_RXCLEAR);
 
     COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;          // with the next two: return at once with what is there,
-    timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;   // or with the first byte to come, or empty after
-    timeouts.ReadTotalTimeoutConstant = kReadWaitMs;  // this long
+    timeouts.ReadIntervalTimeout = kReadIntervalMs;  // a read waits for its first byte, then returns once
+    timeouts.ReadTotalTimeoutMultiplier = 0;         // the line has been quiet this long
+    timeouts.ReadTotalTimeoutConstant = 0;
     timeouts.WriteTotalTimeoutMultiplier = static_cast<DWORD>(WriteTimeoutMs(1, baudRate));
     timeouts.WriteTotalTimeoutConstant = kWriteGraceMs;
     if (!::SetCommTimeouts(comm, &timeouts)) {
