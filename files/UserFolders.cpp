@@ -12,7 +12,7 @@ std::string AbsoluteFolder(const char* variable) {
     if (value == nullptr || value[0] == '\0') {
         return std::string();
     }
-    return value[0] == '/' || std::filesystem::path(value).is_absolute() ? std::string(value) : std::string();
+    return std::filesystem::path(value).is_absolute() ? std::string(value) : std::string();
 }
 
 std::string UserFolder(const char* xdgVariable, [[maybe_unused]] const char* windowsVariable,

@@ -208,14 +208,15 @@ std::string PortOpenFailureText(const std::string& device, int err) {
 }
 
 int ComNumberOfDosName(const std::string& name) {
+    constexpr int kMaxDosCom = 255;  // Windows numbers its COM ports up to here
     if (name.size() <= 3 || !StartsWithNoCase(name, "COM")) {
         return 0;
     }
     int number = 0;
-    for (size_t i = 3; i < name.size() && name[i] >= '0' && name[i] <= '9' && number <= kMaxComNumber; ++i) {
+    for (size_t i = 3; i < name.size() && name[i] >= '0' && name[i] <= '9' && number <= kMaxDosCom; ++i) {
         number = number * 10 + (name[i] - '0');
     }
-    return number <= kMaxComNumber ? number : 0;
+    return number <= kMaxDosCom ? number : 0;
 }
 
 std::vector<uint32_t> ComNumbersOfDosNames(const char* names, size_t size) {
