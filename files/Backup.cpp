@@ -17,7 +17,12 @@ namespace {
 constexpr const char* kBackupExtension = ".bin";
 
 std::string PortPart(const std::string& portName) {
-    std::string part = portName.rfind("/dev/", 0) == 0 ? portName.substr(5) : portName;
+    std::string part = portName;
+    for (const char* prefix : {"/dev/", "\\\\.\\"}) {  // /dev/ttyUSB0 and \\.\COM3 are named by their device
+        if (part.rfind(prefix, 0) == 0) {
+            part = part.substr(std::string(prefix).size());
+        }
+    }
     for (char& c : part) {
         if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
             c = '-';
@@ -81,6 +86,7 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     for (int n = 2; fs::exists(path, ec); ++n) {
         path = StrPrintf("%s-%d%s", stem.c_str(), n, kBackupExtension);
     }
+    path = fs::path(path).make_preferred().string();  // C:\...\KV310\backups\... on Windows
     if (!WriteFileAtomically(path, std::vector<uint8_t>(image.begin(), image.end()), error)) {
         return false;
     }
