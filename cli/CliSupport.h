@@ -9,6 +9,17 @@
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
 
+// The --port line of the verbs' usage texts, and what the backups folder is called, as this platform has them
+// (macros, so that they join the usage texts' literals).
+#ifdef _WIN32
+#define KV310_PORT_OPTION_HELP "  --port PORT     COMn or n (1-255), or a device path such as \\\\.\\COM3\n"
+#define KV310_BACKUP_FOLDER_HELP "%XDG_DATA_HOME%\\KV310\\backups (else %LOCALAPPDATA%\\KV310\\backups)"
+#else
+#define KV310_PORT_OPTION_HELP \
+    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+#define KV310_BACKUP_FOLDER_HELP "$XDG_DATA_HOME/KV310/backups (else ~/.local/share/KV310/backups)"
+#endif
+
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;

@@ -1,7 +1,9 @@
 // Verbs that talk to a radio over a port, or serve as one.
 
-#include <signal.h>
 #include <unistd.h>
+#ifndef _WIN32
+#include <signal.h>
+#endif
 
 #include <charconv>
 #include <cstdio>
@@ -34,7 +36,8 @@ const char kReadUsage[] =
     "Reads the radio's configuration and saves it. On any failure OUT.dat is neither created nor changed.\n"
     "With several ports every radio is read at once into FOLDER/PORT.dat (COM17.dat, ttyUSB0.dat); --image\n"
     "and --trace then get the port's name added (trace-COM17.txt). A summary table goes to stdout.\n"
-    "A copy of the image read is kept in $XDG_DATA_HOME/KV310/backups (else ~/.local/share/KV310/backups).\n"
+    "A copy of the image read is kept in " KV310_BACKUP_FOLDER_HELP
+    ".\n"
     "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio); may be repeated\n"
     "  --ports-from-list  every port 'kv310ctl ports' lists but the simulated radio\n"
     "  -o, --output    the settings file to write (the folder, with several ports)\n"
@@ -61,6 +64,7 @@ const char kPortsUsage[] =
     "Usage: kv310ctl ports\n"
     "Lists the serial ports present, one a line: COM number, device, description.\n";
 
+#ifndef _WIN32
 const char kSimulateUsage[] =
     "Usage: kv310ctl simulate [--count N] [--image IN.bin] [--firmware X.Y] [--reply HEXBYTE] [--fault "
     "FAULT]...\n"
@@ -78,11 +82,12 @@ const char kSimulateUsage[] =
     "                  | garbage (service commands answered with meaningless bytes)\n"
     "                  | service-refusal:HEXBYTE (every service command answered so, e.g. 65)\n"
     "                  | short-status:COUNT (only the first COUNT bytes of the status record)\n";
+#endif
 
 const char kStatusUsage[] =
     "Usage: kv310ctl status --port PORT [--trace FILE]\n"
-    "Opens a service connection and prints the radio's status: channel, firmware version, fitted modem.\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
+    "Opens a service connection and prints the radio's status: channel, firmware version, fitted "
+    "modem.\n" KV310_PORT_OPTION_HELP
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 constexpr int kMaxSimulatedRadios = 16;
@@ -168,7 +173,8 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
         return false;
     }
     if (!ParsePortArgument(*port, com, device, ProgramComResolver())) {
-        PrintError("'" + *port + "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
+        PrintError("'" + *port + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
+                   "), n, or a device path such as " + ComDevicePath(kFirstTtyUsb));
         return false;
     }
     if (device.empty()) {
@@ -335,16 +341,20 @@ int RunPorts(const std::vector<std::string>& words) {
     }
     std::vector<uint32_t> list;
     CSerialPort::EnumeratePorts(list);
-    list.push_back(kSimulatedRadioCom);
+    if (kHaveSimulatedRadio) {
+        list.push_back(kSimulatedRadioCom);
+    }
     for (size_t i = 1; i < list.size(); ++i) {
         const int com = static_cast<int>(list[i]);
         // the simulated radio's pseudo-terminal exists only once something opens COM49
-        const std::string device = com == kSimulatedRadioCom ? "(built in)" : ComDevicePath(com);
+        const std::string device =
+            kHaveSimulatedRadio && com == kSimulatedRadioCom ? "(built in)" : ComDevicePath(com);
         std::printf("COM%d\t%s\t%s\n", com, device.c_str(), ComPortDescription(com).c_str());
     }
     return kExitOk;
 }
 
+#ifndef _WIN32
 int RunSimulate(const std::vector<std::string>& words) {
     CArgs args;
     if (!ParseVerbArgs(args, words, {"--count", "--image", "--firmware", "--reply", "--fault"}, {},
@@ -442,6 +452,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     }
     return kExitOk;
 }
+#endif
 
 int RunStatus(const std::vector<std::string>& words) {
     CArgs args;
@@ -501,7 +512,9 @@ const std::vector<SVerb>& RadioVerbs() {
         {"read", "read the radio into a settings file", kReadUsage, RunRead},
         {"write", "write a settings file to the radio", kWriteUsage, RunWrite},
         {"ports", "list the serial ports present", kPortsUsage, RunPorts},
+#ifndef _WIN32
         {"simulate", "serve a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
+#endif
         {"status", "show a connected radio's channel, firmware and modem", kStatusUsage, RunStatus},
     };
     return verbs;

@@ -30,8 +30,8 @@ const char kDiffUsage[] =
     "A, B and PLAN are .dat, .yaml or .bin (416-byte EEPROM image) files. With --port the radio is read and\n"
     "compared with the plan: PLAN -> RADIO, the plan as the radio would hold it once written (so values the\n"
     "radio cannot hold are no difference). Values no page shows are compared only between two files.\n"
-    "Exit status: 0 equal, 1 different, 2 trouble (a file or the radio could not be read).\n"
-    "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n";
+    "Exit status: 0 equal, 1 different, 2 trouble (a file or the radio could not be "
+    "read).\n" KV310_PORT_OPTION_HELP;
 
 bool Load(const std::string& path, SConfig& config) {
     std::string error;

@@ -35,8 +35,12 @@ void PrintOverview(FILE* out) {
     }
     std::fprintf(out,
                  "\nMODEL is a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf.\n"
+#ifdef _WIN32
+                 "PORT is COMn or n (COM1-255, see kv310ctl ports), or a device path such as \\\\.\\COM3.\n"
+#else
                  "PORT is COMn, n, or a device path (COM1-16 /dev/ttyS0-15, COM17-32 /dev/ttyUSB0-15,\n"
                  "COM33-48 /dev/ttyACM0-15, COM49 the built-in simulated radio).\n"
+#endif
                  "Run 'kv310ctl VERB --help' for a verb's options, 'kv310ctl --version' for the version.\n");
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 // printf-style formatting into a std::string, for the system's fixed texts ("%.5f", "COM%d" …).
 
+#include <cstdio>
 #include <string>
 
+#ifdef __MINGW_PRINTF_FORMAT
+// MinGW: the C99 printf of its own (__USE_MINGW_ANSI_STDIO), which knows %zu and %lld
+std::string StrPrintf(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 1, 2)));
+#else
 std::string StrPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#endif

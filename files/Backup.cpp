@@ -8,6 +8,7 @@
 
 #include "FileIo.h"
 #include "Format.h"
+#include "UserFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -36,15 +37,8 @@ void RemoveOldest(const fs::path& folder) {
 }  // namespace
 
 std::string BackupFolder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && data[0] == '/') {
-        return std::string(data) + "/KV310/backups";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return std::string(home) + "/.local/share/KV310/backups";
-    }
-    return std::string();
+    const std::string data = UserDataFolder();
+    return data.empty() ? data : data + "/KV310/backups";
 }
 
 bool SaveBackup(const CImageBytes& image, const std::string& portName, std::string& path, std::string* error,
@@ -65,7 +59,11 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
         return false;
     }
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &when);
+#else
     localtime_r(&when, &local);
+#endif
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
     const std::string stem = folder + "/" + stamp + "_" + PortFileNamePart(portName);
@@ -73,6 +71,7 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     for (int n = 2; fs::exists(path, ec); ++n) {
         path = StrPrintf("%s-%d%s", stem.c_str(), n, kBackupExtension);
     }
+    path = fs::path(path).make_preferred().string();  // C:\...\KV310\backups\... on Windows
     if (!WriteFileAtomically(path, std::vector<uint8_t>(image.begin(), image.end()), error)) {
         return false;
     }
@@ -81,7 +80,12 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
 }
 
 std::string PortFileNamePart(const std::string& portName) {
-    std::string part = portName.rfind("/dev/", 0) == 0 ? portName.substr(5) : portName;
+    std::string part = portName;
+    for (const char* prefix : {"/dev/", "\\\\.\\"}) {  // /dev/ttyUSB0 and \\.\COM3 are named by their device
+        if (part.rfind(prefix, 0) == 0) {
+            part = part.substr(std::string(prefix).size());
+        }
+    }
     for (char& c : part) {
         if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
             c = '-';

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FileIo.h"
+#include "UserFolders.h"
 
 namespace {
 
@@ -21,11 +22,16 @@ bool Fail(std::string* error, const std::string& text) {
 // mkdir -p for the config folder (a fresh account may have no ~/.config yet).
 bool MakeFolders(const std::string& folder, std::string* error) {
     for (size_t pos = 1; pos <= folder.size(); ++pos) {
-        if (pos != folder.size() && folder[pos] != '/') {
+        if (pos != folder.size() && folder[pos] != '/' && folder[pos] != '\\') {
             continue;
         }
         const std::string part = folder.substr(0, pos);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+#ifdef _WIN32
+        const int made = part.size() == 2 && part[1] == ':' ? 0 : ::mkdir(part.c_str());  // C: is no folder
+#else
+        const int made = ::mkdir(part.c_str(), 0700);
+#endif
+        if (made != 0 && errno != EEXIST) {
             return Fail(error, std::string(std::strerror(errno)) + ": " + part);
         }
     }
@@ -33,18 +39,6 @@ bool MakeFolders(const std::string& folder, std::string* error) {
 }
 
 }  // namespace
-
-std::string UserConfigFolder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return std::string(home) + "/.config";
-    }
-    return std::string();
-}
 
 std::string PortFilePath(const CDataRadioDoc& doc) {
     const std::string folder = UserConfigFolder();

@@ -1,6 +1,8 @@
 #include "TextConfig.h"
 
+#ifndef KV310_NO_YAML
 #include <yaml-cpp/yaml.h>
+#endif
 
 #include <cstring>
 #include <map>
@@ -158,6 +160,18 @@ std::string ExportTextConfig(const CDataRadioDoc& doc) {
     WriteCarried(out, doc);
     return out;
 }
+
+#ifdef KV310_NO_YAML
+
+// This build has no YAML reader (the Windows one): the text form is written, not read.
+bool ImportTextConfig(const std::string&, const std::string& name, CDataRadioDoc&, std::string& error) {
+    error = name +
+            ": this build of the program cannot read YAML text forms; import it with the Linux "
+            "build, or use a .dat settings file";
+    return false;
+}
+
+#else
 
 namespace {
 
@@ -442,3 +456,5 @@ bool ImportTextConfig(const std::string& text, const std::string& name, CDataRad
     }
     return false;
 }
+
+#endif

@@ -1,5 +1,7 @@
 #include "PortNames.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +11,8 @@
 #include "Format.h"
 
 namespace {
+
+#ifndef _WIN32
 
 struct CDeviceFamily {
     int m_nFirstCom;
@@ -47,6 +51,8 @@ std::string ReadLine(const std::filesystem::path& path) {
     return line;
 }
 
+#endif
+
 bool AllDigits(const std::string& text) {
     if (text.empty() || text.size() > 3) {
         return false;
@@ -59,7 +65,54 @@ bool AllDigits(const std::string& text) {
     return true;
 }
 
+constexpr char kWin32DevicePrefix[] = "\\\\.\\";  // \\.\ before COMn
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+    const size_t length = std::strlen(prefix);
+    if (text.size() < length) {
+        return false;
+    }
+    for (size_t i = 0; i < length; ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) !=
+            std::toupper(static_cast<unsigned char>(prefix[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsDevicePath(const std::string& text) {
+#ifdef _WIN32
+    return StartsWithNoCase(text, kWin32DevicePrefix);
+#else
+    return !text.empty() && text[0] == '/';
+#endif
+}
+
+// The device as the user knows it: COM3 rather than \\.\COM3.
+std::string ShownDevice(const std::string& device) {
+    const std::string bare = device.substr(StartsWithNoCase(device, kWin32DevicePrefix) ? 4 : 0);
+    return ComNumberOfDosName(bare) != 0 ? bare : device;
+}
+
 }  // namespace
+
+#ifdef _WIN32
+
+std::string ComDevicePath(int com) {
+    return com >= 1 && com <= kMaxComNumber ? kWin32DevicePrefix + std::string("COM") + std::to_string(com)
+                                            : std::string();
+}
+
+int ComNumberOfDevice(const std::string& path) {
+    return StartsWithNoCase(path, kWin32DevicePrefix) ? ComNumberOfDosName(path.substr(4)) : 0;
+}
+
+std::string ComPortDescription(int com, const std::string&) {
+    return com >= 1 && com <= kMaxComNumber ? "Serial port" : std::string();
+}
+
+#else
 
 std::string ComDevicePath(int com) {
     const std::string name = DeviceName(com);
@@ -101,6 +154,8 @@ std::string ComPortDescription(int com, const std::string& sysRoot) {
     return com < kFirstTtyAcm ? "USB serial adapter" : "USB modem adapter";
 }
 
+#endif
+
 bool ParsePortArgument(const std::string& text, int& com, std::string& path, const CComResolver& resolve) {
     std::string number = text;
     if (text.size() > 3 && (text[0] == 'C' || text[0] == 'c') && (text[1] == 'O' || text[1] == 'o') &&
@@ -116,7 +171,7 @@ bool ParsePortArgument(const std::string& text, int& com, std::string& path, con
         path = resolve ? resolve(n) : ComDevicePath(n);
         return true;
     }
-    if (!text.empty() && text[0] == '/') {
+    if (IsDevicePath(text)) {
         com = ComNumberOfDevice(text);
         path = text;
         return true;
@@ -128,19 +183,52 @@ std::string PortOpenFailureText(const std::string& device, int err) {
     if (device.empty()) {
         return "This port has no device behind it.";
     }
+    const std::string shown = ShownDevice(device);
     switch (err) {
         case EACCES:
         case EPERM:
+#ifdef _WIN32
+            return shown +
+                   " is in use by another program (a terminal, another programming tool). Close that "
+                   "program, then try again.";
+#else
             return "Permission denied on " + device +
                    ". Add your user to the 'dialout' group (sudo usermod -aG dialout $USER), then log out "
                    "and in again.";
+#endif
         case ENOENT:
         case ENODEV:
         case ENXIO:
-            return device + " is not present. Is the programming cable plugged in?";
+            return shown + " is not present. Is the programming cable plugged in?";
         case EBUSY:
-            return device + " is in use by another program.";
+            return shown + " is in use by another program.";
         default:
-            return StrPrintf("%s cannot be opened: %s.", device.c_str(), std::strerror(err));
+            return StrPrintf("%s cannot be opened: %s.", shown.c_str(), std::strerror(err));
     }
+}
+
+int ComNumberOfDosName(const std::string& name) {
+    constexpr int kMaxDosCom = 255;  // Windows numbers its COM ports up to here
+    if (name.size() <= 3 || !StartsWithNoCase(name, "COM")) {
+        return 0;
+    }
+    int number = 0;
+    for (size_t i = 3; i < name.size() && name[i] >= '0' && name[i] <= '9' && number <= kMaxDosCom; ++i) {
+        number = number * 10 + (name[i] - '0');
+    }
+    return number <= kMaxDosCom ? number : 0;
+}
+
+std::vector<uint32_t> ComNumbersOfDosNames(const char* names, size_t size) {
+    std::vector<uint32_t> numbers;
+    for (size_t at = 0; at < size && names[at] != '\0';) {
+        const size_t length = strnlen(names + at, size - at);
+        if (const int com = ComNumberOfDosName(std::string(names + at, length)); com != 0) {
+            numbers.push_back(static_cast<uint32_t>(com));
+        }
+        at += length + 1;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
 }

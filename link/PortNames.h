@@ -5,16 +5,25 @@
 //   COM17-32  /dev/ttyUSB0-15   (USB serial adapters, the usual programming cable)
 //   COM33-48  /dev/ttyACM0-15   (USB modem-class adapters)
 //   COM49     the built-in simulated radio, behind a pseudo-terminal
-// Every tool also takes an explicit device path.
+// On Windows COMn is the device "\\.\COMn" for every n from 1 to 255 (the form that also reaches COM10 and
+// above), and there is no built-in simulated radio. Every tool also takes an explicit device path.
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 constexpr int kFirstTtyS = 1;
 constexpr int kFirstTtyUsb = 17;
 constexpr int kFirstTtyAcm = 33;
 constexpr int kSimulatedRadioCom = 49;
+#ifdef _WIN32
+constexpr int kMaxComNumber = 255;
+constexpr bool kHaveSimulatedRadio = false;
+#else
 constexpr int kMaxComNumber = 49;
+constexpr bool kHaveSimulatedRadio = true;
+#endif
 
 // Device path of a COM number, empty for COM49 (only the program knows where its simulated radio is) and for
 // numbers that map to nothing.
@@ -37,5 +46,12 @@ std::string ComPortDescription(int com, const std::string& sysRoot = "/sys");
 bool ParsePortArgument(const std::string& text, int& com, std::string& path,
                        const CComResolver& resolve = nullptr);
 
-// The sentence shown when opening device failed with errno err. Permission problems name the dialout group.
+// The sentence shown when opening device failed with errno err. Permission problems name the dialout group
+// (on Windows: the port is held by another program).
 std::string PortOpenFailureText(const std::string& device, int err);
+
+// The COM number of a Windows device name ("COM3", "com12"), 0 for anything else.
+int ComNumberOfDosName(const std::string& name);
+// The COM numbers among a list of device names as QueryDosDevice gives them (each ends with a NUL, the
+// list with a second one), ascending and each once.
+std::vector<uint32_t> ComNumbersOfDosNames(const char* names, size_t size);

@@ -144,10 +144,6 @@ std::string CSerialPort::OpenFailureText() const {
     return m_nLastError == 0 ? std::string() : PortOpenFailureText(m_strPortName, m_nLastError);
 }
 
-int CSerialPort::WriteTimeoutMs(int length, uint32_t baudRate) {
-    return length * static_cast<int>(19200 / (baudRate == 0 ? 9600 : baudRate));
-}
-
 // Waits until the device has sent everything, polling its output queue rather than draining without end: an
 // adapter that stopped taking bytes must not hang the caller. False at the deadline.
 bool CSerialPort::WaitForOutput(std::chrono::steady_clock::time_point deadline) {
@@ -218,10 +214,6 @@ void CSerialPort::SetRts(bool on) {
     SetLines(m_hComm, TIOCM_RTS, on);
 }
 
-void CSerialPort::WaitMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 void CSerialPort::ThreadWatchComm(CSerialPort* port) {
     uint8_t chunk[kWatchChunk];
     while (port->m_bConnected.load()) {
@@ -239,13 +231,7 @@ void CSerialPort::ThreadWatchComm(CSerialPort* port) {
         if ((fds[0].revents & POLLIN) != 0) {
             for (int n = port->Read(chunk, kWatchChunk); n > 0; n = port->Read(chunk, kWatchChunk)) {
                 received += n;
-                if (n < CByteQueue::kSize - port->m_QueueRead.Count()) {
-                    for (int i = 0; i < n; ++i) {
-                        port->m_QueueRead.Push(chunk[i]);
-                    }
-                } else {
-                    port->m_bQueueOverflow = true;  // "m_QueueRead FULL!": the owner of the port says so
-                }
+                port->Enqueue(chunk, n);
             }
         }
         if (received == 0 && (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {

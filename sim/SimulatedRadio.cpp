@@ -3,6 +3,15 @@
 #include <memory>
 #include <mutex>
 
+#ifdef _WIN32
+
+// No pseudo-terminals: every COM number is a port of the machine.
+CComResolver ProgramComResolver() {
+    return [](int com) { return ComDevicePath(com); };
+}
+
+#else
+
 CPtyRadio* SharedPtyRadio() {
     static std::mutex mutex;
     static std::unique_ptr<CPtyRadio> radio;  // destroyed (and joined) at exit
@@ -27,3 +36,5 @@ std::string SimulatedRadioPath() {
 CComResolver ProgramComResolver() {
     return [](int com) { return com == kSimulatedRadioCom ? SimulatedRadioPath() : ComDevicePath(com); };
 }
+
+#endif

@@ -2,6 +2,7 @@
 // A private folder for one test, removed with everything in it when the test ends.
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include <stdlib.h>
@@ -9,8 +10,21 @@
 class CTempDir {
 public:
     CTempDir() {
+#ifdef _WIN32
+        // no mkdtemp: a random name that create_directory finds free
+        std::random_device seed;
+        for (int attempt = 0; attempt < 100 && m_Path.empty(); ++attempt) {
+            const std::filesystem::path path =
+                std::filesystem::temp_directory_path() / ("kv310-test-" + std::to_string(seed()));
+            std::error_code error;
+            if (std::filesystem::create_directory(path, error)) {
+                m_Path = path.generic_string();
+            }
+        }
+#else
         std::string pattern = (std::filesystem::temp_directory_path() / "kv310-test-XXXXXX").string();
         m_Path = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+#endif
     }
     ~CTempDir() {
         std::error_code ignored;
@@ -21,7 +35,9 @@ public:
     CTempDir(const CTempDir&) = delete;
     CTempDir& operator=(const CTempDir&) = delete;
 
-    std::string File(const std::string& name) const { return m_Path + "/" + name; }
+    std::string File(const std::string& name) const {
+        return m_Path + "/" + name;
+    }
 
     std::string m_Path;
 };

@@ -46,6 +46,8 @@ TEST(Backup, KeepsTheImageUnderTheDataFolderNamedByDateTimeAndPort) {
     EXPECT_EQ(path, dir.m_Path + "/KV310/backups/2024-05-17_14-03-22_COM17.bin");
     ASSERT_TRUE(SaveBackup(image, "COM17", path, &error, at));
     EXPECT_EQ(path, dir.m_Path + "/KV310/backups/2024-05-17_14-03-22_COM17-2.bin");
+    ASSERT_TRUE(SaveBackup(image, "\\\\.\\COM3", path, &error, at));  // a Windows device path
+    EXPECT_EQ(path, dir.m_Path + "/KV310/backups/2024-05-17_14-03-22_COM3.bin");
 }
 
 TEST(Backup, FallsBackToTheHomeFolderAndKeepsOnlyTheNewestFifty) {

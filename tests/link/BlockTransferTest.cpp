@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "LinkFrames.h"
+#include "PortNames.h"
 #include "SettingsFile.h"
 #include "SimPort.h"
 
@@ -130,7 +131,7 @@ TEST_F(BlockTransfer, WriteSendsEveryFrameByteForByte) {
     }
     ASSERT_TRUE(Transfer().WriteRadio());
 
-    EXPECT_EQ(m_Port.m_strPortName, "/dev/ttyS2");
+    EXPECT_EQ(m_Port.m_strPortName, ComDevicePath(3));
     EXPECT_EQ(m_Port.m_nBaudRate, 9600u);
     EXPECT_EQ(m_Port.m_nPortNumber, 2);
     const std::vector<Bytes> writes = Writes();
@@ -364,7 +365,7 @@ TEST_F(BlockTransfer, AFailedOpenSaysWhyAndSendsNothing) {
     EXPECT_FALSE(Transfer().WriteRadio());
     ASSERT_EQ(m_Status.size(), 1u);
     EXPECT_EQ(m_Status[0].rfind("Fail to open PORT3\n", 0), 0u);
-    EXPECT_NE(m_Status[0].find("dialout"), std::string::npos);
+    EXPECT_NE(m_Status[0].find(PortOpenFailureText(ComDevicePath(3), EACCES)), std::string::npos);
     EXPECT_TRUE(m_Port.m_Writes.empty());
 }
 

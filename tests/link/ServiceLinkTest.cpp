@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "MessageSink.h"
+#include "PortNames.h"
 #include "SimPort.h"
 
 namespace {
@@ -47,7 +48,7 @@ protected:
 
 TEST_F(ServiceLink, StartReadsTheStatusRecord) {
     StartOk();
-    EXPECT_EQ(m_Port.m_strPortName, "/dev/ttyS3");
+    EXPECT_EQ(m_Port.m_strPortName, ComDevicePath(4));
     EXPECT_EQ(m_Port.m_nBaudRate, 9600u);
     EXPECT_EQ(m_Port.m_nPortNumber, 3);
     ASSERT_EQ(m_Port.m_Writes.size(), 2u);
@@ -93,7 +94,7 @@ TEST_F(ServiceLink, AFailedOpenCancelsWithTheReason) {
     EXPECT_EQ(m_Link.Start(m_Doc, 20), EServiceStart::OpenFailed);
     ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
     EXPECT_EQ(m_Sink.m_Messages[0].rfind("Fail to open PORT20\n", 0), 0u);
-    EXPECT_NE(m_Sink.m_Messages[0].find("dialout"), std::string::npos);
+    EXPECT_NE(m_Sink.m_Messages[0].find(PortOpenFailureText(ComDevicePath(20), EACCES)), std::string::npos);
     EXPECT_FALSE(m_Link.m_bLinkOpen);
 }
 
