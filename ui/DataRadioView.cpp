@@ -12,9 +12,7 @@
 
 #include "CalibrationDlg.h"
 #include "CompareDlg.h"
-#include "ConfigDiff.h"
 #include "DataSheetPrinter.h"
-#include "FileIo.h"
 #include "FleetDlg.h"
 #include "LegacyImport.h"
 #include "ModelSelectDlg.h"
@@ -22,7 +20,6 @@
 #include "SerialPort.h"
 #include "SettingsFile.h"
 #include "SquelchDlg.h"
-#include "TextConfig.h"
 #include "TwoToneCodeDlg.h"
 
 namespace {
@@ -332,70 +329,6 @@ bool CDataRadioView::OnFileSave() {
     }
     MarkClean();
     return true;
-}
-
-void CDataRadioView::OnFileExportText() {
-    const std::string path = m_ChooseExportPath ? m_ChooseExportPath() : std::string();
-    if (path.empty()) {
-        return;
-    }
-    const std::string text = ExportTextConfig(m_Doc);
-    std::string error;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
-        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
-        return;
-    }
-    emit StatusText(tr("Exported to %1").arg(QString::fromStdString(path)));
-}
-
-void CDataRadioView::OnFileCompare() {
-    const std::string path = m_ChooseComparePath ? m_ChooseComparePath() : std::string();
-    if (path.empty()) {
-        return;
-    }
-    SConfig other;
-    std::string error;
-    if (!LoadConfig(path, other, error)) {
-        m_Sink.ShowMessage(error);
-        return;
-    }
-    SConfig mine;
-    mine.doc = m_Doc;
-    const std::string name = path.substr(path.find_last_of('/') + 1);
-    if (m_ShowDifferences) {
-        m_ShowDifferences(name, DiffConfigs(mine, other));
-    }
-}
-
-void CDataRadioView::OnSaveTrace() {
-    if (m_Busy.Refuse(m_Sink)) {
-        return;
-    }
-    const std::string text = m_pTrace->Text();
-    if (text.empty()) {
-        m_Sink.ShowMessage(
-            "There is no serial trace yet: read or write the radio, or open a service dialog, "
-            "then save its trace.");
-        return;
-    }
-    const std::string path = m_ChooseTracePath ? m_ChooseTracePath() : std::string();
-    if (path.empty()) {
-        return;
-    }
-    std::string error;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
-        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
-        return;
-    }
-    emit StatusText(tr("Serial trace saved in %1").arg(QString::fromStdString(path)));
-}
-
-void CDataRadioView::SetVerifyAfterWrite(bool on) {
-    m_pSheet->m_pEepromPage->m_pTransfer->m_bVerify = on;
-}
-
-void CDataRadioView::SetBackupBeforeWrite(bool on) {
-    m_pSheet->m_pEepromPage->m_pTransfer->m_bBackupBeforeWrite = on;
 }
 
 void CDataRadioView::OnFilePrint() {
