@@ -429,6 +429,7 @@ int RunSimulate(const std::vector<std::string>& words) {
             return kExitFailed;
         }
         std::printf("%s\n", radio->SlavePath().c_str());
+        std::fflush(stdout);  // the path is what a script waits for, before anything said on stderr
         std::fprintf(stderr, "Simulated radio on %s (firmware %s); Ctrl-C ends it.\n",
                      radio->SlavePath().c_str(), VersionText(version).c_str());
         radios.push_back(std::move(radio));
