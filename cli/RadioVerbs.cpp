@@ -92,7 +92,7 @@ const char kStatusUsage[] =
 
 constexpr int kMaxSimulatedRadios = 16;
 
-bool ParseInt(const std::string& text, int& value) {
+[[maybe_unused]] bool ParseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
     const auto parsed = std::from_chars(text.data(), end, value);
     return parsed.ec == std::errc() && parsed.ptr == end;
