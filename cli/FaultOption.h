@@ -1,5 +1,5 @@
 #pragma once
-// Texts of the simulate and status verbs: fault specs, firmware versions, modem names.
+// Texts of the simulate and status verbs: fault options, firmware versions, modem names.
 
 #include <cstdint>
 #include <string>

@@ -82,17 +82,7 @@ bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t 
     if (!Configure(baudRate)) {
         return false;  // the device stays open; the caller's Close closes it
     }
-    m_bConnected = 1;
-    m_bWatching = true;
-    try {
-        m_hThreadWatch = std::thread(ThreadWatchComm, this);
-    } catch (const std::system_error& error) {
-        Fail(error.code().value());
-        m_bWatching = false;
-        Close();
-        return false;
-    }
-    return true;
+    return StartWatching();
 }
 
 bool CSerialPort::Configure(uint32_t baudRate) {

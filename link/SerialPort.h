@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -104,6 +105,20 @@ private:
     }
     // Queues a burst whole, or drops it whole when it does not fit ("m_QueueRead FULL!": the owner of the
     // port reports it through TakeOverflow).
+    // Starts the watch thread on an open, configured device; when it cannot start, closes the device again.
+    bool StartWatching() {
+        m_bConnected = 1;
+        m_bWatching = true;
+        try {
+            m_hThreadWatch = std::thread(ThreadWatchComm, this);
+        } catch (const std::system_error& error) {
+            Fail(error.code().value());
+            m_bWatching = false;
+            Close();
+            return false;
+        }
+        return true;
+    }
     void Enqueue(const uint8_t* chunk, int n) {
         if (n < CByteQueue::kSize - m_QueueRead.Count()) {
             for (int i = 0; i < n; ++i) {

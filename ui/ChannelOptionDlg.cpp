@@ -107,18 +107,18 @@ void CChannelOptionDlg::Build() {
         auto* grid = new QGridLayout(box);
         group = new QButtonGroup(box);
         int line = 0;
-        for (const SChoiceLine& spec : lines) {
-            auto* radio = new QRadioButton(QLatin1String(spec.m_pText), box);
+        for (const SChoiceLine& choice : lines) {
+            auto* radio = new QRadioButton(QLatin1String(choice.m_pText), box);
             radio->setAccessibleName(
-                QStringLiteral("%1 %2").arg(QLatin1String(title).trimmed(), QLatin1String(spec.m_pText)));
-            group->addButton(radio, spec.m_nValue);
+                QStringLiteral("%1 %2").arg(QLatin1String(title).trimmed(), QLatin1String(choice.m_pText)));
+            group->addButton(radio, choice.m_nValue);
             grid->addWidget(radio, line, 0);
-            if (spec.m_pButton != nullptr) {
+            if (choice.m_pButton != nullptr) {
                 QPushButton* button = buttons[static_cast<size_t>(line - 1)];
                 button->setParent(box);
                 button->setAutoDefault(false);
                 button->setMinimumWidth(80);
-                button->setAccessibleName(QLatin1String(spec.m_pButton));
+                button->setAccessibleName(QLatin1String(choice.m_pButton));
                 grid->addWidget(button, line, 1);
             }
             ++line;

@@ -26,9 +26,9 @@ QPushButton* MakeToggle(QWidget* parent) {
 
 CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* parent) : m_nChannel(channel) {
     for (int column = 0; column < 8; ++column) {
-        const SChannelColumn& spec = kChannelColumns[column];
+        const SChannelColumn& col = kChannelColumns[column];
         QWidget* widget = nullptr;
-        switch (spec.m_Kind) {
+        switch (col.m_Kind) {
             case EChannelColumn::Number:
                 widget = m_pNumber = new QLabel(QString::number(channel), parent);
                 m_pNumber->setAlignment(Qt::AlignCenter);
@@ -57,18 +57,18 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
                 widget = m_pScan = new QCheckBox(parent);
                 break;
         }
-        if (spec.m_Kind == EChannelColumn::Scan) {
+        if (col.m_Kind == EChannelColumn::Scan) {
             // Just the box, so a click anywhere on it ticks it; the column keeps its width.
-            grid.setColumnMinimumWidth(column, spec.m_nWidth);
+            grid.setColumnMinimumWidth(column, col.m_nWidth);
         } else {
-            widget->setFixedWidth(spec.m_nWidth);
+            widget->setFixedWidth(col.m_nWidth);
         }
-        if (spec.m_pWhat != nullptr) {
+        if (col.m_pWhat != nullptr) {
             widget->setAccessibleName(
-                QStringLiteral("Channel %1 %2").arg(channel).arg(QLatin1String(spec.m_pWhat)));
+                QStringLiteral("Channel %1 %2").arg(channel).arg(QLatin1String(col.m_pWhat)));
         }
         grid.addWidget(widget, gridRow, column,
-                       spec.m_Kind == EChannelColumn::Scan ? Qt::AlignCenter : Qt::Alignment());
+                       col.m_Kind == EChannelColumn::Scan ? Qt::AlignCenter : Qt::Alignment());
     }
     CaptionToggles();
 }
@@ -96,10 +96,10 @@ QWidget* CChannelRow::Widget(EChannelColumn kind) const {
 }
 
 void CChannelRow::CaptionToggles() {
-    for (const SChannelColumn& spec : kChannelColumns) {
-        if (spec.m_pOn != nullptr) {
-            auto* box = static_cast<QPushButton*>(Widget(spec.m_Kind));
-            box->setText(QLatin1String(box->isChecked() ? spec.m_pOn : spec.m_pOff));
+    for (const SChannelColumn& col : kChannelColumns) {
+        if (col.m_pOn != nullptr) {
+            auto* box = static_cast<QPushButton*>(Widget(col.m_Kind));
+            box->setText(QLatin1String(box->isChecked() ? col.m_pOn : col.m_pOff));
         }
     }
 }

@@ -44,17 +44,17 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
         auto* grid = new QGridLayout(box);
         for (int line = 0; line < 2; ++line) {
             const int index = tone * 2 + line;
-            const SToneField& spec = kFields[index];
+            const SToneField& tone = kFields[index];
             auto* field = new CFrequencyEdit(9, CFrequencyEdit::EMode::Decimal, box);
             field->setFixedWidth(80);
-            field->setAccessibleName(QLatin1String(spec.m_pName));
-            auto* label = new QLabel(QLatin1String(spec.m_pLabel), box);
+            field->setAccessibleName(QLatin1String(tone.m_pName));
+            auto* label = new QLabel(QLatin1String(tone.m_pLabel), box);
             label->setBuddy(field);
             grid->addWidget(label, line, 0);
             grid->addWidget(field, line, 1);
-            grid->addWidget(new QLabel(QLatin1String(spec.m_pUnit), box), line, 2);
+            grid->addWidget(new QLabel(QLatin1String(tone.m_pUnit), box), line, 2);
             m_Fields[index] = field;
-            field->setText(QString::fromStdString(FormatFixed(Channel().*spec.m_pMember, 0, 4)));
+            field->setText(QString::fromStdString(FormatFixed(Channel().*tone.m_pMember, 0, 4)));
             connect(field, &CFrequencyEdit::Left, this, [this, index] { OnFieldLeave(index); });
         }
         layout->addWidget(box);
@@ -95,11 +95,11 @@ void CTwoToneDlg::OnFieldLeave(int index) {
     if (m_bTelling || !m_Fields[index]->isEnabled()) {
         return;
     }
-    const SToneField& spec = kFields[index];
-    double& stored = Channel().*spec.m_pMember;
+    const SToneField& tone = kFields[index];
+    double& stored = Channel().*tone.m_pMember;
     const std::string text = m_Fields[index]->text().toStdString();
     const SToneFieldFit fit =
-        spec.m_bDuration ? FitToneDuration(text, stored) : FitToneFrequency(text, stored);
+        tone.m_bDuration ? FitToneDuration(text, stored) : FitToneFrequency(text, stored);
     stored = fit.m_dValue;
     m_Fields[index]->setText(QString::fromStdString(fit.m_strText));
     if (!fit.m_bAccepted) {
@@ -123,8 +123,8 @@ void CTwoToneDlg::accept() {
 void CTwoToneDlg::reject() {
     CChannelData& ch = Channel();
     ch.m_nTwoToneGroup = m_Saved.m_nTwoToneGroup;
-    for (const SToneField& spec : kFields) {
-        ch.*spec.m_pMember = m_Saved.*spec.m_pMember;
+    for (const SToneField& tone : kFields) {
+        ch.*tone.m_pMember = m_Saved.*tone.m_pMember;
     }
     QDialog::reject();
 }
