@@ -10,7 +10,7 @@ KV310_PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libyaml-cpp-dev
     fonts-liberation xvfb xauth poppler-utils
     clang libclang-rt-14-dev
-    git dpkg-dev man-db groff-base bash-completion
+    git dpkg-dev man-db groff-base bash-completion ccache
 )
 
 kv310_sudo() {
@@ -41,6 +41,12 @@ kv310_install_packages() {
 kv310_build() {
     local dir=$1
     shift
-    cmake -S "$KV310_ROOT" -B "$KV310_ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        # the cache lives outside the work tree and is shared by every clone of the project
+        export CCACHE_BASEDIR="$KV310_ROOT" CCACHE_NOHASHDIR=1
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$KV310_ROOT" -B "$KV310_ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
     cmake --build "$KV310_ROOT/$dir"
 }
