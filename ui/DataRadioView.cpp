@@ -175,6 +175,7 @@ CViewSeams CDataRadioView::MakeSeams() {
         m_cbPllIc->setCurrentIndex(m_cbPllIc->findText(name));
     };
     seams.ShowStatus = [this](const QString& text) { emit StatusText(text); };
+    seams.CommitPendingEdits = [this] { return CommitPendingEdits(); };
     return seams;
 }
 
@@ -241,7 +242,7 @@ void CDataRadioView::paintEvent(QPaintEvent* event) {
 }
 
 void CDataRadioView::OnModelSelect() {
-    if (m_Busy.Refuse(m_Sink)) {
+    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
         return;
     }
     const int row = m_RunModelSelect ? m_RunModelSelect() : -1;
@@ -276,7 +277,7 @@ void CDataRadioView::ApplyModelSelection(int row) {
 }
 
 void CDataRadioView::OnFileNew() {
-    if (m_Busy.Refuse(m_Sink)) {
+    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
         return;
     }
     m_Doc.ResetToDefaults();
@@ -289,7 +290,7 @@ void CDataRadioView::OnFileNew() {
 }
 
 void CDataRadioView::OnFileOpen() {
-    if (m_Busy.Refuse(m_Sink)) {
+    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
         return;
     }
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
@@ -314,12 +315,14 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
         return ELoadResult::Unchanged;
     }
     bool accepted = false;
-    return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
-                                                                      : ELoadResult::Unchanged;
+    return LoadSettingsForItsModel(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
+                                                                               : ELoadResult::Unchanged;
 }
 
 bool CDataRadioView::OnFileSave() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return false;
+    }
     const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
     if (path.empty()) {
         return false;
@@ -332,7 +335,9 @@ bool CDataRadioView::OnFileSave() {
 }
 
 void CDataRadioView::OnFilePrint() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!m_RunPrintDialog || !m_RunPrintDialog(printer)) {
         return;
@@ -344,6 +349,9 @@ void CDataRadioView::OnFilePrint() {
 }
 
 void CDataRadioView::OnFilePrintPreview() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QString::fromStdString(DataSheetJobName(m_Doc)));
@@ -375,11 +383,16 @@ void CDataRadioView::OnViewEeprom() {
 }
 
 void CDataRadioView::OnReadRadio() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
     m_pSheet->m_pEepromPage->ReadWithProgress();
 }
 
 void CDataRadioView::OnWriteRadio() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return;
+    }
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
@@ -404,7 +417,9 @@ void CDataRadioView::OnCalibration() {
 }
 
 void CDataRadioView::OnProgramFleet() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return;
+    }
     if (m_pFleetDlg == nullptr) {
         m_pFleetDlg = new CFleetDlg(m_Ctx, this);
     }
@@ -520,7 +535,9 @@ void CDataRadioView::MarkClean() {
 }
 
 bool CDataRadioView::QueryClose() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return false;
+    }
     if (m_pFleetDlg != nullptr && m_pFleetDlg->IsRunning()) {
         if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {
             return false;
