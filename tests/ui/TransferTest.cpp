@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <algorithm>
+#include <random>
 
 #include "ComDlg.h"
 #include "EepromImage.h"
 #include "FileIo.h"
+#include "FrequencyRules.h"
 #include "ProgressDlg.h"
+#include "RunCli.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
 #include "SimulatedRadio.h"
@@ -237,4 +241,109 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     EXPECT_NE(trace.find(" > 87 00 87\n"), std::string::npos) << trace.substr(0, 200);
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
     EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
+}
+
+TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
+    m_pFrame->show();
+    m_pFrame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_pFrame.get()));
+    const struct {
+        int m_nPage;
+        QLineEdit* (*m_Field)(CMySheet&);
+        const char* m_pszKeys;
+        double (*m_Read)(const CDataRadioDoc&);
+        double m_dValue;
+    } cases[] = {
+        {kPageSystem, [](CMySheet& s) -> QLineEdit* { return s.m_pSystemPage->m_pScanSpeed; }, "1230",
+         [](const CDataRadioDoc& d) { return double(d.m_nScanSpeed); }, 1230},
+        {kPageModem, [](CMySheet& s) -> QLineEdit* { return s.m_pModemPage->m_pTxOnDelay; }, "100",
+         [](const CDataRadioDoc& d) { return double(d.m_nTxOnTime); }, 100},
+        {kPageChannel, [](CMySheet& s) -> QLineEdit* { return s.m_pChannelPage->m_Rows[0]->m_pRxFreq; },
+         "150025", [](const CDataRadioDoc& d) { return d.m_Channel[0].m_dRxFreq; }, 150.025},
+    };
+    for (const auto& c : cases) {
+        View().ShowPage(c.m_nPage);
+        QLineEdit* field = c.m_Field(Sheet());
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(c.m_pszKeys));
+        Run(m_pFrame->m_pActWriteRadio);
+        EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();  // the verify compares with the typed value too
+        EXPECT_DOUBLE_EQ(c.m_Read(m_Doc), c.m_dValue);
+        CEepromImage expected;
+        expected.EncodeImage(m_Doc);
+        EXPECT_EQ(Radio([](CSimRadio& r) { return r.m_Eeprom; }), expected.m_Work) << c.m_pszKeys;
+    }
+}
+
+namespace {
+
+// A configuration of the model as a technician makes it: channels on the model's grid in a random sub-band,
+// some empty, with random signalling, power, width and scan, and options the pages show as they are.
+CDataRadioDoc RandomConfiguration(int model, std::mt19937& rng) {
+    CDataRadioDoc doc;
+    doc.m_nModel = model;
+    doc.ResetToDefaults();
+    doc.m_nSubBand = static_cast<uint8_t>(rng() % doc.CurrentBand().m_nSubBands);
+    const SBandLimits band = CurrentBandLimits(doc);
+    const auto raster = static_cast<uint32_t>((band.m_dUpper - band.m_dLower) / 0.025);
+    const double tones[] = {67.0, 88.5, 151.4, 250.3};
+    const int codes[] = {23, 131, 754};
+    for (int channel = 1; channel <= kChannels; ++channel) {
+        if (rng() % 4 == 0) {
+            continue;
+        }
+        CChannelData& ch = doc.m_Channel[static_cast<size_t>(channel - 1)];
+        ch.m_dRxFreq = band.m_dLower + 0.025 * (rng() % raster);
+        ch.m_dTxFreq = rng() % 2 == 0 ? ch.m_dRxFreq : band.m_dLower + 0.025 * (rng() % raster);
+        // As the window checks a loaded channel, so that the file holds what the channel page shows.
+        SRowEdit row{FrequencyFieldText(ch.m_dRxFreq), FrequencyFieldText(ch.m_dTxFreq), {}, {}};
+        LeaveRxField(doc, channel, row);
+        ch.m_bWide = static_cast<int32_t>(rng() % 2);
+        ch.m_bHighPower = static_cast<int32_t>(rng() % 2);
+        ch.m_bScan = static_cast<int32_t>(rng() % 2);
+        ch.m_nRxOption = static_cast<int32_t>(rng() % 3);
+        ch.m_nTxOption = static_cast<int32_t>(rng() % 3);
+        ch.m_dRxCtcss = tones[rng() % 4];
+        ch.m_dTxCtcss = tones[rng() % 4];
+        ch.m_nRxDcs = codes[rng() % 3];
+        ch.m_nTxDcs = codes[rng() % 3];
+    }
+    doc.m_nScanSpeed = static_cast<int32_t>(50 + 10 * (rng() % 196));
+    doc.m_ServiceBytes[13] = static_cast<uint8_t>(rng());
+    return doc;
+}
+
+}  // namespace
+
+TEST_F(TransferTest, AFileOpenedInTheWindowProgramsTheBytesTheCommandLineSends) {
+    m_Sink.m_DefaultAnswer = EAnswer::Yes;  // a configuration the check questions is written all the same
+    std::mt19937 rng(310);
+    // The window starts on KV310 VHF: a file of another model must not keep that model's service bytes.
+    for (int model : {kModelKv310Uhf, kModelKv330Uhf, kModelKv330Vhf, kModelKv310Vhf}) {
+        const std::string path = m_Dir.File("model" + std::to_string(model) + ".dat");
+        ASSERT_TRUE(OnSaveDocument(RandomConfiguration(model, rng), path, m_Sink));
+        const std::string image = m_Dir.File("model" + std::to_string(model) + ".bin");
+        const SCliResult encoded = RunCli({"encode", path, "-o", image});
+        ASSERT_EQ(encoded.nExit, 0) << encoded.strErr;
+        std::vector<uint8_t> expected;
+        ASSERT_TRUE(ReadFileBytes(image, expected, kImageSize + 1));
+        ASSERT_EQ(expected.size(), size_t{kImageSize});
+
+        m_strOpenPath = path;
+        m_pFrame->m_pActOpen->trigger();
+        std::vector<uint8_t> file;
+        ASSERT_TRUE(ReadFileBytes(path, file, kSettingsFileSize));
+        const std::vector<uint8_t> record = SettingsFileBytes(m_Doc);  // the pages changed nothing
+        const auto differ = std::mismatch(record.begin(), record.end(), file.begin(), file.end());
+        EXPECT_EQ(differ.first, record.end())
+            << "model " << model << ", file offset " << (differ.first - record.begin());
+        Run(m_pFrame->m_pActWriteRadio);
+        ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+        const CImageBytes sent = Radio([](CSimRadio& r) { return r.m_Eeprom; });
+        for (size_t address = 0; address < size_t{kImageSize}; ++address) {
+            EXPECT_EQ(sent[address], expected[address]) << "model " << model << ", address " << address;
+        }
+    }
+    EXPECT_TRUE(m_Sink.m_Messages.empty()) << m_Sink.m_Messages.front();
 }
