@@ -36,22 +36,3 @@ TEST_F(ShellTest, ALoadedChannelOffItsGridOrBandIsRevalidatedAsLeavingTheFieldWo
                   c.m_bMessage ? std::vector<std::string>{row.m_strMessage} : std::vector<std::string>{});
     }
 }
-
-TEST_F(ShellTest, AFileKeepsItsOwnModelsServiceBytesWhateverModelTheWindowHad) {
-    Start();  // KV310 VHF
-    for (int model : {kModelKv310Uhf, kModelKv330Vhf, kModelKv310Vhf, kModelKv330Uhf}) {
-        CDataRadioDoc file;
-        file.m_nModel = model;
-        file.ResetToDefaults();
-        file.m_ServiceBytes[2] = 0x55;  // the file does not hold this byte: the file's model decides it
-        const std::string path = m_Dir.File("model.dat");
-        ASSERT_TRUE(OnSaveDocument(file, path, m_Sink));
-        CDataRadioDoc fresh;
-        fresh.m_nModel = model;
-        fresh.ResetToDefaults();
-        m_strOpenPath = path;
-        m_pFrame->m_pActOpen->trigger();
-        EXPECT_EQ(m_Doc.m_ServiceBytes, fresh.m_ServiceBytes) << "model " << model;
-        EXPECT_EQ(m_Doc.m_ServiceBytes[2], model % 2 == 1 ? 6 : 10) << "model " << model;
-    }
-}
