@@ -8,12 +8,6 @@
 
 #include "TempDir.h"
 
-#ifdef _WIN32
-static int setenv(const char* name, const char* value, int overwrite) {
-    return overwrite != 0 || std::getenv(name) == nullptr ? ::_putenv_s(name, value) : 0;
-}
-#endif
-
 int main(int argc, char** argv) {
     int result = 0;
     {

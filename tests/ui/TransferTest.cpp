@@ -1,6 +1,18 @@
 // Reads and writes through the toolbar against the built-in simulated radio on COM49, in real time: the
 // worker moves the bytes over a pseudo-terminal while the window keeps running its event loop.
 
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+TEST(Transfer, NeedsAPseudoTerminal) {
+    GTEST_SKIP() << "the transfers here run against the simulated radio behind a pseudo-terminal, which "
+                    "Windows does not have; scripts/build-windows writes through kv310.exe's real window and "
+                    "a wine COM port instead";
+}
+
+#else
+
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -238,3 +250,5 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
     EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
 }
+
+#endif  // _WIN32
