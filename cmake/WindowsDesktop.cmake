@@ -2,16 +2,15 @@
 # (scripts/build-qt-windows): the plugins a static Qt must be told to link, the SVG icons drawn into PNGs
 # (that Qt has no QtSvg), and the .exe's icon and version resource.
 
-# kv310_import_qt_plugins(target...): the Windows platform and style for real windows, the offscreen platform
-# for the tests and the command line's PDF printing. (Printing to the system's printers is part of
-# QtPrintSupport itself on Windows.) Nothing to do where Qt is shared.
+# kv310_import_qt_plugins(target...): the Windows platform for real windows, the offscreen platform for the
+# tests and the command line's PDF printing. (Printing to the system's printers is part of QtPrintSupport
+# itself on Windows; the desktop program adds the native style.) Nothing to do where Qt is shared.
 function(kv310_import_qt_plugins)
     if(NOT WIN32)
         return()
     endif()
     foreach(target ${ARGN})
-        qt_import_plugins(${target}
-            INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin Qt6::QOffscreenIntegrationPlugin)
+        qt_import_plugins(${target} INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin)
     endforeach()
 endfunction()
 
