@@ -55,7 +55,8 @@ stop_program() {
 # the port the program remembers from last time; the radio then holds what kv310ctl write sends.
 window_write_step() {
     local pty appdata main gui shot="$BUILD/kv310-window.png"
-    pty=$(start_radio radio43 43)
+    start_radio radio43 43
+    pty=$RADIO_PTY
     appdata=$(winepath -u "$(timeout 60 wine cmd /c 'echo %APPDATA%' | tr -d '\r')")
     mkdir -p "$appdata/KV310"
     printf '\053\000\000\000' >"$appdata/KV310/KV310.ini"  # COM43, as the Port menu keeps it
