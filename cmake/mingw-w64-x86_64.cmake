@@ -1,4 +1,4 @@
-# Cross-builds kv310ctl and the non-window libraries for 64-bit Windows with Debian's MinGW-w64 (the posix
+# Cross-builds kv310ctl, kv310 and their libraries for 64-bit Windows with Debian's MinGW-w64 (the posix
 # thread model: the win32 one has no std::thread or std::mutex). Everything is linked statically, so the
 # .exe runs without MinGW's DLLs beside it. The tests run under wine.
 set(CMAKE_SYSTEM_NAME Windows)
@@ -9,7 +9,9 @@ set(CMAKE_C_COMPILER ${KV310_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${KV310_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${KV310_MINGW_PREFIX}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${KV310_MINGW_PREFIX})
+# KV310_WINDOWS_QT: the static Qt of scripts/build-qt-windows, for the desktop program (searched like the
+# MinGW libraries; Qt's own host tools come from QT_HOST_PATH).
+set(CMAKE_FIND_ROOT_PATH /usr/${KV310_MINGW_PREFIX} ${KV310_WINDOWS_QT})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -6,7 +6,8 @@
 //   COM33-48  /dev/ttyACM0-15   (USB modem-class adapters)
 //   COM49     the built-in simulated radio, behind a pseudo-terminal
 // On Windows COMn is the device "\\.\COMn" for every n from 1 to 255 (the form that also reaches COM10 and
-// above), and there is no built-in simulated radio. Every tool also takes an explicit device path.
+// above); kv310ctl has no built-in simulated radio there, the desktop program keeps one inside its own port.
+// Every tool also takes an explicit device path.
 
 #include <cstdint>
 #include <functional>

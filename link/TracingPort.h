@@ -9,6 +9,7 @@
 // --trace, the desktop program wraps its port in one for "Save serial trace…".
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "RadioPort.h"
@@ -57,4 +58,14 @@ struct CSerialPortHolder {
 class CTracedSerialPort : private CSerialPortHolder, public CTracingPort {
 public:
     CTracedSerialPort() : CTracingPort(m_Serial) {}
+};
+
+// Any port with its trace around it, owning the port.
+struct COwnedPortHolder {
+    std::unique_ptr<CRadioPort> m_pOwned;
+};
+class CTracedPort : private COwnedPortHolder, public CTracingPort {
+public:
+    explicit CTracedPort(std::unique_ptr<CRadioPort> port)
+        : COwnedPortHolder{std::move(port)}, CTracingPort(*m_pOwned) {}
 };

@@ -51,10 +51,23 @@ QFont SheetFont(const SSheetFont& sheetFont) {
     return font;
 }
 
+// Drawing offscreen, Qt reads its fonts from files, by default from a folder of its own installation. On
+// Windows the system's fonts folder has them (Courier New among them); without it the sheet has no text.
+bool UseSystemFontFiles() {
+#ifdef _WIN32
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        const QString windows = qEnvironmentVariable("SystemRoot", QStringLiteral("C:\\Windows"));
+        qputenv("QT_QPA_FONTDIR", (windows + QStringLiteral("\\Fonts")).toLocal8Bit());
+    }
+#endif
+    return true;
+}
+
 // The command-line tool has no application object of its own; fonts and painters need one. Qt takes the
 // options it knows out of the arguments, so every application gets fresh ones that live as long as it does.
 struct SHeadlessApplication {
     SHeadlessApplication() : app(argc, argv) {}
+    bool fontFiles = UseSystemFontFiles();
     char name[9] = "kv310ctl";
     char option[10] = "-platform";
     char platform[10] = "offscreen";

@@ -3,11 +3,21 @@
 #include <memory>
 #include <mutex>
 
+#include "ProgramPort.h"
+#include "SerialPort.h"
+
 #ifdef _WIN32
 
-// No pseudo-terminals: every COM number is a port of the machine.
+// No pseudo-terminals: COM49 is the radio inside the program's port, every other number a port of the
+// machine.
 CComResolver ProgramComResolver() {
-    return [](int com) { return ComDevicePath(com); };
+    return [](int com) {
+        return com == kSimulatedRadioCom ? std::string(kBuiltInRadioDevice) : ComDevicePath(com);
+    };
+}
+
+std::unique_ptr<CRadioPort> MakeProgramPort() {
+    return std::make_unique<CProgramPort>();
 }
 
 #else
@@ -35,6 +45,10 @@ std::string SimulatedRadioPath() {
 
 CComResolver ProgramComResolver() {
     return [](int com) { return com == kSimulatedRadioCom ? SimulatedRadioPath() : ComDevicePath(com); };
+}
+
+std::unique_ptr<CRadioPort> MakeProgramPort() {
+    return std::make_unique<CSerialPort>();
 }
 
 #endif

@@ -1,11 +1,22 @@
 #pragma once
 // A private folder for one test, removed with everything in it when the test ends.
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
 
 #include <stdlib.h>
+
+#ifdef _WIN32
+// MinGW has neither setenv nor unsetenv; the tests point the program at their own folders with them.
+inline int setenv(const char* name, const char* value, int overwrite) {
+    return overwrite != 0 || std::getenv(name) == nullptr ? ::_putenv_s(name, value) : 0;
+}
+inline int unsetenv(const char* name) {
+    return ::_putenv_s(name, "");
+}
+#endif
 
 class CTempDir {
 public:

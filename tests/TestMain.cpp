@@ -8,12 +8,6 @@
 
 #include "TempDir.h"
 
-#ifdef _WIN32
-static int setenv(const char* name, const char* value, int overwrite) {
-    return overwrite != 0 || std::getenv(name) == nullptr ? ::_putenv_s(name, value) : 0;
-}
-#endif
-
 int main(int argc, char** argv) {
     int result = 0;
     {
@@ -21,6 +15,12 @@ int main(int argc, char** argv) {
         ::setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
         ::setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifdef _WIN32
+        // offscreen, Qt reads font files: the system's, not a folder of its own installation
+        const char* windows = std::getenv("SystemRoot");
+        ::setenv("QT_QPA_FONTDIR",
+                 (std::string(windows != nullptr ? windows : "C:\\Windows") + "\\Fonts").c_str(), 0);
+#endif
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
     }

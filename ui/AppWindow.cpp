@@ -37,8 +37,9 @@ constexpr void (*kPageRoutes[kPageCount])(CDataRadioView&) = {
 
 }  // namespace
 
-CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve) {
-    auto* view = new CDataRadioView(doc, sink, std::move(resolve), &frame);
+CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
+                           std::unique_ptr<CRadioPort> device) {
+    auto* view = new CDataRadioView(doc, sink, std::move(resolve), &frame, std::move(device));
     frame.setCentralWidget(view);
     for (const SCommandRoute& route : kRoutes) {
         QObject::connect(frame.*route.action, &QAction::triggered, view,

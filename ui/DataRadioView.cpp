@@ -45,13 +45,15 @@ QLineEdit* ReadOnlyField(int width, QWidget* parent) {
 
 }  // namespace
 
-CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent)
+CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent,
+                               std::unique_ptr<CRadioPort> device)
     : QWidget(parent),
       m_Doc(doc),
       m_Sink(sink),
       m_Link(
-          [this] {
-              auto port = std::make_unique<CTracedSerialPort>();
+          [this, &device] {
+              auto port =
+                  std::make_unique<CTracedPort>(device ? std::move(device) : std::make_unique<CSerialPort>());
               m_pTrace = port.get();
               return port;
           }(),

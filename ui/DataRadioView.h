@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ constexpr const char* kMsgCancelTransferAndClose =
 class CDataRadioView : public QWidget {
     Q_OBJECT
 public:
-    // resolve turns the Port menu's COM numbers into devices (the program's simulated radio among them).
-    CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent = nullptr);
+    // resolve turns the Port menu's COM numbers into devices (the program's simulated radio among them);
+    // device is the port they are opened through, the serial driver when none is given.
+    CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent = nullptr,
+                   std::unique_ptr<CRadioPort> device = nullptr);
     ~CDataRadioView() override;
 
     // Runs once after the frame exists: builds the sheet, reads the port file, resets the record, fills the

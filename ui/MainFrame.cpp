@@ -134,8 +134,11 @@ void CMainFrame::BuildMenus() {
     connect(m_pActAbout, &QAction::triggered, this, &CMainFrame::OnAbout);
     menuBar()->addMenu(QStringLiteral("&Help"))->addAction(m_pActAbout);
 
-    m_pActReadRadio = MakeAction("Read Radio", "Read the radio's settings\nRead Radio", "read");
-    m_pActWriteRadio = MakeAction("Write Radio", "Write these settings to the radio\nWrite Radio", "write");
+    m_pActReadRadio = MakeAction("Rea&d Radio", "Read the radio's settings\nRead Radio", "read");
+    m_pActWriteRadio = MakeAction("&Write Radio", "Write these settings to the radio\nWrite Radio", "write");
+    // on the toolbar too, but a toolbar is out of the keyboard's reach
+    program->insertActions(m_pActModelSelect, {m_pActReadRadio, m_pActWriteRadio});
+    program->insertSeparator(m_pActModelSelect);
 }
 
 void CMainFrame::BuildToolBar() {

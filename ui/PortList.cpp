@@ -13,7 +13,8 @@ QString PortEntryText(int com) {
     QString text = QStringLiteral("COM%1").arg(com);
     // The simulated radio's device exists only once it was started; its description says enough.
     const std::string device = com == kSimulatedRadioCom ? std::string() : ComDevicePath(com);
-    const std::string description = ComPortDescription(com);
+    // (on Windows the link knows COM49 only as a serial port; the radio there is the program's own)
+    const std::string description = com == kSimulatedRadioCom ? "Simulated radio" : ComPortDescription(com);
     if (!device.empty()) {
         text += QStringLiteral("  ") + QString::fromStdString(device);
     }

@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
     CQtMessageSink sink;
     CMainFrame frame(doc, sink);
     sink.m_pParent = &frame;
-    CDataRadioView* view = AttachView(frame, doc, sink, ProgramComResolver());  // COM49: the simulated radio
+    // COM49: the simulated radio
+    CDataRadioView* view = AttachView(frame, doc, sink, ProgramComResolver(), MakeProgramPort());
     InitialUpdate(frame, *view);
 
     const QStringList args = QApplication::arguments();

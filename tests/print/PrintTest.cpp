@@ -52,7 +52,19 @@ TEST(DataSheetPdf, WritesTwoPagesWithoutADisplayOrApplication) {
     // The call can be repeated in the same process.
     ASSERT_TRUE(PrintDataSheetToPdf(CDataRadioDoc(), dir.File("second.pdf"), &error)) << error;
     EXPECT_NE(ReadText(dir.File("second.pdf")).find("/Count 2"), std::string::npos);
+    // the cases after this one in the same process (one process for all of them under wine) draw offscreen
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
+
+#ifdef _WIN32
+
+TEST(DataSheetPdf, PlacesEveryTextAtItsTwipsPositionInNinePointCourier) {
+    GTEST_SKIP()
+        << "the text positions are read back with pdftotext (poppler-utils), which is not there under "
+           "wine; the Linux build checks them on the same drawing code";
+}
+
+#else
 
 // Words of one page with their top-left corners in points, as poppler's pdftotext -bbox finds them.
 struct SWord {
@@ -133,6 +145,8 @@ TEST(DataSheetPdf, PlacesEveryTextAtItsTwipsPositionInNinePointCourier) {
     EXPECT_NEAR(option->y, PaperPoints(900), 0.5);
     EXPECT_EQ(Find(page2, "HANG-ON"), nullptr);
 }
+
+#endif  // _WIN32
 
 TEST(DataSheetPdf, AnUnwritablePathFailsWithTheReasonAndAnExistingFileIsReplacedWhole) {
     CTempDir dir;

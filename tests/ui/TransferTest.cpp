@@ -1,6 +1,18 @@
 // Reads and writes through the toolbar against the built-in simulated radio on COM49, in real time: the
 // worker moves the bytes over a pseudo-terminal while the window keeps running its event loop.
 
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+TEST(Transfer, NeedsAPseudoTerminal) {
+    GTEST_SKIP() << "the transfers here run against the simulated radio behind a pseudo-terminal, which "
+                    "Windows does not have; scripts/build-windows writes through kv310.exe's real window and "
+                    "a wine COM port instead";
+}
+
+#else
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -331,3 +343,4 @@ TEST_F(TransferTest, AFileOpenedInTheWindowProgramsTheBytesTheCommandLineSends) 
     }
     EXPECT_TRUE(m_Sink.m_Messages.empty()) << m_Sink.m_Messages.front();
 }
+#endif  // _WIN32
