@@ -212,7 +212,7 @@ void CDataRadioView::OnInitialUpdate() {
     ShowPage(kPageEeprom);
     RebuildMap(false);
     ShowPage(kPageChannel);
-    MarkClean();
+    StartHistory();
 }
 
 void CDataRadioView::OpenStartupFile(const std::string& path) {
@@ -223,7 +223,9 @@ void CDataRadioView::OpenStartupFile(const std::string& path) {
     RefreshAfterLoad();
     RebuildMap(true);
     if (result == ELoadResult::Loaded) {
-        MarkClean();
+        StartHistory();
+    } else if (result == ELoadResult::Imported) {
+        m_History.Record(tr("Import KV110 File"));
     }
     if (result != ELoadResult::Unchanged) {
         // The file names its model; choosing one would throw the file away again.
@@ -272,6 +274,8 @@ void CDataRadioView::ApplyModelSelection(int row) {
     m_Doc.m_nSubBand = 0;
     SetBandList(0);
     m_pSheet->m_pChannelPage->ShowScanColumn();
+    m_strFilePath.clear();
+    m_History.Record(tr("Model Select"));
     MarkClean();
 }
 
@@ -285,7 +289,8 @@ void CDataRadioView::OnFileNew() {
     m_pSheet->m_pChannelPage->UpdateOptionButtons();
     ShowPage(kPageEeprom);
     RebuildMap(false);
-    MarkClean();
+    m_strFilePath.clear();
+    StartHistory();
 }
 
 void CDataRadioView::OnFileOpen() {
@@ -293,14 +298,16 @@ void CDataRadioView::OnFileOpen() {
         return;
     }
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
-    const bool clean = !path.empty() && LoadFile(path, false) == ELoadResult::Loaded;
+    const ELoadResult result = path.empty() ? ELoadResult::Unchanged : LoadFile(path, false);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
     m_Doc.m_bFileLoaded = 1;
     RefreshAfterLoad();
     RebuildMap(true);
-    if (clean) {
-        MarkClean();
+    if (result == ELoadResult::Loaded) {
+        StartHistory();
+    } else if (result == ELoadResult::Imported) {
+        m_History.Record(tr("Import KV110 File"));  // into the open plan, which stays unsaved
     }
 }
 
@@ -314,8 +321,11 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
         return ELoadResult::Unchanged;
     }
     bool accepted = false;
-    return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
-                                                                      : ELoadResult::Unchanged;
+    if (!OnOpenDocument(m_Doc, path, m_Sink, &accepted) || !accepted) {
+        return ELoadResult::Unchanged;
+    }
+    m_strFilePath = path;
+    return ELoadResult::Loaded;
 }
 
 bool CDataRadioView::OnFileSave() {
@@ -327,6 +337,7 @@ bool CDataRadioView::OnFileSave() {
     if (!OnSaveDocument(m_Doc, path, m_Sink)) {
         return false;
     }
+    m_strFilePath = path;
     MarkClean();
     return true;
 }
@@ -512,11 +523,17 @@ void CDataRadioView::RefreshAfterLoad() {
 }
 
 bool CDataRadioView::HasUnsavedChanges() const {
-    return SettingsFileBytes(m_Doc) != m_CleanBytes;
+    return m_History.IsModified() || SettingsFileBytes(m_Doc) != m_CleanBytes;
 }
 
 void CDataRadioView::MarkClean() {
     m_CleanBytes = SettingsFileBytes(m_Doc);
+    m_History.MarkSaved();
+}
+
+void CDataRadioView::StartHistory() {
+    m_History.Reset();
+    MarkClean();
 }
 
 bool CDataRadioView::QueryClose() {

@@ -20,6 +20,7 @@
 #include "MessageSink.h"
 #include "MySheet.h"
 #include "PageContext.h"
+#include "RecordHistory.h"
 #include "TracingPort.h"
 
 class QPrinter;
@@ -92,6 +93,8 @@ public:
     // Unsaved changes: the record's file bytes against those last loaded, saved or freshly reset.
     bool HasUnsavedChanges() const;
     void MarkClean();
+    // A fresh undo history from the record as it is now, which counts as saved (New, Load).
+    void StartHistory();
     // Asks whether to cancel a running transfer and whether to save unsaved changes; false when the window
     // must stay open.
     bool QueryClose();
@@ -111,6 +114,8 @@ public:
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
+    CRecordHistory m_History{m_Doc};
+    std::string m_strFilePath;         // the settings file loaded or saved last; empty for a new plan
     CTracingPort* m_pTrace = nullptr;  // around the serial port, owned by m_Link
     CLinkSession m_Link;               // the one serial port every radio link borrows; opened per transfer
     CBusyState m_Busy;
