@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTimer>
 
 #include "BulkEditDlg.h"
 #include "ChannelClipboard.h"
@@ -167,7 +168,9 @@ void CEditCommands::OnBusyChanged(bool busy) {
         m_strBusyStep =
             m_View.m_Busy.m_strWhat.contains(QLatin1String("read")) ? tr("Read Radio") : tr("Radio Transfer");
     } else {
-        m_History.Record(m_strBusyStep);  // a read brings a new plan: undo gives back the one before
+        // A read brings a new plan (undo gives back the one before); the step waits for the pages' refresh
+        // after the transfer, which fits the frequencies read.
+        QTimer::singleShot(0, this, [this] { m_History.Record(m_strBusyStep); });
     }
     for (QAction* action : m_pMenu->actions()) {
         action->setEnabled(!busy);
@@ -200,7 +203,7 @@ bool CEditCommands::Begin() {
     if (m_View.m_pSheet != nullptr) {
         m_View.m_pSheet->m_pChannelPage->CommitFocusedField();
     }
-    m_History.Record(tr("Typing"));  // whatever the commit changed is a step of its own
+    m_History.Record(tr("Edit"));  // whatever the commit changed is a step of its own
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 
 #include "ComDlg.h"
+#include "EditCommands.h"
 #include "EepromImage.h"
 #include "FileIo.h"
 #include "ProgressDlg.h"
@@ -237,4 +238,29 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     EXPECT_NE(trace.find(" > 87 00 87\n"), std::string::npos) << trace.substr(0, 200);
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
     EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
+}
+
+TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
+    CDataRadioDoc radio;
+    radio.m_nModel = kModelKv310Vhf;
+    radio.ResetToDefaults();
+    radio.m_Channel[0].m_dRxFreq = radio.m_Channel[0].m_dTxFreq = 160.0;
+    CEepromImage image;
+    image.EncodeImage(radio);
+    Radio([&](CSimRadio& r) {
+        r.m_Eeprom = image.m_Work;
+        return 0;
+    });
+    m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 150.0125;
+    View().m_History.Record(QStringLiteral("Channel 1 RX frequency"));
+    Run(m_pFrame->m_pActReadRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
+    CEditCommands& edit = *View().findChild<CEditCommands*>();
+    EXPECT_EQ(edit.m_pActUndo->text().toStdString(), "&Undo Read Radio");
+    edit.OnUndo();
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 150.0125);
+    EXPECT_EQ(Sheet().m_pChannelPage->m_Rows[0]->m_pRxFreq->text().toStdString(), "150.01250");
+    edit.OnRedo();
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
 }
