@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
@@ -13,9 +14,11 @@
 #include "BulkEditDlg.h"
 #include "ChannelClipboard.h"
 #include "ChannelSelection.h"
+#include "ComDlg.h"
 #include "CommitEdit.h"
 #include "DataRadioView.h"
 #include "MainFrame.h"
+#include "PageIndex.h"
 #include "RecordHistory.h"
 
 namespace {
@@ -91,6 +94,30 @@ CEditCommands::CEditCommands(CMainFrame& frame, CDataRadioView& view)
         m_View.RefreshHeader();
         m_View.RebuildMap(true);
     };
+    // The map's byte edits wait for the next write beside the record: a step covers them too.
+    m_History.m_SaveExtra = [this] {
+        std::vector<uint8_t> extra;
+        if (m_View.m_pSheet != nullptr) {
+            const CEepromImage& image = m_View.m_pSheet->m_pEepromPage->m_Image;
+            extra.assign(image.m_Change.begin(), image.m_Change.end());
+            for (int address = 0; address < kImageSize; ++address) {
+                extra.push_back(image.m_ChangeMarks.test(static_cast<size_t>(address)) ? 1 : 0);
+            }
+        }
+        return extra;
+    };
+    m_History.m_RestoreExtra = [this](const std::vector<uint8_t>& extra) {
+        if (m_View.m_pSheet == nullptr || extra.size() != 2 * kImageSize) {
+            return;
+        }
+        CEepromImage& image = m_View.m_pSheet->m_pEepromPage->m_Image;
+        image.ClearChangeBytes();
+        for (int address = 0; address < kImageSize; ++address) {
+            if (extra[static_cast<size_t>(kImageSize + address)] != 0) {
+                image.SetChangeByte(address, extra[static_cast<size_t>(address)]);
+            }
+        }
+    };
     connect(&m_History.m_Stack, &QUndoStack::indexChanged, this, &CEditCommands::UpdateUndoActions);
     connect(&m_History, &CRecordHistory::Changed, this, &CEditCommands::UpdateTitle);
     connect(&view, &CDataRadioView::PageShown, this, &CEditCommands::WatchControls);
@@ -145,6 +172,11 @@ void CEditCommands::WatchControls() {
         } else if (auto* button = qobject_cast<QAbstractButton*>(control);
                    button != nullptr && !watched(button)) {
             connect(button, &QAbstractButton::clicked, this, record);
+        } else if (auto* map = qobject_cast<QAbstractItemView*>(control); map != nullptr && !watched(map)) {
+            // A cell of the EEPROM map opens its byte editor on a double click, Return or F2.
+            connect(map, &QAbstractItemView::doubleClicked, this,
+                    [this] { m_History.Record(tr("EEPROM Byte Edit")); });
+            map->installEventFilter(this);
         }
     }
     CMyPage4* page = m_View.m_pSheet != nullptr ? m_View.m_pSheet->m_pChannelPage : nullptr;
@@ -160,6 +192,25 @@ void CEditCommands::WatchControls() {
             menu.exec(at);
         });
     }
+}
+
+bool CEditCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+            // The byte editor is about to open: the step is taken once it has gone.
+            QTimer::singleShot(0, this, [this] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                const auto record = [this] { m_History.Record(tr("EEPROM Byte Edit")); };
+                if (dialog != nullptr) {
+                    connect(dialog, &QObject::destroyed, this, record);
+                } else {
+                    record();
+                }
+            });
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void CEditCommands::OnBusyChanged(bool busy) {
@@ -208,6 +259,10 @@ bool CEditCommands::Begin() {
 }
 
 std::vector<int> CEditCommands::Chosen() {
+    if (m_View.m_nCurPage != kPageChannel) {
+        emit m_View.StatusText(tr("The row commands work on the Channel page (View > Channel)."));
+        return {};
+    }
     std::vector<int> channels = m_pSelection != nullptr ? m_pSelection->Channels() : std::vector<int>();
     if (channels.empty()) {
         emit m_View.StatusText(
@@ -245,23 +300,29 @@ void CEditCommands::OnCopy() {
         return;
     }
     const std::vector<int> channels = Chosen();
-    if (channels.empty()) {
-        return;
+    if (!channels.empty()) {
+        Copy(channels);
+        emit m_View.StatusText(tr("Copied %1.").arg(ChannelsText(channels)));
     }
+}
+
+void CEditCommands::Copy(const std::vector<int>& channels) {
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(CopyChannelRows(m_View.m_Doc, channels, '\t')));
     data->setData(QStringLiteral("text/csv"),
                   QByteArray::fromStdString(CopyChannelRows(m_View.m_Doc, channels, ',')));
     QApplication::clipboard()->setMimeData(data);
-    emit m_View.StatusText(tr("Copied %1.").arg(ChannelsText(channels)));
 }
 
 void CEditCommands::OnCut() {
-    OnCopy();
-    const std::vector<int> channels = m_pSelection != nullptr ? m_pSelection->Channels() : std::vector<int>();
-    if (channels.empty() || m_View.m_Busy.IsBusy()) {
+    if (!Begin()) {
         return;
     }
+    const std::vector<int> channels = Chosen();
+    if (channels.empty()) {
+        return;
+    }
+    Copy(channels);
     const CDataRadioDoc before = m_View.m_Doc;
     for (const int n : channels) {
         ClearChannel(m_View.m_Doc, n);

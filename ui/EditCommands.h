@@ -54,12 +54,17 @@ public:
     QAction* m_pActMoveDown = nullptr;
     QAction* m_pActEditSelected = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QAction* Add(const char* text, const char* tip, const QList<QKeySequence>& keys,
                  void (CEditCommands::*run)());
     // The commands' common start: not during a transfer, typed text committed, channels chosen.
     bool Begin();
     std::vector<int> Chosen();
+    // The channels' rows on the clipboard: tab-separated as text, comma-separated as text/csv.
+    void Copy(const std::vector<int>& channels);
     // After a row command: the pages from the record, one history step, the selection on the rows moved.
     void Finish(const CDataRadioDoc& before, const QString& name, const std::vector<int>& selected);
     void WatchControls();

@@ -34,8 +34,8 @@ void RestoreSettings(CDataRadioDoc& doc, const CDataRadioDoc& snapshot) {
 
 class CRecordStep : public QUndoCommand {
 public:
-    CRecordStep(CRecordHistory& history, const CDataRadioDoc& before, const QString& name)
-        : QUndoCommand(name), m_History(history), m_Before(before), m_After(history.m_Doc) {}
+    CRecordStep(CRecordHistory& history, SRecordSnapshot before, const QString& name)
+        : QUndoCommand(name), m_History(history), m_Before(std::move(before)), m_After(history.Take()) {}
 
     void undo() override { m_History.Restore(m_Before); }
     void redo() override {
@@ -47,48 +47,58 @@ public:
 
 private:
     CRecordHistory& m_History;
-    CDataRadioDoc m_Before;
-    CDataRadioDoc m_After;
+    SRecordSnapshot m_Before;
+    SRecordSnapshot m_After;
     bool m_bDone = false;
 };
 
 CRecordHistory::CRecordHistory(CDataRadioDoc& doc, QObject* parent)
-    : QObject(parent), m_Doc(doc), m_Last(doc) {
+    : QObject(parent), m_Doc(doc), m_Last{doc, {}} {
     connect(&m_Stack, &QUndoStack::indexChanged, this, &CRecordHistory::Changed);
     connect(&m_Stack, &QUndoStack::cleanChanged, this, &CRecordHistory::Changed);
 }
 
+SRecordSnapshot CRecordHistory::Take() const {
+    return {m_Doc, m_SaveExtra ? m_SaveExtra() : std::vector<uint8_t>()};
+}
+
 bool CRecordHistory::Record(const QString& name) {
-    if (SameSettings(m_Doc, m_Last)) {
+    SRecordSnapshot now = Take();
+    if (SameSettings(now.m_Doc, m_Last.m_Doc) && now.m_Extra == m_Last.m_Extra) {
         return false;
     }
-    RecordFrom(m_Last, name);
+    SRecordSnapshot before = std::move(m_Last);
+    m_Last = std::move(now);
+    m_Stack.push(new CRecordStep(*this, std::move(before), name));
     return true;
 }
 
 void CRecordHistory::RecordFrom(const CDataRadioDoc& before, const QString& name) {
-    const CDataRadioDoc was = before;  // before may be m_Last itself
-    m_Last = m_Doc;
-    m_Stack.push(new CRecordStep(*this, was, name));
+    SRecordSnapshot was{before, m_Last.m_Extra};
+    m_Last = Take();
+    m_Stack.push(new CRecordStep(*this, std::move(was), name));
 }
 
 void CRecordHistory::Reset() {
     m_Stack.clear();
-    m_Last = m_Doc;
+    m_Last = Take();
     m_Stack.setClean();
     emit Changed();
 }
 
 void CRecordHistory::MarkSaved() {
-    m_Last = m_Doc;  // whatever changed without a step is in the saved file now
+    m_Last = Take();  // whatever changed without a step is in the saved file now
     m_Stack.setClean();
     emit Changed();
 }
 
-void CRecordHistory::Restore(const CDataRadioDoc& snapshot) {
-    RestoreSettings(m_Doc, snapshot);
+void CRecordHistory::Restore(const SRecordSnapshot& snapshot) {
+    RestoreSettings(m_Doc, snapshot.m_Doc);
+    if (m_RestoreExtra) {
+        m_RestoreExtra(snapshot.m_Extra);
+    }
     if (m_Refresh) {
         m_Refresh();
     }
-    m_Last = m_Doc;  // a refresh may round a value the way the pages show it
+    m_Last = Take();  // a refresh may round a value the way the pages show it
 }

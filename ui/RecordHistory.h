@@ -4,13 +4,18 @@
 // the view refresh its pages the way a load does; the program's run-time values (port, page flags, the
 // two-tone lock, notices given) are not part of a step.
 //
+// A step also covers the EEPROM map's pending byte edits, which live outside the record (m_SaveExtra and
+// m_RestoreExtra reach them).
+//
 // Steps are taken by name when something may have changed the record: a control the user worked, a dialog
 // closed, a command of the Edit menu, a model choice, a radio read. A step that changed nothing is not kept.
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "DataRadioDoc.h"
 
@@ -18,6 +23,12 @@
 bool SameSettings(const CDataRadioDoc& a, const CDataRadioDoc& b);
 // Puts the settings of snapshot into doc, keeping doc's run-time values.
 void RestoreSettings(CDataRadioDoc& doc, const CDataRadioDoc& snapshot);
+
+// What a step keeps: the record and the state beside it.
+struct SRecordSnapshot {
+    CDataRadioDoc m_Doc;
+    std::vector<uint8_t> m_Extra;
+};
 
 class CRecordHistory : public QObject {
     Q_OBJECT
@@ -37,13 +48,16 @@ public:
 
     CDataRadioDoc& m_Doc;
     QUndoStack m_Stack;
-    CDataRadioDoc m_Last;             // the record as the last step (or undo, or redo) left it
+    SRecordSnapshot m_Last;           // as the last step (or undo, or redo) left things
     std::function<void()> m_Refresh;  // the pages from the record, after an undo or redo
+    std::function<std::vector<uint8_t>()> m_SaveExtra;
+    std::function<void(const std::vector<uint8_t>&)> m_RestoreExtra;
 
 signals:
     void Changed();  // a step was taken, undone or redone, or the saved state moved
 
 private:
     friend class CRecordStep;
-    void Restore(const CDataRadioDoc& snapshot);
+    SRecordSnapshot Take() const;
+    void Restore(const SRecordSnapshot& snapshot);
 };

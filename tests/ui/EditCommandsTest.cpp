@@ -7,6 +7,7 @@
 
 #include "ChannelClipboard.h"
 #include "ChannelSelection.h"
+#include "ComDlg.h"
 #include "EditCommands.h"
 #include "ShellFixture.h"
 
@@ -160,7 +161,11 @@ TEST_F(EditCommandsTest, RowCommandsAtTheEdgesTakeOneUndoStepEach) {
          "&Undo Remove Channel 16"},
     };
     for (const SRowCommandCase& c : cases) {
-        View().OnFileNew();
+        View().OnFileNew();  // shows the EEPROM page: the row commands wait for the Channel page
+        ClickNumber(1);
+        Keys(Qt::Key_Delete, Qt::NoModifier);
+        EXPECT_EQ(UndoText(), "&Undo");
+        View().OnViewChannel();
         Type(1, "150");
         Type(2, "151");
         Type(15, "152");
@@ -255,6 +260,23 @@ TEST_F(EditCommandsTest, EditSelectedChannelsSetsEveryChosenChannelInOneStep) {
     Keys(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(m_Doc.m_Channel[1].m_bHighPower, 0);
     EXPECT_EQ(m_Doc.m_Channel[1].m_nTxOption, kSigNone);
+}
+
+TEST_F(EditCommandsTest, AnEepromByteEditIsAStepOfItsOwn) {
+    View().OnViewEeprom();
+    CComDlg& page = *Sheet().m_pEepromPage;
+    page.m_RunChangeMap = [](CChangeMapDlg& dialog) {
+        dialog.m_nValue = 0x7F;
+        dialog.m_bAccepted = true;
+        return 1;
+    };
+    emit page.m_pMap->doubleClicked(page.CellIndex(1, 1));
+    ASSERT_TRUE(page.m_Image.HasChangeByte(0));
+    EXPECT_EQ(UndoText(), "&Undo EEPROM Byte Edit");
+    m_pEdit->OnUndo();
+    EXPECT_FALSE(page.m_Image.HasChangeByte(0));
+    m_pEdit->OnRedo();
+    EXPECT_EQ(page.m_Image.m_Change[0], 0x7F);
 }
 
 TEST_F(EditCommandsTest, TheEditMenuIsGreyedWhileATransferRuns) {
