@@ -280,7 +280,7 @@ void CDataRadioView::ApplyModelSelection(int row) {
 }
 
 void CDataRadioView::OnFileNew() {
-    if (m_Busy.Refuse(m_Sink)) {
+    if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
     m_Doc.ResetToDefaults();
@@ -294,7 +294,7 @@ void CDataRadioView::OnFileNew() {
 }
 
 void CDataRadioView::OnFileOpen() {
-    if (m_Busy.Refuse(m_Sink)) {
+    if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
@@ -553,6 +553,12 @@ bool CDataRadioView::QueryClose() {
         transfer.Cancel();
         transfer.WaitUntilDone();
     }
+    return SaveChangesFirst();
+}
+
+bool CDataRadioView::SaveChangesFirst() {
+    // New and Load start a fresh history: what was not saved could not be undone back.
+    m_pSheet->m_pChannelPage->CommitFocusedField();
     if (!HasUnsavedChanges()) {
         return true;
     }

@@ -98,6 +98,9 @@ public:
     // Asks whether to cancel a running transfer and whether to save unsaved changes; false when the window
     // must stay open.
     bool QueryClose();
+    // Asks whether to save unsaved changes before they are replaced (New, Load, close); false when the user
+    // cancelled or the save failed.
+    bool SaveChangesFirst();
     bool IsBusy() const { return m_Busy.IsBusy(); }
 
     // Where the dialogs come from; tests answer them without opening windows.

@@ -158,6 +158,10 @@ void CEditCommands::WatchControls() {
     // Connected after the page's own handlers, so the record already holds the change when a step is taken.
     for (QWidget* control : m_View.findChildren<QWidget*>()) {
         const auto record = [this, control] { m_History.Record(StepName(control)); };
+        if (auto* text = qobject_cast<QLineEdit*>(control);
+            text != nullptr && !text->property(kWatchedProperty).toBool()) {
+            text->installEventFilter(this);
+        }
         if (auto* field = qobject_cast<CFrequencyEdit*>(control); field != nullptr && !watched(field)) {
             connect(field, &CFrequencyEdit::Left, this, record);
         } else if (auto* commit = qobject_cast<CCommitEdit*>(control);
@@ -195,7 +199,19 @@ void CEditCommands::WatchControls() {
 }
 
 bool CEditCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (const auto* field = qobject_cast<QLineEdit*>(watched);
+        field != nullptr && event->type() == QEvent::ShortcutOverride) {
+        // A text field undoes its own typing first; with nothing left to undo there, the keys reach the
+        // history.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !field->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (qobject_cast<QAbstractItemView*>(watched) != nullptr && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
             // The byte editor is about to open: the step is taken once it has gone.
