@@ -40,6 +40,13 @@ void CStderrSink::ShowMessage(const std::string& text) {
     PrintError(OneLine(text));
 }
 
+void CStderrSink::ShowMessageAs(const std::string& text, EMessageKind kind) {
+    const char* prefix = kind == EMessageKind::Stop      ? "error: "
+                         : kind == EMessageKind::Warning ? "warning: "
+                                                         : "";
+    PrintError(prefix + OneLine(text));
+}
+
 bool CStderrSink::AskYesNo(const std::string& question) {
     PrintError(OneLine(question) + " (answered no)");
     return false;

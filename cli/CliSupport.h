@@ -29,6 +29,8 @@ constexpr int kExitUsage = 2;
 class CStderrSink : public CMessageSink {
 public:
     void ShowMessage(const std::string& text) override;
+    // "error: " before a refusal, "warning: " before a warning.
+    void ShowMessageAs(const std::string& text, EMessageKind kind) override;
     bool AskYesNo(const std::string& question) override;
 };
 

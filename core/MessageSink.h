@@ -8,11 +8,20 @@
 
 enum class EAnswer { Yes, No, Cancel };
 
+// What a message is to the person reading it: an entry refused (stop), something to heed (warning), or a
+// plain notice (information). The window shows the matching icon; the command line prefixes its line.
+enum class EMessageKind { Stop, Warning, Information };
+
 class CMessageSink {
 public:
     virtual ~CMessageSink() = default;
     // A notice or an error, shown until the user acknowledges it.
     virtual void ShowMessage(const std::string& text) = 0;
+    // The same, of a given kind; ShowMessage(text) is a warning. A sink that knows no kinds shows it plainly.
+    virtual void ShowMessageAs(const std::string& text, EMessageKind kind) {
+        (void)kind;
+        ShowMessage(text);
+    }
     // A question answered yes or no.
     virtual bool AskYesNo(const std::string& question) = 0;
     // A question that may also be cancelled (e.g. save changes before closing).
@@ -24,11 +33,16 @@ public:
 // Keeps every text it is shown and answers questions from a queue (then with the default answer).
 class CRecordingSink : public CMessageSink {
 public:
-    void ShowMessage(const std::string& text) override { m_Messages.push_back(text); }
+    void ShowMessage(const std::string& text) override { ShowMessageAs(text, EMessageKind::Warning); }
+    void ShowMessageAs(const std::string& text, EMessageKind kind) override {
+        m_Messages.push_back(text);
+        m_Kinds.push_back(kind);
+    }
     bool AskYesNo(const std::string& question) override { return NextAnswer(question) == EAnswer::Yes; }
     EAnswer AskYesNoCancel(const std::string& question) override { return NextAnswer(question); }
 
     std::vector<std::string> m_Messages;
+    std::vector<EMessageKind> m_Kinds;  // one for each message
     std::vector<std::string> m_Questions;
     std::deque<EAnswer> m_Answers;
     EAnswer m_DefaultAnswer = EAnswer::No;

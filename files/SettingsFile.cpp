@@ -150,10 +150,10 @@ bool OnSaveDocument(const CDataRadioDoc& doc, const std::string& path, CMessageS
     return true;
 }
 
-bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink, bool* accepted) {
-    if (accepted != nullptr) {
-        *accepted = false;
-    }
+namespace {
+
+// The file's bytes, or false after telling the user why they cannot be had.
+bool ReadSettingsBytes(const std::string& path, CMessageSink& sink, std::vector<uint8_t>& bytes) {
     if (::access(path.c_str(), R_OK) != 0) {
         sink.ShowMessage(kMsgOpenFailed);
         return false;
@@ -163,15 +163,55 @@ bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& s
         return false;
     }
     // Read-only access is enough: a write-protected settings file loads like any other.
-    std::vector<uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, kSettingsFileSize)) {
         sink.ShowMessage(kMsgCannotOpen);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink, bool* accepted) {
+    if (accepted != nullptr) {
+        *accepted = false;
+    }
+    std::vector<uint8_t> bytes;
+    if (!ReadSettingsBytes(path, sink, bytes)) {
         return false;
     }
     if (!ApplySettingsFileBytes(doc, bytes)) {
         sink.ShowMessage(kMsgCorruptFile);
         return true;
     }
+    if (accepted != nullptr) {
+        *accepted = true;
+    }
+    return true;
+}
+
+bool LoadSettingsForItsModel(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink,
+                             bool* accepted) {
+    if (accepted != nullptr) {
+        *accepted = false;
+    }
+    std::vector<uint8_t> bytes;
+    if (!ReadSettingsBytes(path, sink, bytes)) {
+        return false;
+    }
+    CDataRadioDoc loaded = doc;
+    if (bytes.size() >= sizeof(int32_t)) {
+        const int32_t model = GetLe<int32_t>(bytes.data());
+        if (model >= 0 && model < kModelRows) {
+            loaded.m_nModel = model;
+            loaded.ResetToDefaults();
+        }
+    }
+    if (!ApplySettingsFileBytes(loaded, bytes)) {
+        sink.ShowMessage(kMsgCorruptFile);
+        return true;
+    }
+    doc = loaded;
     if (accepted != nullptr) {
         *accepted = true;
     }

@@ -41,6 +41,12 @@ bool OnSaveDocument(const CDataRadioDoc& doc, const std::string& path, CMessageS
 bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink,
                     bool* accepted = nullptr);
 
+// Loads path as the command line does: the record is first reset for the file's own model, so the service
+// bytes a file does not hold are that model's and never those of the record the file replaces; then the
+// file's fields. Returns and reports as OnOpenDocument; the record changes only when the file was accepted.
+bool LoadSettingsForItsModel(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink,
+                             bool* accepted = nullptr);
+
 constexpr const char* kMsgCannotSave = "Cannot Save File!";
 constexpr const char* kMsgCannotOpen = "Cannot Open File!";
 constexpr const char* kMsgOpenFailed = "Failed to open document.";

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include "AccessibleText.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr const char* kGpsDataTexts[3][3] = {
 
 void ShowToggle(QPushButton* button, bool on, const char* onText, const char* offText) {
     button->setChecked(on);
-    button->setText(QString::fromLatin1(on ? onText : offText));
+    SetCaption(button, QString::fromLatin1(on ? onText : offText));
 }
 
 // id kNone checks no button of the group.
@@ -34,7 +35,7 @@ void SelectRadio(QButtonGroup* group, int id) {
 QPushButton* Toggle(const char* text, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setCheckable(true);
-    button->setAccessibleName(name);
+    NameByCaption(button, button->text(), name);  // renamed with each caption
     button->setMinimumWidth(110);
     return button;
 }
@@ -65,14 +66,14 @@ void CCalibrationDlg::BuildControls() {
     };
     const auto radio = [&](const char* text, const QString& name) {
         auto* button = new QRadioButton(QString::fromLatin1(text), frame);
-        button->setAccessibleName(name);
+        NameByCaption(button, button->text(), name);
         return button;
     };
 
     m_pChannel = new CChannelSpin(frame);
     m_pChannel->setAccessibleName(tr("Radio channel"));
     m_pSetChannel = new QPushButton(QStringLiteral("SET"), frame);
-    m_pSetChannel->setAccessibleName(tr("Set the radio channel"));
+    NameByCaption(m_pSetChannel, m_pSetChannel->text(), tr("Set the radio channel"));
     m_pSetChannel->setDefault(true);  // Enter in the channel field sends it
     addRow("1. Change Channel ", {m_pChannel, m_pSetChannel});
 
@@ -82,7 +83,7 @@ void CCalibrationDlg::BuildControls() {
     m_pScan = {radio("Scan Stop", tr("Scan stop")), radio("Scan Start", tr("Scan start")),
                radio("Scan Delete", tr("Scan delete"))};
     m_pSetScan = new QPushButton(QStringLiteral("SET"), frame);
-    m_pSetScan->setAccessibleName(tr("Send the scan choice"));
+    NameByCaption(m_pSetScan, m_pSetScan->text(), tr("Send the scan choice"));
     addRow("3. Scan_Mode", {m_pScan[0], m_pScan[1], m_pScan[2], m_pSetScan});
 
     m_pGpsPower = Toggle("Power Disable", tr("GPS power"), frame);
@@ -106,7 +107,7 @@ void CCalibrationDlg::BuildControls() {
     addRow("8. Modem Firmware Upgrade", {m_pFirmware});
 
     m_pReset = new QPushButton(QStringLiteral("RESET"), frame);
-    m_pReset->setAccessibleName(tr("Reset the radio"));
+    NameByCaption(m_pReset, m_pReset->text(), tr("Reset the radio"));
     addRow("9. Radio Reset", {m_pReset});
 
     const auto group = [this](auto& buttons) {
@@ -257,7 +258,7 @@ void CCalibrationDlg::OnSetScan() {
 
 void CCalibrationDlg::SetGpsDataTexts(int choice) {
     for (int i = 0; i < 3; ++i) {
-        m_pGpsData[i]->setText(QString::fromLatin1(kGpsDataTexts[choice][i]));
+        SetCaption(m_pGpsData[i], QString::fromLatin1(kGpsDataTexts[choice][i]));
     }
 }
 

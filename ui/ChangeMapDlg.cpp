@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "AccessibleText.h"
 #include "EepromMap.h"
 
 const char* const kMsgWrongPassword = "Wrong password!";
@@ -31,7 +32,7 @@ CChangeMapDlg::CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, in
     m_pPassword->setEchoMode(QLineEdit::Password);
     m_pPassword->setAccessibleName(tr("Access code"));
     m_pInput = new QPushButton(QStringLiteral("INPUT"), this);
-    m_pInput->setAccessibleName(tr("Check the access code"));
+    NameByCaption(m_pInput, m_pInput->text(), tr("Check the access code"));
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(m_pPassword);
     codeRow->addWidget(m_pInput);
@@ -46,7 +47,7 @@ CChangeMapDlg::CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, in
     m_pValue = new QLineEdit(m_strValue, this);
     m_pValue->setMaxLength(2);
     m_pValue->setEnabled(false);
-    m_pValue->setAccessibleName(tr("New value of EEPROM address %1, hexadecimal").arg(m_strAddress));
+    m_pValue->setAccessibleName(tr("Value (hex) of EEPROM address %1").arg(m_strAddress));
     form->addRow(tr("&Value (hex):"), m_pValue);
     layout->addLayout(form);
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "AccessibleText.h"
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
 #include "TonePickerDlg.h"
@@ -19,7 +20,7 @@ namespace {
 struct SChoiceLine {
     const char* m_pText;
     int m_nValue;
-    const char* m_pButton;  // the picker button beside it, if any (accessible name)
+    const char* m_pButton;  // the picker button beside it, if any (accessible description)
 };
 
 const SChoiceLine kRxLines[] = {
@@ -109,7 +110,8 @@ void CChannelOptionDlg::Build() {
         int line = 0;
         for (const SChoiceLine& choice : lines) {
             auto* radio = new QRadioButton(QLatin1String(choice.m_pText), box);
-            radio->setAccessibleName(
+            NameByCaption(
+                radio, radio->text(),
                 QStringLiteral("%1 %2").arg(QLatin1String(title).trimmed(), QLatin1String(choice.m_pText)));
             group->addButton(radio, choice.m_nValue);
             grid->addWidget(radio, line, 0);
@@ -118,7 +120,8 @@ void CChannelOptionDlg::Build() {
                 button->setParent(box);
                 button->setAutoDefault(false);
                 button->setMinimumWidth(80);
-                button->setAccessibleName(QLatin1String(choice.m_pButton));
+                // It shows its tone or code: that caption is its name, what it picks is its description.
+                button->setAccessibleDescription(QLatin1String(choice.m_pButton));
                 grid->addWidget(button, line, 1);
             }
             ++line;
@@ -154,7 +157,7 @@ void CChannelOptionDlg::Build() {
 
 void CChannelOptionDlg::Tell(const std::string& text) {
     if (!text.empty()) {
-        m_Sink.ShowMessage(text);
+        m_Sink.ShowMessageAs(text, EMessageKind::Information);
     }
 }
 
@@ -200,7 +203,7 @@ void CChannelOptionDlg::OnRxChoice(int choice) {
 }
 
 void CChannelOptionDlg::OnTxChoice(int choice) {
-    if (choice != kSigNone) {
+    if (choice == kSigCtcss) {  // a DCS code on transmit is no tone: no notice
         Tell(TakeGmskToneNotice(m_Doc));
     }
     m_nTxChoice = choice;

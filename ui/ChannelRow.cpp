@@ -64,13 +64,19 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
             widget->setFixedWidth(col.m_nWidth);
         }
         if (col.m_pWhat != nullptr) {
-            widget->setAccessibleName(
-                QStringLiteral("Channel %1 %2").arg(channel).arg(QLatin1String(col.m_pWhat)));
+            widget->setAccessibleName(What(col));
+            if (auto* option = qobject_cast<COptionButton*>(widget)) {
+                option->m_strWhat = What(col);
+            }
         }
         grid.addWidget(widget, gridRow, column,
                        col.m_Kind == EChannelColumn::Scan ? Qt::AlignCenter : Qt::Alignment());
     }
     CaptionToggles();
+}
+
+QString CChannelRow::What(const SChannelColumn& col) const {
+    return QStringLiteral("Channel %1 %2").arg(m_nChannel).arg(QLatin1String(col.m_pWhat));
 }
 
 QWidget* CChannelRow::Widget(EChannelColumn kind) const {
@@ -100,6 +106,8 @@ void CChannelRow::CaptionToggles() {
         if (col.m_pOn != nullptr) {
             auto* box = static_cast<QPushButton*>(Widget(col.m_Kind));
             box->setText(QLatin1String(box->isChecked() ? col.m_pOn : col.m_pOff));
+            // The caption is the state: the name carries it too ("Channel 4 TX power: High").
+            box->setAccessibleName(What(col) + QStringLiteral(": ") + box->text());
         }
     }
 }

@@ -31,6 +31,8 @@ public:
     QWidget* Widget(EChannelColumn kind) const;
     // The two-state boxes' captions from their states ("Narrow"/"Wide", "Low"/"High").
     void CaptionToggles();
+    // "Channel 3 RX frequency": which control of the row a column is, for its accessible name.
+    QString What(const SChannelColumn& col) const;
 
     int m_nChannel;
     QLabel* m_pNumber = nullptr;

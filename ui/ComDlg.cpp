@@ -106,12 +106,31 @@ void CComDlg::FillMap() {
     m_Image.m_Snapshot = m_Image.m_Work;
 }
 
+std::string DiscardEditsQuestion(int count) {
+    return count == 1 ? "Discard 1 byte edit that was not written?"
+                      : "Discard " + std::to_string(count) + " byte edits that were not written?";
+}
+
 void CComDlg::OnClearChanges() {
+    int pending = 0;
+    for (int address = 0; address < kImageSize; ++address) {
+        pending += m_Image.HasChangeByte(address) ? 1 : 0;
+    }
+    // A typed byte is work the radio has not seen yet; the marks alone cost nothing to lose.
+    if (pending > 0 && !m_Ctx.m_Sink.AskYesNo(DiscardEditsQuestion(pending))) {
+        return;
+    }
     m_Image.ClearChangeBytes();
     // Without the edits the map shows the record's own encoding again, unmarked.
     m_Image.EncodeImage(m_Doc);
     m_pModel->Fill(m_Image.m_Work);
     m_Image.m_Snapshot = m_Image.m_Work;
+    if (m_Ctx.m_View.ShowStatus) {
+        m_Ctx.m_View.ShowStatus(pending == 0 ? tr("Cleared the change marks.")
+                                : pending == 1
+                                    ? tr("Cleared the change marks and 1 byte edit.")
+                                    : tr("Cleared the change marks and %1 byte edits.").arg(pending));
+    }
 }
 
 void CComDlg::OnShowSettings() {

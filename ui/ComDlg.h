@@ -16,6 +16,9 @@
 #include "OptionPage.h"
 #include "RadioTransfer.h"
 
+// "Discard 3 byte edits that were not written?"
+std::string DiscardEditsQuestion(int count);
+
 class CComDlg : public COptionPage {
     Q_OBJECT
 public:
@@ -31,7 +34,7 @@ public:
     // The page's OK: takes the radio out of programming mode.
     bool LeaveProgramming();
 
-    // "Clear Changes": every mark goes, and so do the pending byte edits.
+    // "Clear Changes": every mark goes, and so do the pending byte edits once the user agreed to lose them.
     void OnClearChanges();
     // "Show Settings": the step of every channel slot.
     void OnShowSettings();

@@ -15,6 +15,15 @@ void CCommitEdit::focusOutEvent(QFocusEvent* event) {
     EmitCommit();
 }
 
+bool CCommitEdit::CommitPending() {
+    if (!isModified()) {
+        return true;
+    }
+    m_bRefused = false;
+    EmitCommit();
+    return !m_bRefused;
+}
+
 void CCommitEdit::EmitCommit() {
     if (m_bCommitting) {
         return;

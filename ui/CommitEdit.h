@@ -10,6 +10,11 @@ class CCommitEdit : public QLineEdit {
 public:
     explicit CCommitEdit(QWidget* parent = nullptr);
 
+    // Commits typed text as leaving the field would; false when the handler refused it (see Refuse).
+    bool CommitPending();
+    // Called by the commit handler when its rule refused the entry.
+    void Refuse() { m_bRefused = true; }
+
 signals:
     void Commit();
 
@@ -19,4 +24,5 @@ protected:
 private:
     void EmitCommit();
     bool m_bCommitting = false;  // a refusal's message and focus return must not commit again
+    bool m_bRefused = false;
 };

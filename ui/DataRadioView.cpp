@@ -175,6 +175,7 @@ CViewSeams CDataRadioView::MakeSeams() {
         m_cbPllIc->setCurrentIndex(m_cbPllIc->findText(name));
     };
     seams.ShowStatus = [this](const QString& text) { emit StatusText(text); };
+    seams.CommitPendingEdits = [this] { return CommitPendingEdits(); };
     return seams;
 }
 
@@ -243,7 +244,7 @@ void CDataRadioView::paintEvent(QPaintEvent* event) {
 }
 
 void CDataRadioView::OnModelSelect() {
-    if (m_Busy.Refuse(m_Sink)) {
+    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
         return;
     }
     const int row = m_RunModelSelect ? m_RunModelSelect() : -1;
@@ -321,7 +322,7 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
         return ELoadResult::Unchanged;
     }
     bool accepted = false;
-    if (!OnOpenDocument(m_Doc, path, m_Sink, &accepted) || !accepted) {
+    if (!LoadSettingsForItsModel(m_Doc, path, m_Sink, &accepted) || !accepted) {
         return ELoadResult::Unchanged;
     }
     m_strFilePath = path;
@@ -329,7 +330,9 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
 }
 
 bool CDataRadioView::OnFileSave() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return false;
+    }
     const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
     if (path.empty()) {
         return false;
@@ -343,7 +346,9 @@ bool CDataRadioView::OnFileSave() {
 }
 
 void CDataRadioView::OnFilePrint() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!m_RunPrintDialog || !m_RunPrintDialog(printer)) {
         return;
@@ -355,6 +360,9 @@ void CDataRadioView::OnFilePrint() {
 }
 
 void CDataRadioView::OnFilePrintPreview() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QString::fromStdString(DataSheetJobName(m_Doc)));
@@ -386,11 +394,16 @@ void CDataRadioView::OnViewEeprom() {
 }
 
 void CDataRadioView::OnReadRadio() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
     m_pSheet->m_pEepromPage->ReadWithProgress();
 }
 
 void CDataRadioView::OnWriteRadio() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return;
+    }
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
@@ -415,7 +428,9 @@ void CDataRadioView::OnCalibration() {
 }
 
 void CDataRadioView::OnProgramFleet() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return;
+    }
     if (m_pFleetDlg == nullptr) {
         m_pFleetDlg = new CFleetDlg(m_Ctx, this);
     }
@@ -537,7 +552,9 @@ void CDataRadioView::StartHistory() {
 }
 
 bool CDataRadioView::QueryClose() {
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return false;
+    }
     if (m_pFleetDlg != nullptr && m_pFleetDlg->IsRunning()) {
         if (!m_Sink.AskYesNo(kMsgCancelTransferAndClose)) {
             return false;
@@ -558,7 +575,9 @@ bool CDataRadioView::QueryClose() {
 
 bool CDataRadioView::SaveChangesFirst() {
     // New and Load start a fresh history: what was not saved could not be undone back.
-    m_pSheet->m_pChannelPage->CommitFocusedField();
+    if (!CommitPendingEdits()) {
+        return false;
+    }
     if (!HasUnsavedChanges()) {
         return true;
     }

@@ -79,6 +79,10 @@ public:
     std::function<bool()> m_RunTwoToneCode;  // true when closed with ENABLE
 
     // Operations the commands share
+    // Asks the page in front to commit what is typed in it, as leaving the field would; false when a field's
+    // rule refused the entry and the command must not go on. Every command that reads or replaces the record
+    // asks first.
+    bool CommitPendingEdits();
     void ShowPage(int index);
     void RefreshPages();
     void RefreshHeader();

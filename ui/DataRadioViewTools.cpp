@@ -8,7 +8,18 @@
 #include "RadioTransfer.h"
 #include "TextConfig.h"
 
+bool CDataRadioView::CommitPendingEdits() {
+    if (m_pSheet == nullptr) {
+        return true;
+    }
+    COptionPage* page = m_pSheet->Page(m_pSheet->GetActiveIndex());
+    return page == nullptr || page->CommitPending();
+}
+
 void CDataRadioView::OnFileExportText() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
     const std::string path = m_ChooseExportPath ? m_ChooseExportPath() : std::string();
     if (path.empty()) {
         return;
@@ -23,6 +34,9 @@ void CDataRadioView::OnFileExportText() {
 }
 
 void CDataRadioView::OnFileCompare() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
     const std::string path = m_ChooseComparePath ? m_ChooseComparePath() : std::string();
     if (path.empty()) {
         return;

@@ -264,11 +264,9 @@ void CEditCommands::UpdateTitle() {
 }
 
 bool CEditCommands::Begin() {
-    if (m_View.m_Busy.Refuse(m_View.m_Sink)) {
+    // Typed text counts first, as for every command that reads the record; a refused entry stops here.
+    if (m_View.m_Busy.Refuse(m_View.m_Sink) || !m_View.CommitPendingEdits()) {
         return false;
-    }
-    if (m_View.m_pSheet != nullptr) {
-        m_View.m_pSheet->m_pChannelPage->CommitFocusedField();
     }
     m_History.Record(tr("Edit"));  // whatever the commit changed is a step of its own
     return true;

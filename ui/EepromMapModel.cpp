@@ -51,7 +51,8 @@ QVariant CEepromMapModel::data(const QModelIndex& index, int role) const {
             return font;
         }
         case Qt::AccessibleTextRole:
-            return tr("EEPROM address %1").arg(addressText);
+            // A screen reader hears the byte with its address, as a sighted user reads the cell in its row.
+            return QStringLiteral("%1: %2").arg(addressText, data(index, Qt::DisplayRole).toString());
         case Qt::AccessibleDescriptionRole:
         case Qt::ToolTipRole: {
             QString text = tr("%1 (%2): %3")

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "AccessibleText.h"
 #include "EepromImage.h"
 #include "PortList.h"
 #include "SerialPort.h"
@@ -38,7 +39,7 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
     auto* layout = new QVBoxLayout(this);
     auto* listLabel = new QLabel(tr("&Tick the ports of the radios to write the current configuration to:"));
     m_pPorts = new QListWidget;
-    m_pPorts->setAccessibleName(tr("Ports to program"));
+    NameByCaption(m_pPorts, listLabel->text(), tr("Ports to program"));
     listLabel->setBuddy(m_pPorts);
     m_pVerify = new QCheckBox(tr("&Read each radio back to verify the write"));
     m_pVerify->setChecked(true);
@@ -137,6 +138,10 @@ void CFleetDlg::BuildRows(const std::vector<SFleetPort>& ports) {
 
 void CFleetDlg::StartWrite() {
     if (IsRunning() || m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
+        return;
+    }
+    // Text still typed in the main window's page belongs to the configuration the radios get.
+    if (m_Ctx.m_View.CommitPendingEdits && !m_Ctx.m_View.CommitPendingEdits()) {
         return;
     }
     std::vector<SFleetPort> ports;

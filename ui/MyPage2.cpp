@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 
+#include "AccessibleText.h"
 #include "OptionRows.h"
 
 namespace {
@@ -122,7 +123,7 @@ void CMyPage2::BuildControls() {
     for (int i = 0; i < static_cast<int>(std::size(kFlagRows)); ++i) {
         const SFlagRow& row = kFlagRows[i];
         auto* box = new QCheckBox(QString::fromLatin1(row.m_pszText), groups[row.m_Group]);
-        box->setAccessibleName(QString::fromLatin1(row.m_pszAccessible));
+        NameByCaption(box, box->text(), QString::fromLatin1(row.m_pszAccessible));
         grids[row.m_Group]->addWidget(box, rows[row.m_Group]++, 0, 1, 4);
         this->*row.m_pControl = box;
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { OnFlagClicked(i, checked); });
@@ -131,8 +132,10 @@ void CMyPage2::BuildControls() {
             auto* types = new QButtonGroup(this);
             m_pRssiCheck = new QRadioButton(QStringLiteral(" Rssi Level Check"), groups[kRx]);
             m_pBusyPortCheck = new QRadioButton(QStringLiteral(" Busy Port Check"), groups[kRx]);
-            m_pRssiCheck->setAccessibleName(QStringLiteral("Squelch type RSSI level check"));
-            m_pBusyPortCheck->setAccessibleName(QStringLiteral("Squelch type busy port check"));
+            NameByCaption(m_pRssiCheck, m_pRssiCheck->text(),
+                          QStringLiteral("Squelch type RSSI level check"));
+            NameByCaption(m_pBusyPortCheck, m_pBusyPortCheck->text(),
+                          QStringLiteral("Squelch type busy port check"));
             types->addButton(m_pRssiCheck, 0);
             types->addButton(m_pBusyPortCheck, 1);
             grids[kRx]->addWidget(m_pRssiCheck, rows[kRx]++, 0, 1, 4);

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "AccessibleText.h"
 #include "OptionRows.h"
 #include "QtMessageSink.h"
 #include "ScanWarningDlg.h"
@@ -157,15 +158,15 @@ void CMyPage3::BuildModemSelect(QWidget* group) {
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < static_cast<int>(std::size(kTypeRows)); ++i) {
         auto* box = new QCheckBox(QString::fromLatin1(kTypeRows[i].m_pszText), group);
-        box->setAccessibleName(QString::fromLatin1(kTypeRows[i].m_pszAccessible));
+        NameByCaption(box, box->text(), QString::fromLatin1(kTypeRows[i].m_pszAccessible));
         grid->addWidget(box, i, 0);
         this->*kTypeRows[i].m_pControl = box;
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { OnTypeClicked(i, checked); });
     }
     m_pV23 = new QRadioButton(QStringLiteral("V23"), group);
     m_pBell202 = new QRadioButton(QStringLiteral("BELL 202"), group);
-    m_pV23->setAccessibleName(QStringLiteral("AFSK variant V.23"));
-    m_pBell202->setAccessibleName(QStringLiteral("AFSK variant Bell 202"));
+    NameByCaption(m_pV23, m_pV23->text(), QStringLiteral("AFSK variant V.23"));
+    NameByCaption(m_pBell202, m_pBell202->text(), QStringLiteral("AFSK variant Bell 202"));
     m_pAfskGroup = new QButtonGroup(this);
     m_pAfskGroup->addButton(m_pV23, 0);
     m_pAfskGroup->addButton(m_pBell202, 1);
@@ -177,7 +178,8 @@ void CMyPage3::BuildModemSelect(QWidget* group) {
 
     m_pModemToggle = new QPushButton(QString::fromLatin1(kModemOff), group);
     m_pModemToggle->setCheckable(true);
-    m_pModemToggle->setAccessibleName(QStringLiteral("Modem on or off"));
+    // Its caption says the state ("Modem Disable"); the name follows the caption (ShowModemToggle).
+    NameByCaption(m_pModemToggle, m_pModemToggle->text(), QStringLiteral("Switches the modem on or off"));
     grid->addWidget(m_pModemToggle, 3, 0, 1, 3);
     connect(m_pModemToggle, &QPushButton::clicked, this, &CMyPage3::OnModemToggle);
 
@@ -192,8 +194,8 @@ void CMyPage3::BuildSystemOption1(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pDumb = new QRadioButton(QStringLiteral("Dumb Mode"), group);
     m_pAuto = new QRadioButton(QStringLiteral("Auto Mode"), group);
-    m_pDumb->setAccessibleName(QStringLiteral("Modem dumb mode"));
-    m_pAuto->setAccessibleName(QStringLiteral("Modem auto mode"));
+    NameByCaption(m_pDumb, m_pDumb->text(), QStringLiteral("Modem dumb mode"));
+    NameByCaption(m_pAuto, m_pAuto->text(), QStringLiteral("Modem auto mode"));
     m_pModeGroup = new QButtonGroup(this);
     m_pModeGroup->addButton(m_pDumb, 0);
     m_pModeGroup->addButton(m_pAuto, 1);
@@ -204,7 +206,7 @@ void CMyPage3::BuildSystemOption1(QWidget* group) {
     int row = 1;
     for (const SFlagRow& flag : kFlagRows) {
         auto* box = new QCheckBox(QString::fromLatin1(flag.m_pszText), group);
-        box->setAccessibleName(QString::fromLatin1(flag.m_pszAccessible));
+        NameByCaption(box, box->text(), QString::fromLatin1(flag.m_pszAccessible));
         grid->addWidget(box, row++, 0, 1, 2);
         this->*flag.m_pControl = box;
         const auto member = flag.m_pMember;
@@ -231,7 +233,7 @@ QGridLayout* CMyPage3::BuildSystemOption2(QWidget* group) {
         }
     }
     m_pDefault = new QPushButton(QStringLiteral("D\nE\nF\nA\nU\nL\nT"), group);
-    m_pDefault->setAccessibleName(QStringLiteral("Restore the default modem options"));
+    NameByCaption(m_pDefault, m_pDefault->text(), QStringLiteral("Restore the default modem options"));
     m_pDefault->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_pDefault->setFixedWidth(44);
     grid->addWidget(m_pDefault, 0, 5, row, 1);
@@ -346,7 +348,7 @@ void CMyPage3::ShowBaudLists(EModemType type) {
 
 void CMyPage3::ShowModemToggle(bool on) {
     m_pModemToggle->setChecked(on);
-    m_pModemToggle->setText(QString::fromLatin1(on ? kModemOn : kModemOff));
+    SetCaption(m_pModemToggle, QString::fromLatin1(on ? kModemOn : kModemOff));
     m_cbSBand->setEnabled(on);
     m_cbNBand->setEnabled(on);
 }

@@ -181,9 +181,10 @@ void CMyPage4::SetTabOrder() {
     }
 }
 
-void CMyPage4::Tell(const std::string& text) {
+void CMyPage4::Tell(const std::string& text, EMessageKind kind) {
     if (!text.empty()) {
-        m_Ctx.m_Sink.ShowMessage(text);
+        ++m_nToldCount;
+        m_Ctx.m_Sink.ShowMessageAs(text, kind);
     }
 }
 
@@ -219,7 +220,7 @@ void CMyPage4::ApplyRowEdit(int channel, const SRowEdit& edit) {
     UpdateOptionButtons();
     if (!edit.m_strMessage.empty()) {
         m_bInLeave = true;
-        Tell(edit.m_strMessage);
+        Tell(edit.m_strMessage, EMessageKind::Stop);
         m_bInLeave = false;
     }
     if (edit.m_Focus != ERowFocus::Unchanged) {
@@ -240,7 +241,7 @@ void CMyPage4::OnOptionButton(int channel) {
     m_Doc.m_nCurChannel = channel;
     const CChannelData& ch = Channel(channel);
     if (ch.m_dRxFreq == 0.0 || ch.m_dTxFreq == 0.0) {
-        Tell(kMsgFillFrequencies);
+        Tell(kMsgFillFrequencies, EMessageKind::Stop);
         return;
     }
     if (m_RunOptionDialog) {
@@ -294,7 +295,7 @@ void CMyPage4::OnRxOffTimeLeave() {
     m_pRxOffTime->setText(QString::number(fit.m_nValue));
     if (!fit.m_strMessage.empty()) {
         m_bInLeave = true;
-        Tell(fit.m_strMessage);
+        Tell(fit.m_strMessage, EMessageKind::Information);
         m_bInLeave = false;
         m_pRxOffTime->setFocus(Qt::OtherFocusReason);
         m_pRxOffTime->selectAll();
@@ -310,7 +311,7 @@ void CMyPage4::OnRxOnTimeLeave() {
     m_pRxOnTime->setText(QString::number(fit.m_nValue));
     if (!fit.m_strMessage.empty()) {
         m_bInLeave = true;
-        Tell(fit.m_strMessage);
+        Tell(fit.m_strMessage, EMessageKind::Information);
         m_bInLeave = false;
         m_pRxOnTime->setFocus(Qt::OtherFocusReason);
         m_pRxOnTime->selectAll();
@@ -342,7 +343,9 @@ void CMyPage4::ShowScanColumn() {
 }
 
 void CMyPage4::CommitFocusedField() {
-    QWidget* focus = QApplication::focusWidget();
+    // The window's own focus field: while another window (the fleet window, say) is active it still holds
+    // the text typed last.
+    QWidget* focus = window()->focusWidget();
     if (focus == nullptr || !IsCreated()) {
         return;
     }
@@ -358,6 +361,12 @@ void CMyPage4::CommitFocusedField() {
     } else if (focus == m_pRxOnTime) {
         OnRxOnTimeLeave();
     }
+}
+
+bool CMyPage4::CommitPending() {
+    const int told = m_nToldCount;
+    CommitFocusedField();
+    return m_nToldCount == told && COptionPage::CommitPending();
 }
 
 void CMyPage4::ResetAndRefresh() {

@@ -34,6 +34,8 @@ public:
     // Runs the leave rules of the field that has the focus, so text typed but not yet left counts (before a
     // save, a radio write or closing).
     void CommitFocusedField();
+    // The focused field's leave rule, and any option field's; false when a rule refused the entry.
+    bool CommitPending() override;
 
     // Leaving a frequency field of channel n (1-16).
     void OnRxFieldLeave(int channel);
@@ -73,7 +75,8 @@ private:
     void OnPowerSave(bool checked);
     void OnRxOffTimeLeave();
     void OnRxOnTimeLeave();
-    void Tell(const std::string& text);
+    void Tell(const std::string& text, EMessageKind kind);
 
     bool m_bInLeave = false;  // a leave rule is showing its message
+    int m_nToldCount = 0;     // messages shown so far: a leave rule speaks only to refuse
 };

@@ -13,6 +13,7 @@ public:
     // An invalid colour keeps the button's normal background.
     void SetLook(const QString& caption, const QColor& fill);
     QColor m_Fill;
+    QString m_strWhat;  // which control it is ("Channel 3 TX option"); the name adds the caption it shows
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,8 +9,9 @@
 #include <QWidget>
 
 #include "PageContext.h"
+#include "PendingEdits.h"
 
-class COptionPage : public QWidget {
+class COptionPage : public QWidget, public CPendingEdits {
     Q_OBJECT
 public:
     COptionPage(CPageContext& context, const QString& title, QWidget* parent = nullptr);
@@ -18,6 +19,8 @@ public:
     // Builds the page's controls once; the sheet calls it whenever the page becomes the active one.
     void EnsureCreated();
     bool IsCreated() const { return m_bCreated; }
+    // Commits every edit field of the page that holds typed text, the focused one first.
+    bool CommitPending() override;
 
     CPageContext& m_Ctx;
     CDataRadioDoc& m_Doc;  // m_Ctx.m_Doc

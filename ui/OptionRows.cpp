@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "AccessibleText.h"
+
 namespace {
 
 QLabel* AddLabels(QGridLayout* grid, int row, int column, const SRowText& text, QWidget* control) {
@@ -12,7 +14,7 @@ QLabel* AddLabels(QGridLayout* grid, int row, int column, const SRowText& text, 
     grid->addWidget(control, row, column + 1);
     grid->addWidget(new QLabel(QString::fromLatin1(text.m_pszUnit)), row, column + 2);
     grid->addWidget(new QLabel(QString::fromLatin1(text.m_pszHint)), row, column + 3);
-    control->setAccessibleName(QString::fromLatin1(text.m_pszAccessible));
+    NameByCaption(control, label->text(), QString::fromLatin1(text.m_pszAccessible));
     return label;
 }
 
@@ -51,6 +53,7 @@ bool CommitField(CCommitEdit* edit, const SEditRule& rule, int32_t& member, CMes
     member = outcome.m_nValue;
     edit->setText(QString::fromStdString(outcome.m_strText));
     if (!outcome.m_bAccepted) {
+        edit->Refuse();
         sink.ShowMessage(rule.m_pszRefusal);
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();

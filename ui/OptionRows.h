@@ -13,9 +13,9 @@
 
 struct SRowText {
     const char* m_pszLabel;
-    const char* m_pszUnit;  // may be ""
-    const char* m_pszHint;  // may be ""
-    const char* m_pszAccessible;
+    const char* m_pszUnit;        // may be ""
+    const char* m_pszHint;        // may be ""
+    const char* m_pszAccessible;  // what the row sets, for the accessible description
 };
 
 // The row takes the grid's columns from column on: label, control, unit, hint.

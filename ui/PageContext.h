@@ -37,6 +37,7 @@ struct CViewSeams {
     std::function<void(const QString& text)> ShowVersion;  // the form's version field
     std::function<void(const QString& name)> SelectPllIc;  // the hidden PLL IC list
     std::function<void(const QString& text)> ShowStatus;   // the main window's status bar
+    std::function<bool()> CommitPendingEdits;              // typed text into the record; false: stop
 };
 
 struct CPageContext {

@@ -8,8 +8,26 @@ QString ToDisplayText(const std::string& text) {
     return display;
 }
 
+QMessageBox::Icon IconOf(EMessageKind kind) {
+    switch (kind) {
+        case EMessageKind::Stop:
+            return QMessageBox::Critical;
+        case EMessageKind::Information:
+            return QMessageBox::Information;
+        case EMessageKind::Warning:
+            break;
+    }
+    return QMessageBox::Warning;
+}
+
 void CQtMessageSink::ShowMessage(const std::string& text) {
-    QMessageBox::warning(m_pParent, QString::fromLatin1(kAppTitle), ToDisplayText(text));
+    ShowMessageAs(text, EMessageKind::Warning);
+}
+
+void CQtMessageSink::ShowMessageAs(const std::string& text, EMessageKind kind) {
+    QMessageBox box(IconOf(kind), QString::fromLatin1(kAppTitle), ToDisplayText(text), QMessageBox::Ok,
+                    m_pParent);
+    box.exec();
 }
 
 bool CQtMessageSink::AskYesNo(const std::string& question) {

@@ -1,6 +1,7 @@
 #pragma once
 // The message sink of the desktop program: modal message boxes titled "KV310" over the main window.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,11 +14,15 @@ public:
     explicit CQtMessageSink(QWidget* parent = nullptr) : m_pParent(parent) {}
 
     void ShowMessage(const std::string& text) override;
+    void ShowMessageAs(const std::string& text, EMessageKind kind) override;
     bool AskYesNo(const std::string& question) override;
     EAnswer AskYesNoCancel(const std::string& question) override;
 
     QPointer<QWidget> m_pParent;
 };
+
+// The box's icon for a kind of message.
+QMessageBox::Icon IconOf(EMessageKind kind);
 
 // The logic's texts end lines with CR LF; a Qt label wants plain LF.
 QString ToDisplayText(const std::string& text);

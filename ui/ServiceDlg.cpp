@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QMetaObject>
+#include "AccessibleText.h"
 
 CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* parent)
     : QDialog(parent), m_Ctx(context), m_Doc(context.m_Doc), m_strUser(user) {
@@ -26,7 +27,7 @@ CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* paren
     m_pOk->hide();
     m_pOk->setAutoDefault(false);  // Enter belongs to the channel field's SET, not to closing
     m_pClose = new QPushButton(tr("CLOSE"), this);
-    m_pClose->setAccessibleName(tr("Close the dialog and the port"));
+    NameByCaption(m_pClose, m_pClose->text(), tr("Close the dialog and the port"));
     m_pClose->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(m_pOk);

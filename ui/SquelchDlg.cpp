@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include "AccessibleText.h"
 
 CSquelchDlg::CSquelchDlg(CPageContext& context, QWidget* parent)
     : CServiceDlg(context, "the squelch dialog", parent) {
@@ -19,7 +20,7 @@ void CSquelchDlg::BuildControls() {
     const auto label = [frame](const char* text) { return new QLabel(QString::fromLatin1(text), frame); };
     const auto button = [frame](const char* text, const QString& name) {
         auto* pushButton = new QPushButton(QString::fromLatin1(text), frame);
-        pushButton->setAccessibleName(name);
+        NameByCaption(pushButton, pushButton->text(), name);
         return pushButton;
     };
 
@@ -66,7 +67,7 @@ void CSquelchDlg::BuildControls() {
     presetGrid->addWidget(m_pMuted, 1, 1);
     presetGrid->addWidget(new QLabel(QStringLiteral("dBm"), preset), 1, 2);
     m_pDefault = new QPushButton(QStringLiteral("DEFAULT"), preset);
-    m_pDefault->setAccessibleName(tr("Return the radio to the preset squelch levels"));
+    NameByCaption(m_pDefault, m_pDefault->text(), tr("Return the radio to the preset squelch levels"));
     presetGrid->addWidget(m_pDefault, 0, 3, 2, 1);
     grid->addWidget(preset, 5, 0, 1, 2);
 
@@ -100,7 +101,7 @@ void CSquelchDlg::ShowPreset(bool saveAvailable) {
 }
 
 void CSquelchDlg::OnCustom(bool on) {
-    m_pCustom->setText(on ? QStringLiteral("Custom Mode") : QStringLiteral("Custom Define?"));
+    SetCaption(m_pCustom, on ? QStringLiteral("Custom Mode") : QStringLiteral("Custom Define?"));
     m_pSetOpen->setEnabled(on);
     m_pSetClose->setEnabled(on);
     m_pSave->setEnabled(on);
@@ -108,12 +109,12 @@ void CSquelchDlg::OnCustom(bool on) {
 
 void CSquelchDlg::OnSave() {
     Send({EServiceCommand::SquelchSave});
-    m_pCustom->setText(QStringLiteral("Custom Define ?"));
+    SetCaption(m_pCustom, QStringLiteral("Custom Define ?"));
     ShowPreset(false);
 }
 
 void CSquelchDlg::OnDefault() {
-    m_pCustom->setText(QStringLiteral("Custom Define ?"));
+    SetCaption(m_pCustom, QStringLiteral("Custom Define ?"));
     ShowPreset(m_pSave->isEnabled());
     Send({EServiceCommand::SquelchFactoryDefault});
 }

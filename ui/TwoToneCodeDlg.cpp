@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "AccessibleText.h"
 #include "ChannelSignalling.h"
 
 CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
@@ -16,7 +17,7 @@ CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget
     m_pCode = new QLineEdit(this);
     m_pCode->setEchoMode(QLineEdit::Password);
     m_pCode->setAlignment(Qt::AlignCenter);
-    m_pCode->setAccessibleName(QStringLiteral("Access code"));
+    NameByCaption(m_pCode, label->text(), QStringLiteral("Access code"));
     label->setBuddy(m_pCode);
     line->addWidget(label);
     line->addWidget(m_pCode);
@@ -35,7 +36,7 @@ void CTwoToneCodeDlg::accept() {
     std::string message;
     m_bCodeAccepted = ApplyAccessCode(m_Doc, m_pCode->text().toStdString(), true, &message);
     if (!m_bCodeAccepted) {
-        m_Sink.ShowMessage(message);
+        m_Sink.ShowMessageAs(message, EMessageKind::Information);
     }
     QDialog::accept();
 }
@@ -44,7 +45,7 @@ void CTwoToneCodeDlg::reject() {
     std::string message;
     m_bCodeAccepted = ApplyAccessCode(m_Doc, m_pCode->text().toStdString(), false, &message);
     if (!m_bCodeAccepted) {
-        m_Sink.ShowMessage(message);
+        m_Sink.ShowMessageAs(message, EMessageKind::Information);
     }
     QDialog::reject();
 }

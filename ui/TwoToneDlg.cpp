@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "AccessibleText.h"
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
 
@@ -15,7 +16,7 @@ namespace {
 struct SToneField {
     const char* m_pLabel;
     const char* m_pUnit;
-    const char* m_pName;
+    const char* m_pName;  // the accessible description
     bool m_bDuration;
     double CChannelData::*m_pMember;
 };
@@ -47,8 +48,10 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
             const SToneField& tone = kFields[index];
             auto* field = new CFrequencyEdit(9, CFrequencyEdit::EMode::Decimal, box);
             field->setFixedWidth(80);
-            field->setAccessibleName(QLatin1String(tone.m_pName));
             auto* label = new QLabel(QLatin1String(tone.m_pLabel), box);
+            // The caption says what and in which range; which tone it is comes from the group around it.
+            NameByCaption(field, box->title().simplified() + QLatin1Char(' ') + label->text(),
+                          QLatin1String(tone.m_pName));
             label->setBuddy(field);
             grid->addWidget(label, line, 0);
             grid->addWidget(field, line, 1);
@@ -64,8 +67,8 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
     m_pGroup = new QButtonGroup(groupBox);
     for (int group = 0; group < 3; ++group) {
         auto* radio = new QRadioButton(QLatin1String(kGroupTexts[group]), groupBox);
-        radio->setAccessibleName(
-            QStringLiteral("Group tone %1").arg(QString::fromStdString(ToneGroupCaption(group))));
+        NameByCaption(radio, radio->text(),
+                      QStringLiteral("Group tone %1").arg(QString::fromStdString(ToneGroupCaption(group))));
         m_pGroup->addButton(radio, group);
         groupLayout->addWidget(radio);
     }
@@ -104,7 +107,7 @@ void CTwoToneDlg::OnFieldLeave(int index) {
     m_Fields[index]->setText(QString::fromStdString(fit.m_strText));
     if (!fit.m_bAccepted) {
         m_bTelling = true;
-        m_Sink.ShowMessage(fit.m_strMessage);
+        m_Sink.ShowMessageAs(fit.m_strMessage, EMessageKind::Information);
         m_bTelling = false;
     }
 }

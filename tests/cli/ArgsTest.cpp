@@ -35,3 +35,16 @@ TEST(Args, ModelsByRowOrName) {
     EXPECT_FALSE(ParseModel("kv310", row));
     EXPECT_FALSE(ParseModel("23", row));
 }
+
+TEST(StderrSink, PrefixesRefusalsAndWarningsWithTheirKind) {
+    const std::pair<EMessageKind, const char*> kinds[] = {
+        {EMessageKind::Stop, "kv310ctl: error: Valid Range : 138 to 174MHz\n"},
+        {EMessageKind::Warning, "kv310ctl: warning: Valid Range : 138 to 174MHz\n"},
+        {EMessageKind::Information, "kv310ctl: Valid Range : 138 to 174MHz\n"}};
+    CStderrSink sink;
+    for (const auto& [kind, line] : kinds) {
+        testing::internal::CaptureStderr();
+        sink.ShowMessageAs("Valid Range : 138 to 174MHz", kind);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), line);
+    }
+}

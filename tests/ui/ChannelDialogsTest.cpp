@@ -288,3 +288,32 @@ TEST_F(ChannelDialogs, TheAccessCodeDialogLocksUnlocksAndTreatsEscapeAsDisable) 
 }
 
 }  // namespace
+
+TEST_F(ChannelDialogs, WithTheGmskModemOnlyAToneChoiceGivesTheOnceOnlyNotice) {
+    m_Doc.m_bModem = 1;
+    m_Doc.m_bModemGmsk = 1;
+    // TX DCS sends a code, not a tone: it must neither warn nor use up the notice a TX CTCSS choice gives.
+    const struct {
+        QButtonGroup* (*m_Group)(CChannelOptionDlg&);
+        int m_nChoice;
+        bool m_bNotice;
+    } steps[] = {
+        {[](CChannelOptionDlg& d) { return d.m_pTxGroup; }, kSigDcs, false},
+        {[](CChannelOptionDlg& d) { return d.m_pTxGroup; }, kSigCtcss, true},
+        {[](CChannelOptionDlg& d) { return d.m_pRxGroup; }, kSigDcs, false},  // once only
+    };
+    auto dialog = Open(1);
+    for (const auto& step : steps) {
+        m_Sink.m_Messages.clear();
+        m_Sink.m_Kinds.clear();
+        QAbstractButton* choice = step.m_Group(*dialog)->button(step.m_nChoice);
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Space);
+        EXPECT_EQ(step.m_Group(*dialog)->checkedId(), step.m_nChoice);
+        EXPECT_EQ(m_Sink.m_Messages,
+                  step.m_bNotice ? std::vector<std::string>{kMsgGmskTone} : std::vector<std::string>{})
+            << step.m_nChoice;
+        EXPECT_EQ(m_Sink.m_Kinds, step.m_bNotice ? std::vector<EMessageKind>{EMessageKind::Information}
+                                                 : std::vector<EMessageKind>{});
+    }
+}

@@ -82,6 +82,7 @@ TEST_F(ChannelPage, AnOutOfBandFrequencyIsReplacedAndTheFocusGoesToTheOptionButt
     EXPECT_EQ(Text(Row(2).m_pTxFreq), "156.00000");
     EXPECT_DOUBLE_EQ(Channel(2).m_dTxFreq, 156.0);
     EXPECT_TRUE(Row(2).m_pTxOption->hasFocus());
+    EXPECT_EQ(m_Sink.m_Kinds, (std::vector<EMessageKind>{EMessageKind::Stop, EMessageKind::Stop}));
 }
 
 TEST_F(ChannelPage, ATxFrequencyAloneEndsUpInBothFieldsAndClearingBothEmptiesTheChannel) {
@@ -111,7 +112,7 @@ TEST_F(ChannelPage, TabWalksTheFrequenciesRowByRowAndEveryControlIsNamed) {
     EXPECT_EQ(QApplication::focusWidget(), Row(1).m_pWide);
     EXPECT_EQ(Row(3).m_pRxFreq->accessibleName().toStdString(), "Channel 3 RX frequency");
     EXPECT_EQ(Row(3).m_pTxOption->accessibleName().toStdString(), "Channel 3 TX option");
-    EXPECT_EQ(Row(16).m_pHighPower->accessibleName().toStdString(), "Channel 16 TX power");
+    EXPECT_EQ(Row(16).m_pHighPower->accessibleName().toStdString(), "Channel 16 TX power: Low");
 }
 
 TEST_F(ChannelPage, RowBoxesWriteTheRecordAndCaptionThemselves) {
@@ -132,6 +133,7 @@ TEST_F(ChannelPage, AnOptionButtonOfAnEmptyChannelAsksForFrequenciesFirst) {
     Page().m_RunOptionDialog = [&] { return ++runs > 0; };
     QTest::mouseClick(Row(7).m_pRxOption, Qt::LeftButton);
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Fill Rx/Tx Freq. first"});
+    EXPECT_EQ(m_Sink.m_Kinds, std::vector<EMessageKind>{EMessageKind::Stop});
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(m_Doc.m_nCurChannel, 7);
     Type(Row(7).m_pRxFreq, "151");
@@ -154,6 +156,7 @@ TEST_F(ChannelPage, PowerSaveTimesSnapAndOutOfRangeEntriesFallBack) {
     QTest::keyClicks(Page().m_pRxOnTime, QStringLiteral("280"));
     QTest::keyClick(Page().m_pRxOnTime, Qt::Key_Tab);
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Valid Settings 30 to 260"});
+    EXPECT_EQ(m_Sink.m_Kinds, std::vector<EMessageKind>{EMessageKind::Information});  // a plain OK box
     EXPECT_EQ(m_Doc.m_nPowerSaveOffTime, 50);
     EXPECT_EQ(Text(Page().m_pRxOnTime), "50");
     EXPECT_TRUE(Page().m_pRxOnTime->hasFocus());  // back to the field to try again

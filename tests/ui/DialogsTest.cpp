@@ -138,12 +138,14 @@ protected:
             ASSERT_NE(box, nullptr);
             m_strTitle = box->windowTitle().toStdString();
             m_strText = box->text().toStdString();
+            m_Icon = box->icon();
             box->button(button)->click();
         });
     }
 
     CQtMessageSink m_Sink;
     std::string m_strTitle, m_strText;
+    QMessageBox::Icon m_Icon = QMessageBox::NoIcon;
 };
 
 TEST_F(QtSink, ShowsMessagesTitledWithTheProgramName) {
@@ -151,6 +153,21 @@ TEST_F(QtSink, ShowsMessagesTitledWithTheProgramName) {
     m_Sink.ShowMessage("Cannot Open File!");
     EXPECT_EQ(m_strTitle, "KV310");
     EXPECT_EQ(m_strText, "Cannot Open File!");
+}
+
+TEST_F(QtSink, EachKindOfMessageHasItsOwnIcon) {
+    const std::pair<EMessageKind, QMessageBox::Icon> kinds[] = {
+        {EMessageKind::Stop, QMessageBox::Critical},
+        {EMessageKind::Warning, QMessageBox::Warning},
+        {EMessageKind::Information, QMessageBox::Information}};
+    for (const auto& [kind, icon] : kinds) {
+        AnswerNextBox(QMessageBox::Ok);
+        m_Sink.ShowMessageAs("Valid Range : 138 to 174MHz", kind);
+        EXPECT_EQ(m_Icon, icon);
+    }
+    AnswerNextBox(QMessageBox::Ok);
+    m_Sink.ShowMessage("Cannot Open File!");
+    EXPECT_EQ(m_Icon, QMessageBox::Warning);
 }
 
 TEST_F(QtSink, ReturnsTheButtonThatWasPressed) {

@@ -102,7 +102,8 @@ TEST_F(EepromPageTest, ShowsTheImageAsTwentySixRowsOfSixteenLabelledInHexadecima
     ASSERT_NE(table->tableInterface(), nullptr);
     QAccessibleInterface* accessibleCell = table->tableInterface()->cellAt(11, 8);
     ASSERT_NE(accessibleCell, nullptr);
-    EXPECT_EQ(accessibleCell->text(QAccessible::Name), "EEPROM address 0x0B8");
+    EXPECT_EQ(accessibleCell->text(QAccessible::Name), "0x0B8: " + CellText(12, 9));
+    EXPECT_EQ(accessibleCell->text(QAccessible::Description).toStdString(), "0x0B8 (184): Service byte 13");
 }
 
 TEST_F(EepromPageTest, ADoubleClickOnRow12Column9EditsAddress184AndItsServiceByte) {
@@ -205,12 +206,22 @@ TEST_F(EepromPageTest, AnEditToZeroReachesTheRadioAndTheMapShowsWhatWasSent) {
     EXPECT_EQ(std::count(m_Status.begin(), m_Status.end(), "Write Data!"), 26);
     EXPECT_EQ(m_Status.back(), "Select Write / Read button");
 
-    // The edit stays pending for the next write, until Clear Changes.
+    // The edit stays pending for the next write, until Clear Changes, which asks before dropping it.
     m_pPage->RefreshMap(1);
     EXPECT_EQ(Shown(32), 0x00);
-    QTest::mouseClick(m_pPage->m_pClearChanges, Qt::LeftButton);
-    EXPECT_FALSE(m_pPage->m_Image.HasChangeByte(32));
-    EXPECT_EQ(Shown(32), encoded);
+    for (EAnswer answer : {EAnswer::No, EAnswer::Yes}) {
+        m_Sink.m_Questions.clear();
+        m_Sink.m_Answers = {answer};
+        QTest::mouseClick(m_pPage->m_pClearChanges, Qt::LeftButton);
+        EXPECT_EQ(m_Sink.m_Questions, std::vector<std::string>{"Discard 1 byte edit that was not written?"});
+        EXPECT_EQ(m_pPage->m_Image.HasChangeByte(32), answer == EAnswer::No);
+        EXPECT_EQ(Shown(32), answer == EAnswer::No ? 0x00 : encoded);
+    }
+    EXPECT_EQ(m_Status.back(), "Cleared the change marks and 1 byte edit.");
+    m_Sink.m_Questions.clear();
+    QTest::mouseClick(m_pPage->m_pClearChanges, Qt::LeftButton);  // marks alone go without a question
+    EXPECT_TRUE(m_Sink.m_Questions.empty());
+    EXPECT_EQ(m_Status.back(), "Cleared the change marks.");
 }
 
 TEST_F(EepromPageTest, AReadFillsTheMapFromTheRadioAndDropsTheOldEdits) {
