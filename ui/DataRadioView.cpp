@@ -537,20 +537,6 @@ void CDataRadioView::RefreshAfterLoad() {
     RefreshHeader();
 }
 
-bool CDataRadioView::HasUnsavedChanges() const {
-    return m_History.IsModified() || SettingsFileBytes(m_Doc) != m_CleanBytes;
-}
-
-void CDataRadioView::MarkClean() {
-    m_CleanBytes = SettingsFileBytes(m_Doc);
-    m_History.MarkSaved();
-}
-
-void CDataRadioView::StartHistory() {
-    m_History.Reset();
-    MarkClean();
-}
-
 bool CDataRadioView::QueryClose() {
     if (!CommitPendingEdits()) {
         return false;
@@ -571,23 +557,4 @@ bool CDataRadioView::QueryClose() {
         transfer.WaitUntilDone();
     }
     return SaveChangesFirst();
-}
-
-bool CDataRadioView::SaveChangesFirst() {
-    // New and Load start a fresh history: what was not saved could not be undone back.
-    if (!CommitPendingEdits()) {
-        return false;
-    }
-    if (!HasUnsavedChanges()) {
-        return true;
-    }
-    switch (m_Sink.AskYesNoCancel(kMsgSaveChanges)) {
-        case EAnswer::Yes:
-            return OnFileSave();
-        case EAnswer::No:
-            return true;
-        case EAnswer::Cancel:
-            break;
-    }
-    return false;
 }

@@ -370,7 +370,7 @@ void CEditCommands::OnPaste() {
     if (report.empty()) {
         emit m_View.StatusText(tr("Pasted %1.").arg(ChannelsText(outcome.m_Channels)));
     } else {
-        m_View.m_Sink.ShowMessage(report);
+        m_View.m_Sink.ShowMessageAs(report, EMessageKind::Information);
     }
 }
 
@@ -451,6 +451,6 @@ void CEditCommands::OnEditSelected() {
         for (const std::string& line : refused) {
             text += "\n" + line;
         }
-        m_View.m_Sink.ShowMessage(text);
+        m_View.m_Sink.ShowMessageAs(text, EMessageKind::Information);
     }
 }
