@@ -12,17 +12,18 @@ namespace {
 
 constexpr const char* kRawPrefix = "raw:";
 
-// The column of a channel field: the signalling types are rx_type and tx_type, the other signalling
-// values go by their carried names (rx_tone_hz, two_tone_group ...).
-std::string ColumnOf(const SFieldDef& f) {
+}  // namespace
+
+// The signalling types are rx_type and tx_type, the other signalling values go by their carried names
+// (rx_tone_hz, two_tone_group ...).
+std::string ChannelCsvColumn(const SFieldDef& f) {
     if (std::strcmp(f.strKey, "type") == 0) {
         return std::string(f.strSection).substr(0, 2) + "_type";
     }
     return f.strCarried != nullptr ? f.strCarried : f.strKey;
 }
 
-// Splits one CSV line into cells; quotes may hold commas and doubled quotes.
-std::vector<std::string> SplitCsvLine(const std::string& line) {
+std::vector<std::string> SplitCsvLine(const std::string& line, char separator) {
     std::vector<std::string> cells(1);
     bool quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {
@@ -38,7 +39,7 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
             }
         } else if (c == '"') {
             quoted = true;
-        } else if (c == ',') {
+        } else if (c == separator) {
             cells.emplace_back();
         } else {
             cells.back() += c;
@@ -52,7 +53,7 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
     return cells;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> CsvLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // spreadsheets put a BOM first
     while (start <= text.size()) {
@@ -70,12 +71,10 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-}  // namespace
-
 std::string ExportChannelCsv(const CDataRadioDoc& doc) {
     std::string out = "channel";
     for (const SFieldDef& f : ChannelFields()) {
-        out += "," + ColumnOf(f);
+        out += "," + ChannelCsvColumn(f);
     }
     out += "\n";
     for (int ch = 0; ch < kChannels; ++ch) {
@@ -95,12 +94,12 @@ bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRad
         error = name + ": too large for a channel list";
         return false;
     }
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = CsvLines(text);
     std::map<std::string, const SFieldDef*> byColumn;
     for (const SFieldDef& f : ChannelFields()) {
-        byColumn[ColumnOf(f)] = &f;
+        byColumn[ChannelCsvColumn(f)] = &f;
     }
-    const std::vector<std::string> header = SplitCsvLine(lines[0]);
+    const std::vector<std::string> header = SplitCsvLine(lines[0], ',');
     std::vector<const SFieldDef*> columns;
     std::set<std::string> seenColumns;
     int channelColumn = -1;
@@ -130,7 +129,7 @@ bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRad
         if (lines[n].find_first_not_of(" \t,") == std::string::npos) {
             continue;  // blank rows of a spreadsheet
         }
-        const std::vector<std::string> cells = SplitCsvLine(lines[n]);
+        const std::vector<std::string> cells = SplitCsvLine(lines[n], ',');
         const int line = static_cast<int>(n + 1);
         if (cells.size() != header.size()) {
             error = StrPrintf("%s:%d: the row has %zu cells, the header %zu", name.c_str(), line,

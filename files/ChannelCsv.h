@@ -9,6 +9,9 @@
 
 #include <string>
 
+#include <vector>
+
+#include "ConfigFields.h"
 #include "DataRadioDoc.h"
 
 std::string ExportChannelCsv(const CDataRadioDoc& doc);
@@ -18,3 +21,10 @@ std::string ExportChannelCsv(const CDataRadioDoc& doc);
 // "NAME:LINE: channel N column: reason" in error and leaves doc unchanged.
 bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRadioDoc& doc,
                       std::string& error);
+
+// The column name of a channel field.
+std::string ChannelCsvColumn(const SFieldDef& field);
+// One line into cells split at separator; quotes may hold separators and doubled quotes; cells are trimmed.
+std::vector<std::string> SplitCsvLine(const std::string& line, char separator);
+// The lines of a text without their line ends (and without a leading byte-order mark).
+std::vector<std::string> CsvLines(const std::string& text);

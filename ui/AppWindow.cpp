@@ -1,6 +1,7 @@
 #include "AppWindow.h"
 
 #include "DataRadioView.h"
+#include "EditCommands.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& 
     QObject::connect(view, &CDataRadioView::StatusText, &frame, &CMainFrame::OnStatusText);
     QObject::connect(view, &CDataRadioView::BusyChanged, &frame, &CMainFrame::OnBusyChanged);
     frame.m_CanClose = [view] { return view->QueryClose(); };
+    new CEditCommands(frame, *view);  // owned by the view
     return view;
 }
 

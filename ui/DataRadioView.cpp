@@ -215,7 +215,7 @@ void CDataRadioView::OnInitialUpdate() {
     ShowPage(kPageEeprom);
     RebuildMap(false);
     ShowPage(kPageChannel);
-    MarkClean();
+    StartHistory();
 }
 
 void CDataRadioView::OpenStartupFile(const std::string& path) {
@@ -226,7 +226,9 @@ void CDataRadioView::OpenStartupFile(const std::string& path) {
     RefreshAfterLoad();
     RebuildMap(true);
     if (result == ELoadResult::Loaded) {
-        MarkClean();
+        StartHistory();
+    } else if (result == ELoadResult::Imported) {
+        m_History.Record(tr("Import KV110 File"));
     }
     if (result != ELoadResult::Unchanged) {
         // The file names its model; choosing one would throw the file away again.
@@ -275,11 +277,13 @@ void CDataRadioView::ApplyModelSelection(int row) {
     m_Doc.m_nSubBand = 0;
     SetBandList(0);
     m_pSheet->m_pChannelPage->ShowScanColumn();
+    m_strFilePath.clear();
+    m_History.Record(tr("Model Select"));
     MarkClean();
 }
 
 void CDataRadioView::OnFileNew() {
-    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
+    if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
     m_Doc.ResetToDefaults();
@@ -288,22 +292,25 @@ void CDataRadioView::OnFileNew() {
     m_pSheet->m_pChannelPage->UpdateOptionButtons();
     ShowPage(kPageEeprom);
     RebuildMap(false);
-    MarkClean();
+    m_strFilePath.clear();
+    StartHistory();
 }
 
 void CDataRadioView::OnFileOpen() {
-    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
+    if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
     const std::string path = m_ChooseOpenPath ? m_ChooseOpenPath() : std::string();
-    const bool clean = !path.empty() && LoadFile(path, false) == ELoadResult::Loaded;
+    const ELoadResult result = path.empty() ? ELoadResult::Unchanged : LoadFile(path, false);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
     m_Doc.m_bFileLoaded = 1;
     RefreshAfterLoad();
     RebuildMap(true);
-    if (clean) {
-        MarkClean();
+    if (result == ELoadResult::Loaded) {
+        StartHistory();
+    } else if (result == ELoadResult::Imported) {
+        m_History.Record(tr("Import KV110 File"));  // into the open plan, which stays unsaved
     }
 }
 
@@ -317,8 +324,11 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
         return ELoadResult::Unchanged;
     }
     bool accepted = false;
-    return LoadSettingsForItsModel(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
-                                                                               : ELoadResult::Unchanged;
+    if (!LoadSettingsForItsModel(m_Doc, path, m_Sink, &accepted) || !accepted) {
+        return ELoadResult::Unchanged;
+    }
+    m_strFilePath = path;
+    return ELoadResult::Loaded;
 }
 
 bool CDataRadioView::OnFileSave() {
@@ -332,6 +342,7 @@ bool CDataRadioView::OnFileSave() {
     if (!OnSaveDocument(m_Doc, path, m_Sink)) {
         return false;
     }
+    m_strFilePath = path;
     MarkClean();
     return true;
 }
@@ -528,14 +539,6 @@ void CDataRadioView::RefreshAfterLoad() {
     RefreshHeader();
 }
 
-bool CDataRadioView::HasUnsavedChanges() const {
-    return SettingsFileBytes(m_Doc) != m_CleanBytes;
-}
-
-void CDataRadioView::MarkClean() {
-    m_CleanBytes = SettingsFileBytes(m_Doc);
-}
-
 bool CDataRadioView::QueryClose() {
     if (!CommitPendingEdits()) {
         return false;
@@ -555,16 +558,5 @@ bool CDataRadioView::QueryClose() {
         transfer.Cancel();
         transfer.WaitUntilDone();
     }
-    if (!HasUnsavedChanges()) {
-        return true;
-    }
-    switch (m_Sink.AskYesNoCancel(kMsgSaveChanges)) {
-        case EAnswer::Yes:
-            return OnFileSave();
-        case EAnswer::No:
-            return true;
-        case EAnswer::Cancel:
-            break;
-    }
-    return false;
+    return SaveChangesFirst();
 }

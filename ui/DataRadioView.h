@@ -21,6 +21,7 @@
 #include "MessageSink.h"
 #include "MySheet.h"
 #include "PageContext.h"
+#include "RecordHistory.h"
 #include "TracingPort.h"
 
 class QPrinter;
@@ -99,9 +100,14 @@ public:
     // Unsaved changes: the record's file bytes against those last loaded, saved or freshly reset.
     bool HasUnsavedChanges() const;
     void MarkClean();
+    // A fresh undo history from the record as it is now, which counts as saved (New, Load).
+    void StartHistory();
     // Asks whether to cancel a running transfer and whether to save unsaved changes; false when the window
     // must stay open.
     bool QueryClose();
+    // Asks whether to save unsaved changes before they are replaced (New, Load, close); false when the user
+    // cancelled or the save failed.
+    bool SaveChangesFirst();
     bool IsBusy() const { return m_Busy.IsBusy(); }
 
     // Where the dialogs come from; tests answer them without opening windows.
@@ -118,6 +124,8 @@ public:
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
+    CRecordHistory m_History{m_Doc};
+    std::string m_strFilePath;         // the settings file loaded or saved last; empty for a new plan
     CTracingPort* m_pTrace = nullptr;  // around the serial port, owned by m_Link
     CLinkSession m_Link;               // the one serial port every radio link borrows; opened per transfer
     CBusyState m_Busy;

@@ -135,8 +135,8 @@ TEST_F(ShellTest, NewEmptiesTheChannelsButKeepsModelAndSubBand) {
     m_Doc.m_Channel[3].m_dRxFreq = 450.0;
     m_Doc.m_Channel[3].m_bHighPower = 1;
 
-    m_pFrame->m_pActNew->trigger();
-    EXPECT_TRUE(m_Sink.m_Questions.empty());
+    m_pFrame->m_pActNew->trigger();  // asks to save the unsaved channel first; the recording sink says No
+    EXPECT_EQ(m_Sink.m_Questions, std::vector<std::string>{kMsgSaveChanges});
     EXPECT_EQ(m_Doc.m_nModel, kModelKv310Uhf);
     EXPECT_EQ(m_Doc.m_nSubBand, 1);
     EXPECT_EQ(m_Doc.m_Channel[3].m_dRxFreq, 0.0);

@@ -19,6 +19,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <random>
 
 #include "ComDlg.h"
+#include "EditCommands.h"
 #include "EepromImage.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
@@ -342,5 +343,29 @@ TEST_F(TransferTest, AFileOpenedInTheWindowProgramsTheBytesTheCommandLineSends) 
         }
     }
     EXPECT_TRUE(m_Sink.m_Messages.empty()) << m_Sink.m_Messages.front();
+}
+TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
+    CDataRadioDoc radio;
+    radio.m_nModel = kModelKv310Vhf;
+    radio.ResetToDefaults();
+    radio.m_Channel[0].m_dRxFreq = radio.m_Channel[0].m_dTxFreq = 160.0;
+    CEepromImage image;
+    image.EncodeImage(radio);
+    Radio([&](CSimRadio& r) {
+        r.m_Eeprom = image.m_Work;
+        return 0;
+    });
+    m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 150.0125;
+    View().m_History.Record(QStringLiteral("Channel 1 RX frequency"));
+    Run(m_pFrame->m_pActReadRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
+    CEditCommands& edit = *View().findChild<CEditCommands*>();
+    EXPECT_EQ(edit.m_pActUndo->text().toStdString(), "&Undo Read Radio");
+    edit.OnUndo();
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 150.0125);
+    EXPECT_EQ(Sheet().m_pChannelPage->m_Rows[0]->m_pRxFreq->text().toStdString(), "150.01250");
+    edit.OnRedo();
+    EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
 }
 #endif  // _WIN32

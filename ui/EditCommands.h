@@ -1,0 +1,79 @@
+#pragma once
+// The Edit menu: undo and redo of every change to the record, and the channel page's row commands (cut,
+// copy, paste, delete, insert, remove, move, Edit Selected Channels), also on the rows' right-click menu.
+// It watches the pages' controls so that each change the user makes becomes one named step of the record's
+// history, and keeps the window title's modified mark.
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <functional>
+#include <vector>
+
+#include "ChannelRows.h"
+
+class CMainFrame;
+class CDataRadioView;
+class CChannelSelection;
+class CRecordHistory;
+
+class CEditCommands : public QObject {
+    Q_OBJECT
+public:
+    // Adds the Edit menu to the frame, after the File menu.
+    CEditCommands(CMainFrame& frame, CDataRadioView& view);
+
+    void OnUndo();
+    void OnRedo();
+    void OnCut();
+    void OnCopy();
+    void OnPaste();
+    void OnDelete();
+    void OnInsert();
+    void OnRemove();
+    void OnMove(int delta);
+    void OnEditSelected();
+
+    // Where Edit Selected Channels gets its values; tests answer it. False when cancelled.
+    std::function<bool(SBulkEdit&)> m_RunBulkEdit;
+
+    CMainFrame& m_Frame;
+    CDataRadioView& m_View;
+    CRecordHistory& m_History;
+    CChannelSelection* m_pSelection = nullptr;  // made with the channel page
+    QMenu* m_pMenu = nullptr;
+    QAction* m_pActUndo = nullptr;
+    QAction* m_pActRedo = nullptr;
+    QAction* m_pActCut = nullptr;
+    QAction* m_pActCopy = nullptr;
+    QAction* m_pActPaste = nullptr;
+    QAction* m_pActDelete = nullptr;
+    QAction* m_pActInsert = nullptr;
+    QAction* m_pActRemove = nullptr;
+    QAction* m_pActMoveUp = nullptr;
+    QAction* m_pActMoveDown = nullptr;
+    QAction* m_pActEditSelected = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* Add(const char* text, const char* tip, const QList<QKeySequence>& keys,
+                 void (CEditCommands::*run)());
+    // The commands' common start: not during a transfer, typed text committed, channels chosen.
+    bool Begin();
+    std::vector<int> Chosen();
+    // The channels' rows on the clipboard: tab-separated as text, comma-separated as text/csv.
+    void Copy(const std::vector<int>& channels);
+    // After a row command: the pages from the record, one history step, the selection on the rows moved.
+    void Finish(const CDataRadioDoc& before, const QString& name, const std::vector<int>& selected);
+    void WatchControls();
+    void OnBusyChanged(bool busy);
+    void UpdateUndoActions();
+    void UpdateTitle();
+    bool m_bBusy = false;
+    QString m_strBusyStep;  // the step a transfer's end takes ("Read Radio")
+};
+
+// "Channel 5" or "3 Channels", for the history's step names.
+QString ChannelsText(const std::vector<int>& channels);
