@@ -156,3 +156,16 @@ std::vector<std::string> SplitTransferLogLine(const std::string& line) {
     fields.push_back(line.substr(at));
     return fields;
 }
+
+std::string ModelLogName(const CDataRadioDoc& doc) {
+    std::string name;
+    for (const char c : doc.CurrentBand().m_strTitle) {
+        if (c != ' ' || (!name.empty() && name.back() != ' ')) {
+            name += c;
+        }
+    }
+    while (!name.empty() && name.back() == ' ') {
+        name.pop_back();
+    }
+    return name;
+}

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "DataRadioDoc.h"
+
 struct STransferLogEntry {
     std::string m_strTime;  // filled in by AppendTransferLog when empty
     std::string m_strProgram;
@@ -54,3 +56,6 @@ bool TransferLogSince(const std::vector<std::string>& lines, const std::string& 
 
 // A line's fields.
 std::vector<std::string> SplitTransferLogLine(const std::string& line);
+
+// The record's model as the log names it: "KV310 UHF".
+std::string ModelLogName(const CDataRadioDoc& doc);

@@ -38,10 +38,10 @@ const SAdviceRow kAdviceTable[] = {
      "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
      "make sure it sits firmly, close any program that set up {port} at another speed, then try again."},
     {EStage::Blocks, ERadioDid::NoAnswer, EDirection::Write,
-     "The radio stopped answering at block {block} of 26; {stored}. Check the cable, then write again."},
+     "The radio stopped answering at block {block} of 26; {stored}. Check the cable first."},
     {EStage::Blocks, ERadioDid::BlockRefused, EDirection::Write,
      "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. "
-     "Check the cable, then write again."},
+     "Check the cable first."},
     {EStage::Blocks, ERadioDid::Garbled, EDirection::Write,
      "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable, "
      "then "
@@ -54,9 +54,9 @@ const SAdviceRow kAdviceTable[] = {
      "check "
      "the cable and read again."},
     {EStage::Blocks, ERadioDid::PortStalled, EDirection::Write,
-     "The adapter stopped at block {block}; {stored}. Unplug the cable, plug it in again, then write again."},
+     "The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first."},
     {EStage::Blocks, ERadioDid::BytesLost, EDirection::Write,
-     "Bytes from the radio were lost at block {block}; {stored}. Write again."},
+     "Bytes from the radio were lost at block {block}; {stored}."},
     {EStage::ReadBack, ERadioDid::Mismatch, EDirection::Any,
      "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. Write "
      "the "
@@ -89,7 +89,7 @@ void Replace(std::string& text, const std::string& field, const std::string& val
 
 std::string PartlyWrittenText(int goodBlocks) {
     if (goodBlocks <= 0) {
-        return "no block was stored, so the radio keeps the configuration it held";
+        return "no block was stored, so the radio keeps the configuration it held \u2014 write again";
     }
     return StrPrintf(
         "partly written: blocks 0\u2013%d are new, %d\u2013%d are not; the radio still holds a mixed "
