@@ -312,19 +312,26 @@ std::string PortsJson(const std::vector<SPortInfo>& ports) {
     return json + (ports.empty() ? "]\n" : "\n]\n");
 }
 
+int CNewPortWatch::Poll(const std::vector<int>& now) {
+    int appeared = 0;
+    for (const int com : now) {
+        if (appeared == 0 && std::find(m_Before.begin(), m_Before.end(), com) == m_Before.end()) {
+            appeared = com;
+        }
+    }
+    m_Before = now;
+    return appeared;
+}
+
 SPortInfo WaitForNewPort(CPortSystem& system, int timeoutMs, const std::function<bool(int ms)>& wait) {
-    std::vector<int> before = system.PresentPorts();
+    CNewPortWatch watch(system.PresentPorts());
     for (int waited = 0; waited < timeoutMs; waited += kNewPortPollMs) {
         if (!wait(kNewPortPollMs)) {
             break;
         }
-        const std::vector<int> now = system.PresentPorts();
-        for (const int com : now) {
-            if (std::find(before.begin(), before.end(), com) == before.end()) {
-                return SurveyDevice(system, com, ComDevicePath(com));
-            }
+        if (const int com = watch.Poll(system.PresentPorts()); com != 0) {
+            return SurveyDevice(system, com, ComDevicePath(com));
         }
-        before = now;
     }
     return SPortInfo();
 }

@@ -81,6 +81,17 @@ std::string PortsText(const std::vector<SPortInfo>& ports);
 // The same as a JSON array of objects, for scripts.
 std::string PortsJson(const std::vector<SPortInfo>& ports);
 
+// Watches the list of ports for one that appears: each Poll compares the list with the one before.
+class CNewPortWatch {
+public:
+    explicit CNewPortWatch(std::vector<int> present) : m_Before(std::move(present)) {}
+    // The COM number of a port in now that was not in the list before, 0 when none.
+    int Poll(const std::vector<int>& now);
+
+private:
+    std::vector<int> m_Before;
+};
+
 // Waits for a port to appear: every poll compares the list with the one before, so a cable unplugged and
 // plugged in again counts. wait(ms) sleeps (virtual time in tests) and returns false to stop early.
 // Returns the port that appeared, or com 0 when none did within timeoutMs.

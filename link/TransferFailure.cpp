@@ -43,9 +43,8 @@ const SAdviceRow kAdviceTable[] = {
      "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. "
      "Check the cable first."},
     {EStage::Blocks, ERadioDid::Garbled, EDirection::Write,
-     "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable, "
-     "then "
-     "write again."},
+     "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable "
+     "first."},
     {EStage::Blocks, ERadioDid::NoAnswer, EDirection::Read,
      "The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read "
      "again."},

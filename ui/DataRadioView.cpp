@@ -314,8 +314,11 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
         return ELoadResult::Unchanged;
     }
     bool accepted = false;
-    return OnOpenDocument(m_Doc, path, m_Sink, &accepted) && accepted ? ELoadResult::Loaded
-                                                                      : ELoadResult::Unchanged;
+    if (!OnOpenDocument(m_Doc, path, m_Sink, &accepted) || !accepted) {
+        return ELoadResult::Unchanged;
+    }
+    SetPlanName(path);
+    return ELoadResult::Loaded;
 }
 
 bool CDataRadioView::OnFileSave() {
@@ -327,6 +330,7 @@ bool CDataRadioView::OnFileSave() {
     if (!OnSaveDocument(m_Doc, path, m_Sink)) {
         return false;
     }
+    SetPlanName(path);
     MarkClean();
     return true;
 }
