@@ -90,7 +90,9 @@ std::vector<int> CLinuxPortSystem::PresentPorts() {
 // /sys/class/tty/ttyUSB0/device is the adapter's port or interface; the USB device that names its product,
 // maker and serial number is the first folder above it with an idVendor.
 void CLinuxPortSystem::Identify(SPortInfo& info) {
-    info.m_strKind = ComPortDescription(info.m_nCom, m_strSysRoot);
+    info.m_strKind = info.m_nCom >= kFirstTtyAcm   ? "USB modem adapter"
+                     : info.m_nCom >= kFirstTtyUsb ? "USB serial adapter"
+                                                   : "Serial port";
     const std::string name = fs::path(info.m_strDevice).filename().string();
     std::error_code error;
     fs::path dir = fs::canonical(fs::path(m_strSysRoot) / "class/tty" / name / "device", error);
@@ -101,7 +103,7 @@ void CLinuxPortSystem::Identify(SPortInfo& info) {
         info.m_strProduct = ReadLine(dir / "product");
         info.m_strMaker = ReadLine(dir / "manufacturer");
         info.m_strSerial = ReadLine(dir / "serial");
-        if (info.m_nCom < kFirstTtyUsb || info.m_nCom >= kSimulatedRadioCom) {
+        if (info.m_nCom < kFirstTtyUsb) {
             info.m_strKind = "USB serial adapter";
         }
         return;
