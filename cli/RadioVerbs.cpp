@@ -223,7 +223,6 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     transfer.m_CheckPort = MachinePortCheck();
-    port.Trace().Clear();
     bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
     reporter.Finish(ok, ok ? std::string() : FailureAdvice(transfer.m_Failure));
     std::string failure;
