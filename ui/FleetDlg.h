@@ -65,6 +65,7 @@ private:
     SFleetHooks WorkerHooks();
     void OnPortDone(int index);
     void OnAllDone();
+    void LogResults();
     void SetRunning(bool running);
     void Post(std::function<void()> f);
 
