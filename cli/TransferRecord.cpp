@@ -39,6 +39,9 @@ void CTransferRecord::Log() {
 }
 
 std::string KeepTraceOfFailure(CTracingPort& trace, const std::string& portName) {
+    if (trace.Text().empty()) {
+        return std::string();  // the port never opened: nothing went over the line
+    }
     std::string path;
     std::string error;
     if (!KeepFailedTrace(trace.Text(), portName, path, &error)) {
