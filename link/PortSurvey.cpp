@@ -144,8 +144,8 @@ std::unique_ptr<CPortSystem> MachinePortSystem() {
 
 namespace {
 
-// Windows: the ports QueryDosDevice knows, named by their friendly name in the registry's SERIALCOMM map
-// where it has one. Whether a port is held shows only when it is opened.
+// Windows: the ports QueryDosDevice knows; the registry's SERIALCOMM map tells a USB adapter's driver from
+// an on-board UART. Whether a port is held shows only when it is opened.
 class CWin32PortSystem : public CPortSystem {
 public:
     std::vector<int> PresentPorts() override {
@@ -184,7 +184,6 @@ public:
                     driver.find("Prolific") != std::string::npos) {
                     info.m_strKind = "USB serial adapter";
                 }
-                info.m_strProduct = driver.substr(driver.rfind('\\') + 1);
                 break;
             }
         }
