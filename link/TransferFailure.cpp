@@ -24,16 +24,12 @@ constexpr const char* kCheckCable =
 // The first row that matches wins; rows for any stage follow the specific ones.
 const SAdviceRow kAdviceTable[] = {
     {EStage::Request, ERadioDid::NoAnswer, EDirection::Any, "The radio did not answer on {port}. {check}"},
-    {EStage::Service, ERadioDid::NoAnswer, EDirection::Any, "The radio did not answer on {port}. {check}"},
     {EStage::Request, ERadioDid::Refused, EDirection::Any,
      "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another "
      "program "
      "holds it. Wait until the radio is idle, close other programming tools, switch the radio off and on, "
      "then "
      "try again."},
-    {EStage::Service, ERadioDid::Refused, EDirection::Any,
-     "The radio refused service mode: it is busy or another program holds it. Switch the radio off and on, "
-     "then try again."},
     {EStage::Request, ERadioDid::Garbled, EDirection::Any,
      "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
      "make sure it sits firmly, close any program that set up {port} at another speed, then try again."},

@@ -11,14 +11,13 @@
 //   blocks         silent after block N   partly written: write again / nothing changed: read again
 //   blocks         block refused 4 times  the block arrived damaged: a cable problem, partly written
 //   read back      mismatch               the first address and what it held
-//   service        no answer / refused    as for the request, for the service dialogs
 //
 // The texts are plain functions of the facts, so the command line and the window show the same words.
 
 #include <cstdint>
 #include <string>
 
-enum class EStage { OpenPort, Request, Blocks, ReadBack, Service };
+enum class EStage { OpenPort, Request, Blocks, ReadBack };
 
 enum class ERadioDid {
     Nothing,       // no failure
