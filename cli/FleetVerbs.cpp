@@ -196,6 +196,7 @@ SFleetHooks ReporterHooks(CFleetReporter& reporter, CFleetTransfer*& fleet) {
     hooks.Done = [&reporter, &fleet](int index) {
         reporter.Done(index, fleet->m_Results[static_cast<size_t>(index)]);
     };
+    hooks.CheckPort = MachinePortCheck();
     return hooks;
 }
 

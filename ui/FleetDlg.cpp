@@ -120,6 +120,7 @@ SFleetHooks CFleetDlg::WorkerHooks() {
         });
     };
     hooks.Done = [this](int index) { Post([this, index] { OnPortDone(index); }); };
+    hooks.CheckPort = PortCheck(*m_pPortSystem);
     return hooks;
 }
 
