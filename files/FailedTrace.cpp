@@ -57,10 +57,13 @@ std::string FailedTraceFolder() {
     return data.empty() ? data : data + "/KV310/traces";
 }
 
-void PruneNewest(const std::string& folder, const std::string& extension, int keep, const std::string& spare) {
+void PruneNewest(const std::string& folder, const std::string& extension, int keep,
+                 const std::string& spare) {
     const std::vector<SAged> files = OwnFilesNewestFirst(folder, extension);
     std::error_code ec;
-    auto isSpare = [&](const SAged& file) { return !spare.empty() && fs::equivalent(file.m_Path, spare, ec); };
+    auto isSpare = [&](const SAged& file) {
+        return !spare.empty() && fs::equivalent(file.m_Path, spare, ec);
+    };
     // the spare is one of those kept, wherever its clock puts it
     int kept = std::any_of(files.begin(), files.end(), isSpare) ? 1 : 0;
     for (const SAged& file : files) {
