@@ -14,8 +14,11 @@
 #include "Format.h"
 #include "PortNames.h"
 #include "SerialPort.h"
+#include "Sha256.h"
 #include "SimulatedRadio.h"
 #include "TracingPort.h"
+#include "TransferLog.h"
+#include "TransferRecord.h"
 
 const char* const kFleetFlag = "--ports-from-list";
 
@@ -176,13 +179,12 @@ bool CollectPorts(const CArgs& args, std::vector<SFleetPort>& ports, int& status
     return true;
 }
 
-// The serial ports of the fleet; traced ones when --trace asks for it.
-std::vector<std::unique_ptr<SFleetLine>> MakeLines(const CArgs& args, std::vector<SFleetPort>& ports) {
+// The serial ports of the fleet, each traced: --trace saves the traces, a failure keeps its own.
+std::vector<std::unique_ptr<SFleetLine>> MakeLines(std::vector<SFleetPort>& ports) {
     std::vector<std::unique_ptr<SFleetLine>> lines;
     for (SFleetPort& port : ports) {
         lines.push_back(std::make_unique<SFleetLine>());
-        port.m_pPort =
-            args.Has("--trace") ? static_cast<CRadioPort*>(&lines.back()->m_Trace) : &lines.back()->m_Serial;
+        port.m_pPort = &lines.back()->m_Trace;
     }
     return lines;
 }
@@ -194,7 +196,36 @@ SFleetHooks ReporterHooks(CFleetReporter& reporter, CFleetTransfer*& fleet) {
     hooks.Done = [&reporter, &fleet](int index) {
         reporter.Done(index, fleet->m_Results[static_cast<size_t>(index)]);
     };
+    hooks.CheckPort = MachinePortCheck();
     return hooks;
+}
+
+// One line of the transfer log per radio of the fleet; a failed one also keeps its trace.
+void LogFleet(const CFleetTransfer& fleet, std::vector<std::unique_ptr<SFleetLine>>& lines, bool write,
+              const std::string& model, const std::string& plan) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const SFleetResult& result = fleet.m_Results[i];
+        STransferLogEntry entry;
+        entry.m_strProgram = "kv310ctl";
+        entry.m_strVerb = write ? "fleet-write" : "fleet-read";
+        entry.m_strPort = fleet.m_Ports[i].m_strName;
+        entry.m_strFirmware = result.m_strFirmware;
+        entry.m_strModel = model;
+        entry.m_strPlan = plan;
+        if (write && result.m_bOk) {
+            entry.m_strSha256 = Sha256Hex(result.m_Bytes.data(), result.m_Bytes.size());
+        }
+        entry.m_strResult = result.m_bOk ? "ok" : result.m_strFailure;
+        entry.m_dSeconds = result.m_dSeconds;
+        const std::string& note = lines[i]->m_strNote;
+        if (const size_t at = note.find("configuration: "); at != std::string::npos) {
+            entry.m_strBackup = note.substr(at + 15, note.find(';', at) - at - 15);
+        }
+        std::string error;
+        if (!AppendTransferLog(entry, &error)) {
+            PrintError("warning: the transfer log could not be written: " + error);
+        }
+    }
 }
 
 // After the run: the notes and traces of each port, the summary on stdout, the verdict on stderr.
@@ -203,6 +234,9 @@ int Report(const CArgs& args, const CFleetTransfer& fleet, std::vector<std::uniq
     bool saved = true;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string& name = fleet.m_Ports[i].m_strName;
+        if (!fleet.m_Results[i].m_bOk && !args.Has("--trace")) {
+            KeepTraceOfFailure(lines[i]->m_Trace, name);
+        }
         if (!lines[i]->m_strNote.empty()) {
             std::fprintf(stderr, "%s: %s\n", name.c_str(), lines[i]->m_strNote.c_str());
         }
@@ -269,7 +303,7 @@ int RunFleetWrite(const CArgs& args, CDataRadioDoc& doc) {
     if (!CollectPorts(args, ports, status)) {
         return status;
     }
-    std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(args, ports);
+    std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(ports);
     // encoded once: every worker gets its own copy of these bytes
     CEepromImage image;
     image.EncodeImage(doc);
@@ -294,6 +328,8 @@ int RunFleetWrite(const CArgs& args, CDataRadioDoc& doc) {
     const bool verify = !args.Has("--no-verify");
     transfer.StartWrite(image.m_Work, verify);
     transfer.Join();
+    LogFleet(transfer, lines, true, ModelLogName(doc),
+             args.m_Positional.empty() ? std::string() : fs::path(args.m_Positional[0]).filename().string());
     return Report(args, transfer, lines, true, verify);
 }
 
@@ -309,7 +345,7 @@ int RunFleetRead(const CArgs& args, const std::string& folder) {
         PrintError("cannot make the folder " + folder + " for the files read: " + error.message());
         return kExitFailed;
     }
-    std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(args, ports);
+    std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(ports);
     CFleetReporter reporter(ports);
     CFleetTransfer* fleet = nullptr;
     CFleetTransfer transfer(ports, ReporterHooks(reporter, fleet));
@@ -324,5 +360,6 @@ int RunFleetRead(const CArgs& args, const std::string& folder) {
                 SaveRead(args, folder, ports[i], result.m_Bytes, lines[i]->m_strNote, result.m_strFailure);
         }
     }
+    LogFleet(transfer, lines, false, std::string(), std::string());
     return Report(args, transfer, lines, false, false);
 }

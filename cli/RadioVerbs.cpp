@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -23,8 +24,10 @@
 #include "PtyRadio.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
+#include "Sha256.h"
 #include "SimulatedRadio.h"
 #include "TracingPort.h"
+#include "TransferRecord.h"
 #include "Verbs.h"
 
 namespace {
@@ -59,10 +62,6 @@ const char kWriteUsage[] =
     "  --no-verify     do not read the radio back after the write\n"
     "  --backup        read the radio first and keep its image with the backups\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
-
-const char kPortsUsage[] =
-    "Usage: kv310ctl ports\n"
-    "Lists the serial ports present, one a line: COM number, device, description.\n";
 
 #ifndef _WIN32
 const char kSimulateUsage[] =
@@ -121,8 +120,9 @@ public:
         }
     }
 
-    // Ends the report: the last status as a plain line after a success, as the error after a failure.
-    void Finish(bool ok) {
+    // Ends the report: the last status as a plain line after a success, as the error after a failure, with
+    // what happened and what to try on the lines after it.
+    void Finish(bool ok, const std::string& advice = std::string()) {
         EndBar();
         if (ok && !m_strLastStatus.empty()) {
             std::fprintf(stderr, "%s\n", m_strLastStatus.c_str());
@@ -133,6 +133,9 @@ public:
                 text.replace(at, 1, ": ");
             }
             PrintError(text);
+            if (!advice.empty()) {
+                std::fprintf(stderr, "%s\n", advice.c_str());
+            }
         }
         m_strLastStatus.clear();
     }
@@ -184,11 +187,13 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
     return true;
 }
 
-// The serial port of one verb, with a trace of it when --trace asks for one (saved by SaveTrace).
+// The serial port of one verb, always traced: the trace is saved where --trace asks (SaveTrace), and kept
+// with the failed traces when a transfer fails.
 class CVerbPort {
 public:
     explicit CVerbPort(const CArgs& args) : m_Trace(m_Serial), m_TracePath(args.Value("--trace")) {}
-    CRadioPort& Port() { return m_TracePath ? static_cast<CRadioPort&>(m_Trace) : m_Serial; }
+    CRadioPort& Port() { return m_Trace; }
+    CTracingPort& Trace() { return m_Trace; }
     // Saves the trace, also after a failure (that is when it is wanted most). False when it cannot be saved.
     bool SaveTrace() {
         if (!m_TracePath) {
@@ -210,38 +215,55 @@ private:
 
 // One transfer over the port, reported on stderr. True when it completed; after a write with verify, only
 // when the radio read back holds what was sent.
-bool RunTransfer(CRadioPort& port, bool write, bool verify, int com, const std::string& device,
-                 CDataRadioDoc& doc, CEepromImage& image) {
+// record gets what the transfer left; a failure keeps the port's trace and names it.
+bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::string& device,
+                 CDataRadioDoc& doc, CEepromImage& image, CTransferRecord& record) {
     CTransferReporter reporter;
-    CBlockTransfer transfer(port, image, doc, reporter.Hooks());
+    CBlockTransfer transfer(port.Port(), image, doc, reporter.Hooks());
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
-    const bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
-    reporter.Finish(ok);
-    if (!ok || !write || !verify) {
-        return ok;
+    transfer.m_CheckPort = MachinePortCheck();
+    bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
+    reporter.Finish(ok, ok ? std::string() : FailureAdvice(transfer.m_Failure));
+    std::string failure;
+    if (ok && write && verify) {
+        std::fprintf(stderr, "%s\n", kTextVerifying);
+        const SVerifyResult result = VerifyWrite(transfer, image.m_Work);
+        reporter.Finish(true);
+        ok = result.m_bOk;
+        failure = result.m_strMessage;
+        if (ok) {
+            std::fprintf(stderr, "%s\n", result.m_strMessage.c_str());
+        } else {
+            PrintError(result.m_strMessage);
+        }
     }
-    std::fprintf(stderr, "%s\n", kTextVerifying);
-    const SVerifyResult result = VerifyWrite(transfer, image.m_Work);
-    reporter.Finish(true);
-    if (!result.m_bOk) {
-        PrintError(result.m_strMessage);
-        return false;
+    record.Finish(transfer, ok, failure);
+    record.m_Entry.m_strModel = ModelLogName(doc);
+    if (write && ok) {
+        record.m_Entry.m_strSha256 = Sha256Hex(image.m_Work.data(), image.m_Work.size());
     }
-    std::fprintf(stderr, "%s\n", result.m_strMessage.c_str());
-    return true;
+    if (!ok && transfer.m_Failure.m_Stage != EStage::OpenPort) {
+        KeepTraceOfFailure(port.Trace(), record.m_Entry.m_strPort);
+    }
+    return ok;
+}
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
 }
 
 // Keeps the image just read with the backups and says where; a backup that cannot be kept is a warning.
-bool KeepBackup(const CImageBytes& image, const std::string& port) {
+// The backup's path, empty when none was kept.
+std::string KeepBackup(const CImageBytes& image, const std::string& port) {
     std::string path;
     std::string error;
     if (!SaveBackup(image, port, path, &error)) {
         PrintError("warning: no backup was kept: " + error);
-        return false;
+        return std::string();
     }
     std::fprintf(stderr, "Backup of the radio's configuration: %s\n", path.c_str());
-    return true;
+    return path;
 }
 
 int RunRead(const std::vector<std::string>& words) {
@@ -262,12 +284,17 @@ int RunRead(const std::vector<std::string>& words) {
     CVerbPort port(args);
     CEepromImage image;
     CDataRadioDoc doc;
-    const bool ok = RunTransfer(port.Port(), false, false, com, device, doc, image);
+    CTransferRecord record("read", *args.Value("--port"), com, device);
+    record.m_Entry.m_strPlan = FileNameOf(out);
+    const bool ok = RunTransfer(port, false, false, com, device, doc, image, record);
     port.SaveTrace();
+    if (ok) {
+        record.m_Entry.m_strBackup = KeepBackup(image.m_Work, *args.Value("--port"));
+    }
+    record.Log();
     if (!ok) {
         return kExitFailed;
     }
-    KeepBackup(image.m_Work, *args.Value("--port"));
     if (const auto imagePath = args.Value("--image")) {
         if (!SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
             return kExitFailed;
@@ -319,39 +346,29 @@ int RunWrite(const std::vector<std::string>& words) {
         return RunFleetWrite(args, doc);
     }
     CVerbPort port(args);
+    const std::string portName = *args.Value("--port");
+    std::string backup;
     if (args.Has("--backup")) {
         CDataRadioDoc radioDoc;
         CEepromImage radioImage;
-        if (!RunTransfer(port.Port(), false, false, com, device, radioDoc, radioImage) ||
-            !KeepBackup(radioImage.m_Work, *args.Value("--port"))) {
+        CTransferRecord backupRecord("read", portName, com, device);
+        const bool read = RunTransfer(port, false, false, com, device, radioDoc, radioImage, backupRecord);
+        backup = read ? KeepBackup(radioImage.m_Work, portName) : std::string();
+        backupRecord.m_Entry.m_strBackup = backup;
+        backupRecord.Log();
+        if (backup.empty()) {
             port.SaveTrace();
             PrintError("no backup of the radio could be kept, so nothing was written");
             return kExitFailed;
         }
     }
     CEepromImage image;
-    const bool ok = RunTransfer(port.Port(), true, !args.Has("--no-verify"), com, device, doc, image);
+    CTransferRecord record("write", portName, com, device);
+    record.m_Entry.m_strPlan = FileNameOf(in);
+    record.m_Entry.m_strBackup = backup;
+    const bool ok = RunTransfer(port, true, !args.Has("--no-verify"), com, device, doc, image, record);
+    record.Log();
     return port.SaveTrace() && ok ? kExitOk : kExitFailed;
-}
-
-int RunPorts(const std::vector<std::string>& words) {
-    CArgs args;
-    if (!ParseVerbArgs(args, words, {}, {}, kPortsUsage)) {
-        return kExitUsage;
-    }
-    std::vector<uint32_t> list;
-    CSerialPort::EnumeratePorts(list);
-    if (kHaveSimulatedRadio) {
-        list.push_back(kSimulatedRadioCom);
-    }
-    for (size_t i = 1; i < list.size(); ++i) {
-        const int com = static_cast<int>(list[i]);
-        // the simulated radio's pseudo-terminal exists only once something opens COM49
-        const std::string device =
-            kHaveSimulatedRadio && com == kSimulatedRadioCom ? "(built in)" : ComDevicePath(com);
-        std::printf("COM%d\t%s\t%s\n", com, device.c_str(), ComPortDescription(com).c_str());
-    }
-    return kExitOk;
 }
 
 #ifndef _WIN32
@@ -471,6 +488,7 @@ int RunStatus(const std::vector<std::string>& words) {
     CDataRadioDoc doc;
     const EServiceStart start = link.Start(doc, com, device);
     if (start != EServiceStart::Opened) {
+        KeepTraceOfFailure(port.Trace(), *args.Value("--port"));
         port.SaveTrace();
         return kExitFailed;  // the link has said why
     }
@@ -499,7 +517,9 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
     }
     CVerbPort port(args);
     CEepromImage image;
-    const bool ok = RunTransfer(port.Port(), false, false, com, device, doc, image);
+    CTransferRecord record("read", *args.Value("--port"), com, device);
+    const bool ok = RunTransfer(port, false, false, com, device, doc, image, record);
+    record.Log();
     port.SaveTrace();
     if (!ok) {
         status = kExitFailed;
@@ -512,7 +532,6 @@ const std::vector<SVerb>& RadioVerbs() {
     static const std::vector<SVerb> verbs = {
         {"read", "read the radio into a settings file", kReadUsage, RunRead},
         {"write", "write a settings file to the radio", kWriteUsage, RunWrite},
-        {"ports", "list the serial ports present", kPortsUsage, RunPorts},
 #ifndef _WIN32
         {"simulate", "serve a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
 #endif

@@ -16,8 +16,10 @@ struct SVerb {
 
 // Verbs on files: new, encode, decode, import, show, print.
 const std::vector<SVerb>& FileVerbs();
-// Verbs on a radio or a port: read, write, ports, simulate, status.
+// Verbs on a radio or a port: read, write, simulate, status.
 const std::vector<SVerb>& RadioVerbs();
+// Verbs for when something goes wrong: ports, log, report.
+const std::vector<SVerb>& SupportVerbs();
 // Verbs on the text forms: export, diff.
 const std::vector<SVerb>& TextVerbs();
 // The PDF data sheet; only in builds with the window layer.

@@ -22,6 +22,8 @@ std::vector<SVerb> AllVerbs() {
 #endif
     const std::vector<SVerb>& radio = RadioVerbs();
     verbs.insert(verbs.end(), radio.begin(), radio.end());
+    const std::vector<SVerb>& support = SupportVerbs();
+    verbs.insert(verbs.end(), support.begin(), support.end());
     return verbs;
 }
 

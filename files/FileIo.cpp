@@ -159,3 +159,40 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     }
     return true;
 }
+
+bool AppendLineAtomically(const std::string& path, const std::string& header, const std::string& line,
+                          std::string* error) {
+    if (::access(path.c_str(), F_OK) != 0) {
+        // the header goes into a private file that is then linked in place; link refuses to replace, so a
+        // second program doing the same at the same moment simply finds the file there
+        std::string temp = path + ".XXXXXX";
+        const int fd = ::mkstemp(temp.data());
+        if (fd < 0) {
+            return Fail(error, errno);
+        }
+        const bool ok = WriteAll(fd, reinterpret_cast<const uint8_t*>(header.data()), header.size()) &&
+                        ::fchmod(fd, 0644) == 0;
+        const int code = errno;
+        ::close(fd);
+        const bool linked = ok && (::link(temp.c_str(), path.c_str()) == 0 || errno == EEXIST);
+        const int linkCode = errno;
+        ::unlink(temp.c_str());
+        if (!linked) {
+            return Fail(error, ok ? linkCode : code);
+        }
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) {
+        return Fail(error, errno);
+    }
+    ssize_t written = -1;
+    do {
+        written = ::write(fd, line.data(), line.size());
+    } while (written < 0 && errno == EINTR);
+    const int code = errno;
+    ::close(fd);
+    if (written != static_cast<ssize_t>(line.size())) {
+        return Fail(error, written < 0 ? code : EIO);
+    }
+    return true;
+}

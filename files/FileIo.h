@@ -24,3 +24,9 @@ extern const char* const kTextNotRegularFile;
 
 bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
                          std::string* error = nullptr);
+
+// Adds one line at the end of a text file in a single write, so that lines of two programs appending at the
+// same time never interleave. A file that does not exist yet is first created holding header, in one step
+// (nobody ever sees it without its header).
+bool AppendLineAtomically(const std::string& path, const std::string& header, const std::string& line,
+                          std::string* error = nullptr);

@@ -149,3 +149,24 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     }
     return true;
 }
+
+// FILE_APPEND_DATA without FILE_WRITE_DATA makes every WriteFile land at the end of the file, each in one
+// piece, whoever else appends.
+bool AppendLineAtomically(const std::string& path, const std::string& header, const std::string& line,
+                          std::string* error) {
+    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return Fail(error, EACCES);
+    }
+    LARGE_INTEGER size{};
+    bool ok = GetFileSizeEx(file, &size) != 0;
+    DWORD written = 0;
+    if (ok && size.QuadPart == 0) {
+        ok = WriteFile(file, header.data(), static_cast<DWORD>(header.size()), &written, nullptr) != 0;
+    }
+    ok = ok && WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) != 0 &&
+         written == line.size();
+    CloseHandle(file);
+    return ok || Fail(error, EIO);
+}

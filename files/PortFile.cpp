@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "FileIo.h"
@@ -73,4 +74,37 @@ bool SavePortSetting(const CDataRadioDoc& doc, std::string* error) {
     const std::vector<uint8_t> bytes = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                                         static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
     return WriteFileAtomically(PortFilePath(doc), bytes, error);
+}
+
+std::string AdapterFilePath(const CDataRadioDoc& doc) {
+    const std::string folder = UserConfigFolder();
+    return (folder.empty() ? std::string(".") : folder) + "/" + doc.m_strModelName + ".adapter";
+}
+
+std::string LoadAdapterSerial(const CDataRadioDoc& doc) {
+    constexpr size_t kMaxSerial = 128;
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(AdapterFilePath(doc), bytes, kMaxSerial)) {
+        return std::string();
+    }
+    std::string serial(bytes.begin(), bytes.end());
+    serial = serial.substr(0, serial.find_first_of("\r\n"));
+    return serial;
+}
+
+bool SaveAdapterSerial(const CDataRadioDoc& doc, const std::string& serial, std::string* error) {
+    if (serial.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(AdapterFilePath(doc), ec);
+        return !ec || Fail(error, ec.message());
+    }
+    const std::string folder = UserConfigFolder();
+    if (folder.empty()) {
+        return Fail(error, "neither XDG_CONFIG_HOME nor HOME is set");
+    }
+    if (!MakeFolders(folder, error)) {
+        return false;
+    }
+    const std::string line = serial + "\n";
+    return WriteFileAtomically(AdapterFilePath(doc), std::vector<uint8_t>(line.begin(), line.end()), error);
 }

@@ -28,6 +28,15 @@ bool LoadPortSetting(CDataRadioDoc& doc, std::string* error = nullptr);
 // replaced whole or not at all.
 bool SavePortSetting(const CDataRadioDoc& doc, std::string* error = nullptr);
 
+// The programming cable beside the port file: when the chosen port is a USB adapter with a serial number,
+// <config folder>/<m_strModelName>.adapter holds that serial number as one line of text, so that the program
+// finds the same cable again when the system gives it another device name. The port file stays 4 bytes.
+std::string AdapterFilePath(const CDataRadioDoc& doc);
+// The remembered serial number; empty when none is remembered.
+std::string LoadAdapterSerial(const CDataRadioDoc& doc);
+// Remembers serial; an empty one removes the file (the chosen port is no such adapter).
+bool SaveAdapterSerial(const CDataRadioDoc& doc, const std::string& serial, std::string* error = nullptr);
+
 // The 0-based port index the serial users open for a stored COM number; -1 when no port is chosen.
 inline int32_t PortIndexOf(int32_t comPort) {
     return comPort > 0 ? comPort - 1 : -1;

@@ -43,3 +43,7 @@ std::string UserConfigFolder() {
 std::string UserDataFolder() {
     return UserFolder("XDG_DATA_HOME", "LOCALAPPDATA", "", ".local/share");
 }
+
+std::string UserStateFolder() {
+    return UserFolder("XDG_STATE_HOME", "LOCALAPPDATA", "", ".local/state");
+}

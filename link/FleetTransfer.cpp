@@ -36,6 +36,7 @@ CImageTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHook
     transfer.m_nComNumber = port.m_nComNumber;
     transfer.m_strDevice = port.m_strDevice;
     transfer.m_pCancel = &cancel;
+    transfer.m_CheckPort = fleetHooks.CheckPort;
     return transfer;
 }
 

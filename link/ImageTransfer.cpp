@@ -67,6 +67,10 @@ bool CImageTransfer::CancelRequested() const {
     return m_pCancel != nullptr && m_pCancel->load();
 }
 
+std::string CImageTransfer::PortName() const {
+    return m_nComNumber > 0 ? StrPrintf("COM%d", m_nComNumber) : Device();
+}
+
 std::string CImageTransfer::Device() const {
     return m_strDevice.empty() ? ComDevicePath(m_nComNumber) : m_strDevice;
 }
@@ -74,14 +78,19 @@ std::string CImageTransfer::Device() const {
 bool CImageTransfer::OpenLink(uint32_t baudRate) {
     const uint16_t index = static_cast<uint16_t>(m_nComNumber > 0 ? m_nComNumber - 1 : 0);
     const std::string device = Device();
-    if (m_Port.Open(device, baudRate, index)) {
+    std::string reason = m_CheckPort ? m_CheckPort(m_nComNumber, device) : std::string();
+    if (reason.empty() && m_Port.Open(device, baudRate, index)) {
         return true;
     }
-    const std::string reason = m_Port.OpenFailureText();
+    if (reason.empty()) {
+        reason = m_Port.OpenFailureText();
+    }
     const std::string head = m_nComNumber > 0 || device.empty()
                                  ? StrPrintf("Fail to open PORT%d", m_nComNumber)
                                  : "Fail to open " + device;
     m_strFailure = reason.empty() ? head : head + "\n" + reason;
+    m_Failure.m_Stage = EStage::OpenPort;
+    m_Failure.m_Did = ERadioDid::PortUnusable;
     m_End = ETransferEnd::Failed;
     Status(m_strFailure);
     m_Port.Close();
@@ -89,8 +98,9 @@ bool CImageTransfer::OpenLink(uint32_t baudRate) {
 }
 
 // Ends a transfer that broke off; the more telling cause wins over the protocol's own text.
-bool CImageTransfer::Fail(const char* text, bool leave) {
+bool CImageTransfer::Fail(const char* text, bool leave, ERadioDid did) {
     m_strFailure = m_bStalled ? kTextPortStalled : m_bBytesLost ? kTextBytesLost : text;
+    m_Failure.m_Did = m_bStalled ? ERadioDid::PortStalled : m_bBytesLost ? ERadioDid::BytesLost : did;
     m_End = ETransferEnd::Failed;
     Status(m_strFailure);
     if (leave) {
@@ -110,6 +120,9 @@ bool CImageTransfer::StartTransfer(uint8_t command, uint8_t parameter, const cha
     m_strFailure.clear();
     m_bStalled = false;
     m_bBytesLost = false;
+    m_Failure = STransferFailure();
+    m_Failure.m_bWrite = command == kCmdWriteRequest;
+    m_Failure.m_strPort = PortName();
     if (!OpenLink(9600)) {
         return false;
     }
@@ -126,17 +139,17 @@ bool CImageTransfer::StartTransfer(uint8_t command, uint8_t parameter, const cha
     m_Port.WaitMs(kWaitForReplyMs);
     const std::vector<uint8_t> reply = Drain();
     if (m_bStalled || reply.empty()) {
-        return Fail(kTextCommError, false);
+        return Fail(kTextCommError, false, ERadioDid::NoAnswer);
     }
     const auto found = std::find_if(reply.begin(), reply.end(),
                                     [](uint8_t b) { return b == kReplyRefused || b == kReplyReady; });
     if (found == reply.end()) {
         // Line noise without an answer: leave programming mode again and say so (a silent end looked
         // like success).
-        return Fail(kTextCommError, true);
+        return Fail(kTextCommError, true, ERadioDid::Garbled);
     }
     if (*found == kReplyRefused) {
-        return Fail(refusedText, false);
+        return Fail(refusedText, false, ERadioDid::Refused);
     }
     // Some radios repeat the ready byte; the version is the first byte after the 0xAA run of two.
     auto version = found + 1;
@@ -144,6 +157,7 @@ bool CImageTransfer::StartTransfer(uint8_t command, uint8_t parameter, const cha
         ++version;
     }
     m_nVersion = version != reply.end() ? *version : 0;
+    m_Failure.m_Stage = EStage::Blocks;
     return true;
 }
 
@@ -166,7 +180,7 @@ bool CImageTransfer::EndCancelled(const char* text) {
 }
 
 bool CImageTransfer::EndWithBlockFailure(const char* text) {
-    Fail(text, false);
+    Fail(text, false, m_BlockDid);
     // The radio stays in programming mode: no leave frame, as after any broken block.
     Progress(0);
     return false;
@@ -185,7 +199,7 @@ bool CImageTransfer::WriteImage(CImageBytes& image) {
     }
     Progress(0);
     EndWithLeave();
-    return !m_bStalled || Fail(kTextPortStalled, false);
+    return !m_bStalled || Fail(kTextPortStalled, false, ERadioDid::PortStalled);
 }
 
 bool CImageTransfer::WriteBlocks(const CImageBytes& image) {
@@ -193,6 +207,7 @@ bool CImageTransfer::WriteBlocks(const CImageBytes& image) {
         if (CancelRequested()) {
             return EndCancelled(kTextWriteCancelled);
         }
+        m_Failure.m_nBlock = block;
         if (!WriteOneBlock(image, block)) {
             return false;
         }
@@ -222,6 +237,9 @@ bool CImageTransfer::WriteOneBlock(const CImageBytes& image, int block) {
             continue;
         }
         // Nothing, something else, or a fourth refusal: the block did not get into the radio.
+        m_BlockDid = reply.empty()              ? ERadioDid::NoAnswer
+                     : reply[0] == kBlockResend ? ERadioDid::BlockRefused
+                                                : ERadioDid::Garbled;
         m_bBlockFailed = 1;
         return false;
     }
@@ -243,7 +261,7 @@ bool CImageTransfer::ReadImage(CImageBytes& received) {
         m_Hooks.SelectPllIc((received[kPllIcAddress] & 0x01) != 0 ? kPllIcA02 : kPllIcE03);
     }
     EndWithLeave();
-    return !m_bStalled || Fail(kTextPortStalled, false);
+    return !m_bStalled || Fail(kTextPortStalled, false, ERadioDid::PortStalled);
 }
 
 bool CImageTransfer::ReadBlocks(CImageBytes& received) {
@@ -251,6 +269,7 @@ bool CImageTransfer::ReadBlocks(CImageBytes& received) {
         if (CancelRequested()) {
             return EndCancelled(kTextReadCancelled);
         }
+        m_Failure.m_nBlock = block;
         if (!ReadOneBlock(received, block)) {
             return false;
         }
@@ -269,6 +288,7 @@ bool CImageTransfer::ReadOneBlock(CImageBytes& received, int block) {
         m_Port.WaitMs(kWaitForReplyMs);
         std::vector<uint8_t> reply = Drain();
         if (m_bStalled || m_bBytesLost || reply.empty() || reply[0] != kBlockHeader[0]) {
+            m_BlockDid = reply.empty() ? ERadioDid::NoAnswer : ERadioDid::Garbled;
             m_bBlockFailed = 1;
             return false;
         }
@@ -288,6 +308,7 @@ bool CImageTransfer::ReadOneBlock(CImageBytes& received, int block) {
         const uint8_t nak[2] = {kBlockResend, checksum};
         Send(nak, 2);
         if (m_nRetry == kReadBlockRetries) {
+            m_BlockDid = ERadioDid::Garbled;
             m_bBlockFailed = 1;
             return false;
         }

@@ -16,6 +16,7 @@
 
 #include "EepromImage.h"
 #include "RadioPort.h"
+#include "TransferFailure.h"
 
 struct CTransferHooks {
     std::function<void(const std::string& text)> SetStatus;    // the progress window's status line
@@ -71,6 +72,9 @@ public:
     // when the device has none).
     int m_nComNumber = 1;
     std::string m_strDevice;
+    // Asked before the port is opened: why the port cannot be used (no permission, held by another
+    // program), or empty to go on. Unset: the open itself says what went wrong.
+    std::function<std::string(int com, const std::string& device)> m_CheckPort;
     // Set from another thread to stop the transfer before its next block.
     const std::atomic<bool>* m_pCancel = nullptr;
 
@@ -78,7 +82,11 @@ public:
     int m_bBlockFailed = 0;  // the current block could not be moved
     int m_nVersion = -1;     // the firmware version byte of the last accepted request
     ETransferEnd m_End = ETransferEnd::Done;
-    std::string m_strFailure;  // the status text a failed or cancelled transfer ended with
+    std::string m_strFailure;    // the status text a failed or cancelled transfer ended with
+    STransferFailure m_Failure;  // where it stopped and what the radio did, for the advice
+
+    // The status text with what happened and what to try on the lines after it.
+    std::string FailureText() const { return FailureMessage(m_strFailure, m_Failure); }
 
 protected:
     void Status(const std::string& text);
@@ -102,8 +110,10 @@ private:
     void EndWithLeave();
     bool EndCancelled(const char* text);
     bool EndWithBlockFailure(const char* text);
-    bool Fail(const char* text, bool leave);
+    std::string PortName() const;
+    bool Fail(const char* text, bool leave, ERadioDid did);
 
-    bool m_bStalled = false;    // a write did not get out within its deadline
-    bool m_bBytesLost = false;  // the receive queue overflowed during the transfer
+    bool m_bStalled = false;                    // a write did not get out within its deadline
+    bool m_bBytesLost = false;                  // the receive queue overflowed during the transfer
+    ERadioDid m_BlockDid = ERadioDid::Nothing;  // why the current block failed
 };

@@ -18,14 +18,19 @@ SVerifyResult CompareImages(const CImageBytes& sent, const CImageBytes& readBack
         }
     }
     result.m_bOk = result.m_nDiffer == 0;
-    result.m_strMessage =
-        result.m_bOk
-            ? StrPrintf("Verified: the radio holds the %d bytes written.", kImageSize)
-            : StrPrintf(
-                  "Verify failed: at 0x%03X the radio holds 0x%02X where 0x%02X was written; %d byte%s "
-                  "differ%s. Write the radio again; if this repeats, the radio needs service.",
-                  result.m_nFirstAddress, result.m_nRead, result.m_nSent, result.m_nDiffer,
-                  result.m_nDiffer == 1 ? "" : "s", result.m_nDiffer == 1 ? "s" : "");
+    if (result.m_bOk) {
+        result.m_strMessage = StrPrintf("Verified: the radio holds the %d bytes written.", kImageSize);
+        return result;
+    }
+    STransferFailure failure;
+    failure.m_bWrite = true;
+    failure.m_Stage = EStage::ReadBack;
+    failure.m_Did = ERadioDid::Mismatch;
+    failure.m_nAddress = result.m_nFirstAddress;
+    failure.m_nHeld = result.m_nRead;
+    failure.m_nWritten = result.m_nSent;
+    failure.m_nDiffering = result.m_nDiffer;
+    result.m_strMessage = FailureAdvice(failure);
     return result;
 }
 

@@ -1,6 +1,6 @@
 // The main of every test program: tests never see the real home or need a display. The config folder (where
-// the port file lives) and the data folder (radio backups) are private ones for the run, and Qt draws
-// offscreen unless told otherwise.
+// the port file lives), the data folder (radio backups, failed traces) and the state folder (the transfer
+// log) are private ones for the run, and Qt draws offscreen unless told otherwise.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
         CTempDir home;
         ::setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
         ::setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
+        ::setenv("XDG_STATE_HOME", home.File("state").c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #ifdef _WIN32
         // offscreen, Qt reads font files: the system's, not a folder of its own installation

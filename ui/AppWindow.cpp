@@ -63,5 +63,6 @@ CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& 
 
 void InitialUpdate(CMainFrame& frame, CDataRadioView& view) {
     view.OnInitialUpdate();
+    frame.FollowAdapter();
     frame.BuildPortMenu();
 }

@@ -328,6 +328,7 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
         return ELoadResult::Unchanged;
     }
     m_strFilePath = path;
+    SetPlanName(path);
     return ELoadResult::Loaded;
 }
 
@@ -343,6 +344,7 @@ bool CDataRadioView::OnFileSave() {
         return false;
     }
     m_strFilePath = path;
+    SetPlanName(path);
     MarkClean();
     return true;
 }

@@ -61,6 +61,8 @@ public:
     void OnFileCompare();
     // The serial trace of the last transfer or service dialog, to a file.
     void OnSaveTrace();
+    // The settings file the configuration was last loaded from or saved to, named in the transfer log.
+    void SetPlanName(const std::string& path);
     // Program menu options of the radio write.
     void SetVerifyAfterWrite(bool on);
     void SetBackupBeforeWrite(bool on);

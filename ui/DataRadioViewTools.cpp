@@ -1,6 +1,8 @@
 // The form's commands that take the configuration elsewhere: its text form, a comparison with a file, the
 // serial trace of the last transfer, and the options of the radio write.
 
+#include <filesystem>
+
 #include "CompareDlg.h"
 #include "ConfigDiff.h"
 #include "DataRadioView.h"
@@ -84,4 +86,11 @@ void CDataRadioView::SetVerifyAfterWrite(bool on) {
 
 void CDataRadioView::SetBackupBeforeWrite(bool on) {
     m_pSheet->m_pEepromPage->m_pTransfer->m_bBackupBeforeWrite = on;
+}
+
+void CDataRadioView::SetPlanName(const std::string& path) {
+    if (m_pSheet != nullptr && m_pSheet->m_pEepromPage != nullptr &&
+        m_pSheet->m_pEepromPage->m_pTransfer != nullptr) {
+        m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanName = std::filesystem::path(path).filename().string();
+    }
 }

@@ -13,6 +13,8 @@
 #include "EepromImage.h"
 #include "PortList.h"
 #include "SerialPort.h"
+#include "Sha256.h"
+#include "TransferLog.h"
 
 namespace {
 
@@ -119,6 +121,7 @@ SFleetHooks CFleetDlg::WorkerHooks() {
         });
     };
     hooks.Done = [this](int index) { Post([this, index] { OnPortDone(index); }); };
+    hooks.CheckPort = PortCheck(*m_pPortSystem);
     return hooks;
 }
 
@@ -201,6 +204,7 @@ void CFleetDlg::OnPortDone(int index) {
 void CFleetDlg::OnAllDone() {
     m_pFleet->Join();
     m_Lease.Release();
+    LogResults();
     const std::string summary = FleetSummaryText(m_pFleet->m_Ports, m_pFleet->m_Results) + "\n" +
                                 FleetVerdictText(m_pFleet->m_Ports, m_pFleet->m_Results, true, m_bVerify);
     m_pSummary->setPlainText(QString::fromStdString(summary));
@@ -234,4 +238,27 @@ void CFleetDlg::SetRunning(bool running) {
     m_pPorts->setEnabled(!running);
     m_pVerify->setEnabled(!running);
     m_pCancel->setEnabled(running);
+}
+
+// One line of the transfer log per radio.
+void CFleetDlg::LogResults() {
+    for (size_t i = 0; i < m_pFleet->m_Results.size(); ++i) {
+        const SFleetResult& result = m_pFleet->m_Results[i];
+        STransferLogEntry entry;
+        entry.m_strProgram = "kv310";
+        entry.m_strVerb = "fleet-write";
+        entry.m_strPort = m_pFleet->m_Ports[i].m_strName;
+        entry.m_strFirmware = result.m_strFirmware;
+        entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+        if (result.m_bOk) {
+            entry.m_strSha256 = Sha256Hex(result.m_Bytes.data(), result.m_Bytes.size());
+        }
+        entry.m_strResult = result.m_bOk ? "ok" : result.m_strFailure;
+        entry.m_dSeconds = result.m_dSeconds;
+        std::string error;
+        if (!AppendTransferLog(entry, &error) && m_Ctx.m_View.ShowStatus) {
+            m_Ctx.m_View.ShowStatus(
+                tr("The transfer log could not be written: %1").arg(QString::fromStdString(error)));
+        }
+    }
 }

@@ -20,6 +20,7 @@
 
 #include "FleetTransfer.h"
 #include "PageContext.h"
+#include "PortSurvey.h"
 
 class CFleetDlg : public QDialog {
     Q_OBJECT
@@ -65,6 +66,8 @@ private:
     SFleetHooks WorkerHooks();
     void OnPortDone(int index);
     void OnAllDone();
+    void LogResults();
+    std::unique_ptr<CPortSystem> m_pPortSystem = MachinePortSystem();  // asked before each port opens
     void SetRunning(bool running);
     void Post(std::function<void()> f);
 

@@ -9,6 +9,7 @@
 #include "AboutDlg.h"
 #include "PageIndex.h"
 #include "PortFile.h"
+#include "PortNames.h"
 
 static void InitKv310Resources() {
     Q_INIT_RESOURCE(kv310);
@@ -106,6 +107,8 @@ void CMainFrame::BuildMenus() {
     program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
     program->addSeparator();
     program->addAction(m_pActFleet);
+    BuildSupportActions();
+    program->addAction(m_pActHistory);
 
     m_pPortMenu = menuBar()->addMenu(QStringLiteral("&Port"));
 
@@ -132,7 +135,10 @@ void CMainFrame::BuildMenus() {
 
     m_pActAbout = MakeAction("&About KV310 ...", "Display program information\nAbout", nullptr);
     connect(m_pActAbout, &QAction::triggered, this, &CMainFrame::OnAbout);
-    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(m_pActAbout);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(m_pActReport);
+    help->addSeparator();
+    help->addAction(m_pActAbout);
 
     m_pActReadRadio = MakeAction("Rea&d Radio", "Read the radio's settings\nRead Radio", "read");
     m_pActWriteRadio = MakeAction("&Write Radio", "Write these settings to the radio\nWrite Radio", "write");
@@ -195,7 +201,8 @@ void CMainFrame::BuildPortMenu() {
         if (!present[com]) {
             continue;
         }
-        auto* action = new QAction(PortEntryText(com), this);
+        const std::string device = com == kSimulatedPortCom ? std::string() : ComDevicePath(com);
+        auto* action = new QAction(PortEntryText(SurveyDevice(*m_pPortSystem, com, device)), this);
         action->setCheckable(true);
         action->setActionGroup(group);
         action->setData(com);
@@ -204,6 +211,8 @@ void CMainFrame::BuildPortMenu() {
         m_pPortMenu->addAction(action);
         m_PortActions.push_back(action);
     }
+    m_pPortMenu->addSeparator();
+    m_pPortMenu->addAction(m_pActFindCable);
     UpdatePortChecks();
 }
 
@@ -211,6 +220,10 @@ void CMainFrame::OnPortCommand(int com) {
     m_nPortIndex = com - 1;
     m_Doc.m_nComPort = com;
     SavePortFile();
+    // the cable is remembered by its serial number too, so it is found again under another name
+    const std::string device = com == kSimulatedPortCom ? std::string() : ComDevicePath(com);
+    SaveAdapterSerial(m_Doc,
+                      device.empty() ? std::string() : SurveyDevice(*m_pPortSystem, com, device).m_strSerial);
     UpdatePortChecks();
 }
 

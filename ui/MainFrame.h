@@ -10,11 +10,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
 #include "PortList.h"
+#include "PortSurvey.h"
 
 constexpr const char* kWindowTitle = "KV310 - PC PROGRAMMER";
 
@@ -38,6 +41,16 @@ public:
     void SavePortFile();
     void OnAbout();
 
+    // Port > Find the Cable...: waits for the cable to be plugged in and selects its port.
+    void OnFindCable();
+    // Program > Transfer History...: the transfer log as a table.
+    void OnTransferHistory();
+    // Help > Save a Problem Report...: asks whether the configuration goes in, then where to save.
+    void OnSaveProblemReport();
+    // At start: when the remembered USB adapter now sits on another port, that port is used and the status
+    // bar says so.
+    void FollowAdapter();
+
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
     // Whether the window may close now (asks the form); unset means yes.
@@ -47,6 +60,12 @@ public:
     int m_nCurPage = 0;
     int m_nPortIndex = -1;
     CPortLister m_PortLister = DefaultPortList;
+    // What is behind each port and whether it can be used; tests hand in a fake.
+    std::shared_ptr<CPortSystem> m_pPortSystem = MachinePortSystem();
+    // The dialogs of the support commands, replaceable by tests.
+    std::function<SPortInfo()> m_RunFindCable;        // the port that appeared, m_nCom 0 when cancelled
+    std::function<std::string()> m_ChooseReportPath;  // empty when cancelled
+    std::function<void()> m_RunTransferHistory;
     std::function<void()> m_RunAbout;
 
     QMenu* m_pPortMenu = nullptr;
@@ -70,6 +89,9 @@ public:
     QAction* m_pActSaveTrace = nullptr;
     QAction* m_pActFleet = nullptr;
     QAction* m_pActAbout = nullptr;
+    QAction* m_pActFindCable = nullptr;
+    QAction* m_pActHistory = nullptr;
+    QAction* m_pActReport = nullptr;
     QAction* m_pActExit = nullptr;
     QAction* m_pActToolbar = nullptr;
     QAction* m_pActStatusBar = nullptr;
@@ -82,6 +104,8 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void BuildSupportActions();
+    void SelectFoundPort(const SPortInfo& found);
     QLabel* m_pReady = nullptr;
 
 public:

@@ -24,3 +24,17 @@ QString PortEntryText(int com) {
     }
     return text;
 }
+
+QString PortEntryText(const SPortInfo& info) {
+    QString text = QStringLiteral("COM%1").arg(info.m_nCom);
+    if (!info.m_strDevice.empty()) {
+        text += QStringLiteral("  ") + QString::fromStdString(info.m_strDevice) + QStringLiteral(" \u2014 ");
+    } else {
+        text += QStringLiteral("  ");
+    }
+    text += QString::fromStdString(PortWhatText(info));
+    if (info.m_State != EPortState::Ready) {
+        text += QStringLiteral(" \u2014 ") + QString::fromStdString(PortStateText(info));
+    }
+    return text;
+}

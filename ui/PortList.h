@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "PortSurvey.h"
+
 // COM numbers present on the machine (0 entries and numbers of 50 and up are ignored by the menu).
 using CPortLister = std::function<std::vector<uint32_t>()>;
 
@@ -18,3 +20,7 @@ constexpr int kPortMenuLimit = 50;
 
 // "COM17  /dev/ttyUSB0 — FT232R USB UART": the COM name first, then where it leads.
 QString PortEntryText(int com);
+
+// The same from a survey: what is behind the port (a USB adapter's product, maker and serial number) and,
+// when it cannot be used now, why ("in use by minicom (process 4242)").
+QString PortEntryText(const SPortInfo& info);

@@ -15,6 +15,11 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     m_pStatus->setMinimumWidth(420);
     m_pStatus->setAccessibleName(tr("Transfer status"));
     m_pStatus->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_pAdvice = new QLabel(this);
+    m_pAdvice->setWordWrap(true);
+    m_pAdvice->setAccessibleName(tr("What happened and what to try"));
+    m_pAdvice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_pAdvice->hide();
     m_pBar = new QProgressBar(this);
     m_pBar->setRange(0, kImageSize);
     m_pBar->setValue(0);
@@ -27,6 +32,7 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(m_pOk);
     buttons->addWidget(m_pCancel);
     layout->addWidget(m_pStatus);
+    layout->addWidget(m_pAdvice);
     layout->addWidget(m_pBar);
     layout->addLayout(buttons);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
@@ -35,6 +41,14 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
 
 void CProgressDlg::SetStatus(const QString& text) {
     m_pStatus->setText(text);
+    if (text.isEmpty()) {
+        SetAdvice(QString());  // a new transfer begins: the advice of the one before is stale
+    }
+}
+
+void CProgressDlg::SetAdvice(const QString& text) {
+    m_pAdvice->setText(text);
+    m_pAdvice->setVisible(!text.isEmpty());
 }
 
 void CProgressDlg::SetRunning(bool running) {

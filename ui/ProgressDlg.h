@@ -14,10 +14,13 @@ public:
     explicit CProgressDlg(QWidget* parent = nullptr);
 
     void SetStatus(const QString& text);
+    // What happened and what to try, under the status line after a failure; empty hides it.
+    void SetAdvice(const QString& text);
     // While running, OK waits and Cancel stops the transfer; afterwards OK closes and Cancel is greyed.
     void SetRunning(bool running);
 
     QLabel* m_pStatus = nullptr;
+    QLabel* m_pAdvice = nullptr;
     QProgressBar* m_pBar = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;

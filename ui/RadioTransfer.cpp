@@ -2,15 +2,28 @@
 
 #include <QEventLoop>
 #include <QMetaObject>
+#include <chrono>
 
 #include "Backup.h"
 #include "ConfigCheck.h"
+#include "FailedTrace.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "PortNames.h"
+#include "PortSurvey.h"
+#include "Sha256.h"
+#include "TracingPort.h"
+#include "TransferLog.h"
 
 namespace {
 
 constexpr size_t kFindingsShown = 12;  // a longer list is cut, with a count of the rest
+
+// The port survey of the machine, for the check before a transfer opens its port.
+CPortSystem& MachinePorts() {
+    static const std::unique_ptr<CPortSystem> system = MachinePortSystem();
+    return *system;
+}
 
 }  // namespace
 
@@ -122,16 +135,21 @@ void CRadioTransfer::Start(bool write) {
     transfer.m_nComNumber = com;
     transfer.m_strDevice = m_Ctx.m_Link.DevicePath(com);
     transfer.m_pCancel = &m_Ctx.m_Link.CancelFlag();
+    transfer.m_CheckPort = PortCheck(MachinePorts());
     const bool verify = m_bVerify;
     const bool backupFirst = m_bBackupBeforeWrite;
     m_Worker = std::thread([this, write, verify, backupFirst, transfer = std::move(transfer), job]() mutable {
+        const auto start = std::chrono::steady_clock::now();
         if (write) {
             RunWrite(transfer, job, verify, backupFirst);
         } else {
             job.m_bOk = transfer.ReadImage(job.m_Bytes);
+            job.m_nVersion = transfer.m_nVersion;
             job.m_End = transfer.m_End;
             job.m_strFailure = transfer.m_strFailure;
+            job.m_Failure = transfer.m_Failure;
         }
+        job.m_dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         Post([this, write, job] { OnWorkerDone(write, job); });
     });
 }
@@ -144,6 +162,7 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
             job.m_End = transfer.m_End;
             job.m_strFailure = "The radio could not be read for its backup, so nothing was written.\n" +
                                transfer.m_strFailure;
+            job.m_Failure = transfer.m_Failure;
             return;
         }
     }
@@ -151,6 +170,7 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
     job.m_nVersion = transfer.m_nVersion;
     job.m_End = transfer.m_End;
     job.m_strFailure = transfer.m_strFailure;
+    job.m_Failure = transfer.m_Failure;
     if (job.m_bOk && verify) {
         const SVerifyResult result = VerifyWrite(transfer, job.m_Bytes);
         job.m_bOk = result.m_bOk;
@@ -216,7 +236,11 @@ void CRadioTransfer::WaitUntilDone() {
 
 void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
     m_Worker.join();
+    if (!outcome.m_bOk && outcome.m_End == ETransferEnd::Failed) {
+        ReportFailure(outcome);  // while the lease still holds the port and its trace
+    }
     m_Lease.Release();
+    const std::string backupBefore = m_strLastBackup;
     m_bLastOk = outcome.m_bOk;
     m_LastEnd = outcome.m_End;
     if (outcome.m_bHaveBefore) {
@@ -258,8 +282,60 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
     if (outcome.m_bOk && !write) {
         KeepBackup(outcome.m_Bytes, tr("The radio's image is kept in %1"));
     }
+    LogTransfer(write, outcome, m_strLastBackup != backupBefore ? m_strLastBackup : std::string());
     if (outcome.m_bOk && m_Ctx.m_View.RefreshAfterLoad) {
         m_Ctx.m_View.RefreshAfterLoad();
     }
     emit Finished(write, outcome.m_bOk);
+}
+
+void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
+    const bool verifyFailed =
+        outcome.m_Failure.m_Did == ERadioDid::Nothing || outcome.m_strFailure.rfind("Verify failed", 0) == 0;
+    std::string advice = verifyFailed ? std::string() : FailureAdvice(outcome.m_Failure);
+    m_strLastTrace.clear();
+    auto* trace = dynamic_cast<CTracingPort*>(&m_Lease.Port());
+    if (trace != nullptr && outcome.m_Failure.m_Stage != EStage::OpenPort) {
+        std::string error;
+        if (KeepFailedTrace(trace->Text(), StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort), m_strLastTrace,
+                            &error)) {
+            advice += (advice.empty() ? "" : "\n") +
+                      std::string("The serial trace of this transfer is kept in ") + m_strLastTrace;
+        }
+    }
+    if (m_pProgress != nullptr) {
+        m_pProgress->SetAdvice(QString::fromStdString(advice));
+    }
+}
+
+void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std::string& backup) {
+    if (outcome.m_End == ETransferEnd::Cancelled) {
+        return;  // nothing was decided about the radio
+    }
+    STransferLogEntry entry;
+    entry.m_strProgram = "kv310";
+    entry.m_strVerb = write ? "write" : "read";
+    const int com = m_Ctx.m_Doc.m_nComPort;
+    entry.m_strPort = StrPrintf("COM%d", com);
+    const std::string device = m_Ctx.m_Link.DevicePath(com);
+    if (com != kSimulatedRadioCom && device == ComDevicePath(com)) {
+        entry.m_strAdapterSerial = SurveyDevice(MachinePorts(), com, device).m_strSerial;
+    }
+    if (outcome.m_nVersion >= 0) {
+        entry.m_strFirmware = StrPrintf("%d.%d", outcome.m_nVersion >> 4, outcome.m_nVersion & 0x0F);
+    }
+    entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+    entry.m_strPlan = m_strPlanName;
+    if (write && outcome.m_bOk) {
+        entry.m_strSha256 = Sha256Hex(outcome.m_Bytes.data(), outcome.m_Bytes.size());
+    }
+    entry.m_strResult =
+        outcome.m_bOk ? "ok" : outcome.m_strFailure.substr(0, outcome.m_strFailure.find('\n'));
+    entry.m_dSeconds = outcome.m_dSeconds;
+    entry.m_strBackup = backup;
+    std::string error;
+    if (!AppendTransferLog(entry, &error) && m_Ctx.m_View.ShowStatus) {
+        m_Ctx.m_View.ShowStatus(
+            tr("The transfer log could not be written: %1").arg(QString::fromStdString(error)));
+    }
 }

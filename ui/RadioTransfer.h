@@ -40,6 +40,8 @@ public:
     bool m_bVerify = true;
     bool m_bBackupBeforeWrite = false;
     std::string m_strLastBackup;  // the path of the newest backup, empty when none was kept
+    std::string m_strPlanName;    // the settings file last loaded or saved, for the transfer log
+    std::string m_strLastTrace;   // where the trace of the last failed transfer was kept
 
     QPointer<CProgressDlg> m_pProgress;
     bool m_bLastOk = false;
@@ -57,12 +59,17 @@ private:
         CImageBytes m_Before{};  // what the radio held before a write, when a backup was asked for
         bool m_bHaveBefore = false;
         int m_nVersion = -1;
+        STransferFailure m_Failure;
+        double m_dSeconds = 0.0;
     };
 
     // Lists what in the record would not reach the radio as it stands; true when the write may go on.
     bool ConfirmCheck();
     static void RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst);
     void KeepBackup(const CImageBytes& image, const QString& what);
+    // What a failure leaves: the advice under the status line and the serial trace, kept and named.
+    void ReportFailure(const SOutcome& outcome);
+    void LogTransfer(bool write, const SOutcome& outcome, const std::string& backup);
 
     void ShowProgressWindow();
     CTransferHooks WorkerHooks();

@@ -11,6 +11,7 @@
 #include "PtyRadio.h"
 #include "RunCli.h"
 #include "SettingsFile.h"
+#include "Sha256.h"
 #include "TempDir.h"
 
 namespace {
@@ -72,6 +73,17 @@ TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
     EXPECT_NE(result.strErr.find("kv310ctl: 2 of 3 radios written and verified; failed: " + bad + ".\n"),
               std::string::npos)
         << result.strErr;
+
+    // every radio of the fleet leaves its line in the transfer log, the failed one also its trace
+    const std::string log = RunCli({"log"}).strOut;
+    const std::string sha = Sha256Hex(expected.m_Work.data(), expected.m_Work.size());
+    for (size_t i = 0; i < m_Radios.size(); ++i) {
+        const std::string line = "\tkv310ctl\tfleet-write\t" + m_Radios[i]->SlavePath() +
+                                 "\t\t1.2\tKV310 UHF\tfleet.dat\t" +
+                                 (i == 1 ? "\tWrite Fail!\t" : sha + "\tok\t");
+        EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+    }
+    EXPECT_NE(result.strErr.find("The serial trace of this transfer is kept in "), std::string::npos);
 }
 
 TEST_F(CliFleet, ReadSavesOneFilePerRadioAndNoneForTheSilentOne) {

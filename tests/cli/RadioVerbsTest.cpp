@@ -254,7 +254,8 @@ TEST(CliRadioPorts, UnusablePortsSayWhatIsWrong) {
 TEST(CliRadioPorts, PortsListsTheSimulatedRadio) {
     const SCliResult result = RunCli({"ports"});
     EXPECT_EQ(result.nExit, 0);
-    EXPECT_NE(result.strOut.find("COM49\t(built in)\tSimulated radio\n"), std::string::npos) << result.strOut;
+    EXPECT_NE(result.strOut.find("COM49\t(built in)\tSimulated radio\tready\n"), std::string::npos)
+        << result.strOut;
 }
 
 TEST(CliSimulate, RejectsBadFaultsAndFirmware) {

@@ -35,6 +35,9 @@ protected:
     CMainFrame& Start() {
         m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
         m_pFrame->m_PortLister = [this] { return m_Ports; };
+        if (m_pPortSystem) {
+            m_pFrame->m_pPortSystem = m_pPortSystem;
+        }
         m_pFrame->m_RunAbout = [this] { ++m_nAboutRuns; };
         m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
         CDataRadioView& view = *m_pView;
@@ -63,6 +66,7 @@ protected:
     CDataRadioDoc m_Doc;  // outlives the window, which writes the port file when it goes
     CRecordingSink m_Sink;
     std::vector<uint32_t> m_Ports;
+    std::shared_ptr<CPortSystem> m_pPortSystem;  // unset: the machine's
     int m_nModelAnswer = -1;
     int m_nModelSelectRuns = 0;
     int m_nAboutRuns = 0;

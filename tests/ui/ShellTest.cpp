@@ -23,7 +23,9 @@ std::vector<std::string> BandTexts(QComboBox* box) {
 std::vector<std::string> PortMenuTexts(const CMainFrame& frame) {
     std::vector<std::string> texts;
     for (QAction* action : frame.m_pPortMenu->actions()) {
-        texts.push_back(action->text().toStdString());
+        if (action->data().isValid()) {  // the ports, not the commands below them
+            texts.push_back(action->text().toStdString());
+        }
     }
     return texts;
 }

@@ -28,6 +28,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include "SettingsFile.h"
 #include "ShellFixture.h"
 #include "SimulatedRadio.h"
+#include "TransferLog.h"
 
 namespace {
 
@@ -367,5 +368,33 @@ TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
     EXPECT_EQ(Sheet().m_pChannelPage->m_Rows[0]->m_pRxFreq->text().toStdString(), "150.01250");
     edit.OnRedo();
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
+}
+TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
+    Radio([](CSimRadio& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
+    Run(m_pFrame->m_pActWriteRadio);
+    EXPECT_FALSE(Transfer().m_bLastOk);
+    EXPECT_EQ(DialogText(), "Write Fail!");  // the transfer's own text stays first
+    const std::string advice = Transfer().m_pProgress->m_pAdvice->text().toStdString();
+    EXPECT_EQ(advice.rfind(
+                  "The radio stopped answering at block 10 of 26; partly written: blocks 0\u20139 are new, "
+                  "10\u201325 are not;",
+                  0),
+              0u)
+        << advice;
+    EXPECT_TRUE(Transfer().m_pProgress->m_pAdvice->isVisible());
+    ASSERT_FALSE(Transfer().m_strLastTrace.empty());
+    EXPECT_NE(advice.find("The serial trace of this transfer is kept in " + Transfer().m_strLastTrace),
+              std::string::npos);
+    std::vector<uint8_t> trace;
+    ASSERT_TRUE(ReadFileBytes(Transfer().m_strLastTrace, trace, 1 << 20));
+    EXPECT_NE(std::string(trace.begin(), trace.end()).find("> 87 00 87\n"), std::string::npos);
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines));
+    ASSERT_FALSE(lines.empty());
+    const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+    ASSERT_EQ(fields.size(), static_cast<size_t>(kTransferLogColumns));
+    EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[3] + " " + fields[5] + " " + fields[9],
+              "kv310 write COM49 1.2 Write Fail!");
 }
 #endif  // _WIN32

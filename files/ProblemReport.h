@@ -1,0 +1,33 @@
+#pragma once
+// A problem report: one .tar.gz a user can send, holding exactly
+//
+//   kv310-report/version.txt     the program, its version and build, the operating system
+//   kv310-report/ports.txt       the port listing (as kv310ctl ports prints it)
+//   kv310-report/traces/*.txt    the serial traces of the last failed transfers
+//   kv310-report/transfers.tsv   the transfer log's header and its last 200 lines
+//   kv310-report/config.yaml     the open configuration, only when the user agreed
+//
+// and nothing else from the machine.
+
+#include <string>
+#include <vector>
+
+#include "TarGz.h"
+
+constexpr int kReportLogLines = 200;
+
+struct SReportInputs {
+    std::string m_strProgram;     // "kv310ctl 1.0.0 (git 3f2a9c1b7e40)"
+    std::string m_strPorts;       // the port listing
+    std::string m_strConfigYaml;  // empty: no configuration goes in
+};
+
+// "Linux 6.1.0-18-amd64 x86_64, Debian GNU/Linux 12 (bookworm)"
+std::string OsDescription();
+
+// The archive's entries, from the inputs, the kept traces and the transfer log.
+std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs);
+
+// Writes the report to path (replaced whole or not at all). True with the entries' names in names.
+bool WriteProblemReport(const std::string& path, const SReportInputs& inputs, std::string* error = nullptr,
+                        std::vector<std::string>* names = nullptr);

@@ -1,0 +1,61 @@
+#pragma once
+// The record of every radio programmed: one line per read, write, verify or fleet transfer, appended to
+//
+//   $XDG_STATE_HOME/KV310/transfers.tsv   (else ~/.local/state/KV310; on Windows %LOCALAPPDATA%\KV310)
+//
+// Tab-separated text with a header line, so a spreadsheet opens it:
+//
+//   time  program  verb  port  adapter_serial  firmware  model  plan  sha256  result  seconds  backup
+//
+// time is local "YYYY-MM-DD HH:MM:SS" (so a date compares as text); sha256 is of the 416 bytes written (empty
+// for a read); result is "ok" or the failure's first line. Each line goes out in one write, so two programs
+// logging at once never interleave.
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "DataRadioDoc.h"
+
+struct STransferLogEntry {
+    std::string m_strTime;  // filled in by AppendTransferLog when empty
+    std::string m_strProgram;
+    std::string m_strVerb;
+    std::string m_strPort;
+    std::string m_strAdapterSerial;
+    std::string m_strFirmware;
+    std::string m_strModel;
+    std::string m_strPlan;  // the plan file's name, without its folder
+    std::string m_strSha256;
+    std::string m_strResult;
+    double m_dSeconds = 0.0;
+    std::string m_strBackup;
+};
+
+extern const char* const kTransferLogHeader;  // the first line, with its '\n'
+constexpr int kTransferLogColumns = 12;
+
+// The log's path; empty when the environment names no folder for it.
+std::string TransferLogPath();
+
+// The entry as one line with its '\n'; tabs and line breaks inside a field become spaces.
+std::string TransferLogLine(const STransferLogEntry& entry);
+
+// Appends the entry (the time of when when it has none), creating the folder and the file with its header.
+bool AppendTransferLog(STransferLogEntry entry, std::string* error = nullptr,
+                       std::string path = std::string(), std::time_t when = std::time(nullptr));
+
+// The log's lines after its header, oldest first; false (with the reason) when it cannot be read. A missing
+// log is an empty one.
+bool ReadTransferLog(std::vector<std::string>& lines, std::string* error = nullptr,
+                     std::string path = std::string());
+
+// The lines logged on or after since ("2026-12-07" or "2026-12-07 15:00"); true when since is such a date.
+bool TransferLogSince(const std::vector<std::string>& lines, const std::string& since,
+                      std::vector<std::string>& selected);
+
+// A line's fields.
+std::vector<std::string> SplitTransferLogLine(const std::string& line);
+
+// The record's model as the log names it: "KV310 UHF".
+std::string ModelLogName(const CDataRadioDoc& doc);

@@ -1,0 +1,359 @@
+#include "PortSurvey.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+#include "Format.h"
+#include "PortNames.h"
+#include "SerialPort.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SStateText {
+    EPortState m_State;
+    const char* m_szShort;  // the listing's column
+};
+
+constexpr SStateText kStateTexts[] = {
+    {EPortState::Ready, "ready"},
+#ifdef _WIN32
+    {EPortState::NoPermission, "no permission"},
+#else
+    {EPortState::NoPermission, "no permission \u2014 add yourself to the dialout group"},
+#endif
+    {EPortState::InUse, "in use"},
+    {EPortState::Missing, "not present"},
+};
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            out += StrPrintf("\\u%04x", static_cast<unsigned>(c));
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+#ifndef _WIN32
+std::string ReadLine(const fs::path& path) {
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\0')) {
+        line.pop_back();
+    }
+    return line;
+}
+
+bool AllDigits(const std::string& text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+#endif
+
+}  // namespace
+
+#ifndef _WIN32
+
+CLinuxPortSystem::CLinuxPortSystem(std::string sysRoot, std::string procRoot, std::string devRoot, int ownPid)
+    : m_strSysRoot(std::move(sysRoot)),
+      m_strProcRoot(std::move(procRoot)),
+      m_strDevRoot(std::move(devRoot)),
+      m_nOwnPid(ownPid < 0 ? static_cast<int>(::getpid()) : ownPid) {}
+
+std::vector<int> CLinuxPortSystem::PresentPorts() {
+    std::vector<uint32_t> list;
+    CSerialPort::EnumeratePortsIn(list, m_strSysRoot, m_strDevRoot);
+    std::vector<int> ports;
+    for (size_t i = 1; i < list.size(); ++i) {  // the first is the menu's placeholder
+        ports.push_back(static_cast<int>(list[i]));
+    }
+    return ports;
+}
+
+// /sys/class/tty/ttyUSB0/device is the adapter's port or interface; the USB device that names its product,
+// maker and serial number is the first folder above it with an idVendor.
+void CLinuxPortSystem::Identify(SPortInfo& info) {
+    info.m_strKind = info.m_nCom >= kFirstTtyAcm   ? "USB modem adapter"
+                     : info.m_nCom >= kFirstTtyUsb ? "USB serial adapter"
+                                                   : "Serial port";
+    const std::string name = fs::path(info.m_strDevice).filename().string();
+    std::error_code error;
+    fs::path dir = fs::canonical(fs::path(m_strSysRoot) / "class/tty" / name / "device", error);
+    for (int up = 0; !error && up < 4 && !dir.empty(); ++up, dir = dir.parent_path()) {
+        if (!fs::exists(dir / "idVendor", error)) {
+            continue;
+        }
+        info.m_strProduct = ReadLine(dir / "product");
+        info.m_strMaker = ReadLine(dir / "manufacturer");
+        info.m_strSerial = ReadLine(dir / "serial");
+        if (info.m_nCom < kFirstTtyUsb) {
+            info.m_strKind = "USB serial adapter";
+        }
+        return;
+    }
+}
+
+int CLinuxPortSystem::AccessError(const std::string& device) {
+    return ::access(device.c_str(), R_OK | W_OK) == 0 ? 0 : errno;
+}
+
+std::vector<SPortHolder> CLinuxPortSystem::Holders(const std::string& device) {
+    std::vector<SPortHolder> holders;
+    std::error_code error;
+    for (const fs::directory_entry& process : fs::directory_iterator(m_strProcRoot, error)) {
+        const std::string pid = process.path().filename().string();
+        if (!AllDigits(pid) || std::stoi(pid) == m_nOwnPid) {
+            continue;
+        }
+        std::error_code fdError;  // another user's descriptors cannot be read: that process is passed by
+        for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", fdError)) {
+            std::error_code linkError;
+            if (fs::read_symlink(fd.path(), linkError).string() == device) {
+                holders.push_back({std::stoi(pid), ReadLine(process.path() / "comm")});
+                break;
+            }
+        }
+    }
+    std::sort(holders.begin(), holders.end(),
+              [](const SPortHolder& a, const SPortHolder& b) { return a.m_nPid < b.m_nPid; });
+    return holders;
+}
+
+std::unique_ptr<CPortSystem> MachinePortSystem() {
+    return std::make_unique<CLinuxPortSystem>();
+}
+
+#else
+
+namespace {
+
+// Windows: the ports QueryDosDevice knows; the registry's SERIALCOMM map tells a USB adapter's driver from
+// an on-board UART. Whether a port is held shows only when it is opened.
+class CWin32PortSystem : public CPortSystem {
+public:
+    std::vector<int> PresentPorts() override {
+        std::vector<uint32_t> list;
+        CSerialPort::EnumeratePorts(list);
+        std::vector<int> ports;
+        for (size_t i = 1; i < list.size(); ++i) {
+            ports.push_back(static_cast<int>(list[i]));
+        }
+        return ports;
+    }
+    void Identify(SPortInfo& info) override {
+        info.m_strKind = "Serial port";
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+            ERROR_SUCCESS) {
+            return;
+        }
+        // the value names are driver device names (\Device\VCP0 for an FTDI adapter, \Device\Serial0 ...)
+        const std::string com = StrPrintf("COM%d", info.m_nCom);
+        char name[256];
+        char data[64];
+        for (DWORD i = 0;; ++i) {
+            DWORD nameSize = sizeof name;
+            DWORD dataSize = sizeof data - 1;
+            DWORD type = 0;
+            if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                              &dataSize) != ERROR_SUCCESS) {
+                break;
+            }
+            data[dataSize] = '\0';
+            if (type == REG_SZ && com == data) {
+                const std::string driver = name;
+                if (driver.find("VCP") != std::string::npos || driver.find("USB") != std::string::npos ||
+                    driver.find("Silab") != std::string::npos ||
+                    driver.find("Prolific") != std::string::npos) {
+                    info.m_strKind = "USB serial adapter";
+                }
+                break;
+            }
+        }
+        RegCloseKey(key);
+    }
+    int AccessError(const std::string&) override { return 0; }
+    std::vector<SPortHolder> Holders(const std::string&) override { return {}; }
+};
+
+}  // namespace
+
+std::unique_ptr<CPortSystem> MachinePortSystem() {
+    return std::make_unique<CWin32PortSystem>();
+}
+
+#endif
+
+SPortInfo SurveyDevice(CPortSystem& system, int com, const std::string& device) {
+    SPortInfo info;
+    info.m_nCom = com;
+    info.m_strDevice = device;
+    if (kHaveSimulatedRadio && com == kSimulatedRadioCom) {
+        info.m_strDevice.clear();  // its pseudo-terminal exists only once something opens COM49
+        info.m_strKind = "Simulated radio";
+        return info;
+    }
+    system.Identify(info);
+    const int err = system.AccessError(device);
+    if (err == ENOENT || err == ENODEV || err == ENXIO) {
+        info.m_State = EPortState::Missing;
+    } else if (err == EACCES || err == EPERM) {
+        info.m_State = EPortState::NoPermission;
+    } else if (const std::vector<SPortHolder> holders = system.Holders(device); !holders.empty()) {
+        info.m_State = EPortState::InUse;
+        info.m_Holder = holders.front();
+    }
+    return info;
+}
+
+std::vector<SPortInfo> SurveyPorts(CPortSystem& system) {
+    std::vector<SPortInfo> ports;
+    for (const int com : system.PresentPorts()) {
+        ports.push_back(SurveyDevice(system, com, ComDevicePath(com)));
+    }
+    if (kHaveSimulatedRadio) {
+        ports.push_back(SurveyDevice(system, kSimulatedRadioCom, std::string()));
+    }
+    return ports;
+}
+
+std::string PortStateText(const SPortInfo& info) {
+    if (info.m_State == EPortState::InUse) {
+        return StrPrintf(
+            "in use by %s (process %d)",
+            info.m_Holder.m_strName.empty() ? "another program" : info.m_Holder.m_strName.c_str(),
+            info.m_Holder.m_nPid);
+    }
+    for (const SStateText& text : kStateTexts) {
+        if (text.m_State == info.m_State) {
+            return text.m_szShort;
+        }
+    }
+    return std::string();
+}
+
+std::string PortWhatText(const SPortInfo& info) {
+    if (info.m_strProduct.empty()) {
+        return info.m_strKind;
+    }
+    std::string text = info.m_strProduct;
+    std::string details = info.m_strMaker;
+    if (!info.m_strSerial.empty()) {
+        details += (details.empty() ? "serial " : ", serial ") + info.m_strSerial;
+    }
+    return details.empty() ? text : text + " (" + details + ")";
+}
+
+std::string PortUnusableText(const SPortInfo& info) {
+    const std::string name =
+        info.m_nCom > 0 ? StrPrintf("COM%d (%s)", info.m_nCom, info.m_strDevice.c_str()) : info.m_strDevice;
+    switch (info.m_State) {
+        case EPortState::Ready:
+            return std::string();
+        case EPortState::NoPermission:
+            return name +
+                   " cannot be used: no permission. Add yourself to the dialout group (sudo usermod -aG "
+                   "dialout $USER), then log out and in again.";
+        case EPortState::InUse:
+            return name + " is " + PortStateText(info) + ". Close that program, then try again.";
+        case EPortState::Missing:
+            return name +
+                   " is not present. Plug in the programming cable, or pick its port (Port > Find the "
+                   "Cable).";
+    }
+    return std::string();
+}
+
+std::string PortsText(const std::vector<SPortInfo>& ports) {
+    std::string text;
+    for (const SPortInfo& port : ports) {
+        text += StrPrintf("COM%d\t%s\t%s\t%s\n", port.m_nCom,
+                          port.m_strDevice.empty() ? "(built in)" : port.m_strDevice.c_str(),
+                          PortWhatText(port).c_str(), PortStateText(port).c_str());
+    }
+    return text;
+}
+
+std::string PortsJson(const std::vector<SPortInfo>& ports) {
+    std::string json = "[";
+    for (size_t i = 0; i < ports.size(); ++i) {
+        const SPortInfo& port = ports[i];
+        json += i == 0 ? "\n  {" : ",\n  {";
+        json += "\"com\": " + JsonString(StrPrintf("COM%d", port.m_nCom));
+        json += ", \"device\": " + JsonString(port.m_strDevice);
+        json += ", \"kind\": " + JsonString(port.m_strKind);
+        json += ", \"product\": " + JsonString(port.m_strProduct);
+        json += ", \"maker\": " + JsonString(port.m_strMaker);
+        json += ", \"serial\": " + JsonString(port.m_strSerial);
+        json += ", \"usable\": " + std::string(port.m_State == EPortState::Ready ? "true" : "false");
+        json += ", \"state\": " + JsonString(PortStateText(port));
+        if (port.m_State == EPortState::InUse) {
+            json += StrPrintf(", \"holder_pid\": %d", port.m_Holder.m_nPid);
+            json += ", \"holder\": " + JsonString(port.m_Holder.m_strName);
+        }
+        json += "}";
+    }
+    return json + (ports.empty() ? "]\n" : "\n]\n");
+}
+
+int CNewPortWatch::Poll(const std::vector<int>& now) {
+    int appeared = 0;
+    for (const int com : now) {
+        if (appeared == 0 && std::find(m_Before.begin(), m_Before.end(), com) == m_Before.end()) {
+            appeared = com;
+        }
+    }
+    m_Before = now;
+    return appeared;
+}
+
+SPortInfo WaitForNewPort(CPortSystem& system, int timeoutMs, const std::function<bool(int ms)>& wait) {
+    CNewPortWatch watch(system.PresentPorts());
+    for (int waited = 0; waited < timeoutMs; waited += kNewPortPollMs) {
+        if (!wait(kNewPortPollMs)) {
+            break;
+        }
+        if (const int com = watch.Poll(system.PresentPorts()); com != 0) {
+            return SurveyDevice(system, com, ComDevicePath(com));
+        }
+    }
+    return SPortInfo();
+}
+
+int ComOfAdapter(const std::vector<SPortInfo>& ports, const std::string& serial) {
+    if (serial.empty()) {
+        return 0;
+    }
+    for (const SPortInfo& port : ports) {
+        if (port.m_strSerial == serial) {
+            return port.m_nCom;
+        }
+    }
+    return 0;
+}
+
+std::function<std::string(int com, const std::string& device)> PortCheck(CPortSystem& system) {
+    return [&system](int com, const std::string& device) {
+        if (com <= 0 || com == kSimulatedRadioCom || device != ComDevicePath(com)) {
+            return std::string();
+        }
+        return PortUnusableText(SurveyDevice(system, com, device));
+    };
+}

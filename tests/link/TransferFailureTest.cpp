@@ -1,0 +1,120 @@
+// What a failed transfer tells the user, against the simulated radio's faults on virtual time.
+
+#include "TransferFailure.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ImageTransfer.h"
+#include "ImageVerify.h"
+#include "SimPort.h"
+
+namespace {
+
+struct SFailureCase {
+    const char* m_szName;
+    bool m_bWrite;
+    std::function<void(CRadioFaults&)> m_Inject;
+    const char* m_szFirstLine;  // the transfer's own text, kept as the first line
+    const char* m_szAdvice;     // what the second line must say
+};
+
+const SFailureCase kCases[] = {
+    {"silent", true, [](CRadioFaults& f) { f.m_bSilent = true; },
+     "Communication Error !!!   Check your radio connection to PC !!!",
+     "The radio did not answer on COM17. Check that the cable is plugged into the radio, the radio is "
+     "switched "
+     "on and not transmitting, and COM17 is the cable's port (Port > Find the Cable)."},
+    {"refuse", true, [](CRadioFaults& f) { f.m_bRefuse = true; }, "Write Fail..!",
+     "The radio refused programming mode: it is busy"},
+    {"refuse read", false, [](CRadioFaults& f) { f.m_bRefuse = true; }, "Read Fail..!",
+     "The radio refused programming mode"},
+    {"noise", true,
+     [](CRadioFaults& f) {
+         f.m_bNoReady = true;
+         f.m_Noise = {0x13, 0x37, 0xFE};
+     },
+     "Communication Error !!!   Check your radio connection to PC !!!",
+     "The radio's answer on COM17 was garbled: a cable or baud problem."},
+    {"nak storm", true,
+     [](CRadioFaults& f) {
+         f.m_nNakBlock = 4;
+         f.m_nNakCount = 100;
+     },
+     "Write Fail!",
+     "The radio kept asking for block 4 again (it arrived damaged): a cable or baud problem; partly written: "
+     "blocks 0\u20133 are new, 4\u201325 are not; the radio still holds a mixed configuration \u2014 write "
+     "again."},
+    {"silent after block 9", true, [](CRadioFaults& f) { f.m_nSilentAfterBlock = 9; }, "Write Fail!",
+     "The radio stopped answering at block 10 of 26; partly written: blocks 0\u20139 are new, 10\u201325 are "
+     "not;"},
+    {"refused at block 0", true,
+     [](CRadioFaults& f) {
+         f.m_nNakBlock = 0;
+         f.m_nNakCount = 100;
+     },
+     "Write Fail!",
+     "The radio kept asking for block 0 again (it arrived damaged): a cable or baud problem; no block was "
+     "stored, so the radio keeps the configuration it held"},
+    {"read silent after block 3", false, [](CRadioFaults& f) { f.m_nSilentAfterBlock = 3; }, "Read Fail!",
+     "The radio stopped sending at block 4 of 26. Nothing was changed"},
+    {"read damaged block", false,
+     [](CRadioFaults& f) {
+         f.m_nBadSumBlock = 7;
+         f.m_nBadSumCount = 100;
+     },
+     "Read Fail!", "Block 7 arrived garbled or damaged every time: a cable or baud problem."},
+};
+
+TEST(TransferFailure, EachFaultOfTheRadioIsExplainedUnderTheTransfersOwnText) {
+    for (const SFailureCase& test : kCases) {
+        SCOPED_TRACE(test.m_szName);
+        CSimRadio radio;
+        test.m_Inject(radio.m_Faults);
+        CSimPort port(radio);
+        CImageTransfer transfer(port, {});
+        transfer.m_nComNumber = 17;
+        CImageBytes image{};
+        EXPECT_FALSE(test.m_bWrite ? transfer.WriteImage(image) : transfer.ReadImage(image));
+        const std::string text = transfer.FailureText();
+        const size_t newline = text.find('\n');
+        ASSERT_NE(newline, std::string::npos) << text;
+        EXPECT_EQ(text.substr(0, newline), test.m_szFirstLine);
+        EXPECT_EQ(text.find(test.m_szAdvice, newline), newline + 1) << text;
+    }
+}
+
+TEST(TransferFailure, AWrongByteStoredNamesItsAddressAndWhatItHeld) {
+    CSimRadio radio;
+    radio.m_Faults.m_nWrongByteAddress = 0x123;
+    CSimPort port(radio);
+    CImageTransfer transfer(port, {});
+    CImageBytes image{};
+    image[0x123] = 0x40;
+    ASSERT_TRUE(transfer.WriteImage(image));
+    const SVerifyResult result = VerifyWrite(transfer, image);
+    EXPECT_FALSE(result.m_bOk);
+    EXPECT_EQ(
+        result.m_strMessage,
+        "Verify failed: at 0x123 the radio holds 0x41 where 0x40 was written; 1 byte differs. Write the "
+        "radio again; if this repeats, the radio needs service.");
+}
+
+TEST(TransferFailure, AnUnusablePortIsRefusedWithItsReasonBeforeItIsOpened) {
+    CSimRadio radio;
+    CSimPort port(radio);
+    CImageTransfer transfer(port, {});
+    transfer.m_nComNumber = 17;
+    transfer.m_CheckPort = [](int com, const std::string&) {
+        return com == 17 ? std::string("COM17 (/dev/ttyUSB0) is in use by minicom (process 4242).") : "";
+    };
+    CImageBytes image{};
+    EXPECT_FALSE(transfer.WriteImage(image));
+    EXPECT_EQ(port.m_nOpenCount, 0);
+    EXPECT_EQ(transfer.FailureText(),
+              "Fail to open PORT17\nCOM17 (/dev/ttyUSB0) is in use by minicom (process 4242).");
+    EXPECT_EQ(transfer.m_Failure.m_Stage, EStage::OpenPort);
+}
+
+}  // namespace

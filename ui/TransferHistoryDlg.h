@@ -1,0 +1,27 @@
+#pragma once
+// Program > Transfer History...: the transfer log as a table, sorted by any column, its selection (or all of
+// it) copied as tab-separated text for a spreadsheet or a message.
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+class CTransferHistoryDlg : public QDialog {
+    Q_OBJECT
+public:
+    // lines: the log's lines after its header, oldest first; error: why the log could not be read, or empty.
+    CTransferHistoryDlg(const std::vector<std::string>& lines, const std::string& logPath,
+                        const std::string& error, QWidget* parent = nullptr);
+
+    // The selected rows, or every row when none is selected, as tab-separated lines under the header, in the
+    // order the table shows them.
+    QString SelectionText() const;
+    void CopySelection();
+
+    QTableWidget* m_pTable = nullptr;
+    QPushButton* m_pCopy = nullptr;
+    QLabel* m_pWhere = nullptr;
+};
