@@ -99,25 +99,57 @@ private:
     std::vector<SFinding> m_Findings;
 };
 
+}  // namespace
+
+std::string ModelText(const CDataRadioDoc& doc, int row) {
+    if (!IsOfferedModel(row) || doc.m_Band[row].m_strTitle.empty()) {
+        return StrPrintf("model row %d", row);
+    }
+    std::string name;
+    for (char c : doc.m_Band[row].m_strTitle) {  // the catalogue's KV310 titles carry two blanks
+        if (c != ' ' || name.empty() || name.back() != ' ') {
+            name += c;
+        }
+    }
+    return name;
+}
+
+std::string RadioModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& plan) {
+    if (!IsOfferedModel(radio.m_nModel) ||
+        (radio.m_nModel == plan.m_nModel && radio.m_nSubBand == plan.m_nSubBand)) {
+        return std::string();
+    }
+    const auto name = [](const CDataRadioDoc& doc) {
+        std::string text = ModelText(doc, doc.m_nModel);
+        if (IsOfferedModel(doc.m_nModel) && doc.m_Band[doc.m_nModel].m_nSubBands > 1 && doc.m_nSubBand < 3) {
+            text += " " + doc.m_Band[doc.m_nModel].m_strCode[doc.m_nSubBand];
+        }
+        return text;
+    };
+    return "the radio is a " + name(radio) + ", the plan is for a " + name(plan);
+}
+
+namespace {
+
 std::string StepText(int step) {
     return StrPrintf("%g kHz", StepHz(step) / 1000.0);
 }
 
 std::string CChecker::ModelName() const {
-    const std::string& title = m_Doc.CurrentBand().m_strTitle;
-    return IsOfferedModel(m_nRow) && !title.empty() ? title : StrPrintf("model row %d", m_nRow);
+    return ModelText(m_Doc, m_nRow);
 }
 
 void CChecker::CheckModel() {
     if (!IsOfferedModel(m_nRow)) {
-        Add(ESeverity::Warning,
+        // a radio programmed for a model it is not tunes and signals by the wrong tables
+        Add(ESeverity::Error,
             StrPrintf("Model row %d is none of the radios this program offers (rows 2 to 5)", m_nRow));
         return;
     }
     const CModelBand& band = m_Doc.CurrentBand();
     if (m_Doc.m_nSubBand >= band.m_nSubBands) {
-        Add(ESeverity::Warning, StrPrintf("Sub-band %d does not exist: the %s has %d", m_Doc.m_nSubBand,
-                                          ModelName().c_str(), band.m_nSubBands));
+        Add(ESeverity::Error, StrPrintf("Sub-band %d does not exist: the %s has %d", m_Doc.m_nSubBand,
+                                        ModelName().c_str(), band.m_nSubBands));
         return;
     }
     m_bBandKnown = true;
@@ -140,8 +172,8 @@ void CChecker::CheckFrequency(int i, const char* side, double mhz, int step, boo
                                           i + 1, side, mhz, StepText(step).c_str(), tuned));
     }
     const CModelBand& band = m_Doc.CurrentBand();
-    if (m_bBandKnown && !IsInSubBand(band, m_Doc.m_nSubBand, mhz)) {
-        Add(ESeverity::Warning,
+    if (m_bBandKnown && mhz != 0.0 && !IsInSubBand(band, m_Doc.m_nSubBand, mhz)) {  // 0: not used
+        Add(ESeverity::Error,
             StrPrintf("Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)", i + 1, side, mhz,
                       ModelName().c_str(), band.m_strCode[m_Doc.m_nSubBand].c_str(),
                       band.m_dLow[m_Doc.m_nSubBand], band.m_dHigh[m_Doc.m_nSubBand]));

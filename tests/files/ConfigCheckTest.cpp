@@ -56,7 +56,7 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
          "radio's "
          "17 bits; the radio would tune 162.32000 MHz"},
         {kModelKv310Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_nStep = kStep2500; }, ESeverity::Error,
-         "Channel 3 step code 3: the KV310  UHF synthesizer has no 2.5 kHz step"},
+         "Channel 3 step code 3: the KV310 UHF synthesizer has no 2.5 kHz step"},
         {kModelKv330Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_nStep = 6; }, ESeverity::Error,
          "Channel 3 step code 6: the KV330 VHF synthesizer has no such step (the radio would get 5 kHz)"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nScanSpeed = 5000; }, ESeverity::Error,
@@ -72,14 +72,14 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
          ESeverity::Error,
          "Channel 3 TX DCS 024 is not in the radio's code table; the radio would use DCS 325"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_nRxOption = kSigTwoTone; }, ESeverity::Error,
-         "Channel 3 RX two-tone: the KV310  VHF has no two-tone decoder; the radio would get no RX "
+         "Channel 3 RX two-tone: the KV310 VHF has no two-tone decoder; the radio would get no RX "
          "signalling"},
-        {kModelKv330Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dTxFreq = 500.0; }, ESeverity::Warning,
+        {kModelKv330Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dTxFreq = 500.0; }, ESeverity::Error,
          "Channel 3 TX 500.00000 MHz is outside the KV330 UHF band U2 (440 to 490 MHz)"},
         {kModelKv330Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dRxFreq = 480.0; }, ESeverity::Warning,
          ""},  // inside: nothing (the model and sub-band of OneChannel are U2)
-        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dRxFreq = 180.0; }, ESeverity::Warning,
-         "Channel 3 RX 180.00000 MHz is outside the KV310  VHF band V2 (138 to 174 MHz)"},
+        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dRxFreq = 180.0; }, ESeverity::Error,
+         "Channel 3 RX 180.00000 MHz is outside the KV310 VHF band V2 (138 to 174 MHz)"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dTxFreq = 150.0012; }, ESeverity::Warning,
          "Channel 3 TX 150.00120 MHz is not on the channel's 5 kHz grid; the radio would tune 150.00000 MHz"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nScanSpeed = 20; }, ESeverity::Warning,

@@ -294,6 +294,22 @@ TEST(SettingsFileLoad, ShortFileChangesOnlyTheMembersItHolds) {
     EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 145.5);
     EXPECT_EQ(doc.m_nSubBand, 0);
     EXPECT_EQ(doc.m_bExternalModulation, 0);
+    ASSERT_EQ(sink.m_Messages.size(), 1u);  // loaded as far as it goes, but said to be short
+    EXPECT_EQ(sink.m_Messages[0], ShortFileText(220));
+}
+
+TEST(SettingsFileLoad, ShortFileTextSaysHowFarTheFileWent) {
+    const struct {
+        size_t size;
+        const char* says;
+    } cases[] = {
+        {0, "(0 of 1827 bytes): only what it holds was loaded, no channel whole; the rest kept its values."},
+        {1000, "(1000 of 1827 bytes): only what it holds was loaded, channels 1 to 7 whole; the rest"},
+        {1826, "(1826 of 1827 bytes): only what it holds was loaded; the rest kept its values."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(ShortFileText(c.size).find(c.says), std::string::npos) << ShortFileText(c.size);
+    }
 }
 
 TEST(SettingsFileLoad, MemberCutByTheEndOfTheFileKeepsItsValue) {
