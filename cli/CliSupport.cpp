@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
+#include "ConfigDiff.h"
 #include "FileIo.h"
 #include "SettingsFile.h"
 
@@ -34,7 +38,67 @@ std::string Lower(std::string text) {
     return text;
 }
 
+std::atomic<bool> s_bStop{false};  // set only by StopSignal
+int s_nStdoutError = 0;            // the first reason stdout could not be written
+
+void StopSignal(int signal) {
+    if (s_bStop.exchange(true)) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
+}
+
 }  // namespace
+
+void PutStdout(const std::string& text) {
+    errno = 0;
+    if (std::fputs(text.c_str(), stdout) < 0 && s_nStdoutError == 0) {
+        s_nStdoutError = errno != 0 ? errno : EIO;
+    }
+}
+
+int FinishStdout(int status) {
+    errno = 0;
+    bool failed = std::fflush(stdout) != 0;
+    int error = s_nStdoutError != 0 ? s_nStdoutError : errno;
+    failed = failed || std::ferror(stdout) != 0;
+    if (std::fclose(stdout) != 0 && !failed) {
+        failed = true;
+        error = errno;
+    }
+    if (!failed) {
+        return status;
+    }
+    PrintError(std::string("cannot write the output: ") + std::strerror(error != 0 ? error : EIO));
+    return status == kExitOk ? kExitFailed : status;
+}
+
+void CatchStopSignals() {
+    std::signal(SIGINT, StopSignal);
+    std::signal(SIGTERM, StopSignal);
+}
+
+const std::atomic<bool>& StopRequested() {
+    return s_bStop;
+}
+
+std::string CleanText(const std::string& text, size_t maxChars) {
+    std::string clean;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (clean.size() >= maxChars) {
+            return clean + "...";
+        }
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            clean += escaped;
+        } else {
+            clean += static_cast<char>(c);
+        }
+    }
+    return clean;
+}
 
 void CStderrSink::ShowMessage(const std::string& text) {
     PrintError(OneLine(text));
@@ -77,25 +141,17 @@ bool ParseModel(const std::string& text, int& row) {
     return false;
 }
 
-bool LoadRecord(CDataRadioDoc& doc, const std::string& path) {
-    // The file does not hold the model-dependent service bytes: start from the record a technician gets by
-    // choosing the file's model first, so a UHF file never takes the VHF values of a fresh record.
-    std::vector<uint8_t> head;
-    if (ReadFileBytes(path, head, 4) && head.size() == 4) {
-        const int32_t model = static_cast<int32_t>(head[0] | head[1] << 8 | head[2] << 16 |
-                                                   static_cast<uint32_t>(head[3]) << 24);
-        if (model >= 0 && model <= 5) {
-            doc.m_nModel = model;
-            doc.ResetToDefaults();
-        }
-    }
-    CStderrSink sink;
-    bool accepted = false;
-    if (!OnOpenDocument(doc, path, sink, &accepted)) {
-        PrintError("cannot read " + path);
+bool LoadRecord(CDataRadioDoc& doc, const std::string& path, int& status) {
+    SConfig config;
+    std::string error;
+    bool unreadable = false;
+    if (!LoadConfig(path, config, error, &unreadable)) {
+        PrintError(error);
+        status = unreadable ? kExitUsage : kExitFailed;
         return false;
     }
-    return accepted;
+    doc = config.doc;
+    return true;
 }
 
 bool SaveRecord(const CDataRadioDoc& doc, const std::string& path) {

@@ -19,8 +19,10 @@
 #include "FleetVerbs.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "PartlyWritten.h"
 #include "PortNames.h"
 #include "PtyRadio.h"
+#include "RunFiles.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "SimulatedRadio.h"
@@ -216,8 +218,15 @@ bool RunTransfer(CRadioPort& port, bool write, bool verify, int com, const std::
     CBlockTransfer transfer(port, image, doc, reporter.Hooks());
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
+    transfer.m_pStop = &StopRequested();
     const bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
     reporter.Finish(ok);
+    if (!ok && write && transfer.m_End == ETransferEnd::Failed) {
+        const std::string partly = PartlyWrittenText(transfer.m_nBlocksWritten);
+        if (!partly.empty()) {
+            PrintError(partly);
+        }
+    }
     if (!ok || !write || !verify) {
         return ok;
     }
@@ -259,6 +268,12 @@ int RunRead(const std::vector<std::string>& words) {
     if (!ParsePort(args, com, device, kReadUsage)) {
         return kExitUsage;
     }
+    if (!CheckRunFiles({{out, "the settings file"},
+                        {args.Value("--image").value_or("-"), "--image"},
+                        {args.Value("--trace").value_or("-"), "--trace"}})) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
     CVerbPort port(args);
     CEepromImage image;
     CDataRadioDoc doc;
@@ -312,12 +327,21 @@ int RunWrite(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, in) || !CheckBeforeWrite(doc, in, args.Has("--force"))) {
+    int status = kExitOk;
+    if (!LoadRecord(doc, in, status)) {
+        return status;
+    }
+    if (!CheckBeforeWrite(doc, in, args.Has("--force"))) {
         return kExitFailed;
     }
     if (WantsFleet(args)) {
-        return RunFleetWrite(args, doc);
+        return RunFleetWrite(args, in, doc);
     }
+    if (!CheckRunFiles(
+            {{in, "the settings file", false}, {args.Value("--trace").value_or("-"), "--trace"}})) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
     CVerbPort port(args);
     if (args.Has("--backup")) {
         CDataRadioDoc radioDoc;
@@ -326,6 +350,17 @@ int RunWrite(const std::vector<std::string>& words) {
             !KeepBackup(radioImage.m_Work, *args.Value("--port"))) {
             port.SaveTrace();
             PrintError("no backup of the radio could be kept, so nothing was written");
+            return kExitFailed;
+        }
+        const std::string mismatch = RadioModelMismatch(radioDoc, doc);
+        if (!mismatch.empty() && !args.Has("--force")) {
+            port.SaveTrace();
+            PrintError(mismatch + ": nothing was written. Give --force to write it anyway.");
+            return kExitFailed;
+        }
+        if (StopRequested()) {
+            port.SaveTrace();
+            PrintError("stopped before the write: the radio holds what it held");
             return kExitFailed;
         }
     }
@@ -462,7 +497,8 @@ int RunStatus(const std::vector<std::string>& words) {
     if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {}, kStatusUsage)) {
         return kExitUsage;
     }
-    if (!ParsePort(args, com, device, kStatusUsage)) {
+    if (!ParsePort(args, com, device, kStatusUsage) ||
+        !CheckRunFiles({{args.Value("--trace").value_or("-"), "--trace"}})) {
         return kExitUsage;
     }
     CVerbPort port(args);
@@ -497,6 +533,12 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
         status = kExitUsage;
         return false;
     }
+    if (!CheckRunFiles({{args.m_Positional.empty() ? "-" : args.m_Positional[0], "the plan", false},
+                        {args.Value("--trace").value_or("-"), "--trace"}})) {
+        status = kExitUsage;
+        return false;
+    }
+    CatchStopSignals();
     CVerbPort port(args);
     CEepromImage image;
     const bool ok = RunTransfer(port.Port(), false, false, com, device, doc, image);
@@ -505,6 +547,7 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
         status = kExitFailed;
         return false;
     }
+    KeepBackup(image.m_Work, *args.Value("--port"));  // like every read
     return true;
 }
 

@@ -180,6 +180,7 @@ TEST_F(CliRadioFaults, WriteRefusesAFileWithErrorsUnlessForcedAndSendsNothing) {
 TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
     const CImageBytes before = m_Radio.WithRadio([](CSimRadio& r) {
         r.m_Faults.m_nWrongByteAddress = 0x195;  // in the last block
+        r.m_Eeprom[191] = 0x14;                  // a KV310 UHF on sub-band U2, as the plan
         return r.m_Eeprom;
     });
     CRecordingSink sink;

@@ -37,9 +37,9 @@ bool SpawnCli(const std::vector<std::string>& args, const posix_spawn_file_actio
 
 }  // namespace
 
-SCliResult RunCli(const std::vector<std::string>& args) {
+SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath) {
     CTempDir dir;
-    const std::string outPath = dir.File("stdout");
+    const std::string outPath = stdoutPath.empty() ? dir.File("stdout") : stdoutPath;
     const std::string errPath = dir.File("stderr");
 
     posix_spawn_file_actions_t actions;
@@ -56,7 +56,7 @@ SCliResult RunCli(const std::vector<std::string>& args) {
         result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.strOut = Slurp(outPath);
+    result.strOut = stdoutPath.empty() ? Slurp(outPath) : std::string();
     result.strErr = Slurp(errPath);
     return result;
 }

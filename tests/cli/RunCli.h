@@ -10,7 +10,8 @@ struct SCliResult {
     std::string strErr;
 };
 
-SCliResult RunCli(const std::vector<std::string>& args);
+// stdoutPath, when given, is where its stdout goes instead (e.g. /dev/full); strOut is then empty.
+SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = std::string());
 
 // kv310ctl running in the background (e.g. simulate): its first line of stdout is read at start.
 class CBackgroundCli {
