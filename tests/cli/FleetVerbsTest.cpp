@@ -122,3 +122,34 @@ TEST(CliFleetArgs, SimulateServesSeveralRadios) {
 }
 
 }  // namespace
+
+// Ports whose files would be one file, and one port given twice under two names, are refused before any radio
+// is touched.
+TEST_F(CliFleet, PortsThatWouldShareAFileOrADeviceAreRefusedBeforeStarting) {
+    namespace fs = std::filesystem;
+    fs::create_symlink(m_Radios[0]->SlavePath(), m_Dir.File("r_1"));
+    fs::create_symlink(m_Radios[1]->SlavePath(), m_Dir.File("r-1"));
+    fs::create_symlink(m_Radios[0]->SlavePath(), m_Dir.File("again"));
+    const std::string a = m_Dir.File("r_1");
+    const std::string b = m_Dir.File("r-1");
+    const struct {
+        std::vector<std::string> words;
+        const char* says;
+    } cases[] = {
+        {{"read", "--port", a, "--port", b, "-o", m_Dir.File("out")}, "are the same file"},
+        {{"read", "--port", m_Radios[2]->SlavePath(), "--port", b, "-o", m_Dir.File("out"), "--image",
+          m_Dir.File("out/"), "--trace", m_Dir.File("out/")},
+         "are the same file"},
+        {{"read", "--port", m_Radios[0]->SlavePath(), "--port", m_Dir.File("again"), "-o", m_Dir.File("out")},
+         "is given twice"},
+    };
+    for (const auto& c : cases) {
+        const SCliResult result = RunCli(c.words);
+        EXPECT_EQ(result.nExit, 2) << result.strErr;
+        EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
+        EXPECT_EQ(result.strOut, "");
+    }
+    for (size_t i = 0; i < m_Radios.size(); ++i) {
+        EXPECT_EQ(m_Radios[i]->WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+    }
+}
