@@ -83,7 +83,8 @@ const char kSimulateUsage[] =
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n"
     "                  | garbage (service commands answered with meaningless bytes)\n"
     "                  | service-refusal:HEXBYTE (every service command answered so, e.g. 65)\n"
-    "                  | short-status:COUNT (only the first COUNT bytes of the status record)\n";
+    "                  | short-status:HEXCOUNT (only the first COUNT bytes of the status record; COUNT\n"
+    "                  in hex, e.g. 02)\n";
 #endif
 
 const char kStatusUsage[] =
@@ -226,6 +227,9 @@ bool RunTransfer(CRadioPort& port, bool write, bool verify, int com, const std::
         if (!partly.empty()) {
             PrintError(partly);
         }
+    }
+    if (ok && write && !verify) {
+        std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
     }
     if (!ok || !write || !verify) {
         return ok;
@@ -517,6 +521,11 @@ int RunStatus(const std::vector<std::string>& words) {
     }
     if (!status.m_bValid) {
         PrintError("the radio sent no status: check the cable, the port and that the radio is switched on");
+        return kExitFailed;
+    }
+    if (!status.m_bComplete) {
+        // a cut record or a line full of noise would be printed as if the radio had said it
+        PrintError("the radio's status reply was incomplete: check the cable and try again");
         return kExitFailed;
     }
     std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel,

@@ -28,7 +28,8 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     const std::string folder = BackupFolder();
     if (folder.empty()) {
         if (error != nullptr) {
-            *error = "no folder for backups: neither XDG_DATA_HOME nor HOME is set";
+            // a relative XDG_DATA_HOME does not count (it would move with the current folder)
+            *error = "no folder for backups: set HOME, or XDG_DATA_HOME to an absolute path";
         }
         return false;
     }

@@ -240,6 +240,27 @@ TEST_F(CliRadioFaults, StatusPrintsChannelFirmwareAndModem) {
     EXPECT_EQ(result.strOut, "channel 5\nfirmware 1.2\nmodem FFSK\n");
 }
 
+TEST_F(CliRadioFaults, StatusRefusesARecordCutShortOrFullOfNoise) {
+    const struct {
+        int bytes;
+        uint8_t channel;
+        uint8_t version;
+    } cases[] = {
+        {3, 5, 0x12}, {4, 0xAA, 0xAA}, {4, 0, 0x12}, {4, 17, 0x12}};  // 0xAA 0xAA ...: a flooding port
+    for (const auto& c : cases) {
+        m_Radio.WithRadio([&c](CSimRadio& r) {
+            r.m_nChannel = c.channel;
+            r.m_nVersion = c.version;
+            return r.m_Faults.m_nStatusBytes = c.bytes;
+        });
+        const SCliResult result = RunCli({"status", "--port", m_Radio.SlavePath()});
+        EXPECT_EQ(result.nExit, 1) << c.bytes << " " << int{c.channel};
+        EXPECT_EQ(result.strOut, "");
+        EXPECT_NE(result.strErr.find("the radio's status reply was incomplete"), std::string::npos)
+            << result.strErr;
+    }
+}
+
 TEST(CliRadioPorts, UnusablePortsSayWhatIsWrong) {
     CTempDir dir;
     const SCliResult missing = RunCli({"read", "-o", dir.File("x.dat")});
