@@ -91,11 +91,13 @@ private:
     void CheckTone(int i, const char* side, double hz);
     void CheckDcs(int i, const char* side, int32_t dcs);
     void CheckTwoTone(int i);
+    void CheckReadBack(int i, const CDataRadioDoc& back);
     void CheckOptions();
 
     const CDataRadioDoc& m_Doc;
     const int m_nRow;
     bool m_bBandKnown = false;
+    bool m_bDividerFault = false;  // the channel's divider was already named
     std::vector<SFinding> m_Findings;
 };
 
@@ -160,6 +162,7 @@ void CChecker::CheckFrequency(int i, const char* side, double mhz, int step, boo
     const double tuned =
         TunedMhz(m_nRow, DividerCount(SynthesizerHz(m_nRow, mhz, receive), StepHz(step)), step, receive);
     if (count == kNoDividerCount || count < 0 || count > static_cast<int64_t>(kDividerMask)) {
+        m_bDividerFault = true;
         Add(ESeverity::Error,
             StrPrintf(
                 "Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio's "
@@ -222,7 +225,7 @@ void CChecker::CheckTwoTone(int i) {
     } tones[] = {{"A", channel.m_dToneAFreq, channel.m_dToneADuration},
                  {"B", channel.m_dToneBFreq, channel.m_dToneBDuration}};
     for (const auto& tone : tones) {
-        if (TwoToneMultiplier(tone.hz) == 0) {
+        if (TwoToneMultiplier(tone.hz) == 0 || tone.hz < 300.0 || tone.hz > 3000.0) {
             Add(ESeverity::Error,
                 StrPrintf("Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the "
                           "range of the radio's tone decoder",
@@ -315,10 +318,50 @@ void CChecker::CheckOptions() {
     }
 }
 
+// What a read of the radio would bring back: a channel that would not come back as the plan says is named.
+void CChecker::CheckReadBack(int i, const CDataRadioDoc& back) {
+    const CChannelData& channel = m_Doc.m_Channel[i];
+    const CChannelData& read = back.m_Channel[i];
+    if (channel.m_dRxFreq == 0.0) {
+        return;
+    }
+    const struct {
+        const char* side;
+        double mhz;
+        double readMhz;
+    } sides[] = {{"RX", channel.m_dRxFreq, read.m_dRxFreq}, {"TX", channel.m_dTxFreq, read.m_dTxFreq}};
+    for (const auto& s : sides) {
+        const double tuned = TunedMhz(
+            m_nRow, DividerCount(SynthesizerHz(m_nRow, s.mhz, s.side[0] == 'R'), StepHz(channel.m_nStep)),
+            channel.m_nStep, s.side[0] == 'R');
+        if (!m_bDividerFault && s.mhz != 0.0 && std::fabs(s.readMhz - tuned) > kOffGridMhz &&
+            std::fabs(s.readMhz - s.mhz) > kOffGridMhz) {
+            Add(ESeverity::Error,
+                StrPrintf("Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider "
+                          "does not fit the radio's %d bits)",
+                          i + 1, s.side, s.mhz, s.readMhz, kDividerBits));
+        }
+    }
+    if (channel.m_dTxFreq == 0.0 && channel.m_nRxOption != kSigNone) {
+        Add(ESeverity::Warning,
+            StrPrintf("Channel %d is receive-only (TX 0 MHz): the radio gets its RX "
+                      "signalling, but a read of the radio brings the channel back without it",
+                      i + 1));
+    }
+}
+
 std::vector<SFinding> CChecker::Run() {
     CheckModel();
+    CDataRadioDoc back = m_Doc;
+    CEepromImage image;
+    image.EncodeImage(back);
+    image.DecodeImage(back);
     for (int i = 0; i < kChannels; ++i) {
+        m_bDividerFault = false;
         CheckChannel(i);
+        if (IsOfferedModel(m_nRow)) {
+            CheckReadBack(i, back);
+        }
     }
     CheckOptions();
     return m_Findings;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "ConfigCheck.h"
@@ -103,5 +104,42 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
         }
         EXPECT_TRUE(found) << "expected: " << c.text << "\ngot:\n" << Lines(findings);
         EXPECT_EQ(HasErrors(findings), c.severity == ESeverity::Error) << Lines(findings);
+    }
+}
+
+// What a read of the radio would not bring back as the plan says is named: lost signalling as a warning (the
+// radio still works), a tone the decoder cannot take as an error.
+TEST(ConfigCheck, NamesWhatWouldNotComeBackFromTheRadio) {
+    const struct {
+        void (*change)(CDataRadioDoc&);
+        ESeverity severity;
+        const char* text;
+    } cases[] = {
+        {[](CDataRadioDoc& d) {
+             d.m_Channel[0].m_dTxFreq = 0.0;
+             d.m_Channel[0].m_nRxOption = kSigCtcss;
+             d.m_Channel[0].m_dRxCtcss = 88.5;
+         },
+         ESeverity::Warning,
+         "Channel 1 is receive-only (TX 0 MHz): the radio gets its RX signalling, but a read"},
+        {[](CDataRadioDoc& d) {
+             d.m_Channel[0].m_nRxOption = kSigTwoTone;
+             d.m_Channel[0].m_dToneAFreq = 3100.0;
+             d.m_Channel[0].m_dToneADuration = 1000.0;
+             d.m_Channel[0].m_dToneBFreq = 1000.0;
+             d.m_Channel[0].m_dToneBDuration = 1000.0;
+         },
+         ESeverity::Error, "Channel 1 two-tone tone A 3100.00 Hz is outside 300 to 3000 Hz"},
+    };
+    for (const auto& c : cases) {
+        CDataRadioDoc doc = OneChannel(kModelKv330Vhf);
+        doc.m_Channel[0] = doc.m_Channel[2];
+        c.change(doc);
+        const std::vector<SFinding> findings = CheckConfig(doc);
+        const auto found = std::find_if(findings.begin(), findings.end(), [&c](const SFinding& f) {
+            return f.m_strText.rfind(c.text, 0) == 0;
+        });
+        ASSERT_NE(found, findings.end()) << c.text << (findings.empty() ? "" : " / " + findings[0].m_strText);
+        EXPECT_EQ(found->m_Severity, c.severity);
     }
 }
