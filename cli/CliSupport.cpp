@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "ConfigDiff.h"
+#include "ConfigFields.h"
 #include "FileIo.h"
 #include "SettingsFile.h"
 
@@ -48,11 +49,32 @@ void StopSignal(int signal) {
     }
 }
 
+// A settings file on stdin ("-"), held to the format's size like any other.
+bool LoadStdin(CDataRadioDoc& doc, int& status) {
+    std::vector<uint8_t> bytes(kSettingsFileSize + 1);
+    const size_t got = std::fread(bytes.data(), 1, bytes.size(), stdin);
+    bytes.resize(got);
+    status = kExitFailed;
+    if (got != kSettingsFileSize) {
+        PrintError(WrongSizeText("the settings file on stdin", got));
+        return false;
+    }
+    const int32_t model = static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                                               static_cast<uint32_t>(bytes[3]) << 24);
+    CDataRadioDoc loaded = FreshRecord(model, 0);
+    if (!ApplySettingsFileBytes(loaded, bytes)) {
+        PrintError(std::string("the settings file on stdin: ") + kMsgCorruptFile);
+        return false;
+    }
+    doc = loaded;
+    return true;
+}
+
 }  // namespace
 
 void PutStdout(const std::string& text) {
     errno = 0;
-    if (std::fputs(text.c_str(), stdout) < 0 && s_nStdoutError == 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && s_nStdoutError == 0) {
         s_nStdoutError = errno != 0 ? errno : EIO;
     }
 }
@@ -110,7 +132,8 @@ bool CStderrSink::AskYesNo(const std::string& question) {
 }
 
 void PrintError(const std::string& text) {
-    std::fprintf(stderr, "kv310ctl: %s\n", text.c_str());
+    // a value of the user's may hold escape sequences: never let them reach the terminal raw
+    std::fprintf(stderr, "kv310ctl: %s\n", CleanText(text, std::string::npos).c_str());
 }
 
 bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words,
@@ -142,6 +165,9 @@ bool ParseModel(const std::string& text, int& row) {
 }
 
 bool LoadRecord(CDataRadioDoc& doc, const std::string& path, int& status) {
+    if (path == "-") {
+        return LoadStdin(doc, status);
+    }
     SConfig config;
     std::string error;
     bool unreadable = false;
@@ -159,6 +185,10 @@ bool SaveRecord(const CDataRadioDoc& doc, const std::string& path) {
 }
 
 bool SaveBytes(const std::vector<uint8_t>& bytes, const std::string& path) {
+    if (path == "-") {
+        PutStdout(std::string(bytes.begin(), bytes.end()));  // checked as the program ends
+        return true;
+    }
     std::string error;
     if (!WriteFileAtomically(path, bytes, &error)) {
         PrintError(std::string(kMsgCannotSave) + " " + path + ": " + error);

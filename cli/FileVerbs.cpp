@@ -60,7 +60,7 @@ int RunNew(const std::vector<std::string>& words) {
     }
     int row = 0;
     if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
-        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+        PrintError(args.Value("--model") ? "unknown model '" + CleanText(*args.Value("--model")) + "'"
                                          : "--model is missing");
         std::fprintf(stderr, "%s", kNewUsage);
         return kExitUsage;
@@ -163,7 +163,7 @@ int RunImport(const std::vector<std::string>& words) {
     }
     int row = 0;
     if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
-        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+        PrintError(args.Value("--model") ? "unknown model '" + CleanText(*args.Value("--model")) + "'"
                                          : "--model is missing");
         std::fprintf(stderr, "%s", kImportUsage);
         return kExitUsage;

@@ -176,7 +176,7 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
         return false;
     }
     if (!ParsePortArgument(*port, com, device, ProgramComResolver())) {
-        PrintError("'" + *port + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
+        PrintError("'" + CleanText(*port) + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
                    "), n, or a device path such as " + ComDevicePath(kFirstTtyUsb));
         return false;
     }
@@ -403,7 +403,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     int count = 1;
     if (const auto countText = args.Value("--count")) {
         if (!ParseInt(*countText, count) || count < 1 || count > kMaxSimulatedRadios) {
-            PrintError("'" + *countText +
+            PrintError("'" + CleanText(*countText) +
                        StrPrintf("' is no count of radios: give 1-%d", kMaxSimulatedRadios));
             return kExitUsage;
         }
@@ -419,14 +419,15 @@ int RunSimulate(const std::vector<std::string>& words) {
     uint8_t version = 0x12;
     if (const auto firmware = args.Value("--firmware")) {
         if (!ParseFirmwareVersion(*firmware, version)) {
-            PrintError("'" + *firmware + "' is no firmware version: give MAJOR.MINOR, each 0-15, e.g. 1.2");
+            PrintError("'" + CleanText(*firmware) +
+                       "' is no firmware version: give MAJOR.MINOR, each 0-15, e.g. 1.2");
             return kExitUsage;
         }
     }
     uint8_t reply = kServiceAck;
     if (const auto text = args.Value("--reply")) {
         if (!ParseHexByte(*text, reply)) {
-            PrintError("'" + *text + "' is no reply byte: give one byte in hex, e.g. A1");
+            PrintError("'" + CleanText(*text) + "' is no reply byte: give one byte in hex, e.g. A1");
             return kExitUsage;
         }
     }

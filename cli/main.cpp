@@ -82,6 +82,6 @@ int main(int argc, char** argv) {
             return FinishStdout(verb.run(words));
         }
     }
-    PrintError("unknown verb '" + name + "' (see kv310ctl --help)");
+    PrintError("unknown verb '" + CleanText(name) + "' (see kv310ctl --help)");
     return kExitUsage;
 }

@@ -49,6 +49,11 @@ TEST(CliUsage, UsageErrorsExitWithTwo) {
     EXPECT_EQ(RunCli({"new", "--model", "kv310-vhf"}).nExit, 2);  // no output file
     EXPECT_EQ(RunCli({"new", "--model", "kv999", "-o", "/tmp/never.dat"}).nExit, 2);
     EXPECT_EQ(RunCli({"encode", "-o", "x.bin"}).nExit, 2);  // no input
+    const SCliResult escaped = RunCli({"new", "--model", "\x1b[2J" + std::string(300, 'k'), "-o", "x.dat"});
+    EXPECT_EQ(escaped.nExit, 2);
+    EXPECT_NE(escaped.strErr.find("unknown model '\\x1b[2Jkkk"), std::string::npos) << escaped.strErr;
+    EXPECT_EQ(escaped.strErr.find('\x1b'), std::string::npos);     // never raw on the terminal
+    EXPECT_NE(escaped.strErr.find("kkk...'"), std::string::npos);  // a long value is cut
 }
 
 TEST(CliNew, WritesAFreshRecordForTheModel) {
@@ -277,6 +282,21 @@ TEST(CliLoad, EveryVerbRefusesASettingsFileOfAnotherSizeAndTellsFilesByExtension
         EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
         EXPECT_TRUE(c.exit == 0 || !std::filesystem::exists(out)) << c.words[0] << " " << c.words[1];
     }
+}
+
+TEST(CliOutput, AMinusIsStdinOrStdout) {
+    CTempDir dir;
+    ASSERT_EQ(RunCli({"new", "--model", "kv310-uhf", "-o", dir.File("plan.dat")}).nExit, 0);
+    ASSERT_EQ(RunCli({"encode", dir.File("plan.dat"), "-o", dir.File("plan.bin")}).nExit, 0);
+    const SCliResult piped = RunCli({"encode", "-", "-o", "-"}, "", dir.File("plan.dat"));
+    EXPECT_EQ(piped.nExit, 0) << piped.strErr;
+    const std::vector<uint8_t> image = ReadAll(dir.File("plan.bin"));
+    EXPECT_EQ(piped.strOut, std::string(image.begin(), image.end()));
+    const SCliResult cut = RunCli({"check", "-"}, "", dir.File("plan.bin"));  // 416 bytes: no settings file
+    EXPECT_EQ(cut.nExit, 1);
+    EXPECT_NE(cut.strErr.find("the settings file on stdin is not a whole settings file: it has 416 bytes"),
+              std::string::npos)
+        << cut.strErr;
 }
 
 TEST(CliOutput, OutputThatCannotBeWrittenFailsWithTheReason) {
