@@ -28,7 +28,8 @@ const char kEncodeUsage[] =
 const char kCheckUsage[] =
     "Usage: kv310ctl check IN.dat\n"
     "Lists, one a line, what in the configuration would not reach the radio as the file says (errors) and\n"
-    "what no page of the program would have let through (warnings). Exit 0 without errors, 1 with errors.\n";
+    "what no page of the program would have let through (warnings). Exit 0 without errors, 1 with errors\n"
+    "(also a settings file of another size than 1827 bytes), 2 when the file cannot be read.\n";
 
 const char kDecodeUsage[] =
     "Usage: kv310ctl decode IN.bin -o OUT.dat\n"

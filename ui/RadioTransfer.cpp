@@ -124,26 +124,43 @@ void CRadioTransfer::Start(bool write) {
     transfer.m_pCancel = &m_Ctx.m_Link.CancelFlag();
     const bool verify = m_bVerify;
     const bool backupFirst = m_bBackupBeforeWrite;
-    m_Worker = std::thread([this, write, verify, backupFirst, transfer = std::move(transfer), job]() mutable {
-        if (write) {
-            RunWrite(transfer, job, verify, backupFirst);
-        } else {
-            job.m_bOk = transfer.ReadImage(job.m_Bytes);
-            job.m_End = transfer.m_End;
-            job.m_strFailure = transfer.m_strFailure;
-        }
-        Post([this, write, job] { OnWorkerDone(write, job); });
-    });
+    CDataRadioDoc plan;  // only what the model check reads, so the worker never touches the record
+    plan.m_nModel = m_Ctx.m_Doc.m_nModel;
+    plan.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
+    m_Worker =
+        std::thread([this, write, verify, backupFirst, plan, transfer = std::move(transfer), job]() mutable {
+            if (write) {
+                RunWrite(transfer, job, verify, backupFirst, plan);
+            } else {
+                job.m_bOk = transfer.ReadImage(job.m_Bytes);
+                job.m_End = transfer.m_End;
+                job.m_strFailure = transfer.m_strFailure;
+            }
+            Post([this, write, job] { OnWorkerDone(write, job); });
+        });
 }
 
 // On the worker: the backup read first when asked for, the write, then the read-back that proves it.
-void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst) {
+void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
+                              const CDataRadioDoc& plan) {
     if (backupFirst) {
         job.m_bHaveBefore = transfer.ReadImage(job.m_Before);
         if (!job.m_bHaveBefore) {
             job.m_End = transfer.m_End;
             job.m_strFailure = "The radio could not be read for its backup, so nothing was written.\n" +
                                transfer.m_strFailure;
+            return;
+        }
+        CEepromImage image;
+        image.m_Work = job.m_Before;
+        CDataRadioDoc radio;
+        image.DecodeImage(radio);
+        const std::string mismatch = RadioModelMismatch(radio, plan);
+        if (!mismatch.empty()) {
+            job.m_End = ETransferEnd::Failed;
+            job.m_strFailure = "Nothing was written: " + mismatch +
+                               ".\nChoose the radio's model, or turn Back Up Radio Before Write off to write "
+                               "over it anyway.";
             return;
         }
     }

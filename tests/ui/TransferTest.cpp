@@ -238,3 +238,18 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
     EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
 }
+
+TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItHeld) {
+    const CImageBytes before = Radio([](CSimRadio& r) {
+        r.m_Eeprom[191] = 0x06;  // a KV330 UHF on sub-band U1
+        return r.m_Eeprom;
+    });
+    View().SetBackupBeforeWrite(true);
+    Run(m_pFrame->m_pActWriteRadio);
+    EXPECT_FALSE(Transfer().m_bLastOk);
+    EXPECT_NE(DialogText().find("Nothing was written: the radio is a KV330 UHF U1, the plan is for a "),
+              std::string::npos)
+        << DialogText();
+    EXPECT_EQ(Radio([](CSimRadio& r) { return r.m_Eeprom; }), before);
+    EXPECT_FALSE(Transfer().m_strLastBackup.empty());
+}
