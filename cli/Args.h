@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// The options a verb takes more than once (several radios, several faults); every other is given once.
+inline const std::vector<std::string> kRepeatableOptions = {"--port", "--fault"};
+
 class CArgs {
 public:
     // Splits argv of a verb. valueOptions take a value ("--port COM3" or "--port=COM3"), flagOptions none;

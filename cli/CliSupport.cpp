@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
+#include "ConfigDiff.h"
+#include "ConfigFields.h"
 #include "FileIo.h"
 #include "SettingsFile.h"
 
@@ -34,7 +39,88 @@ std::string Lower(std::string text) {
     return text;
 }
 
+std::atomic<bool> s_bStop{false};  // set only by StopSignal
+int s_nStdoutError = 0;            // the first reason stdout could not be written
+
+void StopSignal(int signal) {
+    if (s_bStop.exchange(true)) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
+}
+
+// A settings file on stdin ("-"), held to the format's size like any other.
+bool LoadStdin(CDataRadioDoc& doc, int& status) {
+    std::vector<uint8_t> bytes(kSettingsFileSize + 1);
+    const size_t got = std::fread(bytes.data(), 1, bytes.size(), stdin);
+    bytes.resize(got);
+    status = kExitFailed;
+    if (got != kSettingsFileSize) {
+        PrintError(WrongSizeText("the settings file on stdin", got));
+        return false;
+    }
+    const int32_t model = static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                                               static_cast<uint32_t>(bytes[3]) << 24);
+    CDataRadioDoc loaded = FreshRecord(model, 0);
+    if (!ApplySettingsFileBytes(loaded, bytes)) {
+        PrintError(std::string("the settings file on stdin: ") + kMsgCorruptFile);
+        return false;
+    }
+    doc = loaded;
+    return true;
+}
+
 }  // namespace
+
+void PutStdout(const std::string& text) {
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && s_nStdoutError == 0) {
+        s_nStdoutError = errno != 0 ? errno : EIO;
+    }
+}
+
+int FinishStdout(int status) {
+    errno = 0;
+    bool failed = std::fflush(stdout) != 0;
+    int error = s_nStdoutError != 0 ? s_nStdoutError : errno;
+    failed = failed || std::ferror(stdout) != 0;
+    if (std::fclose(stdout) != 0 && !failed) {
+        failed = true;
+        error = errno;
+    }
+    if (!failed) {
+        return status;
+    }
+    PrintError(std::string("cannot write the output: ") + std::strerror(error != 0 ? error : EIO));
+    return status == kExitOk ? kExitFailed : status;
+}
+
+void CatchStopSignals() {
+    std::signal(SIGINT, StopSignal);
+    std::signal(SIGTERM, StopSignal);
+}
+
+const std::atomic<bool>& StopRequested() {
+    return s_bStop;
+}
+
+std::string CleanText(const std::string& text, size_t maxChars) {
+    std::string clean;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (clean.size() >= maxChars) {
+            return clean + "...";
+        }
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            clean += escaped;
+        } else {
+            clean += static_cast<char>(c);
+        }
+    }
+    return clean;
+}
 
 void CStderrSink::ShowMessage(const std::string& text) {
     PrintError(OneLine(text));
@@ -53,7 +139,8 @@ bool CStderrSink::AskYesNo(const std::string& question) {
 }
 
 void PrintError(const std::string& text) {
-    std::fprintf(stderr, "kv310ctl: %s\n", text.c_str());
+    // a value of the user's may hold escape sequences: never let them reach the terminal raw
+    std::fprintf(stderr, "kv310ctl: %s\n", CleanText(text, std::string::npos).c_str());
 }
 
 bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words,
@@ -84,25 +171,20 @@ bool ParseModel(const std::string& text, int& row) {
     return false;
 }
 
-bool LoadRecord(CDataRadioDoc& doc, const std::string& path) {
-    // The file does not hold the model-dependent service bytes: start from the record a technician gets by
-    // choosing the file's model first, so a UHF file never takes the VHF values of a fresh record.
-    std::vector<uint8_t> head;
-    if (ReadFileBytes(path, head, 4) && head.size() == 4) {
-        const int32_t model = static_cast<int32_t>(head[0] | head[1] << 8 | head[2] << 16 |
-                                                   static_cast<uint32_t>(head[3]) << 24);
-        if (model >= 0 && model <= 5) {
-            doc.m_nModel = model;
-            doc.ResetToDefaults();
-        }
+bool LoadRecord(CDataRadioDoc& doc, const std::string& path, int& status) {
+    if (path == "-") {
+        return LoadStdin(doc, status);
     }
-    CStderrSink sink;
-    bool accepted = false;
-    if (!OnOpenDocument(doc, path, sink, &accepted)) {
-        PrintError("cannot read " + path);
+    SConfig config;
+    std::string error;
+    bool unreadable = false;
+    if (!LoadConfig(path, config, error, &unreadable)) {
+        PrintError(error);
+        status = unreadable ? kExitUsage : kExitFailed;
         return false;
     }
-    return accepted;
+    doc = config.doc;
+    return true;
 }
 
 bool SaveRecord(const CDataRadioDoc& doc, const std::string& path) {
@@ -110,6 +192,10 @@ bool SaveRecord(const CDataRadioDoc& doc, const std::string& path) {
 }
 
 bool SaveBytes(const std::vector<uint8_t>& bytes, const std::string& path) {
+    if (path == "-") {
+        PutStdout(std::string(bytes.begin(), bytes.end()));  // checked as the program ends
+        return true;
+    }
     std::string error;
     if (!WriteFileAtomically(path, bytes, &error)) {
         PrintError(std::string(kMsgCannotSave) + " " + path + ": " + error);

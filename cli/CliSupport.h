@@ -1,6 +1,7 @@
 #pragma once
 // What every verb of kv310ctl shares: exit codes, the stderr message sink, model names, record files.
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +35,22 @@ public:
     bool AskYesNo(const std::string& question) override;
 };
 
+// From here on SIGINT (Ctrl+C) and SIGTERM only set StopRequested: a transfer stops between blocks, takes the
+// radio out of programming mode and says what it holds. A second signal ends the program at once.
+void CatchStopSignals();
+const std::atomic<bool>& StopRequested();
+
+// A value of the user's made fit for a message: control characters escaped (\x1b), cut after maxChars.
+std::string CleanText(const std::string& text, size_t maxChars = 120);
+
+// Puts text on stdout, keeping the reason when it cannot be written (stdio forgets it once the buffer is
+// dropped); FinishStdout says it at the end.
+void PutStdout(const std::string& text);
+
+// Flushes and closes stdout: output that could not be written (a full disk, a closed pipe) is a failure,
+// never a success. Returns status, or kExitFailed after "cannot write the output: No space left on device".
+int FinishStdout(int status);
+
 // Prints "kv310ctl: text" to stderr.
 void PrintError(const std::string& text);
 
@@ -45,9 +62,11 @@ bool ParseVerbArgs(CArgs& args, const std::vector<std::string>& words,
 // MODEL: a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf (any case).
 bool ParseModel(const std::string& text, int& row);
 
-// Loads a settings file into a fresh doc, reset for the file's model first; false (with the reason on stderr)
-// when it cannot be read or was rejected.
-bool LoadRecord(CDataRadioDoc& doc, const std::string& path);
+// Loads a configuration told by its extension (.dat, .yaml/.yml, a 416-byte .bin image), as diff and export
+// do. False with the reason on stderr and the verb's exit status in status: kExitUsage when the file cannot
+// be read at all (missing, no access, a kind no verb reads), kExitFailed when it holds no whole configuration
+// (a settings file of another size than the format's, a corrupted model row, a YAML fault).
+bool LoadRecord(CDataRadioDoc& doc, const std::string& path, int& status);
 
 // Saves doc; false with the reason on stderr.
 bool SaveRecord(const CDataRadioDoc& doc, const std::string& path);

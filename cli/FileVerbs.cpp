@@ -28,7 +28,8 @@ const char kEncodeUsage[] =
 const char kCheckUsage[] =
     "Usage: kv310ctl check IN.dat\n"
     "Lists, one a line, what in the configuration would not reach the radio as the file says (errors) and\n"
-    "what no page of the program would have let through (warnings). Exit 0 without errors, 1 with errors.\n";
+    "what no page of the program would have let through (warnings). Exit 0 without errors, 1 with errors\n"
+    "(also a settings file of another size than 1827 bytes), 2 when the file cannot be read.\n";
 
 const char kDecodeUsage[] =
     "Usage: kv310ctl decode IN.bin -o OUT.dat\n"
@@ -60,7 +61,7 @@ int RunNew(const std::vector<std::string>& words) {
     }
     int row = 0;
     if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
-        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+        PrintError(args.Value("--model") ? "unknown model '" + CleanText(*args.Value("--model")) + "'"
                                          : "--model is missing");
         std::fprintf(stderr, "%s", kNewUsage);
         return kExitUsage;
@@ -70,7 +71,7 @@ int RunNew(const std::vector<std::string>& words) {
     const std::string subBand = args.Value("--sub-band").value_or("0");
     if (subBand != "0" && !(subBand == "1" && doc.m_Band[row].m_nSubBands > 1)) {
         PrintError(StrPrintf("sub-band '%s' does not exist for the %s; it has %d", subBand.c_str(),
-                             doc.m_Band[row].m_strTitle.c_str(), doc.m_Band[row].m_nSubBands));
+                             ModelText(doc, row).c_str(), doc.m_Band[row].m_nSubBands));
         return kExitUsage;
     }
     doc.m_nSubBand = static_cast<uint8_t>(subBand[0] - '0');
@@ -87,8 +88,9 @@ int RunEncode(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, in)) {
-        return kExitFailed;
+    int status = kExitOk;
+    if (!LoadRecord(doc, in, status)) {
+        return status;
     }
     for (const SFinding& finding : CheckConfig(doc)) {
         PrintError("warning: " + finding.m_strText);
@@ -107,8 +109,9 @@ int RunCheck(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, in)) {
-        return kExitFailed;
+    int status = kExitOk;
+    if (!LoadRecord(doc, in, status)) {
+        return status;
     }
     const std::vector<SFinding> findings = CheckConfig(doc);
     for (const SFinding& finding : findings) {
@@ -161,10 +164,20 @@ int RunImport(const std::vector<std::string>& words) {
     }
     int row = 0;
     if (!args.Value("--model") || !ParseModel(*args.Value("--model"), row)) {
-        PrintError(args.Value("--model") ? "unknown model '" + *args.Value("--model") + "'"
+        PrintError(args.Value("--model") ? "unknown model '" + CleanText(*args.Value("--model")) + "'"
                                          : "--model is missing");
         std::fprintf(stderr, "%s", kImportUsage);
         return kExitUsage;
+    }
+    std::vector<uint8_t> bytes;
+    std::string why;
+    if (!ReadFileBytes(in, bytes, kLegacyRecordSize * kLegacyRecords + 1, &why)) {
+        PrintError("cannot read " + in + ": " + why);
+        return kExitUsage;
+    }
+    if (!IsLegacyFileContent(bytes, why)) {
+        PrintError(in + " is not a KV110 file: " + why + " (nothing written)");
+        return kExitFailed;
     }
     CDataRadioDoc doc;
     doc.m_nModel = row;
@@ -184,10 +197,11 @@ int RunShow(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, in)) {
-        return kExitFailed;
+    int status = kExitOk;
+    if (!LoadRecord(doc, in, status)) {
+        return status;
     }
-    std::fputs(DataSheetText(BuildDataSheet(doc)).c_str(), stdout);
+    PutStdout(DataSheetText(BuildDataSheet(doc)));
     return kExitOk;
 }
 

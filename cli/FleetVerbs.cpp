@@ -1,5 +1,6 @@
 #include "FleetVerbs.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,10 +10,12 @@
 
 #include "Backup.h"
 #include "CliSupport.h"
+#include "ConfigCheck.h"
 #include "EepromImage.h"
 #include "FleetTransfer.h"
 #include "Format.h"
 #include "PortNames.h"
+#include "RunFiles.h"
 #include "SerialPort.h"
 #include "Sha256.h"
 #include "SimulatedRadio.h"
@@ -127,12 +130,30 @@ private:
     std::mutex m_Mutex;
 };
 
+// Whether two device paths open one device: a link and the device it names, or two links to it.
+bool SameDevice(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+#ifndef _WIN32
+    struct stat infoA {};
+    struct stat infoB {};
+    if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0) {
+        return S_ISCHR(infoA.st_mode) && S_ISCHR(infoB.st_mode)
+                   ? infoA.st_rdev == infoB.st_rdev
+                   : infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+    }
+#endif
+    return false;
+}
+
 // One port of --port, as the single-port verbs take it. False with the message printed.
 bool AddPort(const std::string& text, std::vector<SFleetPort>& ports) {
     SFleetPort port;
     port.m_strName = text;
     if (!ParsePortArgument(text, port.m_nComNumber, port.m_strDevice, ProgramComResolver())) {
-        PrintError("'" + text + "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
+        PrintError("'" + CleanText(text) +
+                   "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
         return false;
     }
     if (port.m_strDevice.empty()) {
@@ -141,9 +162,10 @@ bool AddPort(const std::string& text, std::vector<SFleetPort>& ports) {
         return false;
     }
     for (const SFleetPort& other : ports) {
-        if (other.m_strDevice == port.m_strDevice) {
+        if (SameDevice(other.m_strDevice, port.m_strDevice)) {
             // two workers on one cable would corrupt both transfers
-            PrintError(text + " is given twice (as " + other.m_strName + "): give each radio's port once");
+            PrintError(CleanText(text) + " is given twice (as " + CleanText(other.m_strName) +
+                       "): give each radio's port once");
             return false;
         }
     }
@@ -261,6 +283,33 @@ int Report(const CArgs& args, const CFleetTransfer& fleet, std::vector<std::uniq
     return saved ? kExitOk : kExitFailed;
 }
 
+std::string ReadPath(const std::string& folder, const SFleetPort& port) {
+    return (fs::path(folder) / (PortFileNamePart(port.m_strName) + ".dat")).string();
+}
+
+// Every file the fleet will write (and the plan it reads), checked before any radio is touched: two ports
+// whose names clean up alike would otherwise save into one file.
+bool CheckFleetFiles(const CArgs& args, const std::vector<SFleetPort>& ports, const std::string& plan,
+                     const std::string& folder) {
+    std::vector<SRunFile> files;
+    if (!plan.empty()) {
+        files.push_back({plan, "the settings file", false});
+    }
+    for (const SFleetPort& port : ports) {
+        const std::string name = CleanText(port.m_strName);
+        if (!folder.empty()) {
+            files.push_back({ReadPath(folder, port), name + "'s settings file"});
+        }
+        if (const auto image = args.Value("--image")) {
+            files.push_back({PerPortPath(*image, port.m_strName), name + "'s image"});
+        }
+        if (const auto trace = args.Value("--trace")) {
+            files.push_back({PerPortPath(*trace, port.m_strName), name + "'s trace"});
+        }
+    }
+    return CheckRunFiles(files);
+}
+
 // Saves a radio read into the folder (and its image and backup); false with the reason in failure.
 bool SaveRead(const CArgs& args, const std::string& folder, const SFleetPort& port, const CImageBytes& bytes,
               std::string& note, std::string& failure) {
@@ -275,7 +324,7 @@ bool SaveRead(const CArgs& args, const std::string& folder, const SFleetPort& po
     note = SaveBackup(bytes, port.m_strName, backup, &error)
                ? "backup of the radio's configuration: " + backup
                : "warning: no backup was kept: " + error;
-    const std::string out = (fs::path(folder) / (PortFileNamePart(port.m_strName) + ".dat")).string();
+    const std::string out = ReadPath(folder, port);
     if (!SaveRecord(doc, out)) {
         failure = "the configuration read could not be saved in " + out;
         return false;
@@ -297,12 +346,16 @@ bool WantsFleet(const CArgs& args) {
     return args.Values("--port").size() > 1 || args.Has(kFleetFlag);
 }
 
-int RunFleetWrite(const CArgs& args, CDataRadioDoc& doc) {
+int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc) {
     std::vector<SFleetPort> ports;
     int status = kExitUsage;
     if (!CollectPorts(args, ports, status)) {
         return status;
     }
+    if (!CheckFleetFiles(args, ports, plan, "")) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
     std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(ports);
     // encoded once: every worker gets its own copy of these bytes
     CEepromImage image;
@@ -322,8 +375,26 @@ int RunFleetWrite(const CArgs& args, CDataRadioDoc& doc) {
             lines[i]->m_strNote = "backup of the radio's configuration: " + path;
             return true;
         };
+        const bool force = args.Has("--force");
+        hooks.CheckRadio = [&doc, force](int, const CImageBytes& before, std::string& error) {
+            CEepromImage image;
+            image.m_Work = before;
+            CDataRadioDoc radio;
+            image.DecodeImage(radio);
+            const std::string mismatch = RadioModelMismatch(radio, doc);
+            if (!mismatch.empty() && !force) {
+                error = mismatch + ": nothing was written (--force writes it anyway)";
+                return false;
+            }
+            if (StopRequested()) {
+                error = "stopped before the write: the radio holds what it held";
+                return false;
+            }
+            return true;
+        };
     }
     CFleetTransfer transfer(ports, hooks);
+    transfer.m_pStop = &StopRequested();
     fleet = &transfer;
     const bool verify = !args.Has("--no-verify");
     transfer.StartWrite(image.m_Work, verify);
@@ -345,10 +416,15 @@ int RunFleetRead(const CArgs& args, const std::string& folder) {
         PrintError("cannot make the folder " + folder + " for the files read: " + error.message());
         return kExitFailed;
     }
+    if (!CheckFleetFiles(args, ports, "", folder)) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
     std::vector<std::unique_ptr<SFleetLine>> lines = MakeLines(ports);
     CFleetReporter reporter(ports);
     CFleetTransfer* fleet = nullptr;
     CFleetTransfer transfer(ports, ReporterHooks(reporter, fleet));
+    transfer.m_pStop = &StopRequested();
     fleet = &transfer;
     transfer.StartRead();
     transfer.Join();

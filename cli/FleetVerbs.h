@@ -16,7 +16,8 @@ bool WantsFleet(const CArgs& args);
 // Writes doc (already loaded and checked) to every port; --no-verify, --backup and --trace as for one port
 // (a trace per port, the port's name added to the file name). The exit status: 0 only when every radio
 // succeeded.
-int RunFleetWrite(const CArgs& args, CDataRadioDoc& doc);
+int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc);
 
-// Reads every port into folder/PORT.dat (--image and --trace per port as for the write).
+// Reads every port into folder/PORT.dat (--image and --trace per port as for the write). Ports whose files
+// would be one file (r_1 and r-1 both give r-1.dat) are refused before any radio is touched.
 int RunFleetRead(const CArgs& args, const std::string& folder);

@@ -25,8 +25,9 @@ int RunPrint(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, args.m_Positional[0])) {
-        return kExitFailed;
+    int status = kExitOk;
+    if (!LoadRecord(doc, args.m_Positional[0], status)) {
+        return status;
     }
     std::string error;
     if (!PrintDataSheetToPdf(doc, out, &error)) {

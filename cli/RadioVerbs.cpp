@@ -20,8 +20,10 @@
 #include "FleetVerbs.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "PartlyWritten.h"
 #include "PortNames.h"
 #include "PtyRadio.h"
+#include "RunFiles.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "Sha256.h"
@@ -80,7 +82,8 @@ const char kSimulateUsage[] =
     "                  | silent-after:BLOCK | not-allowed (transmit answered 0x65)\n"
     "                  | garbage (service commands answered with meaningless bytes)\n"
     "                  | service-refusal:HEXBYTE (every service command answered so, e.g. 65)\n"
-    "                  | short-status:COUNT (only the first COUNT bytes of the status record)\n";
+    "                  | short-status:HEXCOUNT (only the first COUNT bytes of the status record; COUNT\n"
+    "                  in hex, e.g. 02)\n";
 #endif
 
 const char kStatusUsage[] =
@@ -176,7 +179,7 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
         return false;
     }
     if (!ParsePortArgument(*port, com, device, ProgramComResolver())) {
-        PrintError("'" + *port + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
+        PrintError("'" + CleanText(*port) + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
                    "), n, or a device path such as " + ComDevicePath(kFirstTtyUsb));
         return false;
     }
@@ -223,8 +226,19 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     transfer.m_CheckPort = MachinePortCheck();
+    transfer.m_pStop = &StopRequested();
     bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
-    reporter.Finish(ok, ok ? std::string() : FailureAdvice(transfer.m_Failure));
+    const std::string advice = ok ? std::string() : FailureAdvice(transfer.m_Failure);
+    reporter.Finish(ok, advice);
+    if (!ok && write && transfer.m_End == ETransferEnd::Failed) {
+        const std::string partly = PartlyWrittenText(transfer.m_nBlocksWritten);
+        if (!partly.empty() && advice.find(partly) == std::string::npos) {
+            PrintError(partly);
+        }
+    }
+    if (ok && write && !verify) {
+        std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
+    }
     std::string failure;
     if (ok && write && verify) {
         std::fprintf(stderr, "%s\n", kTextVerifying);
@@ -281,6 +295,12 @@ int RunRead(const std::vector<std::string>& words) {
     if (!ParsePort(args, com, device, kReadUsage)) {
         return kExitUsage;
     }
+    if (!CheckRunFiles({{out, "the settings file"},
+                        {args.Value("--image").value_or("-"), "--image"},
+                        {args.Value("--trace").value_or("-"), "--trace"}})) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
     CVerbPort port(args);
     CEepromImage image;
     CDataRadioDoc doc;
@@ -339,12 +359,21 @@ int RunWrite(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
-    if (!LoadRecord(doc, in) || !CheckBeforeWrite(doc, in, args.Has("--force"))) {
+    int status = kExitOk;
+    if (!LoadRecord(doc, in, status)) {
+        return status;
+    }
+    if (!CheckBeforeWrite(doc, in, args.Has("--force"))) {
         return kExitFailed;
     }
     if (WantsFleet(args)) {
-        return RunFleetWrite(args, doc);
+        return RunFleetWrite(args, in, doc);
     }
+    if (!CheckRunFiles(
+            {{in, "the settings file", false}, {args.Value("--trace").value_or("-"), "--trace"}})) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
     CVerbPort port(args);
     const std::string portName = *args.Value("--port");
     std::string backup;
@@ -359,6 +388,17 @@ int RunWrite(const std::vector<std::string>& words) {
         if (backup.empty()) {
             port.SaveTrace();
             PrintError("no backup of the radio could be kept, so nothing was written");
+            return kExitFailed;
+        }
+        const std::string mismatch = RadioModelMismatch(radioDoc, doc);
+        if (!mismatch.empty() && !args.Has("--force")) {
+            port.SaveTrace();
+            PrintError(mismatch + ": nothing was written. Give --force to write it anyway.");
+            return kExitFailed;
+        }
+        if (StopRequested()) {
+            port.SaveTrace();
+            PrintError("stopped before the write: the radio holds what it held");
             return kExitFailed;
         }
     }
@@ -381,7 +421,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     int count = 1;
     if (const auto countText = args.Value("--count")) {
         if (!ParseInt(*countText, count) || count < 1 || count > kMaxSimulatedRadios) {
-            PrintError("'" + *countText +
+            PrintError("'" + CleanText(*countText) +
                        StrPrintf("' is no count of radios: give 1-%d", kMaxSimulatedRadios));
             return kExitUsage;
         }
@@ -397,14 +437,15 @@ int RunSimulate(const std::vector<std::string>& words) {
     uint8_t version = 0x12;
     if (const auto firmware = args.Value("--firmware")) {
         if (!ParseFirmwareVersion(*firmware, version)) {
-            PrintError("'" + *firmware + "' is no firmware version: give MAJOR.MINOR, each 0-15, e.g. 1.2");
+            PrintError("'" + CleanText(*firmware) +
+                       "' is no firmware version: give MAJOR.MINOR, each 0-15, e.g. 1.2");
             return kExitUsage;
         }
     }
     uint8_t reply = kServiceAck;
     if (const auto text = args.Value("--reply")) {
         if (!ParseHexByte(*text, reply)) {
-            PrintError("'" + *text + "' is no reply byte: give one byte in hex, e.g. A1");
+            PrintError("'" + CleanText(*text) + "' is no reply byte: give one byte in hex, e.g. A1");
             return kExitUsage;
         }
     }
@@ -479,7 +520,8 @@ int RunStatus(const std::vector<std::string>& words) {
     if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {}, kStatusUsage)) {
         return kExitUsage;
     }
-    if (!ParsePort(args, com, device, kStatusUsage)) {
+    if (!ParsePort(args, com, device, kStatusUsage) ||
+        !CheckRunFiles({{args.Value("--trace").value_or("-"), "--trace"}})) {
         return kExitUsage;
     }
     CVerbPort port(args);
@@ -501,6 +543,11 @@ int RunStatus(const std::vector<std::string>& words) {
         PrintError("the radio sent no status: check the cable, the port and that the radio is switched on");
         return kExitFailed;
     }
+    if (!status.m_bComplete) {
+        // a cut record or a line full of noise would be printed as if the radio had said it
+        PrintError("the radio's status reply was incomplete: check the cable and try again");
+        return kExitFailed;
+    }
     std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel,
                 VersionText(status.m_nVersion).c_str(), ModemName(status.m_nModem).c_str());
     return kExitOk;
@@ -515,6 +562,12 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
         status = kExitUsage;
         return false;
     }
+    if (!CheckRunFiles({{args.m_Positional.empty() ? "-" : args.m_Positional[0], "the plan", false},
+                        {args.Value("--trace").value_or("-"), "--trace"}})) {
+        status = kExitUsage;
+        return false;
+    }
+    CatchStopSignals();
     CVerbPort port(args);
     CEepromImage image;
     CTransferRecord record("read", *args.Value("--port"), com, device);
@@ -525,6 +578,7 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
         status = kExitFailed;
         return false;
     }
+    KeepBackup(image.m_Work, *args.Value("--port"));  // like every read
     return true;
 }
 

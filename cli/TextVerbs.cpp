@@ -55,8 +55,8 @@ bool ReadText(const std::string& path, std::string& text) {
 
 bool WriteText(const std::string& text, const std::string& path) {
     if (path == "-") {
-        std::fputs(text.c_str(), stdout);
-        return std::fflush(stdout) == 0;
+        PutStdout(text);  // checked as the program ends
+        return true;
     }
     return SaveBytes(std::vector<uint8_t>(text.begin(), text.end()), path);
 }
@@ -71,8 +71,9 @@ int RunExport(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     SConfig config;
-    if (!Load(in, config)) {
-        return kExitFailed;
+    int status = kExitOk;
+    if (!LoadRecord(config.doc, in, status)) {
+        return status;
     }
     const std::string text =
         args.Has("--channels-csv") ? ExportChannelCsv(config.doc) : ExportTextConfig(config.doc);

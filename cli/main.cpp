@@ -79,11 +79,11 @@ int main(int argc, char** argv) {
         if (name == verb.name) {
             if (WantsHelp(words)) {
                 std::printf("%s", verb.usage);
-                return kExitOk;
+                return FinishStdout(kExitOk);
             }
-            return verb.run(words);
+            return FinishStdout(verb.run(words));
         }
     }
-    PrintError("unknown verb '" + name + "' (see kv310ctl --help)");
+    PrintError("unknown verb '" + CleanText(name) + "' (see kv310ctl --help)");
     return kExitUsage;
 }

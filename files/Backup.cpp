@@ -1,6 +1,5 @@
 #include "Backup.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +7,7 @@
 
 #include "FileIo.h"
 #include "Format.h"
+#include "Retention.h"
 #include "UserFolders.h"
 
 namespace fs = std::filesystem;
@@ -15,24 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kBackupExtension = ".bin";
-
-// Backup names start with the date and time, so the name order is the age order.
-void RemoveOldest(const fs::path& folder) {
-    std::vector<fs::path> backups;
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file(ec) && entry.path().extension() == kBackupExtension) {
-            backups.push_back(entry.path());
-        }
-    }
-    if (static_cast<int>(backups.size()) <= kBackupsKept) {
-        return;
-    }
-    std::sort(backups.begin(), backups.end());
-    for (size_t i = 0; i + kBackupsKept < backups.size(); ++i) {
-        fs::remove(backups[i], ec);
-    }
-}
 
 }  // namespace
 
@@ -46,7 +28,8 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     const std::string folder = BackupFolder();
     if (folder.empty()) {
         if (error != nullptr) {
-            *error = "no folder for backups: neither XDG_DATA_HOME nor HOME is set";
+            // a relative XDG_DATA_HOME does not count (it would move with the current folder)
+            *error = "no folder for backups: set HOME, or XDG_DATA_HOME to an absolute path";
         }
         return false;
     }
@@ -75,7 +58,7 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     if (!WriteFileAtomically(path, std::vector<uint8_t>(image.begin(), image.end()), error)) {
         return false;
     }
-    RemoveOldest(folder);
+    PruneToNewest(folder, kBackupNamePattern, kBackupsKept, path);
     return true;
 }
 

@@ -4,7 +4,8 @@
 //
 //   2024-05-17_14-03-22_COM17.bin      (a second backup in the same second gets "-2", "-3" ...)
 //
-// Only the newest kBackupsKept stay. A backup is a plain EEPROM image: `kv310ctl decode` turns it back into
+// Only the newest kBackupsKept stay, by modification time; files of other names in the folder are the user's
+// and are never removed. A backup is a plain EEPROM image: `kv310ctl decode` turns it back into
 // a settings file. The desktop program calls SaveBackup after each successful read and shows the path.
 
 #include <ctime>
@@ -13,6 +14,8 @@
 #include "EepromImage.h"
 
 constexpr int kBackupsKept = 50;
+// The names SaveBackup makes (see Retention.h for the pattern's wildcards).
+constexpr const char* kBackupNamePattern = "####-##-##_##-##-##_*.bin";
 
 // The folder backups go to; empty when neither XDG_DATA_HOME nor HOME is set.
 std::string BackupFolder();

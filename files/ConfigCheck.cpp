@@ -91,33 +91,67 @@ private:
     void CheckTone(int i, const char* side, double hz);
     void CheckDcs(int i, const char* side, int32_t dcs);
     void CheckTwoTone(int i);
+    void CheckReadBack(int i, const CDataRadioDoc& back);
     void CheckOptions();
 
     const CDataRadioDoc& m_Doc;
     const int m_nRow;
     bool m_bBandKnown = false;
+    bool m_bDividerFault = false;  // the channel's divider was already named
     std::vector<SFinding> m_Findings;
 };
+
+}  // namespace
+
+std::string ModelText(const CDataRadioDoc& doc, int row) {
+    if (!IsOfferedModel(row) || doc.m_Band[row].m_strTitle.empty()) {
+        return StrPrintf("model row %d", row);
+    }
+    std::string name;
+    for (char c : doc.m_Band[row].m_strTitle) {  // the catalogue's KV310 titles carry two blanks
+        if (c != ' ' || name.empty() || name.back() != ' ') {
+            name += c;
+        }
+    }
+    return name;
+}
+
+std::string RadioModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& plan) {
+    if (!IsOfferedModel(radio.m_nModel) ||
+        (radio.m_nModel == plan.m_nModel && radio.m_nSubBand == plan.m_nSubBand)) {
+        return std::string();
+    }
+    const auto name = [](const CDataRadioDoc& doc) {
+        std::string text = ModelText(doc, doc.m_nModel);
+        if (IsOfferedModel(doc.m_nModel) && doc.m_Band[doc.m_nModel].m_nSubBands > 1 && doc.m_nSubBand < 3) {
+            text += " " + doc.m_Band[doc.m_nModel].m_strCode[doc.m_nSubBand];
+        }
+        return text;
+    };
+    return "the radio is a " + name(radio) + ", the plan is for a " + name(plan);
+}
+
+namespace {
 
 std::string StepText(int step) {
     return StrPrintf("%g kHz", StepHz(step) / 1000.0);
 }
 
 std::string CChecker::ModelName() const {
-    const std::string& title = m_Doc.CurrentBand().m_strTitle;
-    return IsOfferedModel(m_nRow) && !title.empty() ? title : StrPrintf("model row %d", m_nRow);
+    return ModelText(m_Doc, m_nRow);
 }
 
 void CChecker::CheckModel() {
     if (!IsOfferedModel(m_nRow)) {
-        Add(ESeverity::Warning,
+        // a radio programmed for a model it is not tunes and signals by the wrong tables
+        Add(ESeverity::Error,
             StrPrintf("Model row %d is none of the radios this program offers (rows 2 to 5)", m_nRow));
         return;
     }
     const CModelBand& band = m_Doc.CurrentBand();
     if (m_Doc.m_nSubBand >= band.m_nSubBands) {
-        Add(ESeverity::Warning, StrPrintf("Sub-band %d does not exist: the %s has %d", m_Doc.m_nSubBand,
-                                          ModelName().c_str(), band.m_nSubBands));
+        Add(ESeverity::Error, StrPrintf("Sub-band %d does not exist: the %s has %d", m_Doc.m_nSubBand,
+                                        ModelName().c_str(), band.m_nSubBands));
         return;
     }
     m_bBandKnown = true;
@@ -128,6 +162,7 @@ void CChecker::CheckFrequency(int i, const char* side, double mhz, int step, boo
     const double tuned =
         TunedMhz(m_nRow, DividerCount(SynthesizerHz(m_nRow, mhz, receive), StepHz(step)), step, receive);
     if (count == kNoDividerCount || count < 0 || count > static_cast<int64_t>(kDividerMask)) {
+        m_bDividerFault = true;
         Add(ESeverity::Error,
             StrPrintf(
                 "Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio's "
@@ -140,8 +175,8 @@ void CChecker::CheckFrequency(int i, const char* side, double mhz, int step, boo
                                           i + 1, side, mhz, StepText(step).c_str(), tuned));
     }
     const CModelBand& band = m_Doc.CurrentBand();
-    if (m_bBandKnown && !IsInSubBand(band, m_Doc.m_nSubBand, mhz)) {
-        Add(ESeverity::Warning,
+    if (m_bBandKnown && mhz != 0.0 && !IsInSubBand(band, m_Doc.m_nSubBand, mhz)) {  // 0: not used
+        Add(ESeverity::Error,
             StrPrintf("Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)", i + 1, side, mhz,
                       ModelName().c_str(), band.m_strCode[m_Doc.m_nSubBand].c_str(),
                       band.m_dLow[m_Doc.m_nSubBand], band.m_dHigh[m_Doc.m_nSubBand]));
@@ -190,7 +225,7 @@ void CChecker::CheckTwoTone(int i) {
     } tones[] = {{"A", channel.m_dToneAFreq, channel.m_dToneADuration},
                  {"B", channel.m_dToneBFreq, channel.m_dToneBDuration}};
     for (const auto& tone : tones) {
-        if (TwoToneMultiplier(tone.hz) == 0) {
+        if (TwoToneMultiplier(tone.hz) == 0 || tone.hz < 300.0 || tone.hz > 3000.0) {
             Add(ESeverity::Error,
                 StrPrintf("Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the "
                           "range of the radio's tone decoder",
@@ -283,10 +318,50 @@ void CChecker::CheckOptions() {
     }
 }
 
+// What a read of the radio would bring back: a channel that would not come back as the plan says is named.
+void CChecker::CheckReadBack(int i, const CDataRadioDoc& back) {
+    const CChannelData& channel = m_Doc.m_Channel[i];
+    const CChannelData& read = back.m_Channel[i];
+    if (channel.m_dRxFreq == 0.0) {
+        return;
+    }
+    const struct {
+        const char* side;
+        double mhz;
+        double readMhz;
+    } sides[] = {{"RX", channel.m_dRxFreq, read.m_dRxFreq}, {"TX", channel.m_dTxFreq, read.m_dTxFreq}};
+    for (const auto& s : sides) {
+        const double tuned = TunedMhz(
+            m_nRow, DividerCount(SynthesizerHz(m_nRow, s.mhz, s.side[0] == 'R'), StepHz(channel.m_nStep)),
+            channel.m_nStep, s.side[0] == 'R');
+        if (!m_bDividerFault && s.mhz != 0.0 && std::fabs(s.readMhz - tuned) > kOffGridMhz &&
+            std::fabs(s.readMhz - s.mhz) > kOffGridMhz) {
+            Add(ESeverity::Error,
+                StrPrintf("Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider "
+                          "does not fit the radio's %d bits)",
+                          i + 1, s.side, s.mhz, s.readMhz, kDividerBits));
+        }
+    }
+    if (channel.m_dTxFreq == 0.0 && channel.m_nRxOption != kSigNone) {
+        Add(ESeverity::Warning,
+            StrPrintf("Channel %d is receive-only (TX 0 MHz): the radio gets its RX "
+                      "signalling, but a read of the radio brings the channel back without it",
+                      i + 1));
+    }
+}
+
 std::vector<SFinding> CChecker::Run() {
     CheckModel();
+    CDataRadioDoc back = m_Doc;
+    CEepromImage image;
+    image.EncodeImage(back);
+    image.DecodeImage(back);
     for (int i = 0; i < kChannels; ++i) {
+        m_bDividerFault = false;
         CheckChannel(i);
+        if (IsOfferedModel(m_nRow)) {
+            CheckReadBack(i, back);
+        }
     }
     CheckOptions();
     return m_Findings;

@@ -28,5 +28,14 @@ std::vector<SFinding> CheckConfig(const CDataRadioDoc& doc);
 bool HasErrors(const std::vector<SFinding>& findings);
 int CountFindings(const std::vector<SFinding>& findings, ESeverity severity);
 
+// The model as messages name it, "KV310 VHF" (one blank, unlike the catalogue's title), or "model row 0".
+std::string ModelText(const CDataRadioDoc& doc, int row);
+
+// Before a write over a radio that was read first: "the radio is a KV310 VHF, the plan is for a KV330 UHF"
+// (a UHF model's sub-band added, "KV310 UHF U2") when the radio's model row or sub-band (image byte 191)
+// differs from the plan's; empty when they agree, or when the radio names no model this program offers (a
+// blank radio).
+std::string RadioModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& plan);
+
 // "error: ..." or "warning: ...", one line.
 std::string FindingLine(const SFinding& finding);

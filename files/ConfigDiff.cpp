@@ -40,14 +40,16 @@ void Compare(std::vector<std::string>& lines, const std::string& label, const SF
     }
 }
 
-bool LoadSettings(const std::string& path, CDataRadioDoc& doc, std::string& error) {
+bool LoadSettings(const std::string& path, CDataRadioDoc& doc, std::string& error, bool& unreadable) {
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes, kSettingsFileSize, &error)) {
+    if (!ReadFileBytes(path, bytes, kSettingsFileSize + 1, &error)) {
         error = "cannot read " + path + ": " + error;
+        unreadable = true;
         return false;
     }
-    if (bytes.size() < 4) {
-        error = path + " is no settings file: it is too short";
+    // the format has one size: a file cut short would leave channels at 0 MHz, a longer one is something else
+    if (bytes.size() != kSettingsFileSize) {
+        error = WrongSizeText(path, bytes.size());
         return false;
     }
     // like the Load command of a technician who chose the file's model first
@@ -83,26 +85,35 @@ EConfigKind ConfigKindOf(const std::string& path) {
     if (ext == "yaml" || ext == "yml") {
         return EConfigKind::Text;
     }
+    if (ext == "vhf" || ext == "uhf") {
+        return EConfigKind::Legacy;
+    }
     return ext == "bin" ? EConfigKind::Image : EConfigKind::Unknown;
 }
 
-bool LoadConfig(const std::string& path, SConfig& config, std::string& error) {
+namespace {
+
+bool LoadAnyConfig(const std::string& path, SConfig& config, std::string& error, bool& unreadable) {
     std::vector<uint8_t> bytes;
     config.bCarried = true;
+    unreadable = true;
     switch (ConfigKindOf(path)) {
         case EConfigKind::Settings:
-            return LoadSettings(path, config.doc, error);
+            unreadable = false;
+            return LoadSettings(path, config.doc, error, unreadable);
         case EConfigKind::Text:
             if (!ReadFileBytes(path, bytes, kMaxTextConfigBytes + 1, &error)) {
                 error = "cannot read " + path + ": " + error;
                 return false;
             }
+            unreadable = false;
             return ImportTextConfig(std::string(bytes.begin(), bytes.end()), path, config.doc, error);
         case EConfigKind::Image: {
             if (!ReadFileBytes(path, bytes, kImageSize + 1, &error)) {
                 error = "cannot read " + path + ": " + error;
                 return false;
             }
+            unreadable = false;
             if (bytes.size() != kImageSize) {
                 error = StrPrintf("%s is not an EEPROM image: it must be exactly %d bytes", path.c_str(),
                                   kImageSize);
@@ -115,11 +126,26 @@ bool LoadConfig(const std::string& path, SConfig& config, std::string& error) {
             config.bCarried = false;
             return true;
         }
+        case EConfigKind::Legacy:
+            error = path + " is a KV110 file: turn it into a settings file first (kv310ctl import " + path +
+                    " --model MODEL -o NEW.dat)";
+            return false;
         case EConfigKind::Unknown:
             break;
     }
     error = path + ": unknown kind of file: give a .dat, .yaml or .bin file";
     return false;
+}
+
+}  // namespace
+
+bool LoadConfig(const std::string& path, SConfig& config, std::string& error, bool* unreadable) {
+    bool cannotRead = false;
+    const bool ok = LoadAnyConfig(path, config, error, cannotRead);
+    if (unreadable != nullptr) {
+        *unreadable = !ok && cannotRead;
+    }
+    return ok;
 }
 
 std::vector<std::string> DiffConfigs(const SConfig& a, const SConfig& b) {

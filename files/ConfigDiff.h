@@ -8,7 +8,7 @@
 
 #include "DataRadioDoc.h"
 
-enum class EConfigKind { Unknown, Settings, Text, Image };
+enum class EConfigKind { Unknown, Settings, Text, Image, Legacy };
 EConfigKind ConfigKindOf(const std::string& path);
 
 // A configuration as read from a file or a radio. bCarried: it holds the values no page shows (a settings
@@ -18,8 +18,10 @@ struct SConfig {
     bool bCarried = true;
 };
 
-// Reads path by its extension. False with the reason in error ("plan.yaml:12: ...").
-bool LoadConfig(const std::string& path, SConfig& config, std::string& error);
+// Reads path by its extension. False with the reason in error ("plan.yaml:12: ..."); *unreadable, when given,
+// tells a file that could not be read at all (missing, no access, an unknown or KV110 kind) from one whose
+// content is wrong (a settings file of another size than the format's, a corrupted model, a YAML fault).
+bool LoadConfig(const std::string& path, SConfig& config, std::string& error, bool* unreadable = nullptr);
 
 // The differing fields, in the order of the text form. The carried values (and a channel's unused
 // signalling values) are compared only when both sides hold them. A file compared with an image or a radio

@@ -95,12 +95,14 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t 
 
 namespace {
 
-// Devices and pipes (/dev/stdout, /dev/null) cannot be replaced: they are written in place.
+// Devices and pipes (/dev/stdout, /dev/null) cannot be replaced: they are written in place. The open does
+// not wait: a pipe nobody reads fails at once (ENXIO) instead of blocking the program for ever.
 bool WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return Fail(error, errno);
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);  // once open, a reader is waited for
     const bool ok = WriteAll(fd, bytes.data(), bytes.size());
     const int code = errno;
     if (::close(fd) != 0 || !ok) {
@@ -124,7 +126,8 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     }
     struct stat existing {};
     mode_t mode = NewFileMode();
-    if (::stat(target.c_str(), &existing) == 0) {
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing) {
         if (S_ISDIR(existing.st_mode)) {
             return Fail(error, EISDIR);
         }
@@ -142,6 +145,9 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return Fail(error, errno);
+    }
+    if (replacing && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // only root may give a file to another owner; the file then becomes ours, as any new file would
     }
     bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     int code = ok ? 0 : errno;

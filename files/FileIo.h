@@ -13,7 +13,8 @@
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t maxBytes,
                    std::string* error = nullptr);
 
-// Replaces (or creates) path with exactly these bytes. A replaced file keeps its permission bits; a new one
+// Replaces (or creates) path with exactly these bytes. A replaced file keeps its permission bits (and, where
+// we may give it away, its owner and group); a new one
 // gets 0666 less the umask. A write-protected file (no write permission for us, or no write bit at all, which
 // even root respects here) is refused and left as it is.
 // True when path names a pipe, a socket or a device (links followed): nothing to load a file from.

@@ -228,6 +228,25 @@ void ParseLegacyRecords(const std::vector<uint8_t>& bytes, std::array<uint8_t, k
     }
 }
 
+bool IsLegacyFileContent(const std::vector<uint8_t>& bytes, std::string& why) {
+    if (bytes.size() < kRecordDataChars) {
+        why = bytes.empty() ? "it is empty" : "it holds no whole record";
+        return false;
+    }
+    for (size_t start = 0;
+         start + kRecordDataChars <= bytes.size() && start < kLegacyRecordSize * kLegacyRecords;
+         start += kLegacyRecordSize) {
+        for (size_t at : {0, 1, 3, 4, 5, 6}) {
+            if (std::isxdigit(bytes[start + at]) == 0) {
+                why = "record " + std::to_string(start / kLegacyRecordSize + 1) +
+                      " is not a word index and a data word in hex (\"00:78D4;\")";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 void DecodeLegacyImage(CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
     DecodeHangOn(doc, sink);
     DecodeOptions(doc, vhf, sink);

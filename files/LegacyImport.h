@@ -39,6 +39,11 @@ bool CheckLegacyModel(const CDataRadioDoc& doc, EFileKind kind, CMessageSink& si
 // ignored; a last record cut short is used when it still holds its index and data word.
 void ParseLegacyRecords(const std::vector<uint8_t>& bytes, std::array<uint8_t, kLegacyImageBytes>& image);
 
+// Whether bytes look like a KV110 file at all: at least one record, every whole record's index and data
+// word in hex digits. The Load command reads any file leniently; the command line refuses what this
+// refuses, with the reason in why.
+bool IsLegacyFileContent(const std::vector<uint8_t>& bytes, std::string& why);
+
 // Decodes doc.m_LegacyImage into the (freshly reset) record, with every notice through the sink.
 void DecodeLegacyImage(CDataRadioDoc& doc, bool vhf, CMessageSink& sink);
 

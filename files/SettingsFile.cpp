@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -184,6 +185,9 @@ bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& s
         sink.ShowMessage(kMsgCorruptFile);
         return true;
     }
+    if (bytes.size() < kSettingsFileSize) {
+        sink.ShowMessage(ShortFileText(bytes.size()));
+    }
     if (accepted != nullptr) {
         *accepted = true;
     }
@@ -212,8 +216,32 @@ bool LoadSettingsForItsModel(CDataRadioDoc& doc, const std::string& path, CMessa
         return true;
     }
     doc = loaded;
+    if (bytes.size() < kSettingsFileSize) {
+        sink.ShowMessage(ShortFileText(bytes.size()));
+    }
     if (accepted != nullptr) {
         *accepted = true;
     }
     return true;
+}
+
+std::string WrongSizeText(const std::string& path, size_t size) {
+    return path + " is not a whole settings file: it has " + std::to_string(size) +
+           " bytes, a settings file has " + std::to_string(kSettingsFileSize) +
+           (size < kSettingsFileSize ? " (was it cut short?)" : "");
+}
+
+std::string ShortFileText(size_t size) {
+    const size_t wholeChannels =
+        size < kSettingsChannelBase
+            ? 0
+            : std::min<size_t>(16, (size - kSettingsChannelBase) / kSettingsChannelSize);
+    std::string text = "This file is shorter than a settings file (" + std::to_string(size) + " of " +
+                       std::to_string(kSettingsFileSize) + " bytes): only what it holds was loaded";
+    if (wholeChannels == 0) {
+        text += ", no channel whole";
+    } else if (wholeChannels < 16) {
+        text += ", channels 1 to " + std::to_string(wholeChannels) + " whole";
+    }
+    return text + "; the rest kept its values. Check the configuration before writing it to a radio.";
 }

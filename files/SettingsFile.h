@@ -37,7 +37,8 @@ bool ApplySettingsFileBytes(CDataRadioDoc& doc, const std::vector<uint8_t>& byte
 bool OnSaveDocument(const CDataRadioDoc& doc, const std::string& path, CMessageSink& sink);
 
 // Loads path into the record. Returns false when the file cannot be read; true once it was read, also when
-// its content was rejected (then *accepted, when given, is false).
+// its content was rejected (then *accepted, when given, is false). A short file is loaded as far as it goes
+// and then said to be short (ShortFileText).
 bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink,
                     bool* accepted = nullptr);
 
@@ -46,6 +47,14 @@ bool OnOpenDocument(CDataRadioDoc& doc, const std::string& path, CMessageSink& s
 // file's fields. Returns and reports as OnOpenDocument; the record changes only when the file was accepted.
 bool LoadSettingsForItsModel(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink,
                              bool* accepted = nullptr);
+
+// Why a file of another size than the format's cannot be used: "plan.dat is not a whole settings file: it
+// has 1000 bytes, a settings file has 1827 (was it cut short?)".
+std::string WrongSizeText(const std::string& path, size_t size);
+
+// What Load says after a file shorter than the format: it filled what the file holds, the rest kept its
+// values.
+std::string ShortFileText(size_t size);
 
 constexpr const char* kMsgCannotSave = "Cannot Save File!";
 constexpr const char* kMsgCannotOpen = "Cannot Open File!";

@@ -49,7 +49,8 @@ std::string LastPart(const std::string& path) {
 
 std::string Scalar(const SFieldDef& field, const SFieldText& value) {
     if (value.bRaw) {
-        return "!raw " + value.strText;
+        // a map every YAML reader takes; a custom tag makes safe loaders refuse the whole file
+        return "{raw: " + value.strText + "}";
     }
     // a DCS code stays a text of three digits for every YAML reader ("023", not the number 19)
     return field.eKind == EValueKind::Dcs ? "\"" + value.strText + "\"" : value.strText;
@@ -137,7 +138,8 @@ std::string ExportTextConfig(const CDataRadioDoc& doc) {
     std::string out =
         "# KV310 PC Programmer configuration: the text form of a .dat settings file.\n"
         "# Back to a settings file: kv310ctl import THIS.yaml -o OUT.dat\n"
-        "# A field left out takes the value of a new configuration of the model. A value tagged !raw is\n"
+        "# A field left out takes the value of a new configuration of the model. A value written {raw: N} "
+        "is\n"
         "# stored as it stands, unchecked: the file held it although no page would set it.\n"
         "format: 1\n";
     const std::vector<SFieldDef>& radio = RadioFields();
@@ -218,13 +220,16 @@ CEntries MapEntries(const YAML::Node& node, const std::string& mapName, const st
     return entries;
 }
 
-void ParseValue(const SFieldDef& field, const YAML::Node& node, const std::string& name, CDataRadioDoc& doc,
+void ParseValue(const SFieldDef& field, const YAML::Node& given, const std::string& name, CDataRadioDoc& doc,
                 int ch) {
+    // {raw: N} as written now, and !raw N as files written before it still say
+    const bool rawMap = given.IsMap() && given.size() == 1 && given["raw"];
+    const YAML::Node node = rawMap ? given["raw"] : given;
     if (!node.IsScalar()) {
         Fault(node, name, node.IsNull() ? "has no value" : "must be a single value, not a list or map");
     }
     const std::string& tag = node.Tag();
-    const bool raw = tag == "!raw";
+    const bool raw = rawMap || tag == "!raw";
     if (!raw && tag != "?" && tag != "!" && tag.rfind("tag:yaml.org,2002:", 0) != 0) {
         Fault(node, name, "unknown tag '" + tag + "' (only !raw is understood)");
     }
@@ -443,7 +448,16 @@ bool ImportTextConfig(const std::string& text, const std::string& name, CDataRad
         return false;
     }
     try {
-        const CDataRadioDoc read = ReadRoot(YAML::Load(text));
+        // one file, one configuration: a second document would otherwise be dropped unread
+        const std::vector<YAML::Node> documents = YAML::LoadAll(text);
+        if (documents.size() > 1) {
+            error = StrPrintf(
+                "%s: holds %zu YAML documents; a configuration is one (remove what follows "
+                "'---' or '...')",
+                name.c_str(), documents.size());
+            return false;
+        }
+        const CDataRadioDoc read = ReadRoot(documents.empty() ? YAML::Node() : documents[0]);
         doc = read;
         return true;
     } catch (const CTextFault& fault) {

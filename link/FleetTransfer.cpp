@@ -6,6 +6,7 @@
 #include "Format.h"
 #include "ImageTransfer.h"
 #include "ImageVerify.h"
+#include "PartlyWritten.h"
 #include "ServiceLink.h"
 
 namespace {
@@ -22,7 +23,7 @@ std::string Padded(const std::string& text, size_t width) {
 
 // A transfer on the worker's own port whose status and progress name the port.
 CImageTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHooks, int index,
-                            const std::atomic<bool>& cancel) {
+                            const std::atomic<bool>& cancel, const std::atomic<bool>* stop) {
     CTransferHooks hooks;
     if (fleetHooks.SetStatus) {
         hooks.SetStatus = [&fleetHooks, index](const std::string& text) {
@@ -37,6 +38,7 @@ CImageTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHook
     transfer.m_strDevice = port.m_strDevice;
     transfer.m_pCancel = &cancel;
     transfer.m_CheckPort = fleetHooks.CheckPort;
+    transfer.m_pStop = stop;
     return transfer;
 }
 
@@ -93,7 +95,8 @@ bool CFleetTransfer::AllOk() const {
 void CFleetTransfer::RunWrite(int index, CImageBytes image, bool verify) {
     const double start = NowSeconds();
     SFleetResult& result = m_Results[static_cast<size_t>(index)];  // only this worker touches it until Done
-    CImageTransfer transfer = MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel);
+    CImageTransfer transfer =
+        MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel, m_pStop);
     if (m_Hooks.KeepBackup) {
         if (m_Hooks.SetStatus) {
             m_Hooks.SetStatus(index, kTextBackupRead);
@@ -105,6 +108,11 @@ void CFleetTransfer::RunWrite(int index, CImageBytes image, bool verify) {
         } else {
             std::lock_guard<std::mutex> lock(m_BackupMutex);
             m_Hooks.KeepBackup(index, before, error);
+        }
+        if (error.empty() && m_Hooks.CheckRadio && !m_Hooks.CheckRadio(index, before, error)) {
+            result.m_strFailure = error;
+            Finish(index, result, start);
+            return;
         }
         if (!error.empty()) {
             result.m_strFailure =
@@ -119,6 +127,9 @@ void CFleetTransfer::RunWrite(int index, CImageBytes image, bool verify) {
     }
     if (!written) {
         result.m_strFailure = OneLineText(transfer.m_strFailure);
+        const std::string partly =
+            transfer.m_End == ETransferEnd::Failed ? PartlyWrittenText(transfer.m_nBlocksWritten) : "";
+        result.m_strFailure += partly.empty() ? "" : "; " + partly;
         Finish(index, result, start);
         return;
     }
@@ -146,7 +157,8 @@ void CFleetTransfer::RunWrite(int index, CImageBytes image, bool verify) {
 void CFleetTransfer::RunRead(int index) {
     const double start = NowSeconds();
     SFleetResult& result = m_Results[static_cast<size_t>(index)];
-    CImageTransfer transfer = MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel);
+    CImageTransfer transfer =
+        MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel, m_pStop);
     result.m_bOk = transfer.ReadImage(result.m_Bytes);
     if (transfer.m_nVersion >= 0) {
         result.m_strFirmware = VersionText(static_cast<uint8_t>(transfer.m_nVersion));

@@ -43,6 +43,9 @@ struct SFleetHooks {
     // Before a write: keeps the image the radio held. False with a reason stops that radio's write. The
     // fleet never runs two of these at once (backups of one second share a folder).
     std::function<bool(int index, const CImageBytes& image, std::string& error)> KeepBackup;
+    // After KeepBackup: whether the radio may be written over (its model is the plan's). False with the
+    // whole reason, said as it stands, stops that radio's write.
+    std::function<bool(int index, const CImageBytes& image, std::string& error)> CheckRadio;
     // The worker of port index has stored its result and is about to end.
     std::function<void(int index)> Done;
     // Asked by every worker before it opens its port (see CImageTransfer::m_CheckPort); called from
@@ -68,6 +71,9 @@ public:
 
     // Both true only when every port succeeded.
     bool AllOk() const;
+
+    // A second reason to stop every worker, owned by the caller (Ctrl+C on the command line).
+    const std::atomic<bool>* m_pStop = nullptr;
 
     const std::vector<SFleetPort> m_Ports;
     std::vector<SFleetResult> m_Results;

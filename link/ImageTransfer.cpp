@@ -64,7 +64,7 @@ std::vector<uint8_t> CImageTransfer::Drain() {
 }
 
 bool CImageTransfer::CancelRequested() const {
-    return m_pCancel != nullptr && m_pCancel->load();
+    return (m_pCancel != nullptr && m_pCancel->load()) || (m_pStop != nullptr && m_pStop->load());
 }
 
 std::string CImageTransfer::PortName() const {
@@ -187,6 +187,7 @@ bool CImageTransfer::EndWithBlockFailure(const char* text) {
 }
 
 bool CImageTransfer::WriteImage(CImageBytes& image) {
+    m_nBlocksWritten = 0;
     if (!StartTransfer(kCmdWriteRequest, kParamWriteRequest, kTextWriting, kTextWriteRefused)) {
         return false;
     }
@@ -211,6 +212,7 @@ bool CImageTransfer::WriteBlocks(const CImageBytes& image) {
         if (!WriteOneBlock(image, block)) {
             return false;
         }
+        m_nBlocksWritten = block + 1;
         DataStatus(kTextWriteData);
         Progress(block * kImageBlockSize + kImageBlockSize - 1);
     }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -78,6 +79,12 @@ bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t 
         CloseFd(m_WakePipe[0]);
         CloseFd(m_WakePipe[1]);
         return false;
+    }
+    // Exclusive from the open on: a second opener, also through a link to the device and also as root (whom
+    // TIOCEXCL does not stop), is refused while we hold the port.
+    if (::flock(m_hComm, LOCK_EX | LOCK_NB) != 0) {
+        Fail(errno == EWOULDBLOCK ? EBUSY : errno);
+        return false;  // the device stays open; the caller's Close closes it
     }
     if (!Configure(baudRate)) {
         return false;  // the device stays open; the caller's Close closes it

@@ -110,6 +110,7 @@ EServiceStart CServiceLink::Start(CDataRadioDoc& doc, int comNumber, const std::
             const auto at = [&](size_t k) { return i + k < reply.size() ? reply[i + k] : uint8_t{0}; };
             if (i + 2 < reply.size()) {  // a record without its version byte tells nothing reliable
                 m_Status = {true, at(1), at(2), at(3)};
+                m_Status.m_bComplete = i == 0 && i + 3 < reply.size() && at(1) >= 1 && at(1) <= 16;
                 doc.m_nRadioChannel = m_Status.m_nChannel;
             }
             break;

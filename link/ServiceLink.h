@@ -61,6 +61,8 @@ struct CRadioStatus {
     uint8_t m_nChannel = 0;
     uint8_t m_nVersion = 0;
     uint8_t m_nModem = 0;  // 0 when the record was cut short
+    // the reply was the record and nothing else: the ready byte first, all four bytes, a channel 1-16
+    bool m_bComplete = false;
 };
 
 enum class EServiceStart {

@@ -2,6 +2,7 @@
 
 #include "EepromImage.h"
 #include "Format.h"
+#include "PartlyWritten.h"
 
 namespace {
 
@@ -80,17 +81,15 @@ void Replace(std::string& text, const std::string& field, const std::string& val
     }
 }
 
-}  // namespace
-
-std::string PartlyWrittenText(int goodBlocks) {
+// What a write that stopped at block goodBlocks left in the radio; with no block stored, what it held.
+std::string StoredText(int goodBlocks) {
     if (goodBlocks <= 0) {
         return "no block was stored, so the radio keeps the configuration it held \u2014 write again";
     }
-    return StrPrintf(
-        "partly written: blocks 0\u2013%d are new, %d\u2013%d are not; the radio still holds a mixed "
-        "configuration \u2014 write again",
-        goodBlocks - 1, goodBlocks, kImageBlocks - 1);
+    return PartlyWrittenText(goodBlocks);
 }
+
+}  // namespace
 
 std::string FailureAdvice(const STransferFailure& failure) {
     for (const SAdviceRow& row : kAdviceTable) {
@@ -101,7 +100,7 @@ std::string FailureAdvice(const STransferFailure& failure) {
         Replace(text, "{check}", kCheckCable);
         Replace(text, "{port}", failure.m_strPort.empty() ? "the port" : failure.m_strPort);
         Replace(text, "{block}", std::to_string(failure.m_nBlock));
-        Replace(text, "{stored}", PartlyWrittenText(failure.m_nBlock));
+        Replace(text, "{stored}", StoredText(failure.m_nBlock));
         Replace(text, "{address}", StrPrintf("%03X", failure.m_nAddress));
         Replace(text, "{held}", StrPrintf("%02X", failure.m_nHeld));
         Replace(text, "{written}", StrPrintf("%02X", failure.m_nWritten));

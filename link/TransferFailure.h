@@ -46,10 +46,5 @@ struct STransferFailure {
 // The lines that follow the transfer's first line; empty for a failure the table has nothing to add to.
 std::string FailureAdvice(const STransferFailure& failure);
 
-// The sentence for a write that stopped at block goodBlocks after the blocks before it were stored:
-// "partly written: blocks 0–9 are new, 10–25 are not; the radio still holds a mixed configuration — write
-// again". With no block stored: the radio keeps what it held.
-std::string PartlyWrittenText(int goodBlocks);
-
 // The first line and the advice, as one message.
 std::string FailureMessage(const std::string& firstLine, const STransferFailure& failure);

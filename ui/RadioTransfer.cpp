@@ -138,24 +138,29 @@ void CRadioTransfer::Start(bool write) {
     transfer.m_CheckPort = PortCheck(MachinePorts());
     const bool verify = m_bVerify;
     const bool backupFirst = m_bBackupBeforeWrite;
-    m_Worker = std::thread([this, write, verify, backupFirst, transfer = std::move(transfer), job]() mutable {
-        const auto start = std::chrono::steady_clock::now();
-        if (write) {
-            RunWrite(transfer, job, verify, backupFirst);
-        } else {
-            job.m_bOk = transfer.ReadImage(job.m_Bytes);
-            job.m_nVersion = transfer.m_nVersion;
-            job.m_End = transfer.m_End;
-            job.m_strFailure = transfer.m_strFailure;
-            job.m_Failure = transfer.m_Failure;
-        }
-        job.m_dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        Post([this, write, job] { OnWorkerDone(write, job); });
-    });
+    CDataRadioDoc plan;  // only what the model check reads, so the worker never touches the record
+    plan.m_nModel = m_Ctx.m_Doc.m_nModel;
+    plan.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
+    m_Worker =
+        std::thread([this, write, verify, backupFirst, plan, transfer = std::move(transfer), job]() mutable {
+            const auto start = std::chrono::steady_clock::now();
+            if (write) {
+                RunWrite(transfer, job, verify, backupFirst, plan);
+            } else {
+                job.m_bOk = transfer.ReadImage(job.m_Bytes);
+                job.m_nVersion = transfer.m_nVersion;
+                job.m_End = transfer.m_End;
+                job.m_strFailure = transfer.m_strFailure;
+                job.m_Failure = transfer.m_Failure;
+            }
+            job.m_dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            Post([this, write, job] { OnWorkerDone(write, job); });
+        });
 }
 
 // On the worker: the backup read first when asked for, the write, then the read-back that proves it.
-void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst) {
+void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
+                              const CDataRadioDoc& plan) {
     if (backupFirst) {
         job.m_bHaveBefore = transfer.ReadImage(job.m_Before);
         if (!job.m_bHaveBefore) {
@@ -163,6 +168,18 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
             job.m_strFailure = "The radio could not be read for its backup, so nothing was written.\n" +
                                transfer.m_strFailure;
             job.m_Failure = transfer.m_Failure;
+            return;
+        }
+        CEepromImage image;
+        image.m_Work = job.m_Before;
+        CDataRadioDoc radio;
+        image.DecodeImage(radio);
+        const std::string mismatch = RadioModelMismatch(radio, plan);
+        if (!mismatch.empty()) {
+            job.m_End = ETransferEnd::Failed;
+            job.m_strFailure = "Nothing was written: " + mismatch +
+                               ".\nChoose the radio's model, or turn Back Up Radio Before Write off to write "
+                               "over it anyway.";
             return;
         }
     }

@@ -65,7 +65,10 @@ private:
 
     // Lists what in the record would not reach the radio as it stands; true when the write may go on.
     bool ConfirmCheck();
-    static void RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst);
+    // plan: the configuration's model and sub-band, copied for the worker; a backup read that finds another
+    // model in the radio writes nothing.
+    static void RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
+                         const CDataRadioDoc& plan);
     void KeepBackup(const CImageBytes& image, const QString& what);
     // What a failure leaves: the advice under the status line and the serial trace, kept and named.
     void ReportFailure(const SOutcome& outcome);

@@ -22,6 +22,11 @@ TEST(Args, RejectsUnknownAndIncompleteOptions) {
     CArgs more;
     EXPECT_FALSE(more.Parse({"-o"}, {"--output"}, {}, error));
     EXPECT_EQ(error, "option --output needs a value");
+    CArgs twice;
+    EXPECT_FALSE(twice.Parse({"-o", "a.dat", "--output=b.dat"}, {"--output"}, {}, error));
+    EXPECT_EQ(error, "option --output is given more than once; give it once");
+    CArgs ports;
+    EXPECT_TRUE(ports.Parse({"--port", "COM1", "--port", "COM2"}, {"--port"}, {}, error));
 }
 
 TEST(Args, ModelsByRowOrName) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 #include "DataRadioDoc.h"
 #include "EepromImage.h"
@@ -48,6 +49,11 @@ TEST(CliUsage, UsageErrorsExitWithTwo) {
     EXPECT_EQ(RunCli({"new", "--model", "kv310-vhf"}).nExit, 2);  // no output file
     EXPECT_EQ(RunCli({"new", "--model", "kv999", "-o", "/tmp/never.dat"}).nExit, 2);
     EXPECT_EQ(RunCli({"encode", "-o", "x.bin"}).nExit, 2);  // no input
+    const SCliResult escaped = RunCli({"new", "--model", "\x1b[2J" + std::string(300, 'k'), "-o", "x.dat"});
+    EXPECT_EQ(escaped.nExit, 2);
+    EXPECT_NE(escaped.strErr.find("unknown model '\\x1b[2Jkkk"), std::string::npos) << escaped.strErr;
+    EXPECT_EQ(escaped.strErr.find('\x1b'), std::string::npos);     // never raw on the terminal
+    EXPECT_NE(escaped.strErr.find("kkk...'"), std::string::npos);  // a long value is cut
 }
 
 TEST(CliNew, WritesAFreshRecordForTheModel) {
@@ -68,7 +74,7 @@ TEST(CliNew, RefusesASubBandTheModelDoesNotHave) {
     CTempDir dir;
     const SCliResult result = RunCli({"new", "--model", "2", "--sub-band", "1", "-o", dir.File("n.dat")});
     EXPECT_EQ(result.nExit, 2);
-    EXPECT_NE(result.strErr.find("sub-band '1' does not exist for the KV310  VHF"), std::string::npos);
+    EXPECT_NE(result.strErr.find("sub-band '1' does not exist for the KV310 VHF"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.File("n.dat")));
 }
 
@@ -113,7 +119,7 @@ TEST(CliEncodeDecode, BadInputsFailWithoutWritingOutput) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.bin")));
 
     const SCliResult missing = RunCli({"encode", dir.File("none.dat"), "-o", dir.File("x.bin")});
-    EXPECT_EQ(missing.nExit, 1);
+    EXPECT_EQ(missing.nExit, 2);  // cannot be read at all
 
     ASSERT_TRUE(WriteFileAtomically(dir.File("short.bin"), std::vector<uint8_t>(400, 0)));
     const SCliResult shortImage = RunCli({"decode", dir.File("short.bin"), "-o", dir.File("y.dat")});
@@ -215,7 +221,7 @@ TEST(CliCheck, ListsErrorsAndWarningsOneALineAndExitsOneOnErrors) {
     EXPECT_EQ(wrong.nExit, 1);
     EXPECT_EQ(
         wrong.strOut,
-        "error: Channel 1 step code 3: the KV310  UHF synthesizer has no 2.5 kHz step\n"
+        "error: Channel 1 step code 3: the KV310 UHF synthesizer has no 2.5 kHz step\n"
         "error: Channel 1 RX 490.00000 MHz: its synthesizer divider (178000 steps of 2.5 kHz) does not fit "
         "the radio's 17 bits; the radio would tune 162.32000 MHz\n"
         "error: Channel 1 TX 490.00000 MHz: its synthesizer divider (196000 steps of 2.5 kHz) does not fit "
@@ -229,4 +235,81 @@ TEST(CliCheck, ListsErrorsAndWarningsOneALineAndExitsOneOnErrors) {
     EXPECT_NE(encoded.strErr.find("kv310ctl: warning: Channel 1 step code 3"), std::string::npos)
         << encoded.strErr;
     EXPECT_EQ(ReadAll(dir.File("e.bin")).size(), 416u);
+}
+
+// A settings file has one size: one cut short (channels at 0 MHz) or padded is refused by every verb that
+// reads it, before anything is written or sent; a file is told by its extension in every verb.
+TEST(CliLoad, EveryVerbRefusesASettingsFileOfAnotherSizeAndTellsFilesByExtension) {
+    CTempDir dir;
+    ASSERT_EQ(RunCli({"new", "--model", "kv310-vhf", "-o", dir.File("plan.dat")}).nExit, 0);
+    ASSERT_EQ(RunCli({"export", dir.File("plan.dat"), "-o", dir.File("plan.yaml")}).nExit, 0);
+    std::vector<uint8_t> bytes = ReadAll(dir.File("plan.dat"));
+    bytes.resize(1000);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("cut.dat"), bytes));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("empty.dat"), {}));
+    bytes.resize(1828);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("long.dat"), bytes));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("empty.VHF"), {}));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("noise.VHF"), std::vector<uint8_t>(300, 0xA5)));
+    const std::string out = dir.File("out.bin");
+    const struct {
+        std::vector<std::string> words;
+        int exit;
+        const char* says;
+    } cases[] = {
+        {{"check", dir.File("cut.dat")},
+         1,
+         "cut.dat is not a whole settings file: it has 1000 bytes, a "
+         "settings file has 1827 (was it cut short?)"},
+        {{"check", dir.File("empty.dat")}, 1, "it has 0 bytes"},
+        {{"check", dir.File("long.dat")}, 1, "it has 1828 bytes"},
+        {{"show", dir.File("cut.dat")}, 1, "not a whole settings file"},
+        {{"encode", dir.File("cut.dat"), "-o", out}, 1, "not a whole settings file"},
+        {{"export", dir.File("cut.dat"), "-o", out}, 1, "not a whole settings file"},
+        {{"diff", dir.File("cut.dat"), dir.File("plan.dat")}, 2, "not a whole settings file"},
+        {{"write", "--port", "COM49", dir.File("empty.dat")}, 1, "not a whole settings file"},
+        {{"check", dir.File("plan.yaml")}, 0, "plan.yaml: 0 errors, 0 warnings"},
+        {{"encode", dir.File("plan.yaml"), "-o", out}, 0, ""},
+        {{"check", dir.File("none.dat")}, 2, "cannot read"},
+        {{"check", dir.File("empty.VHF")}, 2, "is a KV110 file: turn it into a settings file first"},
+        {{"import", dir.File("empty.VHF"), "--model", "2", "-o", out}, 1, "is not a KV110 file: it is empty"},
+        {{"import", dir.File("noise.VHF"), "--model", "2", "-o", out}, 1, "record 1 is not a word index"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(out);
+        const SCliResult result = RunCli(c.words);
+        EXPECT_EQ(result.nExit, c.exit) << c.words[0] << " " << c.words[1] << ": " << result.strErr;
+        EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
+        EXPECT_TRUE(c.exit == 0 || !std::filesystem::exists(out)) << c.words[0] << " " << c.words[1];
+    }
+}
+
+TEST(CliOutput, AMinusIsStdinOrStdout) {
+    CTempDir dir;
+    ASSERT_EQ(RunCli({"new", "--model", "kv310-uhf", "-o", dir.File("plan.dat")}).nExit, 0);
+    ASSERT_EQ(RunCli({"encode", dir.File("plan.dat"), "-o", dir.File("plan.bin")}).nExit, 0);
+    const SCliResult piped = RunCli({"encode", "-", "-o", "-"}, "", dir.File("plan.dat"));
+    EXPECT_EQ(piped.nExit, 0) << piped.strErr;
+    const std::vector<uint8_t> image = ReadAll(dir.File("plan.bin"));
+    EXPECT_EQ(piped.strOut, std::string(image.begin(), image.end()));
+    const SCliResult cut = RunCli({"check", "-"}, "", dir.File("plan.bin"));  // 416 bytes: no settings file
+    EXPECT_EQ(cut.nExit, 1);
+    EXPECT_NE(cut.strErr.find("the settings file on stdin is not a whole settings file: it has 416 bytes"),
+              std::string::npos)
+        << cut.strErr;
+}
+
+TEST(CliOutput, OutputThatCannotBeWrittenFailsWithTheReason) {
+    CTempDir dir;
+    ASSERT_EQ(RunCli({"new", "--model", "kv310-vhf", "-o", dir.File("plan.dat")}).nExit, 0);
+    const std::vector<std::vector<std::string>> runs = {
+        {"export", dir.File("plan.dat"), "-o", "-"},
+        {"show", dir.File("plan.dat")},
+    };
+    for (const auto& words : runs) {
+        const SCliResult result = RunCli(words, "/dev/full");
+        EXPECT_EQ(result.nExit, 1) << words[0];
+        EXPECT_NE(result.strErr.find("cannot write the output: No space left on device"), std::string::npos)
+            << result.strErr;
+    }
 }

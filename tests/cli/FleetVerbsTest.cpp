@@ -49,7 +49,7 @@ TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
     CDataRadioDoc doc;
     doc.m_nModel = 3;
     doc.ResetToDefaults();
-    doc.m_Channel[0].m_dRxFreq = 451.125;
+    doc.m_Channel[0].m_dRxFreq = 431.125;
     CRecordingSink sink;
     const std::string file = m_Dir.File("fleet.dat");
     ASSERT_TRUE(OnSaveDocument(doc, file, sink));
@@ -69,7 +69,11 @@ TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
     EXPECT_NE(result.strOut.find(m_Radios[0]->SlavePath() + "  1.2       ok "), std::string::npos)
         << result.strOut;
     EXPECT_NE(result.strOut.find(bad + "  1.2       FAILED "), std::string::npos) << result.strOut;
-    EXPECT_NE(result.strOut.find("\n" + bad + ": Write Fail!\n"), std::string::npos) << result.strOut;
+    EXPECT_NE(result.strOut.find("\n" + bad +
+                                 ": Write Fail!; partly written: blocks 0–2 are new, 3–25 are not; the radio "
+                                 "still holds a mixed configuration — write again\n"),
+              std::string::npos)
+        << result.strOut;
     EXPECT_NE(result.strErr.find("kv310ctl: 2 of 3 radios written and verified; failed: " + bad + ".\n"),
               std::string::npos)
         << result.strErr;
@@ -130,3 +134,34 @@ TEST(CliFleetArgs, SimulateServesSeveralRadios) {
 }
 
 }  // namespace
+
+// Ports whose files would be one file, and one port given twice under two names, are refused before any radio
+// is touched.
+TEST_F(CliFleet, PortsThatWouldShareAFileOrADeviceAreRefusedBeforeStarting) {
+    namespace fs = std::filesystem;
+    fs::create_symlink(m_Radios[0]->SlavePath(), m_Dir.File("r_1"));
+    fs::create_symlink(m_Radios[1]->SlavePath(), m_Dir.File("r-1"));
+    fs::create_symlink(m_Radios[0]->SlavePath(), m_Dir.File("again"));
+    const std::string a = m_Dir.File("r_1");
+    const std::string b = m_Dir.File("r-1");
+    const struct {
+        std::vector<std::string> words;
+        const char* says;
+    } cases[] = {
+        {{"read", "--port", a, "--port", b, "-o", m_Dir.File("out")}, "are the same file"},
+        {{"read", "--port", m_Radios[2]->SlavePath(), "--port", b, "-o", m_Dir.File("out"), "--image",
+          m_Dir.File("out/"), "--trace", m_Dir.File("out/")},
+         "are the same file"},
+        {{"read", "--port", m_Radios[0]->SlavePath(), "--port", m_Dir.File("again"), "-o", m_Dir.File("out")},
+         "is given twice"},
+    };
+    for (const auto& c : cases) {
+        const SCliResult result = RunCli(c.words);
+        EXPECT_EQ(result.nExit, 2) << result.strErr;
+        EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
+        EXPECT_EQ(result.strOut, "");
+    }
+    for (size_t i = 0; i < m_Radios.size(); ++i) {
+        EXPECT_EQ(m_Radios[i]->WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+    }
+}

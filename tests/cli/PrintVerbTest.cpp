@@ -51,7 +51,7 @@ TEST(CliPrint, WritesATwoPagePdfWithoutADisplay) {
 
 TEST(CliPrint, BadInputWritesNothing) {
     CTempDir dir;
-    EXPECT_EQ(RunCli({"print", dir.File("none.dat"), "-o", dir.File("x.pdf")}).nExit, 1);
+    EXPECT_EQ(RunCli({"print", dir.File("none.dat"), "-o", dir.File("x.pdf")}).nExit, 2);  // unreadable
     EXPECT_EQ(RunCli({"print", "-o", dir.File("x.pdf")}).nExit, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.pdf")));
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <sstream>
 
 #include "DataRadioDoc.h"
@@ -180,6 +183,7 @@ TEST_F(CliRadioFaults, WriteRefusesAFileWithErrorsUnlessForcedAndSendsNothing) {
 TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
     const CImageBytes before = m_Radio.WithRadio([](CSimRadio& r) {
         r.m_Faults.m_nWrongByteAddress = 0x195;  // in the last block
+        r.m_Eeprom[191] = 0x14;                  // a KV310 UHF on sub-band U2, as the plan
         return r.m_Eeprom;
     });
     CRecordingSink sink;
@@ -236,6 +240,27 @@ TEST_F(CliRadioFaults, StatusPrintsChannelFirmwareAndModem) {
     EXPECT_EQ(result.strOut, "channel 5\nfirmware 1.2\nmodem FFSK\n");
 }
 
+TEST_F(CliRadioFaults, StatusRefusesARecordCutShortOrFullOfNoise) {
+    const struct {
+        int bytes;
+        uint8_t channel;
+        uint8_t version;
+    } cases[] = {
+        {3, 5, 0x12}, {4, 0xAA, 0xAA}, {4, 0, 0x12}, {4, 17, 0x12}};  // 0xAA 0xAA ...: a flooding port
+    for (const auto& c : cases) {
+        m_Radio.WithRadio([&c](CSimRadio& r) {
+            r.m_nChannel = c.channel;
+            r.m_nVersion = c.version;
+            return r.m_Faults.m_nStatusBytes = c.bytes;
+        });
+        const SCliResult result = RunCli({"status", "--port", m_Radio.SlavePath()});
+        EXPECT_EQ(result.nExit, 1) << c.bytes << " " << int{c.channel};
+        EXPECT_EQ(result.strOut, "");
+        EXPECT_NE(result.strErr.find("the radio's status reply was incomplete"), std::string::npos)
+            << result.strErr;
+    }
+}
+
 TEST(CliRadioPorts, UnusablePortsSayWhatIsWrong) {
     CTempDir dir;
     const SCliResult missing = RunCli({"read", "-o", dir.File("x.dat")});
@@ -275,4 +300,62 @@ TEST(CliSimulate, ServiceFaultsParse) {
     EXPECT_TRUE(faults.m_bServiceGarbage);
     EXPECT_EQ(faults.m_nServiceRefusal, 0x65);
     EXPECT_EQ(faults.m_nStatusBytes, 2);
+}
+
+// A run whose files cannot all be written, or that would write one file over another, is refused before a
+// single byte goes to the radio, so its words and its exit status agree.
+TEST_F(CliRadioFaults, FilesThatCollideOrCannotBeWrittenAreRefusedBeforeTheRadioIsTouched) {
+    const std::string plan = SaveSample(m_Dir);
+    ASSERT_EQ(::mkfifo(m_Dir.File("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(plan, m_Dir.File("link.dat"));
+    const std::string port = m_Radio.SlavePath();
+    const struct {
+        std::vector<std::string> words;
+        const char* says;
+    } cases[] = {
+        {{"write", "--port", port, plan, "--trace", plan}, "are the same file"},
+        {{"write", "--port", port, plan, "--trace", m_Dir.File("link.dat")}, "are the same file"},
+        {{"read", "--port", port, "-o", m_Dir.File("x.dat"), "--image", m_Dir.File("x.dat")}, "same file"},
+        {{"read", "--port", port, "-o", m_Dir.File("y.dat"), "--trace", m_Dir.File("fifo")}, "a pipe"},
+        {{"read", "--port", port, "-o", m_Dir.File("fifo")}, "a pipe"},
+        {{"write", "--port", port, plan, "--trace", m_Dir.File("no/such/trace.txt")}, "does not exist"},
+        {{"status", "--port", port, "--trace", m_Dir.m_Path}, "it is a folder"},
+    };
+    for (const auto& c : cases) {
+        const SCliResult result = RunCli(c.words);
+        EXPECT_EQ(result.nExit, 2) << c.words[0] << " " << c.words.back();
+        EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
+        EXPECT_EQ(result.strErr.find("Verified"), std::string::npos);
+    }
+    EXPECT_EQ(m_Radio.WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+    EXPECT_EQ(ReadAll(plan).size(), 1827u);
+    EXPECT_FALSE(std::filesystem::exists(m_Dir.File("x.dat")));
+}
+
+// Reading the radio before the write tells what it is: a plan for another model or sub-band is refused with
+// both names, unless forced.
+TEST_F(CliRadioFaults, BackupRefusesARadioOfAnotherModelUnlessForced) {
+    const std::string plan = SaveSample(m_Dir);  // a KV310 UHF on U2
+    const struct {
+        uint8_t modelByte;
+        bool force;
+        int exit;
+        const char* says;
+    } cases[] = {
+        {0x03, false, 1, "the radio is a KV310 VHF, the plan is for a KV310 UHF U2: nothing was written"},
+        {0x04, false, 1, "the radio is a KV310 UHF U1, the plan is for a KV310 UHF U2"},
+        {0x03, true, 0, "Verified"},
+    };
+    for (const auto& c : cases) {
+        m_Radio.WithRadio([&c](CSimRadio& r) { return r.m_Eeprom[191] = c.modelByte; });
+        std::vector<std::string> words = {"write", "--port", m_Radio.SlavePath(), plan, "--backup"};
+        if (c.force) {
+            words.push_back("--force");
+        }
+        const SCliResult result = RunCli(words);
+        EXPECT_EQ(result.nExit, c.exit) << result.strErr;
+        EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
+        EXPECT_EQ(m_Radio.WithRadio([](CSimRadio& r) { return r.m_Eeprom[191]; }),
+                  c.force ? 0x14 : c.modelByte);
+    }
 }

@@ -37,14 +37,15 @@ bool SpawnCli(const std::vector<std::string>& args, const posix_spawn_file_actio
 
 }  // namespace
 
-SCliResult RunCli(const std::vector<std::string>& args) {
+SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath,
+                  const std::string& stdinPath) {
     CTempDir dir;
-    const std::string outPath = dir.File("stdout");
+    const std::string outPath = stdoutPath.empty() ? dir.File("stdout") : stdoutPath;
     const std::string errPath = dir.File("stderr");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, stdinPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
@@ -56,7 +57,7 @@ SCliResult RunCli(const std::vector<std::string>& args) {
         result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.strOut = Slurp(outPath);
+    result.strOut = stdoutPath.empty() ? Slurp(outPath) : std::string();
     result.strErr = Slurp(errPath);
     return result;
 }

@@ -10,7 +10,10 @@ struct SCliResult {
     std::string strErr;
 };
 
-SCliResult RunCli(const std::vector<std::string>& args);
+// stdoutPath, when given, is where its stdout goes instead (e.g. /dev/full); strOut is then empty. stdin
+// reads stdinPath.
+SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = std::string(),
+                  const std::string& stdinPath = "/dev/null");
 
 // kv310ctl running in the background (e.g. simulate): its first line of stdout is read at start.
 class CBackgroundCli {

@@ -1,13 +1,15 @@
-// Backups of read images: where they go, how they are named, and that only the newest 50 stay.
+// Backups of read images: where they go, how they are named, and that only the newest 50 stay, by age.
 
 #include "Backup.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
 #include "FileIo.h"
+#include "Retention.h"
 #include "TempDir.h"
 
 namespace {
@@ -73,4 +75,54 @@ TEST(Backup, FallsBackToTheHomeFolderAndKeepsOnlyTheNewestFifty) {
     EXPECT_EQ(count, kBackupsKept);
     EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST(Retention, NamePatternsTakeDigitsAndRuns) {
+    struct {
+        const char* name;
+        const char* pattern;
+        bool fits;
+    } const cases[] = {
+        {"2024-05-17_14-03-22_COM17.bin", kBackupNamePattern, true},
+        {"2024-05-17_14-03-22_COM17-2.bin", kBackupNamePattern, true},
+        {"0-golden.bin", kBackupNamePattern, false},
+        {"2024-05-17_14-03-22_.bin.txt", kBackupNamePattern, false},
+        {"2024-0a-17_14-03-22_COM1.bin", kBackupNamePattern, false},
+        {"trace-ttyUSB0-1.txt", "trace-*-*.txt", true},
+        {"trace-.txt", "trace-*-*.txt", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NameFitsPattern(c.name, c.pattern), c.fits) << c.name << " / " << c.pattern;
+    }
+}
+
+// Backups made while the clock was wrong sort after today's by name; the newest by time must still stay,
+// and a file the user put in the folder is never counted or removed.
+TEST(Retention, PrunesByModificationTimeAndKeepsTheUsersFilesAndTheNewBackup) {
+    CTempDir dir;
+    CDataHome home(dir.m_Path);
+    const std::filesystem::path folder = BackupFolder();
+    std::filesystem::create_directories(folder);
+    const auto now = std::filesystem::file_time_type::clock::now();
+    const std::vector<uint8_t> bytes(416, 0);
+    for (int i = 0; i < kBackupsKept; ++i) {
+        const std::string name = "2099-01-01_00-00-" + std::to_string(10 + i) + "_COM1.bin";
+        ASSERT_TRUE(WriteFileAtomically((folder / name).string(), bytes, nullptr));
+        std::filesystem::last_write_time(folder / name, now - std::chrono::hours(100 - i));
+    }
+    ASSERT_TRUE(WriteFileAtomically((folder / "0-golden.bin").string(), bytes, nullptr));
+    std::filesystem::last_write_time(folder / "0-golden.bin", now - std::chrono::hours(1000));
+    std::string path;
+    std::string error;
+    ASSERT_TRUE(SaveBackup(CImageBytes{}, "COM1", path, &error, 1700000000)) << error;
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_TRUE(std::filesystem::exists(folder / "0-golden.bin"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "2099-01-01_00-00-10_COM1.bin"));  // the oldest by time
+    EXPECT_TRUE(std::filesystem::exists(folder / "2099-01-01_00-00-11_COM1.bin"));
+    // the new file counts even when its clock time is older than every other file's
+    std::filesystem::last_write_time(path, now - std::chrono::hours(5000));
+    ASSERT_TRUE(WriteFileAtomically((folder / "2099-12-31_00-00-00_COM1.bin").string(), bytes, nullptr));
+    EXPECT_EQ(PruneToNewest(folder.string(), kBackupNamePattern, kBackupsKept, path), 1);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(folder / "2099-01-01_00-00-11_COM1.bin"));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "ConfigCheck.h"
@@ -56,7 +57,7 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
          "radio's "
          "17 bits; the radio would tune 162.32000 MHz"},
         {kModelKv310Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_nStep = kStep2500; }, ESeverity::Error,
-         "Channel 3 step code 3: the KV310  UHF synthesizer has no 2.5 kHz step"},
+         "Channel 3 step code 3: the KV310 UHF synthesizer has no 2.5 kHz step"},
         {kModelKv330Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_nStep = 6; }, ESeverity::Error,
          "Channel 3 step code 6: the KV330 VHF synthesizer has no such step (the radio would get 5 kHz)"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nScanSpeed = 5000; }, ESeverity::Error,
@@ -72,14 +73,14 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
          ESeverity::Error,
          "Channel 3 TX DCS 024 is not in the radio's code table; the radio would use DCS 325"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_nRxOption = kSigTwoTone; }, ESeverity::Error,
-         "Channel 3 RX two-tone: the KV310  VHF has no two-tone decoder; the radio would get no RX "
+         "Channel 3 RX two-tone: the KV310 VHF has no two-tone decoder; the radio would get no RX "
          "signalling"},
-        {kModelKv330Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dTxFreq = 500.0; }, ESeverity::Warning,
+        {kModelKv330Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dTxFreq = 500.0; }, ESeverity::Error,
          "Channel 3 TX 500.00000 MHz is outside the KV330 UHF band U2 (440 to 490 MHz)"},
         {kModelKv330Uhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dRxFreq = 480.0; }, ESeverity::Warning,
          ""},  // inside: nothing (the model and sub-band of OneChannel are U2)
-        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dRxFreq = 180.0; }, ESeverity::Warning,
-         "Channel 3 RX 180.00000 MHz is outside the KV310  VHF band V2 (138 to 174 MHz)"},
+        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dRxFreq = 180.0; }, ESeverity::Error,
+         "Channel 3 RX 180.00000 MHz is outside the KV310 VHF band V2 (138 to 174 MHz)"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_Channel[2].m_dTxFreq = 150.0012; }, ESeverity::Warning,
          "Channel 3 TX 150.00120 MHz is not on the channel's 5 kHz grid; the radio would tune 150.00000 MHz"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nScanSpeed = 20; }, ESeverity::Warning,
@@ -103,5 +104,42 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
         }
         EXPECT_TRUE(found) << "expected: " << c.text << "\ngot:\n" << Lines(findings);
         EXPECT_EQ(HasErrors(findings), c.severity == ESeverity::Error) << Lines(findings);
+    }
+}
+
+// What a read of the radio would not bring back as the plan says is named: lost signalling as a warning (the
+// radio still works), a tone the decoder cannot take as an error.
+TEST(ConfigCheck, NamesWhatWouldNotComeBackFromTheRadio) {
+    const struct {
+        void (*change)(CDataRadioDoc&);
+        ESeverity severity;
+        const char* text;
+    } cases[] = {
+        {[](CDataRadioDoc& d) {
+             d.m_Channel[0].m_dTxFreq = 0.0;
+             d.m_Channel[0].m_nRxOption = kSigCtcss;
+             d.m_Channel[0].m_dRxCtcss = 88.5;
+         },
+         ESeverity::Warning,
+         "Channel 1 is receive-only (TX 0 MHz): the radio gets its RX signalling, but a read"},
+        {[](CDataRadioDoc& d) {
+             d.m_Channel[0].m_nRxOption = kSigTwoTone;
+             d.m_Channel[0].m_dToneAFreq = 3100.0;
+             d.m_Channel[0].m_dToneADuration = 1000.0;
+             d.m_Channel[0].m_dToneBFreq = 1000.0;
+             d.m_Channel[0].m_dToneBDuration = 1000.0;
+         },
+         ESeverity::Error, "Channel 1 two-tone tone A 3100.00 Hz is outside 300 to 3000 Hz"},
+    };
+    for (const auto& c : cases) {
+        CDataRadioDoc doc = OneChannel(kModelKv330Vhf);
+        doc.m_Channel[0] = doc.m_Channel[2];
+        c.change(doc);
+        const std::vector<SFinding> findings = CheckConfig(doc);
+        const auto found = std::find_if(findings.begin(), findings.end(), [&c](const SFinding& f) {
+            return f.m_strText.rfind(c.text, 0) == 0;
+        });
+        ASSERT_NE(found, findings.end()) << c.text << (findings.empty() ? "" : " / " + findings[0].m_strText);
+        EXPECT_EQ(found->m_Severity, c.severity);
     }
 }

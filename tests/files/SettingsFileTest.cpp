@@ -294,6 +294,22 @@ TEST(SettingsFileLoad, ShortFileChangesOnlyTheMembersItHolds) {
     EXPECT_DOUBLE_EQ(doc.m_Channel[0].m_dRxFreq, 145.5);
     EXPECT_EQ(doc.m_nSubBand, 0);
     EXPECT_EQ(doc.m_bExternalModulation, 0);
+    ASSERT_EQ(sink.m_Messages.size(), 1u);  // loaded as far as it goes, but said to be short
+    EXPECT_EQ(sink.m_Messages[0], ShortFileText(220));
+}
+
+TEST(SettingsFileLoad, ShortFileTextSaysHowFarTheFileWent) {
+    const struct {
+        size_t size;
+        const char* says;
+    } cases[] = {
+        {0, "(0 of 1827 bytes): only what it holds was loaded, no channel whole; the rest kept its values."},
+        {1000, "(1000 of 1827 bytes): only what it holds was loaded, channels 1 to 7 whole; the rest"},
+        {1826, "(1826 of 1827 bytes): only what it holds was loaded; the rest kept its values."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(ShortFileText(c.size).find(c.says), std::string::npos) << ShortFileText(c.size);
+    }
 }
 
 TEST(SettingsFileLoad, MemberCutByTheEndOfTheFileKeepsItsValue) {
@@ -372,10 +388,16 @@ TEST(SettingsFileSave, ReplacingKeepsTheFilePermissions) {
     CRecordingSink sink;
     ASSERT_TRUE(OnSaveDocument(CDataRadioDoc(), dir.File("mode.dat"), sink));
     ASSERT_EQ(::chmod(dir.File("mode.dat").c_str(), 0640), 0);
+    const bool root = ::geteuid() == 0;  // only root can hand a file to someone else first
+    ASSERT_TRUE(!root || ::chown(dir.File("mode.dat").c_str(), 4321, 4322) == 0);
     ASSERT_TRUE(OnSaveDocument(DistinctRecord(), dir.File("mode.dat"), sink));
     struct stat st {};
     ASSERT_EQ(::stat(dir.File("mode.dat").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+    }
     EXPECT_EQ(ReadAll(dir.File("mode.dat")).size(), 1827u);
 }
 
@@ -421,6 +443,11 @@ TEST(SettingsFileSave, LinkIsFollowedAndDevicesAreWrittenInPlace) {
     EXPECT_TRUE(OnSaveDocument(doc, "/dev/null", sink));
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
     EXPECT_TRUE(sink.m_Messages.empty());
+
+    // a pipe nobody reads fails at once instead of blocking
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(OnSaveDocument(doc, dir.File("fifo"), sink));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("fifo")));
 }
 
 TEST(SettingsFileSave, AWriteProtectedFileIsRefusedAndKeepsItsBytesAndMode) {

@@ -120,7 +120,7 @@ TEST(TextConfig, RecordsAsTheEditorsLeaveThemNeedNoRawValue) {
         for (int n = 0; n < 25; ++n) {
             const CDataRadioDoc doc = RandomReadableRecord(rng, row);
             ExpectRoundTrip(doc, StrPrintf("row %d record %d", row, n));
-            EXPECT_EQ(ExportTextConfig(doc).find(": !raw"), std::string::npos) << ExportTextConfig(doc);
+            EXPECT_EQ(ExportTextConfig(doc).find(": {raw: "), std::string::npos) << ExportTextConfig(doc);
         }
     }
 }
@@ -213,6 +213,11 @@ TEST(TextConfig, RefusesBadTextNamingTheLineAndTheField) {
         {"model: KV310 VHF\nsystem: {rx: {squelch: true}\n", "plan.yaml:3: not valid YAML"},
         {"format: 2\nmodel: KV310 VHF\n", "plan.yaml:1: format: this program reads format 1"},
         {"", "plan.yaml:1: file: must be a map"},
+        {"model: KV310 VHF\n---\n{{{{ not yaml\n", "not valid YAML"},
+        {"model: KV310 VHF\n...\nmodel: KV330 UHF\n",
+         "plan.yaml: holds 2 YAML documents; a configuration is one"},
+        {"model: KV310 VHF\ncarried: {reserved_int_2: {raw: 99999999999}}\n",
+         "plan.yaml:2: carried.reserved_int_2: '99999999999' is no raw value here"},
         {"model: &m KV310 VHF\nsystem: *m\n", "system: must be a map"},
         {std::string(100000, '[') + std::string(100000, ']'), "plan.yaml:1: not valid YAML"},
         {"model: KV310 VHF\n#" + std::string(kMaxTextConfigBytes, 'x'), "too large for a configuration"},

@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "LinkFrames.h"
+#include "PartlyWritten.h"
 #include "PortNames.h"
 #include "SettingsFile.h"
 #include "SimPort.h"
@@ -248,6 +249,10 @@ TEST_F(BlockTransfer, WriteBlockRefusedAFourthTimeFails) {
     EXPECT_EQ(LastStatus(), "Write Fail!");
     EXPECT_EQ(transfer.m_nRetry, 4);
     EXPECT_EQ(transfer.m_bBlockFailed, 1);
+    EXPECT_EQ(
+        PartlyWrittenText(transfer.m_nBlocksWritten),
+        "partly written: blocks 0–6 are new, 7–25 are not; the radio still holds a mixed configuration — "
+        "write again");
     EXPECT_EQ(CountWrites({0xFF, 0x99, 0x14, 0x00, 0x70}), 4);
     EXPECT_EQ(CountWrites({0xFF, 0x99, 0x14, 0x00, 0x80}), 0);
     EXPECT_EQ(CountWrites({0x89, 0x00, 0x89}), 0);
@@ -405,7 +410,7 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
         const char* name;
         bool write;
         int afterWrites;  // the fault strikes after this many host writes
-        char fault;       // 'c' cancel, 's' the port stalls, 'o' the receive queue overflows
+        char fault;       // 'c' cancel, 'x' the owner's stop (Ctrl+C), 's' the port stalls, 'o' overflow
         const char* status;
         ETransferEnd end;
         bool leaveSent;
@@ -413,6 +418,8 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
     const SCase cases[] = {
         {"cancel write", true, 2 + 4 * 5, 'c', kTextWriteCancelled, ETransferEnd::Cancelled, true},
         {"cancel read", false, 2 + 5, 'c', kTextReadCancelled, ETransferEnd::Cancelled, true},
+        {"stop write", true, 2 + 4 * 9, 'x', kTextWriteCancelled, ETransferEnd::Cancelled, true},
+        {"stop read", false, 2 + 9, 'x', kTextReadCancelled, ETransferEnd::Cancelled, true},
         {"stall write", true, 2 + 4 * 3, 's', kTextPortStalled, ETransferEnd::Failed, false},
         {"stall read", false, 2 + 3, 's', kTextPortStalled, ETransferEnd::Failed, false},
         {"overflow write", true, 2 + 4 * 3, 'o', kTextBytesLost, ETransferEnd::Failed, false},
@@ -429,15 +436,18 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
         const CImageBytes workBefore = m_Image.m_Work;
         const Bytes docBefore = SettingsFileBytes(m_Doc);
         std::atomic<bool> cancel{false};
+        std::atomic<bool> stop{false};
         m_Port.m_nStallAfterWrites = c.fault == 's' ? c.afterWrites : -1;
         m_Port.m_OnWrite = [&] {
             if (static_cast<int>(m_Port.m_Writes.size()) == c.afterWrites) {
                 cancel = c.fault == 'c';
+                stop = c.fault == 'x';
                 m_Port.m_bOverflow = c.fault == 'o';
             }
         };
         CBlockTransfer transfer = Transfer();
         transfer.m_pCancel = &cancel;
+        transfer.m_pStop = &stop;
         EXPECT_FALSE(c.write ? transfer.WriteRadio() : transfer.ReadRadio());
         EXPECT_EQ(transfer.m_End, c.end);
         EXPECT_EQ(LastStatus(), c.status);
@@ -452,4 +462,21 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
     }
     m_Port.m_OnWrite = nullptr;
     m_Port.m_nStallAfterWrites = -1;
+}
+
+TEST(PartlyWritten, NamesTheNewAndTheOldBlocks) {
+    const struct {
+        int written;
+        const char* text;
+    } cases[] = {
+        {0, ""},
+        {1, "partly written: block 0 is new, 1–25 are not; "},
+        {10, "partly written: blocks 0–9 are new, 10–25 are not; "},
+        {25, "partly written: blocks 0–24 are new, 25 is not; "},
+        {26, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PartlyWrittenText(c.written).substr(0, std::string(c.text).size()), c.text) << c.written;
+        EXPECT_EQ(PartlyWrittenText(c.written).empty(), *c.text == '\0');
+    }
 }

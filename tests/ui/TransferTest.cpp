@@ -397,4 +397,18 @@ TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
     EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[3] + " " + fields[5] + " " + fields[9],
               "kv310 write COM49 1.2 Write Fail!");
 }
+TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItHeld) {
+    const CImageBytes before = Radio([](CSimRadio& r) {
+        r.m_Eeprom[191] = 0x06;  // a KV330 UHF on sub-band U1
+        return r.m_Eeprom;
+    });
+    View().SetBackupBeforeWrite(true);
+    Run(m_pFrame->m_pActWriteRadio);
+    EXPECT_FALSE(Transfer().m_bLastOk);
+    EXPECT_NE(DialogText().find("Nothing was written: the radio is a KV330 UHF U1, the plan is for a "),
+              std::string::npos)
+        << DialogText();
+    EXPECT_EQ(Radio([](CSimRadio& r) { return r.m_Eeprom; }), before);
+    EXPECT_FALSE(Transfer().m_strLastBackup.empty());
+}
 #endif  // _WIN32
