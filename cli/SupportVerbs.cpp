@@ -129,8 +129,9 @@ int RunReport(const std::vector<std::string>& words) {
     inputs.m_strPorts = PortsText(SurveyPorts(*MachinePortSystem()));
     if (const auto config = args.Value("--config")) {
         CDataRadioDoc doc;
-        if (!LoadRecord(doc, *config)) {
-            return kExitFailed;
+        int status = kExitOk;
+        if (!LoadRecord(doc, *config, status)) {
+            return status;
         }
         inputs.m_strConfigYaml = ExportTextConfig(doc);
     }
