@@ -65,7 +65,7 @@ bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::strin
     }
     if (name == "service-refusal" || name == "short-status") {
         uint8_t value = 0;
-        if (parts.size() != 2 || !ParseHexByte(parts[1], value)) {
+        if (parts.size() != 2 || !ParseHexByteArg(parts[1], value)) {
             error = "fault '" + fault + "': give one byte in hex, e.g. " + name + ":" +
                     (name == "short-status" ? "02" : "65");
             return false;
@@ -108,7 +108,7 @@ bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::strin
     return false;
 }
 
-bool ParseHexByte(const std::string& text, uint8_t& value) {
+bool ParseHexByteArg(const std::string& text, uint8_t& value) {
     std::vector<uint8_t> bytes;
     if (!ParseHexBytes(text, bytes) || bytes.size() != 1) {
         return false;

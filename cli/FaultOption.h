@@ -13,7 +13,7 @@
 bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::string& error);
 
 // "A1" -> 0xA1 (one byte in hex).
-bool ParseHexByte(const std::string& text, uint8_t& value);
+bool ParseHexByteArg(const std::string& text, uint8_t& value);
 
 // "1.2" -> 0x12 (major and minor 0-15).
 bool ParseFirmwareVersion(const std::string& text, uint8_t& version);

@@ -444,7 +444,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     }
     uint8_t reply = kServiceAck;
     if (const auto text = args.Value("--reply")) {
-        if (!ParseHexByte(*text, reply)) {
+        if (!ParseHexByteArg(*text, reply)) {
             PrintError("'" + CleanText(*text) + "' is no reply byte: give one byte in hex, e.g. A1");
             return kExitUsage;
         }

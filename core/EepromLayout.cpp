@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kChannels = 16;
+constexpr int kChannelSlots = 16;
 
 // One field as the map describes it: bits high..low of count bytes from addr.
 struct SField {
@@ -121,7 +121,7 @@ std::string ToleranceText(const char* tone, int address, int base) {
 }  // namespace
 
 std::string DescribeImageByte(int address) {
-    if (address >= kSlotBase && address < SlotAddr(kChannels)) {
+    if (address >= kSlotBase && address < SlotAddr(kChannelSlots)) {
         const int channel = (address - kSlotBase) / kSlotSize;
         return StrPrintf("Channel %d: ", channel + 1) + FieldsAt(kSlotFields, address - SlotAddr(channel));
     }
@@ -131,7 +131,7 @@ std::string DescribeImageByte(int address) {
     if (address >= kToneBTolBase && address < kCoeffBase) {
         return ToleranceText(kToneBTolBase.m_pszName, address, kToneBTolBase);
     }
-    if (address >= kCoeffBase && address < CoeffAddr(kChannels)) {
+    if (address >= kCoeffBase && address < CoeffAddr(kChannelSlots)) {
         const int channel = (address - kCoeffBase) / kCoeffSize;
         return StrPrintf("Channel %d two-tone: ", channel + 1) +
                FieldsAt(kCoeffFields, address - CoeffAddr(channel));

@@ -37,16 +37,30 @@ kv310_install_packages() {
     kv310_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# kv310_build DIR [cmake options...]
-kv310_build() {
+# Sets KV310_LAUNCHER to the cmake options that compile through ccache, when it is present. The cache lives
+# outside the work tree and is shared by every clone of the project; the sloppiness lets it serve the
+# compilations that use a precompiled header, whose file is new in each build folder. The settings go with
+# the launcher, so that a later plain `cmake --build` uses them too.
+kv310_ccache() {
+    KV310_LAUNCHER=()
+    if command -v ccache >/dev/null; then
+        local settings="CCACHE_BASEDIR=$KV310_ROOT;CCACHE_NOHASHDIR=1"
+        settings+=";CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime"
+        KV310_LAUNCHER=("-DCMAKE_CXX_COMPILER_LAUNCHER=env;$settings;ccache")
+    fi
+}
+
+# kv310_configure DIR [cmake options...]: a Ninja build folder.
+kv310_configure() {
     local dir=$1
     shift
-    local launcher=()
-    if command -v ccache >/dev/null; then
-        # the cache lives outside the work tree and is shared by every clone of the project
-        export CCACHE_BASEDIR="$KV310_ROOT" CCACHE_NOHASHDIR=1
-        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    fi
-    cmake -S "$KV310_ROOT" -B "$KV310_ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-    cmake --build "$KV310_ROOT/$dir"
+    kv310_ccache
+    cmake -S "$KV310_ROOT" -B "$KV310_ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${KV310_LAUNCHER[@]}" \
+        "$@" >/dev/null
+}
+
+# kv310_build DIR [cmake options...]: configures and builds everything.
+kv310_build() {
+    kv310_configure "$@"
+    cmake --build "$KV310_ROOT/$1"
 }

@@ -181,8 +181,8 @@ void CCalibrationDlg::OnOpened(const CRadioStatus& status) {
                                                         : kNone;
     }
     SelectRadio(m_pAlignGroup, m_nAlignModem);
-    if (m_Doc.m_nRadioChannel < kFirstChannel || m_Doc.m_nRadioChannel > kLastChannel) {
-        m_Doc.m_nRadioChannel = kFirstChannel;
+    if (m_Doc.m_nRadioChannel < kFirstSpinChannel || m_Doc.m_nRadioChannel > kLastSpinChannel) {
+        m_Doc.m_nRadioChannel = kFirstSpinChannel;
     }
     m_pChannel->setValue(m_Doc.m_nRadioChannel);
     UpdateControls();

@@ -9,7 +9,7 @@
 #include "AccessibleText.h"
 #include "EepromMap.h"
 
-const char* const kMsgWrongPassword = "Wrong password!";
+const char* const kMsgWrongMapPassword = "Wrong password!";
 const char* const kMsgInputHexa = "Input Hexa code!";
 const char* const kMsgWrongHexa = "Wrong Hexa data input";
 
@@ -70,7 +70,7 @@ void CChangeMapDlg::OnInput() {
     m_strPassword = m_pPassword->text();
     m_Doc.m_nAccessCode = AccessCodeFromText(m_strPassword.toStdString());
     if (m_Doc.m_nAccessCode != kMapAccessCode) {
-        m_Sink.ShowMessage(kMsgWrongPassword);
+        m_Sink.ShowMessage(kMsgWrongMapPassword);
         m_pPassword->setFocus();
         m_pPassword->selectAll();
         return;

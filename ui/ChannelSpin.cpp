@@ -4,20 +4,20 @@
 
 CChannelSpin::CChannelSpin(QWidget* parent) : QSpinBox(parent) {
     setRange(0, 99);
-    setValue(kFirstChannel);
+    setValue(kFirstSpinChannel);
 }
 
 void CChannelSpin::stepBy(int steps) {
-    setValue(std::clamp(value() + steps, kFirstChannel, kLastChannel));
+    setValue(std::clamp(value() + steps, kFirstSpinChannel, kLastSpinChannel));
     selectAll();
 }
 
 QAbstractSpinBox::StepEnabled CChannelSpin::stepEnabled() const {
     StepEnabled enabled = StepNone;
-    if (value() < kLastChannel) {
+    if (value() < kLastSpinChannel) {
         enabled |= StepUpEnabled;
     }
-    if (value() > kFirstChannel) {
+    if (value() > kFirstSpinChannel) {
         enabled |= StepDownEnabled;
     }
     return enabled;
@@ -25,8 +25,8 @@ QAbstractSpinBox::StepEnabled CChannelSpin::stepEnabled() const {
 
 int CChannelSpin::TakeChannel() {
     interpretText();  // a number typed but not yet taken
-    if (value() < kFirstChannel || value() > kLastChannel) {
-        setValue(kFirstChannel);
+    if (value() < kFirstSpinChannel || value() > kLastSpinChannel) {
+        setValue(kFirstSpinChannel);
     }
     return value();
 }

@@ -5,8 +5,8 @@
 
 #include <QSpinBox>
 
-constexpr int kFirstChannel = 1;
-constexpr int kLastChannel = 16;
+constexpr int kFirstSpinChannel = 1;
+constexpr int kLastSpinChannel = 16;
 
 class CChannelSpin : public QSpinBox {
     Q_OBJECT

@@ -33,7 +33,7 @@ const STypeRow kTypeRows[] = {
 };
 
 // The lists of SYSTEM OPTION 2: the record stores the position. A row with a handler has a rule of its own.
-struct SListRow {
+struct SModemListRow {
     SRowText m_Text;
     std::vector<std::string> (*m_pTexts)();
     int32_t CDataRadioDoc::*m_pMember;
@@ -41,7 +41,7 @@ struct SListRow {
     void (CMyPage3::*m_pOnChosen)(int);
 };
 
-const SListRow kListRows[] = {
+const SModemListRow kModemListRows[] = {
     {{"1. Base Block Size  1 ( byte )", "", "", "Base block size in bytes"},
      BaseBlockSizeTexts,
      &CDataRadioDoc::m_nBaseBlockSize,
@@ -79,28 +79,28 @@ const SListRow kListRows[] = {
      nullptr},
 };
 
-struct SFlagRow {
+struct SModemFlagRow {
     const char* m_pszText;
     const char* m_pszAccessible;
     int32_t CDataRadioDoc::*m_pMember;
     QCheckBox* CMyPage3::*m_pControl;
 };
 
-const SFlagRow kFlagRows[] = {
+const SModemFlagRow kModemFlagRows[] = {
     {"Enables Tx Forcing Mode", "Enables transmit forcing mode", &CDataRadioDoc::m_bTxForcing,
      &CMyPage3::m_pTxForcing},
     {"Enables Initializing Data For HT", "Enables initializing data for the handheld",
      &CDataRadioDoc::m_bInitDataForHt, &CMyPage3::m_pInitDataForHt},
 };
 
-struct SEditRow {
+struct SModemEditRow {
     SRowText m_Text;
     const SEditRule* m_pRule;
     int32_t CDataRadioDoc::*m_pMember;
     CCommitEdit* CMyPage3::*m_pControl;
 };
 
-const SEditRow kEditRows[] = {
+const SModemEditRow kModemEditRows[] = {
     {{"1. Tx OFF Delay  ( 0 - 16ms, step 2ms )", "ms", "", "Transmit off delay in milliseconds"},
      &kTxOffDelayRule,
      &CDataRadioDoc::m_nTxOffDelay,
@@ -204,7 +204,7 @@ void CMyPage3::BuildSystemOption1(QWidget* group) {
     connect(m_pDumb, &QRadioButton::clicked, this, &CMyPage3::OnDumbMode);
     connect(m_pAuto, &QRadioButton::clicked, this, &CMyPage3::OnAutoMode);
     int row = 1;
-    for (const SFlagRow& flag : kFlagRows) {
+    for (const SModemFlagRow& flag : kModemFlagRows) {
         auto* box = new QCheckBox(QString::fromLatin1(flag.m_pszText), group);
         NameByCaption(box, box->text(), QString::fromLatin1(flag.m_pszAccessible));
         grid->addWidget(box, row++, 0, 1, 2);
@@ -222,7 +222,7 @@ QGridLayout* CMyPage3::BuildSystemOption2(QWidget* group) {
     grid->addWidget(m_pBaseBlock, 0, 0);
     connect(m_pBaseBlock, &QCheckBox::clicked, this, &CMyPage3::OnBaseBlock);
     int row = 0;
-    for (const SListRow& list : kListRows) {
+    for (const SModemListRow& list : kModemListRows) {
         QComboBox* box = AddListRow(grid, row++, list.m_Text, list.m_pTexts(), 1);
         this->*list.m_pControl = box;
         if (list.m_pOnChosen != nullptr) {
@@ -245,7 +245,7 @@ QGridLayout* CMyPage3::BuildSystemOption2(QWidget* group) {
 QGridLayout* CMyPage3::BuildSystemOption3(QWidget* group) {
     auto* grid = new QGridLayout(group);
     int row = 0;
-    for (const SEditRow& edit : kEditRows) {
+    for (const SModemEditRow& edit : kModemEditRows) {
         CCommitEdit* field = AddEditRow(grid, row++, edit.m_Text, 1);
         this->*edit.m_pControl = field;
         connect(field, &CCommitEdit::Commit, this, [this, field, &edit] {
@@ -273,11 +273,11 @@ void CMyPage3::RefreshFromRecord() {
     if (m_Doc.m_nRxOnDelay == 0) {
         m_Doc.m_nRxOnDelay = 6;
     }
-    for (const SEditRow& edit : kEditRows) {
+    for (const SModemEditRow& edit : kModemEditRows) {
         (this->*edit.m_pControl)
             ->setText(QString::fromStdString(EditText(*edit.m_pRule, m_Doc.*edit.m_pMember)));
     }
-    for (const SListRow& list : kListRows) {
+    for (const SModemListRow& list : kModemListRows) {
         if (list.m_pControl != &CMyPage3::m_cbFlowControl) {  // its entries follow the mode
             SelectIndex(this->*list.m_pControl, m_Doc.*list.m_pMember);
         }
@@ -289,7 +289,7 @@ void CMyPage3::RefreshFromRecord() {
         control->setEnabled(true);
     }
     ShowModemType();
-    for (const SFlagRow& flag : kFlagRows) {
+    for (const SModemFlagRow& flag : kModemFlagRows) {
         (this->*flag.m_pControl)->setChecked(m_Doc.*flag.m_pMember != 0);
     }
     m_pBaseBlock->setChecked(m_Doc.m_bBaseBlock != 0);
@@ -461,7 +461,7 @@ void CMyPage3::OnTxDelay2(int index) {
 
 void CMyPage3::OnDefault() {
     ApplyModemDefaults(m_Doc);
-    for (const SListRow& list : kListRows) {
+    for (const SModemListRow& list : kModemListRows) {
         SelectIndex(this->*list.m_pControl, m_Doc.*list.m_pMember);
     }
     m_cbBaseBlockSize->setEnabled(false);

@@ -19,7 +19,7 @@
 
 namespace {
 
-std::vector<uint8_t> ReadAll(const std::string& path) {
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     ReadFileBytes(path, bytes, 1 << 20);
     return bytes;
@@ -55,7 +55,7 @@ CDataRadioDoc SampleRecord() {
 }
 
 std::string ReadAllText(const std::string& path) {
-    const std::vector<uint8_t> bytes = ReadAll(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(path);
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -86,9 +86,9 @@ TEST(CliRadio, WriteThenReadBackThroughSimulateGivesTheSameImage) {
     EXPECT_NE(read.strErr.find("Radio firmware version 1.1"), std::string::npos);
 
     ASSERT_EQ(RunCli({"encode", sample, "-o", dir.File("a.bin")}).nExit, 0);
-    std::vector<uint8_t> sent = ReadAll(dir.File("a.bin"));
+    std::vector<uint8_t> sent = ReadWholeFile(dir.File("a.bin"));
     sent[16] = 3;  // a write tells firmware 1.1 by this byte
-    EXPECT_EQ(ReadAll(dir.File("b.bin")), sent);
+    EXPECT_EQ(ReadWholeFile(dir.File("b.bin")), sent);
 
     CDataRadioDoc back;
     CRecordingSink sink;
@@ -112,7 +112,7 @@ protected:
     SCliResult ReadOverExisting() {
         CRecordingSink sink;
         EXPECT_TRUE(OnSaveDocument(CDataRadioDoc(), m_Dir.File("old.dat"), sink));
-        m_Old = ReadAll(m_Dir.File("old.dat"));
+        m_Old = ReadWholeFile(m_Dir.File("old.dat"));
         return RunCli({"read", "--port", m_Radio.SlavePath(), "-o", m_Dir.File("old.dat")});
     }
 
@@ -126,7 +126,7 @@ TEST_F(CliRadioFaults, RefusedReadFailsAndLeavesTheFileAlone) {
     const SCliResult result = ReadOverExisting();
     EXPECT_EQ(result.nExit, 1);
     EXPECT_NE(result.strErr.find("kv310ctl: Read Fail..!"), std::string::npos) << result.strErr;
-    EXPECT_EQ(ReadAll(m_Dir.File("old.dat")), m_Old);
+    EXPECT_EQ(ReadWholeFile(m_Dir.File("old.dat")), m_Old);
 }
 
 TEST_F(CliRadioFaults, SilentRadioIsACommunicationError) {
@@ -146,7 +146,7 @@ TEST_F(CliRadioFaults, BlockThatNeverArrivesWholeFailsTheRead) {
     const SCliResult result = ReadOverExisting();
     EXPECT_EQ(result.nExit, 1);
     EXPECT_NE(result.strErr.find("kv310ctl: Read Fail!"), std::string::npos) << result.strErr;
-    EXPECT_EQ(ReadAll(m_Dir.File("old.dat")), m_Old);
+    EXPECT_EQ(ReadWholeFile(m_Dir.File("old.dat")), m_Old);
 }
 
 TEST_F(CliRadioFaults, WriteBlockRefusedFourTimesFails) {
@@ -202,7 +202,7 @@ TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
     ASSERT_NE(at, std::string::npos) << result.strErr;
     const std::string backup =
         result.strErr.substr(at + marker.size(), result.strErr.find('\n', at) - at - marker.size());
-    EXPECT_EQ(ReadAll(backup), std::vector<uint8_t>(before.begin(), before.end()));
+    EXPECT_EQ(ReadWholeFile(backup), std::vector<uint8_t>(before.begin(), before.end()));
 
     // every byte the radio received is in the trace's '>' lines, in order
     std::vector<uint8_t> traced;

@@ -17,7 +17,7 @@
 
 namespace {
 
-CDataRadioDoc Record(int model) {
+CDataRadioDoc DefaultRecord(int model) {
     CDataRadioDoc doc;
     doc.m_nModel = model;
     doc.ResetToDefaults();
@@ -37,7 +37,7 @@ struct SMaskCase {
 // A KV330 VHF record with power save, hang-on, an FFSK modem and a programmed two-tone channel, so that
 // every field's neighbours are in use.
 CDataRadioDoc BusyRecord() {
-    CDataRadioDoc doc = Record(4);
+    CDataRadioDoc doc = DefaultRecord(4);
     doc.m_bPowerSave = 1;
     doc.m_bHangOn = 1;
     doc.m_nHangOnTime = 500;
@@ -128,7 +128,7 @@ TEST(EepromMasking, TreatsAnyNonZeroFlagAsOn) {
 }
 
 TEST(EepromMasking, KeepsAnOversizedDividerOutOfTheStepAndPowerBits) {
-    CDataRadioDoc doc = Record(3);
+    CDataRadioDoc doc = DefaultRecord(3);
     doc.m_Channel[0].m_dRxFreq = 400.0;  // 355 MHz in 2.5 kHz steps needs 18 bits
     doc.m_Channel[0].m_dTxFreq = 400.0;
     doc.m_Channel[0].m_nStep = kStep2500;
@@ -196,14 +196,14 @@ void SetEveryInteger(CDataRadioDoc& doc, int32_t value) {
 TEST(EepromMasking, EncodesAnyThirtyTwoBitValueWithoutOverflow) {
     for (int32_t value : {INT32_MIN, INT32_MAX, -1}) {
         for (int row : {0, 3, 4}) {
-            CDataRadioDoc doc = Record(row);
+            CDataRadioDoc doc = DefaultRecord(row);
             SetEveryInteger(doc, value);
             CEepromImage image;
             image.EncodeImage(doc);
             EXPECT_EQ(image.m_Work[4] & 0x0C, row == 3 ? 0x0C : 0x08) << value;
             EXPECT_EQ(image.m_Work[180], 0x40) << value;
             EXPECT_EQ(image.m_Work[191] & 0x0F, row + 1) << value;
-            CDataRadioDoc back = Record(2);
+            CDataRadioDoc back = DefaultRecord(2);
             image.DecodeImage(back);
             EXPECT_EQ(back.m_nModel, row);
         }
@@ -220,7 +220,7 @@ public:
 
     // A record as the editors leave it, holding only values the image carries exactly.
     CDataRadioDoc Make(int row) {
-        CDataRadioDoc doc = Record(row);
+        CDataRadioDoc doc = DefaultRecord(row);
         doc.m_nSubBand = static_cast<uint8_t>(row == 3 || row == 5 ? Int(0, 1) : 0);
         for (int i = 0; i < kChannels; ++i) {
             if (Int(0, 3) != 0) {
@@ -427,7 +427,7 @@ TEST(EepromRoundTrip, RandomRecordsOfEveryModelSurviveEncodeAndDecode) {
             CDataRadioDoc doc = random.Make(row);
             CEepromImage image;
             image.EncodeImage(doc);
-            CDataRadioDoc back = Record(row == 2 ? 3 : 2);
+            CDataRadioDoc back = DefaultRecord(row == 2 ? 3 : 2);
             image.DecodeImage(back);
             ExpectRecordSurvived(doc, back, StrPrintf("row %d record %d", row, n));
             if (HasFailure()) {
@@ -444,7 +444,7 @@ TEST(EepromRoundTrip, ReEncodingADecodedImageGivesTheSameBytes) {
             CDataRadioDoc doc = random.Make(row);
             CEepromImage first;
             first.EncodeImage(doc);
-            CDataRadioDoc back = Record(2);
+            CDataRadioDoc back = DefaultRecord(2);
             first.DecodeImage(back);
             CEepromImage second;
             second.EncodeImage(back);
@@ -465,7 +465,7 @@ TEST(EepromRoundTrip, DecodesAnyImageIntoAModelAndSubBandTheCatalogueHas) {
         for (uint8_t& b : image.m_Work) {
             b = static_cast<uint8_t>(byte(rng));
         }
-        CDataRadioDoc doc = Record(2);
+        CDataRadioDoc doc = DefaultRecord(2);
         image.DecodeImage(doc);
         ASSERT_GE(doc.m_nModel, 0);
         ASSERT_LE(doc.m_nModel, 5);
@@ -514,7 +514,7 @@ void WriteHexImage(const std::string& path, const CImageBytes& bytes) {
 // The same configuration for each model: a few channels with every kind of signalling, and options that
 // differ from the reset values.
 CDataRadioDoc GoldenRecord(int row) {
-    CDataRadioDoc doc = Record(row);
+    CDataRadioDoc doc = DefaultRecord(row);
     const bool vhf = row % 2 == 0;
     doc.m_nSubBand = static_cast<uint8_t>(vhf ? 0 : 1);
     const double base = vhf ? 150.0 : 450.0;
@@ -571,7 +571,7 @@ TEST(EepromGolden, EncodesTheSameConfigurationByteForByteForEveryModel) {
                 << StrPrintf("row %d address 0x%03X: encoded 0x%02X, golden 0x%02X", row, addr,
                              image.m_Work[addr], golden[addr]);
         }
-        CDataRadioDoc back = Record(2);
+        CDataRadioDoc back = DefaultRecord(2);
         CEepromImage goldenImage;
         goldenImage.m_Work = golden;
         goldenImage.DecodeImage(back);

@@ -6,7 +6,7 @@
 
 namespace {
 
-using CRig = CServiceRig<CSquelchDlg>;
+using CSquelchRig = CServiceRig<CSquelchDlg>;
 
 std::vector<bool> Available(CSquelchDlg& dlg) {
     return {dlg.m_pSetOpen->isEnabled(), dlg.m_pSetClose->isEnabled(), dlg.m_pSave->isEnabled()};
@@ -15,7 +15,7 @@ std::vector<bool> Available(CSquelchDlg& dlg) {
 }  // namespace
 
 TEST(SquelchDlg, OpensInThePresetStateOnChannelOne) {
-    CRig rig;
+    CSquelchRig rig;
     CSquelchDlg& dlg = rig.Open();
     EXPECT_EQ(Available(dlg), std::vector<bool>(3, false));
     EXPECT_EQ(dlg.m_pUnmuted->text().toStdString(), "- 115");
@@ -26,7 +26,7 @@ TEST(SquelchDlg, OpensInThePresetStateOnChannelOne) {
 }
 
 TEST(SquelchDlg, CustomModeOpensTheLevelsAndSaveOrDefaultEndIt) {
-    CRig rig;
+    CSquelchRig rig;
     CSquelchDlg& dlg = rig.Open();
     rig.Click(dlg.m_pCustom);
     EXPECT_EQ(dlg.m_pCustom->text().toStdString(), "Custom Mode");
@@ -54,7 +54,7 @@ TEST(SquelchDlg, CustomModeOpensTheLevelsAndSaveOrDefaultEndIt) {
 }
 
 TEST(SquelchDlg, ChannelZeroIsSentAsChannelOne) {
-    CRig rig;
+    CSquelchRig rig;
     CSquelchDlg& dlg = rig.Open();
     QTest::keyClick(dlg.m_pChannel, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(dlg.m_pChannel, "0");
@@ -71,7 +71,7 @@ TEST(SquelchDlg, ChannelZeroIsSentAsChannelOne) {
 }
 
 TEST(SquelchDlg, ClosingGivesThePortBack) {
-    CRig rig;
+    CSquelchRig rig;
     CSquelchDlg& dlg = rig.Open();
     EXPECT_TRUE(rig.m_Link.IsBusy());
     dlg.close();  // the title bar's close box
