@@ -15,7 +15,7 @@ bool IsChannel(int channel) {
     return channel >= 1 && channel <= kChannels;
 }
 
-const char* const kStepTexts[] = {"7.5", "6.25", "5", "2.5"};
+const char* const kStepKhzTexts[] = {"7.5", "6.25", "5", "2.5"};
 
 }  // namespace
 
@@ -85,11 +85,11 @@ std::vector<std::string> ApplyBulkEdit(CDataRadioDoc& doc, const std::vector<int
                 ch.m_nStep = edit.m_nStep;
             } else {
                 refused.push_back(StrPrintf(
-                    "channel %d: step %s kHz does not fit %s; kept %s kHz", n, kStepTexts[edit.m_nStep & 3],
+                    "channel %d: step %s kHz does not fit %s; kept %s kHz", n, kStepKhzTexts[edit.m_nStep & 3],
                     ModelTakesStep(doc.m_nModel, edit.m_nStep)
                         ? StrPrintf("%.5f/%.5f MHz", ch.m_dRxFreq, ch.m_dTxFreq).c_str()
                         : "this model",
-                    kStepTexts[ch.m_nStep & 3]));
+                    kStepKhzTexts[ch.m_nStep & 3]));
             }
         }
         if (edit.m_nRxOption == kUnchanged && edit.m_nTxOption == kUnchanged) {

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr const char* kRawPrefix = "raw:";
 
 // How a pasted column reaches the channel: the frequencies through the leave rules, the two-tone data through
 // the two-tone dialog's fitting, the step only where the fitted frequencies lie on its grid, the rest as
@@ -58,7 +57,7 @@ const SColumn* FindColumn(const std::vector<SColumn>& all, const std::string& na
 
 std::string Shown(const SFieldDef& f, const CDataRadioDoc& doc, int ch) {
     const SFieldText text = FormatField(f, doc, ch);
-    return text.bRaw ? kRawPrefix + text.strText : text.strText;
+    return text.bRaw ? kCsvRawPrefix + text.strText : text.strText;
 }
 
 std::string Mhz(double mhz) {
@@ -77,7 +76,7 @@ public:
         if (cell.empty()) {
             return;  // an empty cell of a spreadsheet: the value stays ("0" is a channel without frequency)
         }
-        if (cell.rfind(kRawPrefix, 0) == 0) {
+        if (cell.rfind(kCsvRawPrefix, 0) == 0) {
             Note(StrPrintf("%s %s is a stored number the page cannot take; kept %s", column.strName.c_str(),
                            cell.c_str(), Shown(f, m_Doc, m_nCh).c_str()));
             return;

@@ -8,12 +8,6 @@
 #include "Format.h"
 #include "TextConfig.h"
 
-namespace {
-
-constexpr const char* kRawPrefix = "raw:";
-
-}  // namespace
-
 // The signalling types are rx_type and tx_type, the other signalling values go by their carried names
 // (rx_tone_hz, two_tone_group ...).
 std::string ChannelCsvColumn(const SFieldDef& f) {
@@ -81,7 +75,7 @@ std::string ExportChannelCsv(const CDataRadioDoc& doc) {
         out += std::to_string(ch + 1);
         for (const SFieldDef& f : ChannelFields()) {
             const SFieldText value = FormatField(f, doc, ch);
-            out += "," + (value.bRaw ? kRawPrefix + value.strText : value.strText);
+            out += "," + (value.bRaw ? kCsvRawPrefix + value.strText : value.strText);
         }
         out += "\n";
     }
@@ -151,9 +145,9 @@ bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRad
                 if (columns[i] != &f) {
                     continue;
                 }
-                const bool raw = cells[i].rfind(kRawPrefix, 0) == 0;
+                const bool raw = cells[i].rfind(kCsvRawPrefix, 0) == 0;
                 std::string reason;
-                if (!ParseField(f, raw ? cells[i].substr(std::strlen(kRawPrefix)) : cells[i], raw, work, ch,
+                if (!ParseField(f, raw ? cells[i].substr(std::strlen(kCsvRawPrefix)) : cells[i], raw, work, ch,
                                 reason)) {
                     error = StrPrintf("%s:%d: channel %d %s: %s", name.c_str(), line, ch + 1,
                                       header[i].c_str(), reason.c_str());

@@ -14,6 +14,9 @@
 #include "ConfigFields.h"
 #include "DataRadioDoc.h"
 
+// A cell that holds a value no page would set, kept as the stored number: "raw:31".
+constexpr const char* kCsvRawPrefix = "raw:";
+
 std::string ExportChannelCsv(const CDataRadioDoc& doc);
 
 // Replaces the channels the rows name in doc; columns left out and channels without a row keep their

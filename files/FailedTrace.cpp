@@ -6,6 +6,7 @@
 #include "Backup.h"
 #include "FileIo.h"
 #include "Format.h"
+#include "Retention.h"
 #include "UserFolders.h"
 
 namespace fs = std::filesystem;
@@ -14,32 +15,19 @@ namespace {
 
 constexpr const char* kTraceExtension = ".txt";
 
-// 2026-12-07_15-40-02_...: what the program names its own files; anything else in the folder is left alone.
-bool IsOwnName(const std::string& name) {
-    static const char kPattern[] = "dddd-dd-dd_dd-dd-dd_";
-    if (name.size() < sizeof kPattern) {
-        return false;
-    }
-    for (size_t i = 0; i + 1 < sizeof kPattern; ++i) {
-        const bool digit = name[i] >= '0' && name[i] <= '9';
-        if (kPattern[i] == 'd' ? !digit : name[i] != kPattern[i]) {
-            return false;
-        }
-    }
-    return true;
-}
+// 2026-12-07_15-40-02_COM17.txt: what the program names its own traces; anything else is left alone.
+constexpr const char* kTracePattern = "####-##-##_##-##-##_*.txt";
 
 struct SAged {
     fs::path m_Path;
     fs::file_time_type m_Time;
 };
 
-std::vector<SAged> OwnFilesNewestFirst(const std::string& folder, const std::string& extension) {
+std::vector<SAged> OwnFilesNewestFirst(const std::string& folder) {
     std::vector<SAged> files;
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file(ec) && entry.path().extension() == extension &&
-            IsOwnName(entry.path().filename().string())) {
+        if (entry.is_regular_file(ec) && NameFitsPattern(entry.path().filename().string(), kTracePattern)) {
             files.push_back({entry.path(), entry.last_write_time(ec)});
         }
     }
@@ -55,27 +43,6 @@ std::vector<SAged> OwnFilesNewestFirst(const std::string& folder, const std::str
 std::string FailedTraceFolder() {
     const std::string data = UserDataFolder();
     return data.empty() ? data : data + "/KV310/traces";
-}
-
-void PruneNewest(const std::string& folder, const std::string& extension, int keep,
-                 const std::string& spare) {
-    const std::vector<SAged> files = OwnFilesNewestFirst(folder, extension);
-    std::error_code ec;
-    auto isSpare = [&](const SAged& file) {
-        return !spare.empty() && fs::equivalent(file.m_Path, spare, ec);
-    };
-    // the spare is one of those kept, wherever its clock puts it
-    int kept = std::any_of(files.begin(), files.end(), isSpare) ? 1 : 0;
-    for (const SAged& file : files) {
-        if (isSpare(file)) {
-            continue;
-        }
-        if (kept < keep) {
-            ++kept;
-            continue;
-        }
-        fs::remove(file.m_Path, ec);
-    }
 }
 
 bool KeepFailedTrace(const std::string& trace, const std::string& portName, std::string& path,
@@ -108,7 +75,7 @@ bool KeepFailedTrace(const std::string& trace, const std::string& portName, std:
     if (!WriteFileAtomically(path, std::vector<uint8_t>(trace.begin(), trace.end()), error)) {
         return false;
     }
-    PruneNewest(folder, kTraceExtension, kFailedTracesKept, path);
+    PruneToNewest(folder, kTracePattern, kFailedTracesKept, path);
     return true;
 }
 
@@ -116,7 +83,7 @@ std::vector<std::string> FailedTraces() {
     std::vector<std::string> paths;
     const std::string folder = FailedTraceFolder();
     if (!folder.empty()) {
-        for (const SAged& file : OwnFilesNewestFirst(folder, kTraceExtension)) {
+        for (const SAged& file : OwnFilesNewestFirst(folder)) {
             paths.push_back(file.m_Path.string());
         }
     }

@@ -21,7 +21,3 @@ bool KeepFailedTrace(const std::string& trace, const std::string& portName, std:
 
 // The kept traces, newest first.
 std::vector<std::string> FailedTraces();
-
-// Removes all but the newest keep files of folder (by modification time) whose names the program gave them
-// (a date first, extension given), never the file spare.
-void PruneNewest(const std::string& folder, const std::string& extension, int keep, const std::string& spare);

@@ -51,7 +51,7 @@ std::string JsonString(const std::string& text) {
 }
 
 #ifndef _WIN32
-std::string ReadLine(const fs::path& path) {
+std::string ReadSysfsLine(const fs::path& path) {
     std::ifstream in(path);
     std::string line;
     std::getline(in, line);
@@ -61,7 +61,7 @@ std::string ReadLine(const fs::path& path) {
     return line;
 }
 
-bool AllDigits(const std::string& text) {
+bool IsProcessId(const std::string& text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -100,9 +100,9 @@ void CLinuxPortSystem::Identify(SPortInfo& info) {
         if (!fs::exists(dir / "idVendor", error)) {
             continue;
         }
-        info.m_strProduct = ReadLine(dir / "product");
-        info.m_strMaker = ReadLine(dir / "manufacturer");
-        info.m_strSerial = ReadLine(dir / "serial");
+        info.m_strProduct = ReadSysfsLine(dir / "product");
+        info.m_strMaker = ReadSysfsLine(dir / "manufacturer");
+        info.m_strSerial = ReadSysfsLine(dir / "serial");
         if (info.m_nCom < kFirstTtyUsb) {
             info.m_strKind = "USB serial adapter";
         }
@@ -119,14 +119,14 @@ std::vector<SPortHolder> CLinuxPortSystem::Holders(const std::string& device) {
     std::error_code error;
     for (const fs::directory_entry& process : fs::directory_iterator(m_strProcRoot, error)) {
         const std::string pid = process.path().filename().string();
-        if (!AllDigits(pid) || std::stoi(pid) == m_nOwnPid) {
+        if (!IsProcessId(pid) || std::stoi(pid) == m_nOwnPid) {
             continue;
         }
         std::error_code fdError;  // another user's descriptors cannot be read: that process is passed by
         for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", fdError)) {
             std::error_code linkError;
             if (fs::read_symlink(fd.path(), linkError).string() == device) {
-                holders.push_back({std::stoi(pid), ReadLine(process.path() / "comm")});
+                holders.push_back({std::stoi(pid), ReadSysfsLine(process.path() / "comm")});
                 break;
             }
         }

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "FailedTrace.h"
+#include "Retention.h"
 #include "FileIo.h"
 #include "ProblemReport.h"
 #include "Sha256.h"
@@ -173,7 +174,7 @@ TEST(FailedTrace, KeepsTheNewestTwentyByAgeAndLeavesOtherFilesAlone) {
 
     // the file just written stays even when its clock says it is the oldest
     fs::last_write_time(written.back(), fs::file_time_type::clock::now() - std::chrono::hours(1000));
-    PruneNewest(folder, ".txt", 3, written.back());
+    PruneToNewest(folder, "####-##-##_##-##-##_*.txt", 3, written.back());
     kept = FailedTraces();
     EXPECT_EQ(kept, (std::vector<std::string>{written[23], written[22], written[24]}));
     EXPECT_TRUE(fs::exists(folder + "/notes.txt"));
