@@ -42,7 +42,7 @@ foreach(svg ${kv310_svg_icons})
     list(APPEND kv310_png_icons ${png})
     string(APPEND qrc_entries "        <file alias=\"icons/${name}.svg\">icons/${name}.png</file>\n")
 endforeach()
-set(KV310_ICONS_QRC ${CMAKE_BINARY_DIR}/generated/kv310-icons.qrc)
+set(KV310_ICONS_QRC ${CMAKE_BINARY_DIR}/generated/kv310.qrc)
 file(CONFIGURE OUTPUT ${KV310_ICONS_QRC} CONTENT
      "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n${qrc_entries}    </qresource>\n</RCC>\n")
 
