@@ -62,7 +62,10 @@ window_write_step() {
     printf '\053\000\000\000' >"$appdata/KV310/KV310.ini"  # COM43, as the Port menu keeps it
     cp "$WORK/plan.dat" "$WORK/PLAN.dat"
 
-    wine "$EXE" "$(winpath "$WORK/PLAN.dat")" >"$WORK/kv310.log" 2>&1 &
+    # the wine server of the tests was started without a display: windows need one that knows the X server
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    QT_QPA_PLATFORM=windows wine "$EXE" "$(winpath "$WORK/PLAN.dat")" >"$WORK/kv310.log" 2>&1 &
     gui=$!
     main=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "kv310.exe showed no main window"
     sleep 2  # its first paint
