@@ -20,7 +20,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # MinGW's own C99 printf family (%zu, %lld), and a quick optimisation level: the build must stay short, so
 # configure it without a build type.
 set(CMAKE_CXX_FLAGS_INIT "-O1 -D__USE_MINGW_ANSI_STDIO=1")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# No link time in the .exe's header: the same sources give the same bytes, and an unchanged program does not
+# make the installer again.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
 
 find_program(KV310_WINE NAMES wine wine64)
 if(KV310_WINE)

@@ -50,6 +50,11 @@ kv310_ccache() {
     fi
 }
 
+# The project's version, as CMakeLists.txt gives it.
+kv310_version() {
+    sed -n 's/^project(KV310 VERSION \([0-9.]*\).*/\1/p' "$KV310_ROOT/CMakeLists.txt"
+}
+
 # kv310_configure DIR [cmake options...]: a Ninja build folder.
 kv310_configure() {
     local dir=$1

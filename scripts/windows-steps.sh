@@ -1,6 +1,6 @@
 # The steps of scripts/build-windows that need an X display: kv310.exe in a real window, and the installer.
 # Sourced by it; uses its BUILD, WORK, EXE, CTL, HOST_CTL, KV310_ROOT and its helpers (step, fail,
-# boot_prefix, start_radio, winpath).
+# start_radio, winpath).
 # shellcheck shell=bash
 
 readonly KV310_MAIN_TITLE='KV310 - PC PROGRAMMER'
@@ -51,20 +51,16 @@ stop_program() {
     wait "$1" 2>/dev/null || true
 }
 
-# kv310.exe opens PLAN.dat; the keyboard writes it (Program > Write Radio, Alt+P W) to the radio on COM43,
-# the port the program remembers from last time; the radio then holds what kv310ctl write sends.
+# window_write_step PTY: kv310.exe opens PLAN.dat; the keyboard writes it (Program > Write Radio, Alt+P W) to
+# the radio on COM43 (whose pseudo-terminal is PTY), the port the program remembers from last time; the radio
+# then holds what kv310ctl write sends.
 window_write_step() {
-    local pty appdata main gui shot="$BUILD/kv310-window.png"
-    start_radio radio43 43
-    pty=$RADIO_PTY
+    local pty=$1 appdata main gui shot="$BUILD/kv310-window.png"
     appdata=$(winepath -u "$(timeout 60 wine cmd /c 'echo %APPDATA%' | tr -d '\r')")
     mkdir -p "$appdata/KV310"
     printf '\053\000\000\000' >"$appdata/KV310/KV310.ini"  # COM43, as the Port menu keeps it
     cp "$WORK/plan.dat" "$WORK/PLAN.dat"
 
-    # the wine server of the tests was started without a display: windows need one that knows the X server
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
     QT_QPA_PLATFORM=windows wine "$EXE" "$(winpath "$WORK/PLAN.dat")" >"$WORK/kv310.log" 2>&1 &
     gui=$!
     main=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "kv310.exe showed no main window"
@@ -83,21 +79,6 @@ window_write_step() {
     echo "kv310.exe wrote PLAN.dat through COM43: the image kv310ctl write sends"
 }
 
-# Builds kv310-setup-VERSION.exe from stripped copies of the programs; prints its path.
-build_installer() {
-    local version bins="$WORK/setup/bin" docs="$WORK/setup/doc" setup
-    version=$(sed -n 's/^project(KV310 VERSION \([0-9.]*\).*/\1/p' "$KV310_ROOT/CMakeLists.txt")
-    setup="$BUILD/kv310-setup-$version.exe"
-    mkdir -p "$bins" "$docs"
-    x86_64-w64-mingw32-strip -o "$bins/kv310.exe" "$EXE"
-    x86_64-w64-mingw32-strip -o "$bins/kv310ctl.exe" "$CTL"
-    sed 's/$/\r/' "$KV310_ROOT/scripts/windows-readme.txt" >"$docs/README.txt"
-    sed 's/$/\r/' "$KV310_ROOT/LICENSE" >"$docs/LICENSE.txt"
-    makensis -V2 -DVERSION="$version" -DBIN_DIR="$bins" -DDOC_DIR="$docs" -DICON="$BUILD/generated/kv310.ico" \
-        -DOUT_FILE="$setup" "$KV310_ROOT/packaging/windows/kv310.nsi" >&2
-    echo "$setup"
-}
-
 # reg_value KEY [VALUE]: the data of a registry value (the key's default without VALUE), empty when absent.
 reg_value() {
     local args=(/ve)
@@ -112,9 +93,7 @@ installer_step() {
     local setup=$1 saved="$WINEPREFIX" gui window
     local uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KV310'
     local env_key='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
-    WINEPREFIX="$BUILD/wine-install" wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$BUILD/wine-install"
-    boot_prefix "$BUILD/wine-install"
+    export WINEPREFIX="$BUILD/wine-install"  # booted by scripts/build-windows meanwhile
     local dir="$WINEPREFIX/drive_c/Program Files/KV310 PC Programmer"
     local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/KV310 PC Programmer"
 
