@@ -84,3 +84,55 @@ EOF
     (cd "$dir" && ctest --output-on-failure --timeout 300 -j$((cores + lines)) \
         --resource-spec-file "$dir/Testing/resources.json")
 }
+
+# kv310_lane NAME COMMAND...: runs COMMAND in the background, its output in build/lanes/NAME.log.
+# kv310_wait_lanes: waits for every lane, says how each ended, prints their logs (the failed ones last) and
+# fails when one did.
+KV310_LANES=()
+kv310_lane() {
+    local name=$1 log="$KV310_ROOT/build/lanes/$1"
+    shift
+    mkdir -p "$KV310_ROOT/build/lanes"
+    rm -f "$log.end"
+    # COMMAND runs as a job of its own: waited for, not tested in a condition, so that `set -e` still stops
+    # it at its first failure.
+    (
+        ("$@") >"$log.log" 2>&1 &
+        status=0
+        wait $! || status=$?
+        echo "$SECONDS" >"$log.end"
+        exit "$status"
+    ) &
+    KV310_LANES+=("$name:$!:$SECONDS")
+}
+
+kv310_wait_lanes() {
+    local lane name pid start log failed=()
+    echo "Running side by side: ${KV310_LANES[*]%%:*} (logs in build/lanes/)"
+    for lane in "${KV310_LANES[@]}"; do
+        IFS=: read -r name pid start <<<"$lane"
+        log="$KV310_ROOT/build/lanes/$name"
+        if wait "$pid"; then
+            echo "== $name passed (from ${start}s to $(cat "$log.end")s)"
+        else
+            echo "== $name FAILED (from ${start}s to $(cat "$log.end" 2>/dev/null || echo "?")s)"
+            failed+=("$name")
+        fi
+    done
+    for lane in "${KV310_LANES[@]}"; do
+        name=${lane%%:*}
+        if [[ " ${failed[*]} " != *" $name "* ]]; then
+            printf '\n======== %s\n' "$name"
+            cat "$KV310_ROOT/build/lanes/$name.log"
+        fi
+    done
+    for name in "${failed[@]}"; do
+        printf '\n======== %s: FAILED\n' "$name"
+        cat "$KV310_ROOT/build/lanes/$name.log"
+    done
+    KV310_LANES=()
+    if [ ${#failed[@]} -gt 0 ]; then
+        echo "Failed: ${failed[*]} (logs in build/lanes/)" >&2
+        return 1
+    fi
+}
