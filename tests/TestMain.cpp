@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
 #ifndef _WIN32
     const char* resources = std::getenv("CTEST_RESOURCE_GROUP_0");
     if (resources != nullptr) {
-        [[maybe_unused]] const int niceness = ::nice(std::strcmp(resources, "cores") == 0 ? 10 : -10);
+        [[maybe_unused]] const int niceness = ::nice(std::strcmp(resources, "cores") == 0 ? 19 : -10);
     }
 #endif
     int result = 0;
