@@ -328,37 +328,48 @@ CDataRadioDoc RandomConfiguration(int model, std::mt19937& rng) {
 
 }  // namespace
 
-TEST_F(TransferTest, AFileOpenedInTheWindowProgramsTheBytesTheCommandLineSends) {
-    m_Sink.m_DefaultAnswer = EAnswer::Yes;  // a configuration the check questions is written all the same
-    std::mt19937 rng(310);
-    // The window starts on KV310 VHF: a file of another model must not keep that model's service bytes.
-    for (int model : {kModelKv310Uhf, kModelKv330Uhf, kModelKv330Vhf, kModelKv310Vhf}) {
-        const std::string path = m_Dir.File("model" + std::to_string(model) + ".dat");
-        ASSERT_TRUE(OnSaveDocument(RandomConfiguration(model, rng), path, m_Sink));
-        const std::string image = m_Dir.File("model" + std::to_string(model) + ".bin");
-        const SCliResult encoded = RunCli({"encode", path, "-o", image});
-        ASSERT_EQ(encoded.nExit, 0) << encoded.strErr;
-        std::vector<uint8_t> expected;
-        ASSERT_TRUE(ReadFileBytes(image, expected, kImageSize + 1));
-        ASSERT_EQ(expected.size(), size_t{kImageSize});
+// One case per model, so that the four writes wait on their radios side by side. Each first opens a file of
+// another model: the file opened next must not keep that model's service bytes.
+class WindowWritesTheCommandLinesBytes : public TransferTest, public ::testing::WithParamInterface<int> {};
 
-        m_strOpenPath = path;
-        m_pFrame->m_pActOpen->trigger();
-        std::vector<uint8_t> file;
-        ASSERT_TRUE(ReadFileBytes(path, file, kSettingsFileSize));
-        const std::vector<uint8_t> record = SettingsFileBytes(m_Doc);  // the pages changed nothing
-        const auto differ = std::mismatch(record.begin(), record.end(), file.begin(), file.end());
-        EXPECT_EQ(differ.first, record.end())
-            << "model " << model << ", file offset " << (differ.first - record.begin());
-        Run(m_pFrame->m_pActWriteRadio);
-        ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
-        const CImageBytes sent = Radio([](CSimRadio& r) { return r.m_Eeprom; });
-        for (size_t address = 0; address < size_t{kImageSize}; ++address) {
-            EXPECT_EQ(sent[address], expected[address]) << "model " << model << ", address " << address;
-        }
+TEST_P(WindowWritesTheCommandLinesBytes, ForAFileOfThisModelOpenedAfterAnother) {
+    m_Sink.m_DefaultAnswer = EAnswer::Yes;  // a configuration the check questions is written all the same
+    const int model = GetParam();
+    std::mt19937 rng(310 + static_cast<unsigned>(model));
+    const int before = model == kModelKv310Vhf ? kModelKv330Uhf : kModelKv310Vhf;
+    m_strOpenPath = m_Dir.File("before.dat");
+    ASSERT_TRUE(OnSaveDocument(RandomConfiguration(before, rng), m_strOpenPath, m_Sink));
+    m_pFrame->m_pActOpen->trigger();
+    ASSERT_EQ(m_Doc.m_nModel, before);
+
+    const std::string path = m_Dir.File("plan.dat");
+    ASSERT_TRUE(OnSaveDocument(RandomConfiguration(model, rng), path, m_Sink));
+    const std::string image = m_Dir.File("plan.bin");
+    const SCliResult encoded = RunCli({"encode", path, "-o", image});
+    ASSERT_EQ(encoded.nExit, 0) << encoded.strErr;
+    std::vector<uint8_t> expected;
+    ASSERT_TRUE(ReadFileBytes(image, expected, kImageSize + 1));
+    ASSERT_EQ(expected.size(), size_t{kImageSize});
+
+    m_strOpenPath = path;
+    m_pFrame->m_pActOpen->trigger();
+    std::vector<uint8_t> file;
+    ASSERT_TRUE(ReadFileBytes(path, file, kSettingsFileSize));
+    const std::vector<uint8_t> record = SettingsFileBytes(m_Doc);  // the pages changed nothing
+    const auto differ = std::mismatch(record.begin(), record.end(), file.begin(), file.end());
+    EXPECT_EQ(differ.first, record.end()) << "file offset " << (differ.first - record.begin());
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    const CImageBytes sent = Radio([](CSimRadio& r) { return r.m_Eeprom; });
+    for (size_t address = 0; address < size_t{kImageSize}; ++address) {
+        EXPECT_EQ(sent[address], expected[address]) << "address " << address;
     }
     EXPECT_TRUE(m_Sink.m_Messages.empty()) << m_Sink.m_Messages.front();
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, WindowWritesTheCommandLinesBytes,
+                         ::testing::Values(kModelKv310Uhf, kModelKv330Uhf, kModelKv330Vhf, kModelKv310Vhf));
+
 TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
     CDataRadioDoc radio;
     radio.m_nModel = kModelKv310Vhf;
