@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QMetaObject>
+#include <QThread>
 #include "AccessibleText.h"
 
 CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* parent)
@@ -172,6 +173,9 @@ void CServiceDlg::SetExchanging(bool on) {
 void CServiceDlg::WaitUntilIdle() {
     while (m_Worker.joinable()) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (m_Worker.joinable()) {
+            QThread::msleep(1);  // the worker's end comes as an event; no need to spin for it
+        }
     }
 }
 

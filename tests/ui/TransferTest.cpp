@@ -61,7 +61,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (Transfer().IsRunning() && timer.elapsed() < 30000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QTest::qWait(5);  // events, then a sleep: the radio's thread and the worker need the processor
             if (whileRunning) {
                 whileRunning();
             }
