@@ -59,7 +59,6 @@ window_write_step() {
     appdata=$(winepath -u "$(timeout 60 wine cmd /c 'echo %APPDATA%' | tr -d '\r')")
     mkdir -p "$appdata/KV310"
     printf '\053\000\000\000' >"$appdata/KV310/KV310.ini"  # COM43, as the Port menu keeps it
-    cp "$WORK/plan.dat" "$WORK/PLAN.dat"
 
     QT_QPA_PLATFORM=windows wine "$EXE" "$(winpath "$WORK/PLAN.dat")" >"$WORK/kv310.log" 2>&1 &
     gui=$!
@@ -87,15 +86,16 @@ reg_value() {
         sed -n 's/^ *[^ ]* *REG_[A-Z_]* *//p' | head -n 1 || true
 }
 
-# installer_step SETUP: a silent install into a fresh prefix, a plan opened through the association, and a
+# installer_step SETUP: a silent install into a clean prefix, a plan opened through the association, and a
 # silent uninstall that leaves nothing of the program behind.
 installer_step() {
     local setup=$1 saved="$WINEPREFIX" gui window
     local uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KV310'
     local env_key='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
-    export WINEPREFIX="$BUILD/wine-install"  # booted by scripts/build-windows meanwhile
+    export WINEPREFIX="$BUILD/wine-install"
     local dir="$WINEPREFIX/drive_c/Program Files/KV310 PC Programmer"
     local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/KV310 PC Programmer"
+    [ ! -e "$dir" ] && [ ! -e "$menu" ] || fail "the installer's prefix is not clean: $dir or $menu is there"
 
     timeout 300 wine "$setup" /S /PATH || fail "the silent install failed"
     for file in kv310.exe kv310ctl.exe README.txt LICENSE.txt uninstall.exe; do
@@ -112,7 +112,7 @@ installer_step() {
         fail "the installed kv310ctl.exe does not run"
 
     # Double-clicking a plan: the shell opens it in the installed kv310.exe.
-    timeout 60 wine start "$(winpath "$WORK/PLAN.dat")" || fail "the shell could not open PLAN.dat"
+    timeout 60 wine start "$(winpath "$WORK/install/PLAN.dat")" || fail "the shell could not open PLAN.dat"
     window=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "the installed kv310.exe showed no window"
     gui=$(xdotool getwindowpid "$window")
     tr '\0' ' ' <"/proc/$gui/cmdline" | grep -q 'Program Files\\KV310 PC Programmer\\kv310.exe' ||
@@ -135,5 +135,7 @@ installer_step() {
     echo "the installer installed, associated and uninstalled cleanly under wine"
 
     wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/kv310-clean"  # the next run installs into this prefix again
     export WINEPREFIX="$saved"
 }
