@@ -89,7 +89,7 @@ reg_value() {
 # installer_step SETUP: a silent install into a clean prefix, a plan opened through the association, and a
 # silent uninstall that leaves nothing of the program behind.
 installer_step() {
-    local setup=$1 saved="$WINEPREFIX" gui window
+    local setup=$1 saved="${WINEPREFIX:-}" gui window
     local uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KV310'
     local env_key='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
     export WINEPREFIX="$BUILD/wine-install"
