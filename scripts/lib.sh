@@ -71,10 +71,10 @@ kv310_build() {
 }
 
 # kv310_ctest DIR: every test of the build folder DIR. A test that computes takes one of the cores; a test
-# that waits on a radio in real time takes one of KV310_LINES (default 12) lines instead, so that many of
+# that waits on a radio in real time takes one of KV310_LINES (default 8) lines instead, so that many of
 # those wait at once beside the computing ones (tests/CMakeLists.txt gives each test its kind).
 kv310_ctest() {
-    local dir=$1 cores lines=${KV310_LINES:-12}
+    local dir=$1 cores lines=${KV310_LINES:-8}
     cores=$(nproc)
     mkdir -p "$dir/Testing"
     cat >"$dir/Testing/resources.json" <<EOF
