@@ -44,7 +44,12 @@ void AddLine(QGridLayout& grid, int line, const char* label, QWidget* control, c
 CMyPage4::CMyPage4(CPageContext& context, QWidget* parent)
     : COptionPage(context, tr("Channel Configuration"), parent) {}
 
-CMyPage4::~CMyPage4() = default;
+CMyPage4::~CMyPage4() {
+    // The widgets go first, while the rows that point at them are still there: the channel selection watches
+    // the number labels and looks each up in the rows as it is removed. Left to QWidget, the labels went
+    // after the rows, and closing the window could crash.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 void CMyPage4::OnCreatePage() {
     auto* columns = new QHBoxLayout;
