@@ -103,11 +103,15 @@ installer_step() {
     done
     [ -f "$menu/KV310 PC Programmer.lnk" ] || fail "no Start-menu shortcut in $menu"
     [ "$(reg_value 'HKLM\Software\Classes\.dat')" = KV310.Plan ] || fail ".dat files are not associated"
-    reg_value 'HKLM\Software\Classes\KV310.Plan\shell\open\command' | grep -qi 'KV310 PC Programmer\\kv310.exe' ||
-        fail "the .dat association does not open kv310.exe"
+    # read first, then matched: grep -q leaving early must not fail the pipeline (pipefail)
+    local open path
+    open=$(reg_value 'HKLM\Software\Classes\KV310.Plan\shell\open\command')
+    grep -qi 'KV310 PC Programmer\\kv310.exe' <<<"$open" ||
+        fail "the .dat association does not open kv310.exe (it reads '$open')"
     [ "$(reg_value "$uninstall_key" DisplayName)" = "KV310 PC Programmer" ] ||
         fail "the uninstaller is not registered under Add/Remove Programs"
-    reg_value "$env_key" Path | grep -q 'KV310 PC Programmer' || fail "/PATH did not put kv310ctl on the PATH"
+    path=$(reg_value "$env_key" Path)
+    grep -q 'KV310 PC Programmer' <<<"$path" || fail "/PATH did not put kv310ctl on the PATH (it reads '$path')"
     timeout 60 wine "C:\\Program Files\\KV310 PC Programmer\\kv310ctl.exe" --version >"$WORK/installed-version.txt" ||
         fail "the installed kv310ctl.exe does not run"
 
@@ -131,7 +135,8 @@ installer_step() {
     [ "$(reg_value 'HKLM\Software\Classes\.dat')" != KV310.Plan ] || fail "the uninstaller left the .dat association"
     [ -z "$(reg_value 'HKLM\Software\Classes\KV310.Plan\shell\open\command')" ] || fail "the uninstaller left KV310.Plan"
     [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller left its Add/Remove Programs entry"
-    ! reg_value "$env_key" Path | grep -q 'KV310 PC Programmer' || fail "the uninstaller left kv310ctl on the PATH"
+    path=$(reg_value "$env_key" Path)
+    ! grep -q 'KV310 PC Programmer' <<<"$path" || fail "the uninstaller left kv310ctl on the PATH"
     echo "the installer installed, associated and uninstalled cleanly under wine"
 
     wineserver -k >/dev/null 2>&1 || true
