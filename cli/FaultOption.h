@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "SimRadio.h"
+#include "RadioSimulator.h"
 
 // One --fault value: refuse, silent, double-ready, no-ready, not-allowed, noise:HEXBYTES, nak:BLOCK[:TIMES],
 // bad-checksum:BLOCK[:TIMES], wrong-address:BLOCK[:TIMES], short-block:BLOCK[:TIMES], silent-after:BLOCK,

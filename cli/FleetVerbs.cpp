@@ -18,7 +18,7 @@
 #include "RunFiles.h"
 #include "SerialPort.h"
 #include "Sha256.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
 #include "TransferRecord.h"

@@ -27,7 +27,7 @@
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "Sha256.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 #include "TracingPort.h"
 #include "TransferRecord.h"
 #include "Verbs.h"
@@ -476,7 +476,7 @@ int RunSimulate(const std::vector<std::string>& words) {
     std::vector<std::unique_ptr<CPtyRadio>> radios;
     for (int i = 0; i < count; ++i) {
         auto radio = std::make_unique<CPtyRadio>();
-        radio->WithRadio([&](CSimRadio& r) {
+        radio->WithRadio([&](CRadioSimulator& r) {
             r.m_Eeprom = eeprom;
             r.m_nVersion = version;
             r.m_nServiceReply = reply;
@@ -501,7 +501,7 @@ int RunSimulate(const std::vector<std::string>& words) {
         if (count > 1) {
             std::printf("radio on %s:\n", radio->SlavePath().c_str());
         }
-        radio->WithRadio([](CSimRadio& r) {
+        radio->WithRadio([](CRadioSimulator& r) {
             for (const std::string& event : r.m_Events) {
                 std::printf("%s\n", event.c_str());
             }

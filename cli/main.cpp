@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CliSupport.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 #include "Verbs.h"
 #include "Version.h"
 

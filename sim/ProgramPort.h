@@ -10,7 +10,7 @@
 #include "RadioPort.h"
 #include "SerialPort.h"
 #include "SimPort.h"
-#include "SimRadio.h"
+#include "RadioSimulator.h"
 
 // The device name that stands for the program's simulated radio where it has no device of its own.
 extern const char* const kBuiltInRadioDevice;
@@ -19,7 +19,7 @@ extern const char* const kBuiltInRadioDevice;
 // with a radio and its progress can be watched.
 class CRealTimeSimPort : public CSimPort {
 public:
-    explicit CRealTimeSimPort(CSimRadio& radio) : CSimPort(radio) {}
+    explicit CRealTimeSimPort(CRadioSimulator& radio) : CSimPort(radio) {}
     bool Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) override;
     void WaitMs(int ms) override;
 };
@@ -41,7 +41,7 @@ public:
     void WaitMs(int ms) override { m_pActive->WaitMs(ms); }
 
     // One radio for the program's lifetime: what was written to it is there to be read back.
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
 
 private:
     CSerialPort m_Serial;

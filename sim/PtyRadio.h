@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "SimRadio.h"
+#include "RadioSimulator.h"
 
 class CPtyRadio {
 public:
@@ -40,7 +40,7 @@ private:
     void Serve();
     int64_t NowUs() const;
 
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
     std::mutex m_Mutex;
     int m_nMaster = -1;
     int m_nSlave = -1;

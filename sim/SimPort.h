@@ -10,7 +10,7 @@
 
 #include "ByteQueue.h"
 #include "RadioPort.h"
-#include "SimRadio.h"
+#include "RadioSimulator.h"
 
 struct CPortWrite {
     int64_t m_nAtUs;  // when the host started writing
@@ -25,7 +25,7 @@ struct CLineChange {
 
 class CSimPort : public CRadioPort {
 public:
-    explicit CSimPort(CSimRadio& radio) : m_Radio(radio) {}
+    explicit CSimPort(CRadioSimulator& radio) : m_Radio(radio) {}
 
     bool Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) override;
     void Close() override;
@@ -42,7 +42,7 @@ public:
     // Every byte the host wrote, in order.
     std::vector<uint8_t> Written() const;
 
-    CSimRadio& m_Radio;
+    CRadioSimulator& m_Radio;
     int64_t m_nNowUs = 0;
     bool m_bOpen = false;
     int m_nOpenCount = 0;

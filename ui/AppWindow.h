@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "LinkSession.h"
-#include "MainFrame.h"
+#include "MainWindow.h"
 
-class CDataRadioView;
+class CMainForm;
 
 // Makes the form the window's central widget and wires them; returns the form (owned by the window).
 // device is the port the form opens (the serial driver when none is given).
-CDataRadioView* AttachView(CMainFrame& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
+CMainForm* AttachView(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
                            std::unique_ptr<CRadioPort> device = nullptr);
 
 // The form's initial update, then the Port menu (which shows the port the form read from the port file).
-void InitialUpdate(CMainFrame& frame, CDataRadioView& view);
+void InitialUpdate(CMainWindow& frame, CMainForm& view);

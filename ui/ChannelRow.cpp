@@ -35,11 +35,11 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
                 break;
             case EChannelColumn::RxFreq:
                 widget = m_pRxFreq =
-                    new CFrequencyEdit(kFrequencyFieldChars, CFrequencyEdit::EMode::Frequency, parent);
+                    new CDigitEdit(kFrequencyFieldChars, CDigitEdit::EMode::Frequency, parent);
                 break;
             case EChannelColumn::TxFreq:
                 widget = m_pTxFreq =
-                    new CFrequencyEdit(kFrequencyFieldChars, CFrequencyEdit::EMode::Frequency, parent);
+                    new CDigitEdit(kFrequencyFieldChars, CDigitEdit::EMode::Frequency, parent);
                 break;
             case EChannelColumn::RxOption:
                 widget = m_pRxOption = new COptionButton(parent);

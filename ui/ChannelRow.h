@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "FrequencyEdit.h"
+#include "DigitEdit.h"
 #include "OptionButton.h"
 
 enum class EChannelColumn { Number, RxFreq, RxOption, TxFreq, TxOption, Wide, HighPower, Scan };
@@ -36,9 +36,9 @@ public:
 
     int m_nChannel;
     QLabel* m_pNumber = nullptr;
-    CFrequencyEdit* m_pRxFreq = nullptr;
+    CDigitEdit* m_pRxFreq = nullptr;
     COptionButton* m_pRxOption = nullptr;
-    CFrequencyEdit* m_pTxFreq = nullptr;
+    CDigitEdit* m_pTxFreq = nullptr;
     COptionButton* m_pTxOption = nullptr;
     QPushButton* m_pWide = nullptr;
     QPushButton* m_pHighPower = nullptr;

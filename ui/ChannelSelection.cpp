@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "MyPage4.h"
+#include "ChannelPage.h"
 
-CChannelSelection::CChannelSelection(CMyPage4& page, QObject* parent) : QObject(parent), m_Page(page) {
+CChannelSelection::CChannelSelection(CChannelPage& page, QObject* parent) : QObject(parent), m_Page(page) {
     QWidget* previous = page.m_pTxDelay;
     for (const auto& row : page.m_Rows) {
         QLabel* number = row->m_pNumber;

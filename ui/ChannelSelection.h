@@ -9,13 +9,13 @@
 #include <set>
 #include <vector>
 
-class CMyPage4;
+class CChannelPage;
 class QLabel;
 
 class CChannelSelection : public QObject {
     Q_OBJECT
 public:
-    explicit CChannelSelection(CMyPage4& page, QObject* parent = nullptr);
+    explicit CChannelSelection(CChannelPage& page, QObject* parent = nullptr);
 
     // The selected channels in order; without a selection the channel of the row that has the focus.
     std::vector<int> Channels() const;
@@ -37,5 +37,5 @@ private:
     void SelectRange(int from, int to);
     void Show();
     QLabel* Number(int channel) const;
-    CMyPage4& m_Page;
+    CChannelPage& m_Page;
 };

@@ -14,10 +14,10 @@
 #include "BulkEditDlg.h"
 #include "ChannelClipboard.h"
 #include "ChannelSelection.h"
-#include "ComDlg.h"
+#include "EepromPage.h"
 #include "CommitEdit.h"
-#include "DataRadioView.h"
-#include "MainFrame.h"
+#include "MainForm.h"
+#include "MainWindow.h"
 #include "PageIndex.h"
 #include "RecordHistory.h"
 
@@ -45,7 +45,7 @@ QString ChannelsText(const std::vector<int>& channels) {
                                 : QObject::tr("%1 Channels").arg(channels.size());
 }
 
-CEditCommands::CEditCommands(CMainFrame& frame, CDataRadioView& view)
+CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
     : QObject(&view), m_Frame(frame), m_View(view), m_History(view.m_History) {
     m_pMenu = new QMenu(tr("&Edit"), &frame);
     m_pActUndo = Add("&Undo", "Undo the last change to the settings", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
@@ -120,8 +120,8 @@ CEditCommands::CEditCommands(CMainFrame& frame, CDataRadioView& view)
     };
     connect(&m_History.m_Stack, &QUndoStack::indexChanged, this, &CEditCommands::UpdateUndoActions);
     connect(&m_History, &CRecordHistory::Changed, this, &CEditCommands::UpdateTitle);
-    connect(&view, &CDataRadioView::PageShown, this, &CEditCommands::WatchControls);
-    connect(&view, &CDataRadioView::BusyChanged, this, &CEditCommands::OnBusyChanged);
+    connect(&view, &CMainForm::PageShown, this, &CEditCommands::WatchControls);
+    connect(&view, &CMainForm::BusyChanged, this, &CEditCommands::OnBusyChanged);
     // The form's own commands (the two-tone condition): a step once they have run.
     for (QAction* action : view.actions()) {
         connect(action, &QAction::triggered, this,
@@ -162,8 +162,8 @@ void CEditCommands::WatchControls() {
             text != nullptr && !text->property(kWatchedProperty).toBool()) {
             text->installEventFilter(this);
         }
-        if (auto* field = qobject_cast<CFrequencyEdit*>(control); field != nullptr && !watched(field)) {
-            connect(field, &CFrequencyEdit::Left, this, record);
+        if (auto* field = qobject_cast<CDigitEdit*>(control); field != nullptr && !watched(field)) {
+            connect(field, &CDigitEdit::Left, this, record);
         } else if (auto* commit = qobject_cast<CCommitEdit*>(control);
                    commit != nullptr && !watched(commit)) {
             connect(commit, &CCommitEdit::Commit, this, record);
@@ -183,7 +183,7 @@ void CEditCommands::WatchControls() {
             map->installEventFilter(this);
         }
     }
-    CMyPage4* page = m_View.m_pSheet != nullptr ? m_View.m_pSheet->m_pChannelPage : nullptr;
+    CChannelPage* page = m_View.m_pSheet != nullptr ? m_View.m_pSheet->m_pChannelPage : nullptr;
     if (m_pSelection == nullptr && page != nullptr && page->IsCreated()) {
         m_pSelection = new CChannelSelection(*page, this);
         connect(m_pSelection, &CChannelSelection::ContextMenuAt, this, [this](const QPoint& at) {

@@ -12,8 +12,8 @@
 
 #include "ChannelRows.h"
 
-class CMainFrame;
-class CDataRadioView;
+class CMainWindow;
+class CMainForm;
 class CChannelSelection;
 class CRecordHistory;
 
@@ -21,7 +21,7 @@ class CEditCommands : public QObject {
     Q_OBJECT
 public:
     // Adds the Edit menu to the frame, after the File menu.
-    CEditCommands(CMainFrame& frame, CDataRadioView& view);
+    CEditCommands(CMainWindow& frame, CMainForm& view);
 
     void OnUndo();
     void OnRedo();
@@ -37,8 +37,8 @@ public:
     // Where Edit Selected Channels gets its values; tests answer it. False when cancelled.
     std::function<bool(SBulkEdit&)> m_RunBulkEdit;
 
-    CMainFrame& m_Frame;
-    CDataRadioView& m_View;
+    CMainWindow& m_Frame;
+    CMainForm& m_View;
     CRecordHistory& m_History;
     CChannelSelection* m_pSelection = nullptr;  // made with the channel page
     QMenu* m_pMenu = nullptr;

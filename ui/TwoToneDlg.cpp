@@ -46,7 +46,7 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
         for (int line = 0; line < 2; ++line) {
             const int index = tone * 2 + line;
             const SToneField& tone = kFields[index];
-            auto* field = new CFrequencyEdit(9, CFrequencyEdit::EMode::Decimal, box);
+            auto* field = new CDigitEdit(9, CDigitEdit::EMode::Decimal, box);
             field->setFixedWidth(80);
             auto* label = new QLabel(QLatin1String(tone.m_pLabel), box);
             // The caption says what and in which range; which tone it is comes from the group around it.
@@ -58,7 +58,7 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
             grid->addWidget(new QLabel(QLatin1String(tone.m_pUnit), box), line, 2);
             m_Fields[index] = field;
             field->setText(QString::fromStdString(FormatFixed(Channel().*tone.m_pMember, 0, 4)));
-            connect(field, &CFrequencyEdit::Left, this, [this, index] { OnFieldLeave(index); });
+            connect(field, &CDigitEdit::Left, this, [this, index] { OnFieldLeave(index); });
         }
         layout->addWidget(box);
     }

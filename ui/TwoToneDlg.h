@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "DataRadioDoc.h"
-#include "FrequencyEdit.h"
+#include "DigitEdit.h"
 #include "MessageSink.h"
 
 class CTwoToneDlg : public QDialog {
@@ -24,7 +24,7 @@ public:
     QString m_strTone;  // the group's caption after OK: "Tone A", "Tone B" or "Both"
     QButtonGroup* m_pGroup = nullptr;
     // Tone A frequency, tone A duration, tone B frequency, tone B duration.
-    CFrequencyEdit* m_Fields[4] = {};
+    CDigitEdit* m_Fields[4] = {};
 
 private:
     CChannelData& Channel() { return m_Doc.m_Channel[static_cast<size_t>(m_nChannel - 1)]; }

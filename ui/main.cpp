@@ -5,10 +5,10 @@
 
 #include "AppWindow.h"
 #include "DataRadioDoc.h"
-#include "DataRadioView.h"
-#include "MainFrame.h"
+#include "MainForm.h"
+#include "MainWindow.h"
 #include "QtMessageSink.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 #include "Version.h"
 
 int main(int argc, char* argv[]) {
@@ -20,10 +20,10 @@ int main(int argc, char* argv[]) {
     // The one settings record lives as long as the program.
     CDataRadioDoc doc;
     CQtMessageSink sink;
-    CMainFrame frame(doc, sink);
+    CMainWindow frame(doc, sink);
     sink.m_pParent = &frame;
     // COM49: the simulated radio
-    CDataRadioView* view = AttachView(frame, doc, sink, ProgramComResolver(), MakeProgramPort());
+    CMainForm* view = AttachView(frame, doc, sink, ProgramComResolver(), MakeProgramPort());
     InitialUpdate(frame, *view);
 
     const QStringList args = QApplication::arguments();

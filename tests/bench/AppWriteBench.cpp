@@ -14,10 +14,10 @@
 
 #include "AppWindow.h"
 #include "BlockTransfer.h"
-#include "DataRadioView.h"
-#include "MainFrame.h"
+#include "MainForm.h"
+#include "MainWindow.h"
 #include "SerialPort.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ double CliWriteMs() {
     CDataRadioDoc doc = Plan();
     CBlockTransfer transfer(port, image, doc);
     transfer.m_nComNumber = kSimulatedRadioCom;
-    transfer.m_strDevice = SimulatedRadioPath();
+    transfer.m_strDevice = BuiltInRadioPath();
     QElapsedTimer timer;
     timer.start();
     if (!transfer.WriteRadio()) {
@@ -44,7 +44,7 @@ double CliWriteMs() {
     return timer.nsecsElapsed() / 1e6;
 }
 
-double AppWriteMs(CMainFrame& frame, CDataRadioView& view) {
+double AppWriteMs(CMainWindow& frame, CMainForm& view) {
     view.m_Doc = Plan();
     frame.OnPortCommand(kSimulatedRadioCom);
     CRadioTransfer& transfer = *view.m_pSheet->m_pEepromPage->m_pTransfer;
@@ -73,9 +73,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     CDataRadioDoc doc;
     CRecordingSink sink;
-    CMainFrame frame(doc, sink);
+    CMainWindow frame(doc, sink);
     frame.m_PortLister = [] { return std::vector<uint32_t>{kSimulatedRadioCom}; };
-    CDataRadioView* view = AttachView(frame, doc, sink, ProgramComResolver());
+    CMainForm* view = AttachView(frame, doc, sink, ProgramComResolver());
     view->m_bModelSelectAtFirstPaint = false;
     InitialUpdate(frame, *view);
     frame.show();

@@ -35,7 +35,7 @@ protected:
     }
 
     CImageBytes Eeprom(size_t i) const {
-        return m_Radios[i]->WithRadio([](CSimRadio& r) { return r.m_Eeprom; });
+        return m_Radios[i]->WithRadio([](CRadioSimulator& r) { return r.m_Eeprom; });
     }
 
     std::vector<std::unique_ptr<CPtyRadio>> m_Radios;
@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
-    m_Radios[1]->WithRadio([](CSimRadio& r) {
+    m_Radios[1]->WithRadio([](CRadioSimulator& r) {
         r.m_Faults.m_nNakBlock = 3;
         return r.m_Faults.m_nNakCount = 50;  // a storm: every resend refused
     });
@@ -103,7 +103,7 @@ TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
 }
 
 TEST_F(CliFleet, ReadSavesOneFilePerRadioAndNoneForTheSilentOne) {
-    m_Radios[2]->WithRadio([](CSimRadio& r) { return r.m_Faults.m_bSilent = true; });
+    m_Radios[2]->WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_bSilent = true; });
     std::vector<std::string> words = {"read", "-o", m_Dir.File("bench")};
     const std::vector<std::string> ports = PortWords();
     words.insert(words.end(), ports.begin(), ports.end());
@@ -129,7 +129,7 @@ TEST(CliFleetArgs, APortGivenTwiceIsRefusedBeforeAnythingIsSent) {
         RunCli({"read", "--port", radio.SlavePath(), "--port", radio.SlavePath(), "-o", dir.File("x")});
     EXPECT_EQ(result.nExit, 2);
     EXPECT_NE(result.strErr.find("is given twice"), std::string::npos) << result.strErr;
-    EXPECT_EQ(radio.WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+    EXPECT_EQ(radio.WithRadio([](CRadioSimulator& r) { return r.m_Received.size(); }), 0u);
 }
 
 TEST(CliFleetArgs, SimulateServesSeveralRadios) {
@@ -174,6 +174,6 @@ TEST_F(CliFleet, PortsThatWouldShareAFileOrADeviceAreRefusedBeforeStarting) {
         EXPECT_EQ(result.strOut, "");
     }
     for (size_t i = 0; i < m_Radios.size(); ++i) {
-        EXPECT_EQ(m_Radios[i]->WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+        EXPECT_EQ(m_Radios[i]->WithRadio([](CRadioSimulator& r) { return r.m_Received.size(); }), 0u);
     }
 }

@@ -122,7 +122,7 @@ protected:
 };
 
 TEST_F(CliRadioFaults, RefusedReadFailsAndLeavesTheFileAlone) {
-    m_Radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_bRefuse = true; });
+    m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_bRefuse = true; });
     const SCliResult result = ReadOverExisting();
     EXPECT_EQ(result.nExit, 1);
     EXPECT_NE(result.strErr.find("kv310ctl: Read Fail..!"), std::string::npos) << result.strErr;
@@ -130,7 +130,7 @@ TEST_F(CliRadioFaults, RefusedReadFailsAndLeavesTheFileAlone) {
 }
 
 TEST_F(CliRadioFaults, SilentRadioIsACommunicationError) {
-    m_Radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_bSilent = true; });
+    m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_bSilent = true; });
     const SCliResult result = RunCli({"read", "--port", m_Radio.SlavePath(), "-o", m_Dir.File("new.dat")});
     EXPECT_EQ(result.nExit, 1);
     EXPECT_NE(result.strErr.find("Communication Error !!!   Check your radio connection to PC !!!"),
@@ -139,7 +139,7 @@ TEST_F(CliRadioFaults, SilentRadioIsACommunicationError) {
 }
 
 TEST_F(CliRadioFaults, BlockThatNeverArrivesWholeFailsTheRead) {
-    m_Radio.WithRadio([](CSimRadio& r) {
+    m_Radio.WithRadio([](CRadioSimulator& r) {
         r.m_Faults.m_nBadSumBlock = 7;
         return r.m_Faults.m_nBadSumCount = 5;
     });
@@ -150,7 +150,7 @@ TEST_F(CliRadioFaults, BlockThatNeverArrivesWholeFailsTheRead) {
 }
 
 TEST_F(CliRadioFaults, WriteBlockRefusedFourTimesFails) {
-    m_Radio.WithRadio([](CSimRadio& r) {
+    m_Radio.WithRadio([](CRadioSimulator& r) {
         r.m_Faults.m_nNakBlock = 2;
         return r.m_Faults.m_nNakCount = 4;
     });
@@ -175,13 +175,13 @@ TEST_F(CliRadioFaults, WriteRefusesAFileWithErrorsUnlessForcedAndSendsNothing) {
             m_Dir.File("e.dat") +
             " has 1 error: nothing was sent. Mend the file (kv310ctl check lists what is wrong) or give "
             "--force to write it anyway.\n");
-    EXPECT_EQ(m_Radio.WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+    EXPECT_EQ(m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Received.size(); }), 0u);
 }
 
 // A worn cell: the write goes through, the verify finds it. The backup holds the radio's image before the
 // write and the trace every byte that went over the line.
 TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
-    const CImageBytes before = m_Radio.WithRadio([](CSimRadio& r) {
+    const CImageBytes before = m_Radio.WithRadio([](CRadioSimulator& r) {
         r.m_Faults.m_nWrongByteAddress = 0x195;  // in the last block
         r.m_Eeprom[191] = 0x14;                  // a KV310 UHF on sub-band U2, as the plan
         return r.m_Eeprom;
@@ -216,11 +216,11 @@ TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
             traced.push_back(static_cast<uint8_t>(std::stoi(hex, nullptr, 16)));
         }
     }
-    EXPECT_EQ(traced, m_Radio.WithRadio([](CSimRadio& r) { return r.m_Received; }));
+    EXPECT_EQ(traced, m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Received; }));
 }
 
 TEST_F(CliRadioFaults, NoVerifyLeavesTheWornByteUnnoticed) {
-    m_Radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_nWrongByteAddress = 0x195; });
+    m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_nWrongByteAddress = 0x195; });
     CRecordingSink sink;
     ASSERT_TRUE(OnSaveDocument(SampleRecord(), m_Dir.File("s.dat"), sink));
     const SCliResult result =
@@ -230,7 +230,7 @@ TEST_F(CliRadioFaults, NoVerifyLeavesTheWornByteUnnoticed) {
 }
 
 TEST_F(CliRadioFaults, StatusPrintsChannelFirmwareAndModem) {
-    m_Radio.WithRadio([](CSimRadio& r) {
+    m_Radio.WithRadio([](CRadioSimulator& r) {
         r.m_nChannel = 5;
         r.m_nVersion = 0x12;
         return r.m_nModem = 0xA2;
@@ -248,7 +248,7 @@ TEST_F(CliRadioFaults, StatusRefusesARecordCutShortOrFullOfNoise) {
     } cases[] = {
         {3, 5, 0x12}, {4, 0xAA, 0xAA}, {4, 0, 0x12}, {4, 17, 0x12}};  // 0xAA 0xAA ...: a flooding port
     for (const auto& c : cases) {
-        m_Radio.WithRadio([&c](CSimRadio& r) {
+        m_Radio.WithRadio([&c](CRadioSimulator& r) {
             r.m_nChannel = c.channel;
             r.m_nVersion = c.version;
             return r.m_Faults.m_nStatusBytes = c.bytes;
@@ -327,7 +327,7 @@ TEST_F(CliRadioFaults, FilesThatCollideOrCannotBeWrittenAreRefusedBeforeTheRadio
         EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
         EXPECT_EQ(result.strErr.find("Verified"), std::string::npos);
     }
-    EXPECT_EQ(m_Radio.WithRadio([](CSimRadio& r) { return r.m_Received.size(); }), 0u);
+    EXPECT_EQ(m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Received.size(); }), 0u);
     EXPECT_EQ(ReadAll(plan).size(), 1827u);
     EXPECT_FALSE(std::filesystem::exists(m_Dir.File("x.dat")));
 }
@@ -347,7 +347,7 @@ TEST_F(CliRadioFaults, BackupRefusesARadioOfAnotherModelUnlessForced) {
         {0x03, true, 0, "Verified"},
     };
     for (const auto& c : cases) {
-        m_Radio.WithRadio([&c](CSimRadio& r) { return r.m_Eeprom[191] = c.modelByte; });
+        m_Radio.WithRadio([&c](CRadioSimulator& r) { return r.m_Eeprom[191] = c.modelByte; });
         std::vector<std::string> words = {"write", "--port", m_Radio.SlavePath(), plan, "--backup"};
         if (c.force) {
             words.push_back("--force");
@@ -355,7 +355,7 @@ TEST_F(CliRadioFaults, BackupRefusesARadioOfAnotherModelUnlessForced) {
         const SCliResult result = RunCli(words);
         EXPECT_EQ(result.nExit, c.exit) << result.strErr;
         EXPECT_NE(result.strErr.find(c.says), std::string::npos) << result.strErr;
-        EXPECT_EQ(m_Radio.WithRadio([](CSimRadio& r) { return r.m_Eeprom[191]; }),
+        EXPECT_EQ(m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Eeprom[191]; }),
                   c.force ? 0x14 : c.modelByte);
     }
 }

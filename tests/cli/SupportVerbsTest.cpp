@@ -32,7 +32,7 @@ TEST(CliSupport, AFailedWriteSaysWhatToTryKeepsItsTraceAndEveryTransferIsLogged)
 
     CPtyRadio radio;
     ASSERT_TRUE(radio.Start()) << radio.m_strError;
-    radio.WithRadio([](CSimRadio& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
+    radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
     const SCliResult failed = RunCli({"write", "--port", radio.SlavePath(), dir.File("depot.dat")});
     EXPECT_EQ(failed.nExit, 1);
     EXPECT_NE(

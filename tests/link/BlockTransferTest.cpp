@@ -85,7 +85,7 @@ protected:
         EXPECT_EQ(m_Progress.back(), 0);
     }
 
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
     CSimPort m_Port{m_Radio};
     CEepromImage m_Image;
     CDataRadioDoc m_Doc;
@@ -427,7 +427,7 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
-        m_Radio = CSimRadio();
+        m_Radio = CRadioSimulator();
         m_Port.m_Writes.clear();
         m_Status.clear();
         m_nRefreshes = 0;

@@ -111,7 +111,7 @@ TEST(FaultSoak, EveryTransferMovesTheRightImageOrLeavesEverythingAsItWas) {
     for (int n = 0; n < transfers; ++n) {
         SCOPED_TRACE("transfer " + std::to_string(n));
         const bool write = std::uniform_int_distribution<int>(0, 1)(rng) == 1;
-        CSimRadio radio;
+        CRadioSimulator radio;
         radio.m_nVersion = std::uniform_int_distribution<int>(0, 1)(rng) == 1 ? 0x11 : 0x12;
         RandomImage(rng, radio.m_Eeprom);
         const bool mustSucceed = InjectFault(rng, radio.m_Faults, write);

@@ -13,7 +13,7 @@
 namespace {
 
 struct SBenchRadio {
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
     CSimPort m_Port{m_Radio};
 };
 

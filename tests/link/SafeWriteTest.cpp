@@ -18,7 +18,7 @@ struct SRig {
         doc.m_Channel[0].m_dRxFreq = doc.m_Channel[0].m_dTxFreq = 151.0;
         doc.m_Channel[0].m_nStep = kStep5000;
     }
-    CSimRadio radio;
+    CRadioSimulator radio;
     CSimPort port{radio};
     CDataRadioDoc doc;
     CEepromImage image;

@@ -35,7 +35,7 @@ protected:
         return writes;
     }
 
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
     CSimPort m_Port{m_Radio};
     CRecordingSink m_Sink;
     CDataRadioDoc m_Doc;

@@ -70,7 +70,7 @@ const SFailureCase kCases[] = {
 TEST(TransferFailure, EachFaultOfTheRadioIsExplainedUnderTheTransfersOwnText) {
     for (const SFailureCase& test : kCases) {
         SCOPED_TRACE(test.m_szName);
-        CSimRadio radio;
+        CRadioSimulator radio;
         test.m_Inject(radio.m_Faults);
         CSimPort port(radio);
         CImageTransfer transfer(port, {});
@@ -86,7 +86,7 @@ TEST(TransferFailure, EachFaultOfTheRadioIsExplainedUnderTheTransfersOwnText) {
 }
 
 TEST(TransferFailure, AWrongByteStoredNamesItsAddressAndWhatItHeld) {
-    CSimRadio radio;
+    CRadioSimulator radio;
     radio.m_Faults.m_nWrongByteAddress = 0x123;
     CSimPort port(radio);
     CImageTransfer transfer(port, {});
@@ -102,7 +102,7 @@ TEST(TransferFailure, AWrongByteStoredNamesItsAddressAndWhatItHeld) {
 }
 
 TEST(TransferFailure, AnUnusablePortIsRefusedWithItsReasonBeforeItIsOpened) {
-    CSimRadio radio;
+    CRadioSimulator radio;
     CSimPort port(radio);
     CImageTransfer transfer(port, {});
     transfer.m_nComNumber = 17;

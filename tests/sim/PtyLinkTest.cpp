@@ -17,7 +17,7 @@
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "SettingsFile.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ TEST(PtyLink, WriteThenReadBackGivesTheSameImage) {
     writer.m_nComNumber = 0;
     writer.m_strDevice = radio.SlavePath();
     ASSERT_TRUE(writer.WriteRadio()) << (status.empty() ? "" : status.back());
-    EXPECT_EQ(radio.WithRadio([](CSimRadio& r) { return r.m_Eeprom; }), writtenImage.m_Work);
+    EXPECT_EQ(radio.WithRadio([](CRadioSimulator& r) { return r.m_Eeprom; }), writtenImage.m_Work);
 
     CDataRadioDoc read;
     read.m_nModel = kModelKv310Uhf;
@@ -79,17 +79,17 @@ TEST(PtyLink, WriteThenReadBackGivesTheSameImage) {
     EXPECT_FALSE(port.IsOpen());
     // the leave frame is on its way; the radio takes it a moment later
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (radio.WithRadio([](CSimRadio& r) { return r.m_bProgramming; }) &&
+    while (radio.WithRadio([](CRadioSimulator& r) { return r.m_bProgramming; }) &&
            std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    EXPECT_FALSE(radio.WithRadio([](CSimRadio& r) { return r.m_bProgramming; }));
+    EXPECT_FALSE(radio.WithRadio([](CRadioSimulator& r) { return r.m_bProgramming; }));
 }
 
 TEST(PtyLink, ASilentRadioIsACommunicationError) {
     CPtyRadio radio;
     ASSERT_TRUE(radio.Start());
-    radio.WithRadio([](CSimRadio& r) { r.m_Faults.m_bSilent = true; });
+    radio.WithRadio([](CRadioSimulator& r) { r.m_Faults.m_bSilent = true; });
     CSerialPort port;
     CDataRadioDoc doc;
     CEepromImage image;
@@ -101,14 +101,14 @@ TEST(PtyLink, ASilentRadioIsACommunicationError) {
     transfer.m_strDevice = radio.SlavePath();
     EXPECT_FALSE(transfer.WriteRadio());
     EXPECT_EQ(lastStatus, "Communication Error !!!   Check your radio connection to PC !!!");
-    EXPECT_EQ(radio.WithRadio([](CSimRadio& r) { return r.m_Received; }),
+    EXPECT_EQ(radio.WithRadio([](CRadioSimulator& r) { return r.m_Received; }),
               (std::vector<uint8_t>{0x87, 0x00, 0x87, 0x76, 0x57, 0xCD}));
 }
 
 TEST(PtyLink, ServiceConnectionReadsTheStatusAndSurvivesAReopen) {
     CPtyRadio radio;
     ASSERT_TRUE(radio.Start());
-    radio.WithRadio([](CSimRadio& r) { r.m_nChannel = 7; });
+    radio.WithRadio([](CRadioSimulator& r) { r.m_nChannel = 7; });
     CSerialPort port;
     CRecordingSink sink;
     CDataRadioDoc doc;
@@ -119,7 +119,7 @@ TEST(PtyLink, ServiceConnectionReadsTheStatusAndSurvivesAReopen) {
         EXPECT_EQ(doc.m_nRadioChannel, 7);
         EXPECT_EQ(link.SelectChannel(2).m_Code, EReplyCode::None);
         link.End();
-        radio.WithRadio([](CSimRadio& r) { r.m_nChannel = 7; });
+        radio.WithRadio([](CRadioSimulator& r) { r.m_nChannel = 7; });
     }
     EXPECT_TRUE(sink.m_Messages.empty());
 }
@@ -220,7 +220,7 @@ TEST(PtyLink, Com49OpensTheBuiltInSimulatedRadio) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     std::vector<uint8_t> received;
     while (received.size() < 3 && std::chrono::steady_clock::now() < deadline) {
-        received = SharedPtyRadio()->WithRadio([](CSimRadio& r) { return r.m_Received; });
+        received = SharedPtyRadio()->WithRadio([](CRadioSimulator& r) { return r.m_Received; });
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     EXPECT_EQ(received, (std::vector<uint8_t>{0x89, 0x00, 0x89}));

@@ -21,7 +21,7 @@ protected:
         QTRY_COMPARE(m_nModelSelectRuns, 1);  // answered with no model: the defaults stay
     }
 
-    CMyPage4& Page() { return *Sheet().m_pChannelPage; }
+    CChannelPage& Page() { return *Sheet().m_pChannelPage; }
     CChannelRow& Row(int channel) { return *Page().m_Rows[static_cast<size_t>(channel - 1)]; }
     CChannelData& Channel(int channel) { return m_Doc.m_Channel[static_cast<size_t>(channel - 1)]; }
 
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(ChannelPage, TypedDigitsGetTheirPointAndTheCaretStaysWhereTheUserTypes) {
-    CFrequencyEdit* rx = Row(3).m_pRxFreq;
+    CDigitEdit* rx = Row(3).m_pRxFreq;
     QTest::mouseClick(rx, Qt::LeftButton);
     QTest::keyClicks(rx, QStringLiteral("15a1-1"));  // letters and signs are refused
     EXPECT_EQ(Text(rx), "151.1");

@@ -68,7 +68,7 @@ TEST_F(ModelSelect, TheTextDescribesTheButtonOrPictureUnderThePointer) {
 
 // The real dialog, opened by the view's command and answered by pressing a button as a user would.
 TEST_F(ShellTest, TheModelSelectCommandRunsTheDialogAndAppliesThePressedModel) {
-    m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
+    m_pFrame = std::make_unique<CMainWindow>(m_Doc, m_Sink);
     m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
     m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
     InitialUpdate(*m_pFrame, *m_pView);
@@ -104,7 +104,7 @@ TEST_F(ShellTest, PrintPreviewShowsBothPagesOfTheSheet) {
 }
 
 TEST_F(ShellTest, TheAboutBoxNamesTheProgram) {
-    m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
+    m_pFrame = std::make_unique<CMainWindow>(m_Doc, m_Sink);
     m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
     m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
     InitialUpdate(*m_pFrame, *m_pView);

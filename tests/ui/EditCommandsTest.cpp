@@ -7,7 +7,7 @@
 
 #include "ChannelClipboard.h"
 #include "ChannelSelection.h"
-#include "ComDlg.h"
+#include "EepromPage.h"
 #include "EditCommands.h"
 #include "ShellFixture.h"
 
@@ -31,7 +31,7 @@ protected:
     double Rx(int channel) const { return m_Doc.m_Channel[static_cast<size_t>(channel - 1)].m_dRxFreq; }
 
     void Type(int channel, const char* digits) {
-        CFrequencyEdit* field = Row(channel).m_pRxFreq;
+        CDigitEdit* field = Row(channel).m_pRxFreq;
         QTest::mouseClick(field, Qt::LeftButton);
         field->selectAll();
         QTest::keyClicks(field, QString::fromLatin1(digits));
@@ -203,7 +203,7 @@ TEST_F(EditCommandsTest, TheModifiedMarkFollowsTheHistoryAndCtrlZInAFieldUndoesT
     EXPECT_EQ(Title(), "KV310 - PC PROGRAMMER - Untitled*");
 
     // In a field being edited Ctrl+Z is the field's own.
-    CFrequencyEdit* field = Row(4).m_pRxFreq;
+    CDigitEdit* field = Row(4).m_pRxFreq;
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClicks(field, QStringLiteral("15"));
     QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
@@ -269,7 +269,7 @@ TEST_F(EditCommandsTest, EditSelectedChannelsSetsEveryChosenChannelInOneStep) {
 
 TEST_F(EditCommandsTest, AnEepromByteEditIsAStepOfItsOwn) {
     View().OnViewEeprom();
-    CComDlg& page = *Sheet().m_pEepromPage;
+    CEepromPage& page = *Sheet().m_pEepromPage;
     page.m_RunChangeMap = [](CChangeMapDlg& dialog) {
         dialog.m_nValue = 0x7F;
         dialog.m_bAccepted = true;

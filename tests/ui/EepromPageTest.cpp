@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "ComDlg.h"
+#include "EepromPage.h"
 #include "EepromMap.h"
 #include "ShellFixture.h"
 #include "SimPort.h"
@@ -18,7 +18,7 @@ protected:
         m_Doc.m_nModel = kModelKv310Vhf;
         m_Doc.ResetToDefaults();
         m_Ctx.m_View.ShowStatus = [this](const QString& text) { m_Status.push_back(text.toStdString()); };
-        m_pPage = std::make_unique<CComDlg>(m_Ctx);
+        m_pPage = std::make_unique<CEepromPage>(m_Ctx);
         m_pPage->EnsureCreated();
         m_pPage->resize(900, 800);
         m_pPage->show();
@@ -74,11 +74,11 @@ protected:
 
     CDataRadioDoc m_Doc;
     CRecordingSink m_Sink;
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
     CLinkSession m_Link{std::make_unique<CSimPort>(m_Radio), [](int) { return std::string("sim"); }};
     CBusyState m_Busy;
     CPageContext m_Ctx{m_Doc, m_Sink, m_Link, m_Busy, {}};
-    std::unique_ptr<CComDlg> m_pPage;
+    std::unique_ptr<CEepromPage> m_pPage;
     std::vector<std::string> m_Status;
     std::string m_strAddressShown;
     std::string m_strValueText;
@@ -336,7 +336,7 @@ TEST_F(ShellTest, SavesAScreenshotOfTheMarkedMapWhenAsked) {
     m_Doc.m_Channel[2].m_dTxFreq = 150.0;
     m_Doc.m_Channel[2].m_nStep = 2;
     m_pFrame->m_PageActions[kPageEeprom]->trigger();
-    CComDlg& page = *Sheet().m_pEepromPage;
+    CEepromPage& page = *Sheet().m_pEepromPage;
     page.m_pMap->setFocus();
     page.m_pMap->setCurrentIndex(page.CellIndex(4, 3));
     QTest::qWait(300);

@@ -49,7 +49,7 @@ protected:
     CLinkSession m_Link;
     CBusyState m_Busy;
     CPageContext m_Ctx;
-    CSimRadio m_Radios[3];
+    CRadioSimulator m_Radios[3];
     std::unique_ptr<CFleetDlg> m_pDlg;
 };
 

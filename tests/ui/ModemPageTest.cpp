@@ -9,7 +9,7 @@
 #include "SettingsFile.h"
 
 TEST_F(OptionPageTest, SwitchingAModemTypeOnFillsItsSortedBaudListsAndGreysTheOtherTypes) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     EXPECT_EQ(m_Doc.m_bModemPageReady, 1);
     Press(page.m_pGmsk);
     EXPECT_EQ(Entries(page.m_cbSBand), (Texts{"4800", "9600"}));
@@ -43,7 +43,7 @@ TEST_F(OptionPageTest, SwitchingAModemTypeOnFillsItsSortedBaudListsAndGreysTheOt
 }
 
 TEST_F(OptionPageTest, TheModemToggleWantsATypeAndWarnsAboutScanMembers) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     Press(page.m_pModemToggle);
     EXPECT_EQ(TakeMessages(), Texts{"You should select GMSK, FFSK or AFSK!"});
     EXPECT_EQ(m_Doc.m_bModem, 0);
@@ -101,7 +101,7 @@ TEST_F(OptionPageTest, TheScanWarningSaysWhatIsAndWhatYesDoesAndAnswersFromTheKe
 }
 
 TEST_F(OptionPageTest, TheDelayFieldsRoundToEvenAndRefuseTooLongDelays) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     const struct {
         CCommitEdit* field;
         const char* typed;
@@ -133,7 +133,7 @@ TEST_F(OptionPageTest, TheDelayFieldsRoundToEvenAndRefuseTooLongDelays) {
 }
 
 TEST_F(OptionPageTest, FlowControlModesBaseBlockAndDefaultKeepTheirRules) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     EXPECT_TRUE(page.m_pAuto->isChecked());
     Press(page.m_pBaseBlock);
     EXPECT_EQ(m_Doc.m_bBaseBlock, 1);
@@ -175,7 +175,7 @@ TEST_F(OptionPageTest, FlowControlModesBaseBlockAndDefaultKeepTheirRules) {
 }
 
 TEST_F(OptionPageTest, TxDelay2UnderFourHundredIsRefusedOnTheKv310Vhf) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     ASSERT_EQ(m_Doc.m_nModel, kModelKv310Vhf);
     Focus(page.m_cbTxDelay2);
     QTest::keyClick(page.m_cbTxDelay2, Qt::Key_3);  // jumps to "300" as a user types it
@@ -189,7 +189,7 @@ TEST_F(OptionPageTest, TxDelay2UnderFourHundredIsRefusedOnTheKv310Vhf) {
 }
 
 TEST_F(OptionPageTest, SettingsFromAFileAndFromAReadShowOnTheModemPageAndEditsReachTheImage) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     CDataRadioDoc file;
     file.m_bModemFfsk = 1;
     file.m_bModem = 1;
@@ -223,7 +223,7 @@ TEST_F(OptionPageTest, SettingsFromAFileAndFromAReadShowOnTheModemPageAndEditsRe
     EXPECT_TRUE(page.m_pGmsk->isChecked());
     EXPECT_FALSE(page.m_pFfsk->isChecked());
     EXPECT_EQ(page.m_cbSBand->currentText().toStdString(), "9600");
-    CMyPage2& system = SystemPage();
+    CSystemPage& system = SystemPage();
     EXPECT_EQ(system.m_pGpsDelay->text().toStdString(), "200");
     EXPECT_EQ(system.m_cbScanDelay->currentText().toStdString(), "10");
 
@@ -268,7 +268,7 @@ TEST_F(OptionPageTest, EveryControlOfBothPagesIsNamedAndReachedWithTab) {
 }
 
 TEST_F(OptionPageTest, ChoosingAModelReappliesTheModemRulesAndShowsTheResetRecord) {
-    CMyPage3& page = ModemPage();
+    CModemPage& page = ModemPage();
     Press(page.m_pFfsk);
     Press(page.m_pModemToggle);
     const int refreshes = page.m_nRefreshCount;

@@ -9,12 +9,12 @@
 
 class OptionPageTest : public ShellTest {
 protected:
-    CMyPage2& SystemPage() {
+    CSystemPage& SystemPage() {
         StartShown();
         View().OnViewSystem();
         return *Sheet().m_pSystemPage;
     }
-    CMyPage3& ModemPage() {
+    CModemPage& ModemPage() {
         StartShown();
         View().OnViewModem();
         return *Sheet().m_pModemPage;

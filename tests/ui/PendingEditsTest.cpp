@@ -15,7 +15,7 @@ namespace {
 // A page's field, the keys of its n-th value and where the record keeps it; then an entry it refuses.
 struct SFieldCase {
     int m_nPage;
-    QLineEdit* (*m_Field)(CMySheet&);
+    QLineEdit* (*m_Field)(COptionSheet&);
     double (*m_Read)(const CDataRadioDoc&);
     double m_dFirst, m_dStep;  // the n-th value typed is first + n * step
     int m_nDecimals;
@@ -23,11 +23,11 @@ struct SFieldCase {
 };
 
 const SFieldCase kFieldCases[] = {
-    {kPageChannel, [](CMySheet& s) -> QLineEdit* { return s.m_pChannelPage->m_Rows[1]->m_pRxFreq; },
+    {kPageChannel, [](COptionSheet& s) -> QLineEdit* { return s.m_pChannelPage->m_Rows[1]->m_pRxFreq; },
      [](const CDataRadioDoc& d) { return d.m_Channel[1].m_dRxFreq; }, 150.025, 0.025, 3, "2000000"},
-    {kPageSystem, [](CMySheet& s) -> QLineEdit* { return s.m_pSystemPage->m_pScanSpeed; },
+    {kPageSystem, [](COptionSheet& s) -> QLineEdit* { return s.m_pSystemPage->m_pScanSpeed; },
      [](const CDataRadioDoc& d) { return double(d.m_nScanSpeed); }, 1230, 10, 0, "5"},
-    {kPageModem, [](CMySheet& s) -> QLineEdit* { return s.m_pModemPage->m_pTxOnDelay; },
+    {kPageModem, [](COptionSheet& s) -> QLineEdit* { return s.m_pModemPage->m_pTxOnDelay; },
      [](const CDataRadioDoc& d) { return double(d.m_nTxOnTime); }, 100, 2, 0, "300"},
 };
 
@@ -76,11 +76,11 @@ TEST_F(PendingEdits, EveryCommandThatReadsTheRecordSeesTheTypedValue) {
     };
     m_Sink.m_DefaultAnswer = EAnswer::Cancel;  // closing asks to save the typed change, and stays open
     // What each command took the record to be: the file saved, the text exported, the record printed.
-    const std::pair<QAction * CMainFrame::*, std::function<CDataRadioDoc()>> commands[] = {
-        {&CMainFrame::m_pActSave, [&] { return Reread(m_strSavePath); }},
-        {&CMainFrame::m_pActExportText, [&] { return Reread(m_Dir.File("typed.yaml")); }},
-        {&CMainFrame::m_pActPrint, [&] { return printed; }},
-        {&CMainFrame::m_pActExit, [&] { return m_Sink.m_Questions.empty() ? CDataRadioDoc() : m_Doc; }},
+    const std::pair<QAction * CMainWindow::*, std::function<CDataRadioDoc()>> commands[] = {
+        {&CMainWindow::m_pActSave, [&] { return Reread(m_strSavePath); }},
+        {&CMainWindow::m_pActExportText, [&] { return Reread(m_Dir.File("typed.yaml")); }},
+        {&CMainWindow::m_pActPrint, [&] { return printed; }},
+        {&CMainWindow::m_pActExit, [&] { return m_Sink.m_Questions.empty() ? CDataRadioDoc() : m_Doc; }},
     };
     for (const SFieldCase& c : kFieldCases) {
         for (int n = 0; n < 4; ++n) {

@@ -22,7 +22,7 @@ constexpr SFaultCase kFaults[] = {{EFault::Silent, "silent"},
                                   {EFault::NotAllowed, "0x65"},
                                   {EFault::Invalid, "0x55"}};
 
-void Inject(CSimRadio& radio, EFault fault) {
+void Inject(CRadioSimulator& radio, EFault fault) {
     switch (fault) {
         case EFault::Silent:
             radio.m_Faults.m_bSilent = true;

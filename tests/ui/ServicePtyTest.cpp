@@ -17,13 +17,13 @@ TEST(ServicePty, NeedsAPseudoTerminal) {
 #include "CalibrationDlg.h"
 #include "SerialPort.h"
 #include "ShellFixture.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 
 TEST(ServicePty, CalibrationDrivesTheSimulatedRadioOnCom49) {
     EnsureApplication();
     CPtyRadio* radio = SharedPtyRadio();
     ASSERT_NE(radio, nullptr);
-    radio->WithRadio([](CSimRadio& r) {
+    radio->WithRadio([](CRadioSimulator& r) {
         r.m_nChannel = 9;
         r.m_nVersion = 0x23;
         r.m_nModem = 0xA2;
@@ -51,12 +51,12 @@ TEST(ServicePty, CalibrationDrivesTheSimulatedRadioOnCom49) {
     dlg.WaitUntilIdle();
     dlg.m_pTransmit->click();
     dlg.WaitUntilIdle();
-    EXPECT_TRUE(radio->WithRadio([](CSimRadio& r) { return r.m_nChannel == 8 && r.m_bTransmitting; }));
+    EXPECT_TRUE(radio->WithRadio([](CRadioSimulator& r) { return r.m_nChannel == 8 && r.m_bTransmitting; }));
 
     QTest::keyClick(&dlg, Qt::Key_Escape);
     dlg.WaitUntilIdle();
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_FALSE(radio->WithRadio([](CSimRadio& r) { return r.m_bTransmitting; }));
+    EXPECT_FALSE(radio->WithRadio([](CRadioSimulator& r) { return r.m_bTransmitting; }));
     EXPECT_FALSE(link.IsBusy());
     EXPECT_TRUE(sink.m_Messages.empty());
 }

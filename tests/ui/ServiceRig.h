@@ -54,7 +54,7 @@ public:
         return frames;
     }
 
-    CSimRadio m_Radio;
+    CRadioSimulator m_Radio;
     CSimPort* m_pPort = nullptr;  // owned by the session
     CLinkSession m_Link{MakePort(), {}};
     CRecordingSink m_Sink;

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "AppWindow.h"
-#include "DataRadioView.h"
-#include "MainFrame.h"
-#include "SimulatedRadio.h"
+#include "MainForm.h"
+#include "MainWindow.h"
+#include "BuiltInRadio.h"
 #include "TempDir.h"
 
 inline void EnsureApplication() {
@@ -32,15 +32,15 @@ protected:
     }
 
     // Creates the main window the way the program starts it.
-    CMainFrame& Start() {
-        m_pFrame = std::make_unique<CMainFrame>(m_Doc, m_Sink);
+    CMainWindow& Start() {
+        m_pFrame = std::make_unique<CMainWindow>(m_Doc, m_Sink);
         m_pFrame->m_PortLister = [this] { return m_Ports; };
         if (m_pPortSystem) {
             m_pFrame->m_pPortSystem = m_pPortSystem;
         }
         m_pFrame->m_RunAbout = [this] { ++m_nAboutRuns; };
         m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
-        CDataRadioView& view = *m_pView;
+        CMainForm& view = *m_pView;
         view.m_RunModelSelect = [this] {
             ++m_nModelSelectRuns;
             return m_nModelAnswer;
@@ -59,8 +59,8 @@ protected:
         QApplication::processEvents();
     }
 
-    CDataRadioView& View() { return *m_pView; }
-    CMySheet& Sheet() { return *View().m_pSheet; }
+    CMainForm& View() { return *m_pView; }
+    COptionSheet& Sheet() { return *View().m_pSheet; }
 
     CTempDir m_Dir;
     CDataRadioDoc m_Doc;  // outlives the window, which writes the port file when it goes
@@ -72,6 +72,6 @@ protected:
     int m_nAboutRuns = 0;
     std::string m_strOpenPath;
     std::string m_strSavePath;
-    std::unique_ptr<CMainFrame> m_pFrame;
-    CDataRadioView* m_pView = nullptr;  // owned by the frame
+    std::unique_ptr<CMainWindow> m_pFrame;
+    CMainForm* m_pView = nullptr;  // owned by the frame
 };

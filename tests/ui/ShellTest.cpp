@@ -20,7 +20,7 @@ std::vector<std::string> BandTexts(QComboBox* box) {
     return texts;
 }
 
-std::vector<std::string> PortMenuTexts(const CMainFrame& frame) {
+std::vector<std::string> PortMenuTexts(const CMainWindow& frame) {
     std::vector<std::string> texts;
     for (QAction* action : frame.m_pPortMenu->actions()) {
         if (action->data().isValid()) {  // the ports, not the commands below them
@@ -30,7 +30,7 @@ std::vector<std::string> PortMenuTexts(const CMainFrame& frame) {
     return texts;
 }
 
-std::vector<int> CheckedPorts(const CMainFrame& frame) {
+std::vector<int> CheckedPorts(const CMainWindow& frame) {
     std::vector<int> checked;
     for (QAction* action : frame.m_PortActions) {
         if (action->isChecked()) {
@@ -41,7 +41,7 @@ std::vector<int> CheckedPorts(const CMainFrame& frame) {
 }
 
 // The View menu's check marks; the toolbar's page buttons must agree with them.
-std::vector<bool> PageChecks(const CMainFrame& frame) {
+std::vector<bool> PageChecks(const CMainWindow& frame) {
     std::vector<bool> checks;
     for (int page = 0; page < kPageCount; ++page) {
         EXPECT_EQ(frame.m_PageActions[page]->isChecked(), frame.m_PageButtons[page]->isChecked()) << page;
@@ -459,9 +459,9 @@ TEST_F(ShellTest, ARecordChangeBeforeAPageWasShownRefreshesOnlyTheChannelPage) {
 TEST_F(ShellTest, ToolbarAndStatusBarCanBeHiddenFromTheViewMenu) {
     Start();
     ShowActive();
-    EXPECT_TRUE(m_pFrame->m_wndToolBar->isVisible());
+    EXPECT_TRUE(m_pFrame->m_pToolBar->isVisible());
     m_pFrame->m_pActToolbar->trigger();
-    EXPECT_FALSE(m_pFrame->m_wndToolBar->isVisible());
+    EXPECT_FALSE(m_pFrame->m_pToolBar->isVisible());
     m_pFrame->m_pActStatusBar->trigger();
     EXPECT_FALSE(m_pFrame->m_wndStatusBar->isVisible());
     m_pFrame->m_pActStatusBar->trigger();
@@ -492,7 +492,7 @@ TEST_F(ShellTest, KeyboardAcceleratorsReachTheCommands) {
 
 TEST_F(ShellTest, TheToolbarCarriesTheCommandsWithTheirTipsAndPrompts) {
     Start();
-    const QList<QAction*> actions = m_pFrame->m_wndToolBar->actions();
+    const QList<QAction*> actions = m_pFrame->m_pToolBar->actions();
     std::vector<std::string> tips;
     for (QAction* action : actions) {
         if (!action->isSeparator()) {

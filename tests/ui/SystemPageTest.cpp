@@ -15,7 +15,7 @@ struct SEntry {
 }  // namespace
 
 TEST_F(OptionPageTest, TheGpsAndScanFieldsTakeRoundOrRefuseWhatIsTypedAndKeepTheFocusOnARefusal) {
-    CMyPage2& page = SystemPage();
+    CSystemPage& page = SystemPage();
     EXPECT_EQ(m_Doc.m_bSystemPageReady, 1);
     Press(page.m_pGps);
     const struct {
@@ -57,7 +57,7 @@ TEST_F(OptionPageTest, TheGpsAndScanFieldsTakeRoundOrRefuseWhatIsTypedAndKeepThe
 }
 
 TEST_F(OptionPageTest, ReturnCommitsAFieldAndLeavingAnUntouchedOneChangesNothing) {
-    CMyPage2& page = SystemPage();
+    CSystemPage& page = SystemPage();
     Type(page.m_pScanSpeed, "1234", Qt::Key_Return);
     EXPECT_EQ(m_Doc.m_nScanSpeed, 1230);
     EXPECT_EQ(page.m_pScanSpeed->text().toStdString(), "1230");
@@ -72,7 +72,7 @@ TEST_F(OptionPageTest, ReturnCommitsAFieldAndLeavingAnUntouchedOneChangesNothing
 }
 
 TEST_F(OptionPageTest, GpsAndSquelchSwitchesGreyTheirControlsAndKeepTheirValues) {
-    CMyPage2& page = SystemPage();
+    CSystemPage& page = SystemPage();
     m_Doc.m_nGpsCycle = 7;
     m_Doc.m_nGpsDelay = 120;
     m_Doc.m_nSquelchType = 1;
@@ -101,7 +101,7 @@ TEST_F(OptionPageTest, GpsAndSquelchSwitchesGreyTheirControlsAndKeepTheirValues)
 }
 
 TEST_F(OptionPageTest, ListsShowThePositionPlusOneAndADecodedMinusOneShowsNothingUntilChosen) {
-    CMyPage2& page = SystemPage();
+    CSystemPage& page = SystemPage();
     EXPECT_EQ(page.m_cbScanDelay->currentText().toStdString(), "4");
     m_Doc.m_nScanDelay = -1;  // an image byte of 0
     m_Doc.m_nGpsCycle = -1;
@@ -118,7 +118,7 @@ TEST_F(OptionPageTest, ListsShowThePositionPlusOneAndADecodedMinusOneShowsNothin
 }
 
 TEST_F(OptionPageTest, ASettingsFileShowsOnTheSystemPageAndAnEditReachesTheImage) {
-    CMyPage2& page = SystemPage();
+    CSystemPage& page = SystemPage();
     CDataRadioDoc file;
     file.m_bGps = 1;
     file.m_nGpsDelay = 250;

@@ -18,7 +18,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <algorithm>
 #include <random>
 
-#include "ComDlg.h"
+#include "EepromPage.h"
 #include "EditCommands.h"
 #include "EepromImage.h"
 #include "FileIo.h"
@@ -27,7 +27,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include "RunCli.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 #include "TransferLog.h"
 
 namespace {
@@ -37,8 +37,8 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         ASSERT_NE(SharedPtyRadio(), nullptr);
-        SharedPtyRadio()->WithRadio([](CSimRadio& r) {
-            r = CSimRadio();
+        SharedPtyRadio()->WithRadio([](CRadioSimulator& r) {
+            r = CRadioSimulator();
             return 0;
         });
         m_Ports = {kSimulatedRadioCom};
@@ -86,7 +86,7 @@ protected:
     bool RadioLeftProgramming() {
         QElapsedTimer waited;
         waited.start();
-        while (Radio([](CSimRadio& r) { return r.m_bProgramming; })) {
+        while (Radio([](CRadioSimulator& r) { return r.m_bProgramming; })) {
             if (waited.elapsed() > 5000) {
                 return false;
             }
@@ -109,12 +109,12 @@ TEST_F(TransferTest, AWriteSendsTheRecordAndClosesTheWindow) {
     EXPECT_EQ(Transfer().m_pProgress, nullptr);  // a success closes the window
     EXPECT_EQ(View().m_pVersionField->text().toStdString(), "1 . 2");
     const CImageBytes sent = Sheet().m_pEepromPage->m_Image.m_Work;
-    EXPECT_EQ(Radio([](CSimRadio& r) { return r.m_Eeprom; }), sent);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), sent);
     EXPECT_TRUE(RadioLeftProgramming());
     EXPECT_TRUE(m_pFrame->m_pActNew->isEnabled());
     EXPECT_TRUE(m_Sink.m_Messages.empty());
     // the write was proved by reading the radio back
-    const std::vector<std::string> events = Radio([](CSimRadio& r) { return r.m_Events; });
+    const std::vector<std::string> events = Radio([](CRadioSimulator& r) { return r.m_Events; });
     EXPECT_NE(std::find(events.begin(), events.end(), "read request"), events.end());
 }
 
@@ -126,7 +126,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
     planned.m_Channel[2].m_dTxFreq = 445.0;
     CEepromImage image;
     image.EncodeImage(planned);
-    Radio([&](CSimRadio& r) {
+    Radio([&](CRadioSimulator& r) {
         r.m_Eeprom = image.m_Work;
         r.m_nVersion = 0x21;
         return 0;
@@ -146,7 +146,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
 }
 
 TEST_F(TransferTest, ARefusedWriteLeavesItsFailureTextAndTheRecord) {
-    Radio([](CSimRadio& r) { return r.m_Faults.m_bRefuse = true; });
+    Radio([](CRadioSimulator& r) { return r.m_Faults.m_bRefuse = true; });
     const std::vector<uint8_t> before = SettingsFileBytes(m_Doc);
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
@@ -225,7 +225,7 @@ TEST_F(TransferTest, ClosingTheWindowDuringATransferAsksAndCancelsIt) {
 }
 
 TEST_F(TransferTest, AWriteTheRadioDoesNotHoldFailsTheVerifyNamingTheAddress) {
-    Radio([](CSimRadio& r) { return r.m_Faults.m_nWrongByteAddress = 0x105; });
+    Radio([](CRadioSimulator& r) { return r.m_Faults.m_nWrongByteAddress = 0x105; });
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     ASSERT_NE(Transfer().m_pProgress, nullptr);
@@ -238,7 +238,7 @@ TEST_F(TransferTest, AReadKeepsTheRadiosImageAsABackup) {
     ASSERT_FALSE(Transfer().m_strLastBackup.empty());
     std::vector<uint8_t> kept;
     ASSERT_TRUE(ReadFileBytes(Transfer().m_strLastBackup, kept, kImageSize + 1));
-    const CImageBytes radio = Radio([](CSimRadio& r) { return r.m_Eeprom; });
+    const CImageBytes radio = Radio([](CRadioSimulator& r) { return r.m_Eeprom; });
     EXPECT_EQ(kept, std::vector<uint8_t>(radio.begin(), radio.end()));
 }
 
@@ -253,7 +253,7 @@ TEST_F(TransferTest, AConfigurationWithErrorsIsWrittenOnlyWhenTheUserSaysSo) {
     ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
     EXPECT_NE(m_Sink.m_Questions[0].find("Write it to the radio anyway?"), std::string::npos);
     EXPECT_NE(m_Sink.m_Questions[0].find("error: "), std::string::npos);
-    EXPECT_TRUE(Radio([](CSimRadio& r) { return r.m_Received; }).empty());
+    EXPECT_TRUE(Radio([](CRadioSimulator& r) { return r.m_Received; }).empty());
 }
 
 TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
@@ -285,7 +285,7 @@ TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
     EXPECT_EQ(m_Doc.m_nScanSpeed, 1230);
     CEepromImage expected;
     expected.EncodeImage(m_Doc);
-    EXPECT_EQ(Radio([](CSimRadio& r) { return r.m_Eeprom; }), expected.m_Work);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), expected.m_Work);
 }
 
 namespace {
@@ -360,7 +360,7 @@ TEST_P(WindowWritesTheCommandLinesBytes, ForAFileOfThisModelOpenedAfterAnother) 
     EXPECT_EQ(differ.first, record.end()) << "file offset " << (differ.first - record.begin());
     Run(m_pFrame->m_pActWriteRadio);
     ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
-    const CImageBytes sent = Radio([](CSimRadio& r) { return r.m_Eeprom; });
+    const CImageBytes sent = Radio([](CRadioSimulator& r) { return r.m_Eeprom; });
     for (size_t address = 0; address < size_t{kImageSize}; ++address) {
         EXPECT_EQ(sent[address], expected[address]) << "address " << address;
     }
@@ -377,7 +377,7 @@ TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
     radio.m_Channel[0].m_dRxFreq = radio.m_Channel[0].m_dTxFreq = 160.0;
     CEepromImage image;
     image.EncodeImage(radio);
-    Radio([&](CSimRadio& r) {
+    Radio([&](CRadioSimulator& r) {
         r.m_Eeprom = image.m_Work;
         return 0;
     });
@@ -395,7 +395,7 @@ TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
 }
 TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
-    Radio([](CSimRadio& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
+    Radio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     EXPECT_EQ(DialogText(), "Write Fail!");  // the transfer's own text stays first
@@ -423,7 +423,7 @@ TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
               "kv310 write COM49 1.2 Write Fail!");
 }
 TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItHeld) {
-    const CImageBytes before = Radio([](CSimRadio& r) {
+    const CImageBytes before = Radio([](CRadioSimulator& r) {
         r.m_Eeprom[191] = 0x06;  // a KV330 UHF on sub-band U1
         return r.m_Eeprom;
     });
@@ -433,7 +433,7 @@ TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItH
     EXPECT_NE(DialogText().find("Nothing was written: the radio is a KV330 UHF U1, the plan is for a "),
               std::string::npos)
         << DialogText();
-    EXPECT_EQ(Radio([](CSimRadio& r) { return r.m_Eeprom; }), before);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), before);
     EXPECT_FALSE(Transfer().m_strLastBackup.empty());
 }
 #endif  // _WIN32

@@ -1,4 +1,4 @@
-#include "SimRadio.h"
+#include "RadioSimulator.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ bool Consume(int& count) {
 
 }  // namespace
 
-CSimRadio::CSimRadio() {
+CRadioSimulator::CRadioSimulator() {
     // A radio fresh from the factory: a KV310 VHF holding the default configuration with one channel.
     CDataRadioDoc doc;
     doc.m_Channel[0].m_dRxFreq = 150.0;
@@ -40,7 +40,7 @@ CSimRadio::CSimRadio() {
     m_Eeprom = image.m_Work;
 }
 
-void CSimRadio::Send(const std::vector<uint8_t>& bytes, int64_t atUs) {
+void CRadioSimulator::Send(const std::vector<uint8_t>& bytes, int64_t atUs) {
     int64_t due = std::max(atUs, m_nLastDueUs);
     for (uint8_t b : bytes) {
         due += kByteTimeUs;
@@ -49,7 +49,7 @@ void CSimRadio::Send(const std::vector<uint8_t>& bytes, int64_t atUs) {
     m_nLastDueUs = due;
 }
 
-int CSimRadio::TakeDue(int64_t nowUs, std::vector<uint8_t>& out) {
+int CRadioSimulator::TakeDue(int64_t nowUs, std::vector<uint8_t>& out) {
     int taken = 0;
     while (!m_Outbox.empty() && m_Outbox.front().m_nDueUs <= nowUs) {
         out.push_back(m_Outbox.front().m_nByte);
@@ -59,7 +59,7 @@ int CSimRadio::TakeDue(int64_t nowUs, std::vector<uint8_t>& out) {
     return taken;
 }
 
-void CSimRadio::Receive(const uint8_t* data, int length, int64_t nowUs) {
+void CRadioSimulator::Receive(const uint8_t* data, int length, int64_t nowUs) {
     for (int i = 0; i < length; ++i) {
         m_Received.push_back(data[i]);
         if (m_Faults.m_bSilent || m_bGoneSilent) {
@@ -77,7 +77,7 @@ void CSimRadio::Receive(const uint8_t* data, int length, int64_t nowUs) {
     }
 }
 
-void CSimRadio::Process(int64_t nowUs) {
+void CRadioSimulator::Process(int64_t nowUs) {
     // A frame that does not start like a block or an acknowledge is a command again (e.g. the leave frame
     // after a broken transfer).
     if (m_Mode == EMode::WriteBlocks && m_Pending[0] != kBlockHeader[0]) {
@@ -109,7 +109,7 @@ void CSimRadio::Process(int64_t nowUs) {
     }
 }
 
-bool CSimRadio::AnswerRequest(int64_t nowUs) {
+bool CRadioSimulator::AnswerRequest(int64_t nowUs) {
     if (m_Faults.m_bRefuse || !m_bProgramming) {
         Send({kReplyRefused}, nowUs + kTurnaroundUs);
         return false;
@@ -128,7 +128,7 @@ bool CSimRadio::AnswerRequest(int64_t nowUs) {
     return true;
 }
 
-void CSimRadio::HandleCommand(uint8_t command, uint8_t argument, uint8_t check, int64_t nowUs) {
+void CRadioSimulator::HandleCommand(uint8_t command, uint8_t argument, uint8_t check, int64_t nowUs) {
     if (static_cast<uint8_t>(command + argument) != check) {
         Log("bad frame");
         Send({kReplyRefused}, nowUs + kTurnaroundUs);
@@ -159,7 +159,7 @@ void CSimRadio::HandleCommand(uint8_t command, uint8_t argument, uint8_t check, 
     }
 }
 
-void CSimRadio::HandleServiceCommand(uint8_t command, uint8_t argument, int64_t nowUs) {
+void CRadioSimulator::HandleServiceCommand(uint8_t command, uint8_t argument, int64_t nowUs) {
     Log(StrPrintf("command %02X %02X", command, argument));
     if (command == m_Faults.m_nIgnoredCommand) {
         return;
@@ -203,7 +203,7 @@ void CSimRadio::HandleServiceCommand(uint8_t command, uint8_t argument, int64_t 
     }
 }
 
-void CSimRadio::HandleWriteBlock(int64_t nowUs) {
+void CRadioSimulator::HandleWriteBlock(int64_t nowUs) {
     const int address = m_nBlock * kImageBlockSize;
     const uint8_t* frame = m_Pending.data();
     const bool good = std::equal(std::begin(kBlockHeader), std::end(kBlockHeader), frame) &&
@@ -231,7 +231,7 @@ void CSimRadio::HandleWriteBlock(int64_t nowUs) {
     }
 }
 
-void CSimRadio::HandleAck(int64_t nowUs) {
+void CRadioSimulator::HandleAck(int64_t nowUs) {
     if (m_Pending[0] == kBlockAccepted) {
         Log(StrPrintf("block %d", m_nBlock));
         if (++m_nBlock == kImageBlocks) {
@@ -244,7 +244,7 @@ void CSimRadio::HandleAck(int64_t nowUs) {
     SendBlock(m_nBlock, nowUs + kTurnaroundUs);
 }
 
-void CSimRadio::SendBlock(int block, int64_t atUs) {
+void CRadioSimulator::SendBlock(int block, int64_t atUs) {
     CBlockFrame frame = BlockFrame(m_Eeprom, block);
     int length = kBlockFrameSize;
     if (block == m_Faults.m_nBadSumBlock && Consume(m_Faults.m_nBadSumCount)) {

@@ -1,24 +1,24 @@
 // The form's unsaved-changes bookkeeping: the saved state, the undo history that starts with New and Load,
 // and the question before unsaved changes are replaced.
 
-#include "DataRadioView.h"
+#include "MainForm.h"
 #include "SettingsFile.h"
 
-bool CDataRadioView::HasUnsavedChanges() const {
+bool CMainForm::HasUnsavedChanges() const {
     return m_History.IsModified() || SettingsFileBytes(m_Doc) != m_CleanBytes;
 }
 
-void CDataRadioView::MarkClean() {
+void CMainForm::MarkClean() {
     m_CleanBytes = SettingsFileBytes(m_Doc);
     m_History.MarkSaved();
 }
 
-void CDataRadioView::StartHistory() {
+void CMainForm::StartHistory() {
     m_History.Reset();
     MarkClean();
 }
 
-bool CDataRadioView::SaveChangesFirst() {
+bool CMainForm::SaveChangesFirst() {
     // New and Load start a fresh history: what was not saved could not be undone back.
     if (!CommitPendingEdits()) {
         return false;

@@ -5,12 +5,12 @@
 
 #include "CompareDlg.h"
 #include "ConfigDiff.h"
-#include "DataRadioView.h"
+#include "MainForm.h"
 #include "FileIo.h"
 #include "RadioTransfer.h"
 #include "TextConfig.h"
 
-bool CDataRadioView::CommitPendingEdits() {
+bool CMainForm::CommitPendingEdits() {
     if (m_pSheet == nullptr) {
         return true;
     }
@@ -18,7 +18,7 @@ bool CDataRadioView::CommitPendingEdits() {
     return page == nullptr || page->CommitPending();
 }
 
-void CDataRadioView::OnFileExportText() {
+void CMainForm::OnFileExportText() {
     if (!CommitPendingEdits()) {
         return;
     }
@@ -35,7 +35,7 @@ void CDataRadioView::OnFileExportText() {
     emit StatusText(tr("Exported to %1").arg(QString::fromStdString(path)));
 }
 
-void CDataRadioView::OnFileCompare() {
+void CMainForm::OnFileCompare() {
     if (!CommitPendingEdits()) {
         return;
     }
@@ -57,7 +57,7 @@ void CDataRadioView::OnFileCompare() {
     }
 }
 
-void CDataRadioView::OnSaveTrace() {
+void CMainForm::OnSaveTrace() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
@@ -80,15 +80,15 @@ void CDataRadioView::OnSaveTrace() {
     emit StatusText(tr("Serial trace saved in %1").arg(QString::fromStdString(path)));
 }
 
-void CDataRadioView::SetVerifyAfterWrite(bool on) {
+void CMainForm::SetVerifyAfterWrite(bool on) {
     m_pSheet->m_pEepromPage->m_pTransfer->m_bVerify = on;
 }
 
-void CDataRadioView::SetBackupBeforeWrite(bool on) {
+void CMainForm::SetBackupBeforeWrite(bool on) {
     m_pSheet->m_pEepromPage->m_pTransfer->m_bBackupBeforeWrite = on;
 }
 
-void CDataRadioView::SetPlanName(const std::string& path) {
+void CMainForm::SetPlanName(const std::string& path) {
     if (m_pSheet != nullptr && m_pSheet->m_pEepromPage != nullptr &&
         m_pSheet->m_pEepromPage->m_pTransfer != nullptr) {
         m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanName = std::filesystem::path(path).filename().string();

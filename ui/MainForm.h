@@ -19,7 +19,7 @@
 #include "DataRadioDoc.h"
 #include "LinkSession.h"
 #include "MessageSink.h"
-#include "MySheet.h"
+#include "OptionSheet.h"
 #include "PageContext.h"
 #include "RecordHistory.h"
 #include "TracingPort.h"
@@ -36,14 +36,14 @@ constexpr const char* kSaveFilter = "Data Files (*.dat *.DAT)";
 constexpr const char* kMsgCancelTransferAndClose =
     "A radio transfer is running.\r\n\r\nCancel it and close the program?";
 
-class CDataRadioView : public QWidget {
+class CMainForm : public QWidget {
     Q_OBJECT
 public:
     // resolve turns the Port menu's COM numbers into devices (the program's simulated radio among them);
     // device is the port they are opened through, the serial driver when none is given.
-    CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent = nullptr,
+    CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent = nullptr,
                    std::unique_ptr<CRadioPort> device = nullptr);
-    ~CDataRadioView() override;
+    ~CMainForm() override;
 
     // Runs once after the frame exists: builds the sheet, reads the port file, resets the record, fills the
     // form and the Port menu, and leaves the Channel page in front.
@@ -141,7 +141,7 @@ public:
     QComboBox* m_cbPllIc = nullptr;
     QLabel* m_pPllIcLabel = nullptr;
     QFrame* m_pPlaceholder = nullptr;
-    CMySheet* m_pSheet = nullptr;
+    COptionSheet* m_pSheet = nullptr;
     QPointer<CFleetDlg> m_pFleetDlg;  // made at first use, kept for its summary
     std::vector<uint8_t> m_CleanBytes;
 

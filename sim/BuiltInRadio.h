@@ -16,7 +16,7 @@
 CPtyRadio* SharedPtyRadio();
 
 // The pseudo-terminal of that radio, empty when it cannot start.
-std::string SimulatedRadioPath();
+std::string BuiltInRadioPath();
 #endif
 
 // COM numbers as the program sees them: the fixed device mapping, and COM49 for the simulated radio.

@@ -1,4 +1,4 @@
-#include "MyPage3.h"
+#include "ModemPage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,13 +23,13 @@ struct STypeRow {
     const char* m_pszText;
     const char* m_pszAccessible;
     int32_t CDataRadioDoc::*m_pMember;
-    QCheckBox* CMyPage3::*m_pControl;
+    QCheckBox* CModemPage::*m_pControl;
 };
 
 const STypeRow kTypeRows[] = {
-    {EModemType::Gmsk, " GMSK", "GMSK modem", &CDataRadioDoc::m_bModemGmsk, &CMyPage3::m_pGmsk},
-    {EModemType::Ffsk, " FFSK", "FFSK modem", &CDataRadioDoc::m_bModemFfsk, &CMyPage3::m_pFfsk},
-    {EModemType::Afsk, " AFSK", "AFSK modem", &CDataRadioDoc::m_bModemAfsk, &CMyPage3::m_pAfsk},
+    {EModemType::Gmsk, " GMSK", "GMSK modem", &CDataRadioDoc::m_bModemGmsk, &CModemPage::m_pGmsk},
+    {EModemType::Ffsk, " FFSK", "FFSK modem", &CDataRadioDoc::m_bModemFfsk, &CModemPage::m_pFfsk},
+    {EModemType::Afsk, " AFSK", "AFSK modem", &CDataRadioDoc::m_bModemAfsk, &CModemPage::m_pAfsk},
 };
 
 // The lists of SYSTEM OPTION 2: the record stores the position. A row with a handler has a rule of its own.
@@ -37,45 +37,45 @@ struct SModemListRow {
     SRowText m_Text;
     std::vector<std::string> (*m_pTexts)();
     int32_t CDataRadioDoc::*m_pMember;
-    QComboBox* CMyPage3::*m_pControl;
-    void (CMyPage3::*m_pOnChosen)(int);
+    QComboBox* CModemPage::*m_pControl;
+    void (CModemPage::*m_pOnChosen)(int);
 };
 
 const SModemListRow kModemListRows[] = {
     {{"1. Base Block Size  1 ( byte )", "", "", "Base block size in bytes"},
      BaseBlockSizeTexts,
      &CDataRadioDoc::m_nBaseBlockSize,
-     &CMyPage3::m_cbBaseBlockSize,
+     &CModemPage::m_cbBaseBlockSize,
      nullptr},
     {{"2. Preamble Data Size ( bit )", "", "", "Preamble data size in bits"},
      [] { return StepTexts(16, 136, 8); },
      &CDataRadioDoc::m_nPreambleSize,
-     &CMyPage3::m_cbPreamble,
+     &CModemPage::m_cbPreamble,
      nullptr},
     {{"3. Wait For Busy Time ( ms )", "", "", "Wait for busy time in milliseconds"},
      [] { return StepTexts(100, 1600, 100); },
      &CDataRadioDoc::m_nWaitBusyTime,
-     &CMyPage3::m_cbWaitBusy,
+     &CModemPage::m_cbWaitBusy,
      nullptr},
     {{"4. Flow Control", "", "", "Flow control"},
      FlowControlTexts,
      &CDataRadioDoc::m_nFlowControl,
-     &CMyPage3::m_cbFlowControl,
-     &CMyPage3::OnFlowControl},
+     &CModemPage::m_cbFlowControl,
+     &CModemPage::OnFlowControl},
     {{"5. Tx Delay Time 1 (ms) ", "", "", "Transmit delay time 1 in milliseconds"},
      [] { return StepTexts(5, 80, 5); },
      &CDataRadioDoc::m_nTxDelayTime1,
-     &CMyPage3::m_cbTxDelay1,
+     &CModemPage::m_cbTxDelay1,
      nullptr},
     {{"6. Tx Delay Time 2 (ms, Tone Only) ", "", "", "Transmit delay time 2 in milliseconds, tone only"},
      [] { return StepTexts(200, 450, 50); },
      &CDataRadioDoc::m_nTxDelayTime2,
-     &CMyPage3::m_cbTxDelay2,
-     &CMyPage3::OnTxDelay2},
+     &CModemPage::m_cbTxDelay2,
+     &CModemPage::OnTxDelay2},
     {{"7. Number of Allowable Errors for Start Bit", "", "", "Number of allowable errors for the start bit"},
      [] { return StepTexts(0, 3, 1); },
      &CDataRadioDoc::m_nStartBitErrors,
-     &CMyPage3::m_cbStartBitErrors,
+     &CModemPage::m_cbStartBitErrors,
      nullptr},
 };
 
@@ -83,36 +83,36 @@ struct SModemFlagRow {
     const char* m_pszText;
     const char* m_pszAccessible;
     int32_t CDataRadioDoc::*m_pMember;
-    QCheckBox* CMyPage3::*m_pControl;
+    QCheckBox* CModemPage::*m_pControl;
 };
 
 const SModemFlagRow kModemFlagRows[] = {
     {"Enables Tx Forcing Mode", "Enables transmit forcing mode", &CDataRadioDoc::m_bTxForcing,
-     &CMyPage3::m_pTxForcing},
+     &CModemPage::m_pTxForcing},
     {"Enables Initializing Data For HT", "Enables initializing data for the handheld",
-     &CDataRadioDoc::m_bInitDataForHt, &CMyPage3::m_pInitDataForHt},
+     &CDataRadioDoc::m_bInitDataForHt, &CModemPage::m_pInitDataForHt},
 };
 
 struct SModemEditRow {
     SRowText m_Text;
     const SEditRule* m_pRule;
     int32_t CDataRadioDoc::*m_pMember;
-    CCommitEdit* CMyPage3::*m_pControl;
+    CCommitEdit* CModemPage::*m_pControl;
 };
 
 const SModemEditRow kModemEditRows[] = {
     {{"1. Tx OFF Delay  ( 0 - 16ms, step 2ms )", "ms", "", "Transmit off delay in milliseconds"},
      &kTxOffDelayRule,
      &CDataRadioDoc::m_nTxOffDelay,
-     &CMyPage3::m_pTxOffDelay},
+     &CModemPage::m_pTxOffDelay},
     {{"2. Tx On Delay  ( 0 - 254ms, step 2ms )", "ms", "", "Transmit on delay in milliseconds"},
      &kTxOnTimeRule,
      &CDataRadioDoc::m_nTxOnTime,
-     &CMyPage3::m_pTxOnDelay},
+     &CModemPage::m_pTxOnDelay},
     {{"3. Rx On Delay  ( 0 - 126ms, step 2ms )", "ms", "", "Receive on delay in milliseconds"},
      &kRxOnDelayRule,
      &CDataRadioDoc::m_nRxOnDelay,
-     &CMyPage3::m_pRxOnDelay},
+     &CModemPage::m_pRxOnDelay},
 };
 
 QGroupBox* AddGroup(const char* title, QWidget* parent, QVBoxLayout* column) {
@@ -123,7 +123,7 @@ QGroupBox* AddGroup(const char* title, QWidget* parent, QVBoxLayout* column) {
 
 }  // namespace
 
-CMyPage3::CMyPage3(CPageContext& context, QWidget* parent)
+CModemPage::CModemPage(CPageContext& context, QWidget* parent)
     : COptionPage(context, QStringLiteral(" MODEM "), parent) {
     m_RunScanWarning = [this](const QString& state, const QString& yesEffect) {
         CScanWarningDlg dialog(state, yesEffect, this);
@@ -131,7 +131,7 @@ CMyPage3::CMyPage3(CPageContext& context, QWidget* parent)
     };
 }
 
-void CMyPage3::OnCreatePage() {
+void CModemPage::OnCreatePage() {
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -154,7 +154,7 @@ void CMyPage3::OnCreatePage() {
     RefreshFromRecord();
 }
 
-void CMyPage3::BuildModemSelect(QWidget* group) {
+void CModemPage::BuildModemSelect(QWidget* group) {
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < static_cast<int>(std::size(kTypeRows)); ++i) {
         auto* box = new QCheckBox(QString::fromLatin1(kTypeRows[i].m_pszText), group);
@@ -181,7 +181,7 @@ void CMyPage3::BuildModemSelect(QWidget* group) {
     // Its caption says the state ("Modem Disable"); the name follows the caption (ShowModemToggle).
     NameByCaption(m_pModemToggle, m_pModemToggle->text(), QStringLiteral("Switches the modem on or off"));
     grid->addWidget(m_pModemToggle, 3, 0, 1, 3);
-    connect(m_pModemToggle, &QPushButton::clicked, this, &CMyPage3::OnModemToggle);
+    connect(m_pModemToggle, &QPushButton::clicked, this, &CModemPage::OnModemToggle);
 
     grid->addWidget(new QLabel(QStringLiteral("# MODEM BAUD RATE"), group), 4, 0, 1, 3);
     m_cbSBand = AddListRow(grid, 5, {"S - BAND", "bps", "", "S-band baud rate in bits per second"}, {});
@@ -190,7 +190,7 @@ void CMyPage3::BuildModemSelect(QWidget* group) {
     connect(m_cbNBand, &QComboBox::activated, this, [this](int index) { m_Doc.m_nNBandBaud = index; });
 }
 
-void CMyPage3::BuildSystemOption1(QWidget* group) {
+void CModemPage::BuildSystemOption1(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pDumb = new QRadioButton(QStringLiteral("Dumb Mode"), group);
     m_pAuto = new QRadioButton(QStringLiteral("Auto Mode"), group);
@@ -201,8 +201,8 @@ void CMyPage3::BuildSystemOption1(QWidget* group) {
     m_pModeGroup->addButton(m_pAuto, 1);
     grid->addWidget(m_pDumb, 0, 0);
     grid->addWidget(m_pAuto, 0, 1);
-    connect(m_pDumb, &QRadioButton::clicked, this, &CMyPage3::OnDumbMode);
-    connect(m_pAuto, &QRadioButton::clicked, this, &CMyPage3::OnAutoMode);
+    connect(m_pDumb, &QRadioButton::clicked, this, &CModemPage::OnDumbMode);
+    connect(m_pAuto, &QRadioButton::clicked, this, &CModemPage::OnAutoMode);
     int row = 1;
     for (const SModemFlagRow& flag : kModemFlagRows) {
         auto* box = new QCheckBox(QString::fromLatin1(flag.m_pszText), group);
@@ -215,12 +215,12 @@ void CMyPage3::BuildSystemOption1(QWidget* group) {
     }
 }
 
-QGridLayout* CMyPage3::BuildSystemOption2(QWidget* group) {
+QGridLayout* CModemPage::BuildSystemOption2(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pBaseBlock = new QCheckBox(group);
     m_pBaseBlock->setAccessibleName(QStringLiteral("Use a base block size"));
     grid->addWidget(m_pBaseBlock, 0, 0);
-    connect(m_pBaseBlock, &QCheckBox::clicked, this, &CMyPage3::OnBaseBlock);
+    connect(m_pBaseBlock, &QCheckBox::clicked, this, &CModemPage::OnBaseBlock);
     int row = 0;
     for (const SModemListRow& list : kModemListRows) {
         QComboBox* box = AddListRow(grid, row++, list.m_Text, list.m_pTexts(), 1);
@@ -238,11 +238,11 @@ QGridLayout* CMyPage3::BuildSystemOption2(QWidget* group) {
     m_pDefault->setFixedWidth(44);
     grid->addWidget(m_pDefault, 0, 5, row, 1);
     grid->setColumnStretch(6, 1);
-    connect(m_pDefault, &QPushButton::clicked, this, &CMyPage3::OnDefault);
+    connect(m_pDefault, &QPushButton::clicked, this, &CModemPage::OnDefault);
     return grid;
 }
 
-QGridLayout* CMyPage3::BuildSystemOption3(QWidget* group) {
+QGridLayout* CModemPage::BuildSystemOption3(QWidget* group) {
     auto* grid = new QGridLayout(group);
     int row = 0;
     for (const SModemEditRow& edit : kModemEditRows) {
@@ -256,11 +256,11 @@ QGridLayout* CMyPage3::BuildSystemOption3(QWidget* group) {
     return grid;
 }
 
-void CMyPage3::ApplyModemRules() {
+void CModemPage::ApplyModemRules() {
     ::ApplyModemRules(m_Doc);
 }
 
-void CMyPage3::RefreshFromRecord() {
+void CModemPage::RefreshFromRecord() {
     ++m_nRefreshCount;
     if (!IsCreated() || m_pGmsk == nullptr) {
         return;
@@ -278,7 +278,7 @@ void CMyPage3::RefreshFromRecord() {
             ->setText(QString::fromStdString(EditText(*edit.m_pRule, m_Doc.*edit.m_pMember)));
     }
     for (const SModemListRow& list : kModemListRows) {
-        if (list.m_pControl != &CMyPage3::m_cbFlowControl) {  // its entries follow the mode
+        if (list.m_pControl != &CModemPage::m_cbFlowControl) {  // its entries follow the mode
             SelectIndex(this->*list.m_pControl, m_Doc.*list.m_pMember);
         }
     }
@@ -302,7 +302,7 @@ void CMyPage3::RefreshFromRecord() {
     }
 }
 
-void CMyPage3::ShowMode() {
+void CModemPage::ShowMode() {
     const bool dumb = m_Doc.m_nModemMode == kModemDumb;
     const bool autoMode = m_Doc.m_nModemMode == kModemAuto;
     m_cbTxDelay1->setEnabled(!dumb);
@@ -318,7 +318,7 @@ void CMyPage3::ShowMode() {
     m_pModeGroup->setExclusive(true);
 }
 
-void CMyPage3::ShowModemType() {
+void CModemPage::ShowModemType() {
     const EModemType type = ModemTypeOf(m_Doc);
     for (const STypeRow& row : kTypeRows) {
         QCheckBox* box = this->*row.m_pControl;
@@ -340,25 +340,25 @@ void CMyPage3::ShowModemType() {
     ShowModemToggle(m_Doc.m_bModem != 0);
 }
 
-void CMyPage3::ShowBaudLists(EModemType type) {
+void CModemPage::ShowBaudLists(EModemType type) {
     const SBaudLists lists = BaudLists(type);
     FillList(m_cbSBand, lists.m_SBand, lists.m_nSChoice);
     FillList(m_cbNBand, lists.m_NBand, lists.m_nNChoice);
 }
 
-void CMyPage3::ShowModemToggle(bool on) {
+void CModemPage::ShowModemToggle(bool on) {
     m_pModemToggle->setChecked(on);
     SetCaption(m_pModemToggle, QString::fromLatin1(on ? kModemOn : kModemOff));
     m_cbSBand->setEnabled(on);
     m_cbNBand->setEnabled(on);
 }
 
-void CMyPage3::SwitchModemOff() {
+void CModemPage::SwitchModemOff() {
     m_Doc.m_bModem = 0;
     ShowModemToggle(false);
 }
 
-void CMyPage3::OnTypeClicked(int row, bool checked) {
+void CModemPage::OnTypeClicked(int row, bool checked) {
     const STypeRow& chosen = kTypeRows[row];
     m_Doc.*chosen.m_pMember = checked ? 1 : 0;
     for (const STypeRow& other : kTypeRows) {
@@ -389,7 +389,7 @@ void CMyPage3::OnTypeClicked(int row, bool checked) {
     }
 }
 
-void CMyPage3::OnModemToggle(bool pressed) {
+void CModemPage::OnModemToggle(bool pressed) {
     m_Doc.m_bModem = pressed ? 1 : 0;
     if (ModemTypeOf(m_Doc) == EModemType::None) {
         m_Ctx.m_Sink.ShowMessage(kMsgNoModemType);
@@ -423,7 +423,7 @@ void CMyPage3::OnModemToggle(bool pressed) {
     m_Doc.m_bFfskTwoToneWarned = 0;
 }
 
-void CMyPage3::OnBaseBlock(bool checked) {
+void CModemPage::OnBaseBlock(bool checked) {
     if (checked && m_Doc.m_nModemMode == kModemDumb) {
         m_Ctx.m_Sink.ShowMessage(kMsgDumbBaseBlock);
         checked = false;
@@ -436,7 +436,7 @@ void CMyPage3::OnBaseBlock(bool checked) {
     }
 }
 
-void CMyPage3::OnFlowControl(int index) {
+void CModemPage::OnFlowControl(int index) {
     if (m_Doc.m_nModemMode == kModemDumb) {
         m_Doc.m_nFlowControl = kFlowRtsCts;
         return;
@@ -449,7 +449,7 @@ void CMyPage3::OnFlowControl(int index) {
     }
 }
 
-void CMyPage3::OnTxDelay2(int index) {
+void CModemPage::OnTxDelay2(int index) {
     m_Doc.m_nTxDelayTime2 = index;
     const std::string refusal = TxDelay2Refusal(m_Doc.m_nModel, index);
     if (!refusal.empty()) {
@@ -459,7 +459,7 @@ void CMyPage3::OnTxDelay2(int index) {
     }
 }
 
-void CMyPage3::OnDefault() {
+void CModemPage::OnDefault() {
     ApplyModemDefaults(m_Doc);
     for (const SModemListRow& list : kModemListRows) {
         SelectIndex(this->*list.m_pControl, m_Doc.*list.m_pMember);
@@ -468,7 +468,7 @@ void CMyPage3::OnDefault() {
     m_pBaseBlock->setChecked(false);
 }
 
-void CMyPage3::OnDumbMode() {
+void CModemPage::OnDumbMode() {
     if (m_Doc.m_nModemMode == kModemDumb) {
         return;  // choosing the mode it is in changes nothing
     }
@@ -483,7 +483,7 @@ void CMyPage3::OnDumbMode() {
     }
 }
 
-void CMyPage3::OnAutoMode() {
+void CModemPage::OnAutoMode() {
     if (m_Doc.m_nModemMode == kModemAuto) {
         return;
     }

@@ -9,10 +9,10 @@
 #include "CommitEdit.h"
 #include "OptionPage.h"
 
-class CMyPage2 : public COptionPage {
+class CSystemPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CMyPage2(CPageContext& context, QWidget* parent = nullptr);
+    explicit CSystemPage(CPageContext& context, QWidget* parent = nullptr);
 
     // Sets every control's value and enabled state from the record.
     void RefreshFromRecord();

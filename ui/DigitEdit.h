@@ -5,13 +5,13 @@
 
 #include <QLineEdit>
 
-class CFrequencyEdit : public QLineEdit {
+class CDigitEdit : public QLineEdit {
     Q_OBJECT
 public:
     // Frequency: digits, the point supplied; Whole: digits only; Decimal: digits and a point typed by the
     // user.
     enum class EMode { Frequency, Whole, Decimal };
-    CFrequencyEdit(int maxChars, EMode mode, QWidget* parent = nullptr);
+    CDigitEdit(int maxChars, EMode mode, QWidget* parent = nullptr);
 
 signals:
     // The keyboard focus went to another control of the same window.

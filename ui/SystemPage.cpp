@@ -1,4 +1,4 @@
-#include "MyPage2.h"
+#include "SystemPage.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -20,18 +20,18 @@ struct SFlagRow {
     const char* m_pszText;
     const char* m_pszAccessible;
     int32_t CDataRadioDoc::*m_pMember;
-    QCheckBox* CMyPage2::*m_pControl;
+    QCheckBox* CSystemPage::*m_pControl;
 };
 
 const SFlagRow kFlagRows[] = {
-    {kRx, " Enables Squelch", "Enables squelch", &CDataRadioDoc::m_bSquelch, &CMyPage2::m_pSquelch},
+    {kRx, " Enables Squelch", "Enables squelch", &CDataRadioDoc::m_bSquelch, &CSystemPage::m_pSquelch},
     {kTx, "Beep ON When Hang ON Time", "Beep when the hang-on time runs", &CDataRadioDoc::m_bHangOnBeep,
-     &CMyPage2::m_pHangOnBeep},
+     &CSystemPage::m_pHangOnBeep},
     {kTx, "Tx Tone Generation For Data Input", "Transmit tone generation for data input",
-     &CDataRadioDoc::m_bTxToneForData, &CMyPage2::m_pTxTone},
+     &CDataRadioDoc::m_bTxToneForData, &CSystemPage::m_pTxTone},
     {kTx, "Enables External Modulation", "Enables external modulation", &CDataRadioDoc::m_bExternalModulation,
-     &CMyPage2::m_pExtModulation},
-    {kGps, "  Enables GPS", "Enables GPS reporting", &CDataRadioDoc::m_bGps, &CMyPage2::m_pGps},
+     &CSystemPage::m_pExtModulation},
+    {kGps, "  Enables GPS", "Enables GPS reporting", &CDataRadioDoc::m_bGps, &CSystemPage::m_pGps},
 };
 
 // The lists: the record stores the position, the list shows 1, 2, 3 …
@@ -40,7 +40,7 @@ struct SListRow {
     SRowText m_Text;
     int m_nLast;
     int32_t CDataRadioDoc::*m_pMember;
-    QComboBox* CMyPage2::*m_pControl;
+    QComboBox* CSystemPage::*m_pControl;
 };
 
 const SListRow kListRows[] = {
@@ -48,12 +48,12 @@ const SListRow kListRows[] = {
      {"# Scan Delay Time", "Sec", "( 1 - 15 sec, 1 sec step )", "Scan delay time in seconds"},
      15,
      &CDataRadioDoc::m_nScanDelay,
-     &CMyPage2::m_cbScanDelay},
+     &CSystemPage::m_cbScanDelay},
     {kGps,
      {"# Transmission Cycle", "Hour", "( 1 - 24 Hour , 1 Hour step )", "GPS transmission cycle in hours"},
      24,
      &CDataRadioDoc::m_nGpsCycle,
-     &CMyPage2::m_cbGpsCycle},
+     &CSystemPage::m_cbGpsCycle},
 };
 
 // The edit fields, each checked by its rule when it is committed.
@@ -62,7 +62,7 @@ struct SEditRow {
     SRowText m_Text;
     const SEditRule* m_pRule;
     int32_t CDataRadioDoc::*m_pMember;
-    CCommitEdit* CMyPage2::*m_pControl;
+    CCommitEdit* CSystemPage::*m_pControl;
 };
 
 const SEditRow kEditRows[] = {
@@ -70,26 +70,26 @@ const SEditRow kEditRows[] = {
      {"# Scan Speed Time", "ms", "( 50 - 2000ms, 10ms step )", "Scan speed time in milliseconds"},
      &kScanSpeedRule,
      &CDataRadioDoc::m_nScanSpeed,
-     &CMyPage2::m_pScanSpeed},
+     &CSystemPage::m_pScanSpeed},
     {kGps,
      {"# Data Transmission Time", "Sec", "( 1 - 10 second, 1 second step )",
       "GPS data transmission time in seconds"},
      &kGpsTxTimeRule,
      &CDataRadioDoc::m_nGpsTxTime,
-     &CMyPage2::m_pGpsTxTime},
+     &CSystemPage::m_pGpsTxTime},
     {kGps,
      {"# Data Delay Time", "Sec", "( 50 - 300 second, 10 second step )", "GPS data delay time in seconds"},
      &kGpsDelayRule,
      &CDataRadioDoc::m_nGpsDelay,
-     &CMyPage2::m_pGpsDelay},
+     &CSystemPage::m_pGpsDelay},
 };
 
 }  // namespace
 
-CMyPage2::CMyPage2(CPageContext& context, QWidget* parent)
+CSystemPage::CSystemPage(CPageContext& context, QWidget* parent)
     : COptionPage(context, QStringLiteral(" SYSTEM OPTION  /  GPS OPTION "), parent) {}
 
-void CMyPage2::OnCreatePage() {
+void CSystemPage::OnCreatePage() {
     BuildControls();
     // From now on the view keeps this page in step with the record.
     if (m_Doc.m_nModel >= 0 && m_Doc.m_nModel <= kModelKv330Uhf) {
@@ -98,7 +98,7 @@ void CMyPage2::OnCreatePage() {
     RefreshFromRecord();
 }
 
-void CMyPage2::BuildControls() {
+void CSystemPage::BuildControls() {
     QGroupBox* groups[kGroupCount];
     QGridLayout* grids[kGroupCount];
     int rows[kGroupCount] = {};
@@ -127,7 +127,7 @@ void CMyPage2::BuildControls() {
         grids[row.m_Group]->addWidget(box, rows[row.m_Group]++, 0, 1, 4);
         this->*row.m_pControl = box;
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { OnFlagClicked(i, checked); });
-        if (row.m_pControl == &CMyPage2::m_pSquelch) {
+        if (row.m_pControl == &CSystemPage::m_pSquelch) {
             // The squelch type belongs right under the squelch switch.
             auto* types = new QButtonGroup(this);
             m_pRssiCheck = new QRadioButton(QStringLiteral(" Rssi Level Check"), groups[kRx]);
@@ -140,7 +140,7 @@ void CMyPage2::BuildControls() {
             types->addButton(m_pBusyPortCheck, 1);
             grids[kRx]->addWidget(m_pRssiCheck, rows[kRx]++, 0, 1, 4);
             grids[kRx]->addWidget(m_pBusyPortCheck, rows[kRx]++, 0, 1, 4);
-            connect(types, &QButtonGroup::idClicked, this, &CMyPage2::OnSquelchType);
+            connect(types, &QButtonGroup::idClicked, this, &CSystemPage::OnSquelchType);
         }
     }
     for (const SListRow& row : kListRows) {
@@ -162,7 +162,7 @@ void CMyPage2::BuildControls() {
     AlignColumn({grids[kScan], grids[kGps]}, 2);
 }
 
-void CMyPage2::RefreshFromRecord() {
+void CSystemPage::RefreshFromRecord() {
     ++m_nRefreshCount;
     if (!IsCreated() || m_pSquelch == nullptr) {
         return;
@@ -180,25 +180,25 @@ void CMyPage2::RefreshFromRecord() {
     }
 }
 
-void CMyPage2::OnFlagClicked(int row, bool checked) {
+void CSystemPage::OnFlagClicked(int row, bool checked) {
     m_Doc.*kFlagRows[row].m_pMember = checked ? 1 : 0;
     ShowSquelchEnables();
-    if (kFlagRows[row].m_pControl == &CMyPage2::m_pGps) {
+    if (kFlagRows[row].m_pControl == &CSystemPage::m_pGps) {
         ShowGpsValues();
     }
 }
 
-void CMyPage2::OnSquelchType(int type) {
+void CSystemPage::OnSquelchType(int type) {
     m_Doc.m_nSquelchType = type;
 }
 
-void CMyPage2::ShowSquelchEnables() {
+void CSystemPage::ShowSquelchEnables() {
     const bool on = m_Doc.m_bSquelch != 0;
     m_pRssiCheck->setEnabled(on);
     m_pBusyPortCheck->setEnabled(on);
 }
 
-void CMyPage2::ShowGpsValues() {
+void CSystemPage::ShowGpsValues() {
     const bool on = m_Doc.m_bGps != 0;
     m_cbGpsCycle->setEnabled(on);
     m_pGpsTxTime->setEnabled(on);

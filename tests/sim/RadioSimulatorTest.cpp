@@ -1,4 +1,4 @@
-#include "SimRadio.h"
+#include "RadioSimulator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void Feed(CSimRadio& radio, const Bytes& bytes, int64_t atUs) {
+void Feed(CRadioSimulator& radio, const Bytes& bytes, int64_t atUs) {
     radio.Receive(bytes.data(), static_cast<int>(bytes.size()), atUs);
 }
 
-Bytes DueBy(CSimRadio& radio, int64_t atUs) {
+Bytes DueBy(CRadioSimulator& radio, int64_t atUs) {
     Bytes out;
     radio.TakeDue(atUs, out);
     return out;
@@ -21,15 +21,15 @@ Bytes DueBy(CSimRadio& radio, int64_t atUs) {
 
 }  // namespace
 
-TEST(SimRadio, StartsWithADecodableFactoryImage) {
-    CSimRadio radio;
+TEST(RadioSimulator, StartsWithADecodableFactoryImage) {
+    CRadioSimulator radio;
     EXPECT_EQ(radio.m_Eeprom[191], 0x03);  // KV310 VHF
     EXPECT_EQ(radio.m_Eeprom[12], 0x23);
     EXPECT_EQ(radio.m_Eeprom[8], 0x01);  // channel 1 programmed
 }
 
-TEST(SimRadio, SendsBlockZeroOnlyAfterTheHostDrainedTheReadyReply) {
-    CSimRadio radio;
+TEST(RadioSimulator, SendsBlockZeroOnlyAfterTheHostDrainedTheReadyReply) {
+    CRadioSimulator radio;
     Feed(radio, {0x87, 0x00, 0x87}, 0);
     EXPECT_TRUE(DueBy(radio, 1000000).empty());  // nothing to say to the enter frame
     Feed(radio, {0x71, 0x52, 0xC3}, 1000000);
@@ -40,8 +40,8 @@ TEST(SimRadio, SendsBlockZeroOnlyAfterTheHostDrainedTheReadyReply) {
     EXPECT_EQ(block, Bytes(expected.begin(), expected.end()));
 }
 
-TEST(SimRadio, PacesItsBytesAt9600Baud) {
-    CSimRadio radio;
+TEST(RadioSimulator, PacesItsBytesAt9600Baud) {
+    CRadioSimulator radio;
     radio.m_bServiceMode = true;
     Feed(radio, {0x53, 0x66, 0xB9}, 0);
     EXPECT_EQ(radio.NextDueUs(), kTurnaroundUs + kByteTimeUs);
@@ -50,16 +50,16 @@ TEST(SimRadio, PacesItsBytesAt9600Baud) {
     EXPECT_EQ(radio.NextDueUs(), kNever);
 }
 
-TEST(SimRadio, RefusesRequestsOutsideProgrammingModeAndBadFrames) {
-    CSimRadio radio;
+TEST(RadioSimulator, RefusesRequestsOutsideProgrammingModeAndBadFrames) {
+    CRadioSimulator radio;
     Feed(radio, {0x76, 0x57, 0xCD}, 0);
     Feed(radio, {0x87, 0x00, 0x88}, 100000);
     EXPECT_EQ(DueBy(radio, 1000000), (Bytes{0x55, 0x55}));
     EXPECT_FALSE(radio.m_bProgramming);
 }
 
-TEST(SimRadio, ChecksWrittenBlocksAndDropsBrokenFrames) {
-    CSimRadio radio;
+TEST(RadioSimulator, ChecksWrittenBlocksAndDropsBrokenFrames) {
+    CRadioSimulator radio;
     Feed(radio, {0x87, 0x00, 0x87, 0x76, 0x57, 0xCD}, 0);
     DueBy(radio, 100000);
     CImageBytes image{};
@@ -83,8 +83,8 @@ TEST(SimRadio, ChecksWrittenBlocksAndDropsBrokenFrames) {
     EXPECT_FALSE(radio.m_bProgramming);
 }
 
-TEST(SimRadio, ServiceCommandsNeedServiceMode) {
-    CSimRadio radio;
+TEST(RadioSimulator, ServiceCommandsNeedServiceMode) {
+    CRadioSimulator radio;
     Feed(radio, {0x64, 0x02, 0x66}, 0);
     EXPECT_EQ(DueBy(radio, 100000), Bytes{0x55});
     Feed(radio, {0x88, 0x66, 0xEE, 0x64, 0x02, 0x66}, 200000);
@@ -96,26 +96,26 @@ TEST(SimRadio, ServiceCommandsNeedServiceMode) {
     EXPECT_EQ(DueBy(radio, 700000), Bytes{kServiceAck});
 }
 
-TEST(SimRadio, ServiceRepliesAndFaultsAreConfigurable) {
+TEST(RadioSimulator, ServiceRepliesAndFaultsAreConfigurable) {
     struct SCase {
         const char* name;
-        void (*setup)(CSimRadio&);
+        void (*setup)(CRadioSimulator&);
         Bytes status;  // the answer to the status request
         Bytes reset;   // the answer to the radio reset
     };
     const SCase cases[] = {
-        {"accepts", [](CSimRadio&) {}, {0xAA, 1, 0x12, 0xA1}, {kServiceAck}},
-        {"reply byte", [](CSimRadio& r) { r.m_nServiceReply = 0x33; }, {0xAA, 1, 0x12, 0xA1}, {0x33}},
-        {"refusal", [](CSimRadio& r) { r.m_Faults.m_nServiceRefusal = 0x65; }, {0xAA, 1, 0x12, 0xA1}, {0x65}},
+        {"accepts", [](CRadioSimulator&) {}, {0xAA, 1, 0x12, 0xA1}, {kServiceAck}},
+        {"reply byte", [](CRadioSimulator& r) { r.m_nServiceReply = 0x33; }, {0xAA, 1, 0x12, 0xA1}, {0x33}},
+        {"refusal", [](CRadioSimulator& r) { r.m_Faults.m_nServiceRefusal = 0x65; }, {0xAA, 1, 0x12, 0xA1}, {0x65}},
         {"garbage",
-         [](CSimRadio& r) { r.m_Faults.m_bServiceGarbage = true; },
+         [](CRadioSimulator& r) { r.m_Faults.m_bServiceGarbage = true; },
          {0x3C, 0xF0, 0x0F},
          {0x3C, 0xF0, 0x0F}},
-        {"short status", [](CSimRadio& r) { r.m_Faults.m_nStatusBytes = 2; }, {0xAA, 1}, {kServiceAck}},
-        {"silent", [](CSimRadio& r) { r.m_Faults.m_bSilent = true; }, {}, {}},
+        {"short status", [](CRadioSimulator& r) { r.m_Faults.m_nStatusBytes = 2; }, {0xAA, 1}, {kServiceAck}},
+        {"silent", [](CRadioSimulator& r) { r.m_Faults.m_bSilent = true; }, {}, {}},
     };
     for (const SCase& c : cases) {
-        CSimRadio radio;
+        CRadioSimulator radio;
         c.setup(radio);
         Feed(radio, {0x88, 0x66, 0xEE, 0x53, 0x66, 0xB9}, 0);
         EXPECT_EQ(DueBy(radio, 100000), c.status) << c.name;
@@ -125,7 +125,7 @@ TEST(SimRadio, ServiceRepliesAndFaultsAreConfigurable) {
 }
 
 TEST(SimPort, DeliversOnlyWhatArrivedByNowAndNothingWhileClosed) {
-    CSimRadio radio;
+    CRadioSimulator radio;
     CSimPort port(radio);
     EXPECT_EQ(port.Write(Bytes{0x87, 0x00, 0x87}), 0);  // closed: nothing goes out
     ASSERT_TRUE(port.Open("/dev/ttyS0", 9600, 0));

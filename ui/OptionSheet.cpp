@@ -1,12 +1,12 @@
-#include "MySheet.h"
+#include "OptionSheet.h"
 
-CMySheet::CMySheet(CPageContext& context, QWidget* parent)
+COptionSheet::COptionSheet(CPageContext& context, QWidget* parent)
     : QStackedWidget(parent),
       m_Doc(context.m_Doc),
-      m_pSystemPage(new CMyPage2(context)),
-      m_pModemPage(new CMyPage3(context)),
-      m_pChannelPage(new CMyPage4(context)),
-      m_pEepromPage(new CComDlg(context)) {
+      m_pSystemPage(new CSystemPage(context)),
+      m_pModemPage(new CModemPage(context)),
+      m_pChannelPage(new CChannelPage(context)),
+      m_pEepromPage(new CEepromPage(context)) {
     // The order of adding fixes the indices.
     addWidget(m_pChannelPage);
     addWidget(m_pModemPage);
@@ -15,11 +15,11 @@ CMySheet::CMySheet(CPageContext& context, QWidget* parent)
     SetActivePage(kPageChannel);
 }
 
-COptionPage* CMySheet::Page(int index) const {
+COptionPage* COptionSheet::Page(int index) const {
     return qobject_cast<COptionPage*>(widget(index));
 }
 
-void CMySheet::SetActivePage(int index) {
+void COptionSheet::SetActivePage(int index) {
     COptionPage* page = Page(index);
     if (page == nullptr) {
         return;

@@ -56,9 +56,9 @@ struct CTimedByte {
     uint8_t m_nByte;
 };
 
-class CSimRadio {
+class CRadioSimulator {
 public:
-    CSimRadio();
+    CRadioSimulator();
 
     // The host's bytes, all arrived at nowUs.
     void Receive(const uint8_t* data, int length, int64_t nowUs);

@@ -1,4 +1,4 @@
-#include "FrequencyEdit.h"
+#include "DigitEdit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -6,16 +6,16 @@
 
 #include "FrequencyRules.h"
 
-CFrequencyEdit::CFrequencyEdit(int maxChars, EMode mode, QWidget* parent) : QLineEdit(parent), m_Mode(mode) {
+CDigitEdit::CDigitEdit(int maxChars, EMode mode, QWidget* parent) : QLineEdit(parent), m_Mode(mode) {
     setMaxLength(maxChars);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Pasted text may bring its own point; typed text is digits only (keyPressEvent).
     const QString pattern = mode == EMode::Whole ? QStringLiteral("[0-9]*") : QStringLiteral("[0-9.]*");
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
-    connect(this, &QLineEdit::textEdited, this, &CFrequencyEdit::OnTextEdited);
+    connect(this, &QLineEdit::textEdited, this, &CDigitEdit::OnTextEdited);
 }
 
-void CFrequencyEdit::keyPressEvent(QKeyEvent* event) {
+void CDigitEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
@@ -27,7 +27,7 @@ void CFrequencyEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void CFrequencyEdit::focusOutEvent(QFocusEvent* event) {
+void CDigitEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // A message box or a menu of our own takes the focus only for a moment: that is no leaving.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
@@ -35,7 +35,7 @@ void CFrequencyEdit::focusOutEvent(QFocusEvent* event) {
     }
 }
 
-void CFrequencyEdit::OnTextEdited(const QString& text) {
+void CDigitEdit::OnTextEdited(const QString& text) {
     if (m_Mode != EMode::Frequency) {
         return;
     }

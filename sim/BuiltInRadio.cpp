@@ -1,4 +1,4 @@
-#include "SimulatedRadio.h"
+#include "BuiltInRadio.h"
 
 #include <memory>
 #include <mutex>
@@ -38,13 +38,13 @@ CPtyRadio* SharedPtyRadio() {
     return radio.get();
 }
 
-std::string SimulatedRadioPath() {
+std::string BuiltInRadioPath() {
     CPtyRadio* radio = SharedPtyRadio();
     return radio != nullptr ? radio->SlavePath() : std::string();
 }
 
 CComResolver ProgramComResolver() {
-    return [](int com) { return com == kSimulatedRadioCom ? SimulatedRadioPath() : ComDevicePath(com); };
+    return [](int com) { return com == kSimulatedRadioCom ? BuiltInRadioPath() : ComDevicePath(com); };
 }
 
 std::unique_ptr<CRadioPort> MakeProgramPort() {

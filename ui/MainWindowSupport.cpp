@@ -5,7 +5,7 @@
 #include <QStatusBar>
 
 #include "FindCableDlg.h"
-#include "MainFrame.h"
+#include "MainWindow.h"
 #include "PortFile.h"
 #include "PortNames.h"
 #include "ProblemReport.h"
@@ -20,23 +20,23 @@ constexpr int kStatusShownMs = 15000;
 
 }  // namespace
 
-void CMainFrame::BuildSupportActions() {
+void CMainWindow::BuildSupportActions() {
     m_pActFindCable =
         MakeAction("&Find the Cable...",
                    "Unplug and plug in the programming cable to find its port\nFind the Cable", nullptr);
-    connect(m_pActFindCable, &QAction::triggered, this, &CMainFrame::OnFindCable);
+    connect(m_pActFindCable, &QAction::triggered, this, &CMainWindow::OnFindCable);
     m_pActHistory =
         MakeAction("Transfer &History...",
                    "Every radio read and written, from the transfer log\nTransfer History", nullptr);
-    connect(m_pActHistory, &QAction::triggered, this, &CMainFrame::OnTransferHistory);
+    connect(m_pActHistory, &QAction::triggered, this, &CMainWindow::OnTransferHistory);
     m_pActReport = MakeAction(
         "Save a &Problem Report...",
         "Save the version, ports, failed traces and transfer log in one file to send\nProblem Report",
         nullptr);
-    connect(m_pActReport, &QAction::triggered, this, &CMainFrame::OnSaveProblemReport);
+    connect(m_pActReport, &QAction::triggered, this, &CMainWindow::OnSaveProblemReport);
 }
 
-void CMainFrame::SelectFoundPort(const SPortInfo& found) {
+void CMainWindow::SelectFoundPort(const SPortInfo& found) {
     if (found.m_nCom <= 0 || found.m_nCom >= kPortMenuLimit) {
         return;
     }
@@ -49,7 +49,7 @@ void CMainFrame::SelectFoundPort(const SPortInfo& found) {
         kStatusShownMs);
 }
 
-void CMainFrame::OnFindCable() {
+void CMainWindow::OnFindCable() {
     SPortInfo found;
     if (m_RunFindCable) {
         found = m_RunFindCable();
@@ -62,7 +62,7 @@ void CMainFrame::OnFindCable() {
     SelectFoundPort(found);
 }
 
-void CMainFrame::FollowAdapter() {
+void CMainWindow::FollowAdapter() {
     const std::string serial = LoadAdapterSerial(m_Doc);
     if (serial.empty()) {
         return;
@@ -85,7 +85,7 @@ void CMainFrame::FollowAdapter() {
         kStatusShownMs);
 }
 
-void CMainFrame::OnTransferHistory() {
+void CMainWindow::OnTransferHistory() {
     if (m_RunTransferHistory) {
         m_RunTransferHistory();
         return;
@@ -97,7 +97,7 @@ void CMainFrame::OnTransferHistory() {
     dialog.exec();
 }
 
-void CMainFrame::OnSaveProblemReport() {
+void CMainWindow::OnSaveProblemReport() {
     const bool withConfig = m_Sink.AskYesNo(
         "A problem report holds the program's version, the operating system, the port list, the serial "
         "traces "

@@ -21,10 +21,10 @@
 
 constexpr const char* kWindowTitle = "KV310 - PC PROGRAMMER";
 
-class CMainFrame : public QMainWindow {
+class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
+    CMainWindow(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
 
     // Fills the Port menu: one "COM%d" entry per listed port below 50, in ascending order, plus the simulated
     // radio, which is always there.
@@ -55,7 +55,7 @@ public:
     CMessageSink& m_Sink;
     // Whether the window may close now (asks the form); unset means yes.
     std::function<bool()> m_CanClose;
-    QToolBar* m_wndToolBar = nullptr;
+    QToolBar* m_pToolBar = nullptr;
     QStatusBar* m_wndStatusBar = nullptr;
     int m_nCurPage = 0;
     int m_nPortIndex = -1;

@@ -1,4 +1,4 @@
-#include "MainFrame.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,7 +28,7 @@ void SetPromptAndTip(QAction* action, const char* statusAndTip) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
+CMainWindow::CMainWindow(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     : QMainWindow(parent), m_Doc(doc), m_Sink(sink) {
     InitKv310Resources();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
@@ -42,7 +42,7 @@ CMainFrame::CMainFrame(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     }
 }
 
-QAction* CMainFrame::MakeAction(const char* text, const char* statusAndTip, const char* icon) {
+QAction* CMainWindow::MakeAction(const char* text, const char* statusAndTip, const char* icon) {
     auto* action = new QAction(QString::fromLatin1(text), this);
     if (statusAndTip != nullptr) {
         SetPromptAndTip(action, statusAndTip);
@@ -53,7 +53,7 @@ QAction* CMainFrame::MakeAction(const char* text, const char* statusAndTip, cons
     return action;
 }
 
-void CMainFrame::BuildMenus() {
+void CMainWindow::BuildMenus() {
     m_pActNew = MakeAction("&New\tCtrl+N", "Create a new document\nCreate a new Document", "new");
     m_pActNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     m_pActOpen = MakeAction("&Load... \tCtrl+O", "Open an existing document\nLoad from file", "open");
@@ -134,7 +134,7 @@ void CMainFrame::BuildMenus() {
                       m_PageActions[kPageSystem]});
 
     m_pActAbout = MakeAction("&About KV310 ...", "Display program information\nAbout", nullptr);
-    connect(m_pActAbout, &QAction::triggered, this, &CMainFrame::OnAbout);
+    connect(m_pActAbout, &QAction::triggered, this, &CMainWindow::OnAbout);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(m_pActReport);
     help->addSeparator();
@@ -147,26 +147,26 @@ void CMainFrame::BuildMenus() {
     program->insertSeparator(m_pActModelSelect);
 }
 
-void CMainFrame::BuildToolBar() {
-    m_wndToolBar = addToolBar(QStringLiteral("Standard"));
-    m_wndToolBar->setObjectName(QStringLiteral("standardToolBar"));
-    m_wndToolBar->setIconSize(QSize(32, 32));
-    m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_wndToolBar->addActions({m_pActNew, m_pActOpen, m_pActSave, m_pActPrint});
-    m_wndToolBar->addSeparator();
-    m_wndToolBar->addActions({m_pActReadRadio, m_pActWriteRadio});
-    m_wndToolBar->addSeparator();
-    m_wndToolBar->addActions({m_PageButtons[kPageChannel], m_PageButtons[kPageModem],
+void CMainWindow::BuildToolBar() {
+    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar->setObjectName(QStringLiteral("standardToolBar"));
+    m_pToolBar->setIconSize(QSize(32, 32));
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_pToolBar->addActions({m_pActNew, m_pActOpen, m_pActSave, m_pActPrint});
+    m_pToolBar->addSeparator();
+    m_pToolBar->addActions({m_pActReadRadio, m_pActWriteRadio});
+    m_pToolBar->addSeparator();
+    m_pToolBar->addActions({m_PageButtons[kPageChannel], m_PageButtons[kPageModem],
                               m_PageButtons[kPageEeprom], m_PageButtons[kPageSystem]});
-    m_wndToolBar->addSeparator();
-    m_wndToolBar->addActions({m_pActSquelch, m_pActCalibration});
+    m_pToolBar->addSeparator();
+    m_pToolBar->addActions({m_pActSquelch, m_pActCalibration});
 
     m_pActToolbar->setCheckable(true);
     m_pActToolbar->setChecked(true);
-    connect(m_pActToolbar, &QAction::toggled, m_wndToolBar, &QWidget::setVisible);
+    connect(m_pActToolbar, &QAction::toggled, m_pToolBar, &QWidget::setVisible);
 }
 
-void CMainFrame::BuildStatusBar() {
+void CMainWindow::BuildStatusBar() {
     m_wndStatusBar = statusBar();
     // The idle text; prompts of the commands cover it while the pointer rests on them.
     m_pReady = new QLabel(QStringLiteral("Ready"), m_wndStatusBar);
@@ -179,7 +179,7 @@ void CMainFrame::BuildStatusBar() {
     connect(m_pActStatusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
 }
 
-void CMainFrame::BuildPortMenu() {
+void CMainWindow::BuildPortMenu() {
     std::array<bool, kPortMenuLimit> present{};
     for (const uint32_t com : m_PortLister ? m_PortLister() : std::vector<uint32_t>()) {
         if (com > 0 && com < kPortMenuLimit) {
@@ -216,7 +216,7 @@ void CMainFrame::BuildPortMenu() {
     UpdatePortChecks();
 }
 
-void CMainFrame::OnPortCommand(int com) {
+void CMainWindow::OnPortCommand(int com) {
     m_nPortIndex = com - 1;
     m_Doc.m_nComPort = com;
     SavePortFile();
@@ -227,7 +227,7 @@ void CMainFrame::OnPortCommand(int com) {
     UpdatePortChecks();
 }
 
-void CMainFrame::UpdatePortChecks() {
+void CMainWindow::UpdatePortChecks() {
     for (QAction* action : m_PortActions) {
         action->setChecked(action->data().toInt() == m_nPortIndex + 1);
     }
@@ -235,16 +235,16 @@ void CMainFrame::UpdatePortChecks() {
                                            : tr(" No port selected "));
 }
 
-void CMainFrame::OnPageShown(int index) {
+void CMainWindow::OnPageShown(int index) {
     m_nCurPage = index;
     UpdatePageChecks();
 }
 
-void CMainFrame::OnStatusText(const QString& text) {
+void CMainWindow::OnStatusText(const QString& text) {
     m_wndStatusBar->showMessage(text);
 }
 
-void CMainFrame::OnBusyChanged(bool busy) {
+void CMainWindow::OnBusyChanged(bool busy) {
     for (QAction* action : {m_pActNew, m_pActOpen, m_pActModelSelect, m_pActReadRadio, m_pActWriteRadio,
                             m_pActSquelch, m_pActCalibration, m_pActSaveTrace}) {
         action->setEnabled(!busy);
@@ -252,14 +252,14 @@ void CMainFrame::OnBusyChanged(bool busy) {
     m_pPortMenu->setEnabled(!busy);
 }
 
-void CMainFrame::UpdatePageChecks() {
+void CMainWindow::UpdatePageChecks() {
     for (int page = 0; page < kPageCount; ++page) {
         m_PageActions[page]->setChecked(page == m_nCurPage);
         m_PageButtons[page]->setChecked(page == m_nCurPage);
     }
 }
 
-void CMainFrame::SavePortFile() {
+void CMainWindow::SavePortFile() {
     std::string error;
     if (!SavePortSetting(m_Doc, &error) && m_wndStatusBar != nullptr) {
         m_wndStatusBar->showMessage(
@@ -269,7 +269,7 @@ void CMainFrame::SavePortFile() {
     }
 }
 
-void CMainFrame::OnAbout() {
+void CMainWindow::OnAbout() {
     if (m_RunAbout) {
         m_RunAbout();
         return;
@@ -278,7 +278,7 @@ void CMainFrame::OnAbout() {
     about.exec();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void CMainWindow::closeEvent(QCloseEvent* event) {
     if (!m_CanClose || m_CanClose()) {
         event->accept();
     } else {

@@ -1,4 +1,4 @@
-#include "MyPage4.h"
+#include "ChannelPage.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -41,17 +41,17 @@ void AddLine(QGridLayout& grid, int line, const char* label, QWidget* control, c
 
 }  // namespace
 
-CMyPage4::CMyPage4(CPageContext& context, QWidget* parent)
+CChannelPage::CChannelPage(CPageContext& context, QWidget* parent)
     : COptionPage(context, tr("Channel Configuration"), parent) {}
 
-CMyPage4::~CMyPage4() {
+CChannelPage::~CChannelPage() {
     // The widgets go first, while the rows that point at them are still there: the channel selection watches
     // the number labels and looks each up in the rows as it is removed. Left to QWidget, the labels went
     // after the rows, and closing the window could crash.
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
-void CMyPage4::OnCreatePage() {
+void CChannelPage::OnCreatePage() {
     auto* columns = new QHBoxLayout;
     columns->addWidget(BuildRows(), 0, Qt::AlignTop);
     columns->addSpacing(12);
@@ -63,7 +63,7 @@ void CMyPage4::OnCreatePage() {
     RefreshFromRecord(false);
 }
 
-QWidget* CMyPage4::BuildRows() {
+QWidget* CChannelPage::BuildRows() {
     auto* area = new QWidget(m_pFrame);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -84,10 +84,10 @@ QWidget* CMyPage4::BuildRows() {
     return area;
 }
 
-void CMyPage4::ConnectRow(CChannelRow& row) {
+void CChannelPage::ConnectRow(CChannelRow& row) {
     const int n = row.m_nChannel;
-    connect(row.m_pRxFreq, &CFrequencyEdit::Left, this, [this, n] { OnRxFieldLeave(n); });
-    connect(row.m_pTxFreq, &CFrequencyEdit::Left, this, [this, n] { OnTxFieldLeave(n); });
+    connect(row.m_pRxFreq, &CDigitEdit::Left, this, [this, n] { OnRxFieldLeave(n); });
+    connect(row.m_pTxFreq, &CDigitEdit::Left, this, [this, n] { OnTxFieldLeave(n); });
     connect(row.m_pRxOption, &QPushButton::clicked, this, [this, n] { OnOptionButton(n); });
     connect(row.m_pTxOption, &QPushButton::clicked, this, [this, n] { OnOptionButton(n); });
     connect(row.m_pWide, &QPushButton::clicked, this, [this, n] { OnRowToggles(n); });
@@ -95,7 +95,7 @@ void CMyPage4::ConnectRow(CChannelRow& row) {
     connect(row.m_pScan, &QCheckBox::clicked, this, [this, n] { OnRowToggles(n); });
 }
 
-QWidget* CMyPage4::BuildPanel() {
+QWidget* CChannelPage::BuildPanel() {
     auto* panel = new QWidget(m_pFrame);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,9 +119,9 @@ QWidget* CMyPage4::BuildPanel() {
     m_pPowerSave = MakeCheck("Power Save", saving);
     savingLayout->addWidget(m_pPowerSave);
     auto* times = new QGridLayout;
-    m_pRxOffTime = new CFrequencyEdit(4, CFrequencyEdit::EMode::Whole, saving);
+    m_pRxOffTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
     m_pRxOffTime->setAccessibleName(QStringLiteral("Power save RX off time, ms"));
-    m_pRxOnTime = new CFrequencyEdit(4, CFrequencyEdit::EMode::Whole, saving);
+    m_pRxOnTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
     m_pRxOnTime->setAccessibleName(QStringLiteral("Power save RX on time, ms"));
     m_cbPowerSaveDelay = MakeList(PowerSaveDelayTexts(), "Power save delay time, seconds", saving);
     for (QWidget* field : {static_cast<QWidget*>(m_pRxOffTime), static_cast<QWidget*>(m_pRxOnTime)}) {
@@ -139,22 +139,22 @@ QWidget* CMyPage4::BuildPanel() {
             [this](int index) { ApplyTimeOutIndex(m_Doc, index); });
     connect(m_cbHang, &QComboBox::currentIndexChanged, this,
             [this](int index) { ApplyHangIndex(m_Doc, index); });
-    connect(m_pBusyLockout, &QCheckBox::clicked, this, &CMyPage4::OnBusyLockout);
+    connect(m_pBusyLockout, &QCheckBox::clicked, this, &CChannelPage::OnBusyLockout);
     connect(m_pMatchedSat, &QCheckBox::clicked, this,
             [this](bool checked) { m_Doc.m_bTxMatchedSat = checked; });
     connect(m_pTxDelay, &QCheckBox::clicked, this, [this](bool checked) { m_Doc.m_bTxDelay = checked; });
-    connect(m_pPowerSave, &QCheckBox::clicked, this, &CMyPage4::OnPowerSave);
+    connect(m_pPowerSave, &QCheckBox::clicked, this, &CChannelPage::OnPowerSave);
     connect(m_cbPowerSaveDelay, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (m_pPowerSave->isChecked()) {
             m_Doc.m_nPowerSaveDelay = index;
         }
     });
-    connect(m_pRxOffTime, &CFrequencyEdit::Left, this, &CMyPage4::OnRxOffTimeLeave);
-    connect(m_pRxOnTime, &CFrequencyEdit::Left, this, &CMyPage4::OnRxOnTimeLeave);
+    connect(m_pRxOffTime, &CDigitEdit::Left, this, &CChannelPage::OnRxOffTimeLeave);
+    connect(m_pRxOnTime, &CDigitEdit::Left, this, &CChannelPage::OnRxOnTimeLeave);
     return panel;
 }
 
-void CMyPage4::SetTabOrder() {
+void CChannelPage::SetTabOrder() {
     // Frequencies row by row first: that is where the typing is.
     std::vector<QWidget*> order;
     for (const auto& row : m_Rows) {
@@ -186,14 +186,14 @@ void CMyPage4::SetTabOrder() {
     }
 }
 
-void CMyPage4::Tell(const std::string& text, EMessageKind kind) {
+void CChannelPage::Tell(const std::string& text, EMessageKind kind) {
     if (!text.empty()) {
         ++m_nToldCount;
         m_Ctx.m_Sink.ShowMessageAs(text, kind);
     }
 }
 
-void CMyPage4::OnRxFieldLeave(int channel) {
+void CChannelPage::OnRxFieldLeave(int channel) {
     if (m_bInLeave || channel < 1 || channel > kChannels) {
         return;
     }
@@ -203,7 +203,7 @@ void CMyPage4::OnRxFieldLeave(int channel) {
     ApplyRowEdit(channel, edit);
 }
 
-void CMyPage4::OnTxFieldLeave(int channel) {
+void CChannelPage::OnTxFieldLeave(int channel) {
     if (m_bInLeave || channel < 1 || channel > kChannels) {
         return;
     }
@@ -213,7 +213,7 @@ void CMyPage4::OnTxFieldLeave(int channel) {
     ApplyRowEdit(channel, edit);
 }
 
-void CMyPage4::ApplyRowEdit(int channel, const SRowEdit& edit) {
+void CChannelPage::ApplyRowEdit(int channel, const SRowEdit& edit) {
     CChannelRow& row = Row(channel);
     for (auto [field, text] :
          {std::pair{row.m_pRxFreq, &edit.m_strRx}, std::pair{row.m_pTxFreq, &edit.m_strTx}}) {
@@ -234,7 +234,7 @@ void CMyPage4::ApplyRowEdit(int channel, const SRowEdit& edit) {
     }
 }
 
-void CMyPage4::UpdateOptionButtons() {
+void CChannelPage::UpdateOptionButtons() {
     for (const auto& row : m_Rows) {
         const CChannelData& ch = Channel(row->m_nChannel);
         row->m_pRxOption->SetLook(QString::fromStdString(RxOptionCaption(ch)), FillColour(RxOptionFill(ch)));
@@ -242,7 +242,7 @@ void CMyPage4::UpdateOptionButtons() {
     }
 }
 
-void CMyPage4::OnOptionButton(int channel) {
+void CChannelPage::OnOptionButton(int channel) {
     m_Doc.m_nCurChannel = channel;
     const CChannelData& ch = Channel(channel);
     if (ch.m_dRxFreq == 0.0 || ch.m_dTxFreq == 0.0) {
@@ -259,7 +259,7 @@ void CMyPage4::OnOptionButton(int channel) {
     UpdateOptionButtons();
 }
 
-void CMyPage4::OnRowToggles(int channel) {
+void CChannelPage::OnRowToggles(int channel) {
     CChannelRow& row = Row(channel);
     CChannelData& ch = Channel(channel);
     ch.m_bWide = row.m_pWide->isChecked() ? 1 : 0;
@@ -268,7 +268,7 @@ void CMyPage4::OnRowToggles(int channel) {
     row.CaptionToggles();
 }
 
-void CMyPage4::OnBusyLockout(bool checked) {
+void CChannelPage::OnBusyLockout(bool checked) {
     m_Doc.m_bBusyLockout = checked ? 1 : 0;
     if (!checked) {
         m_pMatchedSat->setChecked(false);
@@ -277,7 +277,7 @@ void CMyPage4::OnBusyLockout(bool checked) {
     m_pMatchedSat->setEnabled(checked);
 }
 
-void CMyPage4::OnPowerSave(bool checked) {
+void CChannelPage::OnPowerSave(bool checked) {
     m_Doc.m_bPowerSave = checked ? 1 : 0;
     for (QWidget* control : {static_cast<QWidget*>(m_pRxOffTime), static_cast<QWidget*>(m_pRxOnTime),
                              static_cast<QWidget*>(m_cbPowerSaveDelay)}) {
@@ -291,7 +291,7 @@ void CMyPage4::OnPowerSave(bool checked) {
     m_pRxOnTime->setText(QString::number(checked ? m_Doc.m_nPowerSaveOffTime : 0));
 }
 
-void CMyPage4::OnRxOffTimeLeave() {
+void CChannelPage::OnRxOffTimeLeave() {
     if (m_bInLeave || !m_pPowerSave->isChecked()) {
         return;
     }
@@ -307,7 +307,7 @@ void CMyPage4::OnRxOffTimeLeave() {
     }
 }
 
-void CMyPage4::OnRxOnTimeLeave() {
+void CChannelPage::OnRxOnTimeLeave() {
     if (m_bInLeave || !m_pPowerSave->isChecked()) {
         return;
     }
@@ -323,13 +323,13 @@ void CMyPage4::OnRxOnTimeLeave() {
     }
 }
 
-void CMyPage4::EnableTxDelay() {
+void CChannelPage::EnableTxDelay() {
     if (m_pTxDelay != nullptr) {
         m_pTxDelay->setEnabled(true);
     }
 }
 
-void CMyPage4::DisableTxDelay() {
+void CChannelPage::DisableTxDelay() {
     m_Doc.m_bTxDelay = 0;
     if (m_pTxDelay != nullptr) {
         m_pTxDelay->setChecked(false);
@@ -337,7 +337,7 @@ void CMyPage4::DisableTxDelay() {
     }
 }
 
-void CMyPage4::ShowScanColumn() {
+void CChannelPage::ShowScanColumn() {
     if (m_pScanHeading == nullptr) {
         return;
     }
@@ -347,7 +347,7 @@ void CMyPage4::ShowScanColumn() {
     }
 }
 
-void CMyPage4::CommitFocusedField() {
+void CChannelPage::CommitFocusedField() {
     // The window's own focus field: while another window (the fleet window, say) is active it still holds
     // the text typed last.
     QWidget* focus = window()->focusWidget();
@@ -368,13 +368,13 @@ void CMyPage4::CommitFocusedField() {
     }
 }
 
-bool CMyPage4::CommitPending() {
+bool CChannelPage::CommitPending() {
     const int told = m_nToldCount;
     CommitFocusedField();
     return m_nToldCount == told && COptionPage::CommitPending();
 }
 
-void CMyPage4::ResetAndRefresh() {
+void CChannelPage::ResetAndRefresh() {
     m_Doc.ResetToDefaults();
     RefreshFromRecord(false);
     if (m_Ctx.m_View.RefreshPages) {
@@ -382,7 +382,7 @@ void CMyPage4::ResetAndRefresh() {
     }
 }
 
-void CMyPage4::RefreshFromRecord(bool revalidate) {
+void CChannelPage::RefreshFromRecord(bool revalidate) {
     ++m_nRefreshCount;
     if (!IsCreated()) {
         return;

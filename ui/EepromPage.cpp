@@ -1,4 +1,4 @@
-#include "ComDlg.h"
+#include "EepromPage.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,7 +14,7 @@ constexpr int kByteColumnPx = 570 / 15;
 
 }  // namespace
 
-CComDlg::CComDlg(CPageContext& context, QWidget* parent)
+CEepromPage::CEepromPage(CPageContext& context, QWidget* parent)
     : COptionPage(context, tr("EEPROM Read/Write"), parent),
       m_pTransfer(new CRadioTransfer(context, m_Image, this)),
       m_pModel(new CEepromMapModel(m_Image, this)) {
@@ -25,12 +25,12 @@ CComDlg::CComDlg(CPageContext& context, QWidget* parent)
         FillMap();
     };
     m_pTransfer->m_ApplyMapChanges = [](CEepromImage& image) { image.ApplyChangeBytes(); };
-    connect(m_pTransfer, &CRadioTransfer::Finished, this, &CComDlg::OnTransferFinished);
+    connect(m_pTransfer, &CRadioTransfer::Finished, this, &CEepromPage::OnTransferFinished);
     m_RunChangeMap = [](CChangeMapDlg& dialog) { return dialog.exec(); };
     m_RunSettings = [](CEngineeringDlg& dialog) { return dialog.exec(); };
 }
 
-void CComDlg::OnCreatePage() {
+void CEepromPage::OnCreatePage() {
     // The map starts from a first encoding, nothing marked.
     m_Image.EncodeImage(m_Doc);
     FillMap();
@@ -73,14 +73,14 @@ void CComDlg::OnCreatePage() {
     buttons->addWidget(m_pClose);
     buttons->addStretch(1);
     m_pBody->addLayout(buttons);
-    connect(m_pClearChanges, &QPushButton::clicked, this, &CComDlg::OnClearChanges);
-    connect(m_pShowSettings, &QPushButton::clicked, this, &CComDlg::OnShowSettings);
+    connect(m_pClearChanges, &QPushButton::clicked, this, &CEepromPage::OnClearChanges);
+    connect(m_pShowSettings, &QPushButton::clicked, this, &CEepromPage::OnShowSettings);
     connect(m_pClose, &QPushButton::clicked, this, [this] { LeaveProgramming(); });
     setTabOrder(m_pMap, m_pClearChanges);
     setTabOrder(m_pClearChanges, m_pShowSettings);
 }
 
-bool CComDlg::eventFilter(QObject* watched, QEvent* event) {
+bool CEepromPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pMap && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const QModelIndex current = m_pMap->currentIndex();
@@ -92,7 +92,7 @@ bool CComDlg::eventFilter(QObject* watched, QEvent* event) {
     return COptionPage::eventFilter(watched, event);
 }
 
-void CComDlg::RefreshMap(int displayMode) {
+void CEepromPage::RefreshMap(int displayMode) {
     m_Image.EncodeImage(m_Doc);
     m_Image.ApplyChangeBytes();
     m_pModel->Update(m_Image.m_Work, displayMode == 1);
@@ -101,7 +101,7 @@ void CComDlg::RefreshMap(int displayMode) {
     m_nLastDisplayMode = displayMode;
 }
 
-void CComDlg::FillMap() {
+void CEepromPage::FillMap() {
     m_pModel->Fill(m_Image.m_Work);
     m_Image.m_Snapshot = m_Image.m_Work;
 }
@@ -111,7 +111,7 @@ std::string DiscardEditsQuestion(int count) {
                       : "Discard " + std::to_string(count) + " byte edits that were not written?";
 }
 
-void CComDlg::OnClearChanges() {
+void CEepromPage::OnClearChanges() {
     int pending = 0;
     for (int address = 0; address < kImageSize; ++address) {
         pending += m_Image.HasChangeByte(address) ? 1 : 0;
@@ -133,12 +133,12 @@ void CComDlg::OnClearChanges() {
     }
 }
 
-void CComDlg::OnShowSettings() {
+void CEepromPage::OnShowSettings() {
     CEngineeringDlg dialog(m_Image.m_Work, this);
     m_RunSettings(dialog);
 }
 
-void CComDlg::EditByte(int row, int column) {
+void CEepromPage::EditByte(int row, int column) {
     if (row < 1 || row >= kMapRows || column < 1 || column >= kMapColumns) {
         return;
     }
@@ -153,7 +153,7 @@ void CComDlg::EditByte(int row, int column) {
     m_pModel->PendingChanged();
 }
 
-void CComDlg::OnTransferFinished(bool write, bool ok) {
+void CEepromPage::OnTransferFinished(bool write, bool ok) {
     if (write && ok) {
         // The map shows exactly what went out; every byte that differs from what it showed is marked.
         m_pModel->Update(m_Image.m_Work, true);
@@ -161,15 +161,15 @@ void CComDlg::OnTransferFinished(bool write, bool ok) {
     }
 }
 
-void CComDlg::WriteWithProgress() {
+void CEepromPage::WriteWithProgress() {
     m_pTransfer->Start(true);
 }
 
-void CComDlg::ReadWithProgress() {
+void CEepromPage::ReadWithProgress() {
     m_pTransfer->Start(false);
 }
 
-bool CComDlg::LeaveProgramming() {
+bool CEepromPage::LeaveProgramming() {
     std::string refusal;
     CLinkLease lease = m_Ctx.m_Link.Borrow("leaving programming mode", &refusal);
     if (!lease) {

@@ -15,10 +15,10 @@
 #include "ModemRules.h"
 #include "OptionPage.h"
 
-class CMyPage3 : public COptionPage {
+class CModemPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CMyPage3(CPageContext& context, QWidget* parent = nullptr);
+    explicit CModemPage(CPageContext& context, QWidget* parent = nullptr);
 
     // Sets every control's value and enabled state from the record.
     void RefreshFromRecord();

@@ -19,10 +19,10 @@
 // "Discard 3 byte edits that were not written?"
 std::string DiscardEditsQuestion(int count);
 
-class CComDlg : public COptionPage {
+class CEepromPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CComDlg(CPageContext& context, QWidget* parent = nullptr);
+    explicit CEepromPage(CPageContext& context, QWidget* parent = nullptr);
 
     // Re-encodes the record into the working image; displayMode 1 marks the bytes that changed, 0 does not.
     void RefreshMap(int displayMode);

@@ -13,11 +13,11 @@
 #include "FrequencyRules.h"
 #include "OptionPage.h"
 
-class CMyPage4 : public COptionPage {
+class CChannelPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CMyPage4(CPageContext& context, QWidget* parent = nullptr);
-    ~CMyPage4() override;
+    explicit CChannelPage(CPageContext& context, QWidget* parent = nullptr);
+    ~CChannelPage() override;
 
     // Fills every control from the record; with revalidate each channel's receive frequency is checked again
     // against the current band (after a file load or a radio read).
@@ -54,8 +54,8 @@ public:
     QCheckBox* m_pMatchedSat = nullptr;
     QCheckBox* m_pTxDelay = nullptr;
     QCheckBox* m_pPowerSave = nullptr;
-    CFrequencyEdit* m_pRxOffTime = nullptr;
-    CFrequencyEdit* m_pRxOnTime = nullptr;
+    CDigitEdit* m_pRxOffTime = nullptr;
+    CDigitEdit* m_pRxOnTime = nullptr;
     QComboBox* m_cbPowerSaveDelay = nullptr;
     QLabel* m_pScanHeading = nullptr;
 

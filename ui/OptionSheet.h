@@ -5,16 +5,16 @@
 
 #include <QStackedWidget>
 
-#include "ComDlg.h"
-#include "MyPage2.h"
-#include "MyPage3.h"
-#include "MyPage4.h"
+#include "EepromPage.h"
+#include "SystemPage.h"
+#include "ModemPage.h"
+#include "ChannelPage.h"
 #include "PageIndex.h"
 
-class CMySheet : public QStackedWidget {
+class COptionSheet : public QStackedWidget {
     Q_OBJECT
 public:
-    CMySheet(CPageContext& context, QWidget* parent = nullptr);
+    COptionSheet(CPageContext& context, QWidget* parent = nullptr);
 
     // Makes the page the visible one, building its window the first time.
     void SetActivePage(int index);
@@ -22,10 +22,10 @@ public:
     COptionPage* Page(int index) const;
 
     CDataRadioDoc& m_Doc;
-    CMyPage2* m_pSystemPage;
-    CMyPage3* m_pModemPage;
-    CMyPage4* m_pChannelPage;
-    CComDlg* m_pEepromPage;
+    CSystemPage* m_pSystemPage;
+    CModemPage* m_pModemPage;
+    CChannelPage* m_pChannelPage;
+    CEepromPage* m_pEepromPage;
     const int32_t m_nSystemIndex = kPageSystem;
     const int32_t m_nModemIndex = kPageModem;
     const int32_t m_nChannelIndex = kPageChannel;

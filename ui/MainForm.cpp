@@ -1,4 +1,4 @@
-#include "DataRadioView.h"
+#include "MainForm.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -45,7 +45,7 @@ QLineEdit* ReadOnlyField(int width, QWidget* parent) {
 
 }  // namespace
 
-CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent,
+CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent,
                                std::unique_ptr<CRadioPort> device)
     : QWidget(parent),
       m_Doc(doc),
@@ -62,7 +62,7 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
     m_Ctx.m_View = MakeSeams();
     m_Link.m_OnLend = [this] { m_pTrace->Clear(); };  // a trace holds one transfer or service dialog
     BuildForm();
-    connect(&m_Busy, &CBusyState::Changed, this, &CDataRadioView::OnBusyChanged);
+    connect(&m_Busy, &CBusyState::Changed, this, &CMainForm::OnBusyChanged);
     m_ChooseOpenPath = [this] {
         return QFileDialog::getOpenFileName(this, tr("Load"), QString(), QString::fromLatin1(kOpenFilter))
             .toStdString();
@@ -109,7 +109,7 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
     auto* twoTone = new QAction(tr("Enable two-tone"), this);
     twoTone->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     twoTone->setShortcutContext(Qt::WindowShortcut);
-    connect(twoTone, &QAction::triggered, this, &CDataRadioView::OnTwoToneCondition);
+    connect(twoTone, &QAction::triggered, this, &CMainForm::OnTwoToneCondition);
     addAction(twoTone);
     m_RunPrintDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
@@ -120,13 +120,13 @@ CDataRadioView::CDataRadioView(CDataRadioDoc& doc, CMessageSink& sink, CComResol
     };
 }
 
-CDataRadioView::~CDataRadioView() {
+CMainForm::~CMainForm() {
     // The chosen port survives to the next start; a failure here has nobody left to tell.
     SavePortSetting(m_Doc);
     delete m_pFleetDlg;  // its workers and port lease go before the link session they borrow from
 }
 
-void CDataRadioView::BuildForm() {
+void CMainForm::BuildForm() {
     auto* layout = new QVBoxLayout(this);
     auto* header = new QGridLayout;
     header->setHorizontalSpacing(8);
@@ -158,11 +158,11 @@ void CDataRadioView::BuildForm() {
     m_pPlaceholder->setFrameShape(QFrame::NoFrame);
     layout->addWidget(m_pPlaceholder, 1);
 
-    connect(m_cbBand, &QComboBox::currentIndexChanged, this, &CDataRadioView::OnBandChange);
-    connect(m_cbPllIc, &QComboBox::currentIndexChanged, this, &CDataRadioView::OnPllIcChange);
+    connect(m_cbBand, &QComboBox::currentIndexChanged, this, &CMainForm::OnBandChange);
+    connect(m_cbPllIc, &QComboBox::currentIndexChanged, this, &CMainForm::OnPllIcChange);
 }
 
-CViewSeams CDataRadioView::MakeSeams() {
+CViewSeams CMainForm::MakeSeams() {
     CViewSeams seams;
     seams.RefreshPages = [this] { RefreshPages(); };
     // The EEPROM page shows a transfer's bytes itself (a read's image, a write's marks).
@@ -181,7 +181,7 @@ CViewSeams CDataRadioView::MakeSeams() {
     return seams;
 }
 
-void CDataRadioView::OnBusyChanged(bool busy) {
+void CMainForm::OnBusyChanged(bool busy) {
     // The record stays as the transfer found it until the transfer is over.
     m_cbBand->setEnabled(!busy);
     if (m_pSheet != nullptr) {
@@ -190,8 +190,8 @@ void CDataRadioView::OnBusyChanged(bool busy) {
     emit BusyChanged(busy);
 }
 
-void CDataRadioView::OnInitialUpdate() {
-    m_pSheet = new CMySheet(m_Ctx, m_pPlaceholder);
+void CMainForm::OnInitialUpdate() {
+    m_pSheet = new COptionSheet(m_Ctx, m_pPlaceholder);
     auto* sheetLayout = new QVBoxLayout(m_pPlaceholder);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     sheetLayout->addWidget(m_pSheet);
@@ -218,7 +218,7 @@ void CDataRadioView::OnInitialUpdate() {
     StartHistory();
 }
 
-void CDataRadioView::OpenStartupFile(const std::string& path) {
+void CMainForm::OpenStartupFile(const std::string& path) {
     const ELoadResult result = LoadFile(path, true);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
@@ -236,16 +236,16 @@ void CDataRadioView::OpenStartupFile(const std::string& path) {
     }
 }
 
-void CDataRadioView::paintEvent(QPaintEvent* event) {
+void CMainForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     ++m_Doc.m_nDrawCount;
     if (m_Doc.m_nDrawCount == 1 && m_bModelSelectAtFirstPaint) {
         // Not from inside the paint: the dialog runs its own event loop.
-        QTimer::singleShot(0, this, &CDataRadioView::OnModelSelect);
+        QTimer::singleShot(0, this, &CMainForm::OnModelSelect);
     }
 }
 
-void CDataRadioView::OnModelSelect() {
+void CMainForm::OnModelSelect() {
     if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
         return;
     }
@@ -255,7 +255,7 @@ void CDataRadioView::OnModelSelect() {
     }
 }
 
-void CDataRadioView::ApplyModelSelection(int row) {
+void CMainForm::ApplyModelSelection(int row) {
     m_Doc.m_nModel = row;
     m_Doc.ResetToDefaults();
     if (m_Doc.m_bModemPageReady) {
@@ -282,7 +282,7 @@ void CDataRadioView::ApplyModelSelection(int row) {
     MarkClean();
 }
 
-void CDataRadioView::OnFileNew() {
+void CMainForm::OnFileNew() {
     if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
@@ -296,7 +296,7 @@ void CDataRadioView::OnFileNew() {
     StartHistory();
 }
 
-void CDataRadioView::OnFileOpen() {
+void CMainForm::OnFileOpen() {
     if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
@@ -314,7 +314,7 @@ void CDataRadioView::OnFileOpen() {
     }
 }
 
-CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bool anyName) {
+CMainForm::ELoadResult CMainForm::LoadFile(const std::string& path, bool anyName) {
     const EFileKind kind = FileKindOf(path);
     if (kind == EFileKind::LegacyUhf || kind == EFileKind::LegacyVhf) {
         // An imported configuration is not saved anywhere yet.
@@ -332,7 +332,7 @@ CDataRadioView::ELoadResult CDataRadioView::LoadFile(const std::string& path, bo
     return ELoadResult::Loaded;
 }
 
-bool CDataRadioView::OnFileSave() {
+bool CMainForm::OnFileSave() {
     if (!CommitPendingEdits()) {
         return false;
     }
@@ -349,7 +349,7 @@ bool CDataRadioView::OnFileSave() {
     return true;
 }
 
-void CDataRadioView::OnFilePrint() {
+void CMainForm::OnFilePrint() {
     if (!CommitPendingEdits()) {
         return;
     }
@@ -363,7 +363,7 @@ void CDataRadioView::OnFilePrint() {
     }
 }
 
-void CDataRadioView::OnFilePrintPreview() {
+void CMainForm::OnFilePrintPreview() {
     if (!CommitPendingEdits()) {
         return;
     }
@@ -375,7 +375,7 @@ void CDataRadioView::OnFilePrintPreview() {
     preview.exec();
 }
 
-void CDataRadioView::OnViewChannel() {
+void CMainForm::OnViewChannel() {
     ShowPage(kPageChannel);
     if (m_Doc.m_bModemFfsk && m_Doc.m_bModem) {
         m_pSheet->m_pChannelPage->DisableTxDelay();
@@ -384,34 +384,34 @@ void CDataRadioView::OnViewChannel() {
     }
 }
 
-void CDataRadioView::OnViewModem() {
+void CMainForm::OnViewModem() {
     ShowPage(kPageModem);
 }
 
-void CDataRadioView::OnViewSystem() {
+void CMainForm::OnViewSystem() {
     ShowPage(kPageSystem);
 }
 
-void CDataRadioView::OnViewEeprom() {
+void CMainForm::OnViewEeprom() {
     ShowPage(kPageEeprom);
     RebuildMap(true);
 }
 
-void CDataRadioView::OnReadRadio() {
+void CMainForm::OnReadRadio() {
     if (!CommitPendingEdits()) {
         return;
     }
     m_pSheet->m_pEepromPage->ReadWithProgress();
 }
 
-void CDataRadioView::OnWriteRadio() {
+void CMainForm::OnWriteRadio() {
     if (!CommitPendingEdits()) {
         return;
     }
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
-void CDataRadioView::OnSquelch() {
+void CMainForm::OnSquelch() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
@@ -421,7 +421,7 @@ void CDataRadioView::OnSquelch() {
     }
 }
 
-void CDataRadioView::OnCalibration() {
+void CMainForm::OnCalibration() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
@@ -431,7 +431,7 @@ void CDataRadioView::OnCalibration() {
     }
 }
 
-void CDataRadioView::OnProgramFleet() {
+void CMainForm::OnProgramFleet() {
     if (!CommitPendingEdits()) {
         return;
     }
@@ -443,7 +443,7 @@ void CDataRadioView::OnProgramFleet() {
     m_pFleetDlg->activateWindow();
 }
 
-void CDataRadioView::OnBandChange(int index) {
+void CMainForm::OnBandChange(int index) {
     if (m_bFillingBandList || index < 0 || index == m_Doc.m_nSubBand) {
         return;
     }
@@ -467,7 +467,7 @@ void CDataRadioView::OnBandChange(int index) {
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
 }
 
-void CDataRadioView::OnTwoToneCondition() {
+void CMainForm::OnTwoToneCondition() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
@@ -480,17 +480,17 @@ void CDataRadioView::OnTwoToneCondition() {
                                            : tr("Two-tone signalling is unlocked."));
 }
 
-void CDataRadioView::OnPllIcChange(int) {
+void CMainForm::OnPllIcChange(int) {
     m_Doc.m_nPllIc = 0;
 }
 
-void CDataRadioView::ShowPage(int index) {
+void CMainForm::ShowPage(int index) {
     m_nCurPage = index;
     m_pSheet->SetActivePage(index);
     emit PageShown(index);
 }
 
-void CDataRadioView::ReloadReadyPages() {
+void CMainForm::ReloadReadyPages() {
     if (m_Doc.m_bSystemPageReady) {
         m_pSheet->m_pSystemPage->RefreshFromRecord();
     }
@@ -499,7 +499,7 @@ void CDataRadioView::ReloadReadyPages() {
     }
 }
 
-void CDataRadioView::RefreshPages() {
+void CMainForm::RefreshPages() {
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     if (m_Doc.m_bSystemPageReady) {
         m_Doc.m_nReserved3 = 0;
@@ -510,7 +510,7 @@ void CDataRadioView::RefreshPages() {
     }
 }
 
-void CDataRadioView::SetBandList(int selected) {
+void CMainForm::SetBandList(int selected) {
     m_bFillingBandList = true;
     m_cbBand->clear();
     for (const std::string& text : SubBandListTexts(m_Doc.CurrentBand())) {
@@ -520,18 +520,18 @@ void CDataRadioView::SetBandList(int selected) {
     m_bFillingBandList = false;
 }
 
-void CDataRadioView::RefreshHeader() {
+void CMainForm::RefreshHeader() {
     SetBandList(m_Doc.m_nSubBand);
     m_strModel = QString::fromStdString(m_Doc.CurrentBand().m_strTitle).left(kModelFieldChars);
     m_pModelField->setText(m_strModel);
     m_pVersionField->setText(m_strVersion);
 }
 
-void CDataRadioView::RebuildMap(bool markChanges) {
+void CMainForm::RebuildMap(bool markChanges) {
     m_pSheet->m_pEepromPage->RefreshMap(markChanges ? 1 : 0);
 }
 
-void CDataRadioView::RefreshAfterLoad() {
+void CMainForm::RefreshAfterLoad() {
     if (!m_Doc.m_bFileLoaded) {
         return;
     }
@@ -541,7 +541,7 @@ void CDataRadioView::RefreshAfterLoad() {
     RefreshHeader();
 }
 
-bool CDataRadioView::QueryClose() {
+bool CMainForm::QueryClose() {
     if (!CommitPendingEdits()) {
         return false;
     }
