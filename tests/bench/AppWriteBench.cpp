@@ -12,10 +12,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "AppWindow.h"
+#include "app/AppWindow.h"
 #include "BlockTransfer.h"
-#include "MainForm.h"
-#include "MainWindow.h"
+#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "SerialPort.h"
 #include "BuiltInRadio.h"
 

@@ -1,0 +1,38 @@
+// A settings file opened in the window: the record is the file's on its own model, and each loaded channel
+// is checked again as if the user had typed its frequency and left the field.
+
+#include "FrequencyRules.h"
+#include "SettingsFile.h"
+#include "app/ShellFixture.h"
+
+TEST_F(ShellTest, ALoadedChannelOffItsGridOrBandIsRevalidatedAsLeavingTheFieldWould) {
+    const struct {
+        double m_dRx;
+        double m_dTx;
+        bool m_bMessage;
+    } cases[] = {{150.0126, 150.0126, false}, {150.0037, 0.0, false}, {180.0, 180.0, true}};
+    Start();
+    for (const auto& c : cases) {
+        m_Sink.m_Messages.clear();
+        CDataRadioDoc file;
+        file.m_Channel[2].m_dRxFreq = c.m_dRx;
+        file.m_Channel[2].m_dTxFreq = c.m_dTx;
+        const std::string path = m_Dir.File("offgrid.dat");
+        ASSERT_TRUE(OnSaveDocument(file, path, m_Sink));
+        CDataRadioDoc expected = file;  // a file of the window's own model loads as it was saved
+        SRowEdit row{FrequencyFieldText(c.m_dRx), FrequencyFieldText(c.m_dTx), {}, {}};
+        LeaveRxField(expected, 3, row);
+
+        m_strOpenPath = path;
+        m_pFrame->m_pActOpen->trigger();
+        const CChannelRow& shown = *Sheet().m_pChannelPage->m_Rows[2];
+        EXPECT_EQ(m_Doc.m_Channel[2].m_dRxFreq, expected.m_Channel[2].m_dRxFreq) << c.m_dRx;
+        EXPECT_EQ(m_Doc.m_Channel[2].m_dTxFreq, expected.m_Channel[2].m_dTxFreq) << c.m_dRx;
+        EXPECT_EQ(m_Doc.m_Channel[2].m_nStep, expected.m_Channel[2].m_nStep) << c.m_dRx;
+        EXPECT_EQ(shown.m_pRxFreq->text().toStdString(), row.m_strRx);
+        EXPECT_EQ(shown.m_pTxFreq->text().toStdString(), row.m_strTx);
+        EXPECT_NE(m_Doc.m_Channel[2].m_dRxFreq, c.m_dRx);  // the file's value did not stay
+        EXPECT_EQ(m_Sink.m_Messages,
+                  c.m_bMessage ? std::vector<std::string>{row.m_strMessage} : std::vector<std::string>{});
+    }
+}

@@ -1,0 +1,102 @@
+// "Program Several Radios" as a user drives it: tick ports with the keyboard, press Write, read the summary.
+// The radios are simulated on virtual time, one per port; one of them refuses.
+
+#include <gtest/gtest.h>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "EepromImage.h"
+#include "radio/FleetDlg.h"
+#include "SerialPort.h"
+#include "app/ShellFixture.h"
+#include "SimPort.h"
+
+namespace {
+
+class FleetDlgTest : public ::testing::Test {
+protected:
+    FleetDlgTest()
+        : m_Link(std::make_unique<CSerialPort>(), nullptr), m_Ctx{m_Doc, m_Sink, m_Link, m_Busy, {}} {
+        EnsureApplication();
+        m_Doc.m_nModel = 3;
+        m_Doc.ResetToDefaults();
+        m_Doc.m_Channel[2].m_dRxFreq = 452.5;
+        std::vector<CFleetDlg::SChoice> choices;
+        for (int i = 0; i < 3; ++i) {
+            const QString name = QStringLiteral("COM%1").arg(17 + i);
+            choices.push_back(
+                {name, name + QStringLiteral("  test radio"), 17 + i, "sim" + std::to_string(i)});
+        }
+        m_pDlg = std::make_unique<CFleetDlg>(m_Ctx);
+        m_pDlg->SetChoices(choices);
+        m_pDlg->m_MakePort = [this](const CFleetDlg::SChoice& choice) {
+            return std::make_unique<CSimPort>(m_Radios[static_cast<size_t>(choice.m_nComNumber - 17)]);
+        };
+        m_pDlg->show();
+    }
+
+    // Ticks the rows as a user does: move to the row, press Space.
+    void Tick(std::initializer_list<int> rows) {
+        m_pDlg->m_pPorts->setFocus();
+        for (int row : rows) {
+            m_pDlg->m_pPorts->setCurrentRow(row);
+            QTest::keyClick(m_pDlg->m_pPorts, Qt::Key_Space);
+        }
+    }
+
+    CDataRadioDoc m_Doc;
+    CRecordingSink m_Sink;
+    CLinkSession m_Link;
+    CBusyState m_Busy;
+    CPageContext m_Ctx;
+    CRadioSimulator m_Radios[3];
+    std::unique_ptr<CFleetDlg> m_pDlg;
+};
+
+TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
+    m_Radios[1].m_Faults.m_bRefuse = true;
+    Tick({0, 1, 2});
+    QSignalSpy finished(m_pDlg.get(), &CFleetDlg::Finished);
+    QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
+
+    EXPECT_TRUE(m_Busy.IsBusy());
+    EXPECT_FALSE(m_pDlg->m_pWrite->isEnabled());
+    std::string refusal;
+    EXPECT_FALSE(m_Link.Borrow("the calibration dialog", &refusal));
+    EXPECT_NE(refusal.find("the writing of several radios"), std::string::npos) << refusal;
+
+    ASSERT_TRUE(finished.count() == 1 || finished.wait(10000));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
+    EXPECT_FALSE(m_Busy.IsBusy());
+    EXPECT_TRUE(m_pDlg->m_pWrite->isEnabled());
+    EXPECT_TRUE(m_Link.Borrow("the calibration dialog"));
+
+    CEepromImage expected;
+    expected.EncodeImage(m_Doc);
+    expected.m_Work[16] = 2;
+    EXPECT_EQ(m_Radios[0].m_Eeprom, expected.m_Work);
+    EXPECT_EQ(m_Radios[2].m_Eeprom, expected.m_Work);
+    EXPECT_EQ(m_pDlg->m_pTable->item(1, 2)->text().toStdString(), "FAILED: Write Fail..!");
+    EXPECT_EQ(m_pDlg->m_pTable->item(0, 2)->text().left(17).toStdString(), "ok: firmware 1.2,");
+    const std::string summary = m_pDlg->m_pSummary->toPlainText().toStdString();
+    EXPECT_NE(summary.find("COM18  -         FAILED"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("COM18: Write Fail..!\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("2 of 3 radios written and verified; failed: COM18."), std::string::npos)
+        << summary;
+}
+
+TEST_F(FleetDlgTest, RefusesWithoutATickedPortOrWhileAnotherTransferRuns) {
+    QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
+    ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
+    EXPECT_EQ(m_Sink.m_Messages[0], "Tick the port of at least one radio to write to.");
+
+    Tick({1});
+    m_Busy.Begin("the radio read");
+    QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
+    ASSERT_EQ(m_Sink.m_Messages.size(), 2u);
+    EXPECT_NE(m_Sink.m_Messages[1].find("the radio read is running"), std::string::npos);
+    EXPECT_FALSE(m_pDlg->IsRunning());
+    EXPECT_TRUE(m_Radios[1].m_Received.empty());
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// The form's commands that take the configuration elsewhere: its text form, a comparison with a file, the
+// serial trace of the last transfer, and the options of the radio write.
+
+#include <filesystem>
+
+#include "dialogs/CompareDlg.h"
+#include "ConfigDiff.h"
+#include "app/MainForm.h"
+#include "FileIo.h"
+#include "radio/RadioTransfer.h"
+#include "TextConfig.h"
+
+bool CMainForm::CommitPendingEdits() {
+    if (m_pSheet == nullptr) {
+        return true;
+    }
+    COptionPage* page = m_pSheet->Page(m_pSheet->GetActiveIndex());
+    return page == nullptr || page->CommitPending();
+}
+
+void CMainForm::OnFileExportText() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
+    const std::string path = m_ChooseExportPath ? m_ChooseExportPath() : std::string();
+    if (path.empty()) {
+        return;
+    }
+    const std::string text = ExportTextConfig(m_Doc);
+    std::string error;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
+        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
+        return;
+    }
+    emit StatusText(tr("Exported to %1").arg(QString::fromStdString(path)));
+}
+
+void CMainForm::OnFileCompare() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
+    const std::string path = m_ChooseComparePath ? m_ChooseComparePath() : std::string();
+    if (path.empty()) {
+        return;
+    }
+    SConfig other;
+    std::string error;
+    if (!LoadConfig(path, other, error)) {
+        m_Sink.ShowMessage(error);
+        return;
+    }
+    SConfig mine;
+    mine.doc = m_Doc;
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    if (m_ShowDifferences) {
+        m_ShowDifferences(name, DiffConfigs(mine, other));
+    }
+}
+
+void CMainForm::OnSaveTrace() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
+    const std::string text = m_pTrace->Text();
+    if (text.empty()) {
+        m_Sink.ShowMessage(
+            "There is no serial trace yet: read or write the radio, or open a service dialog, "
+            "then save its trace.");
+        return;
+    }
+    const std::string path = m_ChooseTracePath ? m_ChooseTracePath() : std::string();
+    if (path.empty()) {
+        return;
+    }
+    std::string error;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
+        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
+        return;
+    }
+    emit StatusText(tr("Serial trace saved in %1").arg(QString::fromStdString(path)));
+}
+
+void CMainForm::SetVerifyAfterWrite(bool on) {
+    m_pSheet->m_pEepromPage->m_pTransfer->m_bVerify = on;
+}
+
+void CMainForm::SetBackupBeforeWrite(bool on) {
+    m_pSheet->m_pEepromPage->m_pTransfer->m_bBackupBeforeWrite = on;
+}
+
+void CMainForm::SetPlanName(const std::string& path) {
+    if (m_pSheet != nullptr && m_pSheet->m_pEepromPage != nullptr &&
+        m_pSheet->m_pEepromPage->m_pTransfer != nullptr) {
+        m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanName = std::filesystem::path(path).filename().string();
+    }
+}

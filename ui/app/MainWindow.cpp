@@ -1,0 +1,287 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "dialogs/AboutDlg.h"
+#include "pages/PageIndex.h"
+#include "PortFile.h"
+#include "PortNames.h"
+
+static void InitKv310Resources() {
+    Q_INIT_RESOURCE(kv310);
+}
+
+namespace {
+
+// The part before the line break is the status-bar prompt, the part after it the tool-tip.
+void SetPromptAndTip(QAction* action, const char* statusAndTip) {
+    const QStringList parts = QString::fromLatin1(statusAndTip).split(QLatin1Char('\n'));
+    action->setStatusTip(parts.value(0));
+    if (parts.size() > 1) {
+        action->setToolTip(parts.value(1));
+    }
+}
+
+}  // namespace
+
+CMainWindow::CMainWindow(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
+    : QMainWindow(parent), m_Doc(doc), m_Sink(sink) {
+    InitKv310Resources();
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/radio.svg")));
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    // The size the window returns to from maximised: most of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(screen->availableGeometry().size() * 0.9);
+    }
+}
+
+QAction* CMainWindow::MakeAction(const char* text, const char* statusAndTip, const char* icon) {
+    auto* action = new QAction(QString::fromLatin1(text), this);
+    if (statusAndTip != nullptr) {
+        SetPromptAndTip(action, statusAndTip);
+    }
+    if (icon != nullptr) {
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
+    }
+    return action;
+}
+
+void CMainWindow::BuildMenus() {
+    m_pActNew = MakeAction("&New\tCtrl+N", "Create a new document\nCreate a new Document", "new");
+    m_pActNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_pActOpen = MakeAction("&Load... \tCtrl+O", "Open an existing document\nLoad from file", "open");
+    m_pActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_pActSave = MakeAction("&Save\tCtrl+S", "Save the active document\nSave to file", "save");
+    m_pActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_pActExportText =
+        MakeAction("&Export as Text...", "Save the configuration as YAML text\nExport as Text", nullptr);
+    m_pActCompare =
+        MakeAction("Co&mpare with File...",
+                   "List the fields that differ from a .dat, .yaml or .bin file\nCompare with File", nullptr);
+    m_pActPrint = MakeAction("&Print...\tCtrl+P", "Print the active document\nPrint", "print");
+    m_pActPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_pActPreview =
+        MakeAction("Print Pre&view", "Show the data sheet as it will be printed\nPrint Preview", "preview");
+    m_pActExit = MakeAction("E&xit", "Quit the application\nExit", nullptr);
+    connect(m_pActExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addActions({m_pActNew, m_pActOpen, m_pActSave});
+    file->addSeparator();
+    file->addActions({m_pActExportText, m_pActCompare});
+    file->addSeparator();
+    file->addActions({m_pActPrint, m_pActPreview});
+    file->addSeparator();
+    file->addAction(m_pActExit);
+
+    m_pActModelSelect =
+        MakeAction("&Model Select\tCtrl + M", "Choose the radio model\nModel Select", nullptr);
+    m_pActModelSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_pActSquelch = MakeAction("&Squelch\t", "SETTING SQUELCH\nSetting Squelch", "squelch");
+    m_pActCalibration = MakeAction("&Calibration\t", "Calibration\nCalibration", "calibration");
+    m_pActFleet =
+        MakeAction("Program Several &Radios...",
+                   "Write this configuration to several radios at once\nProgram Several Radios", nullptr);
+    QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
+    program->addAction(m_pActModelSelect);
+    program->addSeparator();
+    program->addActions({m_pActSquelch, m_pActCalibration});
+    m_pActVerify =
+        MakeAction("&Verify After Write", "Read the radio back after a write and compare\nVerify", nullptr);
+    m_pActVerify->setCheckable(true);
+    m_pActVerify->setChecked(true);
+    m_pActBackup = MakeAction("&Back Up Radio Before Write",
+                              "Keep what the radio holds before writing over it\nBackup", nullptr);
+    m_pActBackup->setCheckable(true);
+    m_pActSaveTrace =
+        MakeAction("Save Serial &Trace...",
+                   "Save every byte of the last transfer or service dialog\nSerial Trace", nullptr);
+    program->addSeparator();
+    program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
+    program->addSeparator();
+    program->addAction(m_pActFleet);
+    BuildSupportActions();
+    program->addAction(m_pActHistory);
+
+    m_pPortMenu = menuBar()->addMenu(QStringLiteral("&Port"));
+
+    m_pActToolbar = MakeAction("&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr);
+    m_pActStatusBar = MakeAction("&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr);
+    m_PageActions[kPageChannel] = MakeAction("&Channel\t", "CHANNEL DATA\nChannel Configuration", nullptr);
+    m_PageActions[kPageModem] = MakeAction("M&odem\t", "MODEM OPTION\nModem Option", nullptr);
+    m_PageActions[kPageEeprom] = MakeAction("&EEPROM W/R\t", "Select Write / Read\nCOMUNICATION", nullptr);
+    m_PageActions[kPageSystem] =
+        MakeAction("S&ystem / GPS\t", "SYSTEM OPTION / GPS\nSystem option / GPS", nullptr);
+    m_PageButtons[kPageChannel] = MakeAction("Channel", "CHANNEL DATA\nChannel Configuration", "channel");
+    m_PageButtons[kPageModem] = MakeAction("Modem", "MODEM OPTION\nModem Option", "modem");
+    m_PageButtons[kPageEeprom] = MakeAction("EEPROM", "Read/Write\nEEPROM Read/Write", "eeprom");
+    m_PageButtons[kPageSystem] = MakeAction("System", "SYSTEM OPTION / GPS\nSystem option / GPS", "system");
+    for (int page = 0; page < kPageCount; ++page) {
+        m_PageActions[page]->setCheckable(true);
+        m_PageButtons[page]->setCheckable(true);
+    }
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addActions({m_pActToolbar, m_pActStatusBar});
+    view->addSeparator();
+    view->addActions({m_PageActions[kPageChannel], m_PageActions[kPageModem], m_PageActions[kPageEeprom],
+                      m_PageActions[kPageSystem]});
+
+    m_pActAbout = MakeAction("&About KV310 ...", "Display program information\nAbout", nullptr);
+    connect(m_pActAbout, &QAction::triggered, this, &CMainWindow::OnAbout);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(m_pActReport);
+    help->addSeparator();
+    help->addAction(m_pActAbout);
+
+    m_pActReadRadio = MakeAction("Rea&d Radio", "Read the radio's settings\nRead Radio", "read");
+    m_pActWriteRadio = MakeAction("&Write Radio", "Write these settings to the radio\nWrite Radio", "write");
+    // on the toolbar too, but a toolbar is out of the keyboard's reach
+    program->insertActions(m_pActModelSelect, {m_pActReadRadio, m_pActWriteRadio});
+    program->insertSeparator(m_pActModelSelect);
+}
+
+void CMainWindow::BuildToolBar() {
+    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar->setObjectName(QStringLiteral("standardToolBar"));
+    m_pToolBar->setIconSize(QSize(32, 32));
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_pToolBar->addActions({m_pActNew, m_pActOpen, m_pActSave, m_pActPrint});
+    m_pToolBar->addSeparator();
+    m_pToolBar->addActions({m_pActReadRadio, m_pActWriteRadio});
+    m_pToolBar->addSeparator();
+    m_pToolBar->addActions({m_PageButtons[kPageChannel], m_PageButtons[kPageModem],
+                              m_PageButtons[kPageEeprom], m_PageButtons[kPageSystem]});
+    m_pToolBar->addSeparator();
+    m_pToolBar->addActions({m_pActSquelch, m_pActCalibration});
+
+    m_pActToolbar->setCheckable(true);
+    m_pActToolbar->setChecked(true);
+    connect(m_pActToolbar, &QAction::toggled, m_pToolBar, &QWidget::setVisible);
+}
+
+void CMainWindow::BuildStatusBar() {
+    m_wndStatusBar = statusBar();
+    // The idle text; prompts of the commands cover it while the pointer rests on them.
+    m_pReady = new QLabel(QStringLiteral("Ready"), m_wndStatusBar);
+    m_wndStatusBar->addWidget(m_pReady, 1);
+    m_pPortPane = new QLabel(m_wndStatusBar);
+    m_pPortPane->setToolTip(tr("The serial port the radio is read and written on (Port menu)"));
+    m_wndStatusBar->addPermanentWidget(m_pPortPane);
+    m_pActStatusBar->setCheckable(true);
+    m_pActStatusBar->setChecked(true);
+    connect(m_pActStatusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
+}
+
+void CMainWindow::BuildPortMenu() {
+    std::array<bool, kPortMenuLimit> present{};
+    for (const uint32_t com : m_PortLister ? m_PortLister() : std::vector<uint32_t>()) {
+        if (com > 0 && com < kPortMenuLimit) {
+            present[com] = true;
+        }
+    }
+    present[kSimulatedPortCom] = true;
+    m_nPortIndex = PortIndexOf(m_Doc.m_nComPort);
+
+    m_pPortMenu->clear();
+    for (QAction* action : m_PortActions) {
+        action->deleteLater();
+    }
+    m_PortActions.clear();
+    // One port at a time: the entries look like radio items, and none is marked until a port is chosen.
+    auto* group = new QActionGroup(m_pPortMenu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int com = 1; com < kPortMenuLimit; ++com) {
+        if (!present[com]) {
+            continue;
+        }
+        const std::string device = com == kSimulatedPortCom ? std::string() : ComDevicePath(com);
+        auto* action = new QAction(PortEntryText(SurveyDevice(*m_pPortSystem, com, device)), this);
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        action->setData(com);
+        action->setStatusTip(tr("Use COM%1 for the radio").arg(com));
+        connect(action, &QAction::triggered, this, [this, com] { OnPortCommand(com); });
+        m_pPortMenu->addAction(action);
+        m_PortActions.push_back(action);
+    }
+    m_pPortMenu->addSeparator();
+    m_pPortMenu->addAction(m_pActFindCable);
+    UpdatePortChecks();
+}
+
+void CMainWindow::OnPortCommand(int com) {
+    m_nPortIndex = com - 1;
+    m_Doc.m_nComPort = com;
+    SavePortFile();
+    // the cable is remembered by its serial number too, so it is found again under another name
+    const std::string device = com == kSimulatedPortCom ? std::string() : ComDevicePath(com);
+    SaveAdapterSerial(m_Doc,
+                      device.empty() ? std::string() : SurveyDevice(*m_pPortSystem, com, device).m_strSerial);
+    UpdatePortChecks();
+}
+
+void CMainWindow::UpdatePortChecks() {
+    for (QAction* action : m_PortActions) {
+        action->setChecked(action->data().toInt() == m_nPortIndex + 1);
+    }
+    m_pPortPane->setText(m_nPortIndex >= 0 ? QStringLiteral(" COM%1 ").arg(m_nPortIndex + 1)
+                                           : tr(" No port selected "));
+}
+
+void CMainWindow::OnPageShown(int index) {
+    m_nCurPage = index;
+    UpdatePageChecks();
+}
+
+void CMainWindow::OnStatusText(const QString& text) {
+    m_wndStatusBar->showMessage(text);
+}
+
+void CMainWindow::OnBusyChanged(bool busy) {
+    for (QAction* action : {m_pActNew, m_pActOpen, m_pActModelSelect, m_pActReadRadio, m_pActWriteRadio,
+                            m_pActSquelch, m_pActCalibration, m_pActSaveTrace}) {
+        action->setEnabled(!busy);
+    }
+    m_pPortMenu->setEnabled(!busy);
+}
+
+void CMainWindow::UpdatePageChecks() {
+    for (int page = 0; page < kPageCount; ++page) {
+        m_PageActions[page]->setChecked(page == m_nCurPage);
+        m_PageButtons[page]->setChecked(page == m_nCurPage);
+    }
+}
+
+void CMainWindow::SavePortFile() {
+    std::string error;
+    if (!SavePortSetting(m_Doc, &error) && m_wndStatusBar != nullptr) {
+        m_wndStatusBar->showMessage(
+            tr("The port choice could not be saved in %1: %2")
+                .arg(QString::fromStdString(PortFilePath(m_Doc)), QString::fromStdString(error)),
+            10000);
+    }
+}
+
+void CMainWindow::OnAbout() {
+    if (m_RunAbout) {
+        m_RunAbout();
+        return;
+    }
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_CanClose || m_CanClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,35 @@
+// kv310: the desktop programmer. An optional settings file named on the command line is opened at start.
+
+#include <QApplication>
+#include <QStringList>
+
+#include "app/AppWindow.h"
+#include "DataRadioDoc.h"
+#include "app/MainForm.h"
+#include "app/MainWindow.h"
+#include "shared/QtMessageSink.h"
+#include "BuiltInRadio.h"
+#include "Version.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    QApplication::setApplicationVersion(QString::fromUtf8(ProgramVersion()));
+    QApplication::setDesktopFileName(QStringLiteral("kv310"));
+
+    // The one settings record lives as long as the program.
+    CDataRadioDoc doc;
+    CQtMessageSink sink;
+    CMainWindow frame(doc, sink);
+    sink.m_pParent = &frame;
+    // COM49: the simulated radio
+    CMainForm* view = AttachView(frame, doc, sink, ProgramComResolver(), MakeProgramPort());
+    InitialUpdate(frame, *view);
+
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) {
+        view->OpenStartupFile(args.at(1).toStdString());
+    }
+    frame.showMaximized();
+    return QApplication::exec();
+}

@@ -1,0 +1,51 @@
+#include "dialogs/TwoToneCodeDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "widgets/AccessibleText.h"
+#include "ChannelSignalling.h"
+
+CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
+    : QDialog(parent), m_Doc(doc), m_Sink(sink) {
+    setWindowTitle(QStringLiteral("CHANGE TWO TONE CONDITION"));
+    auto* layout = new QVBoxLayout(this);
+    auto* line = new QHBoxLayout;
+    auto* label = new QLabel(QStringLiteral("INPUT PASSWORD : "), this);
+    m_pCode = new QLineEdit(this);
+    m_pCode->setEchoMode(QLineEdit::Password);
+    m_pCode->setAlignment(Qt::AlignCenter);
+    NameByCaption(m_pCode, label->text(), QStringLiteral("Access code"));
+    label->setBuddy(m_pCode);
+    line->addWidget(label);
+    line->addWidget(m_pCode);
+    layout->addLayout(line);
+    auto* buttons = new QDialogButtonBox(this);
+    m_pEnable = buttons->addButton(QStringLiteral("ENABLE"), QDialogButtonBox::AcceptRole);
+    m_pDisable = buttons->addButton(QStringLiteral("DISABLE"), QDialogButtonBox::RejectRole);
+    m_pEnable->setDefault(true);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTwoToneCodeDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CTwoToneCodeDlg::reject);
+    m_pCode->setFocus();
+}
+
+void CTwoToneCodeDlg::accept() {
+    std::string message;
+    m_bCodeAccepted = ApplyAccessCode(m_Doc, m_pCode->text().toStdString(), true, &message);
+    if (!m_bCodeAccepted) {
+        m_Sink.ShowMessageAs(message, EMessageKind::Information);
+    }
+    QDialog::accept();
+}
+
+void CTwoToneCodeDlg::reject() {
+    std::string message;
+    m_bCodeAccepted = ApplyAccessCode(m_Doc, m_pCode->text().toStdString(), false, &message);
+    if (!m_bCodeAccepted) {
+        m_Sink.ShowMessageAs(message, EMessageKind::Information);
+    }
+    QDialog::reject();
+}

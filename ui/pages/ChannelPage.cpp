@@ -1,0 +1,427 @@
+#include "pages/ChannelPage.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+
+#include "dialogs/ChannelOptionDlg.h"
+#include "ChannelSignalling.h"
+#include "ChannelTimers.h"
+
+namespace {
+
+QComboBox* MakeList(const std::vector<std::string>& texts, const char* name, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    for (const std::string& text : texts) {
+        list->addItem(QString::fromStdString(text));
+    }
+    list->setAccessibleName(QLatin1String(name));
+    return list;
+}
+
+QCheckBox* MakeCheck(const char* text, QWidget* parent) {
+    auto* box = new QCheckBox(QLatin1String(text), parent);
+    return box;
+}
+
+QColor FillColour(EOptionFill fill) {
+    const SRgb rgb = OptionFillColour(fill);
+    return rgb.m_nRed < 0 ? QColor() : QColor(rgb.m_nRed, rgb.m_nGreen, rgb.m_nBlue);
+}
+
+// "label [control] unit" on one line of a grid.
+void AddLine(QGridLayout& grid, int line, const char* label, QWidget* control, const char* unit) {
+    auto* text = new QLabel(QLatin1String(label), control->parentWidget());
+    text->setBuddy(control);
+    grid.addWidget(text, line, 0);
+    grid.addWidget(control, line, 1);
+    grid.addWidget(new QLabel(QLatin1String(unit), control->parentWidget()), line, 2);
+}
+
+}  // namespace
+
+CChannelPage::CChannelPage(CPageContext& context, QWidget* parent)
+    : COptionPage(context, tr("Channel Configuration"), parent) {}
+
+CChannelPage::~CChannelPage() {
+    // The widgets go first, while the rows that point at them are still there: the channel selection watches
+    // the number labels and looks each up in the rows as it is removed. Left to QWidget, the labels went
+    // after the rows, and closing the window could crash.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+void CChannelPage::OnCreatePage() {
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(BuildRows(), 0, Qt::AlignTop);
+    columns->addSpacing(12);
+    columns->addWidget(BuildPanel(), 0, Qt::AlignTop);
+    columns->addStretch(1);
+    m_pBody->addLayout(columns);
+    m_pBody->addStretch(1);
+    SetTabOrder();
+    RefreshFromRecord(false);
+}
+
+QWidget* CChannelPage::BuildRows() {
+    auto* area = new QWidget(m_pFrame);
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    for (int column = 0; column < 8; ++column) {
+        auto* heading = new QLabel(QLatin1String(kChannelColumns[column].m_pHeading), area);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, column);
+        if (kChannelColumns[column].m_Kind == EChannelColumn::Scan) {
+            m_pScanHeading = heading;
+        }
+    }
+    for (int channel = 1; channel <= kChannels; ++channel) {
+        m_Rows.push_back(std::make_unique<CChannelRow>(channel, *grid, channel, area));
+        ConnectRow(*m_Rows.back());
+    }
+    return area;
+}
+
+void CChannelPage::ConnectRow(CChannelRow& row) {
+    const int n = row.m_nChannel;
+    connect(row.m_pRxFreq, &CDigitEdit::Left, this, [this, n] { OnRxFieldLeave(n); });
+    connect(row.m_pTxFreq, &CDigitEdit::Left, this, [this, n] { OnTxFieldLeave(n); });
+    connect(row.m_pRxOption, &QPushButton::clicked, this, [this, n] { OnOptionButton(n); });
+    connect(row.m_pTxOption, &QPushButton::clicked, this, [this, n] { OnOptionButton(n); });
+    connect(row.m_pWide, &QPushButton::clicked, this, [this, n] { OnRowToggles(n); });
+    connect(row.m_pHighPower, &QPushButton::clicked, this, [this, n] { OnRowToggles(n); });
+    connect(row.m_pScan, &QCheckBox::clicked, this, [this, n] { OnRowToggles(n); });
+}
+
+QWidget* CChannelPage::BuildPanel() {
+    auto* panel = new QWidget(m_pFrame);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* timers = new QGridLayout;
+    m_cbTimeOut = MakeList(TimeOutListTexts(), "Time out timer, seconds", panel);
+    m_cbHang = MakeList(HangListTexts(), "Hang timer, ms", panel);
+    AddLine(*timers, 0, "Time out Timer", m_cbTimeOut, "sec.");
+    AddLine(*timers, 1, "Hang Timer", m_cbHang, "ms.");
+    layout->addLayout(timers);
+
+    m_pBusyLockout = MakeCheck("Busy channel lockout", panel);
+    m_pMatchedSat = MakeCheck("Enables Tx matched SAT", panel);
+    m_pTxDelay = MakeCheck("Tx Delay", panel);
+    for (QWidget* box : {m_pBusyLockout, m_pMatchedSat, m_pTxDelay}) {
+        layout->addWidget(box);
+    }
+
+    auto* saving = new QGroupBox(panel);
+    auto* savingLayout = new QVBoxLayout(saving);
+    m_pPowerSave = MakeCheck("Power Save", saving);
+    savingLayout->addWidget(m_pPowerSave);
+    auto* times = new QGridLayout;
+    m_pRxOffTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
+    m_pRxOffTime->setAccessibleName(QStringLiteral("Power save RX off time, ms"));
+    m_pRxOnTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
+    m_pRxOnTime->setAccessibleName(QStringLiteral("Power save RX on time, ms"));
+    m_cbPowerSaveDelay = MakeList(PowerSaveDelayTexts(), "Power save delay time, seconds", saving);
+    for (QWidget* field : {static_cast<QWidget*>(m_pRxOffTime), static_cast<QWidget*>(m_pRxOnTime)}) {
+        field->setFixedWidth(60);
+        field->setEnabled(false);
+    }
+    m_cbPowerSaveDelay->setEnabled(false);
+    AddLine(*times, 0, "Rx Off Time", m_pRxOffTime, "ms.");
+    AddLine(*times, 1, "Rx On Time", m_pRxOnTime, "ms.");
+    AddLine(*times, 2, "Delay Time", m_cbPowerSaveDelay, "sec.");
+    savingLayout->addLayout(times);
+    layout->addWidget(saving);
+
+    connect(m_cbTimeOut, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ApplyTimeOutIndex(m_Doc, index); });
+    connect(m_cbHang, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ApplyHangIndex(m_Doc, index); });
+    connect(m_pBusyLockout, &QCheckBox::clicked, this, &CChannelPage::OnBusyLockout);
+    connect(m_pMatchedSat, &QCheckBox::clicked, this,
+            [this](bool checked) { m_Doc.m_bTxMatchedSat = checked; });
+    connect(m_pTxDelay, &QCheckBox::clicked, this, [this](bool checked) { m_Doc.m_bTxDelay = checked; });
+    connect(m_pPowerSave, &QCheckBox::clicked, this, &CChannelPage::OnPowerSave);
+    connect(m_cbPowerSaveDelay, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (m_pPowerSave->isChecked()) {
+            m_Doc.m_nPowerSaveDelay = index;
+        }
+    });
+    connect(m_pRxOffTime, &CDigitEdit::Left, this, &CChannelPage::OnRxOffTimeLeave);
+    connect(m_pRxOnTime, &CDigitEdit::Left, this, &CChannelPage::OnRxOnTimeLeave);
+    return panel;
+}
+
+void CChannelPage::SetTabOrder() {
+    // Frequencies row by row first: that is where the typing is.
+    std::vector<QWidget*> order;
+    for (const auto& row : m_Rows) {
+        order.push_back(row->m_pRxFreq);
+        order.push_back(row->m_pTxFreq);
+    }
+    for (const auto& row : m_Rows) {
+        order.push_back(row->m_pWide);
+    }
+    for (const auto& row : m_Rows) {
+        order.push_back(row->m_pHighPower);
+    }
+    order.insert(order.end(),
+                 {m_cbTimeOut, m_pBusyLockout, m_pPowerSave, m_pRxOffTime, m_pRxOnTime, m_cbPowerSaveDelay});
+    for (const auto& row : m_Rows) {
+        order.push_back(row->m_pRxOption);
+    }
+    for (const auto& row : m_Rows) {
+        order.push_back(row->m_pTxOption);
+    }
+    order.push_back(m_pMatchedSat);
+    for (const auto& row : m_Rows) {
+        order.push_back(row->m_pScan);
+    }
+    order.push_back(m_cbHang);
+    order.push_back(m_pTxDelay);
+    for (size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void CChannelPage::Tell(const std::string& text, EMessageKind kind) {
+    if (!text.empty()) {
+        ++m_nToldCount;
+        m_Ctx.m_Sink.ShowMessageAs(text, kind);
+    }
+}
+
+void CChannelPage::OnRxFieldLeave(int channel) {
+    if (m_bInLeave || channel < 1 || channel > kChannels) {
+        return;
+    }
+    CChannelRow& row = Row(channel);
+    SRowEdit edit{row.m_pRxFreq->text().toStdString(), row.m_pTxFreq->text().toStdString(), {}, {}};
+    LeaveRxField(m_Doc, channel, edit);
+    ApplyRowEdit(channel, edit);
+}
+
+void CChannelPage::OnTxFieldLeave(int channel) {
+    if (m_bInLeave || channel < 1 || channel > kChannels) {
+        return;
+    }
+    CChannelRow& row = Row(channel);
+    SRowEdit edit{row.m_pRxFreq->text().toStdString(), row.m_pTxFreq->text().toStdString(), {}, {}};
+    LeaveTxField(m_Doc, channel, edit);
+    ApplyRowEdit(channel, edit);
+}
+
+void CChannelPage::ApplyRowEdit(int channel, const SRowEdit& edit) {
+    CChannelRow& row = Row(channel);
+    for (auto [field, text] :
+         {std::pair{row.m_pRxFreq, &edit.m_strRx}, std::pair{row.m_pTxFreq, &edit.m_strTx}}) {
+        const QString shown = QString::fromStdString(*text);
+        if (field->text() != shown) {
+            field->setText(shown);
+        }
+    }
+    UpdateOptionButtons();
+    if (!edit.m_strMessage.empty()) {
+        m_bInLeave = true;
+        Tell(edit.m_strMessage, EMessageKind::Stop);
+        m_bInLeave = false;
+    }
+    if (edit.m_Focus != ERowFocus::Unchanged) {
+        (edit.m_Focus == ERowFocus::RxOption ? row.m_pRxOption : row.m_pTxOption)
+            ->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CChannelPage::UpdateOptionButtons() {
+    for (const auto& row : m_Rows) {
+        const CChannelData& ch = Channel(row->m_nChannel);
+        row->m_pRxOption->SetLook(QString::fromStdString(RxOptionCaption(ch)), FillColour(RxOptionFill(ch)));
+        row->m_pTxOption->SetLook(QString::fromStdString(TxOptionCaption(ch)), FillColour(TxOptionFill(ch)));
+    }
+}
+
+void CChannelPage::OnOptionButton(int channel) {
+    m_Doc.m_nCurChannel = channel;
+    const CChannelData& ch = Channel(channel);
+    if (ch.m_dRxFreq == 0.0 || ch.m_dTxFreq == 0.0) {
+        Tell(kMsgFillFrequencies, EMessageKind::Stop);
+        return;
+    }
+    if (m_RunOptionDialog) {
+        m_RunOptionDialog();
+    } else {
+        CChannelOptionDlg dialog(m_Ctx, this);
+        dialog.exec();
+    }
+    // Cancel puts values back too, so the captions are redrawn either way.
+    UpdateOptionButtons();
+}
+
+void CChannelPage::OnRowToggles(int channel) {
+    CChannelRow& row = Row(channel);
+    CChannelData& ch = Channel(channel);
+    ch.m_bWide = row.m_pWide->isChecked() ? 1 : 0;
+    ch.m_bHighPower = row.m_pHighPower->isChecked() ? 1 : 0;
+    ch.m_bScan = row.m_pScan->isChecked() ? 1 : 0;
+    row.CaptionToggles();
+}
+
+void CChannelPage::OnBusyLockout(bool checked) {
+    m_Doc.m_bBusyLockout = checked ? 1 : 0;
+    if (!checked) {
+        m_pMatchedSat->setChecked(false);
+        m_Doc.m_bTxMatchedSat = 0;
+    }
+    m_pMatchedSat->setEnabled(checked);
+}
+
+void CChannelPage::OnPowerSave(bool checked) {
+    m_Doc.m_bPowerSave = checked ? 1 : 0;
+    for (QWidget* control : {static_cast<QWidget*>(m_pRxOffTime), static_cast<QWidget*>(m_pRxOnTime),
+                             static_cast<QWidget*>(m_cbPowerSaveDelay)}) {
+        control->setEnabled(checked);
+    }
+    // Switched off, the controls show their idle values; the record keeps the times for next time.
+    const QSignalBlocker quiet(m_cbPowerSaveDelay);
+    m_cbPowerSaveDelay->setCurrentIndex(
+        checked ? std::clamp(m_Doc.m_nPowerSaveDelay, 0, kPowerSaveDelayItems - 1) : 0);
+    m_pRxOffTime->setText(QString::number(checked ? m_Doc.m_nPowerSaveOnTime : 0));
+    m_pRxOnTime->setText(QString::number(checked ? m_Doc.m_nPowerSaveOffTime : 0));
+}
+
+void CChannelPage::OnRxOffTimeLeave() {
+    if (m_bInLeave || !m_pPowerSave->isChecked()) {
+        return;
+    }
+    const STimeFit fit = FitRxOffTime(m_pRxOffTime->text().toStdString());
+    m_Doc.m_nPowerSaveOnTime = fit.m_nValue;
+    m_pRxOffTime->setText(QString::number(fit.m_nValue));
+    if (!fit.m_strMessage.empty()) {
+        m_bInLeave = true;
+        Tell(fit.m_strMessage, EMessageKind::Information);
+        m_bInLeave = false;
+        m_pRxOffTime->setFocus(Qt::OtherFocusReason);
+        m_pRxOffTime->selectAll();
+    }
+}
+
+void CChannelPage::OnRxOnTimeLeave() {
+    if (m_bInLeave || !m_pPowerSave->isChecked()) {
+        return;
+    }
+    const STimeFit fit = FitRxOnTime(m_pRxOnTime->text().toStdString());
+    m_Doc.m_nPowerSaveOffTime = fit.m_nValue;
+    m_pRxOnTime->setText(QString::number(fit.m_nValue));
+    if (!fit.m_strMessage.empty()) {
+        m_bInLeave = true;
+        Tell(fit.m_strMessage, EMessageKind::Information);
+        m_bInLeave = false;
+        m_pRxOnTime->setFocus(Qt::OtherFocusReason);
+        m_pRxOnTime->selectAll();
+    }
+}
+
+void CChannelPage::EnableTxDelay() {
+    if (m_pTxDelay != nullptr) {
+        m_pTxDelay->setEnabled(true);
+    }
+}
+
+void CChannelPage::DisableTxDelay() {
+    m_Doc.m_bTxDelay = 0;
+    if (m_pTxDelay != nullptr) {
+        m_pTxDelay->setChecked(false);
+        m_pTxDelay->setEnabled(false);
+    }
+}
+
+void CChannelPage::ShowScanColumn() {
+    if (m_pScanHeading == nullptr) {
+        return;
+    }
+    m_pScanHeading->setVisible(true);
+    for (const auto& row : m_Rows) {
+        row->m_pScan->setVisible(true);
+    }
+}
+
+void CChannelPage::CommitFocusedField() {
+    // The window's own focus field: while another window (the fleet window, say) is active it still holds
+    // the text typed last.
+    QWidget* focus = window()->focusWidget();
+    if (focus == nullptr || !IsCreated()) {
+        return;
+    }
+    for (const auto& row : m_Rows) {
+        if (focus == row->m_pRxFreq) {
+            OnRxFieldLeave(row->m_nChannel);
+        } else if (focus == row->m_pTxFreq) {
+            OnTxFieldLeave(row->m_nChannel);
+        }
+    }
+    if (focus == m_pRxOffTime) {
+        OnRxOffTimeLeave();
+    } else if (focus == m_pRxOnTime) {
+        OnRxOnTimeLeave();
+    }
+}
+
+bool CChannelPage::CommitPending() {
+    const int told = m_nToldCount;
+    CommitFocusedField();
+    return m_nToldCount == told && COptionPage::CommitPending();
+}
+
+void CChannelPage::ResetAndRefresh() {
+    m_Doc.ResetToDefaults();
+    RefreshFromRecord(false);
+    if (m_Ctx.m_View.RefreshPages) {
+        m_Ctx.m_View.RefreshPages();
+    }
+}
+
+void CChannelPage::RefreshFromRecord(bool revalidate) {
+    ++m_nRefreshCount;
+    if (!IsCreated()) {
+        return;
+    }
+    for (const auto& row : m_Rows) {
+        const CChannelData& ch = Channel(row->m_nChannel);
+        row->m_pWide->setChecked(ch.m_bWide != 0);
+        row->m_pHighPower->setChecked(ch.m_bHighPower != 0);
+        row->m_pScan->setChecked(ch.m_bScan != 0);
+        row->m_pRxFreq->setText(QString::fromStdString(FrequencyFieldText(ch.m_dRxFreq)));
+        row->m_pTxFreq->setText(QString::fromStdString(FrequencyFieldText(ch.m_dTxFreq)));
+        if (revalidate) {
+            OnRxFieldLeave(row->m_nChannel);
+        }
+    }
+    {
+        const QSignalBlocker quietHang(m_cbHang);
+        const QSignalBlocker quietTimeOut(m_cbTimeOut);
+        m_cbHang->setCurrentIndex(HangIndexOf(m_Doc));
+        m_cbTimeOut->setCurrentIndex(TimeOutIndexOf(m_Doc));
+    }
+    m_pTxDelay->setChecked(m_Doc.m_bTxDelay != 0);
+    if (m_Doc.m_bModemFfsk) {
+        if (m_Doc.m_bModem) {
+            DisableTxDelay();
+        } else {
+            EnableTxDelay();
+        }
+    }
+    m_pBusyLockout->setChecked(m_Doc.m_bBusyLockout != 0);
+    m_pPowerSave->setChecked(m_Doc.m_bPowerSave != 0);
+    for (const auto& row : m_Rows) {
+        OnRowToggles(row->m_nChannel);
+    }
+    m_pMatchedSat->setChecked(m_Doc.m_bTxMatchedSat != 0);
+    OnBusyLockout(m_Doc.m_bBusyLockout != 0);
+    UpdateOptionButtons();
+    // The lists show a time of their own grid: the record follows what is shown.
+    ApplyTimeOutIndex(m_Doc, m_cbTimeOut->currentIndex());
+    ApplyHangIndex(m_Doc, m_cbHang->currentIndex());
+    OnPowerSave(m_pPowerSave->isChecked());
+}

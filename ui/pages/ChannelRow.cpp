@@ -1,0 +1,113 @@
+#include "pages/ChannelRow.h"
+
+#include "FrequencyRules.h"
+
+const SChannelColumn kChannelColumns[8] = {
+    {EChannelColumn::Number, "CH", 26, nullptr, nullptr, nullptr},
+    {EChannelColumn::RxFreq, "Rx Freq(MHz)", 100, "RX frequency", nullptr, nullptr},
+    {EChannelColumn::RxOption, "RxOption", 74, "RX option", nullptr, nullptr},
+    {EChannelColumn::TxFreq, "Tx Freq(MHz)", 100, "TX frequency", nullptr, nullptr},
+    {EChannelColumn::TxOption, "TxOption", 74, "TX option", nullptr, nullptr},
+    {EChannelColumn::Wide, "BW", 66, "bandwidth", "Narrow", "Wide"},
+    {EChannelColumn::HighPower, "Tx Power", 66, "TX power", "Low", "High"},
+    {EChannelColumn::Scan, "Scan", 36, "scan member", nullptr, nullptr},
+};
+
+namespace {
+
+QPushButton* MakeToggle(QWidget* parent) {
+    auto* box = new QPushButton(parent);
+    box->setCheckable(true);
+    box->setAutoDefault(false);
+    return box;
+}
+
+}  // namespace
+
+CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* parent) : m_nChannel(channel) {
+    for (int column = 0; column < 8; ++column) {
+        const SChannelColumn& col = kChannelColumns[column];
+        QWidget* widget = nullptr;
+        switch (col.m_Kind) {
+            case EChannelColumn::Number:
+                widget = m_pNumber = new QLabel(QString::number(channel), parent);
+                m_pNumber->setAlignment(Qt::AlignCenter);
+                break;
+            case EChannelColumn::RxFreq:
+                widget = m_pRxFreq =
+                    new CDigitEdit(kFrequencyFieldChars, CDigitEdit::EMode::Frequency, parent);
+                break;
+            case EChannelColumn::TxFreq:
+                widget = m_pTxFreq =
+                    new CDigitEdit(kFrequencyFieldChars, CDigitEdit::EMode::Frequency, parent);
+                break;
+            case EChannelColumn::RxOption:
+                widget = m_pRxOption = new COptionButton(parent);
+                break;
+            case EChannelColumn::TxOption:
+                widget = m_pTxOption = new COptionButton(parent);
+                break;
+            case EChannelColumn::Wide:
+                widget = m_pWide = MakeToggle(parent);
+                break;
+            case EChannelColumn::HighPower:
+                widget = m_pHighPower = MakeToggle(parent);
+                break;
+            case EChannelColumn::Scan:
+                widget = m_pScan = new QCheckBox(parent);
+                break;
+        }
+        if (col.m_Kind == EChannelColumn::Scan) {
+            // Just the box, so a click anywhere on it ticks it; the column keeps its width.
+            grid.setColumnMinimumWidth(column, col.m_nWidth);
+        } else {
+            widget->setFixedWidth(col.m_nWidth);
+        }
+        if (col.m_pWhat != nullptr) {
+            widget->setAccessibleName(What(col));
+            if (auto* option = qobject_cast<COptionButton*>(widget)) {
+                option->m_strWhat = What(col);
+            }
+        }
+        grid.addWidget(widget, gridRow, column,
+                       col.m_Kind == EChannelColumn::Scan ? Qt::AlignCenter : Qt::Alignment());
+    }
+    CaptionToggles();
+}
+
+QString CChannelRow::What(const SChannelColumn& col) const {
+    return QStringLiteral("Channel %1 %2").arg(m_nChannel).arg(QLatin1String(col.m_pWhat));
+}
+
+QWidget* CChannelRow::Widget(EChannelColumn kind) const {
+    switch (kind) {
+        case EChannelColumn::Number:
+            return m_pNumber;
+        case EChannelColumn::RxFreq:
+            return m_pRxFreq;
+        case EChannelColumn::RxOption:
+            return m_pRxOption;
+        case EChannelColumn::TxFreq:
+            return m_pTxFreq;
+        case EChannelColumn::TxOption:
+            return m_pTxOption;
+        case EChannelColumn::Wide:
+            return m_pWide;
+        case EChannelColumn::HighPower:
+            return m_pHighPower;
+        case EChannelColumn::Scan:
+            return m_pScan;
+    }
+    return nullptr;
+}
+
+void CChannelRow::CaptionToggles() {
+    for (const SChannelColumn& col : kChannelColumns) {
+        if (col.m_pOn != nullptr) {
+            auto* box = static_cast<QPushButton*>(Widget(col.m_Kind));
+            box->setText(QLatin1String(box->isChecked() ? col.m_pOn : col.m_pOff));
+            // The caption is the state: the name carries it too ("Channel 4 TX power: High").
+            box->setAccessibleName(What(col) + QStringLiteral(": ") + box->text());
+        }
+    }
+}

@@ -1,0 +1,264 @@
+#include "radio/FleetDlg.h"
+
+#include <QEventLoop>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "widgets/AccessibleText.h"
+#include "EepromImage.h"
+#include "radio/PortList.h"
+#include "SerialPort.h"
+#include "Sha256.h"
+#include "TransferLog.h"
+
+namespace {
+
+std::vector<CFleetDlg::SChoice> DefaultChoices() {
+    std::vector<CFleetDlg::SChoice> choices;
+    std::vector<uint32_t> list = DefaultPortList();
+    list.push_back(kSimulatedPortCom);
+    for (size_t i = 1; i < list.size(); ++i) {
+        const int com = static_cast<int>(list[i]);
+        if (com < kPortMenuLimit) {
+            choices.push_back({QStringLiteral("COM%1").arg(com), PortEntryText(com), com, std::string()});
+        }
+    }
+    return choices;
+}
+
+}  // namespace
+
+CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), m_Ctx(context) {
+    setWindowTitle(tr("Program Several Radios"));
+    setModal(false);
+    m_MakePort = [](const SChoice&) { return std::make_unique<CSerialPort>(); };
+
+    auto* layout = new QVBoxLayout(this);
+    auto* listLabel = new QLabel(tr("&Tick the ports of the radios to write the current configuration to:"));
+    m_pPorts = new QListWidget;
+    NameByCaption(m_pPorts, listLabel->text(), tr("Ports to program"));
+    listLabel->setBuddy(m_pPorts);
+    m_pVerify = new QCheckBox(tr("&Read each radio back to verify the write"));
+    m_pVerify->setChecked(true);
+
+    m_pTable = new QTableWidget(0, kColColumns);
+    m_pTable->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("State")});
+    m_pTable->setAccessibleName(tr("Progress of each radio"));
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->verticalHeader()->hide();
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+
+    auto* summaryLabel = new QLabel(tr("S&ummary:"));
+    m_pSummary = new QPlainTextEdit;
+    m_pSummary->setReadOnly(true);
+    m_pSummary->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_pSummary->setAccessibleName(tr("Summary of the radios written"));
+    summaryLabel->setBuddy(m_pSummary);
+
+    m_pWrite = new QPushButton(tr("&Write to Ticked Radios"));
+    m_pCancel = new QPushButton(tr("&Cancel"));
+    m_pClose = new QPushButton(tr("C&lose"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pWrite);
+    buttons->addWidget(m_pCancel);
+    buttons->addWidget(m_pClose);
+
+    layout->addWidget(listLabel);
+    layout->addWidget(m_pPorts);
+    layout->addWidget(m_pVerify);
+    layout->addWidget(m_pTable, 1);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(m_pSummary);
+    layout->addLayout(buttons);
+
+    connect(m_pWrite, &QPushButton::clicked, this, &CFleetDlg::StartWrite);
+    connect(m_pCancel, &QPushButton::clicked, this, &CFleetDlg::Cancel);
+    connect(m_pClose, &QPushButton::clicked, this, &QDialog::hide);
+    SetChoices(DefaultChoices());
+    SetRunning(false);
+    resize(640, 520);
+}
+
+CFleetDlg::~CFleetDlg() {
+    m_pFleet.reset();  // cancels and joins before anything the workers post to is gone
+}
+
+void CFleetDlg::SetChoices(const std::vector<SChoice>& choices) {
+    m_Choices = choices;
+    m_pPorts->clear();
+    for (const SChoice& choice : m_Choices) {
+        auto* item = new QListWidgetItem(choice.m_strText, m_pPorts);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        item->setData(Qt::AccessibleTextRole, tr("Program the radio on %1").arg(choice.m_strName));
+    }
+}
+
+void CFleetDlg::Post(std::function<void()> f) {
+    QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+}
+
+SFleetHooks CFleetDlg::WorkerHooks() {
+    SFleetHooks hooks;
+    hooks.SetStatus = [this](int index, const std::string& text) {
+        Post([this, index, text] {
+            if (QTableWidgetItem* item = m_pTable->item(index, kColState)) {
+                item->setText(QString::fromStdString(OneLineText(text)));
+            }
+        });
+    };
+    hooks.SetProgress = [this](int index, int address) {
+        Post([this, index, address] {
+            if (auto* bar = qobject_cast<QProgressBar*>(m_pTable->cellWidget(index, kColProgress))) {
+                bar->setValue(address == 0 ? 0 : address + 1);
+            }
+        });
+    };
+    hooks.Done = [this](int index) { Post([this, index] { OnPortDone(index); }); };
+    hooks.CheckPort = PortCheck(*m_pPortSystem);
+    return hooks;
+}
+
+void CFleetDlg::BuildRows(const std::vector<SFleetPort>& ports) {
+    m_pTable->setRowCount(static_cast<int>(ports.size()));
+    for (int row = 0; row < static_cast<int>(ports.size()); ++row) {
+        const QString name = QString::fromStdString(ports[static_cast<size_t>(row)].m_strName);
+        m_pTable->setItem(row, kColPort, new QTableWidgetItem(name));
+        auto* bar = new QProgressBar;
+        bar->setRange(0, kImageSize);
+        bar->setAccessibleName(tr("Progress of the radio on %1").arg(name));
+        m_pTable->setCellWidget(row, kColProgress, bar);
+        m_pTable->setItem(row, kColState, new QTableWidgetItem(tr("waiting")));
+    }
+    m_pTable->resizeColumnToContents(kColPort);
+}
+
+void CFleetDlg::StartWrite() {
+    if (IsRunning() || m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
+        return;
+    }
+    // Text still typed in the main window's page belongs to the configuration the radios get.
+    if (m_Ctx.m_View.CommitPendingEdits && !m_Ctx.m_View.CommitPendingEdits()) {
+        return;
+    }
+    std::vector<SFleetPort> ports;
+    m_PortObjects.clear();
+    for (int row = 0; row < m_pPorts->count(); ++row) {
+        if (m_pPorts->item(row)->checkState() != Qt::Checked) {
+            continue;
+        }
+        const SChoice& choice = m_Choices[static_cast<size_t>(row)];
+        m_PortObjects.push_back(m_MakePort(choice));
+        const std::string device =
+            choice.m_strDevice.empty() ? m_Ctx.m_Link.DevicePath(choice.m_nComNumber) : choice.m_strDevice;
+        ports.push_back(
+            {choice.m_strName.toStdString(), choice.m_nComNumber, device, m_PortObjects.back().get()});
+    }
+    if (ports.empty()) {
+        m_Ctx.m_Sink.ShowMessage("Tick the port of at least one radio to write to.");
+        return;
+    }
+    // Holding the program's port keeps the service dialogs off the cables while the radios are written.
+    std::string refusal;
+    m_Lease = m_Ctx.m_Link.Borrow(tr("the writing of several radios").toStdString(), &refusal);
+    if (!m_Lease) {
+        m_Ctx.m_Sink.ShowMessage(refusal);
+        return;
+    }
+    CEepromImage image;  // encoded once; every worker gets its own copy of the bytes
+    image.EncodeImage(m_Ctx.m_Doc);
+    image.ApplyChangeBytes();
+
+    m_bVerify = m_pVerify->isChecked();
+    m_nDone = 0;
+    m_pSummary->clear();
+    BuildRows(ports);
+    m_Ctx.m_Busy.Begin(tr("the writing of several radios"));
+    SetRunning(true);
+    m_pFleet = std::make_unique<CFleetTransfer>(std::move(ports), WorkerHooks());
+    m_pFleet->StartWrite(image.m_Work, m_bVerify);
+}
+
+void CFleetDlg::OnPortDone(int index) {
+    const SFleetResult& result = m_pFleet->m_Results[static_cast<size_t>(index)];
+    if (auto* bar = qobject_cast<QProgressBar*>(m_pTable->cellWidget(index, kColProgress))) {
+        bar->setValue(result.m_bOk ? kImageSize : bar->value());
+    }
+    const QString state = result.m_bOk ? tr("ok: firmware %1, %2 s, %3")
+                                             .arg(QString::fromStdString(result.m_strFirmware))
+                                             .arg(result.m_dSeconds, 0, 'f', 1)
+                                             .arg(QString::fromStdString(result.m_strVerify))
+                                       : tr("FAILED: %1").arg(QString::fromStdString(result.m_strFailure));
+    m_pTable->item(index, kColState)->setText(state);
+    if (++m_nDone == static_cast<int>(m_pFleet->m_Ports.size())) {
+        OnAllDone();
+    }
+}
+
+void CFleetDlg::OnAllDone() {
+    m_pFleet->Join();
+    m_Lease.Release();
+    LogResults();
+    const std::string summary = FleetSummaryText(m_pFleet->m_Ports, m_pFleet->m_Results) + "\n" +
+                                FleetVerdictText(m_pFleet->m_Ports, m_pFleet->m_Results, true, m_bVerify);
+    m_pSummary->setPlainText(QString::fromStdString(summary));
+    m_Ctx.m_Busy.End();
+    SetRunning(false);
+    if (m_Ctx.m_View.ShowStatus) {
+        m_Ctx.m_View.ShowStatus(QString::fromStdString(
+            FleetVerdictText(m_pFleet->m_Ports, m_pFleet->m_Results, true, m_bVerify)));
+    }
+    emit Finished(m_pFleet->AllOk());
+}
+
+void CFleetDlg::Cancel() {
+    if (IsRunning()) {
+        m_pFleet->Cancel();
+        m_pCancel->setEnabled(false);
+    }
+}
+
+void CFleetDlg::WaitUntilDone() {
+    if (!IsRunning()) {
+        return;
+    }
+    QEventLoop loop;
+    connect(this, &CFleetDlg::Finished, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void CFleetDlg::SetRunning(bool running) {
+    m_pWrite->setEnabled(!running);
+    m_pPorts->setEnabled(!running);
+    m_pVerify->setEnabled(!running);
+    m_pCancel->setEnabled(running);
+}
+
+// One line of the transfer log per radio.
+void CFleetDlg::LogResults() {
+    for (size_t i = 0; i < m_pFleet->m_Results.size(); ++i) {
+        const SFleetResult& result = m_pFleet->m_Results[i];
+        STransferLogEntry entry;
+        entry.m_strProgram = "kv310";
+        entry.m_strVerb = "fleet-write";
+        entry.m_strPort = m_pFleet->m_Ports[i].m_strName;
+        entry.m_strFirmware = result.m_strFirmware;
+        entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+        if (result.m_bOk) {
+            entry.m_strSha256 = Sha256Hex(result.m_Bytes.data(), result.m_Bytes.size());
+        }
+        entry.m_strResult = result.m_bOk ? "ok" : result.m_strFailure;
+        entry.m_dSeconds = result.m_dSeconds;
+        std::string error;
+        if (!AppendTransferLog(entry, &error) && m_Ctx.m_View.ShowStatus) {
+            m_Ctx.m_View.ShowStatus(
+                tr("The transfer log could not be written: %1").arg(QString::fromStdString(error)));
+        }
+    }
+}

@@ -1,0 +1,46 @@
+#include "shared/QtMessageSink.h"
+
+#include <QMessageBox>
+
+QString ToDisplayText(const std::string& text) {
+    QString display = QString::fromStdString(text);
+    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return display;
+}
+
+QMessageBox::Icon IconOf(EMessageKind kind) {
+    switch (kind) {
+        case EMessageKind::Stop:
+            return QMessageBox::Critical;
+        case EMessageKind::Information:
+            return QMessageBox::Information;
+        case EMessageKind::Warning:
+            break;
+    }
+    return QMessageBox::Warning;
+}
+
+void CQtMessageSink::ShowMessage(const std::string& text) {
+    ShowMessageAs(text, EMessageKind::Warning);
+}
+
+void CQtMessageSink::ShowMessageAs(const std::string& text, EMessageKind kind) {
+    QMessageBox box(IconOf(kind), QString::fromLatin1(kAppTitle), ToDisplayText(text), QMessageBox::Ok,
+                    m_pParent);
+    box.exec();
+}
+
+bool CQtMessageSink::AskYesNo(const std::string& question) {
+    return QMessageBox::question(m_pParent, QString::fromLatin1(kAppTitle), ToDisplayText(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+EAnswer CQtMessageSink::AskYesNoCancel(const std::string& question) {
+    const auto button =
+        QMessageBox::question(m_pParent, QString::fromLatin1(kAppTitle), ToDisplayText(question),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (button == QMessageBox::Yes) {
+        return EAnswer::Yes;
+    }
+    return button == QMessageBox::No ? EAnswer::No : EAnswer::Cancel;
+}
