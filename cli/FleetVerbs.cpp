@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "Backup.h"
+#include "BuiltInRadio.h"
 #include "CliSupport.h"
 #include "ConfigCheck.h"
 #include "EepromImage.h"
@@ -18,7 +19,6 @@
 #include "RunFiles.h"
 #include "SerialPort.h"
 #include "Sha256.h"
-#include "BuiltInRadio.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
 #include "TransferRecord.h"

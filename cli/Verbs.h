@@ -14,10 +14,12 @@ struct SVerb {
     int (*run)(const std::vector<std::string>& words);
 };
 
-// Verbs on files: new, encode, decode, import, show, print.
+// Verbs on files: new, encode, check, decode, import, show.
 const std::vector<SVerb>& FileVerbs();
-// Verbs on a radio or a port: read, write, simulate, status.
+// Verbs on a radio or a port: read, write, simulate (not on Windows), status.
 const std::vector<SVerb>& RadioVerbs();
+// simulate: simulated radios on pseudo-terminals (not on Windows).
+const SVerb& SimulateVerb();
 // Verbs for when something goes wrong: ports, log, report.
 const std::vector<SVerb>& SupportVerbs();
 // Verbs on the text forms: export, diff.

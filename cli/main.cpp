@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
 #include "BuiltInRadio.h"
+#include "CliSupport.h"
 #include "Verbs.h"
 #include "Version.h"
 

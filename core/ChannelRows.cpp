@@ -84,12 +84,13 @@ std::vector<std::string> ApplyBulkEdit(CDataRadioDoc& doc, const std::vector<int
                 IsOnStepGrid(ch.m_dTxFreq * 1e6, edit.m_nStep)) {
                 ch.m_nStep = edit.m_nStep;
             } else {
-                refused.push_back(StrPrintf(
-                    "channel %d: step %s kHz does not fit %s; kept %s kHz", n, kStepKhzTexts[edit.m_nStep & 3],
-                    ModelTakesStep(doc.m_nModel, edit.m_nStep)
-                        ? StrPrintf("%.5f/%.5f MHz", ch.m_dRxFreq, ch.m_dTxFreq).c_str()
-                        : "this model",
-                    kStepKhzTexts[ch.m_nStep & 3]));
+                refused.push_back(
+                    StrPrintf("channel %d: step %s kHz does not fit %s; kept %s kHz", n,
+                              kStepKhzTexts[edit.m_nStep & 3],
+                              ModelTakesStep(doc.m_nModel, edit.m_nStep)
+                                  ? StrPrintf("%.5f/%.5f MHz", ch.m_dRxFreq, ch.m_dTxFreq).c_str()
+                                  : "this model",
+                              kStepKhzTexts[ch.m_nStep & 3]));
             }
         }
         if (edit.m_nRxOption == kUnchanged && edit.m_nTxOption == kUnchanged) {

@@ -31,7 +31,7 @@ class CChannelData {
 public:
     double m_dRxFreq = 0.0;  // 0.0 = channel not programmed
     double m_dTxFreq = 0.0;
-    int32_t m_bScan = 0;
+    int32_t m_bScan = 0;  // non-zero: a scan member (a decoded image gives the bit value, 1 to 128)
     int32_t m_nStep = 0;
     int32_t m_bWide = 0;
     int32_t m_nRxOption = 0;

@@ -12,7 +12,6 @@
 
 namespace {
 
-
 // How a pasted column reaches the channel: the frequencies through the leave rules, the two-tone data through
 // the two-tone dialog's fitting, the step only where the fitted frequencies lie on its grid, the rest as
 // the text forms read them.

@@ -147,8 +147,8 @@ bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRad
                 }
                 const bool raw = cells[i].rfind(kCsvRawPrefix, 0) == 0;
                 std::string reason;
-                if (!ParseField(f, raw ? cells[i].substr(std::strlen(kCsvRawPrefix)) : cells[i], raw, work, ch,
-                                reason)) {
+                if (!ParseField(f, raw ? cells[i].substr(std::strlen(kCsvRawPrefix)) : cells[i], raw, work,
+                                ch, reason)) {
                     error = StrPrintf("%s:%d: channel %d %s: %s", name.c_str(), line, ch + 1,
                                       header[i].c_str(), reason.c_str());
                     return false;

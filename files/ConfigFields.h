@@ -4,8 +4,8 @@
 //
 // A value that its readable form cannot hold exactly (a flag of 7, a scan delay index of 40, a NaN) is shown
 // "raw": the stored number itself (doubles as their shortest exact decimal, or their 64 bits in hex when
-// they are not finite), which the YAML marks with the tag !raw. Raw values skip the range checks, so every
-// record a settings file can hold comes back bit for bit.
+// they are not finite), which the YAML writes as `{raw: N}` (the older `!raw N` tag is still read). Raw
+// values skip the range checks, so every record a settings file can hold comes back bit for bit.
 
 #include <cstdint>
 #include <string>

@@ -18,19 +18,16 @@ struct SAdviceRow {
 };
 
 constexpr const char* kCheckCable =
-    "Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and "
-    "{port} "
-    "is the cable's port (Port > Find the Cable).";
+    "Check that the cable is plugged into the radio, the radio is switched on and not transmitting, "
+    "and {port} is the cable's port (Port > Find the Cable).";
 
 // The first row that matches wins; rows for any stage follow the specific ones.
 const SAdviceRow kAdviceTable[] = {
     {EStage::Request, ERadioDid::NoAnswer, EDirection::Any, "The radio did not answer on {port}. {check}"},
     {EStage::Request, ERadioDid::Refused, EDirection::Any,
      "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another "
-     "program "
-     "holds it. Wait until the radio is idle, close other programming tools, switch the radio off and on, "
-     "then "
-     "try again."},
+     "program holds it. Wait until the radio is idle, close other programming tools, switch the radio off "
+     "and on, then try again."},
     {EStage::Request, ERadioDid::Garbled, EDirection::Any,
      "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
      "make sure it sits firmly, close any program that set up {port} at another speed, then try again."},
@@ -46,17 +43,15 @@ const SAdviceRow kAdviceTable[] = {
      "The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read "
      "again."},
     {EStage::Blocks, ERadioDid::Garbled, EDirection::Read,
-     "Block {block} arrived garbled or damaged every time: a cable or baud problem. Nothing was changed: "
-     "check "
-     "the cable and read again."},
+     "Block {block} arrived garbled or damaged every time: a cable or baud problem. "
+     "Nothing was changed: check the cable and read again."},
     {EStage::Blocks, ERadioDid::PortStalled, EDirection::Write,
      "The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first."},
     {EStage::Blocks, ERadioDid::BytesLost, EDirection::Write,
      "Bytes from the radio were lost at block {block}; {stored}."},
     {EStage::ReadBack, ERadioDid::Mismatch, EDirection::Any,
-     "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. Write "
-     "the "
-     "radio again; if this repeats, the radio needs service."},
+     "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. "
+     "Write the radio again; if this repeats, the radio needs service."},
     {EStage::ReadBack, ERadioDid::NoAnswer, EDirection::Any,
      "The radio could not be read back, so the write is not proven. Write the radio again."},
     {EStage::ReadBack, ERadioDid::Garbled, EDirection::Any,

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "RadioPort.h"
+#include "RadioSimulator.h"
 #include "SerialPort.h"
 #include "SimPort.h"
-#include "RadioSimulator.h"
 
 // The device name that stands for the program's simulated radio where it has no device of its own.
 extern const char* const kBuiltInRadioDevice;

@@ -45,10 +45,10 @@ struct CRadioFaults {
     int m_nSilentAfterBlock = -1;        // goes silent after write or read block k
     bool m_bTransmitNotAllowed = false;  // answers the transmit command 0x65
     int m_nIgnoredCommand = -1;          // a service command byte it never answers
-    int m_nWrongByteAddress = -1;  // a worn cell: a written block stores this address with bit 0 flipped
-    bool m_bServiceGarbage = false;      // answers every service command (status included) with garbage
-    uint8_t m_nServiceRefusal = 0;       // when set (0x55, 0x65): the answer to every service-mode command
-    int m_nStatusBytes = 4;              // sends only this many bytes of the status record
+    int m_nWrongByteAddress = -1;    // a worn cell: a written block stores this address with bit 0 flipped
+    bool m_bServiceGarbage = false;  // answers every service command (status included) with garbage
+    uint8_t m_nServiceRefusal = 0;   // when set (0x55, 0x65): the answer to every service-mode command
+    int m_nStatusBytes = 4;          // sends only this many bytes of the status record
 };
 
 struct CTimedByte {

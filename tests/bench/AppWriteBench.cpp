@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/AppWindow.h"
 #include "BlockTransfer.h"
+#include "BuiltInRadio.h"
+#include "SerialPort.h"
+#include "app/AppWindow.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
-#include "SerialPort.h"
-#include "BuiltInRadio.h"
 
 namespace {
 

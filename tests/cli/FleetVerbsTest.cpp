@@ -94,9 +94,9 @@ TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
     const std::string log = RunCli({"log"}).strOut;
     const std::string sha = Sha256Hex(expected.m_Work.data(), expected.m_Work.size());
     for (size_t i = 0; i < m_Radios.size(); ++i) {
-        const std::string line = "\tkv310ctl\tfleet-write\t" + m_Radios[i]->SlavePath() +
-                                 "\t\t1.2\tKV310 UHF\tfleet.dat\t" +
-                                 (i == 1 ? "\tWrite Fail!; partly written: blocks 0–2 are new" : sha + "\tok\t");
+        const std::string line =
+            "\tkv310ctl\tfleet-write\t" + m_Radios[i]->SlavePath() + "\t\t1.2\tKV310 UHF\tfleet.dat\t" +
+            (i == 1 ? "\tWrite Fail!; partly written: blocks 0–2 are new" : sha + "\tok\t");
         EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
     }
     EXPECT_NE(result.strErr.find("The serial trace of this transfer is kept in "), std::string::npos);

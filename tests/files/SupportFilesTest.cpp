@@ -12,9 +12,9 @@
 #include <thread>
 
 #include "FailedTrace.h"
-#include "Retention.h"
 #include "FileIo.h"
 #include "ProblemReport.h"
+#include "Retention.h"
 #include "Sha256.h"
 #include "TarGz.h"
 #include "TempDir.h"

@@ -11,13 +11,13 @@
 #include <thread>
 
 #include "BlockTransfer.h"
+#include "BuiltInRadio.h"
 #include "MessageSink.h"
 #include "PortNames.h"
 #include "PtyRadio.h"
 #include "SerialPort.h"
 #include "ServiceLink.h"
 #include "SettingsFile.h"
-#include "BuiltInRadio.h"
 
 namespace {
 

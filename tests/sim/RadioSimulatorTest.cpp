@@ -106,7 +106,10 @@ TEST(RadioSimulator, ServiceRepliesAndFaultsAreConfigurable) {
     const SCase cases[] = {
         {"accepts", [](CRadioSimulator&) {}, {0xAA, 1, 0x12, 0xA1}, {kServiceAck}},
         {"reply byte", [](CRadioSimulator& r) { r.m_nServiceReply = 0x33; }, {0xAA, 1, 0x12, 0xA1}, {0x33}},
-        {"refusal", [](CRadioSimulator& r) { r.m_Faults.m_nServiceRefusal = 0x65; }, {0xAA, 1, 0x12, 0xA1}, {0x65}},
+        {"refusal",
+         [](CRadioSimulator& r) { r.m_Faults.m_nServiceRefusal = 0x65; },
+         {0xAA, 1, 0x12, 0xA1},
+         {0x65}},
         {"garbage",
          [](CRadioSimulator& r) { r.m_Faults.m_bServiceGarbage = true; },
          {0x3C, 0xF0, 0x0F},

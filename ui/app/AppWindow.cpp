@@ -1,7 +1,7 @@
 #include "app/AppWindow.h"
 
-#include "app/MainForm.h"
 #include "app/EditCommands.h"
+#include "app/MainForm.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ constexpr void (*kPageRoutes[kPageCount])(CMainForm&) = {
 }  // namespace
 
 CMainForm* AttachView(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
-                           std::unique_ptr<CRadioPort> device) {
+                      std::unique_ptr<CRadioPort> device) {
     auto* view = new CMainForm(doc, sink, std::move(resolve), &frame, std::move(device));
     frame.setCentralWidget(view);
     for (const SCommandRoute& route : kRoutes) {

@@ -11,15 +11,15 @@
 #include <QMimeData>
 #include <QTimer>
 
-#include "dialogs/BulkEditDlg.h"
 #include "ChannelClipboard.h"
-#include "pages/ChannelSelection.h"
-#include "pages/EepromPage.h"
-#include "widgets/CommitEdit.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
-#include "pages/PageIndex.h"
 #include "app/RecordHistory.h"
+#include "dialogs/BulkEditDlg.h"
+#include "pages/ChannelSelection.h"
+#include "pages/EepromPage.h"
+#include "pages/PageIndex.h"
+#include "widgets/CommitEdit.h"
 
 namespace {
 

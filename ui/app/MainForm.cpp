@@ -10,17 +10,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "radio/CalibrationDlg.h"
-#include "dialogs/CompareDlg.h"
 #include "DataSheetPrinter.h"
-#include "radio/FleetDlg.h"
 #include "LegacyImport.h"
-#include "dialogs/ModelSelectDlg.h"
 #include "PortFile.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
-#include "radio/SquelchDlg.h"
+#include "dialogs/CompareDlg.h"
+#include "dialogs/ModelSelectDlg.h"
 #include "dialogs/TwoToneCodeDlg.h"
+#include "radio/CalibrationDlg.h"
+#include "radio/FleetDlg.h"
+#include "radio/SquelchDlg.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ QLineEdit* ReadOnlyField(int width, QWidget* parent) {
 }  // namespace
 
 CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent,
-                               std::unique_ptr<CRadioPort> device)
+                     std::unique_ptr<CRadioPort> device)
     : QWidget(parent),
       m_Doc(doc),
       m_Sink(sink),

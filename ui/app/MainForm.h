@@ -19,10 +19,10 @@
 #include "DataRadioDoc.h"
 #include "LinkSession.h"
 #include "MessageSink.h"
+#include "TracingPort.h"
+#include "app/RecordHistory.h"
 #include "pages/OptionSheet.h"
 #include "shared/PageContext.h"
-#include "app/RecordHistory.h"
-#include "TracingPort.h"
 
 class QPrinter;
 class CFleetDlg;
@@ -42,7 +42,7 @@ public:
     // resolve turns the Port menu's COM numbers into devices (the program's simulated radio among them);
     // device is the port they are opened through, the serial driver when none is given.
     CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve, QWidget* parent = nullptr,
-                   std::unique_ptr<CRadioPort> device = nullptr);
+              std::unique_ptr<CRadioPort> device = nullptr);
     ~CMainForm() override;
 
     // Runs once after the frame exists: builds the sheet, reads the port file, resets the record, fills the

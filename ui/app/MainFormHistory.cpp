@@ -1,8 +1,8 @@
 // The form's unsaved-changes bookkeeping: the saved state, the undo history that starts with New and Load,
 // and the question before unsaved changes are replaced.
 
-#include "app/MainForm.h"
 #include "SettingsFile.h"
+#include "app/MainForm.h"
 
 bool CMainForm::HasUnsavedChanges() const {
     return m_History.IsModified() || SettingsFileBytes(m_Doc) != m_CleanBytes;

@@ -3,12 +3,12 @@
 
 #include <filesystem>
 
-#include "dialogs/CompareDlg.h"
 #include "ConfigDiff.h"
-#include "app/MainForm.h"
 #include "FileIo.h"
-#include "radio/RadioTransfer.h"
 #include "TextConfig.h"
+#include "app/MainForm.h"
+#include "dialogs/CompareDlg.h"
+#include "radio/RadioTransfer.h"
 
 bool CMainForm::CommitPendingEdits() {
     if (m_pSheet == nullptr) {

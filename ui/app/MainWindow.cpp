@@ -6,10 +6,10 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "dialogs/AboutDlg.h"
-#include "pages/PageIndex.h"
 #include "PortFile.h"
 #include "PortNames.h"
+#include "dialogs/AboutDlg.h"
+#include "pages/PageIndex.h"
 
 static void InitKv310Resources() {
     Q_INIT_RESOURCE(kv310);
@@ -157,7 +157,7 @@ void CMainWindow::BuildToolBar() {
     m_pToolBar->addActions({m_pActReadRadio, m_pActWriteRadio});
     m_pToolBar->addSeparator();
     m_pToolBar->addActions({m_PageButtons[kPageChannel], m_PageButtons[kPageModem],
-                              m_PageButtons[kPageEeprom], m_PageButtons[kPageSystem]});
+                            m_PageButtons[kPageEeprom], m_PageButtons[kPageSystem]});
     m_pToolBar->addSeparator();
     m_pToolBar->addActions({m_pActSquelch, m_pActCalibration});
 

@@ -16,8 +16,8 @@
 
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
-#include "radio/PortList.h"
 #include "PortSurvey.h"
+#include "radio/PortList.h"
 
 constexpr const char* kWindowTitle = "KV310 - PC PROGRAMMER";
 

@@ -4,15 +4,15 @@
 #include <QFileDialog>
 #include <QStatusBar>
 
-#include "radio/FindCableDlg.h"
-#include "app/MainWindow.h"
 #include "PortFile.h"
 #include "PortNames.h"
 #include "ProblemReport.h"
 #include "TextConfig.h"
-#include "radio/TransferHistoryDlg.h"
 #include "TransferLog.h"
 #include "Version.h"
+#include "app/MainWindow.h"
+#include "radio/FindCableDlg.h"
+#include "radio/TransferHistoryDlg.h"
 
 namespace {
 
@@ -99,9 +99,9 @@ void CMainWindow::OnTransferHistory() {
 
 void CMainWindow::OnSaveProblemReport() {
     const bool withConfig = m_Sink.AskYesNo(
-        "A problem report holds the program's version, the operating system, the port list, the serial "
-        "traces "
-        "of the last failed transfers and the last 200 lines of the transfer log.\r\n\r\n"
+        "A problem report holds the program's version, the operating system, the port list, "
+        "the serial traces of the last failed transfers and the last 200 lines of the transfer log."
+        "\r\n\r\n"
         "Include the open configuration (as YAML text) too?");
     std::string path;
     if (m_ChooseReportPath) {

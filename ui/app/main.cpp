@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/AppWindow.h"
+#include "BuiltInRadio.h"
 #include "DataRadioDoc.h"
+#include "Version.h"
+#include "app/AppWindow.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
 #include "shared/QtMessageSink.h"
-#include "BuiltInRadio.h"
-#include "Version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

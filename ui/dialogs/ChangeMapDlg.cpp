@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "widgets/AccessibleText.h"
 #include "EepromMap.h"
+#include "widgets/AccessibleText.h"
 
 const char* const kMsgWrongMapPassword = "Wrong password!";
 const char* const kMsgInputHexa = "Input Hexa code!";

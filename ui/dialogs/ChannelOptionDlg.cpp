@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "widgets/AccessibleText.h"
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
 #include "dialogs/TonePickerDlg.h"
 #include "dialogs/TwoToneCodeDlg.h"
 #include "dialogs/TwoToneDlg.h"
+#include "widgets/AccessibleText.h"
 
 namespace {
 

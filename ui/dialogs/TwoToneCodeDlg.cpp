@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "widgets/AccessibleText.h"
 #include "ChannelSignalling.h"
+#include "widgets/AccessibleText.h"
 
 CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     : QDialog(parent), m_Doc(doc), m_Sink(sink) {

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "widgets/AccessibleText.h"
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
+#include "widgets/AccessibleText.h"
 
 namespace {
 

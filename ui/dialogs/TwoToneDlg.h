@@ -6,8 +6,8 @@
 #include <QDialog>
 
 #include "DataRadioDoc.h"
-#include "widgets/DigitEdit.h"
 #include "MessageSink.h"
+#include "widgets/DigitEdit.h"
 
 class CTwoToneDlg : public QDialog {
     Q_OBJECT

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 
-#include "dialogs/ChannelOptionDlg.h"
 #include "ChannelSignalling.h"
 #include "ChannelTimers.h"
+#include "dialogs/ChannelOptionDlg.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "pages/ChannelRow.h"
 #include "FrequencyRules.h"
+#include "pages/ChannelRow.h"
 #include "pages/OptionPage.h"
 
 class CChannelPage : public COptionPage {

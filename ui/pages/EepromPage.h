@@ -9,10 +9,10 @@
 #include <QTableView>
 #include <functional>
 
-#include "dialogs/ChangeMapDlg.h"
 #include "EepromImage.h"
-#include "pages/EepromMapModel.h"
+#include "dialogs/ChangeMapDlg.h"
 #include "dialogs/EngineeringDlg.h"
+#include "pages/EepromMapModel.h"
 #include "pages/OptionPage.h"
 #include "radio/RadioTransfer.h"
 

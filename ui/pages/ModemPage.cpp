@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "widgets/AccessibleText.h"
+#include "dialogs/ScanWarningDlg.h"
 #include "pages/OptionRows.h"
 #include "shared/QtMessageSink.h"
-#include "dialogs/ScanWarningDlg.h"
+#include "widgets/AccessibleText.h"
 
 namespace {
 

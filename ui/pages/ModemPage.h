@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <functional>
 
-#include "widgets/CommitEdit.h"
 #include "ModemRules.h"
 #include "pages/OptionPage.h"
+#include "widgets/CommitEdit.h"
 
 class CModemPage : public COptionPage {
     Q_OBJECT

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "shared/PageContext.h"
 #include "pages/PendingEdits.h"
+#include "shared/PageContext.h"
 
 class COptionPage : public QWidget, public CPendingEdits {
     Q_OBJECT

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "widgets/CommitEdit.h"
 #include "EditRules.h"
 #include "MessageSink.h"
+#include "widgets/CommitEdit.h"
 
 struct SRowText {
     const char* m_pszLabel;

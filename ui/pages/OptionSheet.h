@@ -5,11 +5,11 @@
 
 #include <QStackedWidget>
 
-#include "pages/EepromPage.h"
-#include "pages/SystemPage.h"
-#include "pages/ModemPage.h"
 #include "pages/ChannelPage.h"
+#include "pages/EepromPage.h"
+#include "pages/ModemPage.h"
 #include "pages/PageIndex.h"
+#include "pages/SystemPage.h"
 
 class COptionSheet : public QStackedWidget {
     Q_OBJECT

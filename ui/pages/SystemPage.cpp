@@ -5,8 +5,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 
-#include "widgets/AccessibleText.h"
 #include "pages/OptionRows.h"
+#include "widgets/AccessibleText.h"
 
 namespace {
 

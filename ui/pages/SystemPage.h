@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include "widgets/CommitEdit.h"
 #include "pages/OptionPage.h"
+#include "widgets/CommitEdit.h"
 
 class CSystemPage : public COptionPage {
     Q_OBJECT

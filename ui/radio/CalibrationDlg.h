@@ -14,8 +14,8 @@
 #include <QRadioButton>
 #include <array>
 
-#include "widgets/ChannelSpin.h"
 #include "radio/ServiceDlg.h"
+#include "widgets/ChannelSpin.h"
 
 constexpr const char* kMsgTxMode = "This is Tx Mode";
 constexpr const char* kMsgFfskModem = "This is FFSK Modem!";

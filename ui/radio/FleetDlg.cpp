@@ -9,12 +9,12 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "widgets/AccessibleText.h"
 #include "EepromImage.h"
-#include "radio/PortList.h"
 #include "SerialPort.h"
 #include "Sha256.h"
 #include "TransferLog.h"
+#include "radio/PortList.h"
+#include "widgets/AccessibleText.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "FleetTransfer.h"
-#include "shared/PageContext.h"
 #include "PortSurvey.h"
+#include "shared/PageContext.h"
 
 class CFleetDlg : public QDialog {
     Q_OBJECT

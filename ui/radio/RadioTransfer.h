@@ -12,8 +12,8 @@
 
 #include "EepromImage.h"
 #include "ImageTransfer.h"
-#include "shared/PageContext.h"
 #include "radio/ProgressDlg.h"
+#include "shared/PageContext.h"
 
 class CRadioTransfer : public QObject {
     Q_OBJECT

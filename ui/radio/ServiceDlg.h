@@ -19,8 +19,8 @@
 #include <thread>
 #include <vector>
 
-#include "shared/PageContext.h"
 #include "ServiceLink.h"
+#include "shared/PageContext.h"
 
 class CServiceDlg : public QDialog {
     Q_OBJECT

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "widgets/ChannelSpin.h"
 #include "radio/ServiceDlg.h"
+#include "widgets/ChannelSpin.h"
 
 constexpr const char* kTextUnmutedPreset = "- 115";
 constexpr const char* kTextMutedPreset = "- 120";

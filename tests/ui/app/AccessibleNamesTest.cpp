@@ -8,21 +8,21 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
+#include "app/ShellFixture.h"
 #include "dialogs/AboutDlg.h"
-#include "radio/CalibrationDlg.h"
 #include "dialogs/ChangeMapDlg.h"
 #include "dialogs/ChannelOptionDlg.h"
 #include "dialogs/CompareDlg.h"
 #include "dialogs/EngineeringDlg.h"
-#include "radio/FleetDlg.h"
 #include "dialogs/ModelSelectDlg.h"
-#include "radio/ProgressDlg.h"
 #include "dialogs/ScanWarningDlg.h"
-#include "app/ShellFixture.h"
-#include "radio/SquelchDlg.h"
 #include "dialogs/TonePickerDlg.h"
 #include "dialogs/TwoToneCodeDlg.h"
 #include "dialogs/TwoToneDlg.h"
+#include "radio/CalibrationDlg.h"
+#include "radio/FleetDlg.h"
+#include "radio/ProgressDlg.h"
+#include "radio/SquelchDlg.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QMimeData>
 
 #include "ChannelClipboard.h"
-#include "pages/ChannelSelection.h"
-#include "pages/EepromPage.h"
 #include "app/EditCommands.h"
 #include "app/ShellFixture.h"
+#include "pages/ChannelSelection.h"
+#include "pages/EepromPage.h"
 
 namespace {
 

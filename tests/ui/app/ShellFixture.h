@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "BuiltInRadio.h"
+#include "TempDir.h"
 #include "app/AppWindow.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
-#include "BuiltInRadio.h"
-#include "TempDir.h"
 
 inline void EnsureApplication() {
     if (QApplication::instance() == nullptr) {

@@ -8,11 +8,11 @@
 #include <filesystem>
 
 #include "FileIo.h"
-#include "radio/FindCableDlg.h"
 #include "PortFile.h"
-#include "app/ShellFixture.h"
-#include "radio/TransferHistoryDlg.h"
 #include "TransferLog.h"
+#include "app/ShellFixture.h"
+#include "radio/FindCableDlg.h"
+#include "radio/TransferHistoryDlg.h"
 
 namespace {
 

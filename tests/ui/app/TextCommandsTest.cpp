@@ -3,10 +3,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "dialogs/CompareDlg.h"
 #include "SettingsFile.h"
-#include "app/ShellFixture.h"
 #include "TextConfig.h"
+#include "app/ShellFixture.h"
+#include "dialogs/CompareDlg.h"
 
 TEST_F(ShellTest, ExportAsTextWritesYamlThatReadsBackToTheSameRecord) {
 #ifdef _WIN32

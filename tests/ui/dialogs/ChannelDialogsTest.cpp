@@ -3,9 +3,9 @@
 
 #include <QTimer>
 
-#include "dialogs/ChannelOptionDlg.h"
 #include "ChannelSignalling.h"
 #include "app/ShellFixture.h"
+#include "dialogs/ChannelOptionDlg.h"
 #include "dialogs/TonePickerDlg.h"
 #include "dialogs/TwoToneCodeDlg.h"
 #include "dialogs/TwoToneDlg.h"

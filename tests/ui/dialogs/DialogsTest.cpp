@@ -5,10 +5,10 @@
 #include <QPrintPreviewWidget>
 #include <QTimer>
 
+#include "Version.h"
+#include "app/ShellFixture.h"
 #include "dialogs/ModelSelectDlg.h"
 #include "shared/QtMessageSink.h"
-#include "app/ShellFixture.h"
-#include "Version.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "pages/EepromPage.h"
 #include "EepromMap.h"
-#include "app/ShellFixture.h"
 #include "SimPort.h"
+#include "app/ShellFixture.h"
+#include "pages/EepromPage.h"
 
 namespace {
 

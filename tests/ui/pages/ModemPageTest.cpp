@@ -4,9 +4,9 @@
 
 #include "EepromImage.h"
 #include "EepromLayout.h"
-#include "pages/OptionPageFixture.h"
-#include "dialogs/ScanWarningDlg.h"
 #include "SettingsFile.h"
+#include "dialogs/ScanWarningDlg.h"
+#include "pages/OptionPageFixture.h"
 
 TEST_F(OptionPageTest, SwitchingAModemTypeOnFillsItsSortedBaudListsAndGreysTheOtherTypes) {
     CModemPage& page = ModemPage();

@@ -7,8 +7,8 @@
 
 #include "FileIo.h"
 #include "SettingsFile.h"
-#include "app/ShellFixture.h"
 #include "TextConfig.h"
+#include "app/ShellFixture.h"
 
 namespace {
 

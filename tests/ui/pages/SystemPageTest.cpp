@@ -1,7 +1,7 @@
 #include "EepromImage.h"
 #include "EepromLayout.h"
-#include "pages/OptionPageFixture.h"
 #include "SettingsFile.h"
+#include "pages/OptionPageFixture.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "EepromImage.h"
-#include "radio/FleetDlg.h"
 #include "SerialPort.h"
-#include "app/ShellFixture.h"
 #include "SimPort.h"
+#include "app/ShellFixture.h"
+#include "radio/FleetDlg.h"
 
 namespace {
 

@@ -14,10 +14,10 @@ TEST(ServicePty, NeedsAPseudoTerminal) {
 
 #include <QTest>
 
-#include "radio/CalibrationDlg.h"
+#include "BuiltInRadio.h"
 #include "SerialPort.h"
 #include "app/ShellFixture.h"
-#include "BuiltInRadio.h"
+#include "radio/CalibrationDlg.h"
 
 TEST(ServicePty, CalibrationDrivesTheSimulatedRadioOnCom49) {
     EnsureApplication();

@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <memory>
 
-#include "shared/PageContext.h"
-#include "radio/ServiceDlg.h"
-#include "app/ShellFixture.h"
 #include "SimPort.h"
+#include "app/ShellFixture.h"
+#include "radio/ServiceDlg.h"
+#include "shared/PageContext.h"
 
 using Bytes = std::vector<uint8_t>;
 

@@ -18,17 +18,17 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <algorithm>
 #include <random>
 
-#include "pages/EepromPage.h"
-#include "app/EditCommands.h"
+#include "BuiltInRadio.h"
 #include "EepromImage.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
-#include "radio/ProgressDlg.h"
 #include "RunCli.h"
 #include "SettingsFile.h"
-#include "app/ShellFixture.h"
-#include "BuiltInRadio.h"
 #include "TransferLog.h"
+#include "app/EditCommands.h"
+#include "app/ShellFixture.h"
+#include "pages/EepromPage.h"
+#include "radio/ProgressDlg.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "widgets/CommitEdit.h"
 #include "pages/OptionPageFixture.h"
+#include "widgets/CommitEdit.h"
 
 // A refusal's message box takes the focus for a moment; that must not commit the field a second time, and
 // the focus put back afterwards stays in the field.
