@@ -90,6 +90,15 @@ TEST_F(EditCommandsTest, CopiedRowsPasteBackIdenticallyAndTheClipboardHoldsTheSp
         "Pasted 2 Channels; nothing changed.\nchannel 10: RX 180.00000 is outside 138\u2013174 MHz; kept "
         "151.01250\nchannel 11: RX 180.00000 is outside 138\u2013174 MHz; kept 152.00000");
     EXPECT_EQ(Status(), "Pasted 2 Channels; nothing changed.");
+
+    // Rows without a header whose first column is a channel number in some rows only: asked, and No reads
+    // it as frequencies.
+    QApplication::clipboard()->setText(QStringLiteral("5\t152.5\n153.0125\t153.0125\n"));
+    m_Sink.m_Answers = {EAnswer::No};
+    Keys(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_EQ(Rx(11), 153.0125);
+    EXPECT_EQ(Status(), "Pasted 2 Channels. Without a header the columns were read as rx_mhz, tx_mhz.");
 }
 
 struct SRowCommandCase {
