@@ -184,9 +184,12 @@ bool CChannelSelection::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::FocusIn:
             case QEvent::FocusOut:
-                // The focus mark. Not while the label is going: its QLabel part is gone by then.
+                // The focus mark, in the frame's dark and light shades: a plain frame takes the text's
+                // colour, which a selected row draws on the highlight. Not while the label is going: its
+                // QLabel part is gone by then.
                 if (auto* label = qobject_cast<QLabel*>(watched)) {
-                    label->setFrameStyle(event->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Plain
+                    label->setLineWidth(2);
+                    label->setFrameStyle(event->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Sunken
                                                                           : QFrame::NoFrame);
                 }
                 return false;
