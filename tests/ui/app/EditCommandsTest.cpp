@@ -262,12 +262,14 @@ TEST_F(EditCommandsTest, EveryRowCommandLeavesItsOwnStatusText) {
         }
         const CDataRadioDoc before = m_Doc;
         const std::string undoBefore = UndoText();
+        const int refreshes = Sheet().m_pChannelPage->m_nRefreshCount;
         m_pFrame->m_wndStatusBar->showMessage(QStringLiteral("an older text"));
         (m_pEdit->*c.pAction)->trigger();
         EXPECT_EQ(Status(), c.strStatus) << c.strName;
-        if (c.select.empty()) {
+        if (c.select.empty()) {  // stopped before anything: no change, no step, no page refreshed
             EXPECT_TRUE(SameSettings(m_Doc, before)) << c.strName;
             EXPECT_EQ(UndoText(), undoBefore) << c.strName;
+            EXPECT_EQ(Sheet().m_pChannelPage->m_nRefreshCount, refreshes) << c.strName;
         }
     }
 }
