@@ -58,7 +58,9 @@ CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
                     &CEditCommands::OnCut);
     m_pActCopy = Add("&Copy", "Copy the selected channels, for a spreadsheet or another plan",
                      {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CEditCommands::OnCopy);
-    m_pActPaste = Add("&Paste", "Paste channel rows into the selected channels, through the page's checks",
+    m_pActPaste = Add("&Paste",
+                      "Paste channel rows into the selected channels, through the page's checks (in a text "
+                      "field: paste into the field)",
                       {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CEditCommands::OnPaste);
     m_pActDelete = Add("&Delete Channel", "Empty the selected channels", {QKeySequence(Qt::Key_Delete)},
                        &CEditCommands::OnDelete);
