@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 #include "ChannelCsv.h"
 #include "ChannelSignalling.h"
@@ -63,11 +64,41 @@ std::string Mhz(double mhz) {
     return mhz == 0.0 ? "empty" : StrPrintf("%.5f", mhz);
 }
 
+// Which signalling a field belongs to: 'r' for the receive side, 't' for the transmit side, 0 for none.
+char SideOf(const SFieldDef& f) {
+    const std::string section = f.strSection;
+    return section == "rx_signalling" ? 'r' : section == "tx_signalling" ? 't' : 0;
+}
+
+void CopyMember(const SFieldDef& f, const CChannelData& from, CChannelData& to) {
+    if (const auto* whole = std::get_if<int32_t CChannelData::*>(&f.member)) {
+        to.*(*whole) = from.*(*whole);
+    } else if (const auto* real = std::get_if<double CChannelData::*>(&f.member)) {
+        to.*(*real) = from.*(*real);
+    }
+}
+
+// A side's signalling as the CSV names it: "ctcss 100.0", "dcs 131", "two-tone both", "none".
+std::string SideText(const CDataRadioDoc& doc, int ch, char side) {
+    const std::string prefix = side == 'r' ? "rx_" : "tx_";
+    const std::vector<SColumn> all = AllColumns();
+    const std::string type = Shown(*FindColumn(all, prefix + "type")->pField, doc, ch);
+    const char* value = type == "ctcss"      ? "tone_hz"
+                        : type == "dcs"      ? "code"
+                        : type == "two-tone" ? "two_tone_group"
+                                             : nullptr;
+    if (value == nullptr) {
+        return type;
+    }
+    const std::string column = std::strcmp(value, "two_tone_group") == 0 ? value : prefix + value;
+    return type + " " + Shown(*FindColumn(all, column)->pField, doc, ch);
+}
+
 // One pasted row into channel ch (0-based) of doc.
 class CRowPaste {
 public:
     CRowPaste(CDataRadioDoc& doc, int ch, std::vector<std::string>& notes)
-        : m_Doc(doc), m_nCh(ch), m_Notes(notes) {}
+        : m_Doc(doc), m_nCh(ch), m_Notes(notes), m_Before(doc.m_Channel[static_cast<size_t>(ch)]) {}
 
     void Value(const SColumn& column, const std::string& cell) {
         const SFieldDef& f = *column.pField;
@@ -76,17 +107,16 @@ public:
             return;  // an empty cell of a spreadsheet: the value stays ("0" is a channel without frequency)
         }
         if (cell.rfind(kCsvRawPrefix, 0) == 0) {
-            Note(StrPrintf("%s %s is a stored number the page cannot take; kept %s", column.strName.c_str(),
-                           cell.c_str(), Shown(f, m_Doc, m_nCh).c_str()));
+            Refuse(f, StrPrintf("%s %s is a stored number the page cannot take", column.strName.c_str(),
+                                cell.c_str()));
             return;
         }
-        CChannelData& channel = m_Doc.m_Channel[static_cast<size_t>(m_nCh)];
         switch (kind) {
             case EPasteKind::RxFreq:
-                m_bRxGiven = Frequency("RX", cell, channel.m_dRxFreq, m_dRx);
+                m_bRxGiven = Frequency("RX", cell, m_dRx, m_strRxRefusal);
                 return;
             case EPasteKind::TxFreq:
-                m_bTxGiven = Frequency("TX", cell, channel.m_dTxFreq, m_dTx);
+                m_bTxGiven = Frequency("TX", cell, m_dTx, m_strTxRefusal);
                 return;
             case EPasteKind::Step:
                 m_strStep = cell;
@@ -101,7 +131,8 @@ public:
         }
     }
 
-    // Runs the frequency fields' leave rules on what was pasted, then keeps the pasted step where it fits.
+    // Runs the frequency fields' leave rules on what was pasted, keeps the pasted step where it fits and
+    // puts back the signalling of a side with a refused value.
     void Finish() {
         CChannelData& channel = m_Doc.m_Channel[static_cast<size_t>(m_nCh)];
         if (m_bRxGiven || m_bTxGiven) {
@@ -124,20 +155,30 @@ public:
                 Note(StrPrintf("TX %s fitted to %s", Mhz(m_dTx).c_str(), Mhz(channel.m_dTxFreq).c_str()));
             }
         }
-        if (m_strStep.empty()) {
-            return;
+        // A refused frequency says what the row holds now: the leave rules may have filled it from the other.
+        for (const auto& [refusal, before, now] :
+             {std::tuple{&m_strRxRefusal, m_Before.m_dRxFreq, channel.m_dRxFreq},
+              std::tuple{&m_strTxRefusal, m_Before.m_dTxFreq, channel.m_dTxFreq}}) {
+            if (!refusal->empty()) {
+                Note(*refusal + (now == before ? "; kept " : "; now holds ") + Mhz(now));
+            }
         }
-        // The fit picks the first step both frequencies share; another step they share is as good a choice.
-        const SFieldDef& stepField = *FindColumn(m_All, "step_khz")->pField;
-        CDataRadioDoc trial = m_Doc;
-        std::string reason;
-        if (!ParseField(stepField, m_strStep, false, trial, m_nCh, reason)) {
-            return;  // the fitted step stands
+        FinishStep();
+        for (const auto& [side, note] : m_SideNotes) {
+            if (!(side == 'r' ? m_bRxRefused : m_bTxRefused)) {
+                Note(note);
+            }
         }
-        const int step = trial.m_Channel[static_cast<size_t>(m_nCh)].m_nStep;
-        if (ModelTakesStep(m_Doc.m_nModel, step) && IsOnStepGrid(channel.m_dRxFreq * 1e6, step) &&
-            IsOnStepGrid(channel.m_dTxFreq * 1e6, step)) {
-            channel.m_nStep = step;
+        for (const char side : {'r', 't'}) {
+            if ((side == 'r' ? m_bRxRefused : m_bTxRefused)) {
+                for (const SFieldDef& f : ChannelFields()) {
+                    if (SideOf(f) == side) {
+                        CopyMember(f, m_Before, channel);
+                    }
+                }
+                Note(StrPrintf("%s signalling kept as it was: %s", side == 'r' ? "RX" : "TX",
+                               SideText(m_Doc, m_nCh, side).c_str()));
+            }
         }
     }
 
@@ -146,19 +187,65 @@ private:
         m_Notes.push_back(StrPrintf("channel %d: %s", m_nCh + 1, text.c_str()));
     }
 
-    // A frequency cell: empty or a number inside the band; anything else keeps the channel's frequency.
-    bool Frequency(const char* side, const std::string& cell, double current, double& value) {
+    // A refused value: a signalling value puts its whole side back at the end, another keeps its own.
+    void Refuse(const SFieldDef& f, const std::string& text) {
+        switch (SideOf(f)) {
+            case 'r':
+                m_bRxRefused = true;
+                Note(text);
+                return;
+            case 't':
+                m_bTxRefused = true;
+                Note(text);
+                return;
+            default:
+                Note(text + "; kept " + Shown(f, m_Doc, m_nCh));
+        }
+    }
+
+    // The pasted step where both fitted frequencies lie on its grid; another step they share is as good a
+    // choice as the one the fit picked.
+    void FinishStep() {
+        if (m_strStep.empty()) {
+            return;
+        }
+        CChannelData& channel = m_Doc.m_Channel[static_cast<size_t>(m_nCh)];
+        const SFieldDef& stepField = *FindColumn(m_All, "step_khz")->pField;
+        CDataRadioDoc trial = m_Doc;
+        std::string reason;
+        if (!ParseField(stepField, m_strStep, false, trial, m_nCh, reason)) {
+            Refuse(stepField, "step_khz: " + reason);
+            return;
+        }
+        const int step = trial.m_Channel[static_cast<size_t>(m_nCh)].m_nStep;
+        if (step == channel.m_nStep) {
+            return;
+        }
+        const char* refusal =
+            !ModelTakesStep(m_Doc.m_nModel, step) ? "this model has no such step"
+            : !IsOnStepGrid(channel.m_dRxFreq * 1e6, step) || !IsOnStepGrid(channel.m_dTxFreq * 1e6, step)
+                ? "the frequencies are not on its grid"
+                : nullptr;
+        if (refusal != nullptr) {
+            Refuse(stepField, StrPrintf("step_khz %s: %s", m_strStep.c_str(), refusal));
+            return;
+        }
+        channel.m_nStep = step;
+    }
+
+    // A frequency cell: empty or a number inside the band; anything else leaves the refusal for Finish.
+    bool Frequency(const char* side, const std::string& cell, double& value, std::string& refusal) {
         const std::string text = cell.find_first_not_of("0.") == std::string::npos ? std::string() : cell;
         char* end = nullptr;
         const double mhz = text.empty() ? 0.0 : std::strtod(text.c_str(), &end);
         if (!text.empty() && (end == text.c_str() || *end != '\0' || !(mhz > 0.0))) {
-            Note(StrPrintf("%s '%s' is no frequency; kept %s", side, cell.c_str(), Mhz(current).c_str()));
+            refusal = StrPrintf("%s '%s' is no frequency", side, cell.c_str());
             return false;
         }
         const SBandLimits band = CurrentBandLimits(m_Doc);
         if (band.IsOutside(mhz)) {
-            Note(StrPrintf("%s %.5f is outside %.0f\u2013%.0f MHz; kept %s", side, mhz, band.m_dLower,
-                           band.m_dUpper, Mhz(current).c_str()));
+            refusal =
+                StrPrintf("%s %.5f is outside %.0f\u2013%.0f MHz", side, mhz, band.m_dLower, band.m_dUpper);
             return false;
         }
         value = mhz;
@@ -170,14 +257,15 @@ private:
             m_Doc.m_Channel[static_cast<size_t>(m_nCh)].*std::get<double CChannelData::*>(f.member);
         const SToneFieldFit fit = frequency ? FitToneFrequency(cell, stored) : FitToneDuration(cell, stored);
         if (!fit.m_bAccepted) {
-            Note(StrPrintf("%s %s refused (%s); kept %s", column.c_str(), cell.c_str(),
-                           fit.m_strMessage.c_str(), Shown(f, m_Doc, m_nCh).c_str()));
+            Refuse(f,
+                   StrPrintf("%s %s refused (%s)", column.c_str(), cell.c_str(), fit.m_strMessage.c_str()));
             return;
         }
         stored = fit.m_dValue;
         if (FieldTextToDouble(cell) != fit.m_dValue) {
-            Note(StrPrintf("%s %s stored as %s", column.c_str(), cell.c_str(),
-                           Shown(f, m_Doc, m_nCh).c_str()));
+            // Said only when the side stands (Finish): a refused side puts the value back.
+            m_SideNotes.emplace_back(SideOf(f), StrPrintf("%s %s stored as %s", column.c_str(), cell.c_str(),
+                                                          Shown(f, m_Doc, m_nCh).c_str()));
         }
     }
 
@@ -185,8 +273,7 @@ private:
         CDataRadioDoc trial = m_Doc;
         std::string reason;
         if (!ParseField(f, cell, false, trial, m_nCh, reason)) {
-            Note(
-                StrPrintf("%s: %s; kept %s", column.c_str(), reason.c_str(), Shown(f, m_Doc, m_nCh).c_str()));
+            Refuse(f, column + ": " + reason);
             return;
         }
         const CChannelData& was = m_Doc.m_Channel[static_cast<size_t>(m_nCh)];
@@ -198,8 +285,7 @@ private:
                                       ? "two-tone is locked (unlock it with the access code, Ctrl+Shift+T)"
                                       : nullptr;
             if (refusal != nullptr) {
-                Note(StrPrintf("%s two-tone: %s; kept %s", column.c_str(), refusal,
-                               Shown(f, m_Doc, m_nCh).c_str()));
+                Refuse(f, StrPrintf("%s two-tone: %s", column.c_str(), refusal));
                 return;
             }
         }
@@ -209,13 +295,92 @@ private:
     CDataRadioDoc& m_Doc;
     int m_nCh;
     std::vector<std::string>& m_Notes;
+    const CChannelData m_Before;  // the channel before the row came
     const std::vector<SColumn> m_All = AllColumns();
     bool m_bRxGiven = false;
     bool m_bTxGiven = false;
+    bool m_bRxRefused = false;  // a receive signalling value was refused
+    bool m_bTxRefused = false;
     double m_dRx = 0.0;
     double m_dTx = 0.0;
+    std::string m_strRxRefusal;
+    std::string m_strTxRefusal;
     std::string m_strStep;
+    std::vector<std::pair<char, std::string>> m_SideNotes;  // side, note
 };
+
+bool IsChannelNumber(const std::string& cell) {
+    return !cell.empty() && cell.size() <= 2 && cell.find_first_not_of("0123456789") == std::string::npos &&
+           std::stoi(cell) >= 1 && std::stoi(cell) <= kChannels;
+}
+
+std::string ColumnList(const std::vector<SColumn>& all, size_t first) {
+    std::string list;
+    for (size_t i = first; i < all.size(); ++i) {
+        list += (list.empty() ? "" : ", ") + all[i].strName;
+    }
+    return list;
+}
+
+// The columns of the rows: from the header when the first line is one (it is removed), else from the
+// cells. False with error when they cannot be told.
+bool ReadColumns(std::vector<std::string>& lines, char separator, EFirstColumn firstColumn,
+                 const std::vector<SColumn>& all, std::vector<const SColumn*>& columns,
+                 SPasteOutcome& outcome, std::string& error) {
+    const std::vector<std::string> first = SplitCsvLine(lines[0], separator);
+    // A line of words without a digit is a header too, one that names no column.
+    const bool header =
+        std::any_of(first.begin(), first.end(),
+                    [](const std::string& cell) { return !ChannelCsvColumnOfHeading(cell).empty(); }) ||
+        lines[0].find_first_of("0123456789") == std::string::npos;
+    if (header) {
+        bool any = false;
+        for (const std::string& cell : first) {
+            columns.push_back(FindColumn(all, ChannelCsvColumnOfHeading(cell)));
+            if (columns.back() == nullptr || columns.back()->pField == nullptr) {
+                if (columns.back() == nullptr && !cell.empty()) {
+                    outcome.m_Ignored.push_back(cell);
+                }
+                columns.back() = nullptr;  // the channel number and the unknown are not pasted
+            } else {
+                any = true;
+            }
+        }
+        if (!any) {
+            error = "The clipboard holds no channel rows: its first line names none of the columns " +
+                    ColumnList(all, 0) + ".";
+            return false;
+        }
+        lines.erase(lines.begin());
+        return true;
+    }
+    size_t numbered = 0;
+    size_t widest = 0;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> cells = SplitCsvLine(line, separator);
+        numbered += IsChannelNumber(cells[0]) ? 1 : 0;
+        widest = std::max(widest, cells.size());
+    }
+    if (firstColumn == EFirstColumn::Decide && numbered != 0 && numbered != lines.size()) {
+        outcome.m_bAskFirstColumn = true;
+        error = StrPrintf(
+            "The clipboard's rows have no header, and their first column holds a channel number (1 to 16) in "
+            "%zu of %zu rows.\r\n\r\nIs the first column the channel number? (No reads it as RX "
+            "frequencies.)",
+            numbered, lines.size());
+        return false;
+    }
+    const bool numbers =
+        firstColumn == EFirstColumn::Decide ? numbered != 0 : firstColumn == EFirstColumn::Channel;
+    const size_t start = numbers ? 0 : 1;
+    std::string read;
+    for (size_t i = start; i < all.size() && i - start < widest; ++i) {
+        columns.push_back(all[i].pField != nullptr ? &all[i] : nullptr);
+        read += (read.empty() ? "" : ", ") + all[i].strName;
+    }
+    outcome.m_strColumns = read;
+    return true;
+}
 
 }  // namespace
 
@@ -239,7 +404,7 @@ std::string CopyChannelRows(const CDataRadioDoc& doc, const std::vector<int>& ch
 }
 
 bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
-                      SPasteOutcome& outcome, std::string& error) {
+                      SPasteOutcome& outcome, std::string& error, EFirstColumn firstColumn) {
     outcome = SPasteOutcome();
     if (text.size() > kMaxTextConfigBytes) {
         error = "The clipboard holds too much text for channel rows.";
@@ -257,41 +422,40 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
     const char separator = lines[0].find('\t') != std::string::npos ? '\t' : ',';
     const std::vector<SColumn> all = AllColumns();
     std::vector<const SColumn*> columns;
-    const std::vector<std::string> first = SplitCsvLine(lines[0], separator);
-    const bool header = std::any_of(first.begin(), first.end(), [&](const std::string& cell) {
-        return FindColumn(all, cell) != nullptr;
-    });
-    if (header) {
-        for (const std::string& cell : first) {
-            columns.push_back(FindColumn(all, cell));
-            if (columns.back() == nullptr) {
-                error = StrPrintf("The clipboard's column '%s' is not a channel column; the columns are %s.",
-                                  cell.c_str(), CopyChannelRows(doc, {}, ',').c_str());
-                error.erase(std::remove(error.begin(), error.end(), '\n'), error.end());
-                return false;
-            }
+    if (!ReadColumns(lines, separator, firstColumn, all, columns, outcome, error)) {
+        return false;
+    }
+    if (lines.empty()) {
+        error = "The clipboard holds a header but no channel rows.";
+        return false;
+    }
+    // One row fills every chosen channel, as a spreadsheet fills a selection; more rows go one to a channel.
+    std::vector<std::pair<int, size_t>> rows;  // channel, line
+    if (lines.size() == 1) {
+        for (const int channel : targets) {
+            rows.emplace_back(channel, 0);
         }
-        lines.erase(lines.begin());
     } else {
-        for (const SColumn& column : all) {
-            columns.push_back(&column);
+        for (size_t row = 0; row < lines.size(); ++row) {
+            rows.emplace_back(row < targets.size()
+                                  ? targets[row]
+                                  : targets.back() + static_cast<int>(row - targets.size()) + 1,
+                              row);
         }
     }
     CDataRadioDoc work = doc;
-    for (size_t row = 0; row < lines.size(); ++row) {
-        const int channel =
-            row < targets.size() ? targets[row] : targets.back() + static_cast<int>(row - targets.size()) + 1;
+    for (const auto& [channel, line] : rows) {
         if (channel < 1 || channel > kChannels) {
             ++outcome.m_nLeftOut;
             continue;
         }
         outcome.m_Channels.push_back(channel);
-        const std::vector<std::string> cells = SplitCsvLine(lines[row], separator);
+        const std::vector<std::string> cells = SplitCsvLine(lines[line], separator);
         CRowPaste paste(work, channel - 1, outcome.m_Notes);
         // Field order, not column order: a row's frequencies are fitted once all its values are in.
         for (const SFieldDef& f : ChannelFields()) {
             for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {
-                if (columns[i]->pField == &f) {
+                if (columns[i] != nullptr && columns[i]->pField == &f) {
                     paste.Value(*columns[i], cells[i]);
                 }
             }
@@ -303,17 +467,18 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
 }
 
 std::string PasteReport(const SPasteOutcome& outcome) {
-    if (outcome.m_Notes.empty() && outcome.m_nLeftOut == 0) {
-        return "";
+    std::string report;
+    const auto line = [&report](const std::string& text) { report += (report.empty() ? "" : "\n") + text; };
+    for (const std::string& heading : outcome.m_Ignored) {
+        line("The column '" + heading + "' names no channel value and was left out; the columns are " +
+             ColumnList(AllColumns(), 0) + ".");
     }
-    std::string report = StrPrintf("Pasted %zu channel%s.", outcome.m_Channels.size(),
-                                   outcome.m_Channels.size() == 1 ? "" : "s");
     for (const std::string& note : outcome.m_Notes) {
-        report += "\n" + note;
+        line(note);
     }
     if (outcome.m_nLeftOut > 0) {
-        report += StrPrintf("\n%d row%s did not fit below channel 16 and %s left out.", outcome.m_nLeftOut,
-                            outcome.m_nLeftOut == 1 ? "" : "s", outcome.m_nLeftOut == 1 ? "was" : "were");
+        line(StrPrintf("%d row%s did not fit below channel 16 and %s left out.", outcome.m_nLeftOut,
+                       outcome.m_nLeftOut == 1 ? "" : "s", outcome.m_nLeftOut == 1 ? "was" : "were"));
     }
     return report;
 }

@@ -6,13 +6,18 @@
 //   channel<TAB>rx_mhz<TAB>tx_mhz<TAB>step_khz<TAB>width<TAB>...
 //   5<TAB>151.01250<TAB>151.01250<TAB>6.25<TAB>narrow<TAB>...
 //
-// Pasting takes tab- or comma-separated text with or without the header line (without it the columns come in
-// the CSV's order). A header may name the columns in any order and leave some out; those keep the target
-// row's values. The channel column is not used: the rows go to the chosen channels. Every value passes the
-// channel page's own rules as if it had been typed there: frequencies are fitted to the step grid, a value
-// the page would refuse (a frequency outside the band, a tone not on the radio's list, two-tone on a model
-// without it or while it is locked) leaves that value as it was, and each row tells what was changed or
-// refused.
+// Pasting takes tab- or comma-separated text with or without the header line. A header may name the columns
+// in any order and leave some out (those keep the target row's values); it may use the channel page's
+// captions ("CH", "Rx Freq(MHz)", "Tx Power") or plain words ("Channel", "Rx MHz"), and a column it names
+// that is not a channel column is left out with a note. Without a header the cells decide: a first column of
+// whole numbers 1-16 is the channel number (the CSV's order follows), a first column of anything else is
+// the first value column (rx_mhz, tx_mhz, ...); a first column that is one in some rows and the other in
+// others is asked about. The channel column is not used: the rows go to the chosen channels, and a single
+// row goes to every chosen channel. Every value passes the channel page's own rules as if it had been typed
+// there: frequencies are fitted to the step grid, a value the page would refuse (a frequency outside the
+// band, a tone not on the radio's list, two-tone on a model without it or while it is locked, a step off the
+// frequencies' grid) leaves that value as it was, a refused signalling value leaves the whole signalling of
+// its side (RX or TX) as it was, and each row tells what it holds afterwards.
 
 #include <string>
 #include <vector>
@@ -22,18 +27,25 @@
 // The header line and one line per channel (1-16, in the order given).
 std::string CopyChannelRows(const CDataRadioDoc& doc, const std::vector<int>& channels, char separator);
 
+// Without a header: whether the first column holds channel numbers.
+enum class EFirstColumn { Decide, Channel, Value };
+
 struct SPasteOutcome {
     std::vector<int> m_Channels;       // 1-based channels the rows went to, in row order
     std::vector<std::string> m_Notes;  // "channel 11: RX 180.00000 is outside 138–174 MHz; kept 151.02500"
     int m_nLeftOut = 0;                // rows that did not fit below channel 16
+    std::vector<std::string> m_Ignored;  // headings that name no channel column, left out
+    std::string m_strColumns;  // without a header: the columns the cells were read as ("rx_mhz, tx_mhz")
+    bool m_bAskFirstColumn = false;  // the first column is unclear: ask, then paste with the answer
 };
 
 // Pastes text into doc. Row n goes to targets[n] (1-based channels, in order); rows past the last target go
-// to the channels below it. False with error (doc unchanged) when the text holds no rows or its header names
-// a column that does not exist.
+// to the channels below it; a single row goes to every target. False with error (doc unchanged) when the
+// text holds no rows or its header names no channel column, and when firstColumn is Decide and the first
+// column is unclear (m_bAskFirstColumn set, error the question).
 bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
-                      SPasteOutcome& outcome, std::string& error);
+                      SPasteOutcome& outcome, std::string& error,
+                      EFirstColumn firstColumn = EFirstColumn::Decide);
 
-// The one message of a paste that changed or refused values or left rows out; empty when all went in as
-// given.
+// What the paste changed or refused, one line each, or left out; empty when all went in as given.
 std::string PasteReport(const SPasteOutcome& outcome);

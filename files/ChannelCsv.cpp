@@ -1,5 +1,6 @@
 #include "ChannelCsv.h"
 
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <set>
@@ -15,6 +16,54 @@ std::string ChannelCsvColumn(const SFieldDef& f) {
         return std::string(f.strSection).substr(0, 2) + "_type";
     }
     return f.strCarried != nullptr ? f.strCarried : f.strKey;
+}
+
+namespace {
+
+// Lower-case letters and digits only: "Rx Freq(MHz)" -> "rxfreqmhz", "rx_mhz" -> "rxmhz".
+std::string HeadingKey(const std::string& heading) {
+    std::string key;
+    for (const char c : heading) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return key;
+}
+
+// The channel page's captions and their plain wordings, beside the column names themselves.
+constexpr struct {
+    const char* pszKey;
+    const char* pszColumn;
+} kHeadingWords[] = {
+    {"ch", "channel"},         {"chan", "channel"},  {"channelno", "channel"},  {"rxfreqmhz", "rx_mhz"},
+    {"rxfreq", "rx_mhz"},      {"rx", "rx_mhz"},     {"rxfrequency", "rx_mhz"}, {"txfreqmhz", "tx_mhz"},
+    {"txfreq", "tx_mhz"},      {"tx", "tx_mhz"},     {"txfrequency", "tx_mhz"}, {"bw", "width"},
+    {"bandwidth", "width"},    {"txpower", "power"}, {"step", "step_khz"},      {"rxoption", "rx_option"},
+    {"txoption", "tx_option"},
+};
+
+}  // namespace
+
+std::string ChannelCsvColumnOfHeading(const std::string& heading) {
+    const std::string key = HeadingKey(heading);
+    if (key.empty()) {
+        return "";
+    }
+    if (key == "channel") {
+        return "channel";
+    }
+    for (const SFieldDef& f : ChannelFields()) {
+        if (HeadingKey(ChannelCsvColumn(f)) == key) {
+            return ChannelCsvColumn(f);
+        }
+    }
+    for (const auto& word : kHeadingWords) {
+        if (key == word.pszKey) {
+            return word.pszColumn;
+        }
+    }
+    return "";
 }
 
 std::vector<std::string> SplitCsvLine(const std::string& line, char separator) {

@@ -27,6 +27,11 @@ bool ImportChannelCsv(const std::string& text, const std::string& name, CDataRad
 
 // The column name of a channel field.
 std::string ChannelCsvColumn(const SFieldDef& field);
+// The column a heading names: a column name ("rx_mhz"), the channel page's caption ("Rx Freq(MHz)",
+// "Tx Power", "CH") or its plain wording ("Channel", "Rx MHz"); case, spaces, brackets and underscores do
+// not count. "channel" for the channel number, "rx_option"/"tx_option" for the option buttons' captions,
+// empty when the heading names no column.
+std::string ChannelCsvColumnOfHeading(const std::string& heading);
 // One line into cells split at separator; quotes may hold separators and doubled quotes; cells are trimmed.
 std::vector<std::string> SplitCsvLine(const std::string& line, char separator);
 // The lines of a text without their line ends (and without a leading byte-order mark).

@@ -15,6 +15,7 @@ const SCommandRoute kRoutes[] = {
     {&CMainWindow::m_pActNew, [](CMainForm& v) { v.OnFileNew(); }},
     {&CMainWindow::m_pActOpen, [](CMainForm& v) { v.OnFileOpen(); }},
     {&CMainWindow::m_pActSave, [](CMainForm& v) { v.OnFileSave(); }},
+    {&CMainWindow::m_pActSaveAs, [](CMainForm& v) { v.OnFileSaveAs(); }},
     {&CMainWindow::m_pActExportText, [](CMainForm& v) { v.OnFileExportText(); }},
     {&CMainWindow::m_pActCompare, [](CMainForm& v) { v.OnFileCompare(); }},
     {&CMainWindow::m_pActPrint, [](CMainForm& v) { v.OnFilePrint(); }},

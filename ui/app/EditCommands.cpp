@@ -58,7 +58,9 @@ CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
                     &CEditCommands::OnCut);
     m_pActCopy = Add("&Copy", "Copy the selected channels, for a spreadsheet or another plan",
                      {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CEditCommands::OnCopy);
-    m_pActPaste = Add("&Paste", "Paste channel rows into the selected channels, through the page's checks",
+    m_pActPaste = Add("&Paste",
+                      "Paste channel rows into the selected channels, through the page's checks (in a text "
+                      "field: paste into the field)",
                       {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CEditCommands::OnPaste);
     m_pActDelete = Add("&Delete Channel", "Empty the selected channels", {QKeySequence(Qt::Key_Delete)},
                        &CEditCommands::OnDelete);
@@ -280,44 +282,72 @@ std::vector<int> CEditCommands::Chosen() {
     std::vector<int> channels = m_pSelection != nullptr ? m_pSelection->Channels() : std::vector<int>();
     if (channels.empty()) {
         emit m_View.StatusText(
-            tr("Select channels first: click a channel number (Shift or Ctrl to add more)."));
+            tr("Select channels first: click a channel number (Shift or Ctrl to add more), or press "
+               "Shift+Space in a row."));
     }
     return channels;
 }
 
-void CEditCommands::Finish(const CDataRadioDoc& before, const QString& name,
-                           const std::vector<int>& selected) {
-    m_View.RefreshPages();
-    m_View.RebuildMap(true);
-    if (!SameSettings(before, m_View.m_Doc)) {
-        m_History.RecordFrom(before, name);
+QLineEdit* CEditCommands::FocusedField() const {
+    // The window's own focus widget: a menu opened by the mouse leaves it where it was.
+    auto* field = qobject_cast<QLineEdit*>(m_Frame.focusWidget());
+    return field != nullptr && !field->isReadOnly() && m_View.isAncestorOf(field) ? field : nullptr;
+}
+
+void CEditCommands::RunRowCommand(const FRowChange& change) {
+    if (!Begin()) {
+        return;
     }
-    if (m_pSelection != nullptr && !selected.empty()) {
-        m_pSelection->Select(selected, selected.front());
+    const std::vector<int> channels = Chosen();
+    if (channels.empty()) {
+        return;  // Chosen() said why
+    }
+    const CDataRadioDoc before = m_View.m_Doc;
+    SRowResult result;
+    const bool changed = change(channels, result);
+    if (changed) {
+        m_View.RefreshPages();
+        m_View.RebuildMap(true);
+        if (!SameSettings(before, m_View.m_Doc)) {
+            m_History.RecordFrom(before, result.m_strStep);
+        }
+        if (m_pSelection != nullptr && !result.m_Select.empty()) {
+            m_pSelection->Select(result.m_Select, result.m_Select.front());
+        }
+    }
+    emit m_View.StatusText(result.m_strStatus);
+    if (!result.m_strDetails.empty()) {
+        m_View.m_Sink.ShowMessageAs(result.m_strStatus.toStdString() + "\n" + result.m_strDetails,
+                                    EMessageKind::Information);
     }
 }
 
 void CEditCommands::OnUndo() {
     if (!m_bBusy && Begin() && m_History.m_Stack.canUndo()) {
+        const QString step = m_History.m_Stack.undoText();
         m_History.m_Stack.undo();
+        emit m_View.StatusText(tr("Undone: %1.").arg(step));
     }
 }
 
 void CEditCommands::OnRedo() {
     if (!m_bBusy && Begin() && m_History.m_Stack.canRedo()) {
+        const QString step = m_History.m_Stack.redoText();
         m_History.m_Stack.redo();
+        emit m_View.StatusText(tr("Redone: %1.").arg(step));
     }
 }
 
 void CEditCommands::OnCopy() {
-    if (!Begin()) {
+    if (QLineEdit* field = FocusedField()) {
+        field->copy();
         return;
     }
-    const std::vector<int> channels = Chosen();
-    if (!channels.empty()) {
+    RunRowCommand([this](const std::vector<int>& channels, SRowResult& result) {
         Copy(channels);
-        emit m_View.StatusText(tr("Copied %1.").arg(ChannelsText(channels)));
-    }
+        result.m_strStatus = tr("Copied %1.").arg(ChannelsText(channels));
+        return false;
+    });
 }
 
 void CEditCommands::Copy(const std::vector<int>& channels) {
@@ -329,29 +359,38 @@ void CEditCommands::Copy(const std::vector<int>& channels) {
 }
 
 void CEditCommands::OnCut() {
-    if (!Begin()) {
+    if (QLineEdit* field = FocusedField()) {
+        field->cut();
         return;
     }
-    const std::vector<int> channels = Chosen();
-    if (channels.empty()) {
-        return;
-    }
-    Copy(channels);
-    const CDataRadioDoc before = m_View.m_Doc;
-    for (const int n : channels) {
-        ClearChannel(m_View.m_Doc, n);
-    }
-    Finish(before, tr("Cut %1").arg(ChannelsText(channels)), channels);
+    RunRowCommand([this](const std::vector<int>& channels, SRowResult& result) {
+        Copy(channels);
+        for (const int n : channels) {
+            ClearChannel(m_View.m_Doc, n);
+        }
+        result = {tr("Cut %1").arg(ChannelsText(channels)),
+                  tr("Cut %1.").arg(ChannelsText(channels)),
+                  {},
+                  channels};
+        return true;
+    });
 }
 
 void CEditCommands::OnPaste() {
-    if (!Begin()) {
+    if (QLineEdit* field = FocusedField()) {
+        // In a field Paste is the field's own, whatever rows are selected.
+        if (auto* digits = qobject_cast<CDigitEdit*>(field)) {
+            digits->PasteClipboard();
+        } else {
+            field->paste();
+        }
         return;
     }
-    const std::vector<int> targets = Chosen();
-    if (targets.empty()) {
-        return;
-    }
+    RunRowCommand(
+        [this](const std::vector<int>& targets, SRowResult& result) { return PasteRows(targets, result); });
+}
+
+bool CEditCommands::PasteRows(const std::vector<int>& targets, SRowResult& result) {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     const std::string text = data == nullptr   ? std::string()
                              : data->hasText() ? data->text().toStdString()
@@ -361,96 +400,116 @@ void CEditCommands::OnPaste() {
     const CDataRadioDoc before = m_View.m_Doc;
     SPasteOutcome outcome;
     std::string error;
-    if (!PasteChannelRows(text, targets, m_View.m_Doc, outcome, error)) {
+    bool pasted = PasteChannelRows(text, targets, m_View.m_Doc, outcome, error);
+    if (!pasted && outcome.m_bAskFirstColumn) {
+        const EAnswer answer = m_View.m_Sink.AskYesNoCancel(error);
+        if (answer == EAnswer::Cancel) {
+            result.m_strStatus = tr("Nothing was pasted.");
+            return false;
+        }
+        pasted = PasteChannelRows(text, targets, m_View.m_Doc, outcome, error,
+                                  answer == EAnswer::Yes ? EFirstColumn::Channel : EFirstColumn::Value);
+    }
+    if (!pasted) {
+        result.m_strStatus = tr("Nothing was pasted.");
         m_View.m_Sink.ShowMessage(error);
-        return;
+        return false;
     }
-    Finish(before, tr("Paste %1").arg(ChannelsText(outcome.m_Channels)), outcome.m_Channels);
-    const std::string report = PasteReport(outcome);
-    if (report.empty()) {
-        emit m_View.StatusText(tr("Pasted %1.").arg(ChannelsText(outcome.m_Channels)));
-    } else {
-        m_View.m_Sink.ShowMessageAs(report, EMessageKind::Information);
+    const QString channels = ChannelsText(outcome.m_Channels);
+    result.m_strStep = tr("Paste %1").arg(channels);
+    result.m_strStatus = SameSettings(before, m_View.m_Doc) ? tr("Pasted %1; nothing changed.").arg(channels)
+                                                            : tr("Pasted %1.").arg(channels);
+    if (!outcome.m_strColumns.empty()) {
+        result.m_strStatus += QLatin1Char(' ') + tr("Without a header the columns were read as %1.")
+                                                     .arg(QString::fromStdString(outcome.m_strColumns));
     }
+    result.m_strDetails = PasteReport(outcome);
+    result.m_Select = outcome.m_Channels;
+    return true;
 }
 
 void CEditCommands::OnDelete() {
-    if (!Begin()) {
-        return;
-    }
-    const std::vector<int> channels = Chosen();
-    const CDataRadioDoc before = m_View.m_Doc;
-    for (const int n : channels) {
-        ClearChannel(m_View.m_Doc, n);
-    }
-    Finish(before, tr("Delete %1").arg(ChannelsText(channels)), channels);
+    RunRowCommand([this](const std::vector<int>& channels, SRowResult& result) {
+        for (const int n : channels) {
+            ClearChannel(m_View.m_Doc, n);
+        }
+        result = {tr("Delete %1").arg(ChannelsText(channels)),
+                  tr("Deleted %1.").arg(ChannelsText(channels)),
+                  {},
+                  channels};
+        return true;
+    });
 }
 
 void CEditCommands::OnInsert() {
-    if (!Begin()) {
-        return;
-    }
-    const std::vector<int> channels = Chosen();
-    if (channels.empty()) {
-        return;
-    }
-    const CChannelData& last = m_View.m_Doc.m_Channel[kChannels - 1];
-    if ((last.m_dRxFreq != 0.0 || last.m_dTxFreq != 0.0) &&
-        !m_View.m_Sink.AskYesNo(kMsgInsertLosesChannel16)) {
-        return;
-    }
-    const CDataRadioDoc before = m_View.m_Doc;
-    InsertChannel(m_View.m_Doc, channels.front());
-    Finish(before, tr("Insert Channel %1").arg(channels.front()), {channels.front()});
+    RunRowCommand([this](const std::vector<int>& channels, SRowResult& result) {
+        const CChannelData& last = m_View.m_Doc.m_Channel[kChannels - 1];
+        if ((last.m_dRxFreq != 0.0 || last.m_dTxFreq != 0.0) &&
+            !m_View.m_Sink.AskYesNo(kMsgInsertLosesChannel16)) {
+            result.m_strStatus = tr("Nothing was inserted.");
+            return false;
+        }
+        const int at = channels.front();
+        InsertChannel(m_View.m_Doc, at);
+        result = {tr("Insert Channel %1").arg(at),
+                  tr("Inserted an empty Channel %1; the channels below moved down.").arg(at),
+                  {},
+                  {at}};
+        return true;
+    });
 }
 
 void CEditCommands::OnRemove() {
-    if (!Begin()) {
-        return;
-    }
-    const std::vector<int> channels = Chosen();
-    const CDataRadioDoc before = m_View.m_Doc;
-    for (auto it = channels.rbegin(); it != channels.rend(); ++it) {
-        RemoveChannel(m_View.m_Doc, *it);
-    }
-    Finish(before, tr("Remove %1").arg(ChannelsText(channels)),
-           channels.empty() ? channels : std::vector<int>{channels.front()});
+    RunRowCommand([this](const std::vector<int>& channels, SRowResult& result) {
+        for (auto it = channels.rbegin(); it != channels.rend(); ++it) {
+            RemoveChannel(m_View.m_Doc, *it);
+        }
+        result = {tr("Remove %1").arg(ChannelsText(channels)),
+                  tr("Removed %1; the channels below moved up.").arg(ChannelsText(channels)),
+                  {},
+                  {channels.front()}};
+        return true;
+    });
 }
 
 void CEditCommands::OnMove(int delta) {
-    if (!Begin()) {
-        return;
-    }
-    std::vector<int> channels = Chosen();
-    const CDataRadioDoc before = m_View.m_Doc;
-    if (!channels.empty() && !MoveChannels(m_View.m_Doc, channels, delta)) {
-        emit m_View.StatusText(delta < 0 ? tr("Channel 1 is the top row.")
-                                         : tr("Channel 16 is the bottom row."));
-        return;
-    }
-    for (int& n : channels) {
-        n += delta;
-    }
-    Finish(before, (delta < 0 ? tr("Move Up %1") : tr("Move Down %1")).arg(ChannelsText(channels)), channels);
+    RunRowCommand([this, delta](const std::vector<int>& chosen, SRowResult& result) {
+        if (!MoveChannels(m_View.m_Doc, chosen, delta)) {
+            result.m_strStatus =
+                delta < 0 ? tr("Channel 1 is the top row.") : tr("Channel 16 is the bottom row.");
+            return false;
+        }
+        std::vector<int> channels = chosen;
+        for (int& n : channels) {
+            n += delta;
+        }
+        const QString what = ChannelsText(channels);
+        result = {(delta < 0 ? tr("Move Up %1") : tr("Move Down %1")).arg(what),
+                  (delta < 0 ? tr("Moved %1 up.") : tr("Moved %1 down.")).arg(what),
+                  {},
+                  channels};
+        return true;
+    });
 }
 
 void CEditCommands::OnEditSelected() {
-    if (!Begin()) {
-        return;
-    }
-    const std::vector<int> channels = Chosen();
-    SBulkEdit edit;
-    if (channels.empty() || !m_RunBulkEdit || !m_RunBulkEdit(edit)) {
-        return;
-    }
-    const CDataRadioDoc before = m_View.m_Doc;
-    const std::vector<std::string> refused = ApplyBulkEdit(m_View.m_Doc, channels, edit);
-    Finish(before, tr("Edit %1").arg(ChannelsText(channels)), channels);
-    if (!refused.empty()) {
-        std::string text = "Some channels kept a value:";
-        for (const std::string& line : refused) {
-            text += "\n" + line;
+    RunRowCommand([this](const std::vector<int>& channels, SRowResult& result) {
+        SBulkEdit edit;
+        if (!m_RunBulkEdit || !m_RunBulkEdit(edit)) {
+            result.m_strStatus = tr("Nothing was edited.");
+            return false;
         }
-        m_View.m_Sink.ShowMessageAs(text, EMessageKind::Information);
-    }
+        const std::vector<std::string> refused = ApplyBulkEdit(m_View.m_Doc, channels, edit);
+        result = {tr("Edit %1").arg(ChannelsText(channels)),
+                  tr("Edited %1.").arg(ChannelsText(channels)),
+                  {},
+                  channels};
+        if (!refused.empty()) {
+            result.m_strDetails = "Some channels kept a value:";
+            for (const std::string& line : refused) {
+                result.m_strDetails += "\n" + line;
+            }
+        }
+        return true;
+    });
 }

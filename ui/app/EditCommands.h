@@ -5,9 +5,11 @@
 // history, and keeps the window title's modified mark.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QObject>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ChannelRows.h"
@@ -60,13 +62,27 @@ protected:
 private:
     QAction* Add(const char* text, const char* tip, const QList<QKeySequence>& keys,
                  void (CEditCommands::*run)());
-    // The commands' common start: not during a transfer, typed text committed, channels chosen.
+    // What a row command did: the history step, the status bar's text (also the first line of the details'
+    // message), the details (shown in a message when not empty) and the rows selected afterwards.
+    struct SRowResult {
+        QString m_strStep;
+        QString m_strStatus;
+        std::string m_strDetails;
+        std::vector<int> m_Select;
+    };
+    // Changes the record for the chosen channels; false when it changed nothing (the status says why).
+    using FRowChange = std::function<bool(const std::vector<int>& channels, SRowResult& result)>;
+    // Every row command: not during a transfer, typed text committed, channels chosen (none stops the
+    // command with the same status text), the change, then the pages from the record, one history step, the
+    // selection on the rows moved and one status text.
+    void RunRowCommand(const FRowChange& change);
     bool Begin();
     std::vector<int> Chosen();
+    // The text field of the window that has the focus, when it takes typing: Cut, Copy and Paste are its own.
+    QLineEdit* FocusedField() const;
+    bool PasteRows(const std::vector<int>& targets, SRowResult& result);
     // The channels' rows on the clipboard: tab-separated as text, comma-separated as text/csv.
     void Copy(const std::vector<int>& channels);
-    // After a row command: the pages from the record, one history step, the selection on the rows moved.
-    void Finish(const CDataRadioDoc& before, const QString& name, const std::vector<int>& selected);
     void WatchControls();
     void OnBusyChanged(bool busy);
     void UpdateUndoActions();

@@ -68,7 +68,8 @@ CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolv
             .toStdString();
     };
     m_ChooseSavePath = [this] {
-        QFileDialog dialog(this, tr("Save"), QString(), QString::fromLatin1(kSaveFilter));
+        QFileDialog dialog(this, tr("Save As"), QString::fromStdString(m_strFilePath),
+                           QString::fromLatin1(kSaveFilter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("dat"));
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString()
@@ -246,7 +247,8 @@ void CMainForm::paintEvent(QPaintEvent* event) {
 }
 
 void CMainForm::OnModelSelect() {
-    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
+    // A model choice starts a new plan, so it asks about unsaved changes first, as New and Load do.
+    if (m_Busy.Refuse(m_Sink) || !SaveChangesFirst()) {
         return;
     }
     const int row = m_RunModelSelect ? m_RunModelSelect() : -1;
@@ -330,23 +332,6 @@ CMainForm::ELoadResult CMainForm::LoadFile(const std::string& path, bool anyName
     m_strFilePath = path;
     SetPlanName(path);
     return ELoadResult::Loaded;
-}
-
-bool CMainForm::OnFileSave() {
-    if (!CommitPendingEdits()) {
-        return false;
-    }
-    const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
-    if (path.empty()) {
-        return false;
-    }
-    if (!OnSaveDocument(m_Doc, path, m_Sink)) {
-        return false;
-    }
-    m_strFilePath = path;
-    SetPlanName(path);
-    MarkClean();
-    return true;
 }
 
 void CMainForm::OnFilePrint() {

@@ -55,7 +55,9 @@ public:
     void OnModelSelect();
     void OnFileNew();
     void OnFileOpen();
+    // Save writes to the plan's own file; a plan without one, and Save As, ask for a name first.
     bool OnFileSave();
+    bool OnFileSaveAs();
     // The configuration as YAML text, and its differences from a .dat, .yaml or .bin file.
     void OnFileExportText();
     void OnFileCompare();
@@ -114,7 +116,7 @@ public:
 
     // Where the dialogs come from; tests answer them without opening windows.
     std::function<std::string()> m_ChooseOpenPath;
-    std::function<std::string()> m_ChooseSavePath;
+    std::function<std::string()> m_ChooseSavePath;    // Save As; empty when cancelled
     std::function<int()> m_RunModelSelect;            // the chosen catalogue row, -1 when closed without one
     std::function<bool(QPrinter&)> m_RunPrintDialog;  // false when cancelled
     std::function<std::string()> m_ChooseExportPath;
@@ -155,6 +157,7 @@ protected:
 
 private:
     void BuildForm();
+    bool SaveTo(const std::string& path);
     void ReloadReadyPages();
     void SetBandList(int selected);
     void OnBusyChanged(bool busy);

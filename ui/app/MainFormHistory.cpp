@@ -1,8 +1,9 @@
-// The form's unsaved-changes bookkeeping: the saved state, the undo history that starts with New and Load,
-// and the question before unsaved changes are replaced.
+// The form's unsaved-changes bookkeeping: Save and Save As, the saved state, the undo history that starts
+// with New and Load, and the question before unsaved changes are replaced.
+
+#include "app/MainForm.h"
 
 #include "SettingsFile.h"
-#include "app/MainForm.h"
 
 bool CMainForm::HasUnsavedChanges() const {
     return m_History.IsModified() || SettingsFileBytes(m_Doc) != m_CleanBytes;
@@ -35,4 +36,30 @@ bool CMainForm::SaveChangesFirst() {
             break;
     }
     return false;
+}
+
+bool CMainForm::OnFileSave() {
+    if (m_strFilePath.empty()) {
+        return OnFileSaveAs();
+    }
+    return CommitPendingEdits() && SaveTo(m_strFilePath);
+}
+
+bool CMainForm::OnFileSaveAs() {
+    if (!CommitPendingEdits()) {
+        return false;
+    }
+    const std::string path = m_ChooseSavePath ? m_ChooseSavePath() : std::string();
+    return !path.empty() && SaveTo(path);
+}
+
+bool CMainForm::SaveTo(const std::string& path) {
+    if (!OnSaveDocument(m_Doc, path, m_Sink)) {
+        return false;
+    }
+    m_strFilePath = path;
+    SetPlanName(path);
+    MarkClean();
+    emit StatusText(tr("Saved %1.").arg(QString::fromStdString(path)));
+    return true;
 }

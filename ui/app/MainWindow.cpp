@@ -60,6 +60,8 @@ void CMainWindow::BuildMenus() {
     m_pActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_pActSave = MakeAction("&Save\tCtrl+S", "Save the active document\nSave to file", "save");
     m_pActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_pActSaveAs = MakeAction("Save &As...\tCtrl+Shift+S", "Save under another name\nSave As", nullptr);
+    m_pActSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_pActExportText =
         MakeAction("&Export as Text...", "Save the configuration as YAML text\nExport as Text", nullptr);
     m_pActCompare =
@@ -73,7 +75,7 @@ void CMainWindow::BuildMenus() {
     connect(m_pActExit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addActions({m_pActNew, m_pActOpen, m_pActSave});
+    file->addActions({m_pActNew, m_pActOpen, m_pActSave, m_pActSaveAs});
     file->addSeparator();
     file->addActions({m_pActExportText, m_pActCompare});
     file->addSeparator();

@@ -75,6 +75,7 @@ public:
     QAction* m_pActNew = nullptr;
     QAction* m_pActOpen = nullptr;
     QAction* m_pActSave = nullptr;
+    QAction* m_pActSaveAs = nullptr;
     QAction* m_pActExportText = nullptr;
     QAction* m_pActCompare = nullptr;
     QAction* m_pActPrint = nullptr;

@@ -47,7 +47,8 @@ CChannelPage::CChannelPage(CPageContext& context, QWidget* parent)
 CChannelPage::~CChannelPage() {
     // The widgets go first, while the rows that point at them are still there: the channel selection watches
     // the number labels and looks each up in the rows as it is removed. Left to QWidget, the labels went
-    // after the rows, and closing the window could crash.
+    // after the rows, and closing the window could crash. While they go the selection looks at nothing.
+    m_bClosing = true;
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
@@ -93,6 +94,20 @@ void CChannelPage::ConnectRow(CChannelRow& row) {
     connect(row.m_pWide, &QPushButton::clicked, this, [this, n] { OnRowToggles(n); });
     connect(row.m_pHighPower, &QPushButton::clicked, this, [this, n] { OnRowToggles(n); });
     connect(row.m_pScan, &QCheckBox::clicked, this, [this, n] { OnRowToggles(n); });
+    for (CDigitEdit* field : {row.m_pRxFreq, row.m_pTxFreq}) {
+        connect(field, &CDigitEdit::PasteRefused, this, &CChannelPage::OnPasteRefused);
+    }
+}
+
+void CChannelPage::OnPasteRefused(const QString& clip) {
+    if (!m_Ctx.m_View.ShowStatus) {
+        return;
+    }
+    const QString first = clip.trimmed().section(QLatin1Char('\n'), 0, 0).left(24);
+    m_Ctx.m_View.ShowStatus(
+        tr("A frequency field takes one number; the clipboard holds \"%1\". To paste channel rows, click a "
+           "channel number first.")
+            .arg(first));
 }
 
 QWidget* CChannelPage::BuildPanel() {

@@ -46,6 +46,7 @@ public:
     // Opens the channel option dialog for m_nCurChannel; true when it closed with OK. Tests may answer it.
     std::function<bool()> m_RunOptionDialog;
 
+    bool m_bClosing = false;  // the page's controls are being deleted
     int m_nRefreshCount = 0;  // how often the page was loaded from the record
     std::vector<std::unique_ptr<CChannelRow>> m_Rows;
     QComboBox* m_cbTimeOut = nullptr;
@@ -71,6 +72,7 @@ private:
     CChannelRow& Row(int channel) { return *m_Rows[static_cast<size_t>(channel - 1)]; }
     void ApplyRowEdit(int channel, const SRowEdit& edit);
     void OnRowToggles(int channel);
+    void OnPasteRefused(const QString& clip);
     void OnBusyLockout(bool checked);
     void OnPowerSave(bool checked);
     void OnRxOffTimeLeave();

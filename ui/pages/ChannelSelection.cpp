@@ -16,13 +16,47 @@ CChannelSelection::CChannelSelection(CChannelPage& page, QObject* parent) : QObj
         number->setFocusPolicy(Qt::StrongFocus);
         number->setAutoFillBackground(true);
         number->setAccessibleDescription(tr(
-            "Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection"));
+            "Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection. "
+            "Shift+Space in any control of a row comes here."));
         number->installEventFilter(this);
-        // The numbers come last in the Tab order, after the page's own controls.
+        // The numbers come last in the Tab order, after the page's own controls; Shift+Space reaches them.
         QWidget::setTabOrder(previous, number);
         previous = number;
+        for (const SChannelColumn& column : kChannelColumns) {
+            if (column.m_Kind != EChannelColumn::Number) {
+                row->Widget(column.m_Kind)->installEventFilter(this);
+            }
+        }
     }
     Show();
+}
+
+int CChannelSelection::RowOf(const QObject* control) const {
+    for (const auto& row : m_Page.m_Rows) {
+        for (const SChannelColumn& column : kChannelColumns) {
+            if (column.m_Kind != EChannelColumn::Number && row->Widget(column.m_Kind) == control) {
+                return row->m_nChannel;
+            }
+        }
+    }
+    return 0;
+}
+
+bool CChannelSelection::RowControlEvent(int channel, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && !m_Selected.empty() && m_Selected.count(channel) == 0) {
+        // Work in another row ends the selection: Del there must not empty the rows chosen before.
+        Select({}, channel);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::ShiftModifier) {
+            // As in a spreadsheet: Shift+Space selects the row the keyboard is in.
+            Select({channel}, channel);
+            Number(channel)->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 QLabel* CChannelSelection::Number(int channel) const {
@@ -137,11 +171,28 @@ bool CChannelSelection::Key(int channel, int key, Qt::KeyboardModifiers modifier
 }
 
 bool CChannelSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (m_Page.m_bClosing) {
+        return false;
+    }
+    if (const int channel = RowOf(watched); channel != 0) {
+        return RowControlEvent(channel, event);
+    }
     for (int n = 1; n <= kChannels; ++n) {
         if (watched != Number(n)) {
             continue;
         }
         switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+                // The focus mark, in the frame's dark and light shades: a plain frame takes the text's
+                // colour, which a selected row draws on the highlight. Not while the label is going: its
+                // QLabel part is gone by then.
+                if (auto* label = qobject_cast<QLabel*>(watched)) {
+                    label->setLineWidth(2);
+                    label->setFrameStyle(event->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Sunken
+                                                                          : QFrame::NoFrame);
+                }
+                return false;
             case QEvent::MouseButtonPress: {
                 const auto* mouse = static_cast<QMouseEvent*>(event);
                 if (mouse->button() == Qt::LeftButton || m_Selected.count(n) == 0) {

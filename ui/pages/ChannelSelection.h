@@ -2,8 +2,10 @@
 // The rows of the channel page as a selection, for the Edit commands. A click on a channel number selects
 // that row and takes the keyboard focus to the row selection (out of any text field), Shift+click and
 // Ctrl+click extend it; on a focused number the arrow keys move (Shift extends), Space toggles a row and
-// Ctrl+A selects all 16. Selected rows are drawn highlighted, and a number's accessible name says whether its
-// row is selected.
+// Ctrl+A selects all 16; Shift+Space in any control of a row selects that row and takes the focus to its
+// number, which draws a frame while it has the focus. The focus going into a control of a row that is not
+// selected ends the selection. Selected rows are drawn highlighted, and a number's accessible name says
+// whether its row is selected.
 
 #include <QObject>
 #include <set>
@@ -36,6 +38,9 @@ private:
     bool Key(int channel, int key, Qt::KeyboardModifiers modifiers);
     void SelectRange(int from, int to);
     void Show();
+    // The channel of a row control other than the number; 0 for any other object.
+    int RowOf(const QObject* control) const;
+    bool RowControlEvent(int channel, QEvent* event);
     QLabel* Number(int channel) const;
     CChannelPage& m_Page;
 };

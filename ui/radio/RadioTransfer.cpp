@@ -326,9 +326,8 @@ void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
 }
 
 void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std::string& backup) {
-    if (outcome.m_End == ETransferEnd::Cancelled) {
-        return;  // nothing was decided about the radio
-    }
+    // A cancelled transfer is logged too: the radio had answered, and a cancelled write left it partly
+    // written.
     STransferLogEntry entry;
     entry.m_strProgram = "kv310";
     entry.m_strVerb = write ? "write" : "read";

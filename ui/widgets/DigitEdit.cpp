@@ -1,6 +1,8 @@
 #include "widgets/DigitEdit.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
@@ -15,7 +17,29 @@ CDigitEdit::CDigitEdit(int maxChars, EMode mode, QWidget* parent) : QLineEdit(pa
     connect(this, &QLineEdit::textEdited, this, &CDigitEdit::OnTextEdited);
 }
 
+void CDigitEdit::PasteClipboard() {
+    const QString clip = QGuiApplication::clipboard()->text();
+    QString number = clip.trimmed();
+    if (m_Mode != EMode::Whole && number.count(QLatin1Char(',')) == 1 && !number.contains(QLatin1Char('.'))) {
+        number.replace(QLatin1Char(','), QLatin1Char('.'));
+    }
+    QString probe = number;
+    int caret = 0;
+    const bool fits = !number.isEmpty() && validator()->validate(probe, caret) == QValidator::Acceptable &&
+                      text().size() - selectedText().size() + number.size() <= maxLength();
+    if (!fits) {
+        emit PasteRefused(clip);
+        return;
+    }
+    insert(number);
+}
+
 void CDigitEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        PasteClipboard();
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;

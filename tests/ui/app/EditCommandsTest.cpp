@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QStatusBar>
 
 #include "ChannelClipboard.h"
+#include "FileIo.h"
+#include "SettingsFile.h"
 #include "app/EditCommands.h"
 #include "app/ShellFixture.h"
 #include "pages/ChannelSelection.h"
@@ -45,6 +48,7 @@ protected:
     }
     std::string UndoText() const { return m_pEdit->m_pActUndo->text().toStdString(); }
     std::string Title() const { return m_pFrame->windowTitle().toStdString(); }
+    std::string Status() const { return m_pFrame->m_wndStatusBar->currentMessage().toStdString(); }
 
     CEditCommands* m_pEdit = nullptr;
 };
@@ -76,12 +80,25 @@ TEST_F(EditCommandsTest, CopiedRowsPasteBackIdenticallyAndTheClipboardHoldsTheSp
     EXPECT_EQ(UndoText(), "&Undo Paste 2 Channels");
     EXPECT_TRUE(m_Sink.m_Messages.empty());
 
-    // A value the page refuses stays as it was, and one message says so.
+    // A value the page refuses stays as it was, and one message says so; one row goes to both pasted rows,
+    // and the message's first line is the status bar's text.
     QApplication::clipboard()->setText(QStringLiteral("rx_mhz\n180\n"));
     Keys(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
-    EXPECT_EQ(m_Sink.m_Messages[0],
-              "Pasted 1 channel.\nchannel 10: RX 180.00000 is outside 138\u2013174 MHz; kept 151.01250");
+    EXPECT_EQ(
+        m_Sink.m_Messages[0],
+        "Pasted 2 Channels; nothing changed.\nchannel 10: RX 180.00000 is outside 138\u2013174 MHz; kept "
+        "151.01250\nchannel 11: RX 180.00000 is outside 138\u2013174 MHz; kept 152.00000");
+    EXPECT_EQ(Status(), "Pasted 2 Channels; nothing changed.");
+
+    // Rows without a header whose first column is a channel number in some rows only: asked, and No reads
+    // it as frequencies.
+    QApplication::clipboard()->setText(QStringLiteral("5\t152.5\n153.0125\t153.0125\n"));
+    m_Sink.m_Answers = {EAnswer::No};
+    Keys(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_EQ(Rx(11), 153.0125);
+    EXPECT_EQ(Status(), "Pasted 2 Channels. Without a header the columns were read as rx_mhz, tx_mhz.");
 }
 
 struct SRowCommandCase {
@@ -194,6 +211,144 @@ TEST_F(EditCommandsTest, RowCommandsAtTheEdgesTakeOneUndoStepEach) {
         Keys(Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ((std::vector<double>{Rx(1), Rx(2), Rx(15), Rx(16)}), c.rxAfter) << c.strName;
     }
+}
+
+struct SStatusCase {
+    const char* strName;
+    std::vector<int> select;  // empty: no row chosen, the focus outside the rows
+    QAction* CEditCommands::*pAction;
+    const char* strStatus;
+};
+
+// Every row command goes through one runner: an empty choice stops each the same way, and each leaves one
+// status text of its own in place of the last one.
+TEST_F(EditCommandsTest, EveryRowCommandLeavesItsOwnStatusText) {
+    const char* kChooseFirst =
+        "Select channels first: click a channel number (Shift or Ctrl to add more), or press Shift+Space in "
+        "a "
+        "row.";
+    m_pEdit->m_RunBulkEdit = [](SBulkEdit&) { return false; };
+    const SStatusCase cases[] = {
+        {"cut", {1, 2}, &CEditCommands::m_pActCut, "Cut 2 Channels."},
+        {"copy", {2}, &CEditCommands::m_pActCopy, "Copied Channel 2."},
+        {"delete", {2}, &CEditCommands::m_pActDelete, "Deleted Channel 2."},
+        {"insert",
+         {2},
+         &CEditCommands::m_pActInsert,
+         "Inserted an empty Channel 2; the channels below moved down."},
+        {"remove", {2}, &CEditCommands::m_pActRemove, "Removed Channel 2; the channels below moved up."},
+        {"move up", {2}, &CEditCommands::m_pActMoveUp, "Moved Channel 1 up."},
+        {"move down at the bottom", {16}, &CEditCommands::m_pActMoveDown, "Channel 16 is the bottom row."},
+        {"edit selected, cancelled", {1}, &CEditCommands::m_pActEditSelected, "Nothing was edited."},
+        {"cut without rows", {}, &CEditCommands::m_pActCut, kChooseFirst},
+        {"paste without rows", {}, &CEditCommands::m_pActPaste, kChooseFirst},
+        {"delete without rows", {}, &CEditCommands::m_pActDelete, kChooseFirst},
+        {"insert without rows", {}, &CEditCommands::m_pActInsert, kChooseFirst},
+        {"remove without rows", {}, &CEditCommands::m_pActRemove, kChooseFirst},
+        {"move without rows", {}, &CEditCommands::m_pActMoveDown, kChooseFirst},
+        {"edit selected without rows", {}, &CEditCommands::m_pActEditSelected, kChooseFirst},
+    };
+    for (const SStatusCase& c : cases) {
+        Type(1, "150");
+        Type(2, "151");
+        if (c.select.empty()) {
+            Sheet().m_pChannelPage->m_cbTimeOut->setFocus(Qt::TabFocusReason);
+            m_pEdit->m_pSelection->Select({}, 1);
+        } else {
+            ClickNumber(c.select.front());
+            for (size_t i = 1; i < c.select.size(); ++i) {
+                ClickNumber(c.select[i], Qt::ControlModifier);
+            }
+        }
+        const CDataRadioDoc before = m_Doc;
+        const std::string undoBefore = UndoText();
+        const int refreshes = Sheet().m_pChannelPage->m_nRefreshCount;
+        m_pFrame->m_wndStatusBar->showMessage(QStringLiteral("an older text"));
+        (m_pEdit->*c.pAction)->trigger();
+        EXPECT_EQ(Status(), c.strStatus) << c.strName;
+        if (c.select.empty()) {  // stopped before anything: no change, no step, no page refreshed
+            EXPECT_TRUE(SameSettings(m_Doc, before)) << c.strName;
+            EXPECT_EQ(UndoText(), undoBefore) << c.strName;
+            EXPECT_EQ(Sheet().m_pChannelPage->m_nRefreshCount, refreshes) << c.strName;
+        }
+    }
+}
+
+TEST_F(EditCommandsTest, WorkInAnotherRowEndsTheSelectionAndShiftSpaceReachesTheRowsNumber) {
+    Type(3, "150");
+    Type(6, "151");
+    ClickNumber(3);
+    Row(6).m_pWide->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(m_pEdit->m_pSelection->m_Selected.empty());
+    Keys(Qt::Key_Delete, Qt::NoModifier);  // the focused row's, not channel 3 chosen before
+    EXPECT_EQ(Rx(3), 150.0);
+    EXPECT_EQ(Rx(6), 0.0);
+
+    QTest::keyClick(Row(5).m_pRxFreq, Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_TRUE(Row(5).m_pNumber->hasFocus());
+    EXPECT_EQ(m_pEdit->m_pSelection->m_Selected, std::set<int>{5});
+    EXPECT_EQ(Row(5).m_pNumber->frameShape(), QFrame::Box);
+    EXPECT_EQ(Row(5).m_pRxFreq->text().toStdString(), "");
+    Row(5).m_pTxFreq->setFocus(Qt::TabFocusReason);  // the selected row's own control keeps the selection
+    EXPECT_EQ(Row(5).m_pNumber->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(m_pEdit->m_pSelection->m_Selected, std::set<int>{5});
+}
+
+TEST_F(EditCommandsTest, PasteInAFieldIsTheFieldsOwnByKeyAndByMenu) {
+    CDigitEdit* field = Row(4).m_pRxFreq;
+    QApplication::clipboard()->setText(QStringLiteral("151.0125\n"));  // a spreadsheet cell
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(Rx(4), 151.0125);
+
+    // With the row selected and the focus in its field, Edit > Paste pastes into the field, not the row.
+    Type(5, "152");
+    ClickNumber(4);
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(" 152,5 "));
+    m_pEdit->m_pActPaste->trigger();
+    EXPECT_EQ(Rx(4), 151.0125);
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(Rx(4), 152.5);
+    EXPECT_EQ(Rx(5), 152.0);
+
+    // Rows are no number for a field: it stays as it was and the status bar says why.
+    QApplication::clipboard()->setText(QStringLiteral("channel\trx_mhz\n1\t150\n"));
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text().toStdString(), "152.50000");
+    EXPECT_EQ(Status().rfind("A frequency field takes one number; the clipboard holds \"channel", 0), 0u)
+        << Status();
+}
+
+TEST_F(EditCommandsTest, ModelSelectAsksAboutUnsavedChangesAndSavesToThePlansOwnFile) {
+    const std::string path = m_Dir.File("plan.dat");
+    m_strSavePath = path;
+    ASSERT_TRUE(View().OnFileSave());
+    Type(9, "152125");
+    EXPECT_EQ(Title(), "KV310 - PC PROGRAMMER - plan.dat*");
+    const std::vector<uint8_t> edited = SettingsFileBytes(m_Doc);
+    m_strSavePath.clear();  // Save must not need a name: the plan has its file
+    m_nModelAnswer = kModelKv310Uhf;
+
+    m_Sink.m_Answers = {EAnswer::Cancel};
+    m_pFrame->m_pActModelSelect->trigger();
+    EXPECT_EQ(m_Sink.m_Questions, std::vector<std::string>{kMsgSaveChanges});
+    EXPECT_EQ(m_nModelSelectRuns, 1);  // the first paint's only
+    EXPECT_EQ(m_Doc.m_nModel, kModelKv310Vhf);
+    EXPECT_EQ(Rx(9), 152.125);
+    EXPECT_EQ(Title(), "KV310 - PC PROGRAMMER - plan.dat*");
+
+    m_Sink.m_Answers = {EAnswer::Yes};
+    m_pFrame->m_pActModelSelect->trigger();
+    EXPECT_EQ(m_Doc.m_nModel, kModelKv310Uhf);
+    std::vector<uint8_t> stored;
+    ASSERT_TRUE(ReadFileBytes(path, stored, 4096));
+    EXPECT_EQ(stored, edited);
+    EXPECT_TRUE(View().QueryClose());  // the new plan holds nothing unsaved
+    EXPECT_EQ(m_Sink.m_Questions.size(), 2u);
 }
 
 TEST_F(EditCommandsTest, TheModifiedMarkFollowsTheHistoryAndCtrlZInAFieldUndoesTypingFirst) {

@@ -253,9 +253,21 @@ TEST_F(ShellTest, SavesTheRecordBytesToTheChosenPath) {
     EXPECT_EQ(stored, SettingsFileBytes(m_Doc));
     EXPECT_FALSE(View().HasUnsavedChanges());
 
+    // Save writes the plan's own file without asking; Save As (Ctrl+Shift+S) asks for the name.
     m_Doc.m_Channel[7].m_dRxFreq = 156.0;
+    m_strSavePath = m_Dir.File("asked.dat");
+    m_pFrame->m_pActSave->trigger();
+    ASSERT_TRUE(ReadFileBytes(m_Dir.File("out.dat"), stored, 4096));
+    EXPECT_EQ(stored, SettingsFileBytes(m_Doc));
+    EXPECT_FALSE(ReadFileBytes(m_strSavePath, stored, 4096));
+    EXPECT_EQ(m_pFrame->m_pActSaveAs->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_pFrame->m_pActSaveAs->trigger();
+    EXPECT_TRUE(ReadFileBytes(m_strSavePath, stored, 4096));
+    EXPECT_EQ(View().m_strFilePath, m_strSavePath);
+
+    m_Doc.m_Channel[7].m_dRxFreq = 157.0;
     m_strSavePath = m_Dir.File("no-such-folder/out.dat");
-    EXPECT_FALSE(View().OnFileSave());
+    EXPECT_FALSE(View().OnFileSaveAs());
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{kMsgCannotSave});
     EXPECT_TRUE(View().HasUnsavedChanges());
 }

@@ -180,6 +180,25 @@ TEST_F(TransferTest, CancelStopsAReadBetweenBlocksAndChangesNothing) {
     EXPECT_TRUE(RadioLeftProgramming());  // told to leave programming mode
 }
 
+TEST_F(TransferTest, ACancelledWriteIsLoggedWithWhatItLeftInTheRadio) {
+    bool cancelled = false;
+    Run(m_pFrame->m_pActWriteRadio, [&] {
+        if (!cancelled && m_nMaxBar > 100) {
+            Transfer().m_pProgress->m_pCancel->click();
+            cancelled = true;
+        }
+    });
+    ASSERT_TRUE(cancelled);
+    ASSERT_EQ(Transfer().m_LastEnd, ETransferEnd::Cancelled);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines));
+    ASSERT_FALSE(lines.empty());
+    const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+    ASSERT_EQ(fields.size(), static_cast<size_t>(kTransferLogColumns));
+    EXPECT_EQ(fields[2] + " " + fields[3] + " " + fields[9],
+              std::string("write COM49 ") + kTextWriteCancelled);
+}
+
 TEST_F(TransferTest, WhileBusyTheRecordCommandsAreGreyedAndRefused) {
     const std::vector<uint8_t> before = SettingsFileBytes(m_Doc);
     bool checked = false;
