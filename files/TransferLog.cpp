@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "DatedFiles.h"
 #include "FileIo.h"
 #include "Format.h"
 #include "UserFolders.h"
@@ -21,18 +22,6 @@ std::string Field(const std::string& text) {
         }
     }
     return field;
-}
-
-std::string LocalTime(std::time_t when) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &when);
-#else
-    localtime_r(&when, &local);
-#endif
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
-    return stamp;
 }
 
 bool IsDigit(char c) {
@@ -92,14 +81,14 @@ bool AppendTransferLog(STransferLogEntry entry, std::string* error, std::string 
     }
     if (path.empty()) {
         if (error != nullptr) {
-            *error = "no folder for the transfer log: neither XDG_STATE_HOME nor HOME is set";
+            *error = MissingFolderText("the transfer log", "XDG_STATE_HOME");
         }
         return false;
     }
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     if (entry.m_strTime.empty()) {
-        entry.m_strTime = LocalTime(when);
+        entry.m_strTime = LogTimeStamp(when);
     }
     return AppendLineAtomically(path, kTransferLogHeader, TransferLogLine(entry), error);
 }
