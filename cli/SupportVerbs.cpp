@@ -59,15 +59,24 @@ std::vector<std::string> WithWaitDefault(std::vector<std::string> words) {
     return words;
 }
 
+// "1" .. "3600"; anything else (a word, a number past an int) is no time to wait.
+int WaitSeconds(const std::string& text) {
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    return std::atoi(text.c_str());
+}
+
 int RunPorts(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, WithWaitDefault(words), {"--wait-new"}, {"--json"}, kPortsUsage)) {
+    if (!ParseVerbArgs(args, WithWaitDefault(words), {"--wait-new"}, {"--json"}, kPortsUsage) ||
+        !NoPositional(args, kPortsUsage)) {
         return kExitUsage;
     }
     const bool json = args.Has("--json");
     const std::unique_ptr<CPortSystem> system = MachinePortSystem();
     if (const auto wait = args.Value("--wait-new")) {
-        const int seconds = std::atoi(wait->c_str());
+        const int seconds = WaitSeconds(*wait);
         if (seconds < 1 || seconds > kMaxWaitSeconds) {
             PrintError("'" + *wait + "' is no time to wait: give 1-3600 seconds");
             return kExitUsage;
@@ -93,7 +102,7 @@ int RunPorts(const std::vector<std::string>& words) {
 
 int RunLog(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, words, {"--since"}, {}, kLogUsage)) {
+    if (!ParseVerbArgs(args, words, {"--since"}, {}, kLogUsage) || !NoPositional(args, kLogUsage)) {
         return kExitUsage;
     }
     std::vector<std::string> lines;
@@ -121,7 +130,7 @@ int RunReport(const std::vector<std::string>& words) {
     CArgs args;
     std::string out;
     if (!ParseVerbArgs(args, words, {"--output", "--config"}, {}, kReportUsage) ||
-        !RequireOutput(args, out, kReportUsage)) {
+        !RequireOutput(args, out, kReportUsage) || !NoPositional(args, kReportUsage)) {
         return kExitUsage;
     }
     SReportInputs inputs;
@@ -135,14 +144,20 @@ int RunReport(const std::vector<std::string>& words) {
         }
         inputs.m_strConfigYaml = ExportTextConfig(doc);
     }
-    std::vector<std::string> names;
+    SProblemReport report;
     std::string error;
-    if (!WriteProblemReport(out, inputs, &error, &names)) {
+    if (!BuildProblemReport(inputs, report, &error)) {
         PrintError("cannot write " + out + ": " + error);
         return kExitFailed;
     }
-    std::fprintf(stderr, "Problem report written to %s, holding:\n", out.c_str());
-    for (const std::string& name : names) {
+    for (const std::string& warning : report.m_Warnings) {
+        PrintError("warning: " + warning);
+    }
+    if (!SaveBytes(report.m_Archive, out)) {  // "-": stdout
+        return kExitFailed;
+    }
+    std::fprintf(stderr, "Problem report written to %s, holding:\n", out == "-" ? "stdout" : out.c_str());
+    for (const std::string& name : report.m_Names) {
         std::fprintf(stderr, "  %s\n", name.c_str());
     }
     return kExitOk;

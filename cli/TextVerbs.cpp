@@ -34,6 +34,9 @@ const char kDiffUsage[] =
     "read).\n" KV310_PORT_OPTION_HELP;
 
 bool Load(const std::string& path, SConfig& config) {
+    if (RefuseUnreadableYaml(path)) {
+        return false;
+    }
     std::string error;
     if (!LoadConfig(path, config, error)) {
         PrintError(error);
@@ -125,6 +128,9 @@ int RunTextImport(const CArgs& args, const std::string& in, const std::string& o
     if (csv != args.Has("--into")) {
         PrintError(csv ? "--channels-csv needs the configuration to put the channels into (--into BASE.dat)"
                        : "--into goes with --channels-csv");
+        return kExitUsage;
+    }
+    if (RefuseUnreadableYaml(in) || (csv && RefuseUnreadableYaml(*args.Value("--into")))) {
         return kExitUsage;
     }
     if (!csv && ConfigKindOf(in) != EConfigKind::Text) {
