@@ -27,17 +27,18 @@ const char kPortsUsage[] =
 
 const char kLogUsage[] =
     "Usage: kv310ctl log [--since DATE]\n"
-    "Prints the transfer log (tab-separated, header first): every read and write of a radio by kv310 or\n"
-    "kv310ctl, with time, port, adapter serial, firmware, model, plan file, SHA-256 of the bytes written,\n"
-    "result, seconds and backup.\n"
+    "Prints the transfer log (tab-separated, header first): every read, write and status request of a radio\n"
+    "by kv310 or kv310ctl, with time, port, adapter serial, firmware, model, plan file, SHA-256 of the "
+    "bytes\n"
+    "written, result, seconds and backup; the older files the log moved to at 10 MB come first.\n"
     "  --since DATE    only lines from DATE on: YYYY-MM-DD or YYYY-MM-DD HH:MM\n";
 
 const char kReportUsage[] =
     "Usage: kv310ctl report -o FILE.tar.gz [--config PLAN]\n"
     "Writes a problem report to send: the version and build, the operating system, the port listing, the\n"
     "serial traces of the last failed transfers and the last 200 lines of the transfer log. Nothing else\n"
-    "from the machine goes in.\n"
-    "  -o, --output    the archive to write\n"
+    "from the machine goes in (backups are named below the data folder, not by your home folder).\n"
+    "  -o, --output    the archive to write, or - for stdout\n"
     "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n";
 
 constexpr int kDefaultWaitSeconds = 60;

@@ -341,7 +341,9 @@ void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std:
     if (outcome.m_nVersion >= 0) {
         entry.m_strFirmware = StrPrintf("%d.%d", outcome.m_nVersion >> 4, outcome.m_nVersion & 0x0F);
     }
-    entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+    if (write || outcome.m_bOk) {  // a read that failed read no model: the open plan's is not the radio's
+        entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+    }
     entry.m_strPlan = m_strPlanName;
     if (write && outcome.m_bOk) {
         entry.m_strSha256 = Sha256Hex(outcome.m_Bytes.data(), outcome.m_Bytes.size());
