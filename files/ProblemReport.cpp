@@ -144,10 +144,10 @@ std::string ReportBackupPath(const std::string& path) {
     const std::filesystem::path backup = std::filesystem::path(path).lexically_normal();
     const std::string data = UserDataFolder();
     if (!data.empty()) {
-        const std::filesystem::path relative =
-            backup.lexically_relative(std::filesystem::path(data).lexically_normal());
-        if (!relative.empty() && relative.native().rfind("..", 0) != 0) {
-            return relative.generic_string();
+        const std::string relative =
+            backup.lexically_relative(std::filesystem::path(data).lexically_normal()).generic_string();
+        if (!relative.empty() && relative.rfind("..", 0) != 0) {
+            return relative;
         }
     }
     return backup.filename().string();

@@ -1,5 +1,6 @@
 #include "TransferLog.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
