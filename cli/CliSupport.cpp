@@ -46,6 +46,14 @@ std::string Lower(std::string text) {
 std::atomic<bool> s_bStop{false};  // set only by StopSignal
 int s_nStdoutError = 0;            // the first reason stdout could not be written
 
+#ifdef _WIN32
+constexpr const char* kStillStopping =
+    "kv310ctl: still stopping: the radio is being taken out of programming mode (Ctrl+Break ends at once)\n";
+#else
+constexpr const char* kStillStopping =
+    "kv310ctl: still stopping: the radio is being taken out of programming mode (Ctrl+\\ ends at once)\n";
+#endif
+
 // Only async-signal-safe calls here: the message goes out with write().
 void SayFromSignal(const char* text) {
 #ifdef _WIN32
@@ -57,7 +65,7 @@ void SayFromSignal(const char* text) {
 }
 
 // The first signal asks the transfer to stop; it takes the radio out of programming mode before the program
-// ends. Further ones do not cut that short (a radio left in programming mode is lost until switched off).
+// ends. Further ones do not cut that short: the leave frame goes out first.
 void StopSignal([[maybe_unused]] int signal) {
 #ifdef _WIN32
     std::signal(signal, StopSignal);  // Windows resets the handler before calling it
@@ -65,10 +73,7 @@ void StopSignal([[maybe_unused]] int signal) {
     if (!s_bStop.exchange(true)) {
         SayFromSignal("kv310ctl: stopping: the radio is being taken out of programming mode\n");
     } else {
-        SayFromSignal(
-            "kv310ctl: still stopping: the radio is being taken out of programming mode (Ctrl+\\ ends at "
-            "once "
-            "without it)\n");
+        SayFromSignal(kStillStopping);
     }
 }
 
