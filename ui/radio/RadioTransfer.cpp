@@ -9,6 +9,7 @@
 #include "FailedTrace.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "PartlyWritten.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
 #include "Sha256.h"
@@ -350,6 +351,11 @@ void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std:
     }
     entry.m_strResult =
         outcome.m_bOk ? "ok" : outcome.m_strFailure.substr(0, outcome.m_strFailure.find('\n'));
+    if (write && !outcome.m_bOk && outcome.m_Failure.m_Stage == EStage::Blocks) {
+        // the log keeps what the radio holds, not only "Write Fail!"
+        const std::string partly = PartlyWrittenText(outcome.m_Failure.m_nBlock);
+        entry.m_strResult += partly.empty() ? "" : " " + partly;
+    }
     entry.m_dSeconds = outcome.m_dSeconds;
     entry.m_strBackup = backup;
     std::string error;
