@@ -27,7 +27,9 @@
 #define KV310_YAML_IMPORT_HELP "  .yaml, .yml     not read on Windows yet: import it with the Linux build\n"
 #define KV310_IMPORT_SUMMARY \
     "turn a channel .csv or a KV110 file into a settings file (.yaml: not on Windows)"
+#define KV310_YAML_NOT_READ_NOTE "A .yaml file is not read on Windows yet: use a .dat settings file.\n"
 #else
+#define KV310_YAML_NOT_READ_NOTE ""
 #define KV310_YAML_IMPORT_HELP                                                                            \
     "  .yaml, .yml     a configuration's text form (see 'kv310ctl export'); a fault names its line and\n" \
     "                  field, and nothing is written\n"

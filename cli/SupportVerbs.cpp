@@ -39,7 +39,7 @@ const char kReportUsage[] =
     "serial traces of the last failed transfers and the last 200 lines of the transfer log. Nothing else\n"
     "from the machine goes in (backups are named below the data folder, not by your home folder).\n"
     "  -o, --output    the archive to write, or - for stdout\n"
-    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n";
+    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n" KV310_YAML_NOT_READ_NOTE;
 
 constexpr int kDefaultWaitSeconds = 60;
 constexpr int kMaxWaitSeconds = 3600;
