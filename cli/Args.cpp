@@ -49,11 +49,13 @@ bool CArgs::Parse(const std::vector<std::string>& words, const std::vector<std::
             return false;
         }
     }
-    // the second of two values would silently win: say so instead
-    for (const std::string& option : valueOptions) {
-        if (!Contains(kRepeatableOptions, option) && m_Values.count(option) > 1) {
-            error = "option " + option + " is given more than once; give it once";
-            return false;
+    // the second of two values would silently win, and a flag twice is a typing error: say so instead
+    for (const std::vector<std::string>* options : {&valueOptions, &flagOptions}) {
+        for (const std::string& option : *options) {
+            if (!Contains(kRepeatableOptions, option) && m_Values.count(option) > 1) {
+                error = "option " + option + " is given more than once; give it once";
+                return false;
+            }
         }
     }
     return true;

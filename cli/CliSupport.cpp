@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "ConfigDiff.h"
 #include "ConfigFields.h"
 #include "FileIo.h"
@@ -42,10 +46,34 @@ std::string Lower(std::string text) {
 std::atomic<bool> s_bStop{false};  // set only by StopSignal
 int s_nStdoutError = 0;            // the first reason stdout could not be written
 
-void StopSignal(int signal) {
-    if (s_bStop.exchange(true)) {
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
+#ifdef _WIN32
+constexpr const char* kStillStopping =
+    "kv310ctl: still stopping: the radio is being taken out of programming mode (Ctrl+Break ends at once)\n";
+#else
+constexpr const char* kStillStopping =
+    "kv310ctl: still stopping: the radio is being taken out of programming mode (Ctrl+\\ ends at once)\n";
+#endif
+
+// Only async-signal-safe calls here: the message goes out with write().
+void SayFromSignal(const char* text) {
+#ifdef _WIN32
+    std::fputs(text, stderr);  // Windows runs the handler on a thread of its own
+#else
+    const ssize_t ignored = ::write(STDERR_FILENO, text, std::strlen(text));
+    static_cast<void>(ignored);
+#endif
+}
+
+// The first signal asks the transfer to stop; it takes the radio out of programming mode before the program
+// ends. Further ones do not cut that short: the leave frame goes out first.
+void StopSignal([[maybe_unused]] int signal) {
+#ifdef _WIN32
+    std::signal(signal, StopSignal);  // Windows resets the handler before calling it
+#endif
+    if (!s_bStop.exchange(true)) {
+        SayFromSignal("kv310ctl: stopping: the radio is being taken out of programming mode\n");
+    } else {
+        SayFromSignal(kStillStopping);
     }
 }
 
@@ -98,6 +126,9 @@ int FinishStdout(int status) {
 void CatchStopSignals() {
     std::signal(SIGINT, StopSignal);
     std::signal(SIGTERM, StopSignal);
+#ifdef SIGHUP
+    std::signal(SIGHUP, StopSignal);  // a closed terminal or a dropped ssh session
+#endif
 }
 
 const std::atomic<bool>& StopRequested() {
@@ -171,9 +202,30 @@ bool ParseModel(const std::string& text, int& row) {
     return false;
 }
 
+bool RefuseUnreadableYaml([[maybe_unused]] const std::string& path) {
+#ifdef KV310_NO_YAML
+    const std::string lower = Lower(path);
+    for (const char* extension : {".yaml", ".yml"}) {
+        const std::string ending(extension);
+        if (lower.size() >= ending.size() &&
+            lower.compare(lower.size() - ending.size(), ending.size(), ending) == 0) {
+            PrintError(path +
+                       ": YAML text forms are not read on Windows yet: import it with the Linux build, or "
+                       "use a .dat settings file");
+            return true;
+        }
+    }
+#endif
+    return false;
+}
+
 bool LoadRecord(CDataRadioDoc& doc, const std::string& path, int& status) {
     if (path == "-") {
         return LoadStdin(doc, status);
+    }
+    if (RefuseUnreadableYaml(path)) {
+        status = kExitUsage;
+        return false;
     }
     SConfig config;
     std::string error;
@@ -213,6 +265,15 @@ bool RequireOutput(const CArgs& args, std::string& path, const char* usage) {
     }
     path = *output;
     return true;
+}
+
+bool NoPositional(const CArgs& args, const char* usage) {
+    if (args.m_Positional.empty()) {
+        return true;
+    }
+    PrintError("unexpected word '" + args.m_Positional[0] + "'");
+    std::fprintf(stderr, "%s", usage);
+    return false;
 }
 
 bool OnePositional(const CArgs& args, std::string& path, const char* what, const char* usage) {

@@ -39,9 +39,7 @@ const char kImportUsage[] =
     "Usage: kv310ctl import IN.yaml -o OUT.dat\n"
     "       kv310ctl import --channels-csv IN.csv --into BASE.dat -o OUT.dat\n"
     "       kv310ctl import IN.VHF|IN.UHF --model MODEL -o OUT.dat\n"
-    "Makes a settings file from another kind of file, told by its extension:\n"
-    "  .yaml, .yml     a configuration's text form (see 'kv310ctl export'); a fault names its line and\n"
-    "                  field, and nothing is written\n"
+    "Makes a settings file from another kind of file, told by its extension:\n" KV310_YAML_IMPORT_HELP
     "  .csv            with --channels-csv: the channel list replaces the channels of BASE (.dat or .yaml);\n"
     "                  everything else is kept\n"
     "  .VHF, .UHF      a KV110 programming file, imported for MODEL (a .UHF file needs a UHF model)\n"
@@ -213,8 +211,7 @@ const std::vector<SVerb>& FileVerbs() {
         {"check", "list what in a settings file would not reach the radio as it says", kCheckUsage, RunCheck},
         {"encode", "turn a settings file into the radio's EEPROM image", kEncodeUsage, RunEncode},
         {"decode", "turn an EEPROM image into a settings file", kDecodeUsage, RunDecode},
-        {"import", "turn a .yaml, a channel .csv or a KV110 file into a settings file", kImportUsage,
-         RunImport},
+        {"import", KV310_IMPORT_SUMMARY, kImportUsage, RunImport},
         {"show", "print a configuration's data sheet as text", kShowUsage, RunShow},
     };
     return verbs;

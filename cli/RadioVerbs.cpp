@@ -195,16 +195,20 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
     bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
     const std::string advice = ok ? std::string() : FailureAdvice(transfer.m_Failure);
     reporter.Finish(ok, advice);
+    std::string failure;
     if (!ok && write && transfer.m_End == ETransferEnd::Failed) {
         const std::string partly = PartlyWrittenText(transfer.m_nBlocksWritten);
         if (!partly.empty() && advice.find(partly) == std::string::npos) {
             PrintError(partly);
         }
+        if (!partly.empty()) {  // the log keeps what the radio holds, not only "Write Fail!"
+            const std::string& text = transfer.m_strFailure;
+            failure = text.substr(0, text.find('\n')) + " " + partly;
+        }
     }
     if (ok && write && !verify) {
         std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
     }
-    std::string failure;
     if (ok && write && verify) {
         std::fprintf(stderr, "%s\n", kTextVerifying);
         const SVerifyResult result = VerifyWrite(transfer, image.m_Work);
@@ -218,7 +222,9 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
         }
     }
     record.Finish(transfer, ok, failure);
-    record.m_Entry.m_strModel = ModelLogName(doc);
+    if (write || ok) {  // a read that failed read no model
+        record.m_Entry.m_strModel = ModelLogName(doc);
+    }
     if (write && ok) {
         record.m_Entry.m_strSha256 = Sha256Hex(image.m_Work.data(), image.m_Work.size());
     }
@@ -391,24 +397,37 @@ int RunStatus(const std::vector<std::string>& words) {
     CStderrSink sink;
     CServiceLink link(port.Port(), sink);
     CDataRadioDoc doc;
-    const EServiceStart start = link.Start(doc, com, device);
-    if (start != EServiceStart::Opened) {
+    CTransferRecord record("status", *args.Value("--port"), com, device);
+    // every end is logged, and a radio that did not answer keeps its trace like a failed transfer
+    const auto fail = [&](const std::string& why, bool say) {
+        if (say) {
+            PrintError(why);
+        }
+        record.Finish(link.m_Status.m_bValid ? link.m_Status.m_nVersion : -1, false, why);
+        record.Log();
         KeepTraceOfFailure(port.Trace(), *args.Value("--port"));
         port.SaveTrace();
-        return kExitFailed;  // the link has said why
+        return kExitFailed;
+    };
+    const EServiceStart start = link.Start(doc, com, device);
+    if (start != EServiceStart::Opened) {
+        // the link has said why
+        return fail(start == EServiceStart::Refused ? kTextStatusError : "the port could not be opened",
+                    false);
     }
     const CRadioStatus status = link.m_Status;
     link.End();
-    if (!port.SaveTrace()) {
-        return kExitFailed;
-    }
     if (!status.m_bValid) {
-        PrintError("the radio sent no status: check the cable, the port and that the radio is switched on");
-        return kExitFailed;
+        return fail("the radio sent no status: check the cable, the port and that the radio is switched on",
+                    true);
     }
     if (!status.m_bComplete) {
         // a cut record or a line full of noise would be printed as if the radio had said it
-        PrintError("the radio's status reply was incomplete: check the cable and try again");
+        return fail("the radio's status reply was incomplete: check the cable and try again", true);
+    }
+    record.Finish(status.m_nVersion, true);
+    record.Log();
+    if (!port.SaveTrace()) {
         return kExitFailed;
     }
     std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel,

@@ -27,18 +27,19 @@ const char kPortsUsage[] =
 
 const char kLogUsage[] =
     "Usage: kv310ctl log [--since DATE]\n"
-    "Prints the transfer log (tab-separated, header first): every read and write of a radio by kv310 or\n"
-    "kv310ctl, with time, port, adapter serial, firmware, model, plan file, SHA-256 of the bytes written,\n"
-    "result, seconds and backup.\n"
+    "Prints the transfer log (tab-separated, header first): every read, write and status request of a radio\n"
+    "by kv310 or kv310ctl, with time, port, adapter serial, firmware, model, plan file, SHA-256 of the "
+    "bytes\n"
+    "written, result, seconds and backup; the older files the log moved to at 10 MB come first.\n"
     "  --since DATE    only lines from DATE on: YYYY-MM-DD or YYYY-MM-DD HH:MM\n";
 
 const char kReportUsage[] =
     "Usage: kv310ctl report -o FILE.tar.gz [--config PLAN]\n"
     "Writes a problem report to send: the version and build, the operating system, the port listing, the\n"
     "serial traces of the last failed transfers and the last 200 lines of the transfer log. Nothing else\n"
-    "from the machine goes in.\n"
-    "  -o, --output    the archive to write\n"
-    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n";
+    "from the machine goes in (backups are named below the data folder, not by your home folder).\n"
+    "  -o, --output    the archive to write, or - for stdout\n"
+    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n" KV310_YAML_NOT_READ_NOTE;
 
 constexpr int kDefaultWaitSeconds = 60;
 constexpr int kMaxWaitSeconds = 3600;
@@ -59,15 +60,24 @@ std::vector<std::string> WithWaitDefault(std::vector<std::string> words) {
     return words;
 }
 
+// "1" .. "3600"; anything else (a word, a number past an int) is no time to wait.
+int WaitSeconds(const std::string& text) {
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    return std::atoi(text.c_str());
+}
+
 int RunPorts(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, WithWaitDefault(words), {"--wait-new"}, {"--json"}, kPortsUsage)) {
+    if (!ParseVerbArgs(args, WithWaitDefault(words), {"--wait-new"}, {"--json"}, kPortsUsage) ||
+        !NoPositional(args, kPortsUsage)) {
         return kExitUsage;
     }
     const bool json = args.Has("--json");
     const std::unique_ptr<CPortSystem> system = MachinePortSystem();
     if (const auto wait = args.Value("--wait-new")) {
-        const int seconds = std::atoi(wait->c_str());
+        const int seconds = WaitSeconds(*wait);
         if (seconds < 1 || seconds > kMaxWaitSeconds) {
             PrintError("'" + *wait + "' is no time to wait: give 1-3600 seconds");
             return kExitUsage;
@@ -93,7 +103,7 @@ int RunPorts(const std::vector<std::string>& words) {
 
 int RunLog(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, words, {"--since"}, {}, kLogUsage)) {
+    if (!ParseVerbArgs(args, words, {"--since"}, {}, kLogUsage) || !NoPositional(args, kLogUsage)) {
         return kExitUsage;
     }
     std::vector<std::string> lines;
@@ -121,7 +131,7 @@ int RunReport(const std::vector<std::string>& words) {
     CArgs args;
     std::string out;
     if (!ParseVerbArgs(args, words, {"--output", "--config"}, {}, kReportUsage) ||
-        !RequireOutput(args, out, kReportUsage)) {
+        !RequireOutput(args, out, kReportUsage) || !NoPositional(args, kReportUsage)) {
         return kExitUsage;
     }
     SReportInputs inputs;
@@ -135,14 +145,20 @@ int RunReport(const std::vector<std::string>& words) {
         }
         inputs.m_strConfigYaml = ExportTextConfig(doc);
     }
-    std::vector<std::string> names;
+    SProblemReport report;
     std::string error;
-    if (!WriteProblemReport(out, inputs, &error, &names)) {
+    if (!BuildProblemReport(inputs, report, &error)) {
         PrintError("cannot write " + out + ": " + error);
         return kExitFailed;
     }
-    std::fprintf(stderr, "Problem report written to %s, holding:\n", out.c_str());
-    for (const std::string& name : names) {
+    for (const std::string& warning : report.m_Warnings) {
+        PrintError("warning: " + warning);
+    }
+    if (!SaveBytes(report.m_Archive, out)) {  // "-": stdout
+        return kExitFailed;
+    }
+    std::fprintf(stderr, "Problem report written to %s, holding:\n", out == "-" ? "stdout" : out.c_str());
+    for (const std::string& name : report.m_Names) {
         std::fprintf(stderr, "  %s\n", name.c_str());
     }
     return kExitOk;

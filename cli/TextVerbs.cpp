@@ -19,7 +19,7 @@ const char kExportUsage[] =
     "Writes a configuration (.dat, .yaml or a 416-byte .bin image) as text: YAML with every field named and\n"
     "commented, or with --channels-csv the 16 channels as CSV for a spreadsheet. 'kv310ctl import' reads "
     "both\n"
-    "back; a .dat comes back byte for byte.\n"
+    "back; a .dat comes back byte for byte.\n" KV310_YAML_NOT_READ_NOTE
     "  -o, --output    the file to write, or - for stdout\n";
 
 const char kDiffUsage[] =
@@ -31,9 +31,12 @@ const char kDiffUsage[] =
     "compared with the plan: PLAN -> RADIO, the plan as the radio would hold it once written (so values the\n"
     "radio cannot hold are no difference). Values no page shows are compared only between two files.\n"
     "Exit status: 0 equal, 1 different, 2 trouble (a file or the radio could not be "
-    "read).\n" KV310_PORT_OPTION_HELP;
+    "read).\n" KV310_YAML_NOT_READ_NOTE KV310_PORT_OPTION_HELP;
 
 bool Load(const std::string& path, SConfig& config) {
+    if (RefuseUnreadableYaml(path)) {
+        return false;
+    }
     std::string error;
     if (!LoadConfig(path, config, error)) {
         PrintError(error);
@@ -125,6 +128,9 @@ int RunTextImport(const CArgs& args, const std::string& in, const std::string& o
     if (csv != args.Has("--into")) {
         PrintError(csv ? "--channels-csv needs the configuration to put the channels into (--into BASE.dat)"
                        : "--into goes with --channels-csv");
+        return kExitUsage;
+    }
+    if (RefuseUnreadableYaml(in) || (csv && RefuseUnreadableYaml(*args.Value("--into")))) {
         return kExitUsage;
     }
     if (!csv && ConfigKindOf(in) != EConfigKind::Text) {

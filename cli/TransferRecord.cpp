@@ -20,11 +20,14 @@ CTransferRecord::CTransferRecord(const std::string& verb, const std::string& por
 }
 
 void CTransferRecord::Finish(const CImageTransfer& transfer, bool ok, const std::string& failure) {
-    if (transfer.m_nVersion >= 0) {
-        m_Entry.m_strFirmware = StrPrintf("%d.%d", transfer.m_nVersion >> 4, transfer.m_nVersion & 0x0F);
+    Finish(transfer.m_nVersion, ok, failure.empty() ? transfer.m_strFailure : failure);
+}
+
+void CTransferRecord::Finish(int version, bool ok, const std::string& failure) {
+    if (version >= 0) {
+        m_Entry.m_strFirmware = StrPrintf("%d.%d", version >> 4, version & 0x0F);
     }
-    const std::string text = failure.empty() ? transfer.m_strFailure : failure;
-    m_Entry.m_strResult = ok ? "ok" : text.substr(0, text.find('\n'));
+    m_Entry.m_strResult = ok ? "ok" : failure.substr(0, failure.find('\n'));
     if (!ok && m_Entry.m_strResult.empty()) {
         m_Entry.m_strResult = "failed";
     }

@@ -17,6 +17,8 @@ public:
 
     // What the transfer left: firmware, the result ("ok" or the failure's first line), and the seconds.
     void Finish(const CImageTransfer& transfer, bool ok, const std::string& failure = std::string());
+    // The same for a service exchange (status): version is the firmware byte the radio sent, -1 for none.
+    void Finish(int version, bool ok, const std::string& failure = std::string());
     // Appends the line; a log that cannot be written is a warning on stderr.
     void Log();
 

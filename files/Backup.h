@@ -11,6 +11,7 @@
 #include <ctime>
 #include <string>
 
+#include "DatedFiles.h"
 #include "EepromImage.h"
 
 constexpr int kBackupsKept = 50;
@@ -25,6 +26,3 @@ std::string BackupFolder();
 // the new file's path in path; false with the reason in error.
 bool SaveBackup(const CImageBytes& image, const std::string& portName, std::string& path, std::string* error,
                 std::time_t when = std::time(nullptr));
-
-// The part of a file name that names a port: "COM17", "/dev/ttyUSB0" gives "ttyUSB0", "/dev/pts/3" "pts-3".
-std::string PortFileNamePart(const std::string& portName);

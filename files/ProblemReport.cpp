@@ -1,5 +1,6 @@
 #include "ProblemReport.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include "FailedTrace.h"
 #include "FileIo.h"
 #include "TransferLog.h"
+#include "UserFolders.h"
 
 #ifndef _WIN32
 #include <sys/utsname.h>
@@ -29,6 +31,28 @@ std::string BuildDescription() {
 #else
     return "unknown compiler";
 #endif
+}
+
+// A log line for the report: the backup column as ReportBackupPath names it.
+std::string WithoutHome(const std::string& line) {
+    std::vector<std::string> fields = SplitTransferLogLine(line);
+    if (fields.size() != static_cast<size_t>(kTransferLogColumns)) {
+        // a damaged line: at least the home folder (and with it the user's name) stays out
+        std::string out = line;
+        const char* home = std::getenv("HOME");
+        const std::string homeText = home != nullptr ? home : "";
+        for (size_t at = homeText.size() > 1 ? out.find(homeText) : std::string::npos;
+             at != std::string::npos; at = out.find(homeText, at + 1)) {
+            out.replace(at, homeText.size(), "~");
+        }
+        return out;
+    }
+    fields.back() = ReportBackupPath(fields.back());
+    std::string out;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        out += (i == 0 ? "" : "\t") + fields[i];
+    }
+    return out;
 }
 
 }  // namespace
@@ -56,7 +80,7 @@ std::string OsDescription() {
 #endif
 }
 
-std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs) {
+std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs, std::vector<std::string>* warnings) {
     std::vector<STarEntry> entries;
     entries.push_back(TextEntry("version.txt", "program: " + inputs.m_strProgram +
                                                    "\nbuilt with: " + BuildDescription() +
@@ -70,33 +94,61 @@ std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs) {
         }
     }
     std::vector<std::string> lines;
-    std::string log = kTransferLogHeader;
-    if (ReadTransferLog(lines)) {
+    std::string error;
+    if (ReadTransferLog(lines, &error)) {
+        std::string log = kTransferLogHeader;
         const size_t first = lines.size() > kReportLogLines ? lines.size() - kReportLogLines : 0;
         for (size_t i = first; i < lines.size(); ++i) {
-            log += lines[i] + "\n";
+            log += WithoutHome(lines[i]) + "\n";
         }
+        entries.push_back(TextEntry("transfers.tsv", log));
+    } else if (warnings != nullptr) {
+        warnings->push_back("the transfer log could not be read (" + error + "); the report goes without it");
     }
-    entries.push_back(TextEntry("transfers.tsv", log));
     if (!inputs.m_strConfigYaml.empty()) {
         entries.push_back(TextEntry("config.yaml", inputs.m_strConfigYaml));
     }
     return entries;
 }
 
+bool BuildProblemReport(const SReportInputs& inputs, SProblemReport& report, std::string* error) {
+    report = SProblemReport();
+    const std::vector<STarEntry> entries = ProblemReportEntries(inputs, &report.m_Warnings);
+    std::vector<uint8_t> tar;
+    if (!TarArchive(entries, std::time(nullptr), tar, error)) {
+        return false;
+    }
+    report.m_Archive = Gzip(tar);
+    for (const STarEntry& entry : entries) {
+        report.m_Names.push_back(entry.m_strName);
+    }
+    return true;
+}
+
 bool WriteProblemReport(const std::string& path, const SReportInputs& inputs, std::string* error,
                         std::vector<std::string>* names) {
-    const std::vector<STarEntry> entries = ProblemReportEntries(inputs);
-    std::vector<uint8_t> tar;
-    if (!TarArchive(entries, std::time(nullptr), tar, error) ||
-        !WriteFileAtomically(path, GzipStored(tar), error)) {
+    SProblemReport report;
+    if (!BuildProblemReport(inputs, report, error) || !WriteFileAtomically(path, report.m_Archive, error)) {
         return false;
     }
     if (names != nullptr) {
-        names->clear();
-        for (const STarEntry& entry : entries) {
-            names->push_back(entry.m_strName);
-        }
+        *names = report.m_Names;
     }
     return true;
+}
+
+std::string ReportBackupPath(const std::string& path) {
+    if (path.empty()) {
+        return path;
+    }
+    const std::filesystem::path backup = std::filesystem::path(path).lexically_normal();
+    const std::string data = UserDataFolder();
+    if (!data.empty()) {
+        const std::string relative =
+            backup.lexically_relative(std::filesystem::path(data).lexically_normal()).generic_string();
+        if (!relative.empty() && relative.rfind("..", 0) != 0) {
+            return relative;
+        }
+    }
+    return backup.filename().string();
 }

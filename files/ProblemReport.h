@@ -4,10 +4,11 @@
 //   kv310-report/version.txt     the program, its version and build, the operating system
 //   kv310-report/ports.txt       the port listing (as kv310ctl ports prints it)
 //   kv310-report/traces/*.txt    the serial traces of the last failed transfers
-//   kv310-report/transfers.tsv   the transfer log's header and its last 200 lines
+//   kv310-report/transfers.tsv   the transfer log's header and its last 200 lines, backups named by their
+//                                place in the data folder (KV310/backups/...), not by the user's home
 //   kv310-report/config.yaml     the open configuration, only when the user agreed
 //
-// and nothing else from the machine.
+// and nothing else from the machine. A log that cannot be read stays out, with a warning.
 
 #include <string>
 #include <vector>
@@ -25,8 +26,24 @@ struct SReportInputs {
 // "Linux 6.1.0-18-amd64 x86_64, Debian GNU/Linux 12 (bookworm)"
 std::string OsDescription();
 
-// The archive's entries, from the inputs, the kept traces and the transfer log.
-std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs);
+// The archive's entries, from the inputs, the kept traces and the transfer log; what could not go in is said
+// in warnings.
+std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs,
+                                            std::vector<std::string>* warnings = nullptr);
+
+// A report made, not yet written.
+struct SProblemReport {
+    std::vector<uint8_t> m_Archive;       // the .tar.gz
+    std::vector<std::string> m_Names;     // its entries' names
+    std::vector<std::string> m_Warnings;  // what could not go in ("the transfer log ... could not be read")
+};
+
+// Makes the report; false (with the reason) when it cannot be packed.
+bool BuildProblemReport(const SReportInputs& inputs, SProblemReport& report, std::string* error = nullptr);
+
+// A backup's path as the report names it: below the data folder relative to it ("KV310/backups/x.bin"),
+// anywhere else by its file name only.
+std::string ReportBackupPath(const std::string& path);
 
 // Writes the report to path (replaced whole or not at all). True with the entries' names in names.
 bool WriteProblemReport(const std::string& path, const SReportInputs& inputs, std::string* error = nullptr,

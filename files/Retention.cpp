@@ -47,14 +47,16 @@ bool SameFile(const fs::path& a, const std::string& b) {
 
 }  // namespace
 
-int PruneToNewest(const std::string& folder, const std::string& pattern, int keep,
-                  const std::string& keepPath) {
-    struct CAged {
-        fs::file_time_type m_Time;
-        std::string m_strName;
-        fs::path m_Path;
-    };
-    std::vector<CAged> files;
+namespace {
+
+struct SAgedFile {
+    fs::file_time_type m_Time;
+    std::string m_strName;
+    fs::path m_Path;
+};
+
+std::vector<SAgedFile> AgedFilesNewestFirst(const std::string& folder, const std::string& pattern) {
+    std::vector<SAgedFile> files;
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
         std::error_code entryError;
@@ -67,17 +69,34 @@ int PruneToNewest(const std::string& folder, const std::string& pattern, int kee
             files.push_back({time, name, entry.path()});
         }
     }
+    // newest first; within one second of file-system time, the later name is the newer
+    std::sort(files.begin(), files.end(), [](const SAgedFile& a, const SAgedFile& b) {
+        return std::tie(a.m_Time, a.m_strName) > std::tie(b.m_Time, b.m_strName);
+    });
+    return files;
+}
+
+}  // namespace
+
+std::vector<std::string> FilesNewestFirst(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> paths;
+    for (const SAgedFile& file : AgedFilesNewestFirst(folder, pattern)) {
+        paths.push_back(file.m_Path.string());
+    }
+    return paths;
+}
+
+int PruneToNewest(const std::string& folder, const std::string& pattern, int keep,
+                  const std::string& keepPath) {
+    const std::vector<SAgedFile> files = AgedFilesNewestFirst(folder, pattern);
     if (static_cast<int>(files.size()) <= keep) {
         return 0;
     }
-    // newest first; within one second of file-system time, the later name is the newer
-    std::sort(files.begin(), files.end(), [](const CAged& a, const CAged& b) {
-        return std::tie(a.m_Time, a.m_strName) > std::tie(b.m_Time, b.m_strName);
-    });
     int kept = 0;
     int removed = 0;
+    std::error_code ec;
     const auto justWritten = std::find_if(
-        files.begin(), files.end(), [&keepPath](const CAged& f) { return SameFile(f.m_Path, keepPath); });
+        files.begin(), files.end(), [&keepPath](const SAgedFile& f) { return SameFile(f.m_Path, keepPath); });
     if (justWritten != files.end()) {
         ++kept;
     }

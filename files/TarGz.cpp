@@ -13,7 +13,6 @@ constexpr size_t kNameAt = 0, kNameWidth = 100;
 constexpr size_t kModeAt = 100, kUidAt = 108, kGidAt = 116;
 constexpr size_t kSizeAt = 124, kMtimeAt = 136, kChecksumAt = 148, kChecksumWidth = 8;
 constexpr size_t kTypeAt = 156, kMagicAt = 257;
-constexpr size_t kMaxStoredBlock = 65535;  // a stored deflate block holds at most this many bytes
 
 void PutOctal(uint8_t* header, size_t at, size_t width, uint64_t value) {
     // width - 1 octal digits and a NUL
@@ -81,22 +80,154 @@ bool TarArchive(const std::vector<STarEntry>& entries, std::time_t when, std::ve
     return true;
 }
 
-std::vector<uint8_t> GzipStored(const std::vector<uint8_t>& bytes) {
+namespace {
+
+// Bits go out from the least significant end of each byte, as deflate packs them.
+class CBitWriter {
+public:
+    explicit CBitWriter(std::vector<uint8_t>& out) : m_Out(out) {}
+    void Put(uint32_t value, int count) {
+        m_nBits |= static_cast<uint64_t>(value) << m_nCount;
+        m_nCount += count;
+        while (m_nCount >= 8) {
+            m_Out.push_back(static_cast<uint8_t>(m_nBits));
+            m_nBits >>= 8;
+            m_nCount -= 8;
+        }
+    }
+    // A Huffman code goes out from its most significant bit.
+    void PutCode(uint32_t code, int length) {
+        uint32_t reversed = 0;
+        for (int i = 0; i < length; ++i) {
+            reversed |= ((code >> i) & 1u) << (length - 1 - i);
+        }
+        Put(reversed, length);
+    }
+    void Flush() {
+        if (m_nCount > 0) {
+            m_Out.push_back(static_cast<uint8_t>(m_nBits));
+        }
+        m_nBits = 0;
+        m_nCount = 0;
+    }
+
+private:
+    std::vector<uint8_t>& m_Out;
+    uint64_t m_nBits = 0;
+    int m_nCount = 0;
+};
+
+// The fixed Huffman code of a literal/length symbol (0-287).
+void PutLiteralCode(CBitWriter& bits, int symbol) {
+    if (symbol < 144) {
+        bits.PutCode(0x30 + symbol, 8);
+    } else if (symbol < 256) {
+        bits.PutCode(0x190 + symbol - 144, 9);
+    } else if (symbol < 280) {
+        bits.PutCode(symbol - 256, 7);
+    } else {
+        bits.PutCode(0xC0 + symbol - 280, 8);
+    }
+}
+
+constexpr int kLengthBase[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+constexpr int kLengthExtra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                  2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+constexpr int kDistanceBase[30] = {1,    2,    3,    4,    5,    7,    9,    13,    17,    25,
+                                   33,   49,   65,   97,   129,  193,  257,  385,   513,   769,
+                                   1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+constexpr int kDistanceExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
+                                    6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+constexpr int kMinMatch = 3;
+constexpr int kMaxMatch = 258;
+constexpr size_t kWindow = 32768;
+constexpr int kHashBits = 15;
+constexpr int kMaxChain = 64;  // candidates tried per position: enough for logs and traces
+
+void PutMatch(CBitWriter& bits, int length, int distance) {
+    int code = 28;
+    while (kLengthBase[code] > length) {
+        --code;
+    }
+    PutLiteralCode(bits, 257 + code);
+    bits.Put(static_cast<uint32_t>(length - kLengthBase[code]), kLengthExtra[code]);
+    int distanceCode = 29;
+    while (kDistanceBase[distanceCode] > distance) {
+        --distanceCode;
+    }
+    bits.PutCode(static_cast<uint32_t>(distanceCode), 5);
+    bits.Put(static_cast<uint32_t>(distance - kDistanceBase[distanceCode]), kDistanceExtra[distanceCode]);
+}
+
+uint32_t Hash3(const uint8_t* p) {
+    return ((static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2]) * 2654435761u) >>
+           (32 - kHashBits);
+}
+
+// One final block with the fixed codes; matches found through hash chains over the last 32 KiB.
+void DeflateFixed(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& out) {
+    CBitWriter bits(out);
+    bits.Put(1, 1);  // BFINAL
+    bits.Put(1, 2);  // BTYPE 01: fixed Huffman codes
+    std::vector<int64_t> head(size_t{1} << kHashBits, -1);
+    std::vector<int64_t> previous(kWindow, -1);  // by position modulo the window
+    const size_t size = bytes.size();
+    auto insert = [&](size_t at) {
+        if (at + kMinMatch <= size) {
+            const uint32_t hash = Hash3(&bytes[at]);
+            previous[at % kWindow] = head[hash];
+            head[hash] = static_cast<int64_t>(at);
+        }
+    };
+    size_t at = 0;
+    while (at < size) {
+        int bestLength = 0;
+        size_t bestDistance = 0;
+        if (at + kMinMatch <= size) {
+            const size_t limit = std::min<size_t>(kMaxMatch, size - at);
+            int64_t candidate = head[Hash3(&bytes[at])];
+            for (int chain = 0; candidate >= 0 && chain < kMaxChain; ++chain) {
+                const size_t from = static_cast<size_t>(candidate);
+                if (at - from > kWindow) {
+                    break;
+                }
+                size_t length = 0;
+                while (length < limit && bytes[from + length] == bytes[at + length]) {
+                    ++length;
+                }
+                if (static_cast<int>(length) > bestLength) {
+                    bestLength = static_cast<int>(length);
+                    bestDistance = at - from;
+                    if (length == limit) {
+                        break;
+                    }
+                }
+                candidate = previous[from % kWindow];
+            }
+        }
+        if (bestLength >= kMinMatch) {
+            PutMatch(bits, bestLength, static_cast<int>(bestDistance));
+            for (int i = 0; i < bestLength; ++i) {
+                insert(at + static_cast<size_t>(i));
+            }
+            at += static_cast<size_t>(bestLength);
+        } else {
+            PutLiteralCode(bits, bytes[at]);
+            insert(at);
+            ++at;
+        }
+    }
+    PutLiteralCode(bits, 256);  // the end of the block
+    bits.Flush();
+}
+
+}  // namespace
+
+std::vector<uint8_t> Gzip(const std::vector<uint8_t>& bytes) {
     // magic, deflate, no flags, no time, no extra flags, OS unknown
     std::vector<uint8_t> out = {0x1F, 0x8B, 0x08, 0x00, 0, 0, 0, 0, 0x00, 0xFF};
-    size_t at = 0;
-    do {
-        const size_t length = std::min(kMaxStoredBlock, bytes.size() - at);
-        const bool last = at + length == bytes.size();
-        out.push_back(last ? 0x01 : 0x00);  // BFINAL, BTYPE 00 (stored)
-        out.push_back(static_cast<uint8_t>(length));
-        out.push_back(static_cast<uint8_t>(length >> 8));
-        out.push_back(static_cast<uint8_t>(~length));
-        out.push_back(static_cast<uint8_t>(~length >> 8));
-        out.insert(out.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                   bytes.begin() + static_cast<std::ptrdiff_t>(at + length));
-        at += length;
-    } while (at < bytes.size());
+    DeflateFixed(bytes, out);
     PutLe32(out, Crc32(bytes.data(), bytes.size()));
     PutLe32(out, static_cast<uint32_t>(bytes.size()));
     return out;

@@ -1,7 +1,7 @@
 #pragma once
 // A small writer of .tar.gz archives for problem reports: POSIX ustar entries (regular files only), wrapped
-// in a gzip stream of stored (uncompressed) deflate blocks. Any tar and gzip read it; a report of a few
-// hundred kilobytes needs no compression.
+// in a gzip stream compressed with deflate's fixed codes (logs and traces shrink to a fraction). Any tar and
+// gzip read it.
 
 #include <cstdint>
 #include <ctime>
@@ -17,8 +17,8 @@ struct STarEntry {
 bool TarArchive(const std::vector<STarEntry>& entries, std::time_t when, std::vector<uint8_t>& tar,
                 std::string* error = nullptr);
 
-// bytes as a gzip stream.
-std::vector<uint8_t> GzipStored(const std::vector<uint8_t>& bytes);
+// bytes as a compressed gzip stream.
+std::vector<uint8_t> Gzip(const std::vector<uint8_t>& bytes);
 
 // The CRC-32 gzip and zip use.
 uint32_t Crc32(const uint8_t* data, size_t size);

@@ -1,7 +1,10 @@
 #include "TransferLog.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
+#include "DatedFiles.h"
 #include "FileIo.h"
 #include "Format.h"
 #include "UserFolders.h"
@@ -11,8 +14,6 @@ const char* const kTransferLogHeader =
 
 namespace {
 
-constexpr size_t kMaxLogBytes = 64u << 20;  // a log this large is read no further
-
 std::string Field(const std::string& text) {
     std::string field = text;
     for (char& c : field) {
@@ -21,18 +22,6 @@ std::string Field(const std::string& text) {
         }
     }
     return field;
-}
-
-std::string LocalTime(std::time_t when) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &when);
-#else
-    localtime_r(&when, &local);
-#endif
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
-    return stamp;
 }
 
 bool IsDigit(char c) {
@@ -50,6 +39,91 @@ bool IsLogTime(const std::string& text) {
         if (kPattern[i] == 'd' ? !IsDigit(text[i]) : text[i] != kPattern[i]) {
             return false;
         }
+    }
+    // a date the calendar has: 2026-13-45 and 2026-02-30 are typing errors, not dates
+    const auto number = [&text](size_t at, size_t width) { return std::stoi(text.substr(at, width)); };
+    const int year = number(0, 4);
+    const int month = number(5, 2);
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) {
+        return false;
+    }
+    const int day = number(8, 2);
+    if (day < 1 || day > kDays[month - 1] + (month == 2 && leap ? 1 : 0)) {
+        return false;
+    }
+    const int limits[3] = {23, 59, 59};  // hour, minute, second
+    for (size_t field = 0; field < 3 && 11 + field * 3 < text.size(); ++field) {
+        if (number(11 + field * 3, 2) > limits[field]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// transfers.tsv -> transfers.2.tsv: the name of the n-th older file.
+std::string OldLogPath(const std::string& path, int n) {
+    const std::filesystem::path current(path);
+    std::filesystem::path old = current;
+    old.replace_filename(current.stem().string() + "." + std::to_string(n) + current.extension().string());
+    return old.string();
+}
+
+// A full log becomes transfers.1.tsv, the older ones move up one and the oldest goes.
+void RotateWhenFull(const std::string& path) {
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size < kTransferLogRotateBytes) {
+        return;
+    }
+    std::filesystem::remove(OldLogPath(path, kTransferLogOldKept), ec);
+    for (int n = kTransferLogOldKept - 1; n >= 1; --n) {
+        std::filesystem::rename(OldLogPath(path, n), OldLogPath(path, n + 1), ec);
+    }
+    std::filesystem::rename(path, OldLogPath(path, 1), ec);
+}
+
+// True when the file ends with a line break (or is empty or missing): a record may follow directly.
+bool EndsWithLineBreak(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+    if (size <= 0) {
+        return true;
+    }
+    char last = '\n';
+    in.seekg(size - 1);
+    in.get(last);
+    return last == '\n';
+}
+
+// The last maxBytes of the file, from the first whole line on when it is longer.
+bool ReadTail(const std::string& path, size_t maxBytes, std::string& text, std::string* error) {
+    std::error_code ec;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        in.open(path, std::ios::binary | std::ios::ate);
+    }
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0) {
+        if (error != nullptr) {
+            *error = ec ? ec.message() : "not a file that can be read";
+        }
+        return false;
+    }
+    const std::streamoff start =
+        size > static_cast<std::streamoff>(maxBytes) ? size - static_cast<std::streamoff>(maxBytes) : 0;
+    text.assign(static_cast<size_t>(size - start), '\0');
+    in.seekg(start);
+    if (!text.empty() && !in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
+        if (error != nullptr) {
+            *error = "read error";
+        }
+        return false;
+    }
+    if (start > 0) {
+        const size_t cut = text.find('\n');
+        text.erase(0, cut == std::string::npos ? text.size() : cut + 1);
     }
     return true;
 }
@@ -92,42 +166,65 @@ bool AppendTransferLog(STransferLogEntry entry, std::string* error, std::string 
     }
     if (path.empty()) {
         if (error != nullptr) {
-            *error = "no folder for the transfer log: neither XDG_STATE_HOME nor HOME is set";
+            *error = MissingFolderText("the transfer log", "XDG_STATE_HOME");
         }
         return false;
     }
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     if (entry.m_strTime.empty()) {
-        entry.m_strTime = LocalTime(when);
+        entry.m_strTime = LogTimeStamp(when);
     }
-    return AppendLineAtomically(path, kTransferLogHeader, TransferLogLine(entry), error);
+    RotateWhenFull(path);
+    // a log cut off mid-line (a full disk, an editor) would glue this record to its last one
+    const std::string line = (EndsWithLineBreak(path) ? "" : "\n") + TransferLogLine(entry);
+    return AppendLineAtomically(path, kTransferLogHeader, line, error);
 }
 
-bool ReadTransferLog(std::vector<std::string>& lines, std::string* error, std::string path) {
-    lines.clear();
+std::vector<std::string> TransferLogFiles(std::string path) {
     if (path.empty()) {
         path = TransferLogPath();
     }
+    std::vector<std::string> files;
     std::error_code ec;
-    if (path.empty() || !std::filesystem::exists(path, ec)) {
-        return true;
-    }
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes, kMaxLogBytes, error)) {
-        return false;
-    }
-    const std::string text(bytes.begin(), bytes.end());
-    for (size_t at = 0; at < text.size();) {
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos) {
-            end = text.size();
+    for (int n = kTransferLogOldKept; n >= 1 && !path.empty(); --n) {
+        if (std::filesystem::exists(OldLogPath(path, n), ec)) {
+            files.push_back(OldLogPath(path, n));
         }
-        const std::string line = text.substr(at, end - at);
-        if (!line.empty() && line.rfind("time\t", 0) != 0) {
-            lines.push_back(line);
+    }
+    if (!path.empty() && std::filesystem::exists(path, ec)) {
+        files.push_back(path);
+    }
+    return files;
+}
+
+bool ReadTransferLog(std::vector<std::string>& lines, std::string* error, std::string path, size_t maxBytes) {
+    lines.clear();
+    const std::vector<std::string> files = TransferLogFiles(path);
+    // the newest files first, so that the budget goes to the newest records
+    std::vector<std::string> texts(files.size());
+    size_t left = maxBytes;
+    for (size_t i = files.size(); i-- > 0 && left > 0;) {
+        if (!ReadTail(files[i], left, texts[i], error)) {
+            if (error != nullptr) {
+                *error = files[i] + ": " + *error;
+            }
+            return false;
         }
-        at = end + 1;
+        left -= std::min(left, texts[i].size());
+    }
+    for (const std::string& text : texts) {
+        for (size_t at = 0; at < text.size();) {
+            size_t end = text.find('\n', at);
+            if (end == std::string::npos) {
+                end = text.size();
+            }
+            const std::string line = text.substr(at, end - at);
+            if (!line.empty() && line.rfind("time\t", 0) != 0) {
+                lines.push_back(line);
+            }
+            at = end + 1;
+        }
     }
     return true;
 }

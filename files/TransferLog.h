@@ -9,8 +9,12 @@
 //
 // time is local "YYYY-MM-DD HH:MM:SS" (so a date compares as text); sha256 is of the 416 bytes written (empty
 // for a read); result is "ok" or the failure's first line. Each line goes out in one write, so two programs
-// logging at once never interleave.
+// logging at once never interleave. A record always starts on a line of its own.
+//
+// At kTransferLogRotateBytes the log moves to transfers.1.tsv (the older ones to transfers.2.tsv and
+// transfers.3.tsv, the oldest goes) and a new one begins; reading takes the older files first.
 
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -34,6 +38,9 @@ struct STransferLogEntry {
 
 extern const char* const kTransferLogHeader;  // the first line, with its '\n'
 constexpr int kTransferLogColumns = 12;
+constexpr uintmax_t kTransferLogRotateBytes = 10u << 20;  // 10 MiB
+constexpr int kTransferLogOldKept = 3;
+constexpr size_t kTransferLogReadBytes = 64u << 20;  // what is read of the log, from its newest record back
 
 // The log's path; empty when the environment names no folder for it.
 std::string TransferLogPath();
@@ -45,10 +52,13 @@ std::string TransferLogLine(const STransferLogEntry& entry);
 bool AppendTransferLog(STransferLogEntry entry, std::string* error = nullptr,
                        std::string path = std::string(), std::time_t when = std::time(nullptr));
 
-// The log's lines after its header, oldest first; false (with the reason) when it cannot be read. A missing
-// log is an empty one.
+// The log's files that exist, oldest first: transfers.3.tsv ... transfers.tsv (path: the current one).
+std::vector<std::string> TransferLogFiles(std::string path = std::string());
+
+// The log's lines after their headers, oldest first, from the older files on; at most the newest maxBytes
+// of them. False (with the reason) when a file cannot be read. A missing log is an empty one.
 bool ReadTransferLog(std::vector<std::string>& lines, std::string* error = nullptr,
-                     std::string path = std::string());
+                     std::string path = std::string(), size_t maxBytes = kTransferLogReadBytes);
 
 // The lines logged on or after since ("2026-12-07" or "2026-12-07 15:00"); true when since is such a date.
 bool TransferLogSince(const std::vector<std::string>& lines, const std::string& since,

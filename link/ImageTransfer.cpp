@@ -143,13 +143,17 @@ bool CImageTransfer::StartTransfer(uint8_t command, uint8_t parameter, const cha
     }
     const auto found = std::find_if(reply.begin(), reply.end(),
                                     [](uint8_t b) { return b == kReplyRefused || b == kReplyReady; });
+    // The radio was told to enter programming mode: whatever it answered, it is told to leave again.
     if (found == reply.end()) {
-        // Line noise without an answer: leave programming mode again and say so (a silent end looked
-        // like success).
+        // Line noise without an answer (a silent end looked like success).
         return Fail(kTextCommError, true, ERadioDid::Garbled);
     }
     if (*found == kReplyRefused) {
-        return Fail(refusedText, false, ERadioDid::Refused);
+        // A refusal is the answer alone; a 0x55 inside other bytes (noise before the ready byte) is garbled.
+        const bool plain =
+            found == reply.begin() && std::find(reply.begin(), reply.end(), kReplyReady) == reply.end();
+        return plain ? Fail(refusedText, true, ERadioDid::Refused)
+                     : Fail(kTextCommError, true, ERadioDid::Garbled);
     }
     // Some radios repeat the ready byte; the version is the first byte after the 0xAA run of two.
     auto version = found + 1;

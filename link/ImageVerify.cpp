@@ -38,6 +38,13 @@ SVerifyResult VerifyWrite(CImageTransfer& transfer, const CImageBytes& sent) {
     CImageBytes readBack{};
     if (!transfer.ReadImage(readBack)) {
         SVerifyResult result;
+        if (transfer.m_End == ETransferEnd::Cancelled) {
+            // every block went in: only the proof is missing
+            result.m_strMessage = StrPrintf(
+                "Written; the verify was stopped: the radio took all %d blocks, but was not read back.",
+                kImageBlocks);
+            return result;
+        }
         result.m_strMessage = "Verify failed: the radio could not be read back (" + transfer.m_strFailure +
                               "). The write may not have reached it: write the radio again.";
         return result;

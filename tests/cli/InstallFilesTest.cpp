@@ -189,6 +189,17 @@ TEST(BashCompletion, CompletesVerbsOptionsModelsAndPortsInBash) {
     }
 }
 
+// The README.txt the Windows installer and zip carry: what a technician there needs when something goes
+// wrong.
+TEST(WindowsReadme, NamesTheHelpVerbsTheFoldersTheLogsRotationAndTheZip) {
+    const std::string text = Slurp(KV310_WINDOWS_README);
+    for (const char* needed : {"kv310ctl ports --wait-new", "kv310ctl log", "kv310ctl report",
+                               "KV310\\backups", "KV310\\traces", "transfers.tsv", "transfers.1.tsv",
+                               "compressed archive", "kv310-windows-x86_64.zip", "No installation needed"}) {
+        EXPECT_NE(text.find(needed), std::string::npos) << needed;
+    }
+}
+
 TEST(Version, NamesTheProjectVersionAndTheCommitWhenTheBuildHasOne) {
     const SCliResult result = RunCli({"--version"});
     EXPECT_EQ(result.nExit, kExitOk);

@@ -37,29 +37,51 @@ bool SpawnCli(const std::vector<std::string>& args, const posix_spawn_file_actio
 
 }  // namespace
 
-SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath,
-                  const std::string& stdinPath) {
-    CTempDir dir;
-    const std::string outPath = stdoutPath.empty() ? dir.File("stdout") : stdoutPath;
-    const std::string errPath = dir.File("stderr");
-
+CRunningCli::CRunningCli(const std::vector<std::string>& args, const std::string& stdoutPath,
+                         const std::string& stdinPath)
+    : m_strOutPath(stdoutPath.empty() ? m_Dir.File("stdout") : stdoutPath), m_bOwnOut(stdoutPath.empty()) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, stdinPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-
-    SCliResult result;
+    posix_spawn_file_actions_addopen(&actions, 1, m_strOutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, m_Dir.File("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = 0;
     if (SpawnCli(args, actions, pid)) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        m_nPid = pid;
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.strOut = stdoutPath.empty() ? Slurp(outPath) : std::string();
-    result.strErr = Slurp(errPath);
+}
+
+CRunningCli::~CRunningCli() {
+    if (m_nPid > 0) {
+        ::kill(m_nPid, SIGKILL);
+        Wait();
+    }
+}
+
+void CRunningCli::Signal(int signal) {
+    if (m_nPid > 0) {
+        ::kill(m_nPid, signal);
+    }
+}
+
+SCliResult CRunningCli::Wait() {
+    SCliResult result;
+    if (m_nPid > 0) {
+        int status = 0;
+        waitpid(m_nPid, &status, 0);
+        m_nPid = -1;
+        result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    result.strOut = m_bOwnOut ? Slurp(m_strOutPath) : std::string();
+    result.strErr = Slurp(m_Dir.File("stderr"));
     return result;
+}
+
+SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath,
+                  const std::string& stdinPath) {
+    return CRunningCli(args, stdoutPath, stdinPath).Wait();
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
+
 struct SCliResult {
     int nExit = -1;
     std::string strOut;
@@ -14,6 +16,26 @@ struct SCliResult {
 // reads stdinPath.
 SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = std::string(),
                   const std::string& stdinPath = "/dev/null");
+
+// kv310ctl started, its stdout and stderr going to files until it ends.
+class CRunningCli {
+public:
+    CRunningCli(const std::vector<std::string>& args, const std::string& stdoutPath = std::string(),
+                const std::string& stdinPath = "/dev/null");
+    ~CRunningCli();  // kills it when it still runs
+    CRunningCli(const CRunningCli&) = delete;
+    CRunningCli& operator=(const CRunningCli&) = delete;
+
+    void Signal(int signal);
+    // Waits for it to end; what it printed and its exit status (128 + the signal when one ended it).
+    SCliResult Wait();
+
+private:
+    CTempDir m_Dir;
+    std::string m_strOutPath;
+    bool m_bOwnOut;
+    int m_nPid = -1;
+};
 
 // kv310ctl running in the background (e.g. simulate): its first line of stdout is read at start.
 class CBackgroundCli {

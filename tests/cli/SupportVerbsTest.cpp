@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "DataRadioDoc.h"
 #include "PtyRadio.h"
@@ -52,7 +56,9 @@ TEST(CliSupport, AFailedWriteSaysWhatToTryKeepsItsTraceAndEveryTransferIsLogged)
     const SCliResult log = RunCli({"log", "--since", "2000-01-01"});
     ASSERT_EQ(log.nExit, 0) << log.strErr;
     const std::vector<std::string> expected = {
-        "\tkv310ctl\twrite\t" + radio.SlavePath() + "\t\t1.2\tKV310 UHF\tdepot.dat\t\tWrite Fail!\t",
+        "\tkv310ctl\twrite\t" + radio.SlavePath() +
+            "\t\t1.2\tKV310 UHF\tdepot.dat\t\tWrite Fail! partly written: blocks 0\u20139 are new, "
+            "10\u201325 are not;",
         "\tkv310ctl\twrite\t" + good.SlavePath() + "\t\t1.2\tKV310 UHF\tdepot.dat\t",
         "\tkv310ctl\tread\t" + good.SlavePath() + "\t\t1.2\tKV310 UHF\tback.dat\t\tok\t",
     };
@@ -84,6 +90,120 @@ TEST(CliSupport, PortsListsTheSimulatedRadioAsTextAndJson) {
               std::string::npos)
         << json.strOut;
     EXPECT_EQ(RunCli({"ports", "--wait-new", "0"}).nExit, 2);
+}
+
+TEST(CliSupport, ImpossibleDatesExtraWordsAndRepeatedFlagsAreUsageErrors) {
+    CTempDir dir;
+    const struct {
+        std::vector<std::string> m_Words;
+        const char* m_szSays;
+    } cases[] = {
+        {{"log", "2026-12-01"}, "unexpected word '2026-12-01'"},
+        {{"log", "--since", "2026-13-45"}, "'2026-13-45' is no date"},
+        {{"log", "--since", "2026-02-30"}, "'2026-02-30' is no date"},
+        {{"log", "--since", "2026-12-01 24:00"}, "is no date"},
+        {{"ports", "foo"}, "unexpected word 'foo'"},
+        {{"ports", "--wait-new", "abc"}, "unexpected word 'abc'"},
+        {{"ports", "--wait-new", "4294967297"}, "'4294967297' is no time to wait"},
+        {{"ports", "--json", "--json"}, "option --json is given more than once"},
+        {{"report", "-o", dir.File("r.tar.gz"), "extra"}, "unexpected word 'extra'"},
+    };
+    for (const auto& test : cases) {
+        const SCliResult result = RunCli(test.m_Words);
+        SCOPED_TRACE(test.m_Words[1]);
+        EXPECT_EQ(result.nExit, 2) << result.strErr;
+        EXPECT_NE(result.strErr.find(test.m_szSays), std::string::npos) << result.strErr;
+        EXPECT_EQ(result.strErr.find("Unplug the programming cable"), std::string::npos);  // no waiting
+    }
+    EXPECT_EQ(RunCli({"log", "--since", "2024-02-29 23:59"}).nExit, 0);  // a leap day is a date
+}
+
+TEST(CliSupport, ReportToStdoutIsACompressedArchive) {
+    const SCliResult report = RunCli({"report", "-o", "-"});
+    ASSERT_EQ(report.nExit, 0) << report.strErr;
+    ASSERT_GT(report.strOut.size(), 10u);
+    EXPECT_EQ(report.strOut.substr(0, 4), std::string("\x1f\x8b\x08\x00", 4));
+    EXPECT_EQ(report.strOut[10] & 0x07, 0x03);  // the final block, compressed with the fixed codes
+    EXPECT_NE(report.strErr.find("Problem report written to stdout"), std::string::npos) << report.strErr;
+    EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
+// The radio's own count of the blocks it took.
+int BlocksTaken(CPtyRadio& radio) {
+    return radio.WithRadio([](CRadioSimulator& r) {
+        return static_cast<int>(std::count_if(r.m_Events.begin(), r.m_Events.end(), [](const std::string& e) {
+            return e.rfind("block ", 0) == 0;
+        }));
+    });
+}
+
+// A closed terminal (SIGHUP) or Ctrl+C pressed twice mid-write: the radio still leaves programming mode, and
+// the stop is said, logged and traced.
+TEST(CliSupport, HangUpOrASecondCtrlCMidWriteStillTakesTheRadioOutOfProgrammingMode) {
+    CTempDir dir;
+    CRecordingSink sink;
+    CDataRadioDoc doc;
+    doc.m_nModel = 3;
+    doc.ResetToDefaults();
+    ASSERT_TRUE(OnSaveDocument(doc, dir.File("depot.dat"), sink));
+    const struct {
+        const char* m_szName;
+        std::vector<int> m_Signals;
+    } cases[] = {{"hang-up", {SIGHUP}}, {"Ctrl+C twice", {SIGINT, SIGINT}}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.m_szName);
+        CPtyRadio radio;
+        ASSERT_TRUE(radio.Start()) << radio.m_strError;
+        CRunningCli write({"write", "--port", radio.SlavePath(), dir.File("depot.dat"), "--no-verify"});
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (BlocksTaken(radio) < 3 && std::chrono::steady_clock::now() < giveUp) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_GE(BlocksTaken(radio), 3);
+        for (const int signal : test.m_Signals) {
+            write.Signal(signal);
+        }
+        const SCliResult result = write.Wait();
+        EXPECT_EQ(result.nExit, 1) << result.strErr;
+        EXPECT_NE(result.strErr.find("stopping: the radio is being taken out of programming mode"),
+                  std::string::npos)
+            << result.strErr;
+        EXPECT_NE(result.strErr.find("Write cancelled"), std::string::npos) << result.strErr;
+        EXPECT_NE(result.strErr.find("The serial trace of this transfer is kept in"), std::string::npos);
+        EXPECT_LT(BlocksTaken(radio), 26);
+        radio.WithRadio([](CRadioSimulator& r) {
+            EXPECT_FALSE(r.m_bProgramming);
+            EXPECT_EQ(r.m_Events.back(), "leave");
+            return 0;
+        });
+        const SCliResult log = RunCli({"log"});
+        EXPECT_NE(log.strOut.find(radio.SlavePath() + "\t\t1.2\tKV310 UHF\tdepot.dat\t\tWrite cancelled."),
+                  std::string::npos)
+            << log.strOut;
+    }
+}
+
+// What the log keeps of failures that moved no configuration: a read that failed names no model, and a status
+// request the radio did not answer is logged and traced.
+TEST(CliSupport, AFailedReadNamesNoModelAndASilentStatusIsLoggedAndTraced) {
+    CTempDir dir;
+    CPtyRadio radio;
+    ASSERT_TRUE(radio.Start()) << radio.m_strError;
+    radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_bRefuse = true; });
+    EXPECT_EQ(RunCli({"read", "--port", radio.SlavePath(), "-o", dir.File("x.dat")}).nExit, 1);
+    radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_bSilent = true; });
+    const SCliResult status = RunCli({"status", "--port", radio.SlavePath()});
+    EXPECT_EQ(status.nExit, 1);
+    EXPECT_NE(status.strErr.find("The serial trace of this transfer is kept in"), std::string::npos)
+        << status.strErr;
+    const SCliResult log = RunCli({"log"});
+    EXPECT_NE(log.strOut.find("\tkv310ctl\tread\t" + radio.SlavePath() + "\t\t\t\tx.dat\t\tRead Fail..!\t"),
+              std::string::npos)
+        << log.strOut;
+    EXPECT_NE(
+        log.strOut.find("\tkv310ctl\tstatus\t" + radio.SlavePath() + "\t\t\t\t\t\tthe radio sent no status"),
+        std::string::npos)
+        << log.strOut;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "TarGz.h"
 #include "TempDir.h"
 #include "TransferLog.h"
+#include "UserFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -82,7 +83,8 @@ TEST(TarGz, TheSystemsTarUnpacksWhatWasPacked) {
     };
     std::vector<uint8_t> tar;
     ASSERT_TRUE(TarArchive(entries, 1700000000, tar));
-    ASSERT_TRUE(WriteFileAtomically(dir.File("a.tar.gz"), GzipStored(tar)));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("a.tar.gz"), Gzip(tar)));
+    EXPECT_LT(Gzip(tar).size(), tar.size() / 4);  // the report's logs and traces are as repetitive
     EXPECT_EQ(SystemTarListing(dir.File("a.tar.gz"), dir.File("out")),
               "r/empty.txt 0\nr/exact.bin 512\nr/sub/big.bin 70000\n");
     std::vector<uint8_t> unpacked;
@@ -216,6 +218,97 @@ TEST(ProblemReport, HoldsExactlyWhatTheReadmeSays) {
         const std::string version = ReadText(out + "/kv310-report/version.txt");
         EXPECT_EQ(version.rfind("program: kv310ctl 9.9\nbuilt with: ", 0), 0u) << version;
         EXPECT_NE(version.find("\nsystem: Linux "), std::string::npos) << version;
+    }
+}
+
+TEST(TransferLog, ARecordAfterALineCutOffStartsOnItsOwnLine) {
+    CTempDir dir;
+    const std::string path = dir.File("transfers.tsv");
+    std::ofstream(path) << kTransferLogHeader << "2026-12-0";  // a log cut off mid-line
+    STransferLogEntry entry;
+    entry.m_strTime = "2026-12-08 01:38:21";
+    ASSERT_TRUE(AppendTransferLog(entry, nullptr, path));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines, nullptr, path));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].rfind("2026-12-08 01:38:21\t", 0), 0u) << lines[1];
+    std::vector<std::string> selected;
+    ASSERT_TRUE(TransferLogSince(lines, "2026-12-08", selected));
+    EXPECT_EQ(selected.size(), 1u);
+}
+
+// A full log moves to transfers.1.tsv and the older ones up; reading takes them oldest first and, when the
+// budget is short, keeps the newest records.
+TEST(TransferLog, RotatesAFullLogAndReadsFromTheNewestRecordBack) {
+    CTempDir dir;
+    const std::string path = dir.File("transfers.tsv");
+    for (int n = 1; n <= kTransferLogOldKept; ++n) {
+        std::ofstream(dir.File("transfers." + std::to_string(n) + ".tsv"))
+            << kTransferLogHeader << "2026-01-0" << (kTransferLogOldKept + 1 - n) << " 00:00:00\told" << n
+            << "\n";
+    }
+    {
+        std::ofstream big(path);
+        big << kTransferLogHeader;
+        const std::string line = "2026-02-01 00:00:00\tbig\t" + std::string(200, 'x') + "\n";
+        for (uintmax_t size = 0; size < kTransferLogRotateBytes; size += line.size()) {
+            big << line;
+        }
+    }
+    STransferLogEntry entry;
+    entry.m_strTime = "2026-03-01 00:00:00";
+    entry.m_strProgram = "newest";
+    ASSERT_TRUE(AppendTransferLog(entry, nullptr, path));
+    EXPECT_EQ(ReadText(path), kTransferLogHeader + TransferLogLine(entry));
+    EXPECT_LT(fs::file_size(dir.File("transfers.2.tsv")), 1000u);  // old1 moved up; old3 went
+    EXPECT_EQ(TransferLogFiles(path).size(), static_cast<size_t>(kTransferLogOldKept + 1));
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines, nullptr, path));
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(SplitTransferLogLine(lines[0])[1], "old2");
+    EXPECT_EQ(SplitTransferLogLine(lines[1])[1], "old1");
+    EXPECT_EQ(SplitTransferLogLine(lines.back())[1], "newest");
+
+    ASSERT_TRUE(ReadTransferLog(lines, nullptr, path, 1000));  // a budget far below the log's size
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(SplitTransferLogLine(lines.back())[1], "newest");
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.rfind("2026-0", 0), 0u) << line;  // whole lines only
+    }
+}
+
+TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
+    CTempDir dir;
+    STransferLogEntry entry;
+    entry.m_strVerb = "read";
+    entry.m_strBackup = UserDataFolder() + "/KV310/backups/2026-12-07_15-40-02_COM17.bin";
+    ASSERT_TRUE(AppendTransferLog(entry));
+    entry.m_strBackup = "/home/someone/elsewhere/old.bin";
+    ASSERT_TRUE(AppendTransferLog(entry));
+    std::vector<std::string> warnings;
+    std::vector<STarEntry> entries = ProblemReportEntries(SReportInputs(), &warnings);
+    EXPECT_TRUE(warnings.empty());
+    const auto log = std::find_if(entries.begin(), entries.end(), [](const STarEntry& e) {
+        return e.m_strName == "kv310-report/transfers.tsv";
+    });
+    ASSERT_NE(log, entries.end());
+    const std::string text(log->m_Bytes.begin(), log->m_Bytes.end());
+    EXPECT_NE(text.find("\tKV310/backups/2026-12-07_15-40-02_COM17.bin\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\told.bin\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("/home/"), std::string::npos) << text;
+    EXPECT_EQ(text.find(UserDataFolder()), std::string::npos) << text;
+
+    const std::string logPath = TransferLogPath();
+    fs::rename(logPath, logPath + ".kept");
+    fs::create_directories(logPath);  // a log that cannot be read
+    entries = ProblemReportEntries(SReportInputs(), &warnings);
+    fs::remove_all(logPath);
+    fs::rename(logPath + ".kept", logPath);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("the transfer log could not be read"), std::string::npos) << warnings[0];
+    for (const STarEntry& e : entries) {
+        EXPECT_NE(e.m_strName, "kv310-report/transfers.tsv");
     }
 }
 

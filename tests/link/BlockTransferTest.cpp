@@ -197,11 +197,12 @@ TEST_F(BlockTransfer, NoiseBeforeTheReadyByteIsSkipped) {
     EXPECT_EQ(m_strVersion, "2.1");
 }
 
-TEST_F(BlockTransfer, RefusedRequestsFailWithoutMovingABlock) {
+TEST_F(BlockTransfer, RefusedRequestsFailWithoutMovingABlockAndLeaveProgrammingMode) {
     m_Radio.m_Faults.m_bRefuse = true;
     EXPECT_FALSE(Transfer().WriteRadio());
     EXPECT_EQ(LastStatus(), "Write Fail..!");
-    EXPECT_EQ(Writes().size(), 2u);
+    EXPECT_EQ(Writes(), (std::vector<Bytes>{{0x87, 0x00, 0x87}, {0x76, 0x57, 0xCD}, {0x89, 0x00, 0x89}}));
+    EXPECT_FALSE(m_Radio.m_bProgramming);
     EXPECT_FALSE(m_Port.m_bOpen);
 
     const Bytes docBefore = SettingsFileBytes(m_Doc);
@@ -209,6 +210,31 @@ TEST_F(BlockTransfer, RefusedRequestsFailWithoutMovingABlock) {
     EXPECT_EQ(LastStatus(), "Read Fail..!");
     EXPECT_EQ(SettingsFileBytes(m_Doc), docBefore);
     EXPECT_EQ(m_nRefreshes, 0);
+}
+
+// Noise that holds the refusal byte before the ready byte is no refusal: the answer was garbled. Whatever the
+// answer, the radio told to enter programming mode is told to leave it.
+TEST_F(BlockTransfer, ARefusalByteInsideNoiseIsAGarbledAnswer) {
+    const struct {
+        Bytes m_Noise;
+        bool m_bNoReady;
+    } cases[] = {
+        {{0x13, 0x55, 0x42}, false},  // 13 55 42 AA 12
+        {{0x55}, false},              // 55 AA 12
+        {{0x13, 0x55}, true},         // 13 55
+    };
+    for (const auto& test : cases) {
+        m_Radio = CRadioSimulator();
+        m_Radio.m_Faults.m_Noise = test.m_Noise;
+        m_Radio.m_Faults.m_bNoReady = test.m_bNoReady;
+        m_Status.clear();
+        CBlockTransfer transfer = Transfer();
+        EXPECT_FALSE(transfer.WriteRadio());
+        EXPECT_EQ(LastStatus(), "Communication Error !!!   Check your radio connection to PC !!!");
+        EXPECT_EQ(transfer.m_Failure.m_Did, ERadioDid::Garbled);
+        EXPECT_EQ(Writes().back(), (Bytes{0x89, 0x00, 0x89}));
+        EXPECT_FALSE(m_Radio.m_bProgramming);
+    }
 }
 
 TEST_F(BlockTransfer, SilentRadioIsACommunicationError) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <sstream>
 
@@ -34,6 +35,20 @@ TEST(ImageVerify, ACleanWriteVerifies) {
     EXPECT_TRUE(result.m_bOk);
     EXPECT_EQ(result.m_strMessage, "Verified: the radio holds the 416 bytes written.");
     EXPECT_EQ(rig.radio.m_Eeprom, rig.image.m_Work);
+}
+
+TEST(ImageVerify, AVerifyStoppedByTheUserSaysTheWriteWentIn) {
+    SRig rig;
+    std::atomic<bool> stop{false};
+    CBlockTransfer transfer(rig.port, rig.image, rig.doc);
+    transfer.m_pStop = &stop;
+    ASSERT_TRUE(transfer.WriteRadio());
+    stop = true;  // Ctrl+C as the read back begins
+    const SVerifyResult result = VerifyWrite(transfer, rig.image.m_Work);
+    EXPECT_FALSE(result.m_bOk);
+    EXPECT_EQ(result.m_strMessage,
+              "Written; the verify was stopped: the radio took all 26 blocks, but was not read back.");
+    EXPECT_FALSE(rig.radio.m_bProgramming);
 }
 
 TEST(ImageVerify, ARadioThatStoresOneByteWrongFailsWithItsAddressAndBothBytes) {

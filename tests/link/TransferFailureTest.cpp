@@ -37,6 +37,12 @@ const SFailureCase kCases[] = {
      },
      "Communication Error !!!   Check your radio connection to PC !!!",
      "The radio's answer on COM17 was garbled: a cable or baud problem."},
+    {"refusal byte in noise before the ready byte", false,
+     [](CRadioFaults& f) {
+         f.m_Noise = {0x13, 0x55};
+     },
+     "Communication Error !!!   Check your radio connection to PC !!!",
+     "The radio's answer on COM17 was garbled: a cable or baud problem."},
     {"nak storm", true,
      [](CRadioFaults& f) {
          f.m_nNakBlock = 4;

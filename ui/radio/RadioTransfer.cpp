@@ -9,6 +9,7 @@
 #include "FailedTrace.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "PartlyWritten.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
 #include "Sha256.h"
@@ -340,13 +341,20 @@ void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std:
     if (outcome.m_nVersion >= 0) {
         entry.m_strFirmware = StrPrintf("%d.%d", outcome.m_nVersion >> 4, outcome.m_nVersion & 0x0F);
     }
-    entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+    if (write || outcome.m_bOk) {  // a read that failed read no model: the open plan's is not the radio's
+        entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+    }
     entry.m_strPlan = m_strPlanName;
     if (write && outcome.m_bOk) {
         entry.m_strSha256 = Sha256Hex(outcome.m_Bytes.data(), outcome.m_Bytes.size());
     }
     entry.m_strResult =
         outcome.m_bOk ? "ok" : outcome.m_strFailure.substr(0, outcome.m_strFailure.find('\n'));
+    if (write && !outcome.m_bOk && outcome.m_Failure.m_Stage == EStage::Blocks) {
+        // the log keeps what the radio holds, not only "Write Fail!"
+        const std::string partly = PartlyWrittenText(outcome.m_Failure.m_nBlock);
+        entry.m_strResult += partly.empty() ? "" : " " + partly;
+    }
     entry.m_dSeconds = outcome.m_dSeconds;
     entry.m_strBackup = backup;
     std::string error;

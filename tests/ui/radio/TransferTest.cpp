@@ -438,8 +438,13 @@ TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
     ASSERT_FALSE(lines.empty());
     const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
     ASSERT_EQ(fields.size(), static_cast<size_t>(kTransferLogColumns));
-    EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[3] + " " + fields[5] + " " + fields[9],
-              "kv310 write COM49 1.2 Write Fail!");
+    const std::string logged =
+        fields[1] + " " + fields[2] + " " + fields[3] + " " + fields[5] + " " + fields[9];
+    EXPECT_EQ(logged.rfind("kv310 write COM49 1.2 Write Fail! partly written: blocks 0\u20139 are new, "
+                           "10\u201325 are not;",
+                           0),
+              0u)
+        << logged;
 }
 TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItHeld) {
     const CImageBytes before = Radio([](CRadioSimulator& r) {
