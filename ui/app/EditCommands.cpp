@@ -67,7 +67,7 @@ CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
                        &CEditCommands::OnInsert);
     m_pActRemove = Add("Re&move Channel", "Remove the selected channels; the channels below move up", {},
                        &CEditCommands::OnRemove);
-    m_pActMoveUp = Add("Move &Up", "Move the selected channels up one row",
+    m_pActMoveUp = Add("M&ove Up", "Move the selected channels up one row",
                        {QKeySequence(Qt::ALT | Qt::Key_Up)}, nullptr);
     m_pActMoveDown = Add("Move Do&wn", "Move the selected channels down one row",
                          {QKeySequence(Qt::ALT | Qt::Key_Down)}, nullptr);

@@ -137,6 +137,8 @@ void CMainForm::BuildForm() {
     m_pPllIcLabel = FormLabel("# PLL IC :", this);
     m_cbPllIc = new QComboBox(this);
     m_cbPllIc->addItems({QStringLiteral("MB15A02SL"), QStringLiteral("MB15E03SL")});
+    m_cbPllIc->setAccessibleName(tr("PLL IC"));
+    m_pPllIcLabel->setBuddy(m_cbPllIc);
     // The PLL IC choice is kept for the radio's service bytes but not offered to the user.
     m_pPllIcLabel->hide();
     m_pPllIcLabel->setEnabled(false);

@@ -10,6 +10,7 @@
 
 #include "app/ShellFixture.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/BulkEditDlg.h"
 #include "dialogs/ChangeMapDlg.h"
 #include "dialogs/ChannelOptionDlg.h"
 #include "dialogs/CompareDlg.h"
@@ -23,6 +24,7 @@
 #include "radio/FleetDlg.h"
 #include "radio/ProgressDlg.h"
 #include "radio/SquelchDlg.h"
+#include "radio/TransferHistoryDlg.h"
 
 namespace {
 
@@ -63,6 +65,33 @@ QStringList NamesWithoutCaption(QWidget* root) {
     return misses;
 }
 
+// The caption as the window shows it: no mnemonic, "#" bullet or closing colon, spaces collapsed.
+QString Shown(QString text) {
+    text.remove(QLatin1Char('&')).remove(QLatin1Char('#'));
+    text = text.simplified();
+    return text.endsWith(QLatin1Char(':')) ? text.chopped(1).trimmed() : text;
+}
+
+// Every list below root: its name must hold its caption as shown (a list with no caption a name of its
+// own), for its entry is all a screen reader says of it otherwise ("No Timer").
+QStringList ListsWithoutCaption(QWidget* root) {
+    QStringList misses;
+    for (QComboBox* list : root->findChildren<QComboBox*>()) {
+        QString caption;
+        for (QLabel* label : root->findChildren<QLabel*>()) {
+            if (label->buddy() == list) {
+                caption = Shown(label->text());
+            }
+        }
+        const QString name = list->accessibleName();
+        if (caption.isEmpty() ? name.isEmpty() : !name.contains(caption)) {
+            misses << QStringLiteral("the list \"%1\" (showing \"%2\") is named \"%3\"")
+                          .arg(caption, list->currentText(), name);
+        }
+    }
+    return misses;
+}
+
 }  // namespace
 
 TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInItsName) {
@@ -75,6 +104,8 @@ TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInIt
     CPageContext& ctx = View().m_Ctx;
     std::vector<std::unique_ptr<QWidget>> dialogs;
     dialogs.push_back(std::make_unique<CAboutDlg>());
+    dialogs.push_back(std::make_unique<CBulkEditDlg>(m_Doc));
+    dialogs.push_back(std::make_unique<CTransferHistoryDlg>(std::vector<std::string>{}, "transfers.tsv", ""));
     dialogs.push_back(std::make_unique<CCalibrationDlg>(ctx));
     dialogs.push_back(std::make_unique<CSquelchDlg>(ctx));
     dialogs.push_back(std::make_unique<CChangeMapDlg>(m_Doc, m_Sink, 12, 9, 0x7F));
@@ -89,9 +120,9 @@ TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInIt
     dialogs.push_back(std::make_unique<CDcsDlg>());
     dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(m_Doc, m_Sink));
     dialogs.push_back(std::make_unique<CTwoToneDlg>(m_Doc, m_Sink, 1));
-    QStringList misses = NamesWithoutCaption(m_pFrame.get());
+    QStringList misses = NamesWithoutCaption(m_pFrame.get()) << ListsWithoutCaption(m_pFrame.get());
     for (const auto& dialog : dialogs) {
-        misses << NamesWithoutCaption(dialog.get());
+        misses << NamesWithoutCaption(dialog.get()) << ListsWithoutCaption(dialog.get());
     }
     EXPECT_TRUE(misses.isEmpty()) << misses.join(QLatin1Char('\n')).toStdString();
 }

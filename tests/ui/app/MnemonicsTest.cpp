@@ -1,0 +1,164 @@
+// Alt and a letter reach one thing: no two captions of the menu bar, of one menu, of a dialog, or of a page
+// together with the menu bar share a mnemonic. And the Port menu offers what is plugged in when it opens.
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <map>
+
+#include "app/ShellFixture.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/BulkEditDlg.h"
+#include "dialogs/ChangeMapDlg.h"
+#include "dialogs/ChannelOptionDlg.h"
+#include "dialogs/CompareDlg.h"
+#include "dialogs/EngineeringDlg.h"
+#include "dialogs/ModelSelectDlg.h"
+#include "dialogs/ScanWarningDlg.h"
+#include "dialogs/TonePickerDlg.h"
+#include "dialogs/TwoToneCodeDlg.h"
+#include "dialogs/TwoToneDlg.h"
+#include "radio/CalibrationDlg.h"
+#include "radio/FindCableDlg.h"
+#include "radio/FleetDlg.h"
+#include "radio/ProgressDlg.h"
+#include "radio/SquelchDlg.h"
+#include "radio/TransferHistoryDlg.h"
+
+namespace {
+
+// The letter after a single '&', lower case; none for a caption without one.
+QChar Mnemonic(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (caption[i + 1] != QLatin1Char('&')) {
+                return caption[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+// "where: Alt+P reaches "&Program" and "&Port"" for every letter two captions share.
+QStringList Clashes(const QString& where, const QStringList& captions) {
+    std::map<QChar, QStringList> byLetter;
+    for (const QString& caption : captions) {
+        const QChar letter = Mnemonic(caption);
+        if (!letter.isNull()) {
+            byLetter[letter] << caption;
+        }
+    }
+    QStringList clashes;
+    for (const auto& [letter, users] : byLetter) {
+        if (users.size() > 1) {
+            clashes << QStringLiteral("%1: Alt+%2 reaches \"%3\"")
+                           .arg(where, QString(letter.toUpper()), users.join(QStringLiteral("\" and \"")));
+        }
+    }
+    return clashes;
+}
+
+// The captions of the controls below root that Alt reaches: buttons, labels of a control, group titles.
+QStringList Captions(const QWidget* root) {
+    QStringList captions;
+    for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QToolButton*>(button) == nullptr && button->isVisibleTo(root)) {
+            captions << button->text();
+        }
+    }
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && label->isVisibleTo(root)) {
+            captions << label->text();
+        }
+    }
+    for (const QGroupBox* group : root->findChildren<QGroupBox*>()) {
+        if (group->isVisibleTo(root)) {
+            captions << group->title();
+        }
+    }
+    return captions;
+}
+
+QStringList MenuClashes(const QString& where, const QMenu& menu) {
+    QStringList texts;
+    QStringList clashes;
+    for (const QAction* action : menu.actions()) {
+        texts << action->text().section(QLatin1Char('\t'), 0, 0);
+        if (action->menu() != nullptr) {
+            clashes << MenuClashes(where + QStringLiteral(" > ") + action->text(), *action->menu());
+        }
+    }
+    return Clashes(where, texts) << clashes;
+}
+
+}  // namespace
+
+TEST_F(ShellTest, NoTwoCaptionsOfAMenuADialogOrAPageShareAMnemonic) {
+    m_Ports = {1, 3};
+    Start();
+    QStringList clashes;
+    QStringList bar;
+    for (const QAction* action : m_pFrame->menuBar()->actions()) {
+        bar << action->text();
+        ASSERT_NE(action->menu(), nullptr);
+        emit action->menu()->aboutToShow();  // the Port menu is filled as it opens
+        clashes << MenuClashes(action->text().remove(QLatin1Char('&')), *action->menu());
+    }
+    clashes << Clashes(QStringLiteral("menu bar"), bar);
+    EXPECT_EQ(bar.join(QLatin1Char(' ')).toStdString(), "&File &Edit &Program P&ort &View &Help");
+
+    // A page shares the window, and so its Alt keys, with the menu bar.
+    for (int page = 0; page < kPageCount; ++page) {
+        View().ShowPage(page);
+        clashes << Clashes(QStringLiteral("page %1 and the menu bar").arg(page), Captions(&View()) << bar);
+    }
+
+    m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 151.0;
+    m_Doc.m_nCurChannel = 1;
+    CPageContext& ctx = View().m_Ctx;
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.push_back(std::make_unique<CAboutDlg>());
+    dialogs.push_back(std::make_unique<CBulkEditDlg>(m_Doc));
+    dialogs.push_back(std::make_unique<CCalibrationDlg>(ctx));
+    dialogs.push_back(std::make_unique<CSquelchDlg>(ctx));
+    dialogs.push_back(std::make_unique<CChangeMapDlg>(m_Doc, m_Sink, 12, 9, 0x7F));
+    dialogs.push_back(std::make_unique<CChannelOptionDlg>(ctx));
+    dialogs.push_back(std::make_unique<CCompareDlg>("other.dat", std::vector<std::string>{"channel 3 rx"}));
+    dialogs.push_back(std::make_unique<CEngineeringDlg>(CImageBytes{}));
+    dialogs.push_back(std::make_unique<CFindCableDlg>(*m_pFrame->m_pPortSystem));
+    dialogs.push_back(std::make_unique<CFleetDlg>(ctx));
+    dialogs.push_back(std::make_unique<CModelSelectDlg>(m_Doc));
+    dialogs.push_back(std::make_unique<CProgressDlg>());
+    dialogs.push_back(std::make_unique<CScanWarningDlg>(QStringLiteral("ON"), QStringLiteral("OFF")));
+    dialogs.push_back(std::make_unique<CCtcssDlg>());
+    dialogs.push_back(std::make_unique<CDcsDlg>());
+    dialogs.push_back(std::make_unique<CTransferHistoryDlg>(std::vector<std::string>{}, "transfers.tsv", ""));
+    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(m_Doc, m_Sink));
+    dialogs.push_back(std::make_unique<CTwoToneDlg>(m_Doc, m_Sink, 1));
+    for (const auto& dialog : dialogs) {
+        clashes << Clashes(QString::fromLatin1(dialog->metaObject()->className()), Captions(dialog.get()));
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(ShellTest, ThePortMenuOffersACablePluggedInAfterTheStartWhenItOpens) {
+    m_Ports = {1};
+    Start();
+    auto entries = [this] {
+        QStringList coms;
+        for (const QAction* action : m_pFrame->m_pPortMenu->actions()) {
+            coms << action->text().section(QLatin1Char(' '), 0, 0);
+        }
+        return coms.join(QLatin1Char(' ')).toStdString();
+    };
+    EXPECT_EQ(entries(), "COM1 COM49  &Find");
+    m_Ports = {1, 17};
+    emit m_pFrame->m_pPortMenu->aboutToShow();
+    EXPECT_EQ(entries(), "COM1 COM17 COM49  &Find");
+    m_Ports = {17};
+    emit m_pFrame->m_pPortMenu->aboutToShow();
+    EXPECT_EQ(entries(), "COM17 COM49  &Find");
+}
