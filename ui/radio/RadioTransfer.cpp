@@ -307,11 +307,13 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
 }
 
 QString CRadioTransfer::SuccessText(bool write, const SOutcome& outcome) const {
-    const QString what = !write      ? tr("Read: %1 on COM%2, %3 s")
-                         : m_bVerify ? tr("Written and verified: %1 on COM%2, %3 s")
-                                     : tr("Written (not read back): %1 on COM%2, %3 s");
-    return what.arg(QString::fromStdString(ModelLogName(m_Ctx.m_Doc)))
-        .arg(m_Ctx.m_Doc.m_nComPort)
+    const QString what = !write      ? tr("Read: %1 on %2, %3 s")
+                         : m_bVerify ? tr("Written and verified: %1 on %2, %3 s")
+                                     : tr("Written (not read back): %1 on %2, %3 s");
+    const int com = m_Ctx.m_Doc.m_nComPort;
+    return what
+        .arg(QString::fromStdString(ModelAndBandText(m_Ctx.m_Doc)),
+             com > 0 ? QStringLiteral("COM%1").arg(com) : tr("the port"))
         .arg(outcome.m_dSeconds, 0, 'f', 1);
 }
 

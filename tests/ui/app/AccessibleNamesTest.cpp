@@ -8,23 +8,7 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
-#include "app/ShellFixture.h"
-#include "dialogs/AboutDlg.h"
-#include "dialogs/BulkEditDlg.h"
-#include "dialogs/ChangeMapDlg.h"
-#include "dialogs/ChannelOptionDlg.h"
-#include "dialogs/CompareDlg.h"
-#include "dialogs/EngineeringDlg.h"
-#include "dialogs/ModelSelectDlg.h"
-#include "dialogs/ScanWarningDlg.h"
-#include "dialogs/TonePickerDlg.h"
-#include "dialogs/TwoToneCodeDlg.h"
-#include "dialogs/TwoToneDlg.h"
-#include "radio/CalibrationDlg.h"
-#include "radio/FleetDlg.h"
-#include "radio/ProgressDlg.h"
-#include "radio/SquelchDlg.h"
-#include "radio/TransferHistoryDlg.h"
+#include "app/EveryDialog.h"
 
 namespace {
 
@@ -99,27 +83,7 @@ TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInIt
     for (int page = 0; page < kPageCount; ++page) {
         View().ShowPage(page);
     }
-    m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 151.0;
-    m_Doc.m_nCurChannel = 1;
-    CPageContext& ctx = View().m_Ctx;
-    std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.push_back(std::make_unique<CAboutDlg>());
-    dialogs.push_back(std::make_unique<CBulkEditDlg>(m_Doc));
-    dialogs.push_back(std::make_unique<CTransferHistoryDlg>(std::vector<std::string>{}, "transfers.tsv", ""));
-    dialogs.push_back(std::make_unique<CCalibrationDlg>(ctx));
-    dialogs.push_back(std::make_unique<CSquelchDlg>(ctx));
-    dialogs.push_back(std::make_unique<CChangeMapDlg>(m_Doc, m_Sink, 12, 9, 0x7F));
-    dialogs.push_back(std::make_unique<CChannelOptionDlg>(ctx));
-    dialogs.push_back(std::make_unique<CCompareDlg>("other.dat", std::vector<std::string>{"channel 3 rx"}));
-    dialogs.push_back(std::make_unique<CEngineeringDlg>(CImageBytes{}));
-    dialogs.push_back(std::make_unique<CFleetDlg>(ctx));
-    dialogs.push_back(std::make_unique<CModelSelectDlg>(m_Doc));
-    dialogs.push_back(std::make_unique<CProgressDlg>());
-    dialogs.push_back(std::make_unique<CScanWarningDlg>(QStringLiteral("ON"), QStringLiteral("OFF")));
-    dialogs.push_back(std::make_unique<CCtcssDlg>());
-    dialogs.push_back(std::make_unique<CDcsDlg>());
-    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(m_Doc, m_Sink));
-    dialogs.push_back(std::make_unique<CTwoToneDlg>(m_Doc, m_Sink, 1));
+    const std::vector<std::unique_ptr<QWidget>> dialogs = EveryDialog(View(), *m_pFrame, m_Doc, m_Sink);
     QStringList misses = NamesWithoutCaption(m_pFrame.get()) << ListsWithoutCaption(m_pFrame.get());
     for (const auto& dialog : dialogs) {
         misses << NamesWithoutCaption(dialog.get()) << ListsWithoutCaption(dialog.get());

@@ -23,6 +23,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <random>
 
 #include "BuiltInRadio.h"
+#include "ConfigCheck.h"
 #include "EepromImage.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
@@ -115,7 +116,7 @@ TEST_F(TransferTest, AWriteSendsTheRecordAndClosesTheWindow) {
     // what happened, in the status bar: "Written and verified: KV310 UHF U1 on COM49, 2.3 s"
     const QString done = m_pFrame->statusBar()->currentMessage();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Written and verified: %1 on COM49, \\d+\\.\\d s$")
-                                       .arg(QString::fromStdString(ModelLogName(m_Doc))))
+                                       .arg(QString::fromStdString(ModelAndBandText(m_Doc))))
                     .match(done)
                     .hasMatch())
         << done.toStdString();
@@ -155,7 +156,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
     const QString done = m_pFrame->statusBar()->currentMessage();
     EXPECT_TRUE(
         QRegularExpression(QStringLiteral("^Read: %1 on COM49, \\d+\\.\\d s; the radio's image is kept in /")
-                               .arg(QString::fromStdString(ModelLogName(m_Doc))))
+                               .arg(QString::fromStdString(ModelAndBandText(m_Doc))))
             .match(done)
             .hasMatch())
         << done.toStdString();
