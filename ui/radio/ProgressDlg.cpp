@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "EepromImage.h"
 
