@@ -193,7 +193,7 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
     transfer.m_CheckPort = MachinePortCheck();
     transfer.m_pStop = &StopRequested();
     bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
-    const std::string advice = ok ? std::string() : FailureAdvice(transfer.m_Failure);
+    const std::string advice = ok ? std::string() : FailureAdvice(transfer.m_Failure, kFindCableCommand);
     reporter.Finish(ok, advice);
     std::string failure;
     if (!ok && write && transfer.m_End == ETransferEnd::Failed) {

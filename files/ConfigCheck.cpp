@@ -116,19 +116,20 @@ std::string ModelText(const CDataRadioDoc& doc, int row) {
     return name;
 }
 
+std::string ModelAndBandText(const CDataRadioDoc& doc) {
+    std::string text = ModelText(doc, doc.m_nModel);
+    if (IsOfferedModel(doc.m_nModel) && doc.m_Band[doc.m_nModel].m_nSubBands > 1 && doc.m_nSubBand < 3) {
+        text += " " + doc.m_Band[doc.m_nModel].m_strCode[doc.m_nSubBand];
+    }
+    return text;
+}
+
 std::string RadioModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& plan) {
     if (!IsOfferedModel(radio.m_nModel) ||
         (radio.m_nModel == plan.m_nModel && radio.m_nSubBand == plan.m_nSubBand)) {
         return std::string();
     }
-    const auto name = [](const CDataRadioDoc& doc) {
-        std::string text = ModelText(doc, doc.m_nModel);
-        if (IsOfferedModel(doc.m_nModel) && doc.m_Band[doc.m_nModel].m_nSubBands > 1 && doc.m_nSubBand < 3) {
-            text += " " + doc.m_Band[doc.m_nModel].m_strCode[doc.m_nSubBand];
-        }
-        return text;
-    };
-    return "the radio is a " + name(radio) + ", the plan is for a " + name(plan);
+    return "the radio is a " + ModelAndBandText(radio) + ", the plan is for a " + ModelAndBandText(plan);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "Format.h"
 #include "LinkFrames.h"
 #include "PortNames.h"
+#include "ServiceLink.h"
 
 const char* const kTextWriting = "Writing.....!";
 const char* const kTextReading = "Reading.....!";
@@ -196,7 +197,7 @@ bool CImageTransfer::WriteImage(CImageBytes& image) {
         return false;
     }
     if (m_Hooks.ShowVersion) {
-        m_Hooks.ShowVersion(StrPrintf("%d . %d", m_nVersion >> 4, m_nVersion & 0x0F));
+        m_Hooks.ShowVersion(VersionText(static_cast<uint8_t>(m_nVersion)));
     }
     image[kVersionFirmwareByte] = m_nVersion == kVersion11 ? 3 : 2;
     if (!WriteBlocks(image)) {
@@ -256,7 +257,7 @@ bool CImageTransfer::ReadImage(CImageBytes& received) {
         return false;
     }
     if (m_Hooks.ShowVersion) {
-        m_Hooks.ShowVersion(StrPrintf("%d.%d", m_nVersion >> 4, m_nVersion & 0x0F));
+        m_Hooks.ShowVersion(VersionText(static_cast<uint8_t>(m_nVersion)));
     }
     DataStatus(kTextReadData);
     if (!ReadBlocks(received)) {

@@ -21,7 +21,7 @@
 struct CTransferHooks {
     std::function<void(const std::string& text)> SetStatus;    // the progress window's status line
     std::function<void(int address)> SetProgress;              // the progress bar, 0-415
-    std::function<void(const std::string& text)> ShowVersion;  // the form's version field ("1 . 2" / "1.2")
+    std::function<void(const std::string& text)> ShowVersion;  // the form's version field ("1.2")
     std::function<void(const std::string& name)> SelectPllIc;  // "MB15A02SL" or "MB15E03SL", after a read
     std::function<void(const std::string& text)> DataStatus;   // "Write Data!" per block, "Read Data"
     // Used by CBlockTransfer, which also encodes and decodes (see BlockTransfer.h).
@@ -89,7 +89,9 @@ public:
     STransferFailure m_Failure;  // where it stopped and what the radio did, for the advice
 
     // The status text with what happened and what to try on the lines after it.
-    std::string FailureText() const { return FailureMessage(m_strFailure, m_Failure); }
+    std::string FailureText(const char* findCable) const {
+        return FailureMessage(m_strFailure, m_Failure, findCable);
+    }
 
 protected:
     void Status(const std::string& text);

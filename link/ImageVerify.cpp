@@ -30,7 +30,7 @@ SVerifyResult CompareImages(const CImageBytes& sent, const CImageBytes& readBack
     failure.m_nHeld = result.m_nRead;
     failure.m_nWritten = result.m_nSent;
     failure.m_nDiffering = result.m_nDiffer;
-    result.m_strMessage = FailureAdvice(failure);
+    result.m_strMessage = FailureAdvice(failure, nullptr);  // names no way to find the cable
     return result;
 }
 

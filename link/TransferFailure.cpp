@@ -1,5 +1,7 @@
 #include "TransferFailure.h"
 
+#include <array>
+
 #include "EepromImage.h"
 #include "Format.h"
 #include "PartlyWritten.h"
@@ -8,63 +10,109 @@ namespace {
 
 enum class EDirection { Any, Write, Read };
 
-// One row: where the transfer was, what happened and in which direction, and the advice with its fields:
-// {port}, {block}, {stored} (the partly-written sentence), {address}, {held}, {written}, {differ}.
-struct SAdviceRow {
-    EStage m_Stage;
-    ERadioDid m_Did;
-    EDirection m_Direction;
-    const char* m_szAdvice;
-};
-
+// The sentences of the advice, each written once. Their fields: {port}, {block}, {stored} (the
+// partly-written sentence), {address}, {held}, {written}, {differ}, {find} (how to find the cable's port).
+constexpr const char* kNoAnswer = "The radio did not answer on {port}.";
 constexpr const char* kCheckCable =
     "Check that the cable is plugged into the radio, the radio is switched on and not transmitting, "
-    "and {port} is the cable's port (Port > Find the Cable).";
+    "and {port} is the cable's port ({find}).";
+constexpr const char* kRefused =
+    "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another "
+    "program holds it. Wait until the radio is idle, close other programming tools, switch the radio off "
+    "and on, then try again.";
+constexpr const char* kGarbledAnswer =
+    "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
+    "make sure it sits firmly, close any program that set up {port} at another speed, then try again.";
+// A radio that answered the request and then fell silent was not unplugged all along: it lost power, or
+// the cable moved.
+constexpr const char* kLinkLost =
+    "The link was lost mid-transfer: the radio lost power (battery, supply), or the cable moved or came "
+    "loose.";
+constexpr const char* kStoppedAnswering = "The radio stopped answering at block {block} of 26; {stored}.";
+constexpr const char* kStoppedSending = "The radio stopped sending at block {block} of 26.";
+constexpr const char* kCheckPowerWrite = "Check the radio's power and the cable first.";
+constexpr const char* kCheckPowerRead = "Check the radio's power and the cable, then read again.";
+constexpr const char* kKeptAsking =
+    "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; "
+    "{stored}.";
+constexpr const char* kGarbledBlockWrite =
+    "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}.";
+constexpr const char* kGarbledBlockRead =
+    "Block {block} arrived garbled or damaged every time: a cable or baud problem.";
+constexpr const char* kCheckCableFirst = "Check the cable first.";
+constexpr const char* kNothingCheckCable = "Nothing was changed: check the cable and read again.";
+constexpr const char* kNothingChanged = "Nothing was changed.";
+constexpr const char* kAdapterStopped = "The adapter stopped at block {block}; {stored}.";
+constexpr const char* kReplugFirst = "Unplug the cable and plug it in again first.";
+constexpr const char* kReplugTryAgain = "Unplug the cable, plug it in again, then try again.";
+constexpr const char* kReplugReadAgain = "Unplug the cable, plug it in again, then read again.";
+constexpr const char* kBytesLost = "Bytes from the radio were lost at block {block}; {stored}.";
+constexpr const char* kReadAgain = "Read again.";
+constexpr const char* kMismatch =
+    "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.";
+constexpr const char* kWriteAgainOrService =
+    "Write the radio again; if this repeats, the radio needs service.";
+constexpr const char* kNotReadBack = "The radio could not be read back, so the write is not proven.";
+constexpr const char* kWriteAgain = "Write the radio again.";
 
-// The first row that matches wins; rows for any stage follow the specific ones.
+constexpr unsigned Stages(std::initializer_list<EStage> stages) {
+    unsigned bits = 0;
+    for (const EStage stage : stages) {
+        bits |= 1u << static_cast<unsigned>(stage);
+    }
+    return bits;
+}
+
+constexpr unsigned Causes(std::initializer_list<ERadioDid> causes) {
+    unsigned bits = 0;
+    for (const ERadioDid did : causes) {
+        bits |= 1u << static_cast<unsigned>(did);
+    }
+    return bits;
+}
+
+// One row: the stages and causes it answers (bit sets), the direction, and its sentences in order.
+struct SAdviceRow {
+    unsigned m_nStages;
+    unsigned m_nCauses;
+    EDirection m_Direction;
+    std::array<const char*, 4> m_Sentences;  // the unused ones null
+};
+
+constexpr unsigned kRequest = Stages({EStage::Request});
+constexpr unsigned kBlocks = Stages({EStage::Blocks});
+constexpr unsigned kReadBack = Stages({EStage::ReadBack});
+
+// The first row that matches wins.
 const SAdviceRow kAdviceTable[] = {
-    {EStage::Request, ERadioDid::NoAnswer, EDirection::Any, "The radio did not answer on {port}. {check}"},
-    {EStage::Request, ERadioDid::Refused, EDirection::Any,
-     "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another "
-     "program holds it. Wait until the radio is idle, close other programming tools, switch the radio off "
-     "and on, then try again."},
-    {EStage::Request, ERadioDid::Garbled, EDirection::Any,
-     "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
-     "make sure it sits firmly, close any program that set up {port} at another speed, then try again."},
-    {EStage::Blocks, ERadioDid::NoAnswer, EDirection::Write,
-     "The radio stopped answering at block {block} of 26; {stored}. Check the cable first."},
-    {EStage::Blocks, ERadioDid::BlockRefused, EDirection::Write,
-     "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. "
-     "Check the cable first."},
-    {EStage::Blocks, ERadioDid::Garbled, EDirection::Write,
-     "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable "
-     "first."},
-    {EStage::Blocks, ERadioDid::NoAnswer, EDirection::Read,
-     "The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read "
-     "again."},
-    {EStage::Blocks, ERadioDid::Garbled, EDirection::Read,
-     "Block {block} arrived garbled or damaged every time: a cable or baud problem. "
-     "Nothing was changed: check the cable and read again."},
-    {EStage::Blocks, ERadioDid::PortStalled, EDirection::Write,
-     "The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first."},
-    {EStage::Blocks, ERadioDid::BytesLost, EDirection::Write,
-     "Bytes from the radio were lost at block {block}; {stored}."},
-    {EStage::ReadBack, ERadioDid::Mismatch, EDirection::Any,
-     "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. "
-     "Write the radio again; if this repeats, the radio needs service."},
-    {EStage::ReadBack, ERadioDid::NoAnswer, EDirection::Any,
-     "The radio could not be read back, so the write is not proven. Write the radio again."},
-    {EStage::ReadBack, ERadioDid::Garbled, EDirection::Any,
-     "The radio could not be read back, so the write is not proven. Write the radio again."},
-    {EStage::Request, ERadioDid::PortStalled, EDirection::Any,
-     "Unplug the cable, plug it in again, then try again."},
-    {EStage::Blocks, ERadioDid::PortStalled, EDirection::Read,
-     "Nothing was changed. Unplug the cable, plug it in again, then read again."},
-    {EStage::Blocks, ERadioDid::BytesLost, EDirection::Read, "Nothing was changed. Read again."},
+    {kRequest, Causes({ERadioDid::NoAnswer}), EDirection::Any, {kNoAnswer, kCheckCable}},
+    {kRequest, Causes({ERadioDid::Refused}), EDirection::Any, {kRefused}},
+    {kRequest, Causes({ERadioDid::Garbled}), EDirection::Any, {kGarbledAnswer}},
+    {kRequest, Causes({ERadioDid::PortStalled}), EDirection::Any, {kReplugTryAgain}},
+    {kBlocks,
+     Causes({ERadioDid::NoAnswer}),
+     EDirection::Write,
+     {kStoppedAnswering, kLinkLost, kCheckPowerWrite}},
+    {kBlocks,
+     Causes({ERadioDid::NoAnswer}),
+     EDirection::Read,
+     {kStoppedSending, kLinkLost, kNothingChanged, kCheckPowerRead}},
+    {kBlocks, Causes({ERadioDid::BlockRefused}), EDirection::Write, {kKeptAsking, kCheckCableFirst}},
+    {kBlocks, Causes({ERadioDid::Garbled}), EDirection::Write, {kGarbledBlockWrite, kCheckCableFirst}},
+    {kBlocks, Causes({ERadioDid::Garbled}), EDirection::Read, {kGarbledBlockRead, kNothingCheckCable}},
+    {kBlocks, Causes({ERadioDid::PortStalled}), EDirection::Write, {kAdapterStopped, kReplugFirst}},
+    {kBlocks, Causes({ERadioDid::PortStalled}), EDirection::Read, {kNothingChanged, kReplugReadAgain}},
+    {kBlocks, Causes({ERadioDid::BytesLost}), EDirection::Write, {kBytesLost}},
+    {kBlocks, Causes({ERadioDid::BytesLost}), EDirection::Read, {kNothingChanged, kReadAgain}},
+    {kReadBack, Causes({ERadioDid::Mismatch}), EDirection::Any, {kMismatch, kWriteAgainOrService}},
+    {kReadBack,
+     Causes({ERadioDid::NoAnswer, ERadioDid::Garbled}),
+     EDirection::Any,
+     {kNotReadBack, kWriteAgain}},
 };
 
 bool Matches(const SAdviceRow& row, const STransferFailure& failure) {
-    if (row.m_Stage != failure.m_Stage || row.m_Did != failure.m_Did) {
+    if ((row.m_nStages & Stages({failure.m_Stage})) == 0 || (row.m_nCauses & Causes({failure.m_Did})) == 0) {
         return false;
     }
     return row.m_Direction == EDirection::Any || (row.m_Direction == EDirection::Write) == failure.m_bWrite;
@@ -86,13 +134,18 @@ std::string StoredText(int goodBlocks) {
 
 }  // namespace
 
-std::string FailureAdvice(const STransferFailure& failure) {
+std::string FailureAdvice(const STransferFailure& failure, const char* findCable) {
     for (const SAdviceRow& row : kAdviceTable) {
         if (!Matches(row, failure)) {
             continue;
         }
-        std::string text = row.m_szAdvice;
-        Replace(text, "{check}", kCheckCable);
+        std::string text;
+        for (const char* sentence : row.m_Sentences) {
+            if (sentence != nullptr) {
+                text += (text.empty() ? "" : " ") + std::string(sentence);
+            }
+        }
+        Replace(text, "{find}", findCable != nullptr ? findCable : "");
         Replace(text, "{port}", failure.m_strPort.empty() ? "the port" : failure.m_strPort);
         Replace(text, "{block}", std::to_string(failure.m_nBlock));
         Replace(text, "{stored}", StoredText(failure.m_nBlock));
@@ -107,8 +160,9 @@ std::string FailureAdvice(const STransferFailure& failure) {
     return std::string();
 }
 
-std::string FailureMessage(const std::string& firstLine, const STransferFailure& failure) {
-    const std::string advice = FailureAdvice(failure);
+std::string FailureMessage(const std::string& firstLine, const STransferFailure& failure,
+                           const char* findCable) {
+    const std::string advice = FailureAdvice(failure, findCable);
     if (advice.empty() || firstLine.empty()) {
         return advice.empty() ? firstLine : advice;
     }

@@ -5,14 +5,16 @@
 //
 //   stage          what happened      ->  the advice
 //   open the port  port unusable          (the reason of the port survey or of the failed open)
-//   request        no answer              cable plugged, radio on, right port (Port > Find the Cable)
+//   request        no answer              cable plugged, radio on, right port (how to find the cable)
 //   request        refused (0x55)         the radio is busy or another program holds it
 //   request/blocks garbled                a cable or baud problem
-//   blocks         silent after block N   partly written: write again / nothing changed: read again
+//   blocks         silent after block N   the link was lost mid-transfer: power, cable moved; partly written:
+//                                         write again / nothing changed: read again
 //   blocks         block refused 4 times  the block arrived damaged: a cable problem, partly written
 //   read back      mismatch               the first address and what it held
 //
-// The texts are plain functions of the facts, so the command line and the window show the same words.
+// The texts are plain functions of the facts, so the command line and the window show the same words; only
+// the way to find the cable's port differs: a menu of the window, a command of kv310ctl.
 
 #include <cstdint>
 #include <string>
@@ -43,8 +45,14 @@ struct STransferFailure {
     int m_nDiffering = 0;    // how many bytes differ
 };
 
+// How the advice tells the user to find the programming cable's port.
+constexpr const char* kFindCableInWindow = "Port > Find the Cable";
+constexpr const char* kFindCableCommand = "kv310ctl ports --wait-new";
+
 // The lines that follow the transfer's first line; empty for a failure the table has nothing to add to.
-std::string FailureAdvice(const STransferFailure& failure);
+// findCable: kFindCableInWindow or kFindCableCommand.
+std::string FailureAdvice(const STransferFailure& failure, const char* findCable);
 
 // The first line and the advice, as one message.
-std::string FailureMessage(const std::string& firstLine, const STransferFailure& failure);
+std::string FailureMessage(const std::string& firstLine, const STransferFailure& failure,
+                           const char* findCable);

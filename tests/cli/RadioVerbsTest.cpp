@@ -78,7 +78,7 @@ TEST(CliRadio, WriteThenReadBackThroughSimulateGivesTheSameImage) {
     ASSERT_EQ(write.nExit, 0) << write.strErr;
     EXPECT_EQ(write.strOut, "");
     EXPECT_NE(write.strErr.find("Writing.....!"), std::string::npos);
-    EXPECT_NE(write.strErr.find("Radio firmware version 1 . 1"), std::string::npos);
+    EXPECT_NE(write.strErr.find("Radio firmware version 1.1"), std::string::npos);
 
     const SCliResult read = RunCli(
         {"read", "--port", radio.m_strFirstLine, "-o", dir.File("back.dat"), "--image", dir.File("b.bin")});
@@ -135,6 +135,10 @@ TEST_F(CliRadioFaults, SilentRadioIsACommunicationError) {
     EXPECT_EQ(result.nExit, 1);
     EXPECT_NE(result.strErr.find("Communication Error !!!   Check your radio connection to PC !!!"),
               std::string::npos);
+    // the way to find the cable's port that a command line has, not a menu it lacks
+    EXPECT_NE(result.strErr.find("is the cable's port (kv310ctl ports --wait-new)."), std::string::npos)
+        << result.strErr;
+    EXPECT_EQ(result.strErr.find("Port > Find the Cable"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(m_Dir.File("new.dat")));
 }
 

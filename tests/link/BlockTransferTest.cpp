@@ -167,7 +167,7 @@ TEST_F(BlockTransfer, WriteSendsEveryFrameByteForByte) {
     EXPECT_EQ(m_Radio.m_Eeprom, m_Image.m_Work);
     EXPECT_EQ(m_Image.m_Work[50], 0xFF);
     EXPECT_EQ(m_Status, std::vector<std::string>{"Writing.....!"});
-    EXPECT_EQ(m_strVersion, "1 . 2");
+    EXPECT_EQ(m_strVersion, "1.2");
     EXPECT_EQ(m_Progress.back(), 0);
     EXPECT_EQ(m_Progress[25], 415);
     EXPECT_EQ(m_nRefreshes, 1);
@@ -180,13 +180,13 @@ TEST_F(BlockTransfer, Firmware11GetsThreeInByte16OthersTwo) {
     m_Radio.m_nVersion = 0x11;
     m_Radio.m_Faults.m_bDoubleReady = true;  // the reply AA AA 11
     ASSERT_TRUE(Transfer().WriteRadio());
-    EXPECT_EQ(m_strVersion, "1 . 1");
+    EXPECT_EQ(m_strVersion, "1.1");
     EXPECT_EQ(m_Radio.m_Eeprom[16], 3);
 
     m_Radio.m_nVersion = 0x12;
     m_Radio.m_Faults.m_bDoubleReady = false;
     ASSERT_TRUE(Transfer().WriteRadio());
-    EXPECT_EQ(m_strVersion, "1 . 2");
+    EXPECT_EQ(m_strVersion, "1.2");
     EXPECT_EQ(m_Radio.m_Eeprom[16], 2);
 }
 

@@ -69,7 +69,7 @@ CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
                        &CEditCommands::OnInsert);
     m_pActRemove = Add("Re&move Channel", "Remove the selected channels; the channels below move up", {},
                        &CEditCommands::OnRemove);
-    m_pActMoveUp = Add("Move &Up", "Move the selected channels up one row",
+    m_pActMoveUp = Add("M&ove Up", "Move the selected channels up one row",
                        {QKeySequence(Qt::ALT | Qt::Key_Up)}, nullptr);
     m_pActMoveDown = Add("Move Do&wn", "Move the selected channels down one row",
                          {QKeySequence(Qt::ALT | Qt::Key_Down)}, nullptr);
@@ -106,12 +106,19 @@ CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
                 extra.push_back(image.m_ChangeMarks.test(static_cast<size_t>(address)) ? 1 : 0);
             }
         }
+        // and the version of the radio the record came from, which undo of a read takes away
+        const QByteArray version = m_View.m_strVersion.toUtf8();
+        extra.insert(extra.end(), version.begin(), version.end());
         return extra;
     };
+    m_History.m_nCarriedFrom = 2 * kImageSize;
     m_History.m_RestoreExtra = [this](const std::vector<uint8_t>& extra) {
-        if (m_View.m_pSheet == nullptr || extra.size() != 2 * kImageSize) {
+        if (m_View.m_pSheet == nullptr || extra.size() < 2 * kImageSize) {
             return;
         }
+        m_View.ShowRadioVersion(
+            QString::fromUtf8(reinterpret_cast<const char*>(extra.data()) + 2 * kImageSize,
+                              static_cast<qsizetype>(extra.size() - 2 * kImageSize)));
         CEepromImage& image = m_View.m_pSheet->m_pEepromPage->m_Image;
         image.ClearChangeBytes();
         for (int address = 0; address < kImageSize; ++address) {

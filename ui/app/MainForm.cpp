@@ -138,6 +138,8 @@ void CMainForm::BuildForm() {
     m_pPllIcLabel = FormLabel("# PLL IC :", this);
     m_cbPllIc = new QComboBox(this);
     m_cbPllIc->addItems({QStringLiteral("MB15A02SL"), QStringLiteral("MB15E03SL")});
+    m_cbPllIc->setAccessibleName(tr("PLL IC"));
+    m_pPllIcLabel->setBuddy(m_cbPllIc);
     // The PLL IC choice is kept for the radio's service bytes but not offered to the user.
     m_pPllIcLabel->hide();
     m_pPllIcLabel->setEnabled(false);
@@ -169,10 +171,7 @@ CViewSeams CMainForm::MakeSeams() {
     // The EEPROM page shows a transfer's bytes itself (a read's image, a write's marks).
     seams.RefreshAfterLoad = [this] { RefreshAfterLoad(); };
     seams.RebuildMap = [this](bool markChanges) { RebuildMap(markChanges); };
-    seams.ShowVersion = [this](const QString& text) {
-        m_strVersion = text;
-        m_pVersionField->setText(text);
-    };
+    seams.ShowVersion = [this](const QString& text) { ShowRadioVersion(text); };
     seams.SelectPllIc = [this](const QString& name) {
         const QSignalBlocker quiet(m_cbPllIc);  // choosing it here is no user's change
         m_cbPllIc->setCurrentIndex(m_cbPllIc->findText(name));
@@ -180,6 +179,11 @@ CViewSeams CMainForm::MakeSeams() {
     seams.ShowStatus = [this](const QString& text) { emit StatusText(text); };
     seams.CommitPendingEdits = [this] { return CommitPendingEdits(); };
     return seams;
+}
+
+void CMainForm::ShowRadioVersion(const QString& text) {
+    m_strVersion = text;
+    m_pVersionField->setText(text);
 }
 
 void CMainForm::OnBusyChanged(bool busy) {
@@ -280,6 +284,7 @@ void CMainForm::ApplyModelSelection(int row) {
     SetBandList(0);
     m_pSheet->m_pChannelPage->ShowScanColumn();
     m_strFilePath.clear();
+    ShowRadioVersion(QString());  // a fresh plan, no radio's
     m_History.Record(tr("Model Select"));
     MarkClean();
 }

@@ -93,6 +93,8 @@ public:
     void ShowPage(int index);
     void RefreshPages();
     void RefreshHeader();
+    // The firmware version of the radio the record came from; empty when it holds no radio's settings.
+    void ShowRadioVersion(const QString& text);
     void RebuildMap(bool markChanges);
     void RefreshAfterLoad();
     // Reads a settings file (".dat", or any name but a KV110 one when anyName is set, as on the command line)

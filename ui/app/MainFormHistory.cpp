@@ -15,6 +15,8 @@ void CMainForm::MarkClean() {
 }
 
 void CMainForm::StartHistory() {
+    // New and Load start from a plan: the version of a radio read before belongs to none of it.
+    ShowRadioVersion(QString());
     m_History.Reset();
     MarkClean();
 }

@@ -112,7 +112,10 @@ void CMainWindow::BuildMenus() {
     BuildSupportActions();
     program->addAction(m_pActHistory);
 
-    m_pPortMenu = menuBar()->addMenu(QStringLiteral("&Port"));
+    // Alt+P is Program's: the Port menu takes its second letter.
+    m_pPortMenu = menuBar()->addMenu(tr("P&ort"));
+    // A cable plugged in since the last look gets its entry when the menu opens.
+    connect(m_pPortMenu, &QMenu::aboutToShow, this, &CMainWindow::BuildPortMenu);
 
     m_pActToolbar = MakeAction("&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr);
     m_pActStatusBar = MakeAction("&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr);

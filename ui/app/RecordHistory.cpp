@@ -1,6 +1,7 @@
 #include "app/RecordHistory.h"
 
 #include <QUndoCommand>
+#include <algorithm>
 
 #include "SettingsFile.h"
 
@@ -64,7 +65,11 @@ SRecordSnapshot CRecordHistory::Take() const {
 
 bool CRecordHistory::Record(const QString& name) {
     SRecordSnapshot now = Take();
-    if (SameSettings(now.m_Doc, m_Last.m_Doc) && now.m_Extra == m_Last.m_Extra) {
+    const auto stepped = [this](const std::vector<uint8_t>& extra) {
+        return std::vector<uint8_t>(extra.begin(), extra.begin() + std::min(extra.size(), m_nCarriedFrom));
+    };
+    if (SameSettings(now.m_Doc, m_Last.m_Doc) && stepped(now.m_Extra) == stepped(m_Last.m_Extra)) {
+        m_Last.m_Extra = std::move(now.m_Extra);
         return false;
     }
     SRecordSnapshot before = std::move(m_Last);

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -52,6 +53,9 @@ public:
     std::function<void()> m_Refresh;  // the pages from the record, after an undo or redo
     std::function<std::vector<uint8_t>()> m_SaveExtra;
     std::function<void(const std::vector<uint8_t>&)> m_RestoreExtra;
+    // Extra bytes from this offset on are carried with a step but never make one (the version of the radio
+    // the record came from: undo of a read takes it away, a write that shows it changed nothing).
+    size_t m_nCarriedFrom = SIZE_MAX;
 
 signals:
     void Changed();  // a step was taken, undone or redone, or the saved state moved

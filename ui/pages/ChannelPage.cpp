@@ -116,8 +116,8 @@ QWidget* CChannelPage::BuildPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* timers = new QGridLayout;
-    m_cbTimeOut = MakeList(TimeOutListTexts(), "Time out timer, seconds", panel);
-    m_cbHang = MakeList(HangListTexts(), "Hang timer, ms", panel);
+    m_cbTimeOut = MakeList(TimeOutListTexts(), "Time out Timer, seconds", panel);
+    m_cbHang = MakeList(HangListTexts(), "Hang Timer, ms", panel);
     AddLine(*timers, 0, "Time out Timer", m_cbTimeOut, "sec.");
     AddLine(*timers, 1, "Hang Timer", m_cbHang, "ms.");
     layout->addLayout(timers);
@@ -138,7 +138,7 @@ QWidget* CChannelPage::BuildPanel() {
     m_pRxOffTime->setAccessibleName(QStringLiteral("Power save RX off time, ms"));
     m_pRxOnTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
     m_pRxOnTime->setAccessibleName(QStringLiteral("Power save RX on time, ms"));
-    m_cbPowerSaveDelay = MakeList(PowerSaveDelayTexts(), "Power save delay time, seconds", saving);
+    m_cbPowerSaveDelay = MakeList(PowerSaveDelayTexts(), "Power save Delay Time, seconds", saving);
     for (QWidget* field : {static_cast<QWidget*>(m_pRxOffTime), static_cast<QWidget*>(m_pRxOnTime)}) {
         field->setFixedWidth(60);
         field->setEnabled(false);

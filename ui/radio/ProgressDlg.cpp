@@ -1,25 +1,44 @@
 #include "radio/ProgressDlg.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "EepromImage.h"
+
+namespace {
+
+constexpr int kTextWidthPx = 520;  // about 80 characters a line
+
+QLabel* TextLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setAccessibleName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
 
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Read/Write"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
-    m_pStatus = new QLabel(this);
-    m_pStatus->setWordWrap(true);
-    m_pStatus->setMinimumWidth(420);
-    m_pStatus->setAccessibleName(tr("Transfer status"));
-    m_pStatus->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_pAdvice = new QLabel(this);
-    m_pAdvice->setWordWrap(true);
-    m_pAdvice->setAccessibleName(tr("What happened and what to try"));
-    m_pAdvice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_pStatus = TextLabel(tr("Transfer status"), this);
+    m_pStatus->setMinimumWidth(kTextWidthPx);
+    m_pAdvice = TextLabel(tr("What happened and what to try"), this);
+    m_pAdvice->setTextFormat(Qt::PlainText);
     m_pAdvice->hide();
+    m_pTrace = TextLabel(tr("Serial trace"), this);
+    m_pTrace->setTextFormat(Qt::RichText);
+    m_pTrace->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    m_pTrace->setAccessibleDescription(tr("Activate the link to open the folder the trace is kept in"));
+    m_pTrace->hide();
     m_pBar = new QProgressBar(this);
     m_pBar->setRange(0, kImageSize);
     m_pBar->setValue(0);
@@ -33,10 +52,18 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(m_pCancel);
     layout->addWidget(m_pStatus);
     layout->addWidget(m_pAdvice);
+    layout->addWidget(m_pTrace);
     layout->addWidget(m_pBar);
+    layout->addStretch(1);
     layout->addLayout(buttons);
+    m_OpenFolder = [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CProgressDlg::CancelRequested);
+    connect(m_pTrace, &QLabel::linkActivated, this, [this](const QString& link) {
+        if (m_OpenFolder) {
+            m_OpenFolder(QUrl(link).toLocalFile());
+        }
+    });
 }
 
 void CProgressDlg::SetStatus(const QString& text) {
@@ -44,11 +71,35 @@ void CProgressDlg::SetStatus(const QString& text) {
     if (text.isEmpty()) {
         SetAdvice(QString());  // a new transfer begins: the advice of the one before is stale
     }
+    FitToText();
 }
 
-void CProgressDlg::SetAdvice(const QString& text) {
+void CProgressDlg::SetAdvice(const QString& text, const QString& tracePath) {
     m_pAdvice->setText(text);
     m_pAdvice->setVisible(!text.isEmpty());
+    if (tracePath.isEmpty()) {
+        m_pTrace->clear();
+    } else {
+        const QString folder = QFileInfo(tracePath).absolutePath();
+        m_pTrace->setText(tr("The serial trace of this transfer is kept in %1")
+                              .arg(QStringLiteral("<a href=\"%1\">%2</a>")
+                                       .arg(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded),
+                                            tracePath.toHtmlEscaped())));
+        m_pTrace->setToolTip(tr("Open %1").arg(folder));
+    }
+    m_pTrace->setVisible(!tracePath.isEmpty());
+    FitToText();
+}
+
+void CProgressDlg::FitToText() {
+    QLayout* box = layout();
+    box->activate();
+    const int width = std::max(this->width(), minimumSizeHint().width());
+    const int needed = box->hasHeightForWidth() ? box->totalHeightForWidth(width) : sizeHint().height();
+    setMinimumHeight(needed);
+    if (height() < needed || !isVisible()) {
+        resize(width, needed);
+    }
 }
 
 void CProgressDlg::SetRunning(bool running) {

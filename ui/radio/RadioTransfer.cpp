@@ -12,6 +12,7 @@
 #include "PartlyWritten.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
+#include "ServiceLink.h"
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
@@ -268,9 +269,8 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
         if (write) {
             m_Image.m_Work = outcome.m_Bytes;  // byte 16 as the firmware asked for it
             if (m_Ctx.m_View.ShowVersion && outcome.m_nVersion >= 0) {
-                // the read-back of the verify showed it in the read's form
-                m_Ctx.m_View.ShowVersion(QString::fromStdString(
-                    StrPrintf("%d . %d", outcome.m_nVersion >> 4, outcome.m_nVersion & 0x0F)));
+                m_Ctx.m_View.ShowVersion(
+                    QString::fromStdString(VersionText(static_cast<uint8_t>(outcome.m_nVersion))));
             }
         } else {
             m_Image.m_Read = outcome.m_Bytes;
@@ -292,13 +292,13 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
             m_pProgress->SetStatus(QString::fromStdString(outcome.m_strFailure));
         }
     }
+    const QString done = outcome.m_bOk ? SuccessText(write, outcome) : QString();
     if (m_Ctx.m_View.ShowStatus) {
-        m_Ctx.m_View.ShowStatus(outcome.m_bOk
-                                    ? QStringLiteral("Select Write / Read button")
-                                    : QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0));
+        m_Ctx.m_View.ShowStatus(
+            outcome.m_bOk ? done : QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0));
     }
     if (outcome.m_bOk && !write) {
-        KeepBackup(outcome.m_Bytes, tr("The radio's image is kept in %1"));
+        KeepBackup(outcome.m_Bytes, done + tr("; the radio's image is kept in %1"));
     }
     LogTransfer(write, outcome, m_strLastBackup != backupBefore ? m_strLastBackup : std::string());
     if (outcome.m_bOk && m_Ctx.m_View.RefreshAfterLoad) {
@@ -307,22 +307,33 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
     emit Finished(write, outcome.m_bOk);
 }
 
+QString CRadioTransfer::SuccessText(bool write, const SOutcome& outcome) const {
+    const QString what = !write      ? tr("Read: %1 on %2, %3 s")
+                         : m_bVerify ? tr("Written and verified: %1 on %2, %3 s")
+                                     : tr("Written (not read back): %1 on %2, %3 s");
+    const int com = m_Ctx.m_Doc.m_nComPort;
+    return what
+        .arg(QString::fromStdString(ModelAndBandText(m_Ctx.m_Doc)),
+             com > 0 ? QStringLiteral("COM%1").arg(com) : tr("the port"))
+        .arg(outcome.m_dSeconds, 0, 'f', 1);
+}
+
 void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
     const bool verifyFailed =
         outcome.m_Failure.m_Did == ERadioDid::Nothing || outcome.m_strFailure.rfind("Verify failed", 0) == 0;
-    std::string advice = verifyFailed ? std::string() : FailureAdvice(outcome.m_Failure);
+    const std::string advice =
+        verifyFailed ? std::string() : FailureAdvice(outcome.m_Failure, kFindCableInWindow);
     m_strLastTrace.clear();
     auto* trace = dynamic_cast<CTracingPort*>(&m_Lease.Port());
     if (trace != nullptr && outcome.m_Failure.m_Stage != EStage::OpenPort) {
         std::string error;
-        if (KeepFailedTrace(trace->Text(), StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort), m_strLastTrace,
-                            &error)) {
-            advice += (advice.empty() ? "" : "\n") +
-                      std::string("The serial trace of this transfer is kept in ") + m_strLastTrace;
+        if (!KeepFailedTrace(trace->Text(), StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort), m_strLastTrace,
+                             &error)) {
+            m_strLastTrace.clear();
         }
     }
     if (m_pProgress != nullptr) {
-        m_pProgress->SetAdvice(QString::fromStdString(advice));
+        m_pProgress->SetAdvice(QString::fromStdString(advice), QString::fromStdString(m_strLastTrace));
     }
 }
 
@@ -339,12 +350,13 @@ void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std:
         entry.m_strAdapterSerial = SurveyDevice(MachinePorts(), com, device).m_strSerial;
     }
     if (outcome.m_nVersion >= 0) {
-        entry.m_strFirmware = StrPrintf("%d.%d", outcome.m_nVersion >> 4, outcome.m_nVersion & 0x0F);
+        entry.m_strFirmware = VersionText(static_cast<uint8_t>(outcome.m_nVersion));
     }
-    if (write || outcome.m_bOk) {  // a read that failed read no model: the open plan's is not the radio's
+    // A read that failed brought no model, and the open plan had no part in it.
+    if (write || outcome.m_bOk) {
         entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+        entry.m_strPlan = m_strPlanName;
     }
-    entry.m_strPlan = m_strPlanName;
     if (write && outcome.m_bOk) {
         entry.m_strSha256 = Sha256Hex(outcome.m_Bytes.data(), outcome.m_Bytes.size());
     }

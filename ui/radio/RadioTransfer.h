@@ -73,6 +73,8 @@ private:
     // What a failure leaves: the advice under the status line and the serial trace, kept and named.
     void ReportFailure(const SOutcome& outcome);
     void LogTransfer(bool write, const SOutcome& outcome, const std::string& backup);
+    // "Written and verified: KV310 UHF U1 on COM22, 12.7 s"
+    QString SuccessText(bool write, const SOutcome& outcome) const;
 
     void ShowProgressWindow();
     CTransferHooks WorkerHooks();

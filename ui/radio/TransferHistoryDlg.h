@@ -1,7 +1,10 @@
 #pragma once
-// Program > Transfer History...: the transfer log as a table, sorted by any column, its selection (or all of
-// it) copied as tab-separated text for a spreadsheet or a message.
+// Program > Transfer History...: the transfer log as a table, sorted by any column (a heading's click, or
+// "Sort by" and "Descending" from the keyboard), its selection (or all of it) copied as tab-separated text
+// for a spreadsheet or a message, by the Copy button or Ctrl+C alike.
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +25,16 @@ public:
     void CopySelection();
 
     QTableWidget* m_pTable = nullptr;
+    QComboBox* m_cbSortBy = nullptr;  // the column the rows are sorted by
+    QCheckBox* m_pDescending = nullptr;
     QPushButton* m_pCopy = nullptr;
     QLabel* m_pWhere = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SortBy(int column, Qt::SortOrder order);
+    // The table's description says the order its rows are shown in.
+    void OnSorted(int column, Qt::SortOrder order);
 };

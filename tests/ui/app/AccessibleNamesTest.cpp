@@ -8,21 +8,7 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
-#include "app/ShellFixture.h"
-#include "dialogs/AboutDlg.h"
-#include "dialogs/ChangeMapDlg.h"
-#include "dialogs/ChannelOptionDlg.h"
-#include "dialogs/CompareDlg.h"
-#include "dialogs/EngineeringDlg.h"
-#include "dialogs/ModelSelectDlg.h"
-#include "dialogs/ScanWarningDlg.h"
-#include "dialogs/TonePickerDlg.h"
-#include "dialogs/TwoToneCodeDlg.h"
-#include "dialogs/TwoToneDlg.h"
-#include "radio/CalibrationDlg.h"
-#include "radio/FleetDlg.h"
-#include "radio/ProgressDlg.h"
-#include "radio/SquelchDlg.h"
+#include "app/EveryDialog.h"
 
 namespace {
 
@@ -63,6 +49,33 @@ QStringList NamesWithoutCaption(QWidget* root) {
     return misses;
 }
 
+// The caption as the window shows it: no mnemonic, "#" bullet or closing colon, spaces collapsed.
+QString Shown(QString text) {
+    text.remove(QLatin1Char('&')).remove(QLatin1Char('#'));
+    text = text.simplified();
+    return text.endsWith(QLatin1Char(':')) ? text.chopped(1).trimmed() : text;
+}
+
+// Every list below root: its name must hold its caption as shown (a list with no caption a name of its
+// own), for its entry is all a screen reader says of it otherwise ("No Timer").
+QStringList ListsWithoutCaption(QWidget* root) {
+    QStringList misses;
+    for (QComboBox* list : root->findChildren<QComboBox*>()) {
+        QString caption;
+        for (QLabel* label : root->findChildren<QLabel*>()) {
+            if (label->buddy() == list) {
+                caption = Shown(label->text());
+            }
+        }
+        const QString name = list->accessibleName();
+        if (caption.isEmpty() ? name.isEmpty() : !name.contains(caption)) {
+            misses << QStringLiteral("the list \"%1\" (showing \"%2\") is named \"%3\"")
+                          .arg(caption, list->currentText(), name);
+        }
+    }
+    return misses;
+}
+
 }  // namespace
 
 TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInItsName) {
@@ -70,28 +83,10 @@ TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInIt
     for (int page = 0; page < kPageCount; ++page) {
         View().ShowPage(page);
     }
-    m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 151.0;
-    m_Doc.m_nCurChannel = 1;
-    CPageContext& ctx = View().m_Ctx;
-    std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.push_back(std::make_unique<CAboutDlg>());
-    dialogs.push_back(std::make_unique<CCalibrationDlg>(ctx));
-    dialogs.push_back(std::make_unique<CSquelchDlg>(ctx));
-    dialogs.push_back(std::make_unique<CChangeMapDlg>(m_Doc, m_Sink, 12, 9, 0x7F));
-    dialogs.push_back(std::make_unique<CChannelOptionDlg>(ctx));
-    dialogs.push_back(std::make_unique<CCompareDlg>("other.dat", std::vector<std::string>{"channel 3 rx"}));
-    dialogs.push_back(std::make_unique<CEngineeringDlg>(CImageBytes{}));
-    dialogs.push_back(std::make_unique<CFleetDlg>(ctx));
-    dialogs.push_back(std::make_unique<CModelSelectDlg>(m_Doc));
-    dialogs.push_back(std::make_unique<CProgressDlg>());
-    dialogs.push_back(std::make_unique<CScanWarningDlg>(QStringLiteral("ON"), QStringLiteral("OFF")));
-    dialogs.push_back(std::make_unique<CCtcssDlg>());
-    dialogs.push_back(std::make_unique<CDcsDlg>());
-    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(m_Doc, m_Sink));
-    dialogs.push_back(std::make_unique<CTwoToneDlg>(m_Doc, m_Sink, 1));
-    QStringList misses = NamesWithoutCaption(m_pFrame.get());
+    const std::vector<std::unique_ptr<QWidget>> dialogs = EveryDialog(View(), *m_pFrame, m_Doc, m_Sink);
+    QStringList misses = NamesWithoutCaption(m_pFrame.get()) << ListsWithoutCaption(m_pFrame.get());
     for (const auto& dialog : dialogs) {
-        misses << NamesWithoutCaption(dialog.get());
+        misses << NamesWithoutCaption(dialog.get()) << ListsWithoutCaption(dialog.get());
     }
     EXPECT_TRUE(misses.isEmpty()) << misses.join(QLatin1Char('\n')).toStdString();
 }

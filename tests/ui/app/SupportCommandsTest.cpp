@@ -170,6 +170,40 @@ TEST_F(SupportCommandsTest, TransferHistorySortsAndCopiesTheRowsTheUserPicks) {
               std::string(kTransferLogHeader) + lines[2] + "\n" + lines[1] + "\n");
 }
 
+TEST_F(SupportCommandsTest, TransferHistorySortsFromTheKeyboardByNumberAndCopiesWithCtrlC) {
+    const std::vector<std::string> lines = {
+        "2026-12-07 10:00:00\tkv310ctl\twrite\tCOM17\tA9\t1.2\tKV310 UHF\ta.dat\tff\tok\t9.1\t",
+        "2026-12-07 11:00:00\tkv310\tread\tCOM18\t\t1.1\tKV330 VHF\t\t\tRead Fail!\t10.2\t",
+        "2026-12-07 12:00:00\tkv310\twrite\tCOM49\t\t1.2\tKV310 UHF\tb.dat\tee\tok\t8.9\t",
+    };
+    CTransferHistoryDlg dialog(lines, "/x/transfers.tsv", "", nullptr);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTableWidget& table = *dialog.m_pTable;
+    EXPECT_TRUE(table.accessibleDescription().startsWith(
+        QStringLiteral("Every radio read and written, sorted by time, oldest first.")))
+        << table.accessibleDescription().toStdString();
+    // Alt+S reaches the list, typing picks the column, Alt+D turns the order round
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.m_cbSortBy);
+    QTest::keyClicks(dialog.m_cbSortBy, QStringLiteral("sec"));
+    QStringList seconds;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        seconds << table.item(row, 10)->text();
+    }
+    EXPECT_EQ(seconds.join(QLatin1Char(' ')).toStdString(), "8.9 9.1 10.2");  // numbers, not text
+    QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.m_pDescending->isChecked(); }));  // a mnemonic's click
+    EXPECT_EQ(table.item(0, 10)->text().toStdString(), "10.2");
+    EXPECT_TRUE(table.accessibleDescription().contains(QStringLiteral("sorted by seconds, longest first")));
+    table.setFocus();
+    table.setCurrentCell(0, 3);
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              std::string(kTransferLogHeader) + lines[1] + "\n");
+}
+
 TEST_F(SupportCommandsTest, AProblemReportAsksAboutTheConfigurationAndSavesWhereTheUserSays) {
 #ifdef _WIN32
     GTEST_SKIP() << "the fake port survey holds Linux devices (/dev/ttyUSB2) and holders from a process "

@@ -204,7 +204,8 @@ TEST_F(EepromPageTest, AnEditToZeroReachesTheRadioAndTheMapShowsWhatWasSent) {
     EXPECT_TRUE(m_pPage->m_pModel->m_Marked.test(16));   // what the write changed against the map
     EXPECT_FALSE(m_pPage->m_pModel->m_Marked.test(32));  // shown already when it was typed
     EXPECT_EQ(std::count(m_Status.begin(), m_Status.end(), "Write Data!"), 26);
-    EXPECT_EQ(m_Status.back(), "Select Write / Read button");
+    EXPECT_EQ(m_Status.back().rfind("Written and verified: KV310 VHF on the port, ", 0), 0u)
+        << m_Status.back();
 
     // The edit stays pending for the next write, until Clear Changes, which asks before dropping it.
     m_pPage->RefreshMap(1);
@@ -247,8 +248,10 @@ TEST_F(EepromPageTest, AReadFillsTheMapFromTheRadioAndDropsTheOldEdits) {
     EXPECT_FALSE(m_pPage->m_Image.HasChangeByte(0));
     EXPECT_EQ(m_Doc.m_Channel[4].m_dRxFreq, 155.0);
     EXPECT_NE(std::find(m_Status.begin(), m_Status.end(), "Read Data"), m_Status.end());
-    EXPECT_NE(std::find(m_Status.begin(), m_Status.end(), "Select Write / Read button"), m_Status.end());
-    EXPECT_EQ(m_Status.back().rfind("The radio's image is kept in ", 0), 0u);  // the backup's path comes last
+    // what was read, then where the backup is
+    EXPECT_EQ(m_Status.back().rfind("Read: KV310 VHF on the port, ", 0), 0u) << m_Status.back();
+    EXPECT_NE(m_Status.back().find(" s; the radio's image is kept in "), std::string::npos)
+        << m_Status.back();
 }
 
 TEST_F(EepromPageTest, AChannelEditMarksItsSlotAndClearChangesRemovesEveryMark) {

@@ -14,11 +14,16 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #else
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <algorithm>
 #include <random>
 
 #include "BuiltInRadio.h"
+#include "ConfigCheck.h"
 #include "EepromImage.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
@@ -106,8 +111,15 @@ TEST_F(TransferTest, AWriteSendsTheRecordAndClosesTheWindow) {
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();
     EXPECT_EQ(m_nMaxBar, kImageSize);
-    EXPECT_EQ(Transfer().m_pProgress, nullptr);  // a success closes the window
-    EXPECT_EQ(View().m_pVersionField->text().toStdString(), "1 . 2");
+    EXPECT_EQ(Transfer().m_pProgress, nullptr);                      // a success closes the window
+    EXPECT_EQ(View().m_pVersionField->text().toStdString(), "1.2");  // as a read shows it
+    // what happened, in the status bar: "Written and verified: KV310 UHF U1 on COM49, 2.3 s"
+    const QString done = m_pFrame->statusBar()->currentMessage();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Written and verified: %1 on COM49, \\d+\\.\\d s$")
+                                       .arg(QString::fromStdString(ModelAndBandText(m_Doc))))
+                    .match(done)
+                    .hasMatch())
+        << done.toStdString();
     const CImageBytes sent = Sheet().m_pEepromPage->m_Image.m_Work;
     EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), sent);
     EXPECT_TRUE(RadioLeftProgramming());
@@ -141,6 +153,13 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
     EXPECT_EQ(Sheet().m_pEepromPage->m_Image.m_Work, image.m_Work);
     EXPECT_EQ(View().m_pVersionField->text().toStdString(), "2.1");
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV310  UHF");
+    const QString done = m_pFrame->statusBar()->currentMessage();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Read: %1 on COM49, \\d+\\.\\d s; the radio's image is kept in /")
+                               .arg(QString::fromStdString(ModelAndBandText(m_Doc))))
+            .match(done)
+            .hasMatch())
+        << done.toStdString();
     EXPECT_GT(Sheet().m_pChannelPage->m_nRefreshCount, refreshesBefore);
     EXPECT_EQ(m_Doc.m_bFileLoaded, 0);  // taken by the refresh after the read
 }
@@ -413,12 +432,42 @@ TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
     edit.OnRedo();
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 160.0);
 }
+
+// The version field belongs to the radio the record came from: undo of the read takes it away, redo brings
+// it back, New clears it; a write that shows it is no step of its own.
+TEST_F(TransferTest, TheRadiosVersionGoesAndComesWithTheRadiosSettings) {
+    Radio([](CRadioSimulator& r) {
+        r.m_Eeprom[191] = 0x00;
+        return 0;
+    });
+    Run(m_pFrame->m_pActReadRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    QApplication::processEvents();
+    QLineEdit& version = *View().m_pVersionField;
+    EXPECT_EQ(version.text().toStdString(), "1.2");
+    CEditCommands& edit = *View().findChild<CEditCommands*>();
+    ASSERT_EQ(edit.m_pActUndo->text().toStdString(), "&Undo Read Radio");
+    edit.OnUndo();
+    EXPECT_EQ(version.text().toStdString(), "");
+    edit.OnRedo();
+    EXPECT_EQ(version.text().toStdString(), "1.2");
+    View().OnFileNew();
+    EXPECT_EQ(version.text().toStdString(), "");
+    const bool modified = View().HasUnsavedChanges();
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    QApplication::processEvents();
+    EXPECT_EQ(version.text().toStdString(), "1.2");
+    EXPECT_EQ(View().HasUnsavedChanges(), modified);
+    EXPECT_FALSE(edit.m_pActUndo->isEnabled());
+}
 TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
     Radio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     EXPECT_EQ(DialogText(), "Write Fail!");  // the transfer's own text stays first
     const std::string advice = Transfer().m_pProgress->m_pAdvice->text().toStdString();
+    const std::string traceLine = Transfer().m_pProgress->m_pTrace->text().toStdString();
     EXPECT_EQ(advice.rfind(
                   "The radio stopped answering at block 10 of 26; partly written: blocks 0\u20139 are new, "
                   "10\u201325 are not;",
@@ -427,8 +476,8 @@ TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
         << advice;
     EXPECT_TRUE(Transfer().m_pProgress->m_pAdvice->isVisible());
     ASSERT_FALSE(Transfer().m_strLastTrace.empty());
-    EXPECT_NE(advice.find("The serial trace of this transfer is kept in " + Transfer().m_strLastTrace),
-              std::string::npos);
+    EXPECT_NE(traceLine.find("The serial trace of this transfer is kept in <a href="), std::string::npos);
+    EXPECT_NE(traceLine.find(">" + Transfer().m_strLastTrace + "</a>"), std::string::npos) << traceLine;
     std::vector<uint8_t> trace;
     ASSERT_TRUE(ReadFileBytes(Transfer().m_strLastTrace, trace, 1 << 20));
     EXPECT_NE(std::string(trace.begin(), trace.end()).find("> 87 00 87\n"), std::string::npos);
@@ -446,6 +495,107 @@ TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
               0u)
         << logged;
 }
+// After every kind of failure the Read/Write window shows its whole text: each line gets the height it
+// needs, nothing sits under the bar, and the trace is a link to its folder. Each window is kept as a picture
+// in progress-shots/ beside the test program, to look at.
+TEST_F(TransferTest, EveryFailureShowsItsWholeAdviceAndTheTraceAsALinkToItsFolder) {
+    struct SCase {
+        const char* m_szName;
+        bool m_bWrite;
+        std::function<void(CRadioSimulator&)> m_Inject;
+        const char* m_szEnd;  // how the advice (or, without advice, the status) ends
+    };
+    const SCase cases[] = {
+        {"silent", true, [](CRadioSimulator& r) { r.m_Faults.m_bSilent = true; },
+         "COM49 is the cable's port (Port > Find the Cable)."},
+        {"refused", false, [](CRadioSimulator& r) { r.m_Faults.m_bRefuse = true; },
+         "switch the radio off and on, then try again."},
+        {"noise", true,
+         [](CRadioSimulator& r) {
+             r.m_Faults.m_bNoReady = true;
+             r.m_Faults.m_Noise = {0x13, 0x37, 0xFE};
+         },
+         "at another speed, then try again."},
+        {"block-refused", true,
+         [](CRadioSimulator& r) {
+             r.m_Faults.m_nNakBlock = 4;
+             r.m_Faults.m_nNakCount = 100;
+         },
+         "write again. Check the cable first."},
+        {"write-silent-after-9", true, [](CRadioSimulator& r) { r.m_Faults.m_nSilentAfterBlock = 9; },
+         "Check the radio's power and the cable first."},
+        {"read-silent-after-9", false, [](CRadioSimulator& r) { r.m_Faults.m_nSilentAfterBlock = 9; },
+         "Check the radio's power and the cable, then read again."},
+        {"read-damaged-block", false,
+         [](CRadioSimulator& r) {
+             r.m_Faults.m_nBadSumBlock = 7;
+             r.m_Faults.m_nBadSumCount = 100;
+         },
+         "Nothing was changed: check the cable and read again."},
+        {"verify-mismatch", true, [](CRadioSimulator& r) { r.m_Faults.m_nWrongByteAddress = 0x123; },
+         "if this repeats, the radio needs service."},
+        {"write-cancelled", true, [](CRadioSimulator&) {}, nullptr},
+    };
+    QDir shots(QDir::current().filePath(QStringLiteral("progress-shots")));
+    shots.mkpath(QStringLiteral("."));
+    for (const SCase& test : cases) {
+        SCOPED_TRACE(test.m_szName);
+        Radio([&](CRadioSimulator& r) {
+            r = CRadioSimulator();
+            test.m_Inject(r);
+            return 0;
+        });
+        const bool cancel = test.m_szEnd == nullptr;
+        Run(test.m_bWrite ? m_pFrame->m_pActWriteRadio : m_pFrame->m_pActReadRadio, [&] {
+            if (cancel && m_nMaxBar > 100 && Transfer().m_pProgress->m_pCancel->isEnabled()) {
+                Transfer().m_pProgress->m_pCancel->click();
+            }
+        });
+        m_nMaxBar = 0;
+        ASSERT_FALSE(Transfer().m_bLastOk);
+        CProgressDlg* dialog = Transfer().m_pProgress;
+        ASSERT_NE(dialog, nullptr);
+        QApplication::processEvents();
+        const QString advice = dialog->m_pAdvice->text();
+        const QString end = cancel ? QString::fromLatin1(kTextWriteCancelled).section(QLatin1Char(' '), -3)
+                                   : QString::fromUtf8(test.m_szEnd);
+        // a cancel and a failed verify say it all in the status line
+        const QString last = advice.isEmpty() ? dialog->m_pStatus->text() : advice;
+        EXPECT_TRUE(last.endsWith(end)) << last.toStdString();
+        for (QLabel* label : {dialog->m_pStatus, dialog->m_pAdvice, dialog->m_pTrace}) {
+            if (!label->isVisible()) {
+                continue;
+            }
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+            EXPECT_FALSE(label->geometry().intersects(dialog->m_pBar->geometry()))
+                << label->text().toStdString();
+        }
+        EXPECT_TRUE(dialog->m_pBar->geometry().bottom() < dialog->m_pOk->geometry().top());
+        const bool traced = !cancel && !advice.startsWith(QLatin1String("Verify"));
+        EXPECT_EQ(dialog->m_pTrace->isVisible(), traced && !Transfer().m_strLastTrace.empty());
+        if (dialog->m_pTrace->isVisible()) {
+            QString opened;
+            dialog->m_OpenFolder = [&](const QString& folder) { opened = folder; };
+            const QString html = dialog->m_pTrace->text();
+            const int at = html.indexOf(QLatin1String("href=\"")) + 6;
+            emit dialog->m_pTrace->linkActivated(html.mid(at, html.indexOf(QLatin1Char('"'), at) - at));
+            EXPECT_EQ(
+                opened.toStdString(),
+                QFileInfo(QString::fromStdString(Transfer().m_strLastTrace)).absolutePath().toStdString());
+        }
+        if (!test.m_bWrite) {  // a failed read names no model and no plan: nothing came from the radio
+            std::vector<std::string> lines;
+            ASSERT_TRUE(ReadTransferLog(lines));
+            const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+            ASSERT_EQ(fields.size(), static_cast<size_t>(kTransferLogColumns));
+            EXPECT_EQ(fields[2] + "|" + fields[6] + "|" + fields[7], "read||");
+        }
+        dialog->grab().save(shots.filePath(QStringLiteral("%1.png").arg(QLatin1String(test.m_szName))));
+        dialog->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItHeld) {
     const CImageBytes before = Radio([](CRadioSimulator& r) {
         r.m_Eeprom[191] = 0x06;  // a KV330 UHF on sub-band U1
