@@ -9,6 +9,7 @@
 #include "Format.h"
 #include "Retention.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -34,7 +35,7 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
         return false;
     }
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(Utf8Path(folder), ec);
     if (ec) {
         if (error != nullptr) {
             *error = "cannot create " + folder + ": " + ec.message();
@@ -51,10 +52,10 @@ bool SaveBackup(const CImageBytes& image, const std::string& portName, std::stri
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
     const std::string stem = folder + "/" + stamp + "_" + PortFileNamePart(portName);
     path = stem + kBackupExtension;
-    for (int n = 2; fs::exists(path, ec); ++n) {
+    for (int n = 2; fs::exists(Utf8Path(path), ec); ++n) {
         path = StrPrintf("%s-%d%s", stem.c_str(), n, kBackupExtension);
     }
-    path = fs::path(path).make_preferred().string();  // C:\...\KV310\backups\... on Windows
+    path = Utf8Path(path).make_preferred().string();  // C:\...\KV310\backups\... on Windows
     if (!WriteFileAtomically(path, std::vector<uint8_t>(image.begin(), image.end()), error)) {
         return false;
     }

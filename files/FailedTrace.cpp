@@ -8,6 +8,7 @@
 #include "Format.h"
 #include "Retention.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -26,7 +27,7 @@ struct SAged {
 std::vector<SAged> OwnFilesNewestFirst(const std::string& folder) {
     std::vector<SAged> files;
     std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(Utf8Path(folder), ec)) {
         if (entry.is_regular_file(ec) && NameFitsPattern(entry.path().filename().string(), kTracePattern)) {
             files.push_back({entry.path(), entry.last_write_time(ec)});
         }
@@ -50,7 +51,7 @@ bool KeepFailedTrace(const std::string& trace, const std::string& portName, std:
     const std::string folder = FailedTraceFolder();
     std::error_code ec;
     if (!folder.empty()) {
-        fs::create_directories(folder, ec);
+        fs::create_directories(Utf8Path(folder), ec);
     }
     if (folder.empty() || ec) {
         if (error != nullptr) {
@@ -68,10 +69,10 @@ bool KeepFailedTrace(const std::string& trace, const std::string& portName, std:
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
     const std::string stem = folder + "/" + stamp + "_" + PortFileNamePart(portName);
     path = stem + kTraceExtension;
-    for (int n = 2; fs::exists(path, ec); ++n) {
+    for (int n = 2; fs::exists(Utf8Path(path), ec); ++n) {
         path = StrPrintf("%s-%d%s", stem.c_str(), n, kTraceExtension);
     }
-    path = fs::path(path).make_preferred().string();
+    path = Utf8Path(path).make_preferred().string();
     if (!WriteFileAtomically(path, std::vector<uint8_t>(trace.begin(), trace.end()), error)) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include "FailedTrace.h"
 #include "FileIo.h"
 #include "TransferLog.h"
+#include "Utf8Path.h"
 
 #ifndef _WIN32
 #include <sys/utsname.h>
@@ -66,7 +67,7 @@ std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs) {
         std::vector<uint8_t> bytes;
         if (ReadFileBytes(trace, bytes, kMaxTraceBytes)) {
             entries.push_back(
-                {kFolder + std::string("traces/") + std::filesystem::path(trace).filename().string(), bytes});
+                {kFolder + std::string("traces/") + Utf8Path(trace).filename().string(), bytes});
         }
     }
     std::vector<std::string> lines;

@@ -5,6 +5,7 @@
 #include "FileIo.h"
 #include "Format.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 const char* const kTransferLogHeader =
     "time\tprogram\tverb\tport\tadapter_serial\tfirmware\tmodel\tplan\tsha256\tresult\tseconds\tbackup\n";
@@ -61,7 +62,7 @@ std::string TransferLogPath() {
     if (state.empty()) {
         return state;
     }
-    return std::filesystem::path(state + "/KV310/transfers.tsv").make_preferred().string();
+    return Utf8Path(state + "/KV310/transfers.tsv").make_preferred().string();
 }
 
 std::string TransferLogLine(const STransferLogEntry& entry) {
@@ -97,7 +98,7 @@ bool AppendTransferLog(STransferLogEntry entry, std::string* error, std::string 
         return false;
     }
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::filesystem::create_directories(Utf8Path(path).parent_path(), ec);
     if (entry.m_strTime.empty()) {
         entry.m_strTime = LocalTime(when);
     }
@@ -110,7 +111,7 @@ bool ReadTransferLog(std::vector<std::string>& lines, std::string* error, std::s
         path = TransferLogPath();
     }
     std::error_code ec;
-    if (path.empty() || !std::filesystem::exists(path, ec)) {
+    if (path.empty() || !std::filesystem::exists(Utf8Path(path), ec)) {
         return true;
     }
     std::vector<uint8_t> bytes;
