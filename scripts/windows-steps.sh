@@ -148,11 +148,20 @@ install_and_check() {
     timeout 60 wine "$WIN_DIR\\kv310ctl.exe" --version >"$WORK/installed-version.txt" ||
         fail "the installed kv310ctl.exe does not run"
 
-    # Double-clicking a plan: the shell opens it in the installed kv310.exe.
-    timeout 60 wine start "$(winpath "$WORK/install/PLAN.dat")" || fail "the shell could not open PLAN.dat"
+    # Double-clicking a plan: the shell opens it in the installed kv310.exe. Wine's shell reads only the
+    # machine's classes (Windows merges the user's in): for the user's association its command is run as
+    # the shell would run it.
+    if [ "$mode" = CURRENTUSER ]; then
+        local program
+        program=$(sed -n 's/^"\([^"]*\)" "%1"$/\1/p' <<<"$open")
+        [ -n "$program" ] || fail "the user's .dat association is no '\"program\" \"%1\"' command: $open"
+        (timeout 600 wine "$program" "$(winpath "$WORK/install/PLAN.dat")" >/dev/null 2>&1 &)
+    else
+        timeout 60 wine start "$(winpath "$WORK/install/PLAN.dat")" || fail "the shell could not open PLAN.dat"
+    fi
     window=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "the installed kv310.exe showed no window"
     gui=$(xdotool getwindowpid "$window")
-    tr '\0' ' ' <"/proc/$gui/cmdline" | grep -qF "$WIN_DIR\\kv310.exe" ||
+    tr '\0' ' ' <"/proc/$gui/cmdline" | grep -qiF "$WIN_DIR\\kv310.exe" ||
         fail "the window is not the installed kv310.exe: $(tr '\0' ' ' <"/proc/$gui/cmdline")"
     stop_program "$gui"
     echo "the installed kv310.exe (/$mode) opened PLAN.dat through the .dat association"

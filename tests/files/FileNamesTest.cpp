@@ -1,5 +1,6 @@
 // Plans and folders named beyond the ANSI code page of a Windows machine ("Straße-東京.dat"): written,
-// read and appended to under their own names (on Windows through the program's UTF-8 code page).
+// read and appended to under their own names (on Windows through the program's UTF-8 code page, and
+// paths made with Utf8Path).
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 
 #include "FileIo.h"
 #include "TempDir.h"
+#include "Utf8Path.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ TEST(FileNames, BeyondTheAnsiCodePageKeepTheirNames) {
     for (const auto& test : cases) {
         const std::string folder =
             dir.m_Path + (test.m_pszFolder[0] != '\0' ? "/" + std::string(test.m_pszFolder) : "");
-        fs::create_directories(fs::path(folder));
+        fs::create_directories(Utf8Path(folder));
         const std::string path = folder + "/" + test.m_pszName;
         const std::vector<uint8_t> bytes = {0x4B, 0x56, 0x00, 0xFF};
         std::string error;
@@ -38,7 +40,7 @@ TEST(FileNames, BeyondTheAnsiCodePageKeepTheirNames) {
 
         // the system knows the files by these names, not by a garbled spelling of them
         std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(folder))) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(Utf8Path(folder))) {
             const auto name = entry.path().filename().u8string();
             names.emplace_back(name.begin(), name.end());
         }
