@@ -142,7 +142,7 @@ Section /o "kv310ctl on the PATH" SecPath
 SectionEnd
 
 LangString DESC_Program ${LANG_ENGLISH} "The desktop program kv310.exe, the command-line tool kv310ctl.exe, a Start-menu shortcut and the .dat file association."
-LangString DESC_Path ${LANG_ENGLISH} "Lets a command prompt run kv310ctl from any folder."
+LangString DESC_Path ${LANG_ENGLISH} "Lets a command prompt run kv310ctl from any folder (through your own PATH when installed just for you)."
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} $(DESC_Program)
     !insertmacro MUI_DESCRIPTION_TEXT ${SecPath} $(DESC_Path)
