@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <cstring>
+#include <cwchar>
 
 #ifdef _WIN32
 #include <windows.h>
