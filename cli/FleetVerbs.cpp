@@ -22,6 +22,7 @@
 #include "TracingPort.h"
 #include "TransferLog.h"
 #include "TransferRecord.h"
+#include "Utf8Path.h"
 
 const char* const kFleetFlag = "--ports-from-list";
 
@@ -32,16 +33,17 @@ namespace fs = std::filesystem;
 constexpr int kBarWidth = 30;
 constexpr size_t kStateWidth = 48;
 
-// The port objects of one radio of the fleet: its own serial port, traced when --trace asks for it.
+// The port objects of one radio of the fleet: its own port, made as for a single transfer (so COM49 is the
+// built-in radio and a device path a serial port), traced when --trace asks for it.
 struct SFleetLine {
-    CSerialPort m_Serial;
-    CTracingPort m_Trace{m_Serial};
+    std::unique_ptr<CRadioPort> m_pPort = MakeProgramPort();
+    CTracingPort m_Trace{*m_pPort};
     std::string m_strNote;  // printed after the run: where the backup went
 };
 
 // "trace.txt" for pts-3 gives "trace-pts-3.txt", in the same folder.
 std::string PerPortPath(const std::string& path, const std::string& portName) {
-    const fs::path given(path);
+    const fs::path given = Utf8Path(path);
     fs::path named = given;
     named.replace_filename(given.stem().string() + "-" + PortFileNamePart(portName) +
                            given.extension().string());
@@ -152,8 +154,8 @@ bool AddPort(const std::string& text, std::vector<SFleetPort>& ports) {
     SFleetPort port;
     port.m_strName = text;
     if (!ParsePortArgument(text, port.m_nComNumber, port.m_strDevice, ProgramComResolver())) {
-        PrintError("'" + CleanText(text) +
-                   "' is no port: give COMn (1-49), n, or a device path such as /dev/ttyUSB0");
+        PrintError("'" + CleanText(text) + "' is no port: give COMn (1-" + std::to_string(kMaxComNumber) +
+                   "), n, or a device path such as " + ComDevicePath(kFirstTtyUsb));
         return false;
     }
     if (port.m_strDevice.empty()) {
@@ -284,7 +286,7 @@ int Report(const CArgs& args, const CFleetTransfer& fleet, std::vector<std::uniq
 }
 
 std::string ReadPath(const std::string& folder, const SFleetPort& port) {
-    return (fs::path(folder) / (PortFileNamePart(port.m_strName) + ".dat")).string();
+    return (Utf8Path(folder) / (PortFileNamePart(port.m_strName) + ".dat")).string();
 }
 
 // Every file the fleet will write (and the plan it reads), checked before any radio is touched: two ports
@@ -400,7 +402,7 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
     transfer.StartWrite(image.m_Work, verify);
     transfer.Join();
     LogFleet(transfer, lines, true, ModelLogName(doc),
-             args.m_Positional.empty() ? std::string() : fs::path(args.m_Positional[0]).filename().string());
+             args.m_Positional.empty() ? std::string() : Utf8Path(args.m_Positional[0]).filename().string());
     return Report(args, transfer, lines, true, verify);
 }
 
@@ -411,8 +413,8 @@ int RunFleetRead(const CArgs& args, const std::string& folder) {
         return status;
     }
     std::error_code error;
-    fs::create_directories(folder, error);
-    if (!fs::is_directory(folder)) {
+    fs::create_directories(Utf8Path(folder), error);
+    if (!fs::is_directory(Utf8Path(folder))) {
         PrintError("cannot make the folder " + folder + " for the files read: " + error.message());
         return kExitFailed;
     }

@@ -24,6 +24,7 @@
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferRecord.h"
+#include "Utf8Path.h"
 #include "Verbs.h"
 
 namespace {
@@ -155,11 +156,12 @@ bool ParsePort(const CArgs& args, int& com, std::string& device, const char* usa
     return true;
 }
 
-// The serial port of one verb, always traced: the trace is saved where --trace asks (SaveTrace), and kept
-// with the failed traces when a transfer fails.
+// The port of one verb, opened as the desktop program opens it, always traced: the trace is saved where
+// --trace asks (SaveTrace), and kept with the failed traces when a transfer fails.
 class CVerbPort {
 public:
-    explicit CVerbPort(const CArgs& args) : m_Trace(m_Serial), m_TracePath(args.Value("--trace")) {}
+    explicit CVerbPort(const CArgs& args)
+        : m_pPort(MakeProgramPort()), m_Trace(*m_pPort), m_TracePath(args.Value("--trace")) {}
     CRadioPort& Port() { return m_Trace; }
     CTracingPort& Trace() { return m_Trace; }
     // Saves the trace, also after a failure (that is when it is wanted most). False when it cannot be saved.
@@ -176,7 +178,7 @@ public:
     }
 
 private:
-    CSerialPort m_Serial;
+    std::unique_ptr<CRadioPort> m_pPort;  // the serial driver, or the built-in radio for COM49
     CTracingPort m_Trace;
     std::optional<std::string> m_TracePath;
 };
@@ -235,7 +237,7 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
 }
 
 std::string FileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    return Utf8Path(path).filename().string();
 }
 
 // Keeps the image just read with the backups and says where; a backup that cannot be kept is a warning.
@@ -464,11 +466,30 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
     return true;
 }
 
+#ifdef _WIN32
+// Windows has no pseudo-terminals to serve a radio on; both programs have one built in instead.
+const char kWindowsSimulateUsage[] =
+    "Usage: kv310ctl simulate\n"
+    "On Windows the simulated radio is built in: give --port COM49 to read, write or status (it starts\n"
+    "blank in each run of kv310ctl; a write is verified against it). Windows has no pseudo-terminals,\n"
+    "so no radio is served for another program here.\n";
+
+int RunWindowsSimulate(const std::vector<std::string>&) {
+    PrintError(
+        "Windows needs COM49 for the simulated radio: it is built into kv310ctl and kv310 (for example "
+        "kv310ctl write --port COM49 plan.dat). There are no pseudo-terminals here to serve one on.");
+    return kExitFailed;
+}
+#endif
+
 const std::vector<SVerb>& RadioVerbs() {
     static const std::vector<SVerb> verbs = {
         {"read", "read the radio into a settings file", kReadUsage, RunRead},
         {"write", "write a settings file to the radio", kWriteUsage, RunWrite},
-#ifndef _WIN32
+#ifdef _WIN32
+        {"simulate", "on Windows: the simulated radio is COM49, built in", kWindowsSimulateUsage,
+         RunWindowsSimulate},
+#else
         SimulateVerb(),
 #endif
         {"status", "show a connected radio's channel, firmware and modem", kStatusUsage, RunStatus},

@@ -7,6 +7,7 @@
 #endif
 
 #include "CliSupport.h"
+#include "Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -14,13 +15,15 @@ namespace {
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code ec;
-    if (fs::exists(a, ec) && fs::exists(b, ec)) {
-        const bool same = fs::equivalent(a, b, ec);  // device and inode, so links and other spellings meet
+    if (fs::exists(Utf8Path(a), ec) && fs::exists(Utf8Path(b), ec)) {
+        const bool same = fs::equivalent(Utf8Path(a), Utf8Path(b),
+                                         ec);  // device and inode, so links and other spellings meet
         if (!ec) {
             return same;
         }
     }
-    return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
+    return fs::weakly_canonical(fs::absolute(Utf8Path(a), ec), ec) ==
+           fs::weakly_canonical(fs::absolute(Utf8Path(b), ec), ec);
 }
 
 bool Writable(const fs::path& path) {
@@ -35,7 +38,7 @@ bool Writable(const fs::path& path) {
 // Why this output cannot be written, or empty when it can.
 std::string OutputFault(const std::string& path) {
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::file_status status = fs::status(Utf8Path(path), ec);
     if (fs::is_directory(status)) {
         return "it is a folder: give a file name";
     }
@@ -43,12 +46,12 @@ std::string OutputFault(const std::string& path) {
         return "it is a pipe or a socket: give a file, or - for stdout";
     }
     if (fs::is_regular_file(status)) {
-        return Writable(path) ? std::string() : "it is write-protected";
+        return Writable(Utf8Path(path)) ? std::string() : "it is write-protected";
     }
     if (fs::exists(status)) {
         return std::string();  // a device: a terminal, /dev/null
     }
-    fs::path folder = fs::absolute(path, ec).parent_path();
+    fs::path folder = fs::absolute(Utf8Path(path), ec).parent_path();
     if (!fs::is_directory(folder, ec)) {
         return "its folder " + folder.string() + " does not exist";
     }

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "BuiltInRadio.h"
 #include "CliSupport.h"
 #include "Verbs.h"
@@ -38,7 +42,8 @@ void PrintOverview(FILE* out) {
     std::fprintf(out,
                  "\nMODEL is a catalogue row 2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf.\n"
 #ifdef _WIN32
-                 "PORT is COMn or n (COM1-255, see kv310ctl ports), or a device path such as \\\\.\\COM3.\n"
+                 "PORT is COMn or n (COM1-255, see kv310ctl ports; COM49 the built-in simulated radio),\n"
+                 "or a device path such as \\\\.\\COM3.\n"
 #else
                  "PORT is COMn, n, or a device path (COM1-16 /dev/ttyS0-15, COM17-32 /dev/ttyUSB0-15,\n"
                  "COM33-48 /dev/ttyACM0-15, COM49 the built-in simulated radio).\n"
@@ -58,9 +63,34 @@ bool WantsHelp(const std::vector<std::string>& words) {
     return false;
 }
 
+#ifdef _WIN32
+// The console shows what the program prints as UTF-8 ("Zürich", "東京"), as long as it runs; the
+// command line and file names are UTF-8 through the program's manifest (cmake/utf8.manifest).
+class CUtf8Console {
+public:
+    CUtf8Console() : m_nOutput(::GetConsoleOutputCP()), m_nInput(::GetConsoleCP()) {
+        ::SetConsoleOutputCP(CP_UTF8);
+        ::SetConsoleCP(CP_UTF8);
+    }
+    ~CUtf8Console() {
+        if (m_nOutput != 0) {  // 0: no console (output into a file or a pipe)
+            ::SetConsoleOutputCP(m_nOutput);
+            ::SetConsoleCP(m_nInput);
+        }
+    }
+
+private:
+    UINT m_nOutput;
+    UINT m_nInput;
+};
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    const CUtf8Console console;
+#endif
     if (argc < 2) {
         PrintOverview(stderr);
         return kExitUsage;

@@ -10,8 +10,9 @@ set(CMAKE_CXX_COMPILER ${KV310_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${KV310_MINGW_PREFIX}-windres)
 
 # KV310_WINDOWS_QT: the static Qt of scripts/build-qt-windows, for the desktop program (searched like the
-# MinGW libraries; Qt's own host tools come from QT_HOST_PATH).
-set(CMAKE_FIND_ROOT_PATH /usr/${KV310_MINGW_PREFIX} ${KV310_WINDOWS_QT})
+# MinGW libraries; Qt's own host tools come from QT_HOST_PATH). KV310_WINDOWS_YAML: the static yaml-cpp of
+# scripts/build-yaml-windows.
+set(CMAKE_FIND_ROOT_PATH /usr/${KV310_MINGW_PREFIX} ${KV310_WINDOWS_QT} ${KV310_WINDOWS_YAML})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

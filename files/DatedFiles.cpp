@@ -7,6 +7,7 @@
 #include "Format.h"
 #include "Retention.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -32,7 +33,7 @@ std::string LogTimeStamp(std::time_t when) {
 std::string UniquePath(const std::string& stem, const std::string& extension) {
     std::error_code ec;
     std::string path = stem + extension;
-    for (int n = 2; fs::exists(path, ec); ++n) {
+    for (int n = 2; fs::exists(Utf8Path(path), ec); ++n) {
         path = StrPrintf("%s-%d%s", stem.c_str(), n, extension.c_str());
     }
     return path;
@@ -62,7 +63,7 @@ bool SaveDatedFile(const SDatedKind& kind, const std::vector<uint8_t>& bytes, co
         return false;
     }
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(Utf8Path(folder), ec);
     if (ec) {
         if (error != nullptr) {
             *error = "cannot create " + folder + ": " + ec.message();
@@ -71,7 +72,7 @@ bool SaveDatedFile(const SDatedKind& kind, const std::vector<uint8_t>& bytes, co
     }
     path = UniquePath(folder + "/" + FileNameStamp(when) + "_" + PortFileNamePart(portName),
                       kind.m_pszExtension);
-    path = fs::path(path).make_preferred().string();  // C:\...\KV310\backups\... on Windows
+    path = Utf8Path(path).make_preferred().string();  // C:\...\KV310\backups\... on Windows
     if (!WriteFileAtomically(path, bytes, error)) {
         return false;
     }

@@ -10,6 +10,7 @@
 
 #include "FileIo.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ std::string LoadAdapterSerial(const CDataRadioDoc& doc) {
 bool SaveAdapterSerial(const CDataRadioDoc& doc, const std::string& serial, std::string* error) {
     if (serial.empty()) {
         std::error_code ec;
-        std::filesystem::remove(AdapterFilePath(doc), ec);
+        std::filesystem::remove(Utf8Path(AdapterFilePath(doc)), ec);
         return !ec || Fail(error, ec.message());
     }
     const std::string folder = UserConfigFolder();

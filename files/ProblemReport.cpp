@@ -9,6 +9,7 @@
 #include "FileIo.h"
 #include "TransferLog.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 #ifndef _WIN32
 #include <sys/utsname.h>
@@ -90,7 +91,7 @@ std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs, std::ve
         std::vector<uint8_t> bytes;
         if (ReadFileBytes(trace, bytes, kMaxTraceBytes)) {
             entries.push_back(
-                {kFolder + std::string("traces/") + std::filesystem::path(trace).filename().string(), bytes});
+                {kFolder + std::string("traces/") + Utf8Path(trace).filename().string(), bytes});
         }
     }
     std::vector<std::string> lines;
@@ -141,11 +142,11 @@ std::string ReportBackupPath(const std::string& path) {
     if (path.empty()) {
         return path;
     }
-    const std::filesystem::path backup = std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path backup = Utf8Path(path).lexically_normal();
     const std::string data = UserDataFolder();
     if (!data.empty()) {
         const std::string relative =
-            backup.lexically_relative(std::filesystem::path(data).lexically_normal()).generic_string();
+            backup.lexically_relative(Utf8Path(data).lexically_normal()).generic_string();
         if (!relative.empty() && relative.rfind("..", 0) != 0) {
             return relative;
         }

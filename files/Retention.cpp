@@ -1,4 +1,5 @@
 #include "Retention.h"
+#include "Utf8Path.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,8 +42,8 @@ bool SameFile(const fs::path& a, const std::string& b) {
         return false;
     }
     std::error_code ec;
-    const bool same = fs::equivalent(a, b, ec);
-    return ec ? a == fs::path(b) : same;
+    const bool same = fs::equivalent(a, Utf8Path(b), ec);
+    return ec ? a == Utf8Path(b) : same;
 }
 
 }  // namespace
@@ -58,7 +59,7 @@ struct SAgedFile {
 std::vector<SAgedFile> AgedFilesNewestFirst(const std::string& folder, const std::string& pattern) {
     std::vector<SAgedFile> files;
     std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(Utf8Path(folder), ec)) {
         std::error_code entryError;
         const std::string name = entry.path().filename().string();
         if (!entry.is_regular_file(entryError) || !NameFitsPattern(name, pattern)) {

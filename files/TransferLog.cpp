@@ -8,6 +8,7 @@
 #include "FileIo.h"
 #include "Format.h"
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 const char* const kTransferLogHeader =
     "time\tprogram\tverb\tport\tadapter_serial\tfirmware\tmodel\tplan\tsha256\tresult\tseconds\tbackup\n";
@@ -64,7 +65,7 @@ bool IsLogTime(const std::string& text) {
 
 // transfers.tsv -> transfers.2.tsv: the name of the n-th older file.
 std::string OldLogPath(const std::string& path, int n) {
-    const std::filesystem::path current(path);
+    const std::filesystem::path current = Utf8Path(path);
     std::filesystem::path old = current;
     old.replace_filename(current.stem().string() + "." + std::to_string(n) + current.extension().string());
     return old.string();
@@ -73,20 +74,20 @@ std::string OldLogPath(const std::string& path, int n) {
 // A full log becomes transfers.1.tsv, the older ones move up one and the oldest goes.
 void RotateWhenFull(const std::string& path) {
     std::error_code ec;
-    const uintmax_t size = std::filesystem::file_size(path, ec);
+    const uintmax_t size = std::filesystem::file_size(Utf8Path(path), ec);
     if (ec || size < kTransferLogRotateBytes) {
         return;
     }
-    std::filesystem::remove(OldLogPath(path, kTransferLogOldKept), ec);
+    std::filesystem::remove(Utf8Path(OldLogPath(path, kTransferLogOldKept)), ec);
     for (int n = kTransferLogOldKept - 1; n >= 1; --n) {
-        std::filesystem::rename(OldLogPath(path, n), OldLogPath(path, n + 1), ec);
+        std::filesystem::rename(Utf8Path(OldLogPath(path, n)), Utf8Path(OldLogPath(path, n + 1)), ec);
     }
-    std::filesystem::rename(path, OldLogPath(path, 1), ec);
+    std::filesystem::rename(Utf8Path(path), Utf8Path(OldLogPath(path, 1)), ec);
 }
 
 // True when the file ends with a line break (or is empty or missing): a record may follow directly.
 bool EndsWithLineBreak(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::ifstream in(Utf8Path(path), std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
     if (size <= 0) {
         return true;
@@ -101,8 +102,8 @@ bool EndsWithLineBreak(const std::string& path) {
 bool ReadTail(const std::string& path, size_t maxBytes, std::string& text, std::string* error) {
     std::error_code ec;
     std::ifstream in;
-    if (std::filesystem::is_regular_file(path, ec)) {
-        in.open(path, std::ios::binary | std::ios::ate);
+    if (std::filesystem::is_regular_file(Utf8Path(path), ec)) {
+        in.open(Utf8Path(path), std::ios::binary | std::ios::ate);
     }
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
     if (size < 0) {
@@ -135,7 +136,7 @@ std::string TransferLogPath() {
     if (state.empty()) {
         return state;
     }
-    return std::filesystem::path(state + "/KV310/transfers.tsv").make_preferred().string();
+    return Utf8Path(state + "/KV310/transfers.tsv").make_preferred().string();
 }
 
 std::string TransferLogLine(const STransferLogEntry& entry) {
@@ -171,7 +172,7 @@ bool AppendTransferLog(STransferLogEntry entry, std::string* error, std::string 
         return false;
     }
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::filesystem::create_directories(Utf8Path(path).parent_path(), ec);
     if (entry.m_strTime.empty()) {
         entry.m_strTime = LogTimeStamp(when);
     }
@@ -188,11 +189,11 @@ std::vector<std::string> TransferLogFiles(std::string path) {
     std::vector<std::string> files;
     std::error_code ec;
     for (int n = kTransferLogOldKept; n >= 1 && !path.empty(); --n) {
-        if (std::filesystem::exists(OldLogPath(path, n), ec)) {
+        if (std::filesystem::exists(Utf8Path(OldLogPath(path, n)), ec)) {
             files.push_back(OldLogPath(path, n));
         }
     }
-    if (!path.empty() && std::filesystem::exists(path, ec)) {
+    if (!path.empty() && std::filesystem::exists(Utf8Path(path), ec)) {
         files.push_back(path);
     }
     return files;

@@ -1,4 +1,5 @@
 #include "UserFolders.h"
+#include "Utf8Path.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,7 +13,7 @@ std::string AbsoluteFolder(const char* variable) {
     if (value == nullptr || value[0] == '\0') {
         return std::string();
     }
-    return std::filesystem::path(value).is_absolute() ? std::string(value) : std::string();
+    return Utf8Path(value).is_absolute() ? std::string(value) : std::string();
 }
 
 std::string UserFolder(const char* xdgVariable, [[maybe_unused]] const char* windowsVariable,

@@ -6,7 +6,8 @@
 //   COM33-48  /dev/ttyACM0-15   (USB modem-class adapters)
 //   COM49     the built-in simulated radio, behind a pseudo-terminal
 // On Windows COMn is the device "\\.\COMn" for every n from 1 to 255 (the form that also reaches COM10 and
-// above); kv310ctl has no built-in simulated radio there, the desktop program keeps one inside its own port.
+// above); COM49 is the simulated radio there too, kept inside the program's own port (ProgramPort.h), so a
+// machine's own COM49 cannot be used.
 // Every tool also takes an explicit device path.
 
 #include <cstdint>
@@ -20,10 +21,8 @@ constexpr int kFirstTtyAcm = 33;
 constexpr int kSimulatedRadioCom = 49;
 #ifdef _WIN32
 constexpr int kMaxComNumber = 255;
-constexpr bool kHaveSimulatedRadio = false;
 #else
 constexpr int kMaxComNumber = 49;
-constexpr bool kHaveSimulatedRadio = true;
 #endif
 
 // Device path of a COM number, empty for COM49 (only the program knows where its simulated radio is) and for

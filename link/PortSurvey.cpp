@@ -1,6 +1,7 @@
 #include "PortSurvey.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -10,7 +11,7 @@
 #include "SerialPort.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "PortSurveyWindows.h"
 #else
 #include <unistd.h>
 #endif
@@ -35,6 +36,28 @@ constexpr SStateText kStateTexts[] = {
     {EPortState::Missing, "not present"},
 };
 
+struct SProblemAdvice {
+    int m_nProblem;
+    const char* m_pszAdvice;  // %d: the code
+};
+
+// The configuration manager's codes a USB serial adapter shows most; any other gets the last line.
+constexpr SProblemAdvice kProblemAdvice[] = {
+    {1, "the adapter has no driver set up (code %d); install the driver the adapter's maker supplies"},
+    {10,
+     "the adapter's driver did not start it (code %d); use the driver the adapter's maker supplies, or "
+     "another cable"},
+    {22, "the adapter is disabled (code %d); enable it in Device Manager"},
+    {28, "no driver is installed for the adapter (code %d); install the driver the adapter's maker supplies"},
+    {43,
+     "Windows stopped the adapter after it reported a fault (code %d); plug it into another USB socket, or "
+     "use "
+     "another cable"},
+    {0,
+     "the adapter's driver reports a problem (code %d); see the adapter in Device Manager, or use another "
+     "cable"},
+};
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -51,6 +74,13 @@ std::string JsonString(const std::string& text) {
 }
 
 #ifndef _WIN32
+std::string UpperHex(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
 std::string ReadSysfsLine(const fs::path& path) {
     std::ifstream in(path);
     std::string line;
@@ -103,6 +133,8 @@ void CLinuxPortSystem::Identify(SPortInfo& info) {
         info.m_strProduct = ReadSysfsLine(dir / "product");
         info.m_strMaker = ReadSysfsLine(dir / "manufacturer");
         info.m_strSerial = ReadSysfsLine(dir / "serial");
+        info.m_strVendorId = UpperHex(ReadSysfsLine(dir / "idVendor"));
+        info.m_strProductId = UpperHex(ReadSysfsLine(dir / "idProduct"));
         if (info.m_nCom < kFirstTtyUsb) {
             info.m_strKind = "USB serial adapter";
         }
@@ -142,61 +174,8 @@ std::unique_ptr<CPortSystem> MachinePortSystem() {
 
 #else
 
-namespace {
-
-// Windows: the ports QueryDosDevice knows; the registry's SERIALCOMM map tells a USB adapter's driver from
-// an on-board UART. Whether a port is held shows only when it is opened.
-class CWin32PortSystem : public CPortSystem {
-public:
-    std::vector<int> PresentPorts() override {
-        std::vector<uint32_t> list;
-        CSerialPort::EnumeratePorts(list);
-        std::vector<int> ports;
-        for (size_t i = 1; i < list.size(); ++i) {
-            ports.push_back(static_cast<int>(list[i]));
-        }
-        return ports;
-    }
-    void Identify(SPortInfo& info) override {
-        info.m_strKind = "Serial port";
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
-            ERROR_SUCCESS) {
-            return;
-        }
-        // the value names are driver device names (\Device\VCP0 for an FTDI adapter, \Device\Serial0 ...)
-        const std::string com = StrPrintf("COM%d", info.m_nCom);
-        char name[256];
-        char data[64];
-        for (DWORD i = 0;; ++i) {
-            DWORD nameSize = sizeof name;
-            DWORD dataSize = sizeof data - 1;
-            DWORD type = 0;
-            if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                              &dataSize) != ERROR_SUCCESS) {
-                break;
-            }
-            data[dataSize] = '\0';
-            if (type == REG_SZ && com == data) {
-                const std::string driver = name;
-                if (driver.find("VCP") != std::string::npos || driver.find("USB") != std::string::npos ||
-                    driver.find("Silab") != std::string::npos ||
-                    driver.find("Prolific") != std::string::npos) {
-                    info.m_strKind = "USB serial adapter";
-                }
-                break;
-            }
-        }
-        RegCloseKey(key);
-    }
-    int AccessError(const std::string&) override { return 0; }
-    std::vector<SPortHolder> Holders(const std::string&) override { return {}; }
-};
-
-}  // namespace
-
 std::unique_ptr<CPortSystem> MachinePortSystem() {
-    return std::make_unique<CWin32PortSystem>();
+    return std::make_unique<CWindowsPortSystem>(MachineWinDeviceSource());
 }
 
 #endif
@@ -205,7 +184,7 @@ SPortInfo SurveyDevice(CPortSystem& system, int com, const std::string& device) 
     SPortInfo info;
     info.m_nCom = com;
     info.m_strDevice = device;
-    if (kHaveSimulatedRadio && com == kSimulatedRadioCom) {
+    if (com == kSimulatedRadioCom) {
         info.m_strDevice.clear();  // its pseudo-terminal exists only once something opens COM49
         info.m_strKind = "Simulated radio";
         return info;
@@ -216,6 +195,8 @@ SPortInfo SurveyDevice(CPortSystem& system, int com, const std::string& device) 
         info.m_State = EPortState::Missing;
     } else if (err == EACCES || err == EPERM) {
         info.m_State = EPortState::NoPermission;
+    } else if (err == EBUSY) {  // Windows: another program has it, and the system does not say which
+        info.m_State = EPortState::InUse;
     } else if (const std::vector<SPortHolder> holders = system.Holders(device); !holders.empty()) {
         info.m_State = EPortState::InUse;
         info.m_Holder = holders.front();
@@ -226,20 +207,28 @@ SPortInfo SurveyDevice(CPortSystem& system, int com, const std::string& device) 
 std::vector<SPortInfo> SurveyPorts(CPortSystem& system) {
     std::vector<SPortInfo> ports;
     for (const int com : system.PresentPorts()) {
-        ports.push_back(SurveyDevice(system, com, ComDevicePath(com)));
+        if (com != kSimulatedRadioCom) {  // a machine's own COM49 is hidden behind the simulated radio
+            ports.push_back(SurveyDevice(system, com, ComDevicePath(com)));
+        }
     }
-    if (kHaveSimulatedRadio) {
-        ports.push_back(SurveyDevice(system, kSimulatedRadioCom, std::string()));
-    }
+    const std::vector<SPortInfo> failed = system.AdaptersWithoutPort();
+    ports.insert(ports.end(), failed.begin(), failed.end());
+    ports.push_back(SurveyDevice(system, kSimulatedRadioCom, std::string()));
     return ports;
 }
 
 std::string PortStateText(const SPortInfo& info) {
     if (info.m_State == EPortState::InUse) {
+        if (info.m_Holder.m_nPid == 0) {
+            return "in use by another program";
+        }
         return StrPrintf(
             "in use by %s (process %d)",
             info.m_Holder.m_strName.empty() ? "another program" : info.m_Holder.m_strName.c_str(),
             info.m_Holder.m_nPid);
+    }
+    if (info.m_State == EPortState::DriverFailed) {
+        return StrPrintf("driver failed (code %d)", info.m_nProblem);
     }
     for (const SStateText& text : kStateTexts) {
         if (text.m_State == info.m_State) {
@@ -261,9 +250,21 @@ std::string PortWhatText(const SPortInfo& info) {
     return details.empty() ? text : text + " (" + details + ")";
 }
 
+std::string DriverProblemAdvice(int problem) {
+    for (const SProblemAdvice& advice : kProblemAdvice) {
+        if (advice.m_nProblem == problem || advice.m_nProblem == 0) {
+            return StrPrintf(advice.m_pszAdvice, problem);
+        }
+    }
+    return std::string();
+}
+
 std::string PortUnusableText(const SPortInfo& info) {
     const std::string name =
         info.m_nCom > 0 ? StrPrintf("COM%d (%s)", info.m_nCom, info.m_strDevice.c_str()) : info.m_strDevice;
+    if (info.m_State == EPortState::DriverFailed) {
+        return PortWhatText(info) + " has no port: " + DriverProblemAdvice(info.m_nProblem) + ".";
+    }
     switch (info.m_State) {
         case EPortState::Ready:
             return std::string();
@@ -277,6 +278,8 @@ std::string PortUnusableText(const SPortInfo& info) {
             return name +
                    " is not present. Plug in the programming cable, or pick its port (Port > Find the "
                    "Cable).";
+        case EPortState::DriverFailed:
+            break;
     }
     return std::string();
 }
@@ -284,6 +287,11 @@ std::string PortUnusableText(const SPortInfo& info) {
 std::string PortsText(const std::vector<SPortInfo>& ports) {
     std::string text;
     for (const SPortInfo& port : ports) {
+        if (port.m_State == EPortState::DriverFailed) {  // no port, but the advice the user needs
+            text += "-\t(no port)\t" + PortWhatText(port) + "\t" + PortStateText(port) + ": " +
+                    DriverProblemAdvice(port.m_nProblem) + "\n";
+            continue;
+        }
         text += StrPrintf("COM%d\t%s\t%s\t%s\n", port.m_nCom,
                           port.m_strDevice.empty() ? "(built in)" : port.m_strDevice.c_str(),
                           PortWhatText(port).c_str(), PortStateText(port).c_str());
@@ -296,14 +304,20 @@ std::string PortsJson(const std::vector<SPortInfo>& ports) {
     for (size_t i = 0; i < ports.size(); ++i) {
         const SPortInfo& port = ports[i];
         json += i == 0 ? "\n  {" : ",\n  {";
-        json += "\"com\": " + JsonString(StrPrintf("COM%d", port.m_nCom));
+        json += "\"com\": " + JsonString(port.m_nCom > 0 ? StrPrintf("COM%d", port.m_nCom) : std::string());
         json += ", \"device\": " + JsonString(port.m_strDevice);
         json += ", \"kind\": " + JsonString(port.m_strKind);
         json += ", \"product\": " + JsonString(port.m_strProduct);
         json += ", \"maker\": " + JsonString(port.m_strMaker);
         json += ", \"serial\": " + JsonString(port.m_strSerial);
+        json += ", \"vendor_id\": " + JsonString(port.m_strVendorId);
+        json += ", \"product_id\": " + JsonString(port.m_strProductId);
         json += ", \"usable\": " + std::string(port.m_State == EPortState::Ready ? "true" : "false");
         json += ", \"state\": " + JsonString(PortStateText(port));
+        if (port.m_State == EPortState::DriverFailed) {
+            json += StrPrintf(", \"problem\": %d", port.m_nProblem);
+            json += ", \"advice\": " + JsonString(DriverProblemAdvice(port.m_nProblem));
+        }
         if (port.m_State == EPortState::InUse) {
             json += StrPrintf(", \"holder_pid\": %d", port.m_Holder.m_nPid);
             json += ", \"holder\": " + JsonString(port.m_Holder.m_strName);

@@ -3,15 +3,18 @@
 // and serial number), and whether this user can use it now (permission, another program holding it).
 //
 // Everything the survey learns from the machine goes through CPortSystem: on Linux the device's sysfs entry
-// and the process table in /proc, on Windows the port list and the device's friendly name. Tests hand in a
-// system built on a temporary sysfs-like tree and a fake process table.
+// and the process table in /proc, on Windows the device table of SetupAPI and the configuration manager
+// (WindowsPortSurvey.h). Tests hand in a system built on a temporary sysfs-like tree and a fake process
+// table, or on a fake device table.
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-enum class EPortState { Ready, NoPermission, InUse, Missing };
+// DriverFailed: a USB serial adapter is plugged in but its driver did not give it a port (Windows lists it
+// with a problem code).
+enum class EPortState { Ready, NoPermission, InUse, Missing, DriverFailed };
 
 struct SPortHolder {
     int m_nPid = 0;
@@ -24,9 +27,12 @@ struct SPortInfo {
     std::string m_strKind;     // "USB serial adapter", "Serial port", "Simulated radio"
     std::string m_strProduct;  // a USB adapter's product and maker as the system reports them
     std::string m_strMaker;
-    std::string m_strSerial;  // a USB adapter's serial number, empty when it has none
+    std::string m_strSerial;    // a USB adapter's serial number, empty when it has none
+    std::string m_strVendorId;  // a USB adapter's vendor and product ids, four hex digits ("0403")
+    std::string m_strProductId;
     EPortState m_State = EPortState::Ready;
-    SPortHolder m_Holder;  // who holds it, when m_State is InUse
+    SPortHolder m_Holder;  // who holds it, when m_State is InUse (pid 0: a program the system does not name)
+    int m_nProblem = 0;    // the driver's problem code, when m_State is DriverFailed
 };
 
 class CPortSystem {
@@ -40,6 +46,8 @@ public:
     virtual int AccessError(const std::string& device) = 0;
     // The other processes that hold the device open.
     virtual std::vector<SPortHolder> Holders(const std::string& device) = 0;
+    // Adapters present without a working port (their driver failed), listed after the ports.
+    virtual std::vector<SPortInfo> AdaptersWithoutPort() { return {}; }
 };
 
 #ifndef _WIN32
@@ -64,15 +72,19 @@ protected:
 // The port system of the machine the program runs on.
 std::unique_ptr<CPortSystem> MachinePortSystem();
 
-// Every port present, ascending by COM number, the simulated radio last when the platform has one.
+// Every port present, ascending by COM number, then the adapters without a port, the simulated radio last.
 std::vector<SPortInfo> SurveyPorts(CPortSystem& system);
 // One device (com 0 when it has none).
 SPortInfo SurveyDevice(CPortSystem& system, int com, const std::string& device);
 
-// "ready", "no permission — add yourself to the dialout group", "in use by minicom (process 4242)".
+// "ready", "no permission — add yourself to the dialout group", "in use by minicom (process 4242)",
+// "driver failed (code 10)".
 std::string PortStateText(const SPortInfo& info);
 // "FT232R USB UART (FTDI, serial A9XK3L2Q)", or the kind when there is no product.
 std::string PortWhatText(const SPortInfo& info);
+// What a driver's problem code means and what to do: "the adapter's driver did not start it (code 10); use
+// the driver the adapter's maker supplies, or another cable".
+std::string DriverProblemAdvice(int problem);
 // Why the port cannot be used now and what to do, or empty when it can.
 std::string PortUnusableText(const SPortInfo& info);
 

@@ -60,6 +60,13 @@ window_write_step() {
     mkdir -p "$appdata/KV310"
     printf '\053\000\000\000' >"$appdata/KV310/KV310.ini"  # COM43, as the Port menu keeps it
 
+    # Every field that holds text draws it, with the system's own platform and fonts as a user's window has
+    # them (the window tests otherwise draw offscreen, with Qt's own fonts).
+    QT_QPA_PLATFORM=windows timeout 180 wine "$BUILD/tests/ui/ui_shell_tests.exe" \
+        --gtest_filter='ShellTest.EveryFieldThatHoldsTextDrawsIt' >"$WORK/fields.log" 2>&1 ||
+        fail "with the Windows platform a field of the window draws no text: $(tail -n 20 "$WORK/fields.log")"
+    echo "kv310.exe's window draws the text of every field with the Windows platform"
+
     QT_QPA_PLATFORM=windows wine "$EXE" "$(winpath "$WORK/PLAN.dat")" >"$WORK/kv310.log" 2>&1 &
     gui=$!
     main=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "kv310.exe showed no main window"
@@ -86,61 +93,197 @@ reg_value() {
         sed -n 's/^ *[^ ]* *REG_[A-Z_]* *//p' | head -n 1 || true
 }
 
-# installer_step SETUP: a silent install into a clean prefix, a plan opened through the association, and a
-# silent uninstall that leaves nothing of the program behind.
-installer_step() {
-    local setup=$1 saved="${WINEPREFIX:-}" gui window
-    local uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KV310'
-    local env_key='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
-    export WINEPREFIX="$BUILD/wine-install"
-    local dir="$WINEPREFIX/drive_c/Program Files/KV310 PC Programmer"
-    local menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/KV310 PC Programmer"
-    [ ! -e "$dir" ] && [ ! -e "$menu" ] || fail "the installer's prefix is not clean: $dir or $menu is there"
+# padded_path BASE LENGTH: BASE and then other programs' folders, LENGTH characters in all (about).
+padded_path() {
+    local path=$1 n=0
+    while [ "${#path}" -lt "$2" ]; do
+        path+=";C:\\Tools\\Program $n\\bin"
+        n=$((n + 1))
+    done
+    printf '%s' "$path"
+}
 
-    timeout 300 wine "$setup" /S /PATH || fail "the silent install failed"
-    for file in kv310.exe kv310ctl.exe README.txt LICENSE.txt uninstall.exe; do
-        [ -f "$dir/$file" ] || fail "the installer did not put $file into $dir"
+# set_path KEY LENGTH: the Path value of KEY set to one of LENGTH characters that begins with what it held
+# (wine's own folders); prints it.
+set_path() {
+    local path
+    path=$(padded_path "$(reg_value "$1" Path)" "$2")
+    timeout 60 wine reg add "$1" /v Path /t REG_EXPAND_SZ /d "$path" /f >/dev/null || fail "could not set the PATH in $1"
+    [ "$(reg_value "$1" Path)" = "$path" ] || fail "wine did not keep a PATH of $2 characters in $1"
+    printf '%s' "$path"
+}
+
+# install_and_check SETUP MODE: a silent install for MODE (ALLUSERS or CURRENTUSER) with /PATH, the files,
+# the Start-menu shortcut, the .dat association, the Add/Remove Programs entry and the PATH entry, then a
+# plan opened through the association. Sets DIR (the program's folder, Windows and Linux names).
+install_and_check() {
+    local setup=$1 mode=$2 root=HKLM env_key="$MACHINE_ENV" menu open path gui window
+    if [ "$mode" = CURRENTUSER ]; then
+        root=HKCU env_key='HKCU\Environment'
+        WIN_DIR="$(timeout 60 wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')\\Programs\\KV310 PC Programmer"
+        menu="$(winepath -u "$(timeout 60 wine cmd /c 'echo %APPDATA%' | tr -d '\r')")/Microsoft/Windows/Start Menu/Programs/KV310 PC Programmer"
+    else
+        WIN_DIR='C:\Program Files\KV310 PC Programmer'
+        menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/KV310 PC Programmer"
+    fi
+    DIR=$(winepath -u "$WIN_DIR")
+    MENU=$menu
+    [ ! -e "$DIR" ] && [ ! -e "$menu" ] || fail "the installer's prefix is not clean: $DIR or $menu is there"
+
+    timeout 300 wine "$setup" /S "/$mode" /PATH || fail "the silent install /$mode failed"
+    for file in kv310.exe kv310ctl.exe kv310-path.exe README.txt LICENSE.txt uninstall.exe; do
+        [ -f "$DIR/$file" ] || fail "the installer (/$mode) did not put $file into $DIR"
     done
     [ -f "$menu/KV310 PC Programmer.lnk" ] || fail "no Start-menu shortcut in $menu"
-    [ "$(reg_value 'HKLM\Software\Classes\.dat')" = KV310.Plan ] || fail ".dat files are not associated"
+    [ "$(reg_value "$root\\Software\\Classes\\.dat")" = KV310.Plan ] || fail ".dat files are not associated in $root"
     # read first, then matched: grep -q leaving early must not fail the pipeline (pipefail)
-    local open path
-    open=$(reg_value 'HKLM\Software\Classes\KV310.Plan\shell\open\command')
-    grep -qi 'KV310 PC Programmer\\kv310.exe' <<<"$open" ||
+    open=$(reg_value "$root\\Software\\Classes\\KV310.Plan\\shell\\open\\command")
+    grep -qiF "$WIN_DIR\\kv310.exe" <<<"$open" ||
         fail "the .dat association does not open kv310.exe (it reads '$open')"
-    [ "$(reg_value "$uninstall_key" DisplayName)" = "KV310 PC Programmer" ] ||
-        fail "the uninstaller is not registered under Add/Remove Programs"
+    [ "$(reg_value "$root\\$UNINSTALL_KEY" DisplayName)" = "KV310 PC Programmer" ] ||
+        fail "the uninstaller is not registered under Add/Remove Programs in $root"
     path=$(reg_value "$env_key" Path)
-    grep -q 'KV310 PC Programmer' <<<"$path" || fail "/PATH did not put kv310ctl on the PATH (it reads '$path')"
-    timeout 60 wine "C:\\Program Files\\KV310 PC Programmer\\kv310ctl.exe" --version >"$WORK/installed-version.txt" ||
+    [ "$path" = "$PATH_BEFORE;$WIN_DIR" ] ||
+        fail "/PATH did not add '$WIN_DIR' at the end of the PATH of ${#PATH_BEFORE} characters (it reads '$path')"
+    timeout 60 wine "$WIN_DIR\\kv310ctl.exe" --version >"$WORK/installed-version.txt" ||
         fail "the installed kv310ctl.exe does not run"
 
-    # Double-clicking a plan: the shell opens it in the installed kv310.exe.
-    timeout 60 wine start "$(winpath "$WORK/install/PLAN.dat")" || fail "the shell could not open PLAN.dat"
+    # Double-clicking a plan: the shell opens it in the installed kv310.exe. Wine's shell reads only the
+    # machine's classes (Windows merges the user's in): for the user's association its command is run as
+    # the shell would run it.
+    if [ "$mode" = CURRENTUSER ]; then
+        local program
+        program=$(sed -n 's/^"\([^"]*\)" "%1"$/\1/p' <<<"$open")
+        [ -n "$program" ] || fail "the user's .dat association is no '\"program\" \"%1\"' command: $open"
+        (timeout 600 wine "$program" "$(winpath "$WORK/install/PLAN.dat")" >/dev/null 2>&1 &)
+    else
+        timeout 60 wine start "$(winpath "$WORK/install/PLAN.dat")" || fail "the shell could not open PLAN.dat"
+    fi
     window=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "the installed kv310.exe showed no window"
     gui=$(xdotool getwindowpid "$window")
-    tr '\0' ' ' <"/proc/$gui/cmdline" | grep -q 'Program Files\\KV310 PC Programmer\\kv310.exe' ||
+    tr '\0' ' ' <"/proc/$gui/cmdline" | grep -qiF "$WIN_DIR\\kv310.exe" ||
         fail "the window is not the installed kv310.exe: $(tr '\0' ' ' <"/proc/$gui/cmdline")"
     stop_program "$gui"
-    echo "the installed kv310.exe opened PLAN.dat through the .dat association"
+    echo "the installed kv310.exe (/$mode) opened PLAN.dat through the .dat association"
+}
 
+# uninstall_and_check MODE: the silent uninstall leaves nothing of the program behind, and the PATH as it
+# was before the install.
+uninstall_and_check() {
+    local mode=$1 root=HKLM env_key="$MACHINE_ENV"
+    [ "$mode" = CURRENTUSER ] && root=HKCU env_key='HKCU\Environment'
     # The uninstaller runs from a copy of itself: wait for the folder to go.
-    timeout 120 wine "C:\\Program Files\\KV310 PC Programmer\\uninstall.exe" /S || fail "the silent uninstall failed"
+    timeout 120 wine "$WIN_DIR\\uninstall.exe" /S || fail "the silent uninstall failed"
     for _ in $(seq 120); do
-        [ -e "$dir" ] || break
+        [ -e "$DIR" ] || break
         sleep 0.5
     done
-    [ ! -e "$dir" ] || fail "the uninstaller left $dir: $(ls "$dir")"
-    [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
-    [ "$(reg_value 'HKLM\Software\Classes\.dat')" != KV310.Plan ] || fail "the uninstaller left the .dat association"
-    [ -z "$(reg_value 'HKLM\Software\Classes\KV310.Plan\shell\open\command')" ] || fail "the uninstaller left KV310.Plan"
-    [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller left its Add/Remove Programs entry"
-    path=$(reg_value "$env_key" Path)
-    ! grep -q 'KV310 PC Programmer' <<<"$path" || fail "the uninstaller left kv310ctl on the PATH"
-    echo "the installer installed, associated and uninstalled cleanly under wine"
+    [ ! -e "$DIR" ] || fail "the uninstaller left $DIR: $(ls "$DIR")"
+    [ ! -e "$MENU" ] || fail "the uninstaller left the Start-menu folder"
+    [ "$(reg_value "$root\\Software\\Classes\\.dat")" != KV310.Plan ] || fail "the uninstaller left the .dat association"
+    [ -z "$(reg_value "$root\\Software\\Classes\\KV310.Plan\\shell\\open\\command")" ] || fail "the uninstaller left KV310.Plan"
+    [ -z "$(reg_value "$root\\$UNINSTALL_KEY" DisplayName)" ] || fail "the uninstaller left its Add/Remove Programs entry"
+    [ "$(reg_value "$env_key" Path)" = "$PATH_BEFORE" ] ||
+        fail "the uninstall did not give back the PATH of ${#PATH_BEFORE} characters as it was"
+}
+
+# installer_step SETUP: in a clean prefix, silent installs and uninstalls that leave nothing behind:
+#   - for all users, with a machine PATH of 8,000 characters (and a plan opened through the association);
+#   - for all users with PATHs of 1,000 and 2,000 characters (install and uninstall only);
+#   - just for me, with a user PATH of 2,000 characters: nothing under Program Files or in the machine's
+#     registry, a plan opened through the user's association.
+installer_step() {
+    local setup=$1 saved="${WINEPREFIX:-}" machine_path length
+    UNINSTALL_KEY='Software\Microsoft\Windows\CurrentVersion\Uninstall\KV310'
+    MACHINE_ENV='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
+    export WINEPREFIX="$BUILD/wine-install"
+    local original
+    original=$(reg_value "$MACHINE_ENV" Path)
+
+    for length in 8000 1000 2000; do
+        PATH_BEFORE=$(set_path "$MACHINE_ENV" "$length")
+        if [ "$length" = 8000 ]; then
+            install_and_check "$setup" ALLUSERS
+        else
+            timeout 300 wine "$setup" /S /ALLUSERS /PATH || fail "the silent install failed"
+            WIN_DIR='C:\Program Files\KV310 PC Programmer' DIR="$WINEPREFIX/drive_c/Program Files/KV310 PC Programmer"
+            MENU="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/KV310 PC Programmer"
+            [ "$(reg_value "$MACHINE_ENV" Path)" = "$PATH_BEFORE;$WIN_DIR" ] ||
+                fail "/PATH did not add the program's folder at the end of a PATH of $length characters"
+        fi
+        uninstall_and_check ALLUSERS
+        echo "for all users: installed and uninstalled cleanly with a PATH of $length characters"
+    done
+    timeout 60 wine reg add "$MACHINE_ENV" /v Path /t REG_EXPAND_SZ /d "$original" /f >/dev/null
+
+    machine_path=$(reg_value "$MACHINE_ENV" Path)
+    timeout 60 wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d 'C:\Users\Tools' /f >/dev/null
+    PATH_BEFORE=$(set_path 'HKCU\Environment' 2000)
+    install_and_check "$setup" CURRENTUSER
+    [ ! -e "$WINEPREFIX/drive_c/Program Files/KV310 PC Programmer" ] || fail "just for me installed into Program Files"
+    [ -z "$(reg_value "HKLM\\$UNINSTALL_KEY" DisplayName)" ] || fail "just for me wrote the machine's Add/Remove Programs"
+    [ -z "$(reg_value 'HKLM\Software\Classes\KV310.Plan')" ] &&
+        [ -z "$(reg_value 'HKLM\Software\Classes\KV310.Plan\shell\open\command')" ] ||
+        fail "just for me wrote the machine's file association"
+    [ "$(reg_value "$MACHINE_ENV" Path)" = "$machine_path" ] || fail "just for me changed the machine's PATH"
+    uninstall_and_check CURRENTUSER
+    timeout 60 wine reg delete 'HKCU\Environment' /v Path /f >/dev/null
+    if timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KV310' >/dev/null 2>&1 ||
+        find "$WINEPREFIX/drive_c/Program Files" "$WINEPREFIX/drive_c/ProgramData" -iname '*kv310*' | grep -q .; then
+        fail "just for me left a trace under Program Files, ProgramData or the machine's registry"
+    fi
+    echo "just for me: installed, associated and uninstalled without a trace under Program Files or HKLM"
 
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
     touch "$WINEPREFIX/kv310-clean"  # the next run installs into this prefix again
     export WINEPREFIX="$saved"
+}
+
+# ctl_builtin_step: what a Windows user tries first without a radio, and the text forms, with kv310ctl.exe:
+#   - COM49, the built-in radio: a fleet to COM49 and the radio on COM42, and (below) a single write;
+#   - 'simulate' says that Windows needs COM49;
+#   - 40 random plans through export and import: each comes back byte for byte;
+#   - file and folder names beyond the ANSI code page (the plan, and the data and state folders where the
+#     backups and the log go).
+ctl_builtin_step() {
+    winctl write --port COM49 --port COM42 "$(winpath "$WORK/plan.dat")" >"$WORK/fleet.txt" ||
+        fail "the fleet to COM49 and COM42 failed: $(cat "$WORK/fleet.txt")"
+    grep -q '^COM49' "$WORK/fleet.txt" && grep -q '^COM42' "$WORK/fleet.txt" ||
+        fail "the fleet's summary lacks a port: $(cat "$WORK/fleet.txt")"
+    local said
+    said=$(winctl simulate 2>&1 || true)
+    grep -q 'Windows needs COM49' <<<"$said" || fail "kv310ctl.exe simulate said: $said"
+    echo "kv310ctl.exe wrote a fleet to COM49 and COM42"
+
+    local dir="$WORK/plans" i
+    mkdir -p "$dir"
+    for i in $(seq 40); do
+        head -c 416 /dev/urandom >"$dir/p$i.bin"
+        "$HOST_CTL" decode "$dir/p$i.bin" -o "$dir/p$i.dat" 2>/dev/null
+        "$HOST_CTL" export "$dir/p$i.dat" -o "$dir/p$i.yaml"
+    done
+    # four at a time: each is mostly the start of a program under wine
+    seq 40 | xargs -P 4 -I {} timeout 120 wine "$CTL" import "$(winpath "$dir")\\p{}.yaml" \
+        -o "$(winpath "$dir")\\b{}.dat" 2>"$WORK/imports.err" || fail "kv310ctl.exe could not import: $(cat "$WORK/imports.err")"
+    for i in $(seq 40); do
+        cmp -s "$dir/p$i.dat" "$dir/b$i.dat" || fail "p$i.yaml did not come back byte for byte ($dir)"
+    done
+    winctl export "$(winpath "$dir/p1.dat")" -o "$(winpath "$dir/w1.yaml")"
+    cmp -s "$dir/p1.yaml" "$dir/w1.yaml" || fail "kv310ctl.exe exports another text than the Linux kv310ctl"
+    echo "kv310ctl.exe imported 40 random plans from YAML byte for byte"
+
+    # A user whose folders and plans are named beyond the ANSI code page.
+    local home="$WORK/Zürich-東京" plan
+    mkdir -p "$home"
+    plan="$(winpath "$home")\\Straße-東京.dat"
+    winctl new --model kv310-vhf -o "$plan" || fail "kv310ctl.exe new -o $plan failed"
+    winctl check "$plan" >/dev/null || fail "kv310ctl.exe check $plan failed"
+    # the single write to COM49 (its blank radio is a KV310 VHF): a backup read first, the write verified,
+    # the log line, all in that folder
+    XDG_DATA_HOME="$(winpath "$home")\\data" XDG_STATE_HOME="$(winpath "$home")\\state" \
+        winctl write --port COM49 --backup "$plan" || fail "kv310ctl.exe write --port COM49 --backup $plan failed"
+    find "$home/data" -type f -name '*COM49*' | grep -q . || fail "no backup in $home/data"
+    grep -rq 'Straße-東京.dat' "$home/state" || fail "no log line naming Straße-東京.dat in $home/state"
+    echo "kv310ctl.exe wrote COM49 from Straße-東京.dat, with its backup and log line in Zürich-東京"
 }

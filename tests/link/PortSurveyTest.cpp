@@ -102,7 +102,7 @@ TEST_F(PortSurvey, NamesEachAdapterAndSaysWhetherItCanBeUsed) {
     EXPECT_NE(
         json.find("{\"com\": \"COM17\", \"device\": \"/dev/ttyUSB0\", \"kind\": \"USB serial adapter\", "
                   "\"product\": \"FT232R USB UART\", \"maker\": \"FTDI\", \"serial\": \"A9XK3L2Q\", "
-                  "\"usable\": true, \"state\": \"ready\"}"),
+                  "\"vendor_id\": \"0403\", \"product_id\": \"\", \"usable\": true, \"state\": \"ready\"}"),
         std::string::npos)
         << json;
     EXPECT_NE(

@@ -6,6 +6,7 @@
 #include "ConfigDiff.h"
 #include "FileIo.h"
 #include "TextConfig.h"
+#include "Utf8Path.h"
 #include "app/MainForm.h"
 #include "dialogs/CompareDlg.h"
 #include "radio/RadioTransfer.h"
@@ -91,6 +92,6 @@ void CMainForm::SetBackupBeforeWrite(bool on) {
 void CMainForm::SetPlanName(const std::string& path) {
     if (m_pSheet != nullptr && m_pSheet->m_pEepromPage != nullptr &&
         m_pSheet->m_pEepromPage->m_pTransfer != nullptr) {
-        m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanName = std::filesystem::path(path).filename().string();
+        m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanName = Utf8Path(path).filename().string();
     }
 }

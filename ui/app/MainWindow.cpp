@@ -216,6 +216,15 @@ void CMainWindow::BuildPortMenu() {
         m_pPortMenu->addAction(action);
         m_PortActions.push_back(action);
     }
+    // an adapter whose driver failed has no port to pick, but the menu says what is wrong with it
+    for (const SPortInfo& adapter : m_pPortSystem->AdaptersWithoutPort()) {
+        auto* action = new QAction(PortEntryText(adapter), this);
+        action->setEnabled(false);
+        action->setStatusTip(QString::fromStdString(PortUnusableText(adapter)));
+        action->setToolTip(action->statusTip());
+        m_pPortMenu->addAction(action);
+        m_PortActions.push_back(action);
+    }
     m_pPortMenu->addSeparator();
     m_pPortMenu->addAction(m_pActFindCable);
     UpdatePortChecks();

@@ -9,10 +9,15 @@
 #include "app/AppWindow.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
+#include "app/SystemFonts.h"
 #include "shared/QtMessageSink.h"
 
 int main(int argc, char* argv[]) {
+    const bool chooseFace = ChooseFontEngine(argc, argv);
     QApplication app(argc, argv);
+    if (chooseFace) {
+        ChooseSansSerifFace();
+    }
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(ProgramVersion()));
     QApplication::setDesktopFileName(QStringLiteral("kv310"));

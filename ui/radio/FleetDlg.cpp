@@ -9,8 +9,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "BuiltInRadio.h"
 #include "EepromImage.h"
-#include "SerialPort.h"
 #include "Sha256.h"
 #include "TransferLog.h"
 #include "radio/PortList.h"
@@ -36,7 +36,8 @@ std::vector<CFleetDlg::SChoice> DefaultChoices() {
 CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), m_Ctx(context) {
     setWindowTitle(tr("Program Several Radios"));
     setModal(false);
-    m_MakePort = [](const SChoice&) { return std::make_unique<CSerialPort>(); };
+    // as a single transfer opens its port: COM49 reaches the built-in radio on every system
+    m_MakePort = [](const SChoice&) { return MakeProgramPort(); };
 
     auto* layout = new QVBoxLayout(this);
     auto* listLabel = new QLabel(tr("&Tick the ports of the radios to write the current configuration to:"));

@@ -26,6 +26,10 @@ QString PortEntryText(int com) {
 }
 
 QString PortEntryText(const SPortInfo& info) {
+    if (info.m_State == EPortState::DriverFailed) {  // no port: the adapter, and what its driver did
+        return QString::fromStdString(PortWhatText(info) + " \u2014 " + PortStateText(info) + ": " +
+                                      DriverProblemAdvice(info.m_nProblem));
+    }
     QString text = QStringLiteral("COM%1").arg(info.m_nCom);
     if (!info.m_strDevice.empty()) {
         text += QStringLiteral("  ") + QString::fromStdString(info.m_strDevice) + QStringLiteral(" \u2014 ");

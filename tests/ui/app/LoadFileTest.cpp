@@ -1,9 +1,69 @@
 // A settings file opened in the window: the record is the file's on its own model, and each loaded channel
 // is checked again as if the user had typed its frequency and left the field.
 
+#include <QImage>
+#include <QLineEdit>
+#include <map>
+
 #include "FrequencyRules.h"
 #include "SettingsFile.h"
 #include "app/ShellFixture.h"
+
+namespace {
+
+// The pixels of a grabbed field that are not its most common colour (the background): its text and frame.
+int InkPixels(QWidget& field) {
+    const QImage image = field.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    int background = 0;
+    for (const auto& [colour, count] : counts) {
+        background = std::max(background, count);
+    }
+    return image.width() * image.height() - background;
+}
+
+}  // namespace
+
+// What the user sees of an opened plan: every field that holds text draws it (scripts/build-windows also
+// runs it under wine with the Windows platform, where line edits once drew nothing).
+TEST_F(ShellTest, EveryFieldThatHoldsTextDrawsIt) {
+    CDataRadioDoc file;
+    for (int channel = 0; channel < 16; ++channel) {
+        file.m_Channel[channel].m_dRxFreq = 450.0125 + channel * 0.5;
+        file.m_Channel[channel].m_dTxFreq = 455.0125 + channel * 0.5;
+    }
+    const std::string path = m_Dir.File("plan.dat");
+    ASSERT_TRUE(OnSaveDocument(file, path, m_Sink));
+    Start();
+    m_pFrame->show();  // not made active: with the system's platform no window manager may be there to
+    QApplication::processEvents();  // activate it
+    m_strOpenPath = path;
+    m_pFrame->m_pActOpen->trigger();
+    QApplication::processEvents();
+
+    int checked = 0;
+    for (QLineEdit* field : m_pFrame->findChildren<QLineEdit*>()) {
+        if (!field->isVisible() || field->text().isEmpty()) {
+            continue;
+        }
+        // an empty field of the same size: its frame and background only
+        QLineEdit empty;
+        empty.setFont(field->font());
+        empty.resize(field->size());
+        empty.setFrame(field->hasFrame());
+        const int inkOfFrame = InkPixels(empty);
+        EXPECT_GT(InkPixels(*field), inkOfFrame + 4 * field->text().size())
+            << field->objectName().toStdString() << " holds '" << field->text().toStdString()
+            << "' but draws no text";
+        ++checked;
+    }
+    EXPECT_GE(checked, 32) << "the 32 frequency fields are not all shown";
+}
 
 TEST_F(ShellTest, ALoadedChannelOffItsGridOrBandIsRevalidatedAsLeavingTheFieldWould) {
     const struct {

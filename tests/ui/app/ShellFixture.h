@@ -14,13 +14,18 @@
 #include "app/AppWindow.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
+#include "app/SystemFonts.h"
 
 inline void EnsureApplication() {
     if (QApplication::instance() == nullptr) {
         static int argc = 1;
         static char name[] = "kv310-test";
         static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);  // lives until the test program ends
+        const bool chooseFace = ChooseFontEngine(argc, argv);  // as the program does
+        new QApplication(argc, argv);                          // lives until the test program ends
+        if (chooseFace) {
+            ChooseSansSerifFace();
+        }
     }
 }
 

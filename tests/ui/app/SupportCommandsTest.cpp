@@ -10,6 +10,8 @@
 
 #include "FileIo.h"
 #include "PortFile.h"
+#include "PortNames.h"
+#include "PortSurveyWindows.h"
 #include "TransferLog.h"
 #include "app/ShellFixture.h"
 #include "radio/FindCableDlg.h"
@@ -85,6 +87,43 @@ TEST_F(SupportCommandsTest, ThePortMenuNamesTheAdapterWhoHoldsItAndOffersFindThe
               "COM19  /dev/ttyUSB2 \u2014 USB-Serial (FTDI) \u2014 in use by minicom (process 4242)");
     EXPECT_EQ(texts[2], "COM49  Simulated radio");
     EXPECT_EQ(texts[4], "&Find the Cable...");
+}
+
+// Windows' device table with a working FTDI adapter, a CH340 and an adapter whose driver failed.
+class CTableSource : public CWinDeviceSource {
+public:
+    std::vector<SWinDevice> Devices() override {
+        return {{"Ports", "USB Serial Port (COM3)", "FTDI", "FTDIBUS\\VID_0403+PID_6001+A9XK3L2QA\\0000",
+                 "USB\\VID_0403&PID_6001\\A9XK3L2Q", "COM3", 0},
+                {"Ports", "USB-SERIAL CH340 (COM5)", "wch.cn", "USB\\VID_1A86&PID_7523\\5&2A1C2F&0&2", "",
+                 "COM5", 0},
+                {"", "USB-Serial Controller", "", "USB\\VID_067B&PID_2303\\6&3B0C&0&1", "", "", 10}};
+    }
+    std::vector<int> DosPorts() override { return {}; }
+    int OpenError(const std::string&) override { return 0; }
+    std::string KindOfBarePort(int) override { return "Serial port"; }
+};
+
+TEST_F(SupportCommandsTest, ThePortMenuListsWindowsAdaptersAndTheOneWhoseDriverFailed) {
+    m_pPortSystem = std::make_shared<CWindowsPortSystem>(std::make_unique<CTableSource>());
+    m_Ports = {3, 5};
+    Start();
+    std::vector<std::string> texts;
+    std::string tip;
+    for (QAction* action : m_pFrame->m_pPortMenu->actions()) {
+        texts.push_back(action->text().toStdString());
+        if (!action->isEnabled()) {
+            tip = action->statusTip().toStdString();
+        }
+    }
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[0], "COM3  " + ComDevicePath(3) + " \u2014 USB Serial Port (FTDI, serial A9XK3L2Q)");
+    EXPECT_EQ(texts[1], "COM5  " + ComDevicePath(5) + " \u2014 USB-SERIAL CH340 (wch.cn)");
+    EXPECT_EQ(texts[3],
+              "USB-Serial Controller \u2014 driver failed (code 10): the adapter's driver did not start it "
+              "(code 10); use the driver the adapter's maker supplies, or another cable");
+    EXPECT_EQ(tip.rfind("USB-Serial Controller has no port: the adapter's driver did not start it", 0), 0u)
+        << tip;
 }
 
 TEST_F(SupportCommandsTest, FindTheCableSelectsThePortThatAppearsAndRemembersTheAdapter) {

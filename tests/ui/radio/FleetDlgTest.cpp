@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "BuiltInRadio.h"
 #include "EepromImage.h"
 #include "SerialPort.h"
 #include "SimPort.h"
@@ -97,6 +98,26 @@ TEST_F(FleetDlgTest, RefusesWithoutATickedPortOrWhileAnotherTransferRuns) {
     EXPECT_NE(m_Sink.m_Messages[1].find("the radio read is running"), std::string::npos);
     EXPECT_FALSE(m_pDlg->IsRunning());
     EXPECT_TRUE(m_Radios[1].m_Received.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog's own ports are made as a single transfer's are: COM49 opens the built-in radio on every
+// system (on Windows it is inside the program, where a plain serial port would not reach it).
+TEST(FleetDlgPorts, ReachTheBuiltInRadioAsASingleTransferDoes) {
+    EnsureApplication();
+    CDataRadioDoc doc;
+    CRecordingSink sink;
+    CLinkSession link(std::make_unique<CSerialPort>(), nullptr);
+    CBusyState busy;
+    CPageContext ctx{doc, sink, link, busy, {}};
+    CFleetDlg dialog(ctx);
+    const std::unique_ptr<CRadioPort> port = dialog.m_MakePort({QStringLiteral("COM49"), QString(), 49, ""});
+    const std::string device = ProgramComResolver()(kSimulatedRadioCom);
+    ASSERT_TRUE(port->Open(device, 9600, kSimulatedRadioCom)) << port->OpenFailureText();
+    port->Close();
 }
 
 }  // namespace
