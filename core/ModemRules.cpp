@@ -1,11 +1,12 @@
 #include "ModemRules.h"
+#include "TextMark.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr const char* kMsgGmskTone = "Tone isn't used in GMSK modem";
-constexpr const char* kMsgFfskTwoTone = "Two Tone isn't used in FFSK modem";
+constexpr const char* kMsgGmskTone = KV310_TEXT("Messages", "Tone isn't used in GMSK modem");
+constexpr const char* kMsgFfskTwoTone = KV310_TEXT("Messages", "Two Tone isn't used in FFSK modem");
 
 struct SBaudRow {
     EModemType m_Type;

@@ -3,6 +3,7 @@
 #include "EepromImage.h"
 #include "Format.h"
 #include "PartlyWritten.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -18,49 +19,65 @@ struct SAdviceRow {
 };
 
 constexpr const char* kCheckCable =
-    "Check that the cable is plugged into the radio, the radio is switched on and not transmitting, "
-    "and {port} is the cable's port (Port > Find the Cable).";
+    KV310_TEXT("Messages",
+               "Check that the cable is plugged into the radio, the radio is switched on and not "
+               "transmitting, and {port} is the cable's port (Port > Find the Cable).");
 
 // The first row that matches wins; rows for any stage follow the specific ones.
 const SAdviceRow kAdviceTable[] = {
-    {EStage::Request, ERadioDid::NoAnswer, EDirection::Any, "The radio did not answer on {port}. {check}"},
+    {EStage::Request, ERadioDid::NoAnswer, EDirection::Any,
+     KV310_TEXT("Messages", "The radio did not answer on {port}. {check}")},
     {EStage::Request, ERadioDid::Refused, EDirection::Any,
-     "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another "
-     "program holds it. Wait until the radio is idle, close other programming tools, switch the radio off "
-     "and on, then try again."},
+     KV310_TEXT("Messages",
+                "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or "
+                "another program holds it. Wait until the radio is idle, close other programming tools, "
+                "switch the radio off and on, then try again.")},
     {EStage::Request, ERadioDid::Garbled, EDirection::Any,
-     "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
-     "make sure it sits firmly, close any program that set up {port} at another speed, then try again."},
+     KV310_TEXT("Messages",
+                "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's "
+                "programming cable, make sure it sits firmly, close any program that set up {port} at "
+                "another speed, then try again.")},
     {EStage::Blocks, ERadioDid::NoAnswer, EDirection::Write,
-     "The radio stopped answering at block {block} of 26; {stored}. Check the cable first."},
+     KV310_TEXT("Messages",
+                "The radio stopped answering at block {block} of 26; {stored}. Check the cable first.")},
     {EStage::Blocks, ERadioDid::BlockRefused, EDirection::Write,
-     "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. "
-     "Check the cable first."},
+     KV310_TEXT("Messages",
+                "The radio kept asking for block {block} again (it arrived damaged): a cable or baud "
+                "problem; {stored}. Check the cable first.")},
     {EStage::Blocks, ERadioDid::Garbled, EDirection::Write,
-     "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable "
-     "first."},
+     KV310_TEXT("Messages",
+                "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}. "
+                "Check the cable first.")},
     {EStage::Blocks, ERadioDid::NoAnswer, EDirection::Read,
-     "The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read "
-     "again."},
+     KV310_TEXT("Messages",
+                "The radio stopped sending at block {block} of 26. Nothing was changed: check the cable "
+                "and read again.")},
     {EStage::Blocks, ERadioDid::Garbled, EDirection::Read,
-     "Block {block} arrived garbled or damaged every time: a cable or baud problem. "
-     "Nothing was changed: check the cable and read again."},
+     KV310_TEXT("Messages",
+                "Block {block} arrived garbled or damaged every time: a cable or baud problem. Nothing "
+                "was changed: check the cable and read again.")},
     {EStage::Blocks, ERadioDid::PortStalled, EDirection::Write,
-     "The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first."},
+     KV310_TEXT(
+         "Messages",
+         "The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first.")},
     {EStage::Blocks, ERadioDid::BytesLost, EDirection::Write,
-     "Bytes from the radio were lost at block {block}; {stored}."},
+     KV310_TEXT("Messages", "Bytes from the radio were lost at block {block}; {stored}.")},
     {EStage::ReadBack, ERadioDid::Mismatch, EDirection::Any,
-     "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. "
-     "Write the radio again; if this repeats, the radio needs service."},
+     KV310_TEXT("Messages",
+                "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; "
+                "{differ}. Write the radio again; if this repeats, the radio needs service.")},
     {EStage::ReadBack, ERadioDid::NoAnswer, EDirection::Any,
-     "The radio could not be read back, so the write is not proven. Write the radio again."},
+     KV310_TEXT("Messages",
+                "The radio could not be read back, so the write is not proven. Write the radio again.")},
     {EStage::ReadBack, ERadioDid::Garbled, EDirection::Any,
-     "The radio could not be read back, so the write is not proven. Write the radio again."},
+     KV310_TEXT("Messages",
+                "The radio could not be read back, so the write is not proven. Write the radio again.")},
     {EStage::Request, ERadioDid::PortStalled, EDirection::Any,
-     "Unplug the cable, plug it in again, then try again."},
+     KV310_TEXT("Messages", "Unplug the cable, plug it in again, then try again.")},
     {EStage::Blocks, ERadioDid::PortStalled, EDirection::Read,
-     "Nothing was changed. Unplug the cable, plug it in again, then read again."},
-    {EStage::Blocks, ERadioDid::BytesLost, EDirection::Read, "Nothing was changed. Read again."},
+     KV310_TEXT("Messages", "Nothing was changed. Unplug the cable, plug it in again, then read again.")},
+    {EStage::Blocks, ERadioDid::BytesLost, EDirection::Read,
+     KV310_TEXT("Messages", "Nothing was changed. Read again.")},
 };
 
 bool Matches(const SAdviceRow& row, const STransferFailure& failure) {
@@ -79,7 +96,11 @@ void Replace(std::string& text, const std::string& field, const std::string& val
 // What a write that stopped at block goodBlocks left in the radio; with no block stored, what it held.
 std::string StoredText(int goodBlocks) {
     if (goodBlocks <= 0) {
-        return "no block was stored, so the radio keeps the configuration it held \u2014 write again";
+        return LookUpText(
+            KV310_MESSAGES,
+            KV310_TEXT(
+                "Messages",
+                "no block was stored, so the radio keeps the configuration it held \u2014 write again"));
     }
     return PartlyWrittenText(goodBlocks);
 }
@@ -91,9 +112,11 @@ std::string FailureAdvice(const STransferFailure& failure) {
         if (!Matches(row, failure)) {
             continue;
         }
-        std::string text = row.m_szAdvice;
-        Replace(text, "{check}", kCheckCable);
-        Replace(text, "{port}", failure.m_strPort.empty() ? "the port" : failure.m_strPort);
+        std::string text = LookUpText(KV310_MESSAGES, row.m_szAdvice);
+        Replace(text, "{check}", LookUpText(KV310_MESSAGES, kCheckCable));
+        Replace(text, "{port}",
+                failure.m_strPort.empty() ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "the port"))
+                                          : failure.m_strPort);
         Replace(text, "{block}", std::to_string(failure.m_nBlock));
         Replace(text, "{stored}", StoredText(failure.m_nBlock));
         Replace(text, "{address}", StrPrintf("%03X", failure.m_nAddress));

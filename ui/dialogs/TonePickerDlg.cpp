@@ -37,8 +37,7 @@ CTonePickerDlg::CTonePickerDlg(EKind kind, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QLatin1String(shape.m_pTitle));
     auto* layout = new QVBoxLayout(this);
     m_pGrid = new QTableWidget(shape.m_nRows, shape.m_nColumns, this);
-    m_pGrid->setAccessibleName(kind == EKind::Ctcss ? QStringLiteral("CTCSS tones, Hz")
-                                                    : QStringLiteral("DCS codes"));
+    m_pGrid->setAccessibleName(kind == EKind::Ctcss ? tr("CTCSS tones, Hz") : tr("DCS codes"));
     m_pGrid->horizontalHeader()->hide();
     m_pGrid->verticalHeader()->hide();
     m_pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);

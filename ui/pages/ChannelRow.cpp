@@ -1,16 +1,27 @@
 #include "pages/ChannelRow.h"
 
+#include <QCoreApplication>
+
 #include "FrequencyRules.h"
 
 const SChannelColumn kChannelColumns[8] = {
-    {EChannelColumn::Number, "CH", 26, nullptr, nullptr, nullptr},
-    {EChannelColumn::RxFreq, "Rx Freq(MHz)", 100, "RX frequency", nullptr, nullptr},
-    {EChannelColumn::RxOption, "RxOption", 74, "RX option", nullptr, nullptr},
-    {EChannelColumn::TxFreq, "Tx Freq(MHz)", 100, "TX frequency", nullptr, nullptr},
-    {EChannelColumn::TxOption, "TxOption", 74, "TX option", nullptr, nullptr},
-    {EChannelColumn::Wide, "BW", 66, "bandwidth", "Narrow", "Wide"},
-    {EChannelColumn::HighPower, "Tx Power", 66, "TX power", "Low", "High"},
-    {EChannelColumn::Scan, "Scan", 36, "scan member", nullptr, nullptr},
+    {EChannelColumn::Number, QT_TRANSLATE_NOOP("CChannelPage", "CH"), 26, nullptr, nullptr, nullptr},
+    {EChannelColumn::RxFreq, QT_TRANSLATE_NOOP("CChannelPage", "Rx Freq(MHz)"), 100,
+     QT_TRANSLATE_NOOP("CChannelPage", "RX frequency"), nullptr, nullptr},
+    {EChannelColumn::RxOption, QT_TRANSLATE_NOOP("CChannelPage", "RxOption"), 74,
+     QT_TRANSLATE_NOOP("CChannelPage", "RX option"), nullptr, nullptr},
+    {EChannelColumn::TxFreq, QT_TRANSLATE_NOOP("CChannelPage", "Tx Freq(MHz)"), 100,
+     QT_TRANSLATE_NOOP("CChannelPage", "TX frequency"), nullptr, nullptr},
+    {EChannelColumn::TxOption, QT_TRANSLATE_NOOP("CChannelPage", "TxOption"), 74,
+     QT_TRANSLATE_NOOP("CChannelPage", "TX option"), nullptr, nullptr},
+    {EChannelColumn::Wide, QT_TRANSLATE_NOOP("CChannelPage", "BW"), 66,
+     QT_TRANSLATE_NOOP("CChannelPage", "bandwidth"), QT_TRANSLATE_NOOP("CChannelPage", "Narrow"),
+     QT_TRANSLATE_NOOP("CChannelPage", "Wide")},
+    {EChannelColumn::HighPower, QT_TRANSLATE_NOOP("CChannelPage", "Tx Power"), 66,
+     QT_TRANSLATE_NOOP("CChannelPage", "TX power"), QT_TRANSLATE_NOOP("CChannelPage", "Low"),
+     QT_TRANSLATE_NOOP("CChannelPage", "High")},
+    {EChannelColumn::Scan, QT_TRANSLATE_NOOP("CChannelPage", "Scan"), 36,
+     QT_TRANSLATE_NOOP("CChannelPage", "scan member"), nullptr, nullptr},
 };
 
 namespace {
@@ -76,7 +87,9 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
 }
 
 QString CChannelRow::What(const SChannelColumn& col) const {
-    return QStringLiteral("Channel %1 %2").arg(m_nChannel).arg(QLatin1String(col.m_pWhat));
+    return QCoreApplication::translate("CChannelPage", "Channel %1 %2")
+        .arg(m_nChannel)
+        .arg(QCoreApplication::translate("CChannelPage", col.m_pWhat));
 }
 
 QWidget* CChannelRow::Widget(EChannelColumn kind) const {
@@ -105,7 +118,8 @@ void CChannelRow::CaptionToggles() {
     for (const SChannelColumn& col : kChannelColumns) {
         if (col.m_pOn != nullptr) {
             auto* box = static_cast<QPushButton*>(Widget(col.m_Kind));
-            box->setText(QLatin1String(box->isChecked() ? col.m_pOn : col.m_pOff));
+            box->setText(
+                QCoreApplication::translate("CChannelPage", box->isChecked() ? col.m_pOn : col.m_pOff));
             // The caption is the state: the name carries it too ("Channel 4 TX power: High").
             box->setAccessibleName(What(col) + QStringLiteral(": ") + box->text());
         }

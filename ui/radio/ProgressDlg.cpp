@@ -6,7 +6,7 @@
 #include "EepromImage.h"
 
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Read/Write"));
+    setWindowTitle(tr("Read/Write"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);

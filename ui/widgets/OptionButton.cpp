@@ -15,7 +15,7 @@ void COptionButton::SetLook(const QString& caption, const QColor& fill) {
     setText(caption);
     // The name says which control it is and what it shows, as a speech user names it by its caption.
     setAccessibleName(caption.isEmpty() ? m_strWhat : m_strWhat + QStringLiteral(": ") + caption);
-    setAccessibleDescription(caption.isEmpty() ? QStringLiteral("no frequency yet") : caption);
+    setAccessibleDescription(caption.isEmpty() ? tr("no frequency yet") : caption);
     update();
 }
 
