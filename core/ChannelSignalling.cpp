@@ -46,11 +46,11 @@ SToneFieldFit Accepted(long long value) {
 std::string ToneGroupCaption(int group) {
     switch (group) {
         case 0:
-            return "Tone A";
+            return KV310_TEXT("Messages", "Tone A");
         case 1:
-            return "Tone B";
+            return KV310_TEXT("Messages", "Tone B");
         default:
-            return "Both";
+            return KV310_TEXT("Messages", "Both");
     }
 }
 

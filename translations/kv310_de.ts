@@ -2539,6 +2539,18 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
         <source>Tick the port of at least one radio to write to.</source>
         <translation>Kreuzen Sie den Anschluss mindestens eines Funkgeräts an.</translation>
     </message>
+    <message>
+        <source>Tone A</source>
+        <translation>Ton A</translation>
+    </message>
+    <message>
+        <source>Tone B</source>
+        <translation>Ton B</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -2540,6 +2540,18 @@ Include the open configuration (as YAML text) too?</source>
         <source>Tick the port of at least one radio to write to.</source>
         <translation>Marque el puerto de al menos un radio.</translation>
     </message>
+    <message>
+        <source>Tone A</source>
+        <translation>Tono A</translation>
+    </message>
+    <message>
+        <source>Tone B</source>
+        <translation>Tono B</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

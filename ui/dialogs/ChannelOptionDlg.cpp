@@ -13,6 +13,7 @@
 #include "dialogs/TonePickerDlg.h"
 #include "dialogs/TwoToneCodeDlg.h"
 #include "dialogs/TwoToneDlg.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
@@ -170,7 +171,7 @@ void CChannelOptionDlg::ShowChannel(int channel) {
     m_pTxCtcss->setText(QString::fromStdString(CtcssCaption(ch.m_dTxCtcss)));
     m_pRxDcs->setText(QString::fromStdString(DcsCaption(ch.m_nRxDcs)));
     m_pTxDcs->setText(QString::fromStdString(DcsCaption(ch.m_nTxDcs)));
-    m_pTone->setText(QString::fromStdString(ToneGroupCaption(ch.m_nTwoToneGroup)));
+    m_pTone->setText(TranslatedText(KV310_MESSAGES, ToneGroupCaption(ch.m_nTwoToneGroup).c_str()));
     m_nRxChoice = RxChoiceFor(m_Doc.m_nModel, ch.m_nRxOption);
     m_nTxChoice = TxChoiceFor(m_Doc.m_nModel, ch.m_nTxOption);
     m_pRxGroup->button(m_nRxChoice)->setChecked(true);
@@ -239,7 +240,7 @@ void CChannelOptionDlg::OnTwoToneChoice() {
     m_nRxChoice = kSigTwoTone;
     Shown().m_nRxOption = kSigTwoTone;
     Shown().m_nTwoToneGroup = 2;
-    m_pTone->setText(QString::fromStdString(ToneGroupCaption(2)));
+    m_pTone->setText(TranslatedText(KV310_MESSAGES, ToneGroupCaption(2).c_str()));
     UpdateButtons();
 }
 

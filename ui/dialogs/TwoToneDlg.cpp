@@ -9,6 +9,7 @@
 
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
@@ -70,8 +71,9 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
     m_pGroup = new QButtonGroup(groupBox);
     for (int group = 0; group < 3; ++group) {
         auto* radio = new QRadioButton(tr(kGroupTexts[group]), groupBox);
-        NameByCaption(radio, radio->text(),
-                      tr("Group tone %1").arg(QString::fromStdString(ToneGroupCaption(group))));
+        NameByCaption(
+            radio, radio->text(),
+            tr("Group tone %1").arg(TranslatedText(KV310_MESSAGES, ToneGroupCaption(group).c_str())));
         m_pGroup->addButton(radio, group);
         groupLayout->addWidget(radio);
     }
@@ -90,7 +92,7 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
 
 void CTwoToneDlg::OnGroup(int group) {
     Channel().m_nTwoToneGroup = group;
-    m_strTone = QString::fromStdString(ToneGroupCaption(group));
+    m_strTone = TranslatedText(KV310_MESSAGES, ToneGroupCaption(group).c_str());
     for (int index = 0; index < 4; ++index) {
         const bool toneA = index < 2;
         m_Fields[index]->setEnabled(group == 2 || (group == 0) == toneA);
@@ -122,7 +124,7 @@ void CTwoToneDlg::accept() {
         OnFieldLeave(index);
     }
     Channel().m_nTwoToneGroup = m_pGroup->checkedId();
-    m_strTone = QString::fromStdString(ToneGroupCaption(m_pGroup->checkedId()));
+    m_strTone = TranslatedText(KV310_MESSAGES, ToneGroupCaption(m_pGroup->checkedId()).c_str());
     QDialog::accept();
 }
 

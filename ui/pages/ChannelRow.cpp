@@ -1,6 +1,7 @@
 #include "pages/ChannelRow.h"
 
 #include <QCoreApplication>
+#include <QStyle>
 
 #include "FrequencyRules.h"
 
@@ -31,6 +32,20 @@ QPushButton* MakeToggle(QWidget* parent) {
     box->setCheckable(true);
     box->setAutoDefault(false);
     return box;
+}
+
+// A two-state column is as wide as its longer caption in the window's language needs, at least its own width.
+int ColumnWidth(const QWidget* widget, const SChannelColumn& col) {
+    if (col.m_pOn == nullptr) {
+        return col.m_nWidth;
+    }
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int text =
+        std::max(metrics.horizontalAdvance(QCoreApplication::translate("CChannelPage", col.m_pOn)),
+                 metrics.horizontalAdvance(QCoreApplication::translate("CChannelPage", col.m_pOff)));
+    const QStyle* style = widget->style();
+    return std::max(col.m_nWidth, text + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget) +
+                                      2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget));
 }
 
 }  // namespace
@@ -72,7 +87,7 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
             // Just the box, so a click anywhere on it ticks it; the column keeps its width.
             grid.setColumnMinimumWidth(column, col.m_nWidth);
         } else {
-            widget->setFixedWidth(col.m_nWidth);
+            widget->setFixedWidth(ColumnWidth(widget, col));
         }
         if (col.m_pWhat != nullptr) {
             widget->setAccessibleName(What(col));

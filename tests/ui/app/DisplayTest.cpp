@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStyle>
 #include <functional>
 
 #include "PortSurvey.h"
@@ -68,6 +69,21 @@ std::string Describe(const QWidget* widget, const QString& text) {
     return (who + QStringLiteral(" \"") + text + QStringLiteral("\"")).toStdString();
 }
 
+// The width a button needs to show its text whole: a push button's text and margins (its size hint is at
+// least 80 pixels however short its text), a check box's or radio button's indicator beside its text.
+int NeededWidth(const QAbstractButton* button) {
+    if (!button->inherits("QPushButton")) {
+        return button->sizeHint().width();
+    }
+    int widest = 0;
+    for (const QString& line : QString(button->text()).remove(QLatin1Char('&')).split(QLatin1Char('\n'))) {
+        widest = std::max(widest, button->fontMetrics().horizontalAdvance(line));
+    }
+    const QStyle* style = button->style();
+    return widest + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+}
+
 // What is wrong with a shown window: texts cut off, texts without the pseudo-translation's marker.
 std::vector<std::string> Faults(QWidget* top, bool pseudo) {
     std::vector<std::string> faults;
@@ -99,7 +115,7 @@ std::vector<std::string> Faults(QWidget* top, bool pseudo) {
             }
             checkMarker(button, button->text());
             if (!button->text().isEmpty()) {
-                checkWidth(button, button->text(), button->sizeHint().width());
+                checkWidth(button, button->text(), NeededWidth(button));
             }
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             checkMarker(group, group->title());
