@@ -74,7 +74,7 @@ std::string RxOptionCaption(const CChannelData& channel) {
         case kSigTwoTone:
             return ToneGroupCaption(channel.m_nTwoToneGroup);
         default:
-            return "NO";
+            return KV310_TEXT("Messages", "NO");
     }
 }
 
@@ -88,7 +88,7 @@ std::string TxOptionCaption(const CChannelData& channel) {
         case kSigDcs:
             return DcsCaption(channel.m_nTxDcs);
         default:
-            return "NO";
+            return KV310_TEXT("Messages", "NO");
     }
 }
 

@@ -150,9 +150,9 @@ void ApplyModemDefaults(CDataRadioDoc& doc) {
 }
 
 std::vector<std::string> FlowControlTexts() {
-    return {"NONE", "Xon/Xoff", "RTS/CTS"};
+    return {KV310_TEXT("Messages", "NONE"), "Xon/Xoff", "RTS/CTS"};
 }
 
 std::vector<std::string> BaseBlockSizeTexts() {
-    return {"NONE", "32", "64", "128", "256", "512"};
+    return {KV310_TEXT("Messages", "NONE"), "32", "64", "128", "256", "512"};
 }

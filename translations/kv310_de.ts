@@ -2551,6 +2551,18 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
         <source>Both</source>
         <translation>Beide</translation>
     </message>
+    <message>
+        <source>NO</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>No Timer</source>
+        <translation>Kein Timer</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -2552,6 +2552,18 @@ Include the open configuration (as YAML text) too?</source>
         <source>Both</source>
         <translation>Ambos</translation>
     </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>No Timer</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NINGUNO</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -8,13 +8,14 @@
 #include "ChannelSignalling.h"
 #include "ChannelTimers.h"
 #include "dialogs/ChannelOptionDlg.h"
+#include "shared/Translation.h"
 
 namespace {
 
 QComboBox* MakeList(const std::vector<std::string>& texts, const char* name, QWidget* parent) {
     auto* list = new QComboBox(parent);
     for (const std::string& text : texts) {
-        list->addItem(QString::fromStdString(text));
+        list->addItem(TranslatedText(KV310_MESSAGES, text.c_str()));
     }
     list->setAccessibleName(QCoreApplication::translate("CChannelPage", name));
     return list;
@@ -239,8 +240,10 @@ void CChannelPage::ApplyRowEdit(int channel, const SRowEdit& edit) {
 void CChannelPage::UpdateOptionButtons() {
     for (const auto& row : m_Rows) {
         const CChannelData& ch = Channel(row->m_nChannel);
-        row->m_pRxOption->SetLook(QString::fromStdString(RxOptionCaption(ch)), FillColour(RxOptionFill(ch)));
-        row->m_pTxOption->SetLook(QString::fromStdString(TxOptionCaption(ch)), FillColour(TxOptionFill(ch)));
+        row->m_pRxOption->SetLook(TranslatedText(KV310_MESSAGES, RxOptionCaption(ch).c_str()),
+                                  FillColour(RxOptionFill(ch)));
+        row->m_pTxOption->SetLook(TranslatedText(KV310_MESSAGES, TxOptionCaption(ch).c_str()),
+                                  FillColour(TxOptionFill(ch)));
     }
 }
 

@@ -40,7 +40,7 @@ CCommitEdit* AddEditRow(QGridLayout* grid, int row, const SRowText& text, int co
 void FillList(QComboBox* list, const std::vector<std::string>& items, int32_t selected) {
     list->clear();
     for (const std::string& item : items) {
-        list->addItem(QString::fromStdString(item));
+        list->addItem(TranslatedText(KV310_MESSAGES, item.c_str()));
     }
     SelectIndex(list, selected);
 }

@@ -2,11 +2,13 @@
 // in the window's language.
 
 #include <QFile>
+#include <QMenu>
 
 #include "DataRadioDoc.h"
 #include "ImageTransfer.h"
 #include "PortFile.h"
 #include "TransferFailure.h"
+#include "app/DisplayMenus.h"
 #include "app/PseudoTranslator.h"
 #include "app/ShellFixture.h"
 #include "shared/DisplaySettings.h"
@@ -98,8 +100,6 @@ TEST(MessagesBelowTheWindow, AreShownInTheWindowsLanguageAndTheRadiosLinesStayIn
     failure.m_bWrite = true;
     failure.m_Did = ERadioDid::NoAnswer;
     failure.m_strPort = "COM3";
-    const std::string message = FailureMessage(kTextWriteFail, failure);
-
     ASSERT_TRUE(InstallLanguage(ELanguage::English));
     const QString english = TranslatedMessage(FailureMessage(kTextWriteFail, failure));
     EXPECT_TRUE(english.startsWith(QStringLiteral("Write Fail!\nThe radio did not answer on COM3.")))
@@ -119,7 +119,45 @@ TEST(MessagesBelowTheWindow, AreShownInTheWindowsLanguageAndTheRadiosLinesStayIn
     QCoreApplication::removeTranslator(&pseudo);
     ASSERT_TRUE(InstallLanguage(ELanguage::English));
     EXPECT_EQ(LookUpText(KV310_MESSAGES, "Write Fail!"), "Write Fail!");
-    (void)message;
+}
+
+}  // namespace
+
+namespace {
+
+QAction* Entry(QMenu* menu, const char* text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QLatin1String(text)) {
+            return action;
+        }
+    }
+    ADD_FAILURE() << "no entry " << text;
+    return nullptr;
+}
+
+TEST_F(ShellTest, TheViewMenusLanguageAndAppearanceAreKeptBesideThePortFile) {
+    CMainWindow& frame = Start();
+    QMenu* appearance = frame.m_pDisplayMenus->m_pAppearanceMenu;
+    QMenu* language = frame.m_pDisplayMenus->m_pLanguageMenu;
+
+    Entry(appearance, "&Dark")->trigger();
+    EXPECT_TRUE(IsDarkPalette(QApplication::palette()));
+    EXPECT_EQ(LoadDisplaySettings().m_Appearance, EAppearance::Dark);
+    Entry(appearance, "L&ight")->trigger();
+    EXPECT_FALSE(IsDarkPalette(QApplication::palette()));
+
+    // the language changes at the next start, and the window says so once
+    Entry(language, "&English")->trigger();
+    m_Sink.m_Messages.clear();
+    m_Sink.m_Kinds.clear();
+    Entry(language, "&Deutsch")->trigger();
+    Entry(language, "&Deutsch")->trigger();
+    EXPECT_EQ(LoadDisplaySettings().m_Language, ELanguage::German);
+    EXPECT_EQ(LoadDisplaySettings().m_Appearance, EAppearance::Light);
+    ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
+    EXPECT_EQ(m_Sink.m_Kinds[0], EMessageKind::Information);
+    EXPECT_TRUE(Entry(language, "&Deutsch")->isChecked());
+    ApplyAppearance(EAppearance::System);
 }
 
 }  // namespace
