@@ -2563,6 +2563,18 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
         <source>NONE</source>
         <translation>KEINE</translation>
     </message>
+    <message>
+        <source>partly written: block 0 is new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>teilweise geschrieben: Block 0 ist neu, {first}–{last} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first} is not; the radio still holds a mixed configuration — write again</source>
+        <translation>teilweise geschrieben: Blöcke 0–{written} sind neu, {first} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>teilweise geschrieben: Blöcke 0–{written} sind neu, {first}–{last} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -2564,6 +2564,18 @@ Include the open configuration (as YAML text) too?</source>
         <source>NONE</source>
         <translation>NINGUNO</translation>
     </message>
+    <message>
+        <source>partly written: block 0 is new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>escrito a medias: el bloque 0 es nuevo, {first}–{last} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first} is not; the radio still holds a mixed configuration — write again</source>
+        <translation>escrito a medias: los bloques 0–{written} son nuevos, {first} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>escrito a medias: los bloques 0–{written} son nuevos, {first}–{last} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

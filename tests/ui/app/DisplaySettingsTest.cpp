@@ -6,6 +6,7 @@
 
 #include "DataRadioDoc.h"
 #include "ImageTransfer.h"
+#include "PartlyWritten.h"
 #include "PortFile.h"
 #include "TransferFailure.h"
 #include "app/DisplayMenus.h"
@@ -110,6 +111,8 @@ TEST(MessagesBelowTheWindow, AreShownInTheWindowsLanguageAndTheRadiosLinesStayIn
     EXPECT_FALSE(german.startsWith(QStringLiteral("Write Fail!"))) << german.toStdString();
     EXPECT_TRUE(german.contains(QStringLiteral("COM3"))) << german.toStdString();
     EXPECT_EQ(german.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
+    // the values go into the translated sentence
+    EXPECT_EQ(PartlyWrittenText(5).substr(0, 59), "teilweise geschrieben: Blöcke 0–4 sind neu, 5–25 nicht");
 
     CPseudoTranslator pseudo;
     QCoreApplication::installTranslator(&pseudo);
