@@ -14,6 +14,7 @@
 #include "app/ShellFixture.h"
 #include "shared/DisplaySettings.h"
 #include "shared/Translation.h"
+#include "widgets/OptionButton.h"
 
 namespace {
 
@@ -91,6 +92,27 @@ TEST(Palettes, EveryColourTheWindowChoosesIsReadableInLightAndDark) {
         EXPECT_GE(ContrastRatio(palette.color(QPalette::Disabled, QPalette::ButtonText),
                                 palette.color(QPalette::Disabled, QPalette::Button)),
                   4.5);
+    }
+    ApplyAppearance(EAppearance::System);
+}
+
+// The option buttons draw themselves: their caption must keep its contrast on the plain button in both.
+TEST(Palettes, AnOptionButtonsCaptionStandsOutInLightAndDark) {
+    EnsureApplication();
+    for (const EAppearance appearance : {EAppearance::Light, EAppearance::Dark}) {
+        ApplyAppearance(appearance);
+        COptionButton button;
+        button.resize(80, 24);
+        button.SetLook(QStringLiteral("WWWWWW"), QColor());
+        const QImage image = button.grab().toImage();
+        const QColor background = QApplication::palette().color(QPalette::Button);
+        double best = 1.0;
+        for (int y = 4; y < image.height() - 4; ++y) {
+            for (int x = 4; x < image.width() - 4; ++x) {
+                best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
+            }
+        }
+        EXPECT_GE(best, 4.5) << (appearance == EAppearance::Dark ? "dark" : "light");
     }
     ApplyAppearance(EAppearance::System);
 }
