@@ -51,6 +51,8 @@ CTonePickerDlg::CTonePickerDlg(EKind kind, QWidget* parent) : QDialog(parent) {
             if (kind == EKind::Ctcss && IsMarkedCtcss(kCtcssTable[static_cast<size_t>(index)])) {
                 const SRgb rgb = OptionFillColour(EOptionFill::MarkedCtcss);
                 cell->setBackground(QColor(rgb.m_nRed, rgb.m_nGreen, rgb.m_nBlue));
+                cell->setForeground(
+                    QColor(Qt::black));  // the pale mark keeps dark text in a dark palette too
             }
             m_pGrid->setItem(row, column, cell);
         }
