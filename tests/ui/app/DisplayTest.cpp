@@ -104,6 +104,10 @@ std::vector<std::string> Faults(QWidget* top, bool pseudo) {
         if (!widget->isVisibleTo(top) || widget->width() <= 0) {
             continue;
         }
+        // what the pointer and a screen reader tell of it
+        checkMarker(widget, widget->toolTip());
+        checkMarker(widget, widget->accessibleName());
+        checkMarker(widget, widget->accessibleDescription());
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             checkMarker(label, label->text());
             if (!label->wordWrap() && !label->text().isEmpty()) {
