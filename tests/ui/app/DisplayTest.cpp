@@ -4,6 +4,7 @@
 // with QT_SCALE_FACTOR=2 (the second CTest entry) for the 200 % shots.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -57,7 +58,8 @@ const SVariant kVariants[] = {
 // Texts that are the same in every language: names of things, numbers and units.
 bool IsNameOrNumber(const QString& text) {
     static const QRegularExpression name(QStringLiteral(
-        "^\\s*(KV\\d+.*|COM\\d+.*|MB15\\w+|V23|BELL 202|CTCSS|DCS|GPS|RSSI|dBm|Hz|kHz|MHz|ms|sec|mW|W|"
+        "^\\s*(KV\\d+.*|COM\\d+.*|(CTCSS|DCS) [0-9.]+( Hz)?|[UV]\\d+ : [0-9 -]+ MHz|MB15\\w+|V23|BELL "
+        "202|CTCSS|DCS|GPS|RSSI|dBm|Hz|kHz|MHz|ms|sec|mW|W|"
         "Deutsch|English|Espa\u00f1ol|&Deutsch|&English|Es&pa\u00f1ol|[A-F0-9\\s.:x/%+\\-#()]*)\\s*$"));
     return name.match(text).hasMatch();
 }
@@ -120,6 +122,10 @@ std::vector<std::string> Faults(QWidget* top, bool pseudo) {
             checkMarker(button, button->text());
             if (!button->text().isEmpty()) {
                 checkWidth(button, button->text(), NeededWidth(button));
+            }
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            for (int item = 0; item < list->count(); ++item) {
+                checkMarker(list, list->itemText(item));
             }
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             checkMarker(group, group->title());
