@@ -2575,6 +2575,18 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
         <source>partly written: blocks 0–{written} are new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
         <translation>teilweise geschrieben: Blöcke 0–{written} sind neu, {first}–{last} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
     </message>
+    <message>
+        <source> Click to program for {model}. <byte value="xd"/>
+<byte value="xd"/>
+ The band frequency is <byte value="xd"/>
+{low} MHz to {high} MHz.<byte value="xd"/>
+</source>
+        <translation> Klicken, um für {model} zu programmieren. <byte value="xd"/>
+<byte value="xd"/>
+ Der Frequenzbereich ist <byte value="xd"/>
+{low} MHz bis {high} MHz.<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

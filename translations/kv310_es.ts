@@ -2576,6 +2576,18 @@ Include the open configuration (as YAML text) too?</source>
         <source>partly written: blocks 0–{written} are new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
         <translation>escrito a medias: los bloques 0–{written} son nuevos, {first}–{last} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
     </message>
+    <message>
+        <source> Click to program for {model}. <byte value="xd"/>
+<byte value="xd"/>
+ The band frequency is <byte value="xd"/>
+{low} MHz to {high} MHz.<byte value="xd"/>
+</source>
+        <translation> Haga clic para programar para {model}. <byte value="xd"/>
+<byte value="xd"/>
+ La banda de frecuencia es <byte value="xd"/>
+{low} MHz a {high} MHz.<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

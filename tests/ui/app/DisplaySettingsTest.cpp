@@ -6,6 +6,7 @@
 
 #include "DataRadioDoc.h"
 #include "ImageTransfer.h"
+#include "ModelBand.h"
 #include "PartlyWritten.h"
 #include "PortFile.h"
 #include "TransferFailure.h"
@@ -134,6 +135,9 @@ TEST(MessagesBelowTheWindow, AreShownInTheWindowsLanguageAndTheRadiosLinesStayIn
     EXPECT_TRUE(german.contains(QStringLiteral("COM3"))) << german.toStdString();
     EXPECT_EQ(german.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
     // the values go into the translated sentence
+    const CDataRadioDoc doc;
+    const std::string model = ModelSelectText(doc.m_Band[kFirstOfferedModel]);
+    EXPECT_NE(model.find("MHz bis"), std::string::npos) << model;
     EXPECT_EQ(PartlyWrittenText(5).substr(0, 59), "teilweise geschrieben: Blöcke 0–4 sind neu, 5–25 nicht");
 
     CPseudoTranslator pseudo;
