@@ -46,11 +46,11 @@ SToneFieldFit Accepted(long long value) {
 std::string ToneGroupCaption(int group) {
     switch (group) {
         case 0:
-            return "Tone A";
+            return KV310_TEXT("Messages", "Tone A");
         case 1:
-            return "Tone B";
+            return KV310_TEXT("Messages", "Tone B");
         default:
-            return "Both";
+            return KV310_TEXT("Messages", "Both");
     }
 }
 
@@ -74,7 +74,7 @@ std::string RxOptionCaption(const CChannelData& channel) {
         case kSigTwoTone:
             return ToneGroupCaption(channel.m_nTwoToneGroup);
         default:
-            return "NO";
+            return KV310_TEXT("Messages", "NO");
     }
 }
 
@@ -88,7 +88,7 @@ std::string TxOptionCaption(const CChannelData& channel) {
         case kSigDcs:
             return DcsCaption(channel.m_nTxDcs);
         default:
-            return "NO";
+            return KV310_TEXT("Messages", "NO");
     }
 }
 

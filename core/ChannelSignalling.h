@@ -6,6 +6,7 @@
 #include <string>
 
 #include "DataRadioDoc.h"
+#include "TextMark.h"
 
 // The one access code of the program; the EEPROM map's byte editing asks for the same number.
 constexpr int kTwoToneAccessCode = 7259;
@@ -69,8 +70,8 @@ SToneFieldFit FitToneDuration(const std::string& text, double stored);
 // channel. Returns false (and the message "Wrong password!") for any other number.
 bool ApplyAccessCode(CDataRadioDoc& doc, const std::string& text, bool enable, std::string* message);
 
-constexpr const char* kMsgWrongPassword = "Wrong password!";
-constexpr const char* kMsgGmskTone = "Tone isn't used in GMSK modem";
-constexpr const char* kMsgFfskTwoTone = "Two Tone isn't used in FFSK modem";
-constexpr const char* kMsgOutOfRangeChannel = "Out of range channel";
-constexpr const char* kMsgFillFrequencies = "Fill Rx/Tx Freq. first";
+constexpr const char* kMsgWrongPassword = KV310_TEXT("Messages", "Wrong password!");
+constexpr const char* kMsgGmskTone = KV310_TEXT("Messages", "Tone isn't used in GMSK modem");
+constexpr const char* kMsgFfskTwoTone = KV310_TEXT("Messages", "Two Tone isn't used in FFSK modem");
+constexpr const char* kMsgOutOfRangeChannel = KV310_TEXT("Messages", "Out of range channel");
+constexpr const char* kMsgFillFrequencies = KV310_TEXT("Messages", "Fill Rx/Tx Freq. first");

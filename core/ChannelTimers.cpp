@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "FrequencyRules.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr int kHangFirstMs = 180;
 constexpr int kHangStepMs = 10;
 
 std::vector<std::string> NumberedList(int count, int first, int step) {
-    std::vector<std::string> texts{"No Timer"};
+    std::vector<std::string> texts{KV310_TEXT("Messages", "No Timer")};
     for (int i = 1; i < count; ++i) {
         texts.push_back(std::to_string(first + (i - 1) * step));
     }

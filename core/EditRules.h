@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "TextMark.h"
+
 // The editors read a text from its leading number: blanks, an optional sign, then digits; no digits gives 0.
 // A number too large for 32 bits reads as the nearest 32-bit value, so that a field refuses it instead of
 // taking a wrapped-around value.
@@ -35,12 +37,14 @@ SEditOutcome CheckEdit(const SEditRule& rule, const std::string& text, int32_t c
 std::string EditText(const SEditRule& rule, int32_t value);
 
 // The fields of the System/GPS page and of the Modem page's switching delays.
-constexpr SEditRule kScanSpeedRule{50, 2000, 10, "Valid Settings 50 - 2000 ms", 50, 4};
-constexpr SEditRule kGpsTxTimeRule{1, 10, 1, "Valid Settings 1 - 10", kKeepValue, 0};
-constexpr SEditRule kGpsDelayRule{50, 300, 10, "Valid Settings 50 - 300", kKeepValue, 0};
-constexpr SEditRule kTxOffDelayRule{0, 16, 2, "Valid Settings 0 - 16 ms", 0, 0};
-constexpr SEditRule kTxOnTimeRule{0, 254, 2, "Valid Settings 0 - 255 ms", 0, 0};
-constexpr SEditRule kRxOnDelayRule{0, 126, 2, "Valid Settings 0 - 127 ms", 0, 0};
+constexpr SEditRule kScanSpeedRule{50, 2000, 10, KV310_TEXT("Messages", "Valid Settings 50 - 2000 ms"),
+                                   50, 4};
+constexpr SEditRule kGpsTxTimeRule{1, 10, 1, KV310_TEXT("Messages", "Valid Settings 1 - 10"), kKeepValue, 0};
+constexpr SEditRule kGpsDelayRule{50,         300, 10, KV310_TEXT("Messages", "Valid Settings 50 - 300"),
+                                  kKeepValue, 0};
+constexpr SEditRule kTxOffDelayRule{0, 16, 2, KV310_TEXT("Messages", "Valid Settings 0 - 16 ms"), 0, 0};
+constexpr SEditRule kTxOnTimeRule{0, 254, 2, KV310_TEXT("Messages", "Valid Settings 0 - 255 ms"), 0, 0};
+constexpr SEditRule kRxOnDelayRule{0, 126, 2, KV310_TEXT("Messages", "Valid Settings 0 - 127 ms"), 0, 0};
 
 // "first", "first + step" … "last": the texts of a list whose position is what the record stores.
 std::vector<std::string> StepTexts(int first, int last, int step);

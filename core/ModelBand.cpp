@@ -1,6 +1,7 @@
 #include "ModelBand.h"
 
 #include "Format.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -53,8 +54,19 @@ std::vector<std::string> SubBandListTexts(const CModelBand& row) {
 
 std::string ModelSelectText(const CModelBand& row) {
     const int last = row.m_nSubBands > 0 ? row.m_nSubBands - 1 : 0;
-    return StrPrintf(" Click to program for %s. \r\n\r\n The band frequency is \r\n%.0f MHz to %.0f MHz.\r\n",
-                     row.m_strTitle.c_str(), row.m_dLow[0], row.m_dHigh[last]);
+    std::string text =
+        LookUpText(KV310_MESSAGES, KV310_TEXT("Messages",
+                                              " Click to program for {model}. \r\n\r\n The band "
+                                              "frequency is \r\n{low} MHz to {high} MHz.\r\n"));
+    for (const auto& [field, value] : {std::pair<std::string, std::string>{"{model}", row.m_strTitle},
+                                       {"{low}", StrPrintf("%.0f", row.m_dLow[0])},
+                                       {"{high}", StrPrintf("%.0f", row.m_dHigh[last])}}) {
+        const size_t at = text.find(field);
+        if (at != std::string::npos) {
+            text.replace(at, field.size(), value);
+        }
+    }
+    return text;
 }
 
 bool IsInSubBand(const CModelBand& row, int subBand, double mhz) {

@@ -1,11 +1,12 @@
 #include "ModemRules.h"
+#include "TextMark.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr const char* kMsgGmskTone = "Tone isn't used in GMSK modem";
-constexpr const char* kMsgFfskTwoTone = "Two Tone isn't used in FFSK modem";
+constexpr const char* kMsgGmskTone = KV310_TEXT("Messages", "Tone isn't used in GMSK modem");
+constexpr const char* kMsgFfskTwoTone = KV310_TEXT("Messages", "Two Tone isn't used in FFSK modem");
 
 struct SBaudRow {
     EModemType m_Type;
@@ -149,9 +150,9 @@ void ApplyModemDefaults(CDataRadioDoc& doc) {
 }
 
 std::vector<std::string> FlowControlTexts() {
-    return {"NONE", "Xon/Xoff", "RTS/CTS"};
+    return {KV310_TEXT("Messages", "NONE"), "Xon/Xoff", "RTS/CTS"};
 }
 
 std::vector<std::string> BaseBlockSizeTexts() {
-    return {"NONE", "32", "64", "128", "256", "512"};
+    return {KV310_TEXT("Messages", "NONE"), "32", "64", "128", "256", "512"};
 }

@@ -21,6 +21,7 @@
 
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
+#include "TextMark.h"
 
 constexpr size_t kLegacyRecordSize = 10;
 constexpr size_t kLegacyRecords = 100;
@@ -56,8 +57,8 @@ bool ImportLegacy(CDataRadioDoc& doc, const std::string& path, bool vhf, CMessag
 // file was imported.
 bool ImportLegacyFile(CDataRadioDoc& doc, const std::string& path, CMessageSink& sink);
 
-constexpr const char* kMsgUhfMismatch =
-    "This file is for UHF. Model type is mismatched.\r\n\r\nPlease select model again...";
-constexpr const char* kMsgVhfMismatch =
-    "This file is for VHF. Model type is mismatched.\r\n\r\nPlease select model again...";
-constexpr const char* kMsgModelTypeWrong = "Model type is wrong.";
+constexpr const char* kMsgUhfMismatch = KV310_TEXT(
+    "Messages", "This file is for UHF. Model type is mismatched.\r\n\r\nPlease select model again...");
+constexpr const char* kMsgVhfMismatch = KV310_TEXT(
+    "Messages", "This file is for VHF. Model type is mismatched.\r\n\r\nPlease select model again...");
+constexpr const char* kMsgModelTypeWrong = KV310_TEXT("Messages", "Model type is wrong.");

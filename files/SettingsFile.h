@@ -18,6 +18,7 @@
 
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
+#include "TextMark.h"
 
 constexpr size_t kSettingsFileSize = 1827;
 constexpr size_t kSettingsHeaderSize = 220;
@@ -56,9 +57,9 @@ std::string WrongSizeText(const std::string& path, size_t size);
 // values.
 std::string ShortFileText(size_t size);
 
-constexpr const char* kMsgCannotSave = "Cannot Save File!";
-constexpr const char* kMsgCannotOpen = "Cannot Open File!";
-constexpr const char* kMsgOpenFailed = "Failed to open document.";
-constexpr const char* kMsgNotAFile =
-    "This is not a file that can be loaded (it is a pipe or a device). Choose a settings file.";
-constexpr const char* kMsgCorruptFile = "This file is corrupted or wrong file type!";
+constexpr const char* kMsgCannotSave = KV310_TEXT("Messages", "Cannot Save File!");
+constexpr const char* kMsgCannotOpen = KV310_TEXT("Messages", "Cannot Open File!");
+constexpr const char* kMsgOpenFailed = KV310_TEXT("Messages", "Failed to open document.");
+constexpr const char* kMsgNotAFile = KV310_TEXT(
+    "Messages", "This is not a file that can be loaded (it is a pipe or a device). Choose a settings file.");
+constexpr const char* kMsgCorruptFile = KV310_TEXT("Messages", "This file is corrupted or wrong file type!");

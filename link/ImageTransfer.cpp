@@ -6,19 +6,23 @@
 #include "LinkFrames.h"
 #include "PortNames.h"
 #include "ServiceLink.h"
+#include "TextMark.h"
 
-const char* const kTextWriting = "Writing.....!";
-const char* const kTextReading = "Reading.....!";
-const char* const kTextCommError = "Communication Error !!!   Check your radio connection to PC !!!";
-const char* const kTextWriteRefused = "Write Fail..!";
-const char* const kTextReadRefused = "Read Fail..!";
-const char* const kTextWriteFail = "Write Fail!";
-const char* const kTextReadFail = "Read Fail!";
+const char* const kTextWriting = KV310_TEXT("Messages", "Writing.....!");
+const char* const kTextReading = KV310_TEXT("Messages", "Reading.....!");
+const char* const kTextCommError =
+    KV310_TEXT("Messages", "Communication Error !!!   Check your radio connection to PC !!!");
+const char* const kTextWriteRefused = KV310_TEXT("Messages", "Write Fail..!");
+const char* const kTextReadRefused = KV310_TEXT("Messages", "Read Fail..!");
+const char* const kTextWriteFail = KV310_TEXT("Messages", "Write Fail!");
+const char* const kTextReadFail = KV310_TEXT("Messages", "Read Fail!");
 const char* const kTextWriteCancelled =
-    "Write cancelled. The radio holds a partly written configuration: write it again before using the radio.";
-const char* const kTextReadCancelled = "Read cancelled. Nothing was changed.";
-const char* const kTextWriteData = "Write Data!";
-const char* const kTextReadData = "Read Data";
+    KV310_TEXT("Messages",
+               "Write cancelled. The radio holds a partly written configuration: write it again before "
+               "using the radio.");
+const char* const kTextReadCancelled = KV310_TEXT("Messages", "Read cancelled. Nothing was changed.");
+const char* const kTextWriteData = KV310_TEXT("Messages", "Write Data!");
+const char* const kTextReadData = KV310_TEXT("Messages", "Read Data");
 const char* const kPllIcA02 = "MB15A02SL";
 const char* const kPllIcE03 = "MB15E03SL";
 

@@ -1,8 +1,9 @@
 #include "ImageVerify.h"
 
 #include "Format.h"
+#include "TextMark.h"
 
-const char* const kTextVerifying = "Verifying: reading the radio back...";
+const char* const kTextVerifying = KV310_TEXT("Messages", "Verifying: reading the radio back...");
 
 SVerifyResult CompareImages(const CImageBytes& sent, const CImageBytes& readBack) {
     SVerifyResult result;

@@ -1,8 +1,10 @@
 #include "RadioPort.h"
+#include "TextMark.h"
 
-const char* const kTextBytesLost = "Bytes from the radio were lost (the receive queue was full). Try again.";
-const char* const kTextPortStalled =
-    "The serial adapter stopped taking bytes. Check the cable and the adapter, then try again.";
+const char* const kTextBytesLost =
+    KV310_TEXT("Messages", "Bytes from the radio were lost (the receive queue was full). Try again.");
+const char* const kTextPortStalled = KV310_TEXT(
+    "Messages", "The serial adapter stopped taking bytes. Check the cable and the adapter, then try again.");
 
 std::vector<uint8_t> DrainQueue(CRadioPort& port) {
     const int count = port.QueuedCount();

@@ -4,11 +4,13 @@
 #include "LinkFrames.h"
 #include "MessageSink.h"
 #include "PortNames.h"
+#include "TextMark.h"
 
-const char* const kTextInvalidCommand = "Invalid serial command transfer!";
-const char* const kTextNotAllowed = "This command is not allowed!";
-const char* const kTextStatusError = "Error!";
-const char* const kTextNoAnswer = "No answer from the radio !!!   Check your radio connection to PC !!!";
+const char* const kTextInvalidCommand = KV310_TEXT("Messages", "Invalid serial command transfer!");
+const char* const kTextNotAllowed = KV310_TEXT("Messages", "This command is not allowed!");
+const char* const kTextStatusError = KV310_TEXT("Messages", "Error!");
+const char* const kTextNoAnswer =
+    KV310_TEXT("Messages", "No answer from the radio !!!   Check your radio connection to PC !!!");
 
 namespace {
 

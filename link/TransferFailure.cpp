@@ -5,6 +5,7 @@
 #include "EepromImage.h"
 #include "Format.h"
 #include "PartlyWritten.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -12,48 +13,86 @@ enum class EDirection { Any, Write, Read };
 
 // The sentences of the advice, each written once. Their fields: {port}, {block}, {stored} (the
 // partly-written sentence), {address}, {held}, {written}, {differ}, {find} (how to find the cable's port).
-constexpr const char* kNoAnswer = "The radio did not answer on {port}.";
-constexpr const char* kCheckCable =
+constexpr const char* kNoAnswer = KV310_TEXT("Messages", "The radio did not answer on {port}.");
+constexpr const char* kCheckCable = KV310_TEXT(
+    "Messages",
     "Check that the cable is plugged into the radio, the radio is switched on and not transmitting, "
-    "and {port} is the cable's port ({find}).";
-constexpr const char* kRefused =
+    "and {port} is the cable's port ({find}).");
+constexpr const char* kRefused = KV310_TEXT(
+    "Messages",
     "The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another "
     "program holds it. Wait until the radio is idle, close other programming tools, switch the radio off "
-    "and on, then try again.";
-constexpr const char* kGarbledAnswer =
+    "and on, then try again.");
+
+constexpr const char* kGarbledAnswer = KV310_TEXT(
+    "Messages",
     "The radio's answer on {port} was garbled: a cable or baud problem. Use the radio's programming cable, "
-    "make sure it sits firmly, close any program that set up {port} at another speed, then try again.";
+    "make sure it sits firmly, close any program that set up {port} at another speed, then try again.");
+
 // A radio that answered the request and then fell silent was not unplugged all along: it lost power, or
 // the cable moved.
-constexpr const char* kLinkLost =
+constexpr const char* kLinkLost = KV310_TEXT(
+    "Messages",
     "The link was lost mid-transfer: the radio lost power (battery, supply), or the cable moved or came "
-    "loose.";
-constexpr const char* kStoppedAnswering = "The radio stopped answering at block {block} of 26; {stored}.";
-constexpr const char* kStoppedSending = "The radio stopped sending at block {block} of 26.";
-constexpr const char* kCheckPowerWrite = "Check the radio's power and the cable first.";
-constexpr const char* kCheckPowerRead = "Check the radio's power and the cable, then read again.";
+    "loose.");
+
+constexpr const char* kStoppedAnswering =
+    KV310_TEXT("Messages", "The radio stopped answering at block {block} of 26; {stored}.");
+
+constexpr const char* kStoppedSending =
+    KV310_TEXT("Messages", "The radio stopped sending at block {block} of 26.");
+
+constexpr const char* kCheckPowerWrite =
+    KV310_TEXT("Messages", "Check the radio's power and the cable first.");
+
+constexpr const char* kCheckPowerRead =
+    KV310_TEXT("Messages", "Check the radio's power and the cable, then read again.");
+
 constexpr const char* kKeptAsking =
-    "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; "
-    "{stored}.";
-constexpr const char* kGarbledBlockWrite =
-    "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}.";
+    KV310_TEXT("Messages",
+               "The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; "
+               "{stored}.");
+
+constexpr const char* kGarbledBlockWrite = KV310_TEXT(
+    "Messages", "The radio's answer to block {block} was garbled: a cable or baud problem; {stored}.");
+
 constexpr const char* kGarbledBlockRead =
-    "Block {block} arrived garbled or damaged every time: a cable or baud problem.";
-constexpr const char* kCheckCableFirst = "Check the cable first.";
-constexpr const char* kNothingCheckCable = "Nothing was changed: check the cable and read again.";
-constexpr const char* kNothingChanged = "Nothing was changed.";
-constexpr const char* kAdapterStopped = "The adapter stopped at block {block}; {stored}.";
-constexpr const char* kReplugFirst = "Unplug the cable and plug it in again first.";
-constexpr const char* kReplugTryAgain = "Unplug the cable, plug it in again, then try again.";
-constexpr const char* kReplugReadAgain = "Unplug the cable, plug it in again, then read again.";
-constexpr const char* kBytesLost = "Bytes from the radio were lost at block {block}; {stored}.";
-constexpr const char* kReadAgain = "Read again.";
-constexpr const char* kMismatch =
-    "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.";
+    KV310_TEXT("Messages", "Block {block} arrived garbled or damaged every time: a cable or baud problem.");
+
+constexpr const char* kCheckCableFirst = KV310_TEXT("Messages", "Check the cable first.");
+
+constexpr const char* kNothingCheckCable =
+    KV310_TEXT("Messages", "Nothing was changed: check the cable and read again.");
+
+constexpr const char* kNothingChanged = KV310_TEXT("Messages", "Nothing was changed.");
+
+constexpr const char* kAdapterStopped =
+    KV310_TEXT("Messages", "The adapter stopped at block {block}; {stored}.");
+
+constexpr const char* kReplugFirst = KV310_TEXT("Messages", "Unplug the cable and plug it in again first.");
+
+constexpr const char* kReplugTryAgain =
+    KV310_TEXT("Messages", "Unplug the cable, plug it in again, then try again.");
+
+constexpr const char* kReplugReadAgain =
+    KV310_TEXT("Messages", "Unplug the cable, plug it in again, then read again.");
+
+constexpr const char* kBytesLost =
+    KV310_TEXT("Messages", "Bytes from the radio were lost at block {block}; {stored}.");
+
+constexpr const char* kReadAgain = KV310_TEXT("Messages", "Read again.");
+
+constexpr const char* kMismatch = KV310_TEXT(
+    "Messages",
+    "Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.");
+
 constexpr const char* kWriteAgainOrService =
-    "Write the radio again; if this repeats, the radio needs service.";
-constexpr const char* kNotReadBack = "The radio could not be read back, so the write is not proven.";
-constexpr const char* kWriteAgain = "Write the radio again.";
+    KV310_TEXT("Messages", "Write the radio again; if this repeats, the radio needs service.");
+
+constexpr const char* kNotReadBack =
+    KV310_TEXT("Messages", "The radio could not be read back, so the write is not proven.");
+
+constexpr const char* kWriteAgain = KV310_TEXT("Messages", "Write the radio again.");
 
 constexpr unsigned Stages(std::initializer_list<EStage> stages) {
     unsigned bits = 0;
@@ -127,7 +166,11 @@ void Replace(std::string& text, const std::string& field, const std::string& val
 // What a write that stopped at block goodBlocks left in the radio; with no block stored, what it held.
 std::string StoredText(int goodBlocks) {
     if (goodBlocks <= 0) {
-        return "no block was stored, so the radio keeps the configuration it held \u2014 write again";
+        return LookUpText(
+            KV310_MESSAGES,
+            KV310_TEXT(
+                "Messages",
+                "no block was stored, so the radio keeps the configuration it held \u2014 write again"));
     }
     return PartlyWrittenText(goodBlocks);
 }
@@ -142,11 +185,13 @@ std::string FailureAdvice(const STransferFailure& failure, const char* findCable
         std::string text;
         for (const char* sentence : row.m_Sentences) {
             if (sentence != nullptr) {
-                text += (text.empty() ? "" : " ") + std::string(sentence);
+                text += (text.empty() ? "" : " ") + LookUpText(KV310_MESSAGES, sentence);
             }
         }
         Replace(text, "{find}", findCable != nullptr ? findCable : "");
-        Replace(text, "{port}", failure.m_strPort.empty() ? "the port" : failure.m_strPort);
+        Replace(text, "{port}",
+                failure.m_strPort.empty() ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "the port"))
+                                          : failure.m_strPort);
         Replace(text, "{block}", std::to_string(failure.m_nBlock));
         Replace(text, "{stored}", StoredText(failure.m_nBlock));
         Replace(text, "{address}", StrPrintf("%03X", failure.m_nAddress));

@@ -7,7 +7,7 @@ KV310_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KV310_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libyaml-cpp-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libyaml-cpp-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation xvfb xauth poppler-utils
     clang libclang-rt-14-dev
     git dpkg-dev man-db groff-base bash-completion ccache

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "ChannelClipboard.h"
+#include "TextMark.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
 #include "app/RecordHistory.h"
@@ -25,7 +26,9 @@ namespace {
 
 constexpr const char* kWatchedProperty = "kv310HistoryWatched";
 constexpr const char* kMsgInsertLosesChannel16 =
-    "Channel 16 is programmed and falls off the end when the channels move down.\r\n\r\nInsert all the same?";
+    KV310_TEXT("Messages",
+               "Channel 16 is programmed and falls off the end when the channels move "
+               "down.\r\n\r\nInsert all the same?");
 
 // A control's name in a step: its accessible name ("Channel 5 RX frequency"), else its caption.
 QString StepName(const QWidget* control) {

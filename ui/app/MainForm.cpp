@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QPrintDialog>
@@ -28,7 +29,7 @@ namespace {
 constexpr int kModelFieldChars = 10;
 
 QLabel* FormLabel(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("CMainForm", text), parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -135,7 +136,7 @@ void CMainForm::BuildForm() {
     m_cbBand = new QComboBox(this);
     m_cbBand->setMinimumWidth(200);
     m_pVersionField = ReadOnlyField(110, this);
-    m_pPllIcLabel = FormLabel("# PLL IC :", this);
+    m_pPllIcLabel = FormLabel(QT_TR_NOOP("# PLL IC :"), this);
     m_cbPllIc = new QComboBox(this);
     m_cbPllIc->addItems({QStringLiteral("MB15A02SL"), QStringLiteral("MB15E03SL")});
     m_cbPllIc->setAccessibleName(tr("PLL IC"));
@@ -146,11 +147,11 @@ void CMainForm::BuildForm() {
     m_cbPllIc->hide();
     m_cbPllIc->setEnabled(false);
 
-    header->addWidget(FormLabel("# MODEL :", this), 0, 0);
+    header->addWidget(FormLabel(QT_TR_NOOP("# MODEL :"), this), 0, 0);
     header->addWidget(m_pModelField, 0, 1);
-    header->addWidget(FormLabel("# BAND :", this), 0, 2);
+    header->addWidget(FormLabel(QT_TR_NOOP("# BAND :"), this), 0, 2);
     header->addWidget(m_cbBand, 0, 3);
-    header->addWidget(FormLabel("# VERSION :", this), 0, 4);
+    header->addWidget(FormLabel(QT_TR_NOOP("# VERSION :"), this), 0, 4);
     header->addWidget(m_pVersionField, 0, 5);
     header->addWidget(m_pPllIcLabel, 0, 6);
     header->addWidget(m_cbPllIc, 0, 7);

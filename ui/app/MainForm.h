@@ -19,6 +19,7 @@
 #include "DataRadioDoc.h"
 #include "LinkSession.h"
 #include "MessageSink.h"
+#include "TextMark.h"
 #include "TracingPort.h"
 #include "app/RecordHistory.h"
 #include "pages/OptionSheet.h"
@@ -28,13 +29,14 @@ class QPrinter;
 class CFleetDlg;
 
 constexpr const char* kMsgClearFrequencies =
-    "All frequencies will be cleared.\r\n\r\nDo you want to continue?";
-constexpr const char* kMsgSaveChanges =
-    "The settings have changed since they were last loaded or saved.\r\n\r\nDo you want to save them?";
+    KV310_TEXT("Messages", "All frequencies will be cleared.\r\n\r\nDo you want to continue?");
+constexpr const char* kMsgSaveChanges = KV310_TEXT(
+    "Messages",
+    "The settings have changed since they were last loaded or saved.\r\n\r\nDo you want to save them?");
 constexpr const char* kOpenFilter = "Data Files (*.dat *.DAT);;KV110 Files (*.UHF *.VHF *.uhf *.vhf)";
 constexpr const char* kSaveFilter = "Data Files (*.dat *.DAT)";
 constexpr const char* kMsgCancelTransferAndClose =
-    "A radio transfer is running.\r\n\r\nCancel it and close the program?";
+    KV310_TEXT("Messages", "A radio transfer is running.\r\n\r\nCancel it and close the program?");
 
 class CMainForm : public QWidget {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include "ConfigDiff.h"
 #include "FileIo.h"
 #include "TextConfig.h"
-#include "Utf8Path.h"
+#include "TextMark.h"
 #include "app/MainForm.h"
 #include "dialogs/CompareDlg.h"
 #include "radio/RadioTransfer.h"
@@ -30,7 +30,9 @@ void CMainForm::OnFileExportText() {
     const std::string text = ExportTextConfig(m_Doc);
     std::string error;
     if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
-        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
+        m_Sink.ShowMessage(tr("Cannot write %1: %2.")
+                               .arg(QString::fromStdString(path), QString::fromStdString(error))
+                               .toStdString());
         return;
     }
     emit StatusText(tr("Exported to %1").arg(QString::fromStdString(path)));
@@ -64,9 +66,10 @@ void CMainForm::OnSaveTrace() {
     }
     const std::string text = m_pTrace->Text();
     if (text.empty()) {
-        m_Sink.ShowMessage(
-            "There is no serial trace yet: read or write the radio, or open a service dialog, "
-            "then save its trace.");
+        m_Sink.ShowMessage(KV310_TEXT(
+            "Messages",
+            "There is no serial trace yet: read or write the radio, or open a service dialog, then "
+            "save its trace."));
         return;
     }
     const std::string path = m_ChooseTracePath ? m_ChooseTracePath() : std::string();
@@ -75,7 +78,9 @@ void CMainForm::OnSaveTrace() {
     }
     std::string error;
     if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
-        m_Sink.ShowMessage("Cannot write " + path + ": " + error + ".");
+        m_Sink.ShowMessage(tr("Cannot write %1: %2.")
+                               .arg(QString::fromStdString(path), QString::fromStdString(error))
+                               .toStdString());
         return;
     }
     emit StatusText(tr("Serial trace saved in %1").arg(QString::fromStdString(path)));

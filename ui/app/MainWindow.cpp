@@ -8,6 +8,7 @@
 
 #include "PortFile.h"
 #include "PortNames.h"
+#include "app/DisplayMenus.h"
 #include "dialogs/AboutDlg.h"
 #include "pages/PageIndex.h"
 
@@ -19,7 +20,8 @@ namespace {
 
 // The part before the line break is the status-bar prompt, the part after it the tool-tip.
 void SetPromptAndTip(QAction* action, const char* statusAndTip) {
-    const QStringList parts = QString::fromLatin1(statusAndTip).split(QLatin1Char('\n'));
+    const QStringList parts =
+        QCoreApplication::translate("CMainWindow", statusAndTip).split(QLatin1Char('\n'));
     action->setStatusTip(parts.value(0));
     if (parts.size() > 1) {
         action->setToolTip(parts.value(1));
@@ -43,7 +45,7 @@ CMainWindow::CMainWindow(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent
 }
 
 QAction* CMainWindow::MakeAction(const char* text, const char* statusAndTip, const char* icon) {
-    auto* action = new QAction(QString::fromLatin1(text), this);
+    auto* action = new QAction(tr(text), this);
     if (statusAndTip != nullptr) {
         SetPromptAndTip(action, statusAndTip);
     }
@@ -54,27 +56,34 @@ QAction* CMainWindow::MakeAction(const char* text, const char* statusAndTip, con
 }
 
 void CMainWindow::BuildMenus() {
-    m_pActNew = MakeAction("&New\tCtrl+N", "Create a new document\nCreate a new Document", "new");
+    m_pActNew = MakeAction(QT_TR_NOOP("&New\tCtrl+N"),
+                           QT_TR_NOOP("Create a new document\nCreate a new Document"), "new");
     m_pActNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_pActOpen = MakeAction("&Load... \tCtrl+O", "Open an existing document\nLoad from file", "open");
+    m_pActOpen = MakeAction(QT_TR_NOOP("&Load... \tCtrl+O"),
+                            QT_TR_NOOP("Open an existing document\nLoad from file"), "open");
     m_pActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_pActSave = MakeAction("&Save\tCtrl+S", "Save the active document\nSave to file", "save");
+    m_pActSave =
+        MakeAction(QT_TR_NOOP("&Save\tCtrl+S"), QT_TR_NOOP("Save the active document\nSave to file"), "save");
     m_pActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_pActSaveAs = MakeAction("Save &As...\tCtrl+Shift+S", "Save under another name\nSave As", nullptr);
+    m_pActSaveAs = MakeAction(QT_TR_NOOP("Save &As...\tCtrl+Shift+S"),
+                              QT_TR_NOOP("Save under another name\nSave As"), nullptr);
     m_pActSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    m_pActExportText =
-        MakeAction("&Export as Text...", "Save the configuration as YAML text\nExport as Text", nullptr);
-    m_pActCompare =
-        MakeAction("Co&mpare with File...",
-                   "List the fields that differ from a .dat, .yaml or .bin file\nCompare with File", nullptr);
-    m_pActPrint = MakeAction("&Print...\tCtrl+P", "Print the active document\nPrint", "print");
+    m_pActExportText = MakeAction(QT_TR_NOOP("&Export as Text..."),
+                                  QT_TR_NOOP("Save the configuration as YAML text\nExport as Text"), nullptr);
+    m_pActCompare = MakeAction(
+        QT_TR_NOOP("Co&mpare with File..."),
+        QT_TR_NOOP("List the fields that differ from a .dat, .yaml or .bin file\nCompare with File"),
+        nullptr);
+    m_pActPrint =
+        MakeAction(QT_TR_NOOP("&Print...\tCtrl+P"), QT_TR_NOOP("Print the active document\nPrint"), "print");
     m_pActPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_pActPreview =
-        MakeAction("Print Pre&view", "Show the data sheet as it will be printed\nPrint Preview", "preview");
-    m_pActExit = MakeAction("E&xit", "Quit the application\nExit", nullptr);
+        MakeAction(QT_TR_NOOP("Print Pre&view"),
+                   QT_TR_NOOP("Show the data sheet as it will be printed\nPrint Preview"), "preview");
+    m_pActExit = MakeAction(QT_TR_NOOP("E&xit"), QT_TR_NOOP("Quit the application\nExit"), nullptr);
     connect(m_pActExit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_pActNew, m_pActOpen, m_pActSave, m_pActSaveAs});
     file->addSeparator();
     file->addActions({m_pActExportText, m_pActCompare});
@@ -83,28 +92,31 @@ void CMainWindow::BuildMenus() {
     file->addSeparator();
     file->addAction(m_pActExit);
 
-    m_pActModelSelect =
-        MakeAction("&Model Select\tCtrl + M", "Choose the radio model\nModel Select", nullptr);
+    m_pActModelSelect = MakeAction(QT_TR_NOOP("&Model Select\tCtrl + M"),
+                                   QT_TR_NOOP("Choose the radio model\nModel Select"), nullptr);
     m_pActModelSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    m_pActSquelch = MakeAction("&Squelch\t", "SETTING SQUELCH\nSetting Squelch", "squelch");
-    m_pActCalibration = MakeAction("&Calibration\t", "Calibration\nCalibration", "calibration");
-    m_pActFleet =
-        MakeAction("Program Several &Radios...",
-                   "Write this configuration to several radios at once\nProgram Several Radios", nullptr);
-    QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
+    m_pActSquelch =
+        MakeAction(QT_TR_NOOP("&Squelch\t"), QT_TR_NOOP("SETTING SQUELCH\nSetting Squelch"), "squelch");
+    m_pActCalibration =
+        MakeAction(QT_TR_NOOP("&Calibration\t"), QT_TR_NOOP("Calibration\nCalibration"), "calibration");
+    m_pActFleet = MakeAction(
+        QT_TR_NOOP("Program Several &Radios..."),
+        QT_TR_NOOP("Write this configuration to several radios at once\nProgram Several Radios"), nullptr);
+    QMenu* program = menuBar()->addMenu(tr("&Program"));
     program->addAction(m_pActModelSelect);
     program->addSeparator();
     program->addActions({m_pActSquelch, m_pActCalibration});
-    m_pActVerify =
-        MakeAction("&Verify After Write", "Read the radio back after a write and compare\nVerify", nullptr);
+    m_pActVerify = MakeAction(QT_TR_NOOP("&Verify After Write"),
+                              QT_TR_NOOP("Read the radio back after a write and compare\nVerify"), nullptr);
     m_pActVerify->setCheckable(true);
     m_pActVerify->setChecked(true);
-    m_pActBackup = MakeAction("&Back Up Radio Before Write",
-                              "Keep what the radio holds before writing over it\nBackup", nullptr);
+    m_pActBackup =
+        MakeAction(QT_TR_NOOP("&Back Up Radio Before Write"),
+                   QT_TR_NOOP("Keep what the radio holds before writing over it\nBackup"), nullptr);
     m_pActBackup->setCheckable(true);
-    m_pActSaveTrace =
-        MakeAction("Save Serial &Trace...",
-                   "Save every byte of the last transfer or service dialog\nSerial Trace", nullptr);
+    m_pActSaveTrace = MakeAction(
+        QT_TR_NOOP("Save Serial &Trace..."),
+        QT_TR_NOOP("Save every byte of the last transfer or service dialog\nSerial Trace"), nullptr);
     program->addSeparator();
     program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
     program->addSeparator();
@@ -117,43 +129,56 @@ void CMainWindow::BuildMenus() {
     // A cable plugged in since the last look gets its entry when the menu opens.
     connect(m_pPortMenu, &QMenu::aboutToShow, this, &CMainWindow::BuildPortMenu);
 
-    m_pActToolbar = MakeAction("&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr);
-    m_pActStatusBar = MakeAction("&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr);
-    m_PageActions[kPageChannel] = MakeAction("&Channel\t", "CHANNEL DATA\nChannel Configuration", nullptr);
-    m_PageActions[kPageModem] = MakeAction("M&odem\t", "MODEM OPTION\nModem Option", nullptr);
-    m_PageActions[kPageEeprom] = MakeAction("&EEPROM W/R\t", "Select Write / Read\nCOMUNICATION", nullptr);
-    m_PageActions[kPageSystem] =
-        MakeAction("S&ystem / GPS\t", "SYSTEM OPTION / GPS\nSystem option / GPS", nullptr);
-    m_PageButtons[kPageChannel] = MakeAction("Channel", "CHANNEL DATA\nChannel Configuration", "channel");
-    m_PageButtons[kPageModem] = MakeAction("Modem", "MODEM OPTION\nModem Option", "modem");
-    m_PageButtons[kPageEeprom] = MakeAction("EEPROM", "Read/Write\nEEPROM Read/Write", "eeprom");
-    m_PageButtons[kPageSystem] = MakeAction("System", "SYSTEM OPTION / GPS\nSystem option / GPS", "system");
+    m_pActToolbar =
+        MakeAction(QT_TR_NOOP("&Toolbar"), QT_TR_NOOP("Show or hide the toolbar\nToggle ToolBar"), nullptr);
+    m_pActStatusBar = MakeAction(QT_TR_NOOP("&Status Bar"),
+                                 QT_TR_NOOP("Show or hide the status bar\nToggle StatusBar"), nullptr);
+    m_PageActions[kPageChannel] =
+        MakeAction(QT_TR_NOOP("&Channel\t"), QT_TR_NOOP("CHANNEL DATA\nChannel Configuration"), nullptr);
+    m_PageActions[kPageModem] =
+        MakeAction(QT_TR_NOOP("M&odem\t"), QT_TR_NOOP("MODEM OPTION\nModem Option"), nullptr);
+    m_PageActions[kPageEeprom] =
+        MakeAction(QT_TR_NOOP("&EEPROM W/R\t"), QT_TR_NOOP("Select Write / Read\nCOMUNICATION"), nullptr);
+    m_PageActions[kPageSystem] = MakeAction(QT_TR_NOOP("S&ystem / GPS\t"),
+                                            QT_TR_NOOP("SYSTEM OPTION / GPS\nSystem option / GPS"), nullptr);
+    m_PageButtons[kPageChannel] =
+        MakeAction(QT_TR_NOOP("Channel"), QT_TR_NOOP("CHANNEL DATA\nChannel Configuration"), "channel");
+    m_PageButtons[kPageModem] =
+        MakeAction(QT_TR_NOOP("Modem"), QT_TR_NOOP("MODEM OPTION\nModem Option"), "modem");
+    m_PageButtons[kPageEeprom] =
+        MakeAction(QT_TR_NOOP("EEPROM"), QT_TR_NOOP("Read/Write\nEEPROM Read/Write"), "eeprom");
+    m_PageButtons[kPageSystem] =
+        MakeAction(QT_TR_NOOP("System"), QT_TR_NOOP("SYSTEM OPTION / GPS\nSystem option / GPS"), "system");
     for (int page = 0; page < kPageCount; ++page) {
         m_PageActions[page]->setCheckable(true);
         m_PageButtons[page]->setCheckable(true);
     }
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions({m_pActToolbar, m_pActStatusBar});
     view->addSeparator();
     view->addActions({m_PageActions[kPageChannel], m_PageActions[kPageModem], m_PageActions[kPageEeprom],
                       m_PageActions[kPageSystem]});
+    m_pDisplayMenus = new CDisplayMenus(view, m_Sink);
 
-    m_pActAbout = MakeAction("&About KV310 ...", "Display program information\nAbout", nullptr);
+    m_pActAbout =
+        MakeAction(QT_TR_NOOP("&About KV310 ..."), QT_TR_NOOP("Display program information\nAbout"), nullptr);
     connect(m_pActAbout, &QAction::triggered, this, &CMainWindow::OnAbout);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(m_pActReport);
     help->addSeparator();
     help->addAction(m_pActAbout);
 
-    m_pActReadRadio = MakeAction("Rea&d Radio", "Read the radio's settings\nRead Radio", "read");
-    m_pActWriteRadio = MakeAction("&Write Radio", "Write these settings to the radio\nWrite Radio", "write");
+    m_pActReadRadio =
+        MakeAction(QT_TR_NOOP("Rea&d Radio"), QT_TR_NOOP("Read the radio's settings\nRead Radio"), "read");
+    m_pActWriteRadio = MakeAction(QT_TR_NOOP("&Write Radio"),
+                                  QT_TR_NOOP("Write these settings to the radio\nWrite Radio"), "write");
     // on the toolbar too, but a toolbar is out of the keyboard's reach
     program->insertActions(m_pActModelSelect, {m_pActReadRadio, m_pActWriteRadio});
     program->insertSeparator(m_pActModelSelect);
 }
 
 void CMainWindow::BuildToolBar() {
-    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar = addToolBar(tr("Standard"));
     m_pToolBar->setObjectName(QStringLiteral("standardToolBar"));
     m_pToolBar->setIconSize(QSize(32, 32));
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -174,7 +199,7 @@ void CMainWindow::BuildToolBar() {
 void CMainWindow::BuildStatusBar() {
     m_wndStatusBar = statusBar();
     // The idle text; prompts of the commands cover it while the pointer rests on them.
-    m_pReady = new QLabel(QStringLiteral("Ready"), m_wndStatusBar);
+    m_pReady = new QLabel(tr("Ready"), m_wndStatusBar);
     m_wndStatusBar->addWidget(m_pReady, 1);
     m_pPortPane = new QLabel(m_wndStatusBar);
     m_pPortPane->setToolTip(tr("The serial port the radio is read and written on (Port menu)"));

@@ -21,6 +21,8 @@
 
 constexpr const char* kWindowTitle = "KV310 - PC PROGRAMMER";
 
+class CDisplayMenus;
+
 class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -69,9 +71,10 @@ public:
     std::function<void()> m_RunAbout;
 
     QMenu* m_pPortMenu = nullptr;
-    std::vector<QAction*> m_PortActions;      // in menu order, each with its COM number as data
-    std::array<QAction*, 4> m_PageActions{};  // View menu entries, by page index
-    std::array<QAction*, 4> m_PageButtons{};  // toolbar buttons, by page index
+    CDisplayMenus* m_pDisplayMenus = nullptr;  // View > Language and Appearance
+    std::vector<QAction*> m_PortActions;       // in menu order, each with its COM number as data
+    std::array<QAction*, 4> m_PageActions{};   // View menu entries, by page index
+    std::array<QAction*, 4> m_PageButtons{};   // toolbar buttons, by page index
     QAction* m_pActNew = nullptr;
     QAction* m_pActOpen = nullptr;
     QAction* m_pActSave = nullptr;

@@ -8,6 +8,7 @@
 #include "PortNames.h"
 #include "ProblemReport.h"
 #include "TextConfig.h"
+#include "TextMark.h"
 #include "TransferLog.h"
 #include "Version.h"
 #include "app/MainWindow.h"
@@ -21,17 +22,18 @@ constexpr int kStatusShownMs = 15000;
 }  // namespace
 
 void CMainWindow::BuildSupportActions() {
-    m_pActFindCable =
-        MakeAction("&Find the Cable...",
-                   "Unplug and plug in the programming cable to find its port\nFind the Cable", nullptr);
+    m_pActFindCable = MakeAction(
+        QT_TR_NOOP("&Find the Cable..."),
+        QT_TR_NOOP("Unplug and plug in the programming cable to find its port\nFind the Cable"), nullptr);
     connect(m_pActFindCable, &QAction::triggered, this, &CMainWindow::OnFindCable);
-    m_pActHistory =
-        MakeAction("Transfer &History...",
-                   "Every radio read and written, from the transfer log\nTransfer History", nullptr);
+    m_pActHistory = MakeAction(
+        QT_TR_NOOP("Transfer &History..."),
+        QT_TR_NOOP("Every radio read and written, from the transfer log\nTransfer History"), nullptr);
     connect(m_pActHistory, &QAction::triggered, this, &CMainWindow::OnTransferHistory);
     m_pActReport = MakeAction(
-        "Save a &Problem Report...",
-        "Save the version, ports, failed traces and transfer log in one file to send\nProblem Report",
+        QT_TR_NOOP("Save a &Problem Report..."),
+        QT_TR_NOOP(
+            "Save the version, ports, failed traces and transfer log in one file to send\nProblem Report"),
         nullptr);
     connect(m_pActReport, &QAction::triggered, this, &CMainWindow::OnSaveProblemReport);
 }
@@ -99,10 +101,10 @@ void CMainWindow::OnTransferHistory() {
 
 void CMainWindow::OnSaveProblemReport() {
     const bool withConfig = m_Sink.AskYesNo(
-        "A problem report holds the program's version, the operating system, the port list, "
-        "the serial traces of the last failed transfers and the last 200 lines of the transfer log."
-        "\r\n\r\n"
-        "Include the open configuration (as YAML text) too?");
+        KV310_TEXT("Messages",
+                   "A problem report holds the program's version, the operating system, the port list, the "
+                   "serial traces of the last failed transfers and the last 200 lines of the transfer "
+                   "log.\r\n\r\nInclude the open configuration (as YAML text) too?"));
     std::string path;
     if (m_ChooseReportPath) {
         path = m_ChooseReportPath();
@@ -124,7 +126,9 @@ void CMainWindow::OnSaveProblemReport() {
     }
     std::string error;
     if (!WriteProblemReport(path, inputs, &error)) {
-        m_Sink.ShowMessage("The problem report could not be saved in " + path + ": " + error + ".");
+        m_Sink.ShowMessage(tr("The problem report could not be saved in %1: %2.")
+                               .arg(QString::fromStdString(path), QString::fromStdString(error))
+                               .toStdString());
         return;
     }
     m_wndStatusBar->showMessage(tr("Problem report saved in %1").arg(QString::fromStdString(path)),

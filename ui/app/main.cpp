@@ -10,6 +10,7 @@
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
 #include "app/SystemFonts.h"
+#include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
 
 int main(int argc, char* argv[]) {
@@ -21,6 +22,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(ProgramVersion()));
     QApplication::setDesktopFileName(QStringLiteral("kv310"));
+    const SDisplaySettings display = LoadDisplaySettings();
+    InstallLanguage(display.m_Language);
+    if (display.m_Appearance != EAppearance::System) {
+        ApplyAppearance(display.m_Appearance);
+    }
 
     // The one settings record lives as long as the program.
     CDataRadioDoc doc;

@@ -9,7 +9,7 @@
 #include "Version.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Data Radio PC Programmer"));
+    setWindowTitle(tr("About Data Radio PC Programmer"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel(this);

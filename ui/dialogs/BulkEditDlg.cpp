@@ -1,5 +1,6 @@
 #include "dialogs/BulkEditDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,12 +11,12 @@
 
 namespace {
 
-const char* const kUnchangedText = "(unchanged)";
+const char* const kUnchangedText = QT_TRANSLATE_NOOP("CBulkEditDlg", "(unchanged)");
 
 // Each item's data: the value, or kUnchanged.
 QComboBox* Choice(const std::vector<std::pair<QString, int>>& items, QWidget* parent) {
     auto* list = new QComboBox(parent);
-    list->addItem(QObject::tr(kUnchangedText), kUnchanged);
+    list->addItem(QCoreApplication::translate("CBulkEditDlg", kUnchangedText), kUnchanged);
     for (const auto& [text, value] : items) {
         list->addItem(text, value);
     }
@@ -67,8 +68,9 @@ CBulkEditDlg::CBulkEditDlg(const CDataRadioDoc& doc, QWidget* parent) : QDialog(
     m_cbRx = SignallingChoice(this);
     m_cbTx = SignallingChoice(this);
     const std::pair<const char*, QComboBox*> rows[] = {
-        {"&Bandwidth", m_cbWide}, {"&Power", m_cbPower},      {"&Scan member", m_cbScan},
-        {"S&tep", m_cbStep},      {"&RX signalling", m_cbRx}, {"T&X signalling", m_cbTx},
+        {QT_TR_NOOP("&Bandwidth"), m_cbWide},   {QT_TR_NOOP("&Power"), m_cbPower},
+        {QT_TR_NOOP("&Scan member"), m_cbScan}, {QT_TR_NOOP("S&tep"), m_cbStep},
+        {QT_TR_NOOP("&RX signalling"), m_cbRx}, {QT_TR_NOOP("T&X signalling"), m_cbTx},
     };
     for (const auto& [caption, list] : rows) {
         auto* label = new QLabel(tr(caption), this);

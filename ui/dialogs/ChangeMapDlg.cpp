@@ -7,11 +7,12 @@
 #include <QVBoxLayout>
 
 #include "EepromMap.h"
+#include "TextMark.h"
 #include "widgets/AccessibleText.h"
 
-const char* const kMsgWrongMapPassword = "Wrong password!";
-const char* const kMsgInputHexa = "Input Hexa code!";
-const char* const kMsgWrongHexa = "Wrong Hexa data input";
+const char* const kMsgWrongMapPassword = KV310_TEXT("Messages", "Wrong password!");
+const char* const kMsgInputHexa = KV310_TEXT("Messages", "Input Hexa code!");
+const char* const kMsgWrongHexa = KV310_TEXT("Messages", "Wrong Hexa data input");
 
 CChangeMapDlg::CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, int column, uint8_t value,
                              QWidget* parent)
@@ -23,15 +24,15 @@ CChangeMapDlg::CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, in
       m_nValue(value),
       m_Doc(doc),
       m_Sink(sink) {
-    setWindowTitle(QStringLiteral(" CHANGE EEPROM MAP"));
+    setWindowTitle(tr(" CHANGE EEPROM MAP"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral(" Do you want to change EEPROM map?"), this));
+    layout->addWidget(new QLabel(tr(" Do you want to change EEPROM map?"), this));
 
     auto* form = new QFormLayout;
     m_pPassword = new QLineEdit(this);
     m_pPassword->setEchoMode(QLineEdit::Password);
     m_pPassword->setAccessibleName(tr("Access code"));
-    m_pInput = new QPushButton(QStringLiteral("INPUT"), this);
+    m_pInput = new QPushButton(tr("INPUT"), this);
     NameByCaption(m_pInput, m_pInput->text(), tr("Check the access code"));
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(m_pPassword);

@@ -13,6 +13,7 @@
 #include "dialogs/TonePickerDlg.h"
 #include "dialogs/TwoToneCodeDlg.h"
 #include "dialogs/TwoToneDlg.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
@@ -24,15 +25,16 @@ struct SChoiceLine {
 };
 
 const SChoiceLine kRxLines[] = {
-    {"No Option", kSigNone, nullptr},
-    {"CTCSS", kSigCtcss, "RX CTCSS tone"},
-    {"DCS", kSigDcs, "RX DCS code"},
-    {"Two Tone", kSigTwoTone, "Two-tone data"},
+    {QT_TRANSLATE_NOOP("CChannelOptionDlg", "No Option"), kSigNone, nullptr},
+    {"CTCSS", kSigCtcss, QT_TRANSLATE_NOOP("CChannelOptionDlg", "RX CTCSS tone")},
+    {"DCS", kSigDcs, QT_TRANSLATE_NOOP("CChannelOptionDlg", "RX DCS code")},
+    {QT_TRANSLATE_NOOP("CChannelOptionDlg", "Two Tone"), kSigTwoTone,
+     QT_TRANSLATE_NOOP("CChannelOptionDlg", "Two-tone data")},
 };
 const SChoiceLine kTxLines[] = {
-    {"No Option", kSigNone, nullptr},
-    {"CTCSS", kSigCtcss, "TX CTCSS tone"},
-    {"DCS", kSigDcs, "TX DCS code"},
+    {QT_TRANSLATE_NOOP("CChannelOptionDlg", "No Option"), kSigNone, nullptr},
+    {"CTCSS", kSigCtcss, QT_TRANSLATE_NOOP("CChannelOptionDlg", "TX CTCSS tone")},
+    {"DCS", kSigDcs, QT_TRANSLATE_NOOP("CChannelOptionDlg", "TX DCS code")},
 };
 
 CChannelOptionDlg::SSaved SaveOf(const CChannelData& ch) {
@@ -54,7 +56,7 @@ void Restore(CChannelData& ch, const CChannelOptionDlg::SSaved& saved) {
 
 CChannelOptionDlg::CChannelOptionDlg(CPageContext& context, QWidget* parent)
     : QDialog(parent), m_Doc(context.m_Doc), m_Sink(context.m_Sink) {
-    setWindowTitle(QStringLiteral("CHANNEL OPTION"));
+    setWindowTitle(tr("CHANNEL OPTION"));
     Build();
     m_RunPicker = [this](bool ctcss, const QString& current, QString& pick) {
         std::unique_ptr<CTonePickerDlg> picker;
@@ -90,12 +92,12 @@ CChannelOptionDlg::CChannelOptionDlg(CPageContext& context, QWidget* parent)
 void CChannelOptionDlg::Build() {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    auto* channelLabel = new QLabel(QStringLiteral("# CHANNEL"), this);
+    auto* channelLabel = new QLabel(tr("# CHANNEL"), this);
     m_pChannelField = new QLineEdit(this);
     m_pChannelField->setReadOnly(true);
     m_pChannelField->setAlignment(Qt::AlignCenter);
     m_pChannelField->setFixedWidth(60);
-    m_pChannelField->setAccessibleName(QStringLiteral("Channel number"));
+    m_pChannelField->setAccessibleName(tr("Channel number"));
     channelLabel->setBuddy(m_pChannelField);
     top->addWidget(channelLabel);
     top->addWidget(m_pChannelField);
@@ -104,15 +106,14 @@ void CChannelOptionDlg::Build() {
 
     auto makeGroup = [this, layout](const char* title, const auto& lines, QButtonGroup*& group,
                                     std::vector<QPushButton*> buttons) {
-        auto* box = new QGroupBox(QLatin1String(title), this);
+        auto* box = new QGroupBox(tr(title), this);
         auto* grid = new QGridLayout(box);
         group = new QButtonGroup(box);
         int line = 0;
         for (const SChoiceLine& choice : lines) {
-            auto* radio = new QRadioButton(QLatin1String(choice.m_pText), box);
-            NameByCaption(
-                radio, radio->text(),
-                QStringLiteral("%1 %2").arg(QLatin1String(title).trimmed(), QLatin1String(choice.m_pText)));
+            auto* radio = new QRadioButton(tr(choice.m_pText), box);
+            NameByCaption(radio, radio->text(),
+                          QStringLiteral("%1 %2").arg(tr(title).trimmed(), tr(choice.m_pText)));
             group->addButton(radio, choice.m_nValue);
             grid->addWidget(radio, line, 0);
             if (choice.m_pButton != nullptr) {
@@ -121,7 +122,7 @@ void CChannelOptionDlg::Build() {
                 button->setAutoDefault(false);
                 button->setMinimumWidth(80);
                 // It shows its tone or code: that caption is its name, what it picks is its description.
-                button->setAccessibleDescription(QLatin1String(choice.m_pButton));
+                button->setAccessibleDescription(tr(choice.m_pButton));
                 grid->addWidget(button, line, 1);
             }
             ++line;
@@ -133,13 +134,13 @@ void CChannelOptionDlg::Build() {
     m_pTone = new QPushButton;
     m_pTxCtcss = new QPushButton;
     m_pTxDcs = new QPushButton;
-    makeGroup(" RX OPTION ", kRxLines, m_pRxGroup, {m_pRxCtcss, m_pRxDcs, m_pTone});
-    makeGroup(" TX OPTION ", kTxLines, m_pTxGroup, {m_pTxCtcss, m_pTxDcs});
+    makeGroup(QT_TR_NOOP(" RX OPTION "), kRxLines, m_pRxGroup, {m_pRxCtcss, m_pRxDcs, m_pTone});
+    makeGroup(QT_TR_NOOP(" TX OPTION "), kTxLines, m_pTxGroup, {m_pTxCtcss, m_pTxDcs});
     m_pTwoToneChoice = qobject_cast<QRadioButton*>(m_pRxGroup->button(kSigTwoTone));
 
     auto* buttons = new QDialogButtonBox(this);
-    m_pOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    m_pCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    m_pOk = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    m_pCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     m_pOk->setDefault(true);
     layout->addWidget(buttons);
     m_pCancel->installEventFilter(this);
@@ -170,7 +171,7 @@ void CChannelOptionDlg::ShowChannel(int channel) {
     m_pTxCtcss->setText(QString::fromStdString(CtcssCaption(ch.m_dTxCtcss)));
     m_pRxDcs->setText(QString::fromStdString(DcsCaption(ch.m_nRxDcs)));
     m_pTxDcs->setText(QString::fromStdString(DcsCaption(ch.m_nTxDcs)));
-    m_pTone->setText(QString::fromStdString(ToneGroupCaption(ch.m_nTwoToneGroup)));
+    m_pTone->setText(TranslatedText(KV310_MESSAGES, ToneGroupCaption(ch.m_nTwoToneGroup).c_str()));
     m_nRxChoice = RxChoiceFor(m_Doc.m_nModel, ch.m_nRxOption);
     m_nTxChoice = TxChoiceFor(m_Doc.m_nModel, ch.m_nTxOption);
     m_pRxGroup->button(m_nRxChoice)->setChecked(true);
@@ -239,7 +240,7 @@ void CChannelOptionDlg::OnTwoToneChoice() {
     m_nRxChoice = kSigTwoTone;
     Shown().m_nRxOption = kSigTwoTone;
     Shown().m_nTwoToneGroup = 2;
-    m_pTone->setText(QString::fromStdString(ToneGroupCaption(2)));
+    m_pTone->setText(TranslatedText(KV310_MESSAGES, ToneGroupCaption(2).c_str()));
     UpdateButtons();
 }
 

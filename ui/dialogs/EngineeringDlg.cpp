@@ -8,7 +8,7 @@
 #include "EepromMap.h"
 
 CEngineeringDlg::CEngineeringDlg(const CImageBytes& image, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Show Engineering Settings"));
+    setWindowTitle(tr("Show Engineering Settings"));
     QString channels;
     for (const std::string& step : SlotStepTexts(image)) {
         m_strSteps += QString::fromStdString(step) + QStringLiteral("\r\n");
@@ -18,8 +18,8 @@ CEngineeringDlg::CEngineeringDlg(const CImageBytes& image, QWidget* parent) : QD
     }
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("CH"), this), 0, 0, Qt::AlignHCenter);
-    grid->addWidget(new QLabel(QStringLiteral("Step(kHz)"), this), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("CH"), this), 0, 0, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Step(kHz)"), this), 0, 1, Qt::AlignHCenter);
     auto* channelColumn = new QLabel(channels, this);
     channelColumn->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     grid->addWidget(channelColumn, 1, 0);

@@ -6,17 +6,19 @@
 #include <QIcon>
 #include <QVBoxLayout>
 
+#include "TextMark.h"
 #include "shared/QtMessageSink.h"
 
 const char* const CModelSelectDlg::kPictureText =
-    " KV310 and KV330 16-channel data radios. \r\n\r\n Choose the radio you are going to program. "
-    "Choosing a model starts a new, empty configuration.\r\n";
+    KV310_TEXT("Messages",
+               " KV310 and KV330 16-channel data radios. \r\n\r\n Choose the radio you are going to "
+               "program. Choosing a model starts a new, empty configuration.\r\n");
 
 CModelSelectDlg::CModelSelectDlg(const CDataRadioDoc& doc, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("SELECT MODEL"));
+    setWindowTitle(tr("SELECT MODEL"));
     auto* layout = new QHBoxLayout(this);
 
-    auto* group = new QGroupBox(QStringLiteral("SELECT MODEL"), this);
+    auto* group = new QGroupBox(tr("SELECT MODEL"), this);
     auto* buttons = new QVBoxLayout(group);
     static const char* const kNames[4] = {"KV310 VHF", "KV310 UHF", "KV330 VHF", "KV330 UHF"};
     for (int i = 0; i < 4; ++i) {

@@ -20,18 +20,18 @@ QLineEdit* ReadOnlyLine(const QString& text, const QString& name, QWidget* paren
 
 CScanWarningDlg::CScanWarningDlg(const QString& stateText, const QString& yesText, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral(" WARNING"));
+    setWindowTitle(tr(" WARNING"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("The state of this program is currently"), this));
-    m_pState = ReadOnlyLine(stateText, QStringLiteral("Current state"), this);
+    layout->addWidget(new QLabel(tr("The state of this program is currently"), this));
+    m_pState = ReadOnlyLine(stateText, tr("Current state"), this);
     layout->addWidget(m_pState);
-    layout->addWidget(new QLabel(QStringLiteral("If click on YES button, "), this));
-    m_pYesEffect = ReadOnlyLine(yesText, QStringLiteral("What YES does"), this);
+    layout->addWidget(new QLabel(tr("If click on YES button, "), this));
+    m_pYesEffect = ReadOnlyLine(yesText, tr("What YES does"), this);
     layout->addWidget(m_pYesEffect);
-    layout->addWidget(new QLabel(QStringLiteral("Do you want to change this state ?"), this));
+    layout->addWidget(new QLabel(tr("Do you want to change this state ?"), this));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* yes = buttons->addButton(QStringLiteral("YES"), QDialogButtonBox::YesRole);
-    QPushButton* no = buttons->addButton(QStringLiteral("NO"), QDialogButtonBox::NoRole);
+    QPushButton* yes = buttons->addButton(tr("YES"), QDialogButtonBox::YesRole);
+    QPushButton* no = buttons->addButton(tr("NO"), QDialogButtonBox::NoRole);
     no->setDefault(true);  // keeping the scan marks is the safe answer
     connect(yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(no, &QPushButton::clicked, this, &QDialog::reject);

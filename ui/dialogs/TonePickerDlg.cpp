@@ -37,8 +37,7 @@ CTonePickerDlg::CTonePickerDlg(EKind kind, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QLatin1String(shape.m_pTitle));
     auto* layout = new QVBoxLayout(this);
     m_pGrid = new QTableWidget(shape.m_nRows, shape.m_nColumns, this);
-    m_pGrid->setAccessibleName(kind == EKind::Ctcss ? QStringLiteral("CTCSS tones, Hz")
-                                                    : QStringLiteral("DCS codes"));
+    m_pGrid->setAccessibleName(kind == EKind::Ctcss ? tr("CTCSS tones, Hz") : tr("DCS codes"));
     m_pGrid->horizontalHeader()->hide();
     m_pGrid->verticalHeader()->hide();
     m_pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -52,6 +51,8 @@ CTonePickerDlg::CTonePickerDlg(EKind kind, QWidget* parent) : QDialog(parent) {
             if (kind == EKind::Ctcss && IsMarkedCtcss(kCtcssTable[static_cast<size_t>(index)])) {
                 const SRgb rgb = OptionFillColour(EOptionFill::MarkedCtcss);
                 cell->setBackground(QColor(rgb.m_nRed, rgb.m_nGreen, rgb.m_nBlue));
+                cell->setForeground(
+                    QColor(Qt::black));  // the pale mark keeps dark text in a dark palette too
             }
             m_pGrid->setItem(row, column, cell);
         }

@@ -10,21 +10,21 @@
 
 CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
     : QDialog(parent), m_Doc(doc), m_Sink(sink) {
-    setWindowTitle(QStringLiteral("CHANGE TWO TONE CONDITION"));
+    setWindowTitle(tr("CHANGE TWO TONE CONDITION"));
     auto* layout = new QVBoxLayout(this);
     auto* line = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("INPUT PASSWORD : "), this);
+    auto* label = new QLabel(tr("INPUT PASSWORD : "), this);
     m_pCode = new QLineEdit(this);
     m_pCode->setEchoMode(QLineEdit::Password);
     m_pCode->setAlignment(Qt::AlignCenter);
-    NameByCaption(m_pCode, label->text(), QStringLiteral("Access code"));
+    NameByCaption(m_pCode, label->text(), tr("Access code"));
     label->setBuddy(m_pCode);
     line->addWidget(label);
     line->addWidget(m_pCode);
     layout->addLayout(line);
     auto* buttons = new QDialogButtonBox(this);
-    m_pEnable = buttons->addButton(QStringLiteral("ENABLE"), QDialogButtonBox::AcceptRole);
-    m_pDisable = buttons->addButton(QStringLiteral("DISABLE"), QDialogButtonBox::RejectRole);
+    m_pEnable = buttons->addButton(tr("ENABLE"), QDialogButtonBox::AcceptRole);
+    m_pDisable = buttons->addButton(tr("DISABLE"), QDialogButtonBox::RejectRole);
     m_pEnable->setDefault(true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTwoToneCodeDlg::accept);

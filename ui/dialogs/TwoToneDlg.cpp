@@ -9,6 +9,7 @@
 
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
@@ -22,36 +23,39 @@ struct SToneField {
 };
 
 const SToneField kFields[4] = {
-    {"FREQUENCY ( 300 - 3000 Hz, 10 step )", "Hz", "Tone A frequency, Hz", false,
-     &CChannelData::m_dToneAFreq},
-    {"DURATION ( 100 - 10000 ms, 10ms step ) ", "ms", "Tone A duration, ms", true,
-     &CChannelData::m_dToneADuration},
-    {"FREQUENCY ( 300 - 3000 Hz, 10step )", "Hz", "Tone B frequency, Hz", false, &CChannelData::m_dToneBFreq},
-    {"DURATION ( 100 - 10000 ms, 10ms step ) ", "ms", "Tone B duration, ms", true,
-     &CChannelData::m_dToneBDuration},
+    {QT_TRANSLATE_NOOP("CTwoToneDlg", "FREQUENCY ( 300 - 3000 Hz, 10 step )"), "Hz",
+     QT_TRANSLATE_NOOP("CTwoToneDlg", "Tone A frequency, Hz"), false, &CChannelData::m_dToneAFreq},
+    {QT_TRANSLATE_NOOP("CTwoToneDlg", "DURATION ( 100 - 10000 ms, 10ms step ) "), "ms",
+     QT_TRANSLATE_NOOP("CTwoToneDlg", "Tone A duration, ms"), true, &CChannelData::m_dToneADuration},
+    {QT_TRANSLATE_NOOP("CTwoToneDlg", "FREQUENCY ( 300 - 3000 Hz, 10step )"), "Hz",
+     QT_TRANSLATE_NOOP("CTwoToneDlg", "Tone B frequency, Hz"), false, &CChannelData::m_dToneBFreq},
+    {QT_TRANSLATE_NOOP("CTwoToneDlg", "DURATION ( 100 - 10000 ms, 10ms step ) "), "ms",
+     QT_TRANSLATE_NOOP("CTwoToneDlg", "Tone B duration, ms"), true, &CChannelData::m_dToneBDuration},
 };
 
-const char* const kGroupTexts[3] = {"TONE  A", "TONE  B", "BOTH "};
+const char* const kGroupTexts[3] = {QT_TRANSLATE_NOOP("CTwoToneDlg", "TONE  A"),
+                                    QT_TRANSLATE_NOOP("CTwoToneDlg", "TONE  B"),
+                                    QT_TRANSLATE_NOOP("CTwoToneDlg", "BOTH ")};
 
 }  // namespace
 
 CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QWidget* parent)
     : QDialog(parent), m_Doc(doc), m_Sink(sink), m_nChannel(channel) {
-    setWindowTitle(QStringLiteral(" TWO TONE DATA"));
+    setWindowTitle(tr(" TWO TONE DATA"));
     m_Saved = Channel();
     auto* layout = new QVBoxLayout(this);
     for (int tone = 0; tone < 2; ++tone) {
-        auto* box = new QGroupBox(tone == 0 ? QStringLiteral(" TONE A ") : QStringLiteral(" TONE B "), this);
+        auto* box = new QGroupBox(tone == 0 ? tr(" TONE A ") : tr(" TONE B "), this);
         auto* grid = new QGridLayout(box);
         for (int line = 0; line < 2; ++line) {
             const int index = tone * 2 + line;
             const SToneField& tone = kFields[index];
             auto* field = new CDigitEdit(9, CDigitEdit::EMode::Decimal, box);
             field->setFixedWidth(80);
-            auto* label = new QLabel(QLatin1String(tone.m_pLabel), box);
+            auto* label = new QLabel(tr(tone.m_pLabel), box);
             // The caption says what and in which range; which tone it is comes from the group around it.
             NameByCaption(field, box->title().simplified() + QLatin1Char(' ') + label->text(),
-                          QLatin1String(tone.m_pName));
+                          tr(tone.m_pName));
             label->setBuddy(field);
             grid->addWidget(label, line, 0);
             grid->addWidget(field, line, 1);
@@ -62,13 +66,14 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
         }
         layout->addWidget(box);
     }
-    auto* groupBox = new QGroupBox(QStringLiteral(" GROUP TONE "), this);
+    auto* groupBox = new QGroupBox(tr(" GROUP TONE "), this);
     auto* groupLayout = new QHBoxLayout(groupBox);
     m_pGroup = new QButtonGroup(groupBox);
     for (int group = 0; group < 3; ++group) {
-        auto* radio = new QRadioButton(QLatin1String(kGroupTexts[group]), groupBox);
-        NameByCaption(radio, radio->text(),
-                      QStringLiteral("Group tone %1").arg(QString::fromStdString(ToneGroupCaption(group))));
+        auto* radio = new QRadioButton(tr(kGroupTexts[group]), groupBox);
+        NameByCaption(
+            radio, radio->text(),
+            tr("Group tone %1").arg(TranslatedText(KV310_MESSAGES, ToneGroupCaption(group).c_str())));
         m_pGroup->addButton(radio, group);
         groupLayout->addWidget(radio);
     }
@@ -87,7 +92,7 @@ CTwoToneDlg::CTwoToneDlg(CDataRadioDoc& doc, CMessageSink& sink, int channel, QW
 
 void CTwoToneDlg::OnGroup(int group) {
     Channel().m_nTwoToneGroup = group;
-    m_strTone = QString::fromStdString(ToneGroupCaption(group));
+    m_strTone = TranslatedText(KV310_MESSAGES, ToneGroupCaption(group).c_str());
     for (int index = 0; index < 4; ++index) {
         const bool toneA = index < 2;
         m_Fields[index]->setEnabled(group == 2 || (group == 0) == toneA);
@@ -119,7 +124,7 @@ void CTwoToneDlg::accept() {
         OnFieldLeave(index);
     }
     Channel().m_nTwoToneGroup = m_pGroup->checkedId();
-    m_strTone = QString::fromStdString(ToneGroupCaption(m_pGroup->checkedId()));
+    m_strTone = TranslatedText(KV310_MESSAGES, ToneGroupCaption(m_pGroup->checkedId()).c_str());
     QDialog::accept();
 }
 

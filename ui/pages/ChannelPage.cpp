@@ -8,20 +8,21 @@
 #include "ChannelSignalling.h"
 #include "ChannelTimers.h"
 #include "dialogs/ChannelOptionDlg.h"
+#include "shared/Translation.h"
 
 namespace {
 
 QComboBox* MakeList(const std::vector<std::string>& texts, const char* name, QWidget* parent) {
     auto* list = new QComboBox(parent);
     for (const std::string& text : texts) {
-        list->addItem(QString::fromStdString(text));
+        list->addItem(TranslatedText(KV310_MESSAGES, text.c_str()));
     }
-    list->setAccessibleName(QLatin1String(name));
+    list->setAccessibleName(QCoreApplication::translate("CChannelPage", name));
     return list;
 }
 
 QCheckBox* MakeCheck(const char* text, QWidget* parent) {
-    auto* box = new QCheckBox(QLatin1String(text), parent);
+    auto* box = new QCheckBox(QCoreApplication::translate("CChannelPage", text), parent);
     return box;
 }
 
@@ -32,11 +33,12 @@ QColor FillColour(EOptionFill fill) {
 
 // "label [control] unit" on one line of a grid.
 void AddLine(QGridLayout& grid, int line, const char* label, QWidget* control, const char* unit) {
-    auto* text = new QLabel(QLatin1String(label), control->parentWidget());
+    auto* text = new QLabel(QCoreApplication::translate("CChannelPage", label), control->parentWidget());
     text->setBuddy(control);
     grid.addWidget(text, line, 0);
     grid.addWidget(control, line, 1);
-    grid.addWidget(new QLabel(QLatin1String(unit), control->parentWidget()), line, 2);
+    grid.addWidget(new QLabel(QCoreApplication::translate("CChannelPage", unit), control->parentWidget()),
+                   line, 2);
 }
 
 }  // namespace
@@ -71,7 +73,7 @@ QWidget* CChannelPage::BuildRows() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     for (int column = 0; column < 8; ++column) {
-        auto* heading = new QLabel(QLatin1String(kChannelColumns[column].m_pHeading), area);
+        auto* heading = new QLabel(tr(kChannelColumns[column].m_pHeading), area);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, column);
         if (kChannelColumns[column].m_Kind == EChannelColumn::Scan) {
@@ -116,37 +118,38 @@ QWidget* CChannelPage::BuildPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* timers = new QGridLayout;
-    m_cbTimeOut = MakeList(TimeOutListTexts(), "Time out Timer, seconds", panel);
-    m_cbHang = MakeList(HangListTexts(), "Hang Timer, ms", panel);
-    AddLine(*timers, 0, "Time out Timer", m_cbTimeOut, "sec.");
-    AddLine(*timers, 1, "Hang Timer", m_cbHang, "ms.");
+    m_cbTimeOut = MakeList(TimeOutListTexts(), QT_TR_NOOP("Time out Timer, seconds"), panel);
+    m_cbHang = MakeList(HangListTexts(), QT_TR_NOOP("Hang Timer, ms"), panel);
+    AddLine(*timers, 0, QT_TR_NOOP("Time out Timer"), m_cbTimeOut, QT_TR_NOOP("sec."));
+    AddLine(*timers, 1, QT_TR_NOOP("Hang Timer"), m_cbHang, QT_TR_NOOP("ms."));
     layout->addLayout(timers);
 
-    m_pBusyLockout = MakeCheck("Busy channel lockout", panel);
-    m_pMatchedSat = MakeCheck("Enables Tx matched SAT", panel);
-    m_pTxDelay = MakeCheck("Tx Delay", panel);
+    m_pBusyLockout = MakeCheck(QT_TR_NOOP("Busy channel lockout"), panel);
+    m_pMatchedSat = MakeCheck(QT_TR_NOOP("Enables Tx matched SAT"), panel);
+    m_pTxDelay = MakeCheck(QT_TR_NOOP("Tx Delay"), panel);
     for (QWidget* box : {m_pBusyLockout, m_pMatchedSat, m_pTxDelay}) {
         layout->addWidget(box);
     }
 
     auto* saving = new QGroupBox(panel);
     auto* savingLayout = new QVBoxLayout(saving);
-    m_pPowerSave = MakeCheck("Power Save", saving);
+    m_pPowerSave = MakeCheck(QT_TR_NOOP("Power Save"), saving);
     savingLayout->addWidget(m_pPowerSave);
     auto* times = new QGridLayout;
     m_pRxOffTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
-    m_pRxOffTime->setAccessibleName(QStringLiteral("Power save RX off time, ms"));
+    m_pRxOffTime->setAccessibleName(tr("Power save RX off time, ms"));
     m_pRxOnTime = new CDigitEdit(4, CDigitEdit::EMode::Whole, saving);
-    m_pRxOnTime->setAccessibleName(QStringLiteral("Power save RX on time, ms"));
-    m_cbPowerSaveDelay = MakeList(PowerSaveDelayTexts(), "Power save Delay Time, seconds", saving);
+    m_pRxOnTime->setAccessibleName(tr("Power save RX on time, ms"));
+    m_cbPowerSaveDelay =
+        MakeList(PowerSaveDelayTexts(), QT_TR_NOOP("Power save Delay Time, seconds"), saving);
     for (QWidget* field : {static_cast<QWidget*>(m_pRxOffTime), static_cast<QWidget*>(m_pRxOnTime)}) {
         field->setFixedWidth(60);
         field->setEnabled(false);
     }
     m_cbPowerSaveDelay->setEnabled(false);
-    AddLine(*times, 0, "Rx Off Time", m_pRxOffTime, "ms.");
-    AddLine(*times, 1, "Rx On Time", m_pRxOnTime, "ms.");
-    AddLine(*times, 2, "Delay Time", m_cbPowerSaveDelay, "sec.");
+    AddLine(*times, 0, QT_TR_NOOP("Rx Off Time"), m_pRxOffTime, QT_TR_NOOP("ms."));
+    AddLine(*times, 1, QT_TR_NOOP("Rx On Time"), m_pRxOnTime, QT_TR_NOOP("ms."));
+    AddLine(*times, 2, QT_TR_NOOP("Delay Time"), m_cbPowerSaveDelay, QT_TR_NOOP("sec."));
     savingLayout->addLayout(times);
     layout->addWidget(saving);
 
@@ -252,8 +255,10 @@ void CChannelPage::ApplyRowEdit(int channel, const SRowEdit& edit) {
 void CChannelPage::UpdateOptionButtons() {
     for (const auto& row : m_Rows) {
         const CChannelData& ch = Channel(row->m_nChannel);
-        row->m_pRxOption->SetLook(QString::fromStdString(RxOptionCaption(ch)), FillColour(RxOptionFill(ch)));
-        row->m_pTxOption->SetLook(QString::fromStdString(TxOptionCaption(ch)), FillColour(TxOptionFill(ch)));
+        row->m_pRxOption->SetLook(TranslatedText(KV310_MESSAGES, RxOptionCaption(ch).c_str()),
+                                  FillColour(RxOptionFill(ch)));
+        row->m_pTxOption->SetLook(TranslatedText(KV310_MESSAGES, TxOptionCaption(ch).c_str()),
+                                  FillColour(TxOptionFill(ch)));
     }
 }
 

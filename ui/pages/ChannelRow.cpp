@@ -1,16 +1,28 @@
 #include "pages/ChannelRow.h"
 
+#include <QCoreApplication>
+#include <QStyle>
+
 #include "FrequencyRules.h"
 
 const SChannelColumn kChannelColumns[8] = {
-    {EChannelColumn::Number, "CH", 26, nullptr, nullptr, nullptr},
-    {EChannelColumn::RxFreq, "Rx Freq(MHz)", 100, "RX frequency", nullptr, nullptr},
-    {EChannelColumn::RxOption, "RxOption", 74, "RX option", nullptr, nullptr},
-    {EChannelColumn::TxFreq, "Tx Freq(MHz)", 100, "TX frequency", nullptr, nullptr},
-    {EChannelColumn::TxOption, "TxOption", 74, "TX option", nullptr, nullptr},
-    {EChannelColumn::Wide, "BW", 66, "bandwidth", "Narrow", "Wide"},
-    {EChannelColumn::HighPower, "Tx Power", 66, "TX power", "Low", "High"},
-    {EChannelColumn::Scan, "Scan", 36, "scan member", nullptr, nullptr},
+    {EChannelColumn::Number, QT_TRANSLATE_NOOP("CChannelPage", "CH"), 26, nullptr, nullptr, nullptr},
+    {EChannelColumn::RxFreq, QT_TRANSLATE_NOOP("CChannelPage", "Rx Freq(MHz)"), 100,
+     QT_TRANSLATE_NOOP("CChannelPage", "RX frequency"), nullptr, nullptr},
+    {EChannelColumn::RxOption, QT_TRANSLATE_NOOP("CChannelPage", "RxOption"), 74,
+     QT_TRANSLATE_NOOP("CChannelPage", "RX option"), nullptr, nullptr},
+    {EChannelColumn::TxFreq, QT_TRANSLATE_NOOP("CChannelPage", "Tx Freq(MHz)"), 100,
+     QT_TRANSLATE_NOOP("CChannelPage", "TX frequency"), nullptr, nullptr},
+    {EChannelColumn::TxOption, QT_TRANSLATE_NOOP("CChannelPage", "TxOption"), 74,
+     QT_TRANSLATE_NOOP("CChannelPage", "TX option"), nullptr, nullptr},
+    {EChannelColumn::Wide, QT_TRANSLATE_NOOP("CChannelPage", "BW"), 66,
+     QT_TRANSLATE_NOOP("CChannelPage", "bandwidth"), QT_TRANSLATE_NOOP("CChannelPage", "Narrow"),
+     QT_TRANSLATE_NOOP("CChannelPage", "Wide")},
+    {EChannelColumn::HighPower, QT_TRANSLATE_NOOP("CChannelPage", "Tx Power"), 66,
+     QT_TRANSLATE_NOOP("CChannelPage", "TX power"), QT_TRANSLATE_NOOP("CChannelPage", "Low"),
+     QT_TRANSLATE_NOOP("CChannelPage", "High")},
+    {EChannelColumn::Scan, QT_TRANSLATE_NOOP("CChannelPage", "Scan"), 36,
+     QT_TRANSLATE_NOOP("CChannelPage", "scan member"), nullptr, nullptr},
 };
 
 namespace {
@@ -20,6 +32,20 @@ QPushButton* MakeToggle(QWidget* parent) {
     box->setCheckable(true);
     box->setAutoDefault(false);
     return box;
+}
+
+// A two-state column is as wide as its longer caption in the window's language needs, at least its own width.
+int ColumnWidth(const QWidget* widget, const SChannelColumn& col) {
+    if (col.m_pOn == nullptr) {
+        return col.m_nWidth;
+    }
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int text =
+        std::max(metrics.horizontalAdvance(QCoreApplication::translate("CChannelPage", col.m_pOn)),
+                 metrics.horizontalAdvance(QCoreApplication::translate("CChannelPage", col.m_pOff)));
+    const QStyle* style = widget->style();
+    return std::max(col.m_nWidth, text + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget) +
+                                      2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget));
 }
 
 }  // namespace
@@ -61,7 +87,7 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
             // Just the box, so a click anywhere on it ticks it; the column keeps its width.
             grid.setColumnMinimumWidth(column, col.m_nWidth);
         } else {
-            widget->setFixedWidth(col.m_nWidth);
+            widget->setFixedWidth(ColumnWidth(widget, col));
         }
         if (col.m_pWhat != nullptr) {
             widget->setAccessibleName(What(col));
@@ -76,7 +102,9 @@ CChannelRow::CChannelRow(int channel, QGridLayout& grid, int gridRow, QWidget* p
 }
 
 QString CChannelRow::What(const SChannelColumn& col) const {
-    return QStringLiteral("Channel %1 %2").arg(m_nChannel).arg(QLatin1String(col.m_pWhat));
+    return QCoreApplication::translate("CChannelPage", "Channel %1 %2")
+        .arg(m_nChannel)
+        .arg(QCoreApplication::translate("CChannelPage", col.m_pWhat));
 }
 
 QWidget* CChannelRow::Widget(EChannelColumn kind) const {
@@ -105,7 +133,8 @@ void CChannelRow::CaptionToggles() {
     for (const SChannelColumn& col : kChannelColumns) {
         if (col.m_pOn != nullptr) {
             auto* box = static_cast<QPushButton*>(Widget(col.m_Kind));
-            box->setText(QLatin1String(box->isChecked() ? col.m_pOn : col.m_pOff));
+            box->setText(
+                QCoreApplication::translate("CChannelPage", box->isChecked() ? col.m_pOn : col.m_pOff));
             // The caption is the state: the name carries it too ("Channel 4 TX power: High").
             box->setAccessibleName(What(col) + QStringLiteral(": ") + box->text());
         }

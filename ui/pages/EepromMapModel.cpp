@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 
 #include "EepromLayout.h"
+#include "shared/DisplaySettings.h"
 
 namespace {
 
@@ -40,9 +42,10 @@ QVariant CEepromMapModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return QStringLiteral("%1").arg(m_Shown[address], 2, 16, QLatin1Char('0')).toUpper();
         case Qt::BackgroundRole:
-            return QColor::fromRgb(m_Marked.test(address) ? kMapMarkRgb : kMapPlainRgb);
+            return m_Marked.test(address) ? MapMarkColour(QGuiApplication::palette())
+                                          : MapPlainColour(QGuiApplication::palette());
         case Qt::ForegroundRole:
-            return QColor(Qt::black);
+            return MapTextColour(QGuiApplication::palette());
         case Qt::TextAlignmentRole:
             return int(Qt::AlignCenter);
         case Qt::FontRole: {

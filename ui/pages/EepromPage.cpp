@@ -1,12 +1,22 @@
 #include "pages/EepromPage.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 
 #include "EepromMap.h"
+#include "shared/DisplaySettings.h"
 
 namespace {
+
+// The current cell keeps its mark visible: a frame instead of the selection colour.
+QString MapStyleSheet(const QPalette& palette) {
+    return QStringLiteral(
+               "QTableView { selection-background-color: transparent; selection-color: %1; }"
+               "QTableView::item:selected { border: 2px solid %2; }")
+        .arg(MapTextColour(palette).name(), MapFrameColour(palette).name());
+}
 
 // The grid's widths were 760 twips for the label column and 570 for a byte (15 twips a pixel).
 constexpr int kLabelColumnPx = 760 / 15;
@@ -50,9 +60,7 @@ void CEepromPage::OnCreatePage() {
     m_pMap->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_pMap->verticalHeader()->setDefaultSectionSize(m_pMap->fontMetrics().height() + 4);
     // The current cell keeps its mark visible: a frame instead of the selection colour.
-    m_pMap->setStyleSheet(
-        QStringLiteral("QTableView { selection-background-color: transparent; selection-color: black; }"
-                       "QTableView::item:selected { border: 2px solid #202080; }"));
+    m_pMap->setStyleSheet(MapStyleSheet(palette()));
     m_pMap->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_pMap->installEventFilter(this);
     connect(m_pMap, &QTableView::doubleClicked, this,
@@ -66,7 +74,7 @@ void CEepromPage::OnCreatePage() {
     m_pShowSettings = new QPushButton(tr("Show Settings"), this);
     m_pShowSettings->setAccessibleName(tr("Show Settings"));
     m_pShowSettings->setToolTip(tr("Shows the synthesizer step of every channel."));
-    m_pClose = new QPushButton(QStringLiteral("CLOSE"), this);
+    m_pClose = new QPushButton(tr("CLOSE"), this);
     m_pClose->setVisible(false);
     buttons->addWidget(m_pClearChanges);
     buttons->addWidget(m_pShowSettings);
@@ -81,6 +89,13 @@ void CEepromPage::OnCreatePage() {
 }
 
 bool CEepromPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pMap && event->type() == QEvent::PaletteChange) {
+        // the appearance changed: the frame and the text of the current cell follow the palette
+        const QString sheet = MapStyleSheet(QApplication::palette());
+        if (m_pMap->styleSheet() != sheet) {
+            m_pMap->setStyleSheet(sheet);
+        }
+    }
     if (watched == m_pMap && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const QModelIndex current = m_pMap->currentIndex();
@@ -107,8 +122,11 @@ void CEepromPage::FillMap() {
 }
 
 std::string DiscardEditsQuestion(int count) {
-    return count == 1 ? "Discard 1 byte edit that was not written?"
-                      : "Discard " + std::to_string(count) + " byte edits that were not written?";
+    return (count == 1
+                ? QCoreApplication::translate("CEepromPage", "Discard 1 byte edit that was not written?")
+                : QCoreApplication::translate("CEepromPage", "Discard %1 byte edits that were not written?")
+                      .arg(count))
+        .toStdString();
 }
 
 void CEepromPage::OnClearChanges() {

@@ -5,17 +5,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "TextMark.h"
 #include "dialogs/ScanWarningDlg.h"
 #include "pages/OptionRows.h"
 #include "shared/QtMessageSink.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
 
-constexpr const char* kMsgNoModemType = "You should select GMSK, FFSK or AFSK!";
-constexpr const char* kMsgDumbBaseBlock = "It is not used in Dumb Mode!";
-constexpr const char* kModemOn = "Modem Enable";
-constexpr const char* kModemOff = "Modem Disable";
+constexpr const char* kMsgNoModemType = KV310_TEXT("Messages", "You should select GMSK, FFSK or AFSK!");
+constexpr const char* kMsgDumbBaseBlock = KV310_TEXT("Messages", "It is not used in Dumb Mode!");
+constexpr const char* kModemOn = QT_TRANSLATE_NOOP("COptionPage", "Modem Enable");
+constexpr const char* kModemOff = QT_TRANSLATE_NOOP("COptionPage", "Modem Disable");
 
 // The one-of-three modem type: setting one greys the other two.
 struct STypeRow {
@@ -27,9 +29,12 @@ struct STypeRow {
 };
 
 const STypeRow kTypeRows[] = {
-    {EModemType::Gmsk, " GMSK", "GMSK modem", &CDataRadioDoc::m_bModemGmsk, &CModemPage::m_pGmsk},
-    {EModemType::Ffsk, " FFSK", "FFSK modem", &CDataRadioDoc::m_bModemFfsk, &CModemPage::m_pFfsk},
-    {EModemType::Afsk, " AFSK", "AFSK modem", &CDataRadioDoc::m_bModemAfsk, &CModemPage::m_pAfsk},
+    {EModemType::Gmsk, QT_TRANSLATE_NOOP("COptionPage", " GMSK"),
+     QT_TRANSLATE_NOOP("COptionPage", "GMSK modem"), &CDataRadioDoc::m_bModemGmsk, &CModemPage::m_pGmsk},
+    {EModemType::Ffsk, QT_TRANSLATE_NOOP("COptionPage", " FFSK"),
+     QT_TRANSLATE_NOOP("COptionPage", "FFSK modem"), &CDataRadioDoc::m_bModemFfsk, &CModemPage::m_pFfsk},
+    {EModemType::Afsk, QT_TRANSLATE_NOOP("COptionPage", " AFSK"),
+     QT_TRANSLATE_NOOP("COptionPage", "AFSK modem"), &CDataRadioDoc::m_bModemAfsk, &CModemPage::m_pAfsk},
 };
 
 // The lists of SYSTEM OPTION 2: the record stores the position. A row with a handler has a rule of its own.
@@ -42,37 +47,44 @@ struct SModemListRow {
 };
 
 const SModemListRow kModemListRows[] = {
-    {{"1. Base Block Size  1 ( byte )", "", "", "Base block size in bytes"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "1. Base Block Size  1 ( byte )"), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Base block size in bytes")},
      BaseBlockSizeTexts,
      &CDataRadioDoc::m_nBaseBlockSize,
      &CModemPage::m_cbBaseBlockSize,
      nullptr},
-    {{"2. Preamble Data Size ( bit )", "", "", "Preamble data size in bits"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "2. Preamble Data Size ( bit )"), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Preamble data size in bits")},
      [] { return StepTexts(16, 136, 8); },
      &CDataRadioDoc::m_nPreambleSize,
      &CModemPage::m_cbPreamble,
      nullptr},
-    {{"3. Wait For Busy Time ( ms )", "", "", "Wait for busy time in milliseconds"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "3. Wait For Busy Time ( ms )"), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Wait for busy time in milliseconds")},
      [] { return StepTexts(100, 1600, 100); },
      &CDataRadioDoc::m_nWaitBusyTime,
      &CModemPage::m_cbWaitBusy,
      nullptr},
-    {{"4. Flow Control", "", "", "Flow control"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "4. Flow Control"), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Flow control")},
      FlowControlTexts,
      &CDataRadioDoc::m_nFlowControl,
      &CModemPage::m_cbFlowControl,
      &CModemPage::OnFlowControl},
-    {{"5. Tx Delay Time 1 (ms) ", "", "", "Transmit delay time 1 in milliseconds"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "5. Tx Delay Time 1 (ms) "), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Transmit delay time 1 in milliseconds")},
      [] { return StepTexts(5, 80, 5); },
      &CDataRadioDoc::m_nTxDelayTime1,
      &CModemPage::m_cbTxDelay1,
      nullptr},
-    {{"6. Tx Delay Time 2 (ms, Tone Only) ", "", "", "Transmit delay time 2 in milliseconds, tone only"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "6. Tx Delay Time 2 (ms, Tone Only) "), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Transmit delay time 2 in milliseconds, tone only")},
      [] { return StepTexts(200, 450, 50); },
      &CDataRadioDoc::m_nTxDelayTime2,
      &CModemPage::m_cbTxDelay2,
      &CModemPage::OnTxDelay2},
-    {{"7. Number of Allowable Errors for Start Bit", "", "", "Number of allowable errors for the start bit"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "7. Number of Allowable Errors for Start Bit"), "", "",
+      QT_TRANSLATE_NOOP("COptionPage", "Number of allowable errors for the start bit")},
      [] { return StepTexts(0, 3, 1); },
      &CDataRadioDoc::m_nStartBitErrors,
      &CModemPage::m_cbStartBitErrors,
@@ -87,9 +99,11 @@ struct SModemFlagRow {
 };
 
 const SModemFlagRow kModemFlagRows[] = {
-    {"Enables Tx Forcing Mode", "Enables transmit forcing mode", &CDataRadioDoc::m_bTxForcing,
+    {QT_TRANSLATE_NOOP("COptionPage", "Enables Tx Forcing Mode"),
+     QT_TRANSLATE_NOOP("COptionPage", "Enables transmit forcing mode"), &CDataRadioDoc::m_bTxForcing,
      &CModemPage::m_pTxForcing},
-    {"Enables Initializing Data For HT", "Enables initializing data for the handheld",
+    {QT_TRANSLATE_NOOP("COptionPage", "Enables Initializing Data For HT"),
+     QT_TRANSLATE_NOOP("COptionPage", "Enables initializing data for the handheld"),
      &CDataRadioDoc::m_bInitDataForHt, &CModemPage::m_pInitDataForHt},
 };
 
@@ -101,30 +115,35 @@ struct SModemEditRow {
 };
 
 const SModemEditRow kModemEditRows[] = {
-    {{"1. Tx OFF Delay  ( 0 - 16ms, step 2ms )", "ms", "", "Transmit off delay in milliseconds"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "1. Tx OFF Delay  ( 0 - 16ms, step 2ms )"),
+      QT_TRANSLATE_NOOP("COptionPage", "ms"), "",
+      QT_TRANSLATE_NOOP("COptionPage", "Transmit off delay in milliseconds")},
      &kTxOffDelayRule,
      &CDataRadioDoc::m_nTxOffDelay,
      &CModemPage::m_pTxOffDelay},
-    {{"2. Tx On Delay  ( 0 - 254ms, step 2ms )", "ms", "", "Transmit on delay in milliseconds"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "2. Tx On Delay  ( 0 - 254ms, step 2ms )"),
+      QT_TRANSLATE_NOOP("COptionPage", "ms"), "",
+      QT_TRANSLATE_NOOP("COptionPage", "Transmit on delay in milliseconds")},
      &kTxOnTimeRule,
      &CDataRadioDoc::m_nTxOnTime,
      &CModemPage::m_pTxOnDelay},
-    {{"3. Rx On Delay  ( 0 - 126ms, step 2ms )", "ms", "", "Receive on delay in milliseconds"},
+    {{QT_TRANSLATE_NOOP("COptionPage", "3. Rx On Delay  ( 0 - 126ms, step 2ms )"),
+      QT_TRANSLATE_NOOP("COptionPage", "ms"), "",
+      QT_TRANSLATE_NOOP("COptionPage", "Receive on delay in milliseconds")},
      &kRxOnDelayRule,
      &CDataRadioDoc::m_nRxOnDelay,
      &CModemPage::m_pRxOnDelay},
 };
 
 QGroupBox* AddGroup(const char* title, QWidget* parent, QVBoxLayout* column) {
-    auto* group = new QGroupBox(QString::fromLatin1(title), parent);
+    auto* group = new QGroupBox(TranslatedText("COptionPage", title), parent);
     column->addWidget(group);
     return group;
 }
 
 }  // namespace
 
-CModemPage::CModemPage(CPageContext& context, QWidget* parent)
-    : COptionPage(context, QStringLiteral(" MODEM "), parent) {
+CModemPage::CModemPage(CPageContext& context, QWidget* parent) : COptionPage(context, tr(" MODEM "), parent) {
     m_RunScanWarning = [this](const QString& state, const QString& yesEffect) {
         CScanWarningDlg dialog(state, yesEffect, this);
         return dialog.exec() == QDialog::Accepted;
@@ -137,11 +156,13 @@ void CModemPage::OnCreatePage() {
     auto* right = new QVBoxLayout;
     columns->addLayout(left, 0);
     columns->addLayout(right, 1);
-    BuildModemSelect(AddGroup(" MODEM SELECT ", m_pFrame, left));
-    BuildSystemOption1(AddGroup(" SYSTEM OPTION 1 ", m_pFrame, left));
+    BuildModemSelect(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " MODEM SELECT "), m_pFrame, left));
+    BuildSystemOption1(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 1 "), m_pFrame, left));
     left->addStretch(1);
-    QGridLayout* option2 = BuildSystemOption2(AddGroup(" SYSTEM OPTION 2 ", m_pFrame, right));
-    QGridLayout* option3 = BuildSystemOption3(AddGroup(" SYSTEM OPTION 3 ", m_pFrame, right));
+    QGridLayout* option2 =
+        BuildSystemOption2(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 2 "), m_pFrame, right));
+    QGridLayout* option3 =
+        BuildSystemOption3(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 3 "), m_pFrame, right));
     for (int column = 0; column < 4; ++column) {  // the delays line up under the lists
         AlignColumn({option2, option3}, column);
     }
@@ -157,16 +178,16 @@ void CModemPage::OnCreatePage() {
 void CModemPage::BuildModemSelect(QWidget* group) {
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < static_cast<int>(std::size(kTypeRows)); ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(kTypeRows[i].m_pszText), group);
-        NameByCaption(box, box->text(), QString::fromLatin1(kTypeRows[i].m_pszAccessible));
+        auto* box = new QCheckBox(TranslatedText("COptionPage", kTypeRows[i].m_pszText), group);
+        NameByCaption(box, box->text(), TranslatedText("COptionPage", kTypeRows[i].m_pszAccessible));
         grid->addWidget(box, i, 0);
         this->*kTypeRows[i].m_pControl = box;
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { OnTypeClicked(i, checked); });
     }
     m_pV23 = new QRadioButton(QStringLiteral("V23"), group);
     m_pBell202 = new QRadioButton(QStringLiteral("BELL 202"), group);
-    NameByCaption(m_pV23, m_pV23->text(), QStringLiteral("AFSK variant V.23"));
-    NameByCaption(m_pBell202, m_pBell202->text(), QStringLiteral("AFSK variant Bell 202"));
+    NameByCaption(m_pV23, m_pV23->text(), tr("AFSK variant V.23"));
+    NameByCaption(m_pBell202, m_pBell202->text(), tr("AFSK variant Bell 202"));
     m_pAfskGroup = new QButtonGroup(this);
     m_pAfskGroup->addButton(m_pV23, 0);
     m_pAfskGroup->addButton(m_pBell202, 1);
@@ -176,26 +197,32 @@ void CModemPage::BuildModemSelect(QWidget* group) {
     grid->addLayout(variants, 2, 1, 1, 2);
     connect(m_pAfskGroup, &QButtonGroup::idClicked, this, [this](int id) { m_Doc.m_bAfskBell202 = id; });
 
-    m_pModemToggle = new QPushButton(QString::fromLatin1(kModemOff), group);
+    m_pModemToggle = new QPushButton(TranslatedText("COptionPage", kModemOff), group);
     m_pModemToggle->setCheckable(true);
     // Its caption says the state ("Modem Disable"); the name follows the caption (ShowModemToggle).
-    NameByCaption(m_pModemToggle, m_pModemToggle->text(), QStringLiteral("Switches the modem on or off"));
+    NameByCaption(m_pModemToggle, m_pModemToggle->text(), tr("Switches the modem on or off"));
     grid->addWidget(m_pModemToggle, 3, 0, 1, 3);
     connect(m_pModemToggle, &QPushButton::clicked, this, &CModemPage::OnModemToggle);
 
-    grid->addWidget(new QLabel(QStringLiteral("# MODEM BAUD RATE"), group), 4, 0, 1, 3);
-    m_cbSBand = AddListRow(grid, 5, {"S - BAND", "bps", "", "S-band baud rate in bits per second"}, {});
-    m_cbNBand = AddListRow(grid, 6, {"N - BAND", "bps", "", "N-band baud rate in bits per second"}, {});
+    grid->addWidget(new QLabel(tr("# MODEM BAUD RATE"), group), 4, 0, 1, 3);
+    m_cbSBand = AddListRow(grid, 5,
+                           {QT_TRANSLATE_NOOP("COptionPage", "S - BAND"), "bps", "",
+                            QT_TRANSLATE_NOOP("COptionPage", "S-band baud rate in bits per second")},
+                           {});
+    m_cbNBand = AddListRow(grid, 6,
+                           {QT_TRANSLATE_NOOP("COptionPage", "N - BAND"), "bps", "",
+                            QT_TRANSLATE_NOOP("COptionPage", "N-band baud rate in bits per second")},
+                           {});
     connect(m_cbSBand, &QComboBox::activated, this, [this](int index) { m_Doc.m_nSBandBaud = index; });
     connect(m_cbNBand, &QComboBox::activated, this, [this](int index) { m_Doc.m_nNBandBaud = index; });
 }
 
 void CModemPage::BuildSystemOption1(QWidget* group) {
     auto* grid = new QGridLayout(group);
-    m_pDumb = new QRadioButton(QStringLiteral("Dumb Mode"), group);
-    m_pAuto = new QRadioButton(QStringLiteral("Auto Mode"), group);
-    NameByCaption(m_pDumb, m_pDumb->text(), QStringLiteral("Modem dumb mode"));
-    NameByCaption(m_pAuto, m_pAuto->text(), QStringLiteral("Modem auto mode"));
+    m_pDumb = new QRadioButton(tr("Dumb Mode"), group);
+    m_pAuto = new QRadioButton(tr("Auto Mode"), group);
+    NameByCaption(m_pDumb, m_pDumb->text(), tr("Modem dumb mode"));
+    NameByCaption(m_pAuto, m_pAuto->text(), tr("Modem auto mode"));
     m_pModeGroup = new QButtonGroup(this);
     m_pModeGroup->addButton(m_pDumb, 0);
     m_pModeGroup->addButton(m_pAuto, 1);
@@ -205,8 +232,8 @@ void CModemPage::BuildSystemOption1(QWidget* group) {
     connect(m_pAuto, &QRadioButton::clicked, this, &CModemPage::OnAutoMode);
     int row = 1;
     for (const SModemFlagRow& flag : kModemFlagRows) {
-        auto* box = new QCheckBox(QString::fromLatin1(flag.m_pszText), group);
-        NameByCaption(box, box->text(), QString::fromLatin1(flag.m_pszAccessible));
+        auto* box = new QCheckBox(TranslatedText("COptionPage", flag.m_pszText), group);
+        NameByCaption(box, box->text(), TranslatedText("COptionPage", flag.m_pszAccessible));
         grid->addWidget(box, row++, 0, 1, 2);
         this->*flag.m_pControl = box;
         const auto member = flag.m_pMember;
@@ -218,7 +245,7 @@ void CModemPage::BuildSystemOption1(QWidget* group) {
 QGridLayout* CModemPage::BuildSystemOption2(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pBaseBlock = new QCheckBox(group);
-    m_pBaseBlock->setAccessibleName(QStringLiteral("Use a base block size"));
+    m_pBaseBlock->setAccessibleName(tr("Use a base block size"));
     grid->addWidget(m_pBaseBlock, 0, 0);
     connect(m_pBaseBlock, &QCheckBox::clicked, this, &CModemPage::OnBaseBlock);
     int row = 0;
@@ -232,8 +259,8 @@ QGridLayout* CModemPage::BuildSystemOption2(QWidget* group) {
             connect(box, &QComboBox::activated, this, [this, member](int index) { m_Doc.*member = index; });
         }
     }
-    m_pDefault = new QPushButton(QStringLiteral("D\nE\nF\nA\nU\nL\nT"), group);
-    NameByCaption(m_pDefault, m_pDefault->text(), QStringLiteral("Restore the default modem options"));
+    m_pDefault = new QPushButton(tr("D\nE\nF\nA\nU\nL\nT"), group);
+    NameByCaption(m_pDefault, m_pDefault->text(), tr("Restore the default modem options"));
     m_pDefault->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_pDefault->setFixedWidth(44);
     grid->addWidget(m_pDefault, 0, 5, row, 1);
@@ -348,7 +375,7 @@ void CModemPage::ShowBaudLists(EModemType type) {
 
 void CModemPage::ShowModemToggle(bool on) {
     m_pModemToggle->setChecked(on);
-    SetCaption(m_pModemToggle, QString::fromLatin1(on ? kModemOn : kModemOff));
+    SetCaption(m_pModemToggle, TranslatedText("COptionPage", on ? kModemOn : kModemOff));
     m_cbSBand->setEnabled(on);
     m_cbNBand->setEnabled(on);
 }

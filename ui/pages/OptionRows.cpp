@@ -3,18 +3,19 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
 
 QLabel* AddLabels(QGridLayout* grid, int row, int column, const SRowText& text, QWidget* control) {
-    auto* label = new QLabel(QString::fromLatin1(text.m_pszLabel));
+    auto* label = new QLabel(TranslatedText("COptionPage", text.m_pszLabel));
     label->setBuddy(control);
     grid->addWidget(label, row, column);
     grid->addWidget(control, row, column + 1);
-    grid->addWidget(new QLabel(QString::fromLatin1(text.m_pszUnit)), row, column + 2);
-    grid->addWidget(new QLabel(QString::fromLatin1(text.m_pszHint)), row, column + 3);
-    NameByCaption(control, label->text(), QString::fromLatin1(text.m_pszAccessible));
+    grid->addWidget(new QLabel(TranslatedText("COptionPage", text.m_pszUnit)), row, column + 2);
+    grid->addWidget(new QLabel(TranslatedText("COptionPage", text.m_pszHint)), row, column + 3);
+    NameByCaption(control, label->text(), TranslatedText("COptionPage", text.m_pszAccessible));
     return label;
 }
 
@@ -39,7 +40,7 @@ CCommitEdit* AddEditRow(QGridLayout* grid, int row, const SRowText& text, int co
 void FillList(QComboBox* list, const std::vector<std::string>& items, int32_t selected) {
     list->clear();
     for (const std::string& item : items) {
-        list->addItem(QString::fromStdString(item));
+        list->addItem(TranslatedText(KV310_MESSAGES, item.c_str()));
     }
     SelectIndex(list, selected);
 }

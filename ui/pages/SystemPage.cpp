@@ -6,13 +6,16 @@
 #include <QHBoxLayout>
 
 #include "pages/OptionRows.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
 
 enum EGroup { kRx, kTx, kScan, kGps, kGroupCount };
 
-const char* const kGroupTitles[kGroupCount] = {" RX OPTION ", " TX OPTION ", " SCAN OPTION ", " GPS OPTION "};
+const char* const kGroupTitles[kGroupCount] = {
+    QT_TRANSLATE_NOOP("COptionPage", " RX OPTION "), QT_TRANSLATE_NOOP("COptionPage", " TX OPTION "),
+    QT_TRANSLATE_NOOP("COptionPage", " SCAN OPTION "), QT_TRANSLATE_NOOP("COptionPage", " GPS OPTION ")};
 
 // The check boxes, each writing one flag of the record.
 struct SFlagRow {
@@ -24,14 +27,20 @@ struct SFlagRow {
 };
 
 const SFlagRow kFlagRows[] = {
-    {kRx, " Enables Squelch", "Enables squelch", &CDataRadioDoc::m_bSquelch, &CSystemPage::m_pSquelch},
-    {kTx, "Beep ON When Hang ON Time", "Beep when the hang-on time runs", &CDataRadioDoc::m_bHangOnBeep,
+    {kRx, QT_TRANSLATE_NOOP("COptionPage", " Enables Squelch"),
+     QT_TRANSLATE_NOOP("COptionPage", "Enables squelch"), &CDataRadioDoc::m_bSquelch,
+     &CSystemPage::m_pSquelch},
+    {kTx, QT_TRANSLATE_NOOP("COptionPage", "Beep ON When Hang ON Time"),
+     QT_TRANSLATE_NOOP("COptionPage", "Beep when the hang-on time runs"), &CDataRadioDoc::m_bHangOnBeep,
      &CSystemPage::m_pHangOnBeep},
-    {kTx, "Tx Tone Generation For Data Input", "Transmit tone generation for data input",
+    {kTx, QT_TRANSLATE_NOOP("COptionPage", "Tx Tone Generation For Data Input"),
+     QT_TRANSLATE_NOOP("COptionPage", "Transmit tone generation for data input"),
      &CDataRadioDoc::m_bTxToneForData, &CSystemPage::m_pTxTone},
-    {kTx, "Enables External Modulation", "Enables external modulation", &CDataRadioDoc::m_bExternalModulation,
+    {kTx, QT_TRANSLATE_NOOP("COptionPage", "Enables External Modulation"),
+     QT_TRANSLATE_NOOP("COptionPage", "Enables external modulation"), &CDataRadioDoc::m_bExternalModulation,
      &CSystemPage::m_pExtModulation},
-    {kGps, "  Enables GPS", "Enables GPS reporting", &CDataRadioDoc::m_bGps, &CSystemPage::m_pGps},
+    {kGps, QT_TRANSLATE_NOOP("COptionPage", "  Enables GPS"),
+     QT_TRANSLATE_NOOP("COptionPage", "Enables GPS reporting"), &CDataRadioDoc::m_bGps, &CSystemPage::m_pGps},
 };
 
 // The lists: the record stores the position, the list shows 1, 2, 3 …
@@ -45,12 +54,16 @@ struct SListRow {
 
 const SListRow kListRows[] = {
     {kScan,
-     {"# Scan Delay Time", "Sec", "( 1 - 15 sec, 1 sec step )", "Scan delay time in seconds"},
+     {QT_TRANSLATE_NOOP("COptionPage", "# Scan Delay Time"), QT_TRANSLATE_NOOP("COptionPage", "Sec"),
+      QT_TRANSLATE_NOOP("COptionPage", "( 1 - 15 sec, 1 sec step )"),
+      QT_TRANSLATE_NOOP("COptionPage", "Scan delay time in seconds")},
      15,
      &CDataRadioDoc::m_nScanDelay,
      &CSystemPage::m_cbScanDelay},
     {kGps,
-     {"# Transmission Cycle", "Hour", "( 1 - 24 Hour , 1 Hour step )", "GPS transmission cycle in hours"},
+     {QT_TRANSLATE_NOOP("COptionPage", "# Transmission Cycle"), QT_TRANSLATE_NOOP("COptionPage", "Hour"),
+      QT_TRANSLATE_NOOP("COptionPage", "( 1 - 24 Hour , 1 Hour step )"),
+      QT_TRANSLATE_NOOP("COptionPage", "GPS transmission cycle in hours")},
      24,
      &CDataRadioDoc::m_nGpsCycle,
      &CSystemPage::m_cbGpsCycle},
@@ -67,18 +80,23 @@ struct SEditRow {
 
 const SEditRow kEditRows[] = {
     {kScan,
-     {"# Scan Speed Time", "ms", "( 50 - 2000ms, 10ms step )", "Scan speed time in milliseconds"},
+     {QT_TRANSLATE_NOOP("COptionPage", "# Scan Speed Time"), QT_TRANSLATE_NOOP("COptionPage", "ms"),
+      QT_TRANSLATE_NOOP("COptionPage", "( 50 - 2000ms, 10ms step )"),
+      QT_TRANSLATE_NOOP("COptionPage", "Scan speed time in milliseconds")},
      &kScanSpeedRule,
      &CDataRadioDoc::m_nScanSpeed,
      &CSystemPage::m_pScanSpeed},
     {kGps,
-     {"# Data Transmission Time", "Sec", "( 1 - 10 second, 1 second step )",
-      "GPS data transmission time in seconds"},
+     {QT_TRANSLATE_NOOP("COptionPage", "# Data Transmission Time"), QT_TRANSLATE_NOOP("COptionPage", "Sec"),
+      QT_TRANSLATE_NOOP("COptionPage", "( 1 - 10 second, 1 second step )"),
+      QT_TRANSLATE_NOOP("COptionPage", "GPS data transmission time in seconds")},
      &kGpsTxTimeRule,
      &CDataRadioDoc::m_nGpsTxTime,
      &CSystemPage::m_pGpsTxTime},
     {kGps,
-     {"# Data Delay Time", "Sec", "( 50 - 300 second, 10 second step )", "GPS data delay time in seconds"},
+     {QT_TRANSLATE_NOOP("COptionPage", "# Data Delay Time"), QT_TRANSLATE_NOOP("COptionPage", "Sec"),
+      QT_TRANSLATE_NOOP("COptionPage", "( 50 - 300 second, 10 second step )"),
+      QT_TRANSLATE_NOOP("COptionPage", "GPS data delay time in seconds")},
      &kGpsDelayRule,
      &CDataRadioDoc::m_nGpsDelay,
      &CSystemPage::m_pGpsDelay},
@@ -87,7 +105,7 @@ const SEditRow kEditRows[] = {
 }  // namespace
 
 CSystemPage::CSystemPage(CPageContext& context, QWidget* parent)
-    : COptionPage(context, QStringLiteral(" SYSTEM OPTION  /  GPS OPTION "), parent) {}
+    : COptionPage(context, tr(" SYSTEM OPTION  /  GPS OPTION "), parent) {}
 
 void CSystemPage::OnCreatePage() {
     BuildControls();
@@ -109,7 +127,7 @@ void CSystemPage::BuildControls() {
             column = new QVBoxLayout;
             columns->addLayout(column, 1);
         }
-        groups[g] = new QGroupBox(QString::fromLatin1(kGroupTitles[g]), m_pFrame);
+        groups[g] = new QGroupBox(TranslatedText("COptionPage", kGroupTitles[g]), m_pFrame);
         grids[g] = new QGridLayout(groups[g]);
         grids[g]->setColumnStretch(4, 1);
         column->addWidget(groups[g]);
@@ -122,20 +140,18 @@ void CSystemPage::BuildControls() {
 
     for (int i = 0; i < static_cast<int>(std::size(kFlagRows)); ++i) {
         const SFlagRow& row = kFlagRows[i];
-        auto* box = new QCheckBox(QString::fromLatin1(row.m_pszText), groups[row.m_Group]);
-        NameByCaption(box, box->text(), QString::fromLatin1(row.m_pszAccessible));
+        auto* box = new QCheckBox(TranslatedText("COptionPage", row.m_pszText), groups[row.m_Group]);
+        NameByCaption(box, box->text(), TranslatedText("COptionPage", row.m_pszAccessible));
         grids[row.m_Group]->addWidget(box, rows[row.m_Group]++, 0, 1, 4);
         this->*row.m_pControl = box;
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { OnFlagClicked(i, checked); });
         if (row.m_pControl == &CSystemPage::m_pSquelch) {
             // The squelch type belongs right under the squelch switch.
             auto* types = new QButtonGroup(this);
-            m_pRssiCheck = new QRadioButton(QStringLiteral(" Rssi Level Check"), groups[kRx]);
-            m_pBusyPortCheck = new QRadioButton(QStringLiteral(" Busy Port Check"), groups[kRx]);
-            NameByCaption(m_pRssiCheck, m_pRssiCheck->text(),
-                          QStringLiteral("Squelch type RSSI level check"));
-            NameByCaption(m_pBusyPortCheck, m_pBusyPortCheck->text(),
-                          QStringLiteral("Squelch type busy port check"));
+            m_pRssiCheck = new QRadioButton(tr(" Rssi Level Check"), groups[kRx]);
+            m_pBusyPortCheck = new QRadioButton(tr(" Busy Port Check"), groups[kRx]);
+            NameByCaption(m_pRssiCheck, m_pRssiCheck->text(), tr("Squelch type RSSI level check"));
+            NameByCaption(m_pBusyPortCheck, m_pBusyPortCheck->text(), tr("Squelch type busy port check"));
             types->addButton(m_pRssiCheck, 0);
             types->addButton(m_pBusyPortCheck, 1);
             grids[kRx]->addWidget(m_pRssiCheck, rows[kRx]++, 0, 1, 4);

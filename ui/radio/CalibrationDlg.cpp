@@ -1,5 +1,6 @@
 #include "radio/CalibrationDlg.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,14 +14,20 @@ constexpr EServiceCommand kGpsDataCommands[] = {EServiceCommand::GpsDataOff, ESe
                                                 EServiceCommand::GpsDataExternalAndRf};
 // The three GPS data captions read like a level: each choice switches on the outputs up to itself.
 constexpr const char* kGpsDataTexts[3][3] = {
-    {" Disable", " External Output Disable", " RF Transmission Disable"},
-    {" Enable", " External Output Enable", " RF Transmission Disable"},
-    {" Enable", " External Output Enable", " RF Transmission Enable"},
+    {QT_TRANSLATE_NOOP("CCalibrationDlg", " Disable"),
+     QT_TRANSLATE_NOOP("CCalibrationDlg", " External Output Disable"),
+     QT_TRANSLATE_NOOP("CCalibrationDlg", " RF Transmission Disable")},
+    {QT_TRANSLATE_NOOP("CCalibrationDlg", " Enable"),
+     QT_TRANSLATE_NOOP("CCalibrationDlg", " External Output Enable"),
+     QT_TRANSLATE_NOOP("CCalibrationDlg", " RF Transmission Disable")},
+    {QT_TRANSLATE_NOOP("CCalibrationDlg", " Enable"),
+     QT_TRANSLATE_NOOP("CCalibrationDlg", " External Output Enable"),
+     QT_TRANSLATE_NOOP("CCalibrationDlg", " RF Transmission Enable")},
 };
 
 void ShowToggle(QPushButton* button, bool on, const char* onText, const char* offText) {
     button->setChecked(on);
-    SetCaption(button, QString::fromLatin1(on ? onText : offText));
+    SetCaption(button, QCoreApplication::translate("CCalibrationDlg", on ? onText : offText));
 }
 
 // id kNone checks no button of the group.
@@ -33,7 +40,7 @@ void SelectRadio(QButtonGroup* group, int id) {
 }
 
 QPushButton* Toggle(const char* text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("CCalibrationDlg", text), parent);
     button->setCheckable(true);
     NameByCaption(button, button->text(), name);  // renamed with each caption
     button->setMinimumWidth(110);
@@ -44,19 +51,19 @@ QPushButton* Toggle(const char* text, const QString& name, QWidget* parent) {
 
 CCalibrationDlg::CCalibrationDlg(CPageContext& context, QWidget* parent)
     : CServiceDlg(context, "the calibration dialog", parent) {
-    setWindowTitle(QStringLiteral("CALIBRATION"));
+    setWindowTitle(tr("CALIBRATION"));
     BuildControls();
     // Until the status record tells the fitted modem, no alignment signal is offered.
     UpdateControls();
 }
 
 void CCalibrationDlg::BuildControls() {
-    auto* frame = new QGroupBox(QStringLiteral(" CALIBRATION "), m_pBody);
+    auto* frame = new QGroupBox(tr(" CALIBRATION "), m_pBody);
     m_pBodyLayout->addWidget(frame);
     auto* grid = new QGridLayout(frame);
     int row = 0;
     const auto addRow = [&](const char* label, std::initializer_list<QWidget*> widgets) {
-        grid->addWidget(new QLabel(QString::fromLatin1(label), frame), row, 0);
+        grid->addWidget(new QLabel(tr(label), frame), row, 0);
         auto* line = new QHBoxLayout;
         for (QWidget* widget : widgets) {
             line->addWidget(widget);
@@ -65,50 +72,52 @@ void CCalibrationDlg::BuildControls() {
         grid->addLayout(line, row++, 1);
     };
     const auto radio = [&](const char* text, const QString& name) {
-        auto* button = new QRadioButton(QString::fromLatin1(text), frame);
+        auto* button = new QRadioButton(tr(text), frame);
         NameByCaption(button, button->text(), name);
         return button;
     };
 
     m_pChannel = new CChannelSpin(frame);
     m_pChannel->setAccessibleName(tr("Radio channel"));
-    m_pSetChannel = new QPushButton(QStringLiteral("SET"), frame);
+    m_pSetChannel = new QPushButton(tr("SET"), frame);
     NameByCaption(m_pSetChannel, m_pSetChannel->text(), tr("Set the radio channel"));
     m_pSetChannel->setDefault(true);  // Enter in the channel field sends it
-    addRow("1. Change Channel ", {m_pChannel, m_pSetChannel});
+    addRow(QT_TR_NOOP("1. Change Channel "), {m_pChannel, m_pSetChannel});
 
-    m_pTransmit = Toggle("Rx Mode", tr("Transmit mode"), frame);
-    addRow("2. RTX_Mode", {m_pTransmit});
+    m_pTransmit = Toggle(QT_TR_NOOP("Rx Mode"), tr("Transmit mode"), frame);
+    addRow(QT_TR_NOOP("2. RTX_Mode"), {m_pTransmit});
 
-    m_pScan = {radio("Scan Stop", tr("Scan stop")), radio("Scan Start", tr("Scan start")),
-               radio("Scan Delete", tr("Scan delete"))};
-    m_pSetScan = new QPushButton(QStringLiteral("SET"), frame);
+    m_pScan = {radio(QT_TR_NOOP("Scan Stop"), tr("Scan stop")),
+               radio(QT_TR_NOOP("Scan Start"), tr("Scan start")),
+               radio(QT_TR_NOOP("Scan Delete"), tr("Scan delete"))};
+    m_pSetScan = new QPushButton(tr("SET"), frame);
     NameByCaption(m_pSetScan, m_pSetScan->text(), tr("Send the scan choice"));
-    addRow("3. Scan_Mode", {m_pScan[0], m_pScan[1], m_pScan[2], m_pSetScan});
+    addRow(QT_TR_NOOP("3. Scan_Mode"), {m_pScan[0], m_pScan[1], m_pScan[2], m_pSetScan});
 
-    m_pGpsPower = Toggle("Power Disable", tr("GPS power"), frame);
-    addRow("4. GPS", {m_pGpsPower});
+    m_pGpsPower = Toggle(QT_TR_NOOP("Power Disable"), tr("GPS power"), frame);
+    addRow(QT_TR_NOOP("4. GPS"), {m_pGpsPower});
 
     m_pGpsData = {radio(kGpsDataTexts[0][0], tr("GPS data off")),
                   radio(kGpsDataTexts[0][1], tr("GPS data to the external output")),
                   radio(kGpsDataTexts[0][2], tr("GPS data to the external output and RF transmission"))};
-    addRow("5. GPS Data", {m_pGpsData[0], m_pGpsData[1], m_pGpsData[2]});
+    addRow(QT_TR_NOOP("5. GPS Data"), {m_pGpsData[0], m_pGpsData[1], m_pGpsData[2]});
 
-    m_pTestData = Toggle("Disable", tr("Modem test data"), frame);
-    addRow("6. Modem Test Data", {m_pTestData});
+    m_pTestData = Toggle(QT_TR_NOOP("Disable"), tr("Modem test data"), frame);
+    addRow(QT_TR_NOOP("6. Modem Test Data"), {m_pTestData});
 
-    m_pAlign = {radio("GMSK", tr("GMSK alignment")), radio(" FFSK", tr("FFSK alignment"))};
-    m_pSpace = Toggle("Space Disable", tr("FFSK space tone"), frame);
-    m_pMark = Toggle("Mark Disable", tr("FFSK mark tone"), frame);
-    m_pAlignTx = Toggle(" Tx Disable", tr("GMSK alignment transmit"), frame);
-    addRow("7. Alignment test ", {m_pAlign[0], m_pAlign[1], m_pSpace, m_pMark, m_pAlignTx});
+    m_pAlign = {radio(QT_TR_NOOP("GMSK"), tr("GMSK alignment")),
+                radio(QT_TR_NOOP(" FFSK"), tr("FFSK alignment"))};
+    m_pSpace = Toggle(QT_TR_NOOP("Space Disable"), tr("FFSK space tone"), frame);
+    m_pMark = Toggle(QT_TR_NOOP("Mark Disable"), tr("FFSK mark tone"), frame);
+    m_pAlignTx = Toggle(QT_TR_NOOP(" Tx Disable"), tr("GMSK alignment transmit"), frame);
+    addRow(QT_TR_NOOP("7. Alignment test "), {m_pAlign[0], m_pAlign[1], m_pSpace, m_pMark, m_pAlignTx});
 
-    m_pFirmware = Toggle("Disable", tr("Modem firmware upgrade mode"), frame);
-    addRow("8. Modem Firmware Upgrade", {m_pFirmware});
+    m_pFirmware = Toggle(QT_TR_NOOP("Disable"), tr("Modem firmware upgrade mode"), frame);
+    addRow(QT_TR_NOOP("8. Modem Firmware Upgrade"), {m_pFirmware});
 
-    m_pReset = new QPushButton(QStringLiteral("RESET"), frame);
+    m_pReset = new QPushButton(tr("RESET"), frame);
     NameByCaption(m_pReset, m_pReset->text(), tr("Reset the radio"));
-    addRow("9. Radio Reset", {m_pReset});
+    addRow(QT_TR_NOOP("9. Radio Reset"), {m_pReset});
 
     const auto group = [this](auto& buttons) {
         auto* buttonGroup = new QButtonGroup(this);
@@ -227,7 +236,7 @@ void CCalibrationDlg::OnSetChannel() {
 }
 
 void CCalibrationDlg::OnTransmit(bool on) {
-    ShowToggle(m_pTransmit, on, "Tx Mode", "Rx Mode");
+    ShowToggle(m_pTransmit, on, QT_TR_NOOP("Tx Mode"), QT_TR_NOOP("Rx Mode"));
     UpdateControls();
     if (!on) {
         Send({EServiceCommand::ReceiveMode});
@@ -235,7 +244,7 @@ void CCalibrationDlg::OnTransmit(bool on) {
     }
     Send({EServiceCommand::TransmitMode}, [this](const CCommandResult& result) {
         if (result.m_Code == EReplyCode::NotAllowed) {
-            ShowToggle(m_pTransmit, false, "Tx Mode", "Rx Mode");
+            ShowToggle(m_pTransmit, false, QT_TR_NOOP("Tx Mode"), QT_TR_NOOP("Rx Mode"));
             UpdateControls();
         }
     });
@@ -258,7 +267,7 @@ void CCalibrationDlg::OnSetScan() {
 
 void CCalibrationDlg::SetGpsDataTexts(int choice) {
     for (int i = 0; i < 3; ++i) {
-        SetCaption(m_pGpsData[i], QString::fromLatin1(kGpsDataTexts[choice][i]));
+        SetCaption(m_pGpsData[i], tr(kGpsDataTexts[choice][i]));
     }
 }
 
@@ -267,7 +276,7 @@ void CCalibrationDlg::OnGpsPower(bool on) {
         m_pGpsPower->setChecked(!on);
         return;
     }
-    ShowToggle(m_pGpsPower, on, "Power Enable", "Power Disable");
+    ShowToggle(m_pGpsPower, on, QT_TR_NOOP("Power Enable"), QT_TR_NOOP("Power Disable"));
     m_nGpsData = 0;
     SelectRadio(m_pGpsDataGroup, m_nGpsData);
     if (!on) {
@@ -289,10 +298,10 @@ void CCalibrationDlg::OnGpsData(int choice) {
 
 void CCalibrationDlg::OnTestData(bool on) {
     if (RefusedInTx()) {
-        ShowToggle(m_pTestData, !on, "Enable", "Disable");
+        ShowToggle(m_pTestData, !on, QT_TR_NOOP("Enable"), QT_TR_NOOP("Disable"));
         return;
     }
-    ShowToggle(m_pTestData, on, "Enable", "Disable");
+    ShowToggle(m_pTestData, on, QT_TR_NOOP("Enable"), QT_TR_NOOP("Disable"));
     UpdateControls();
     Send({on ? EServiceCommand::ModemTestDataOn : EServiceCommand::ModemTestDataOff});
 }
@@ -320,7 +329,7 @@ void CCalibrationDlg::OnAlignTx(bool on) {
         m_pAlignTx->setChecked(!on);
         return;
     }
-    ShowToggle(m_pAlignTx, on, "Tx Enable", "Tx Disable");
+    ShowToggle(m_pAlignTx, on, QT_TR_NOOP("Tx Enable"), QT_TR_NOOP("Tx Disable"));
     UpdateControls();
     Send({on ? EServiceCommand::AlignmentOn : EServiceCommand::AlignmentOff});
 }
@@ -336,17 +345,17 @@ void CCalibrationDlg::OnTone(QPushButton* pressed, bool on) {
     std::vector<EServiceCommand> commands;
     if (on && other->isChecked()) {
         if (space) {
-            ShowToggle(m_pMark, false, "Mark Enable", "Mark Disable");
+            ShowToggle(m_pMark, false, QT_TR_NOOP("Mark Enable"), QT_TR_NOOP("Mark Disable"));
         } else {
-            ShowToggle(m_pSpace, false, "Space Enable", "Space Disable");
+            ShowToggle(m_pSpace, false, QT_TR_NOOP("Space Enable"), QT_TR_NOOP("Space Disable"));
         }
         commands.push_back(space ? EServiceCommand::MarkToneOff : EServiceCommand::SpaceToneOff);
     }
     if (space) {
-        ShowToggle(m_pSpace, on, "Space Enable", "Space Disable");
+        ShowToggle(m_pSpace, on, QT_TR_NOOP("Space Enable"), QT_TR_NOOP("Space Disable"));
         commands.push_back(on ? EServiceCommand::SpaceToneOn : EServiceCommand::SpaceToneOff);
     } else {
-        ShowToggle(m_pMark, on, "Mark Enable", "Mark Disable");
+        ShowToggle(m_pMark, on, QT_TR_NOOP("Mark Enable"), QT_TR_NOOP("Mark Disable"));
         commands.push_back(on ? EServiceCommand::MarkToneOn : EServiceCommand::MarkToneOff);
     }
     UpdateControls();
@@ -363,7 +372,7 @@ void CCalibrationDlg::OnFirmware(bool clickedOn) {
     Send({wasOn ? EServiceCommand::FirmwareUpgradeOff : EServiceCommand::FirmwareUpgradeOn},
          [this, wasOn](const CCommandResult& result) {
              if (result.m_bAnswered) {
-                 ShowToggle(m_pFirmware, !wasOn, "Enable", "Disable");
+                 ShowToggle(m_pFirmware, !wasOn, QT_TR_NOOP("Enable"), QT_TR_NOOP("Disable"));
              }
          });
 }

@@ -14,12 +14,13 @@
 #include <QRadioButton>
 #include <array>
 
+#include "TextMark.h"
 #include "radio/ServiceDlg.h"
 #include "widgets/ChannelSpin.h"
 
-constexpr const char* kMsgTxMode = "This is Tx Mode";
-constexpr const char* kMsgFfskModem = "This is FFSK Modem!";
-constexpr const char* kMsgGmskModem = "This is GMSK Modem!";
+constexpr const char* kMsgTxMode = KV310_TEXT("Messages", "This is Tx Mode");
+constexpr const char* kMsgFfskModem = KV310_TEXT("Messages", "This is FFSK Modem!");
+constexpr const char* kMsgGmskModem = KV310_TEXT("Messages", "This is GMSK Modem!");
 
 // The fitted modem of the status record.
 constexpr uint8_t kModemNone = 0xA0;

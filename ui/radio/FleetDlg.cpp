@@ -12,6 +12,7 @@
 #include "BuiltInRadio.h"
 #include "EepromImage.h"
 #include "Sha256.h"
+#include "TextMark.h"
 #include "TransferLog.h"
 #include "radio/PortList.h"
 #include "widgets/AccessibleText.h"
@@ -162,7 +163,7 @@ void CFleetDlg::StartWrite() {
             {choice.m_strName.toStdString(), choice.m_nComNumber, device, m_PortObjects.back().get()});
     }
     if (ports.empty()) {
-        m_Ctx.m_Sink.ShowMessage("Tick the port of at least one radio to write to.");
+        m_Ctx.m_Sink.ShowMessage(KV310_TEXT("Messages", "Tick the port of at least one radio to write to."));
         return;
     }
     // Holding the program's port keeps the service dialogs off the cables while the radios are written.

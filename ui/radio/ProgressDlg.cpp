@@ -25,7 +25,7 @@ QLabel* TextLabel(const QString& name, QWidget* parent) {
 }  // namespace
 
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Read/Write"));
+    setWindowTitle(tr("Read/Write"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);

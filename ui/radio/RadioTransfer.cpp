@@ -167,8 +167,9 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
         job.m_bHaveBefore = transfer.ReadImage(job.m_Before);
         if (!job.m_bHaveBefore) {
             job.m_End = transfer.m_End;
-            job.m_strFailure = "The radio could not be read for its backup, so nothing was written.\n" +
-                               transfer.m_strFailure;
+            job.m_strFailure =
+                tr("The radio could not be read for its backup, so nothing was written.").toStdString() +
+                "\n" + transfer.m_strFailure;
             job.m_Failure = transfer.m_Failure;
             return;
         }
@@ -179,9 +180,10 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
         const std::string mismatch = RadioModelMismatch(radio, plan);
         if (!mismatch.empty()) {
             job.m_End = ETransferEnd::Failed;
-            job.m_strFailure = "Nothing was written: " + mismatch +
-                               ".\nChoose the radio's model, or turn Back Up Radio Before Write off to write "
-                               "over it anyway.";
+            job.m_strFailure = tr("Nothing was written: %1.\nChoose the radio's model, or turn Back Up Radio "
+                                  "Before Write off to write over it anyway.")
+                                   .arg(QString::fromStdString(mismatch))
+                                   .toStdString();
             return;
         }
     }
@@ -208,14 +210,15 @@ bool CRadioTransfer::ConfirmCheck() {
         }
         return true;
     }
-    std::string question = "This configuration would not reach the radio as it stands:\r\n\r\n";
+    std::string question =
+        tr("This configuration would not reach the radio as it stands:").toStdString() + "\r\n\r\n";
     for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
         question += FindingLine(findings[i]) + "\r\n";
     }
     if (findings.size() > kFindingsShown) {
-        question += StrPrintf("... and %zu more.\r\n", findings.size() - kFindingsShown);
+        question += tr("... and %1 more.").arg(findings.size() - kFindingsShown).toStdString() + "\r\n";
     }
-    question += "\r\nWrite it to the radio anyway?";
+    question += "\r\n" + tr("Write it to the radio anyway?").toStdString();
     return m_Ctx.m_Sink.AskYesNo(question);
 }
 
@@ -224,7 +227,9 @@ void CRadioTransfer::KeepBackup(const CImageBytes& image, const QString& what) {
     std::string error;
     const std::string port = StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort);
     if (!SaveBackup(image, port, path, &error)) {
-        m_Ctx.m_Sink.ShowMessage("The radio's image could not be kept as a backup: " + error);
+        m_Ctx.m_Sink.ShowMessage(tr("The radio's image could not be kept as a backup: %1")
+                                     .arg(QString::fromStdString(error))
+                                     .toStdString());
         return;
     }
     m_strLastBackup = path;

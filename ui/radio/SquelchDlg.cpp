@@ -8,48 +8,48 @@
 
 CSquelchDlg::CSquelchDlg(CPageContext& context, QWidget* parent)
     : CServiceDlg(context, "the squelch dialog", parent) {
-    setWindowTitle(QStringLiteral("SQUELCH"));
+    setWindowTitle(tr("SQUELCH"));
     BuildControls();
     ShowPreset(false);
 }
 
 void CSquelchDlg::BuildControls() {
-    auto* frame = new QGroupBox(QStringLiteral(" SQUELCH "), m_pBody);
+    auto* frame = new QGroupBox(tr(" SQUELCH "), m_pBody);
     m_pBodyLayout->addWidget(frame);
     auto* grid = new QGridLayout(frame);
-    const auto label = [frame](const char* text) { return new QLabel(QString::fromLatin1(text), frame); };
+    const auto label = [frame](const char* text) { return new QLabel(tr(text), frame); };
     const auto button = [frame](const char* text, const QString& name) {
-        auto* pushButton = new QPushButton(QString::fromLatin1(text), frame);
+        auto* pushButton = new QPushButton(tr(text), frame);
         NameByCaption(pushButton, pushButton->text(), name);
         return pushButton;
     };
 
     m_pChannel = new CChannelSpin(frame);
     m_pChannel->setAccessibleName(tr("Radio channel"));
-    m_pSetChannel = button("SET", tr("Set the radio channel"));
+    m_pSetChannel = button(QT_TR_NOOP("SET"), tr("Set the radio channel"));
     m_pSetChannel->setDefault(true);  // Enter in the channel field sends it
     auto* channelRow = new QHBoxLayout;
     channelRow->addWidget(m_pChannel);
     channelRow->addWidget(m_pSetChannel);
     channelRow->addStretch(1);
-    grid->addWidget(label("Change Channel "), 0, 0);
+    grid->addWidget(label(QT_TR_NOOP("Change Channel ")), 0, 0);
     grid->addLayout(channelRow, 0, 1);
 
-    m_pCustom = button(" Custom Define ? ", tr("Custom squelch levels"));
+    m_pCustom = button(QT_TR_NOOP(" Custom Define ? "), tr("Custom squelch levels"));
     m_pCustom->setCheckable(true);
-    grid->addWidget(label(" Use Preset "), 1, 0);
+    grid->addWidget(label(QT_TR_NOOP(" Use Preset ")), 1, 0);
     grid->addWidget(m_pCustom, 1, 1);
 
-    m_pSetOpen = button("SET (OPEN)", tr("Store the present RF level as the opening level"));
-    grid->addWidget(label("1. Set RF signal level for opening\n    and press SET"), 2, 0);
+    m_pSetOpen = button(QT_TR_NOOP("SET (OPEN)"), tr("Store the present RF level as the opening level"));
+    grid->addWidget(label(QT_TR_NOOP("1. Set RF signal level for opening\n    and press SET")), 2, 0);
     grid->addWidget(m_pSetOpen, 2, 1);
-    m_pSetClose = button("SET (CLOSE)", tr("Store the present RF level as the closing level"));
-    grid->addWidget(label("2. Set RF signal level for closing\n    and press SET"), 3, 0);
+    m_pSetClose = button(QT_TR_NOOP("SET (CLOSE)"), tr("Store the present RF level as the closing level"));
+    grid->addWidget(label(QT_TR_NOOP("2. Set RF signal level for closing\n    and press SET")), 3, 0);
     grid->addWidget(m_pSetClose, 3, 1);
-    m_pSave = button("SAVE", tr("Save the squelch levels in the radio"));
+    m_pSave = button(QT_TR_NOOP("SAVE"), tr("Save the squelch levels in the radio"));
     grid->addWidget(m_pSave, 4, 1);
 
-    auto* preset = new QGroupBox(QStringLiteral("Your Default Squelch Settings"), frame);
+    auto* preset = new QGroupBox(tr("Your Default Squelch Settings"), frame);
     auto* presetGrid = new QGridLayout(preset);
     const auto level = [preset](const QString& name) {
         auto* field = new QLineEdit(preset);
@@ -60,13 +60,13 @@ void CSquelchDlg::BuildControls() {
     };
     m_pUnmuted = level(tr("Preset unmuted level in dBm"));
     m_pMuted = level(tr("Preset muted level in dBm"));
-    presetGrid->addWidget(new QLabel(QStringLiteral("Unmuted"), preset), 0, 0);
+    presetGrid->addWidget(new QLabel(tr("Unmuted"), preset), 0, 0);
     presetGrid->addWidget(m_pUnmuted, 0, 1);
     presetGrid->addWidget(new QLabel(QStringLiteral("dBm"), preset), 0, 2);
-    presetGrid->addWidget(new QLabel(QStringLiteral("Muted"), preset), 1, 0);
+    presetGrid->addWidget(new QLabel(tr("Muted"), preset), 1, 0);
     presetGrid->addWidget(m_pMuted, 1, 1);
     presetGrid->addWidget(new QLabel(QStringLiteral("dBm"), preset), 1, 2);
-    m_pDefault = new QPushButton(QStringLiteral("DEFAULT"), preset);
+    m_pDefault = new QPushButton(tr("DEFAULT"), preset);
     NameByCaption(m_pDefault, m_pDefault->text(), tr("Return the radio to the preset squelch levels"));
     presetGrid->addWidget(m_pDefault, 0, 3, 2, 1);
     grid->addWidget(preset, 5, 0, 1, 2);
@@ -101,7 +101,7 @@ void CSquelchDlg::ShowPreset(bool saveAvailable) {
 }
 
 void CSquelchDlg::OnCustom(bool on) {
-    SetCaption(m_pCustom, on ? QStringLiteral("Custom Mode") : QStringLiteral("Custom Define?"));
+    SetCaption(m_pCustom, on ? tr("Custom Mode") : tr("Custom Define?"));
     m_pSetOpen->setEnabled(on);
     m_pSetClose->setEnabled(on);
     m_pSave->setEnabled(on);
@@ -109,12 +109,12 @@ void CSquelchDlg::OnCustom(bool on) {
 
 void CSquelchDlg::OnSave() {
     Send({EServiceCommand::SquelchSave});
-    SetCaption(m_pCustom, QStringLiteral("Custom Define ?"));
+    SetCaption(m_pCustom, tr("Custom Define ?"));
     ShowPreset(false);
 }
 
 void CSquelchDlg::OnDefault() {
-    SetCaption(m_pCustom, QStringLiteral("Custom Define ?"));
+    SetCaption(m_pCustom, tr("Custom Define ?"));
     ShowPreset(m_pSave->isEnabled());
     Send({EServiceCommand::SquelchFactoryDefault});
 }

@@ -14,8 +14,8 @@ bool CBusyState::Refuse(CMessageSink& sink) const {
     if (!IsBusy()) {
         return false;
     }
-    sink.ShowMessage(QStringLiteral("This cannot be done while %1 is running. Wait until it has finished, or "
-                                    "cancel it in its window.")
+    sink.ShowMessage(tr("This cannot be done while %1 is running. Wait until it has finished, or "
+                        "cancel it in its window.")
                          .arg(m_strWhat)
                          .toStdString());
     return true;

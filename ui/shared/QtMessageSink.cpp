@@ -2,8 +2,10 @@
 
 #include <QMessageBox>
 
+#include "shared/Translation.h"
+
 QString ToDisplayText(const std::string& text) {
-    QString display = QString::fromStdString(text);
+    QString display = TranslatedMessage(text);
     display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return display;
 }

@@ -1,4 +1,5 @@
 #include "widgets/OptionButton.h"
+#include "shared/DisplaySettings.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -15,7 +16,7 @@ void COptionButton::SetLook(const QString& caption, const QColor& fill) {
     setText(caption);
     // The name says which control it is and what it shows, as a speech user names it by its caption.
     setAccessibleName(caption.isEmpty() ? m_strWhat : m_strWhat + QStringLiteral(": ") + caption);
-    setAccessibleDescription(caption.isEmpty() ? QStringLiteral("no frequency yet") : caption);
+    setAccessibleDescription(caption.isEmpty() ? tr("no frequency yet") : caption);
     update();
 }
 
@@ -24,8 +25,10 @@ void COptionButton::paintEvent(QPaintEvent*) {
     const QRect area = rect();
     painter.fillRect(area, m_Fill.isValid() ? m_Fill : palette().color(QPalette::Button));
     const bool pressed = isDown();
-    const QColor shade(100, 100, 100);
-    const QColor light(Qt::white);
+    // the raised edge as the option buttons always had it, and in a dark palette its own darker edges
+    const bool dark = IsDarkPalette(palette());
+    const QColor shade = dark ? palette().color(QPalette::Shadow) : QColor(100, 100, 100);
+    const QColor light = dark ? palette().color(QPalette::Light) : QColor(Qt::white);
     const QColor& topLeft = pressed ? shade : light;
     const QColor& bottomRight = pressed ? light : shade;
     painter.setPen(topLeft);
@@ -39,8 +42,9 @@ void COptionButton::paintEvent(QPaintEvent*) {
     if (pressed) {
         textArea.translate(1, 1);
     }
-    painter.setPen(isEnabled() ? QColor(Qt::black)
-                               : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    // black on the option's own fill; on the plain button the palette's text
+    const QColor ink = m_Fill.isValid() || !dark ? QColor(Qt::black) : palette().color(QPalette::ButtonText);
+    painter.setPen(isEnabled() ? ink : palette().color(QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text());
     if (hasFocus()) {
         // Keyboard users need to see where they are.

@@ -1,0 +1,2610 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<!-- Translations of KV310 PC Programmer for radio technicians. Review by native speakers is welcome:
+     see "Contributing a translation" in README.md. -->
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Programs the KV310 and KV330 16-channel VHF/UHF data radios:
+channels, signalling, modem, GPS reporting and system options.</source>
+        <translation>Programmiert die 16-Kanal-VHF/UHF-Datenfunkgeräte KV310 und KV330:
+Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1.</source>
+        <translation>Erstellt mit Qt %1.</translation>
+    </message>
+    <message>
+        <source>About Data Radio PC Programmer</source>
+        <translation>Über Data Radio PC Programmer</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkEditDlg</name>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Gewählte Kanäle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Schmal</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Breit</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>Kept only on channels whose frequencies lie on the step&apos;s grid</source>
+        <translation>Nur bei Kanälen übernommen, deren Frequenzen im Raster der Schrittweite liegen</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(unverändert)</translation>
+    </message>
+    <message>
+        <source>&amp;Bandwidth</source>
+        <translation>&amp;Bandbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Power</source>
+        <translation>&amp;Leistung</translation>
+    </message>
+    <message>
+        <source>&amp;Scan member</source>
+        <translation>&amp;Suchlauf-Kanal</translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation>Sc&amp;hrittweite</translation>
+    </message>
+    <message>
+        <source>&amp;RX signalling</source>
+        <translation>&amp;RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>T&amp;X signalling</source>
+        <translation>T&amp;X-Signalisierung</translation>
+    </message>
+</context>
+<context>
+    <name>CBusyState</name>
+    <message>
+        <source>This cannot be done while %1 is running. Wait until it has finished, or cancel it in its window.</source>
+        <translation>Das geht nicht, solange %1 läuft. Warten Sie, bis es fertig ist, oder brechen Sie es in seinem Fenster ab.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationDlg</name>
+    <message>
+        <source>Radio channel</source>
+        <translation>Funkkanal</translation>
+    </message>
+    <message>
+        <source>Set the radio channel</source>
+        <translation>Funkkanal einstellen</translation>
+    </message>
+    <message>
+        <source>Transmit mode</source>
+        <translation>Sendebetrieb</translation>
+    </message>
+    <message>
+        <source>Scan stop</source>
+        <translation>Suchlauf anhalten</translation>
+    </message>
+    <message>
+        <source>Scan start</source>
+        <translation>Suchlauf starten</translation>
+    </message>
+    <message>
+        <source>Scan delete</source>
+        <translation>Suchlauf löschen</translation>
+    </message>
+    <message>
+        <source>Send the scan choice</source>
+        <translation>Suchlauf-Auswahl senden</translation>
+    </message>
+    <message>
+        <source>GPS power</source>
+        <translation>GPS-Versorgung</translation>
+    </message>
+    <message>
+        <source>GPS data off</source>
+        <translation>GPS-Daten aus</translation>
+    </message>
+    <message>
+        <source>GPS data to the external output</source>
+        <translation>GPS-Daten an den externen Ausgang</translation>
+    </message>
+    <message>
+        <source>GPS data to the external output and RF transmission</source>
+        <translation>GPS-Daten an den externen Ausgang und per Funk</translation>
+    </message>
+    <message>
+        <source>Modem test data</source>
+        <translation>Modem-Testdaten</translation>
+    </message>
+    <message>
+        <source>GMSK alignment</source>
+        <translation>GMSK-Abgleich</translation>
+    </message>
+    <message>
+        <source>FFSK alignment</source>
+        <translation>FFSK-Abgleich</translation>
+    </message>
+    <message>
+        <source>FFSK space tone</source>
+        <translation>FFSK-Space-Ton</translation>
+    </message>
+    <message>
+        <source>FFSK mark tone</source>
+        <translation>FFSK-Mark-Ton</translation>
+    </message>
+    <message>
+        <source>GMSK alignment transmit</source>
+        <translation>GMSK-Abgleich senden</translation>
+    </message>
+    <message>
+        <source>Modem firmware upgrade mode</source>
+        <translation>Modem-Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Reset the radio</source>
+        <translation>Funkgerät zurücksetzen</translation>
+    </message>
+    <message>
+        <source> Disable</source>
+        <translation> Aus</translation>
+    </message>
+    <message>
+        <source> External Output Disable</source>
+        <translation> Externer Ausgang aus</translation>
+    </message>
+    <message>
+        <source> RF Transmission Disable</source>
+        <translation> Funkaussendung aus</translation>
+    </message>
+    <message>
+        <source> Enable</source>
+        <translation> Ein</translation>
+    </message>
+    <message>
+        <source> External Output Enable</source>
+        <translation> Externer Ausgang ein</translation>
+    </message>
+    <message>
+        <source> RF Transmission Enable</source>
+        <translation> Funkaussendung ein</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>ABGLEICH</translation>
+    </message>
+    <message>
+        <source> CALIBRATION </source>
+        <translation> ABGLEICH </translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SETZEN</translation>
+    </message>
+    <message>
+        <source>1. Change Channel </source>
+        <translation>1. Kanal wechseln </translation>
+    </message>
+    <message>
+        <source>Rx Mode</source>
+        <translation>Empfang</translation>
+    </message>
+    <message>
+        <source>2. RTX_Mode</source>
+        <translation>2. Sende-/Empfangsbetrieb</translation>
+    </message>
+    <message>
+        <source>Scan Stop</source>
+        <translation>Suchlauf Stopp</translation>
+    </message>
+    <message>
+        <source>Scan Start</source>
+        <translation>Suchlauf Start</translation>
+    </message>
+    <message>
+        <source>Scan Delete</source>
+        <translation>Suchlauf Löschen</translation>
+    </message>
+    <message>
+        <source>3. Scan_Mode</source>
+        <translation>3. Suchlauf</translation>
+    </message>
+    <message>
+        <source>Power Disable</source>
+        <translation>Versorgung aus</translation>
+    </message>
+    <message>
+        <source>4. GPS</source>
+        <translation>4. GPS</translation>
+    </message>
+    <message>
+        <source>5. GPS Data</source>
+        <translation>5. GPS-Daten</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>6. Modem Test Data</source>
+        <translation>6. Modem-Testdaten</translation>
+    </message>
+    <message>
+        <source>GMSK</source>
+        <translation>GMSK</translation>
+    </message>
+    <message>
+        <source> FFSK</source>
+        <translation> FFSK</translation>
+    </message>
+    <message>
+        <source>Space Disable</source>
+        <translation>Space aus</translation>
+    </message>
+    <message>
+        <source>Mark Disable</source>
+        <translation>Mark aus</translation>
+    </message>
+    <message>
+        <source> Tx Disable</source>
+        <translation> Senden aus</translation>
+    </message>
+    <message>
+        <source>7. Alignment test </source>
+        <translation>7. Abgleichtest </translation>
+    </message>
+    <message>
+        <source>8. Modem Firmware Upgrade</source>
+        <translation>8. Modem-Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZURÜCKSETZEN</translation>
+    </message>
+    <message>
+        <source>9. Radio Reset</source>
+        <translation>9. Gerät zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Tx Mode</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Power Enable</source>
+        <translation>Versorgung ein</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Senden ein</translation>
+    </message>
+    <message>
+        <source>Tx Disable</source>
+        <translation>Senden aus</translation>
+    </message>
+    <message>
+        <source>Mark Enable</source>
+        <translation>Mark ein</translation>
+    </message>
+    <message>
+        <source>Space Enable</source>
+        <translation>Space ein</translation>
+    </message>
+</context>
+<context>
+    <name>CChangeMapDlg</name>
+    <message>
+        <source>Access code</source>
+        <translation>Zugangscode</translation>
+    </message>
+    <message>
+        <source>Check the access code</source>
+        <translation>Zugangscode prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Access code:</source>
+        <translation>&amp;Zugangscode:</translation>
+    </message>
+    <message>
+        <source>EEPROM address</source>
+        <translation>EEPROM-Adresse</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Value (hex) of EEPROM address %1</source>
+        <translation>Wert (hex) der EEPROM-Adresse %1</translation>
+    </message>
+    <message>
+        <source>&amp;Value (hex):</source>
+        <translation>&amp;Wert (hex):</translation>
+    </message>
+    <message>
+        <source> CHANGE EEPROM MAP</source>
+        <translation> EEPROM-BELEGUNG ÄNDERN</translation>
+    </message>
+    <message>
+        <source> Do you want to change EEPROM map?</source>
+        <translation> Möchten Sie die EEPROM-Belegung ändern?</translation>
+    </message>
+    <message>
+        <source>INPUT</source>
+        <translation>EINGABE</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelOptionDlg</name>
+    <message>
+        <source>No Option</source>
+        <translation>Keine Option</translation>
+    </message>
+    <message>
+        <source>RX CTCSS tone</source>
+        <translation>RX-CTCSS-Ton</translation>
+    </message>
+    <message>
+        <source>RX DCS code</source>
+        <translation>RX-DCS-Code</translation>
+    </message>
+    <message>
+        <source>Two Tone</source>
+        <translation>Zweiton</translation>
+    </message>
+    <message>
+        <source>Two-tone data</source>
+        <translation>Zweiton-Daten</translation>
+    </message>
+    <message>
+        <source>TX CTCSS tone</source>
+        <translation>TX-CTCSS-Ton</translation>
+    </message>
+    <message>
+        <source>TX DCS code</source>
+        <translation>TX-DCS-Code</translation>
+    </message>
+    <message>
+        <source>CHANNEL OPTION</source>
+        <translation>KANALOPTION</translation>
+    </message>
+    <message>
+        <source># CHANNEL</source>
+        <translation># KANAL</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Kanalnummer</translation>
+    </message>
+    <message>
+        <source> RX OPTION </source>
+        <translation> RX-OPTION </translation>
+    </message>
+    <message>
+        <source> TX OPTION </source>
+        <translation> TX-OPTION </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelPage</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>Kanalkonfiguration</translation>
+    </message>
+    <message>
+        <source>Time out timer, seconds</source>
+        <translation>Sendezeitbegrenzung, Sekunden</translation>
+    </message>
+    <message>
+        <source>Hang timer, ms</source>
+        <translation>Haltezeit, ms</translation>
+    </message>
+    <message>
+        <source>Time out Timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Hang Timer</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>ms.</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Busy channel lockout</source>
+        <translation>Sendesperre bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>Enables Tx matched SAT</source>
+        <translation>TX-SAT-Abgleich ein</translation>
+    </message>
+    <message>
+        <source>Tx Delay</source>
+        <translation>Sendeverzögerung</translation>
+    </message>
+    <message>
+        <source>Power Save</source>
+        <translation>Stromsparen</translation>
+    </message>
+    <message>
+        <source>Power save RX off time, ms</source>
+        <translation>Stromsparen: RX-Auszeit, ms</translation>
+    </message>
+    <message>
+        <source>Power save RX on time, ms</source>
+        <translation>Stromsparen: RX-Einzeit, ms</translation>
+    </message>
+    <message>
+        <source>Power save delay time, seconds</source>
+        <translation>Stromsparen: Verzögerung, Sekunden</translation>
+    </message>
+    <message>
+        <source>Rx Off Time</source>
+        <translation>RX-Auszeit</translation>
+    </message>
+    <message>
+        <source>Rx On Time</source>
+        <translation>RX-Einzeit</translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Rx Freq(MHz)</source>
+        <translation>RX-Freq.(MHz)</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>RX-Frequenz</translation>
+    </message>
+    <message>
+        <source>RxOption</source>
+        <translation>RX-Opt.</translation>
+    </message>
+    <message>
+        <source>RX option</source>
+        <translation>RX-Option</translation>
+    </message>
+    <message>
+        <source>Tx Freq(MHz)</source>
+        <translation>TX-Freq.(MHz)</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>TX-Frequenz</translation>
+    </message>
+    <message>
+        <source>TxOption</source>
+        <translation>TX-Opt.</translation>
+    </message>
+    <message>
+        <source>TX option</source>
+        <translation>TX-Option</translation>
+    </message>
+    <message>
+        <source>BW</source>
+        <translation>BB</translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Schmal</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Breit</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>TX-Leist.</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Such</translation>
+    </message>
+    <message>
+        <source>scan member</source>
+        <translation>Suchlauf-Kanal</translation>
+    </message>
+    <message>
+        <source>Channel %1 %2</source>
+        <translation>Kanal %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelSelection</name>
+    <message>
+        <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection</source>
+        <translation>Klicken oder Leertaste drücken, um die Zeile für das Menü Bearbeiten zu wählen; Umschalt und Strg erweitern die Auswahl</translation>
+    </message>
+    <message>
+        <source>Channel %1, selected</source>
+        <translation>Kanal %1, gewählt</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Abweichende Felder</translation>
+    </message>
+    <message>
+        <source>The configuration in the program and %1 are the same.</source>
+        <translation>Die Konfiguration im Programm und %1 sind gleich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) between the configuration in the program (left) and %1 (right):</source>
+        <translation>
+            <numerusform>%n Unterschied zwischen der Konfiguration im Programm (links) und %1 (rechts):</numerusform>
+            <numerusform>%n Unterschiede zwischen der Konfiguration im Programm (links) und %1 (rechts):</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDisplayMenus</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+    <message>
+        <source>Show the window in this language from the next start</source>
+        <translation>Das Fenster ab dem nächsten Start in dieser Sprache zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance</source>
+        <translation>&amp;Darstellung</translation>
+    </message>
+    <message>
+        <source>L&amp;ight</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>Draw the window in light or dark colours</source>
+        <translation>Das Fenster in hellen oder dunklen Farben zeichnen</translation>
+    </message>
+    <message>
+        <source>The window shows the language chosen when the program starts again.</source>
+        <translation>Das Fenster zeigt die gewählte Sprache beim nächsten Programmstart.</translation>
+    </message>
+    <message>
+        <source>The choice cannot be remembered: %1 cannot be written. It holds until the program ends.</source>
+        <translation>Die Wahl kann nicht gespeichert werden: %1 lässt sich nicht schreiben. Sie gilt bis zum Programmende.</translation>
+    </message>
+    <message>
+        <source>the settings folder</source>
+        <translation>der Einstellungsordner</translation>
+    </message>
+</context>
+<context>
+    <name>CEditCommands</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>BAND</source>
+        <translation>BAND</translation>
+    </message>
+    <message>
+        <source>EEPROM Byte Edit</source>
+        <translation>EEPROM-Byte bearbeiten</translation>
+    </message>
+    <message>
+        <source>Read Radio</source>
+        <translation>Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>Radio Transfer</source>
+        <translation>Übertragung zum Funkgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>The row commands work on the Channel page (View &gt; Channel).</source>
+        <translation>Die Zeilenbefehle wirken auf der Kanalseite (Ansicht &gt; Kanal).</translation>
+    </message>
+    <message>
+        <source>Select channels first: click a channel number (Shift or Ctrl to add more).</source>
+        <translation>Zuerst Kanäle wählen: auf eine Kanalnummer klicken (Umschalt oder Strg für weitere).</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>%1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>%1 einfügen</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>%1 eingefügt.</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Insert Channel %1</source>
+        <translation>Kanal %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Channel 1 is the top row.</source>
+        <translation>Kanal 1 ist die oberste Zeile.</translation>
+    </message>
+    <message>
+        <source>Channel 16 is the bottom row.</source>
+        <translation>Kanal 16 ist die unterste Zeile.</translation>
+    </message>
+    <message>
+        <source>Move Up %1</source>
+        <translation>%1 nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down %1</source>
+        <translation>%1 nach unten</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CEepromMapModel</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>
+Changed since the marks were last cleared.</source>
+        <translation>
+Geändert, seit die Markierungen zuletzt gelöscht wurden.</translation>
+    </message>
+    <message>
+        <source>
+Edited by hand: every write sends this value until Clear Changes.</source>
+        <translation>
+Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen löschen“.</translation>
+    </message>
+    <message>
+        <source>Byte %1 of the row</source>
+        <translation>Byte %1 der Zeile</translation>
+    </message>
+    <message>
+        <source>Addresses %1 to %2</source>
+        <translation>Adressen %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>CEepromPage</name>
+    <message>
+        <source>EEPROM Read/Write</source>
+        <translation>EEPROM lesen/schreiben</translation>
+    </message>
+    <message>
+        <source>EEPROM map</source>
+        <translation>EEPROM-Belegung</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s 416 EEPROM bytes in hexadecimal, 16 a row. Press Enter or double-click a byte to change it.</source>
+        <translation>Die 416 EEPROM-Bytes des Funkgeräts hexadezimal, 16 je Zeile. Eingabe drücken oder doppelklicken, um ein Byte zu ändern.</translation>
+    </message>
+    <message>
+        <source>Clear Changes</source>
+        <translation>Änderungen löschen</translation>
+    </message>
+    <message>
+        <source>Removes every mark from the map and drops the bytes changed by hand.</source>
+        <translation>Entfernt alle Markierungen und verwirft die von Hand geänderten Bytes.</translation>
+    </message>
+    <message>
+        <source>Show Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Shows the synthesizer step of every channel.</source>
+        <translation>Zeigt die Synthesizer-Schrittweite jedes Kanals.</translation>
+    </message>
+    <message>
+        <source>Cleared the change marks.</source>
+        <translation>Änderungsmarkierungen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Cleared the change marks and 1 byte edit.</source>
+        <translation>Änderungsmarkierungen und 1 Byte-Änderung gelöscht.</translation>
+    </message>
+    <message>
+        <source>Cleared the change marks and %1 byte edits.</source>
+        <translation>Änderungsmarkierungen und %1 Byte-Änderungen gelöscht.</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>Discard 1 byte edit that was not written?</source>
+        <translation>1 nicht geschriebene Byte-Änderung verwerfen?</translation>
+    </message>
+    <message>
+        <source>Discard %1 byte edits that were not written?</source>
+        <translation>%1 nicht geschriebene Byte-Änderungen verwerfen?</translation>
+    </message>
+</context>
+<context>
+    <name>CEngineeringDlg</name>
+    <message>
+        <source>Step of channels 1 to 16, kHz</source>
+        <translation>Schrittweite der Kanäle 1 bis 16, kHz</translation>
+    </message>
+    <message>
+        <source>Show Engineering Settings</source>
+        <translation>Technische Einstellungen</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Step(kHz)</source>
+        <translation>Schritt(kHz)</translation>
+    </message>
+</context>
+<context>
+    <name>CFindCableDlg</name>
+    <message>
+        <source>Find the Cable</source>
+        <translation>Kabel suchen</translation>
+    </message>
+    <message>
+        <source>Unplug the programming cable, then plug it in.</source>
+        <translation>Ziehen Sie das Programmierkabel ab und stecken Sie es wieder ein.</translation>
+    </message>
+    <message>
+        <source>The port that appears is selected for reading and writing the radio.</source>
+        <translation>Der Anschluss, der dann erscheint, wird zum Lesen und Schreiben gewählt.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop waiting and keep the port chosen before</source>
+        <translation>Nicht mehr warten, den bisherigen Anschluss behalten</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Tick the ports of the radios to write the current configuration to:</source>
+        <translation>&amp;Anschlüsse der Geräte ankreuzen, die die Konfiguration erhalten sollen:</translation>
+    </message>
+    <message>
+        <source>Ports to program</source>
+        <translation>Zu programmierende Anschlüsse</translation>
+    </message>
+    <message>
+        <source>&amp;Read each radio back to verify the write</source>
+        <translation>Jedes Gerät zur Prüfung &amp;zurücklesen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Progress of each radio</source>
+        <translation>Fortschritt je Funkgerät</translation>
+    </message>
+    <message>
+        <source>S&amp;ummary:</source>
+        <translation>Zusammen&amp;fassung:</translation>
+    </message>
+    <message>
+        <source>Summary of the radios written</source>
+        <translation>Zusammenfassung der geschriebenen Geräte</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Ticked Radios</source>
+        <translation>Angekreuzte Geräte &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Program the radio on %1</source>
+        <translation>Funkgerät an %1 programmieren</translation>
+    </message>
+    <message>
+        <source>Progress of the radio on %1</source>
+        <translation>Fortschritt des Geräts an %1</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>the writing of several radios</source>
+        <translation>das Schreiben mehrerer Geräte</translation>
+    </message>
+    <message>
+        <source>ok: firmware %1, %2 s, %3</source>
+        <translation>ok: Firmware %1, %2 s, %3</translation>
+    </message>
+    <message>
+        <source>FAILED: %1</source>
+        <translation>FEHLER: %1</translation>
+    </message>
+    <message>
+        <source>The transfer log could not be written: %1</source>
+        <translation>Das Übertragungsprotokoll konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMainForm</name>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export as Text</source>
+        <translation>Als Text exportieren</translation>
+    </message>
+    <message>
+        <source>Text configuration (*.yaml *.yml)</source>
+        <translation>Text-Konfiguration (*.yaml *.yml)</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Configurations (*.dat *.DAT *.yaml *.yml *.bin);;All files (*)</source>
+        <translation>Konfigurationen (*.dat *.DAT *.yaml *.yml *.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Serial Trace</source>
+        <translation>Seriellen Mitschnitt speichern</translation>
+    </message>
+    <message>
+        <source>Serial traces (*.txt *.trace)</source>
+        <translation>Serielle Mitschnitte (*.txt *.trace)</translation>
+    </message>
+    <message>
+        <source>Enable two-tone</source>
+        <translation>Zweiton freischalten</translation>
+    </message>
+    <message>
+        <source>Import KV110 File</source>
+        <translation>KV110-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Model Select</source>
+        <translation>Modellwahl</translation>
+    </message>
+    <message>
+        <source>Two-tone signalling is locked.</source>
+        <translation>Zweiton-Signalisierung ist gesperrt.</translation>
+    </message>
+    <message>
+        <source>Two-tone signalling is unlocked.</source>
+        <translation>Zweiton-Signalisierung ist freigeschaltet.</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Serial trace saved in %1</source>
+        <translation>Serieller Mitschnitt gespeichert in %1</translation>
+    </message>
+    <message>
+        <source># PLL IC :</source>
+        <translation># PLL-IC :</translation>
+    </message>
+    <message>
+        <source># MODEL :</source>
+        <translation># MODELL :</translation>
+    </message>
+    <message>
+        <source># BAND :</source>
+        <translation># BAND :</translation>
+    </message>
+    <message>
+        <source># VERSION :</source>
+        <translation># VERSION :</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWindow</name>
+    <message>
+        <source>The serial port the radio is read and written on (Port menu)</source>
+        <translation>Der serielle Anschluss zum Lesen und Schreiben des Funkgeräts (Menü Anschluss)</translation>
+    </message>
+    <message>
+        <source>Use COM%1 for the radio</source>
+        <translation>COM%1 für das Funkgerät verwenden</translation>
+    </message>
+    <message>
+        <source> No port selected </source>
+        <translation> Kein Anschluss gewählt </translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1: %2</source>
+        <translation>Die Anschlusswahl konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The programming cable is COM%1 (%2, %3); it is selected.</source>
+        <translation>Das Programmierkabel ist COM%1 (%2, %3); es ist gewählt.</translation>
+    </message>
+    <message>
+        <source>The programming cable (serial %1) is now COM%2 (%3), not COM%4: using COM%2.</source>
+        <translation>Das Programmierkabel (Seriennummer %1) ist jetzt COM%2 (%3), nicht COM%4: COM%2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Save a Problem Report</source>
+        <translation>Fehlerbericht speichern</translation>
+    </message>
+    <message>
+        <source>Problem reports (*.tar.gz)</source>
+        <translation>Fehlerberichte (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Problem report saved in %1</source>
+        <translation>Fehlerbericht gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Strg+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+Create a new Document</source>
+        <translation>Eine neue Konfiguration anlegen
+Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Load... 	Ctrl+O</source>
+        <translation>&amp;Laden... 	Strg+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Load from file</source>
+        <translation>Eine vorhandene Konfiguration öffnen
+Aus Datei laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Strg+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save to file</source>
+        <translation>Die Konfiguration speichern
+In Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text...</source>
+        <translation>Als &amp;Text exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the configuration as YAML text
+Export as Text</source>
+        <translation>Die Konfiguration als YAML-Text speichern
+Als Text exportieren</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>List the fields that differ from a .dat, .yaml or .bin file
+Compare with File</source>
+        <translation>Die Felder auflisten, die von einer .dat-, .yaml- oder .bin-Datei abweichen
+Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Die Konfiguration drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Show the data sheet as it will be printed
+Print Preview</source>
+        <translation>Das Datenblatt zeigen, wie es gedruckt wird
+Druckvorschau</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application
+Exit</source>
+        <translation>Das Programm beenden
+Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Model Select	Ctrl + M</source>
+        <translation>&amp;Modellwahl	Strg + M</translation>
+    </message>
+    <message>
+        <source>Choose the radio model
+Model Select</source>
+        <translation>Das Funkgerätemodell wählen
+Modellwahl</translation>
+    </message>
+    <message>
+        <source>&amp;Squelch	</source>
+        <translation>&amp;Rauschsperre	</translation>
+    </message>
+    <message>
+        <source>SETTING SQUELCH
+Setting Squelch</source>
+        <translation>RAUSCHSPERRE EINSTELLEN
+Rauschsperre einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Calibration	</source>
+        <translation>&amp;Abgleich	</translation>
+    </message>
+    <message>
+        <source>Calibration
+Calibration</source>
+        <translation>Abgleich
+Abgleich</translation>
+    </message>
+    <message>
+        <source>Program Several &amp;Radios...</source>
+        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+    </message>
+    <message>
+        <source>Write this configuration to several radios at once
+Program Several Radios</source>
+        <translation>Diese Konfiguration in mehrere Funkgeräte zugleich schreiben
+Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Read the radio back after a write and compare
+Verify</source>
+        <translation>Das Funkgerät nach dem Schreiben zurücklesen und vergleichen
+Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Radio Before Write</source>
+        <translation>Funkgerät vor dem Schreiben &amp;sichern</translation>
+    </message>
+    <message>
+        <source>Keep what the radio holds before writing over it
+Backup</source>
+        <translation>Den Inhalt des Funkgeräts vor dem Überschreiben aufbewahren
+Sicherung</translation>
+    </message>
+    <message>
+        <source>Save Serial &amp;Trace...</source>
+        <translation>Seriellen Mi&amp;tschnitt speichern...</translation>
+    </message>
+    <message>
+        <source>Save every byte of the last transfer or service dialog
+Serial Trace</source>
+        <translation>Jedes Byte der letzten Übertragung oder des letzten Servicedialogs speichern
+Serieller Mitschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Anschluss</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Die Werkzeugleiste zeigen oder ausblenden
+Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Die Statusleiste zeigen oder ausblenden
+Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Channel	</source>
+        <translation>&amp;Kanal	</translation>
+    </message>
+    <message>
+        <source>CHANNEL DATA
+Channel Configuration</source>
+        <translation>KANALDATEN
+Kanalkonfiguration</translation>
+    </message>
+    <message>
+        <source>M&amp;odem	</source>
+        <translation>M&amp;odem	</translation>
+    </message>
+    <message>
+        <source>MODEM OPTION
+Modem Option</source>
+        <translation>MODEMOPTIONEN
+Modemoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;EEPROM W/R	</source>
+        <translation>&amp;EEPROM L/S	</translation>
+    </message>
+    <message>
+        <source>Select Write / Read
+COMUNICATION</source>
+        <translation>Schreiben / Lesen wählen
+KOMMUNIKATION</translation>
+    </message>
+    <message>
+        <source>S&amp;ystem / GPS	</source>
+        <translation>S&amp;ystem / GPS	</translation>
+    </message>
+    <message>
+        <source>SYSTEM OPTION / GPS
+System option / GPS</source>
+        <translation>SYSTEMOPTIONEN / GPS
+Systemoptionen / GPS</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <source>Read/Write
+EEPROM Read/Write</source>
+        <translation>Lesen/Schreiben
+EEPROM lesen/schreiben</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;About KV310 ...</source>
+        <translation>&amp;Über KV310 ...</translation>
+    </message>
+    <message>
+        <source>Display program information
+About</source>
+        <translation>Programminformationen anzeigen
+Über</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d Radio</source>
+        <translation>Funkgerät &amp;lesen</translation>
+    </message>
+    <message>
+        <source>Read the radio&apos;s settings
+Read Radio</source>
+        <translation>Die Einstellungen des Funkgeräts lesen
+Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Radio</source>
+        <translation>Funkgerät &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Write these settings to the radio
+Write Radio</source>
+        <translation>Diese Einstellungen in das Funkgerät schreiben
+Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>&amp;Find the Cable...</source>
+        <translation>&amp;Kabel suchen...</translation>
+    </message>
+    <message>
+        <source>Unplug and plug in the programming cable to find its port
+Find the Cable</source>
+        <translation>Das Programmierkabel ab- und wieder anstecken, um seinen Anschluss zu finden
+Kabel suchen</translation>
+    </message>
+    <message>
+        <source>Transfer &amp;History...</source>
+        <translation>Übertragungs&amp;verlauf...</translation>
+    </message>
+    <message>
+        <source>Every radio read and written, from the transfer log
+Transfer History</source>
+        <translation>Jedes gelesene und geschriebene Funkgerät, aus dem Übertragungsprotokoll
+Übertragungsverlauf</translation>
+    </message>
+    <message>
+        <source>Save a &amp;Problem Report...</source>
+        <translation>&amp;Fehlerbericht speichern...</translation>
+    </message>
+    <message>
+        <source>Save the version, ports, failed traces and transfer log in one file to send
+Problem Report</source>
+        <translation>Version, Anschlüsse, Mitschnitte fehlgeschlagener Übertragungen und Protokoll in einer Datei zum Versenden speichern
+Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>The problem report could not be saved in %1: %2.</source>
+        <translation>Der Fehlerbericht konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CModelSelectDlg</name>
+    <message>
+        <source>SELECT MODEL</source>
+        <translation>MODELL WÄHLEN</translation>
+    </message>
+</context>
+<context>
+    <name>CModemPage</name>
+    <message>
+        <source> MODEM </source>
+        <translation> MODEM </translation>
+    </message>
+    <message>
+        <source>AFSK variant V.23</source>
+        <translation>AFSK-Variante V.23</translation>
+    </message>
+    <message>
+        <source>AFSK variant Bell 202</source>
+        <translation>AFSK-Variante Bell 202</translation>
+    </message>
+    <message>
+        <source>Switches the modem on or off</source>
+        <translation>Schaltet das Modem ein oder aus</translation>
+    </message>
+    <message>
+        <source># MODEM BAUD RATE</source>
+        <translation># MODEM-BAUDRATE</translation>
+    </message>
+    <message>
+        <source>Dumb Mode</source>
+        <translation>Dumb-Modus</translation>
+    </message>
+    <message>
+        <source>Auto Mode</source>
+        <translation>Auto-Modus</translation>
+    </message>
+    <message>
+        <source>Modem dumb mode</source>
+        <translation>Modem im Dumb-Modus</translation>
+    </message>
+    <message>
+        <source>Modem auto mode</source>
+        <translation>Modem im Auto-Modus</translation>
+    </message>
+    <message>
+        <source>Use a base block size</source>
+        <translation>Basis-Blockgröße verwenden</translation>
+    </message>
+    <message>
+        <source>D
+E
+F
+A
+U
+L
+T</source>
+        <translation>S
+T
+A
+N
+D
+A
+R
+D</translation>
+    </message>
+    <message>
+        <source>Restore the default modem options</source>
+        <translation>Die Standard-Modemoptionen wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>COptionButton</name>
+    <message>
+        <source>no frequency yet</source>
+        <translation>noch keine Frequenz</translation>
+    </message>
+</context>
+<context>
+    <name>COptionPage</name>
+    <message>
+        <source>Modem Enable</source>
+        <translation>Modem ein</translation>
+    </message>
+    <message>
+        <source>Modem Disable</source>
+        <translation>Modem aus</translation>
+    </message>
+    <message>
+        <source> GMSK</source>
+        <translation> GMSK</translation>
+    </message>
+    <message>
+        <source>GMSK modem</source>
+        <translation>GMSK-Modem</translation>
+    </message>
+    <message>
+        <source> FFSK</source>
+        <translation> FFSK</translation>
+    </message>
+    <message>
+        <source>FFSK modem</source>
+        <translation>FFSK-Modem</translation>
+    </message>
+    <message>
+        <source> AFSK</source>
+        <translation> AFSK</translation>
+    </message>
+    <message>
+        <source>AFSK modem</source>
+        <translation>AFSK-Modem</translation>
+    </message>
+    <message>
+        <source>1. Base Block Size  1 ( byte )</source>
+        <translation>1. Basis-Blockgröße  1 ( Byte )</translation>
+    </message>
+    <message>
+        <source>Base block size in bytes</source>
+        <translation>Basis-Blockgröße in Bytes</translation>
+    </message>
+    <message>
+        <source>2. Preamble Data Size ( bit )</source>
+        <translation>2. Präambellänge ( Bit )</translation>
+    </message>
+    <message>
+        <source>Preamble data size in bits</source>
+        <translation>Präambellänge in Bits</translation>
+    </message>
+    <message>
+        <source>3. Wait For Busy Time ( ms )</source>
+        <translation>3. Wartezeit bei Belegt ( ms )</translation>
+    </message>
+    <message>
+        <source>Wait for busy time in milliseconds</source>
+        <translation>Wartezeit bei belegtem Kanal in Millisekunden</translation>
+    </message>
+    <message>
+        <source>4. Flow Control</source>
+        <translation>4. Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>Flow control</source>
+        <translation>Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>5. Tx Delay Time 1 (ms) </source>
+        <translation>5. TX-Verzögerung 1 (ms) </translation>
+    </message>
+    <message>
+        <source>Transmit delay time 1 in milliseconds</source>
+        <translation>Sendeverzögerung 1 in Millisekunden</translation>
+    </message>
+    <message>
+        <source>6. Tx Delay Time 2 (ms, Tone Only) </source>
+        <translation>6. TX-Verzögerung 2 (ms, nur Ton) </translation>
+    </message>
+    <message>
+        <source>Transmit delay time 2 in milliseconds, tone only</source>
+        <translation>Sendeverzögerung 2 in Millisekunden, nur Ton</translation>
+    </message>
+    <message>
+        <source>7. Number of Allowable Errors for Start Bit</source>
+        <translation>7. Zulässige Fehler für das Startbit</translation>
+    </message>
+    <message>
+        <source>Number of allowable errors for the start bit</source>
+        <translation>Zahl der zulässigen Fehler für das Startbit</translation>
+    </message>
+    <message>
+        <source>Enables Tx Forcing Mode</source>
+        <translation>TX-Zwangsbetrieb ein</translation>
+    </message>
+    <message>
+        <source>Enables transmit forcing mode</source>
+        <translation>Schaltet den Sende-Zwangsbetrieb ein</translation>
+    </message>
+    <message>
+        <source>Enables Initializing Data For HT</source>
+        <translation>Initialisierungsdaten für Handgerät ein</translation>
+    </message>
+    <message>
+        <source>Enables initializing data for the handheld</source>
+        <translation>Schaltet die Initialisierungsdaten für das Handfunkgerät ein</translation>
+    </message>
+    <message>
+        <source>1. Tx OFF Delay  ( 0 - 16ms, step 2ms )</source>
+        <translation>1. TX-Aus-Verzögerung  ( 0 - 16 ms, Schritt 2 ms )</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transmit off delay in milliseconds</source>
+        <translation>Sende-Aus-Verzögerung in Millisekunden</translation>
+    </message>
+    <message>
+        <source>2. Tx On Delay  ( 0 - 254ms, step 2ms )</source>
+        <translation>2. TX-Ein-Verzögerung  ( 0 - 254 ms, Schritt 2 ms )</translation>
+    </message>
+    <message>
+        <source>Transmit on delay in milliseconds</source>
+        <translation>Sende-Ein-Verzögerung in Millisekunden</translation>
+    </message>
+    <message>
+        <source>3. Rx On Delay  ( 0 - 126ms, step 2ms )</source>
+        <translation>3. RX-Ein-Verzögerung  ( 0 - 126 ms, Schritt 2 ms )</translation>
+    </message>
+    <message>
+        <source>Receive on delay in milliseconds</source>
+        <translation>Empfangs-Ein-Verzögerung in Millisekunden</translation>
+    </message>
+    <message>
+        <source> MODEM SELECT </source>
+        <translation> MODEMWAHL </translation>
+    </message>
+    <message>
+        <source> SYSTEM OPTION 1 </source>
+        <translation> SYSTEMOPTION 1 </translation>
+    </message>
+    <message>
+        <source> SYSTEM OPTION 2 </source>
+        <translation> SYSTEMOPTION 2 </translation>
+    </message>
+    <message>
+        <source> SYSTEM OPTION 3 </source>
+        <translation> SYSTEMOPTION 3 </translation>
+    </message>
+    <message>
+        <source>S - BAND</source>
+        <translation>S - BAND</translation>
+    </message>
+    <message>
+        <source>S-band baud rate in bits per second</source>
+        <translation>Baudrate S-Band in Bit pro Sekunde</translation>
+    </message>
+    <message>
+        <source>N - BAND</source>
+        <translation>N - BAND</translation>
+    </message>
+    <message>
+        <source>N-band baud rate in bits per second</source>
+        <translation>Baudrate N-Band in Bit pro Sekunde</translation>
+    </message>
+    <message>
+        <source> RX OPTION </source>
+        <translation> RX-OPTION </translation>
+    </message>
+    <message>
+        <source> TX OPTION </source>
+        <translation> TX-OPTION </translation>
+    </message>
+    <message>
+        <source> SCAN OPTION </source>
+        <translation> SUCHLAUF-OPTION </translation>
+    </message>
+    <message>
+        <source> GPS OPTION </source>
+        <translation> GPS-OPTION </translation>
+    </message>
+    <message>
+        <source> Enables Squelch</source>
+        <translation> Rauschsperre ein</translation>
+    </message>
+    <message>
+        <source>Enables squelch</source>
+        <translation>Schaltet die Rauschsperre ein</translation>
+    </message>
+    <message>
+        <source>Beep ON When Hang ON Time</source>
+        <translation>Piepton während der Haltezeit</translation>
+    </message>
+    <message>
+        <source>Beep when the hang-on time runs</source>
+        <translation>Piepton, solange die Haltezeit läuft</translation>
+    </message>
+    <message>
+        <source>Tx Tone Generation For Data Input</source>
+        <translation>TX-Tonerzeugung für Dateneingang</translation>
+    </message>
+    <message>
+        <source>Transmit tone generation for data input</source>
+        <translation>Sendetonerzeugung für den Dateneingang</translation>
+    </message>
+    <message>
+        <source>Enables External Modulation</source>
+        <translation>Externe Modulation ein</translation>
+    </message>
+    <message>
+        <source>Enables external modulation</source>
+        <translation>Schaltet die externe Modulation ein</translation>
+    </message>
+    <message>
+        <source>  Enables GPS</source>
+        <translation>  GPS ein</translation>
+    </message>
+    <message>
+        <source>Enables GPS reporting</source>
+        <translation>Schaltet die GPS-Meldung ein</translation>
+    </message>
+    <message>
+        <source># Scan Delay Time</source>
+        <translation># Suchlauf-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>( 1 - 15 sec, 1 sec step )</source>
+        <translation>( 1 - 15 s, Schritt 1 s )</translation>
+    </message>
+    <message>
+        <source>Scan delay time in seconds</source>
+        <translation>Suchlauf-Verzögerung in Sekunden</translation>
+    </message>
+    <message>
+        <source># Transmission Cycle</source>
+        <translation># Sendezyklus</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>( 1 - 24 Hour , 1 Hour step )</source>
+        <translation>( 1 - 24 Std., Schritt 1 Std. )</translation>
+    </message>
+    <message>
+        <source>GPS transmission cycle in hours</source>
+        <translation>GPS-Sendezyklus in Stunden</translation>
+    </message>
+    <message>
+        <source># Scan Speed Time</source>
+        <translation># Suchlauf-Tempo</translation>
+    </message>
+    <message>
+        <source>( 50 - 2000ms, 10ms step )</source>
+        <translation>( 50 - 2000 ms, Schritt 10 ms )</translation>
+    </message>
+    <message>
+        <source>Scan speed time in milliseconds</source>
+        <translation>Suchlauf-Tempo in Millisekunden</translation>
+    </message>
+    <message>
+        <source># Data Transmission Time</source>
+        <translation># Daten-Sendezeit</translation>
+    </message>
+    <message>
+        <source>( 1 - 10 second, 1 second step )</source>
+        <translation>( 1 - 10 s, Schritt 1 s )</translation>
+    </message>
+    <message>
+        <source>GPS data transmission time in seconds</source>
+        <translation>GPS-Daten-Sendezeit in Sekunden</translation>
+    </message>
+    <message>
+        <source># Data Delay Time</source>
+        <translation># Daten-Verzögerung</translation>
+    </message>
+    <message>
+        <source>( 50 - 300 second, 10 second step )</source>
+        <translation>( 50 - 300 s, Schritt 10 s )</translation>
+    </message>
+    <message>
+        <source>GPS data delay time in seconds</source>
+        <translation>GPS-Daten-Verzögerung in Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Transfer status</source>
+        <translation>Übertragungsstatus</translation>
+    </message>
+    <message>
+        <source>What happened and what to try</source>
+        <translation>Was geschah und was zu tun ist</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Übertragungsfortschritt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stops the transfer before the next block</source>
+        <translation>Hält die Übertragung vor dem nächsten Block an</translation>
+    </message>
+    <message>
+        <source>Read/Write</source>
+        <translation>Lesen/Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioTransfer</name>
+    <message>
+        <source>the radio write</source>
+        <translation>das Schreiben des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>the radio read</source>
+        <translation>das Lesen des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>Writing the radio on COM%1...</source>
+        <translation>Funkgerät an COM%1 wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Reading the radio on COM%1...</source>
+        <translation>Funkgerät an COM%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current block...</source>
+        <translation>Abbruch nach dem laufenden Block...</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1</source>
+        <translation>Der Inhalt des Funkgeräts vor dem Schreiben liegt in %1</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s image is kept in %1</source>
+        <translation>Das Abbild des Funkgeräts liegt in %1</translation>
+    </message>
+    <message>
+        <source>The transfer log could not be written: %1</source>
+        <translation>Das Übertragungsprotokoll konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The radio could not be read for its backup, so nothing was written.</source>
+        <translation>Das Funkgerät konnte für die Sicherung nicht gelesen werden; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1.
+Choose the radio&apos;s model, or turn Back Up Radio Before Write off to write over it anyway.</source>
+        <translation>Es wurde nichts geschrieben: %1.
+Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem Schreiben sichern“ aus, um es dennoch zu überschreiben.</translation>
+    </message>
+    <message>
+        <source>This configuration would not reach the radio as it stands:</source>
+        <translation>Diese Konfiguration käme so nicht im Funkgerät an:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Write it to the radio anyway?</source>
+        <translation>Trotzdem in das Funkgerät schreiben?</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s image could not be kept as a backup: %1</source>
+        <translation>Das Abbild des Funkgeräts konnte nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Select Write / Read button</source>
+        <translation>Schaltfläche Schreiben / Lesen wählen</translation>
+    </message>
+    <message>
+        <source>The serial trace of this transfer is kept in %1</source>
+        <translation>Der serielle Mitschnitt dieser Übertragung liegt in %1</translation>
+    </message>
+</context>
+<context>
+    <name>CScanWarningDlg</name>
+    <message>
+        <source> WARNING</source>
+        <translation> WARNUNG</translation>
+    </message>
+    <message>
+        <source>The state of this program is currently</source>
+        <translation>Der Zustand dieses Programms ist derzeit</translation>
+    </message>
+    <message>
+        <source>Current state</source>
+        <translation>Aktueller Zustand</translation>
+    </message>
+    <message>
+        <source>If click on YES button, </source>
+        <translation>Ein Klick auf JA bewirkt: </translation>
+    </message>
+    <message>
+        <source>What YES does</source>
+        <translation>Was JA bewirkt</translation>
+    </message>
+    <message>
+        <source>Do you want to change this state ?</source>
+        <translation>Möchten Sie diesen Zustand ändern?</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
+    </message>
+</context>
+<context>
+    <name>CServiceDlg</name>
+    <message>
+        <source>Radio connection status</source>
+        <translation>Verbindungsstatus zum Funkgerät</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>Close the dialog and the port</source>
+        <translation>Dialog und Anschluss schließen</translation>
+    </message>
+    <message>
+        <source>Connecting to the radio on COM%1...</source>
+        <translation>Verbindung zum Funkgerät an COM%1...</translation>
+    </message>
+    <message>
+        <source>Connected to the radio on COM%1 (firmware %2).</source>
+        <translation>Mit dem Funkgerät an COM%1 verbunden (Firmware %2).</translation>
+    </message>
+    <message>
+        <source>The radio sent no status. Check that it is connected and switched on; commands are sent all the same.</source>
+        <translation>Das Funkgerät meldet keinen Status. Prüfen Sie, ob es angeschlossen und eingeschaltet ist; Befehle werden trotzdem gesendet.</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio...</source>
+        <translation>Warten auf das Funkgerät...</translation>
+    </message>
+    <message>
+        <source>Closing the port...</source>
+        <translation>Anschluss wird geschlossen...</translation>
+    </message>
+</context>
+<context>
+    <name>CSquelchDlg</name>
+    <message>
+        <source>Radio channel</source>
+        <translation>Funkkanal</translation>
+    </message>
+    <message>
+        <source>Set the radio channel</source>
+        <translation>Funkkanal einstellen</translation>
+    </message>
+    <message>
+        <source>Custom squelch levels</source>
+        <translation>Eigene Rauschsperren-Pegel</translation>
+    </message>
+    <message>
+        <source>Store the present RF level as the opening level</source>
+        <translation>Den anliegenden HF-Pegel als Öffnungspegel speichern</translation>
+    </message>
+    <message>
+        <source>Store the present RF level as the closing level</source>
+        <translation>Den anliegenden HF-Pegel als Schließpegel speichern</translation>
+    </message>
+    <message>
+        <source>Save the squelch levels in the radio</source>
+        <translation>Die Rauschsperren-Pegel im Funkgerät speichern</translation>
+    </message>
+    <message>
+        <source>Preset unmuted level in dBm</source>
+        <translation>Voreingestellter Öffnungspegel in dBm</translation>
+    </message>
+    <message>
+        <source>Preset muted level in dBm</source>
+        <translation>Voreingestellter Schließpegel in dBm</translation>
+    </message>
+    <message>
+        <source>Return the radio to the preset squelch levels</source>
+        <translation>Das Funkgerät auf die voreingestellten Rauschsperren-Pegel zurücksetzen</translation>
+    </message>
+    <message>
+        <source>SQUELCH</source>
+        <translation>RAUSCHSPERRE</translation>
+    </message>
+    <message>
+        <source> SQUELCH </source>
+        <translation> RAUSCHSPERRE </translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SETZEN</translation>
+    </message>
+    <message>
+        <source>Change Channel </source>
+        <translation>Kanal wechseln </translation>
+    </message>
+    <message>
+        <source> Custom Define ? </source>
+        <translation> Eigene Werte? </translation>
+    </message>
+    <message>
+        <source> Use Preset </source>
+        <translation> Voreinstellung </translation>
+    </message>
+    <message>
+        <source>SET (OPEN)</source>
+        <translation>SETZEN (AUF)</translation>
+    </message>
+    <message>
+        <source>1. Set RF signal level for opening
+    and press SET</source>
+        <translation>1. HF-Pegel zum Öffnen einstellen
+    und SETZEN drücken</translation>
+    </message>
+    <message>
+        <source>SET (CLOSE)</source>
+        <translation>SETZEN (ZU)</translation>
+    </message>
+    <message>
+        <source>2. Set RF signal level for closing
+    and press SET</source>
+        <translation>2. HF-Pegel zum Schließen einstellen
+    und SETZEN drücken</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>Your Default Squelch Settings</source>
+        <translation>Ihre Standard-Rauschsperre</translation>
+    </message>
+    <message>
+        <source>Unmuted</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>STANDARD</translation>
+    </message>
+    <message>
+        <source>Custom Mode</source>
+        <translation>Eigene Werte</translation>
+    </message>
+    <message>
+        <source>Custom Define?</source>
+        <translation>Eigene Werte?</translation>
+    </message>
+    <message>
+        <source>Custom Define ?</source>
+        <translation>Eigene Werte ?</translation>
+    </message>
+</context>
+<context>
+    <name>CSystemPage</name>
+    <message>
+        <source> SYSTEM OPTION  /  GPS OPTION </source>
+        <translation> SYSTEMOPTIONEN  /  GPS-OPTIONEN </translation>
+    </message>
+    <message>
+        <source> Rssi Level Check</source>
+        <translation> RSSI-Pegelprüfung</translation>
+    </message>
+    <message>
+        <source> Busy Port Check</source>
+        <translation> Belegt-Eingang prüfen</translation>
+    </message>
+    <message>
+        <source>Squelch type RSSI level check</source>
+        <translation>Rauschsperre per RSSI-Pegelprüfung</translation>
+    </message>
+    <message>
+        <source>Squelch type busy port check</source>
+        <translation>Rauschsperre per Belegt-Eingang</translation>
+    </message>
+</context>
+<context>
+    <name>CTonePickerDlg</name>
+    <message>
+        <source>CTCSS tones, Hz</source>
+        <translation>CTCSS-Töne, Hz</translation>
+    </message>
+    <message>
+        <source>DCS codes</source>
+        <translation>DCS-Codes</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferHistoryDlg</name>
+    <message>
+        <source>Transfer History</source>
+        <translation>Übertragungsverlauf</translation>
+    </message>
+    <message>
+        <source>Every radio read and written, newest last; click a heading to sort</source>
+        <translation>Jedes gelesene und geschriebene Funkgerät, neuestes zuletzt; zum Sortieren auf eine Überschrift klicken</translation>
+    </message>
+    <message>
+        <source>The log is %1</source>
+        <translation>Das Protokoll ist %1</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be read: %2</source>
+        <translation>Das Protokoll %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all of them, as tab-separated text</source>
+        <translation>Die gewählten Zeilen, oder alle, als tabulatorgetrennten Text kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>CTwoToneCodeDlg</name>
+    <message>
+        <source>CHANGE TWO TONE CONDITION</source>
+        <translation>ZWEITON-ZUSTAND ÄNDERN</translation>
+    </message>
+    <message>
+        <source>INPUT PASSWORD : </source>
+        <translation>PASSWORT EINGEBEN : </translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Zugangscode</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation>FREISCHALTEN</translation>
+    </message>
+    <message>
+        <source>DISABLE</source>
+        <translation>SPERREN</translation>
+    </message>
+</context>
+<context>
+    <name>CTwoToneDlg</name>
+    <message>
+        <source>FREQUENCY ( 300 - 3000 Hz, 10 step )</source>
+        <translation>FREQUENZ ( 300 - 3000 Hz, Schritt 10 )</translation>
+    </message>
+    <message>
+        <source>Tone A frequency, Hz</source>
+        <translation>Frequenz Ton A, Hz</translation>
+    </message>
+    <message>
+        <source>DURATION ( 100 - 10000 ms, 10ms step ) </source>
+        <translation>DAUER ( 100 - 10000 ms, Schritt 10 ms ) </translation>
+    </message>
+    <message>
+        <source>Tone A duration, ms</source>
+        <translation>Dauer Ton A, ms</translation>
+    </message>
+    <message>
+        <source>FREQUENCY ( 300 - 3000 Hz, 10step )</source>
+        <translation>FREQUENZ ( 300 - 3000 Hz, Schritt 10 )</translation>
+    </message>
+    <message>
+        <source>Tone B frequency, Hz</source>
+        <translation>Frequenz Ton B, Hz</translation>
+    </message>
+    <message>
+        <source>Tone B duration, ms</source>
+        <translation>Dauer Ton B, ms</translation>
+    </message>
+    <message>
+        <source>TONE  A</source>
+        <translation>TON  A</translation>
+    </message>
+    <message>
+        <source>TONE  B</source>
+        <translation>TON  B</translation>
+    </message>
+    <message>
+        <source>BOTH </source>
+        <translation>BEIDE </translation>
+    </message>
+    <message>
+        <source> TWO TONE DATA</source>
+        <translation> ZWEITON-DATEN</translation>
+    </message>
+    <message>
+        <source> TONE A </source>
+        <translation> TON A </translation>
+    </message>
+    <message>
+        <source> TONE B </source>
+        <translation> TON B </translation>
+    </message>
+    <message>
+        <source> GROUP TONE </source>
+        <translation> GRUPPENTON </translation>
+    </message>
+    <message>
+        <source>Group tone %1</source>
+        <translation>Gruppenton %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Wrong password!</source>
+        <translation>Falsches Passwort!</translation>
+    </message>
+    <message>
+        <source>Tone isn&apos;t used in GMSK modem</source>
+        <translation>Im GMSK-Modem wird kein Ton verwendet</translation>
+    </message>
+    <message>
+        <source>Two Tone isn&apos;t used in FFSK modem</source>
+        <translation>Im FFSK-Modem wird kein Zweiton verwendet</translation>
+    </message>
+    <message>
+        <source>Out of range channel</source>
+        <translation>Kanal außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Fill Rx/Tx Freq. first</source>
+        <translation>Zuerst RX-/TX-Frequenz eintragen</translation>
+    </message>
+    <message>
+        <source>Writing.....!</source>
+        <translation>Schreiben.....!</translation>
+    </message>
+    <message>
+        <source>Reading.....!</source>
+        <translation>Lesen.....!</translation>
+    </message>
+    <message>
+        <source>Communication Error !!!   Check your radio connection to PC !!!</source>
+        <translation>Kommunikationsfehler !!!   Verbindung zwischen Funkgerät und PC prüfen !!!</translation>
+    </message>
+    <message>
+        <source>Write Fail..!</source>
+        <translation>Schreiben fehlgeschlagen..!</translation>
+    </message>
+    <message>
+        <source>Read Fail..!</source>
+        <translation>Lesen fehlgeschlagen..!</translation>
+    </message>
+    <message>
+        <source>Write Fail!</source>
+        <translation>Schreiben fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Read Fail!</source>
+        <translation>Lesen fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Write cancelled. The radio holds a partly written configuration: write it again before using the radio.</source>
+        <translation>Schreiben abgebrochen. Das Funkgerät enthält eine teilweise geschriebene Konfiguration: vor dem Einsatz erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Read cancelled. Nothing was changed.</source>
+        <translation>Lesen abgebrochen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Write Data!</source>
+        <translation>Daten geschrieben!</translation>
+    </message>
+    <message>
+        <source>Read Data</source>
+        <translation>Daten gelesen</translation>
+    </message>
+    <message>
+        <source>Verifying: reading the radio back...</source>
+        <translation>Prüfen: Funkgerät wird zurückgelesen...</translation>
+    </message>
+    <message>
+        <source>Bytes from the radio were lost (the receive queue was full). Try again.</source>
+        <translation>Bytes vom Funkgerät gingen verloren (der Empfangspuffer war voll). Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The serial adapter stopped taking bytes. Check the cable and the adapter, then try again.</source>
+        <translation>Der serielle Adapter nimmt keine Bytes mehr an. Kabel und Adapter prüfen, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Invalid serial command transfer!</source>
+        <translation>Ungültige serielle Befehlsübertragung!</translation>
+    </message>
+    <message>
+        <source>This command is not allowed!</source>
+        <translation>Dieser Befehl ist nicht erlaubt!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>No answer from the radio !!!   Check your radio connection to PC !!!</source>
+        <translation>Keine Antwort vom Funkgerät !!!   Verbindung zwischen Funkgerät und PC prüfen !!!</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port (Port &gt; Find the Cable).</source>
+        <translation>Prüfen Sie, ob das Kabel im Funkgerät steckt, das Gerät eingeschaltet ist und nicht sendet, und ob {port} der Anschluss des Kabels ist (Anschluss &gt; Kabel suchen).</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on {port}. {check}</source>
+        <translation>Das Funkgerät hat an {port} nicht geantwortet. {check}</translation>
+    </message>
+    <message>
+        <source>The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another program holds it. Wait until the radio is idle, close other programming tools, switch the radio off and on, then try again.</source>
+        <translation>Das Funkgerät lehnt den Programmiermodus ab: es ist beschäftigt (Empfang, Senden oder Suchlauf) oder ein anderes Programm belegt es. Warten Sie, bis das Gerät ruht, schließen Sie andere Programmierwerkzeuge, schalten Sie das Gerät aus und ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer on {port} was garbled: a cable or baud problem. Use the radio&apos;s programming cable, make sure it sits firmly, close any program that set up {port} at another speed, then try again.</source>
+        <translation>Die Antwort des Funkgeräts an {port} war verstümmelt: ein Kabel- oder Baudratenproblem. Verwenden Sie das Programmierkabel des Geräts, achten Sie auf festen Sitz, schließen Sie jedes Programm, das {port} mit anderer Geschwindigkeit eingerichtet hat, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The radio stopped answering at block {block} of 26; {stored}. Check the cable first.</source>
+        <translation>Das Funkgerät antwortete ab Block {block} von 26 nicht mehr; {stored}. Zuerst das Kabel prüfen.</translation>
+    </message>
+    <message>
+        <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. Check the cable first.</source>
+        <translation>Das Funkgerät forderte Block {block} immer wieder an (er kam beschädigt an): ein Kabel- oder Baudratenproblem; {stored}. Zuerst das Kabel prüfen.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable first.</source>
+        <translation>Die Antwort des Funkgeräts auf Block {block} war verstümmelt: ein Kabel- oder Baudratenproblem; {stored}. Zuerst das Kabel prüfen.</translation>
+    </message>
+    <message>
+        <source>The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read again.</source>
+        <translation>Das Funkgerät hörte bei Block {block} von 26 auf zu senden. Es wurde nichts geändert: Kabel prüfen und erneut lesen.</translation>
+    </message>
+    <message>
+        <source>Block {block} arrived garbled or damaged every time: a cable or baud problem. Nothing was changed: check the cable and read again.</source>
+        <translation>Block {block} kam jedes Mal verstümmelt oder beschädigt an: ein Kabel- oder Baudratenproblem. Es wurde nichts geändert: Kabel prüfen und erneut lesen.</translation>
+    </message>
+    <message>
+        <source>The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first.</source>
+        <translation>Der Adapter blieb bei Block {block} stehen; {stored}. Zuerst das Kabel ab- und wieder anstecken.</translation>
+    </message>
+    <message>
+        <source>Bytes from the radio were lost at block {block}; {stored}.</source>
+        <translation>Bei Block {block} gingen Bytes vom Funkgerät verloren; {stored}.</translation>
+    </message>
+    <message>
+        <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. Write the radio again; if this repeats, the radio needs service.</source>
+        <translation>Prüfung fehlgeschlagen: an 0x{address} enthält das Funkgerät 0x{held}, geschrieben wurde 0x{written}; {differ}. Funkgerät erneut schreiben; wiederholt sich das, muss das Gerät in den Service.</translation>
+    </message>
+    <message>
+        <source>The radio could not be read back, so the write is not proven. Write the radio again.</source>
+        <translation>Das Funkgerät konnte nicht zurückgelesen werden, das Schreiben ist also nicht bestätigt. Funkgerät erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable, plug it in again, then try again.</source>
+        <translation>Kabel ab- und wieder anstecken, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. Unplug the cable, plug it in again, then read again.</source>
+        <translation>Es wurde nichts geändert. Kabel ab- und wieder anstecken, dann erneut lesen.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. Read again.</source>
+        <translation>Es wurde nichts geändert. Erneut lesen.</translation>
+    </message>
+    <message>
+        <source>no block was stored, so the radio keeps the configuration it held — write again</source>
+        <translation>es wurde kein Block gespeichert, das Funkgerät behält also seine bisherige Konfiguration — erneut schreiben</translation>
+    </message>
+    <message>
+        <source>the port</source>
+        <translation>dem Anschluss</translation>
+    </message>
+    <message>
+        <source>This file is for UHF. Model type is mismatched.<byte value="xd"/>
+<byte value="xd"/>
+Please select model again...</source>
+        <translation>Diese Datei ist für UHF. Der Modelltyp passt nicht.<byte value="xd"/>
+<byte value="xd"/>
+Bitte das Modell erneut wählen...</translation>
+    </message>
+    <message>
+        <source>This file is for VHF. Model type is mismatched.<byte value="xd"/>
+<byte value="xd"/>
+Please select model again...</source>
+        <translation>Diese Datei ist für VHF. Der Modelltyp passt nicht.<byte value="xd"/>
+<byte value="xd"/>
+Bitte das Modell erneut wählen...</translation>
+    </message>
+    <message>
+        <source>Model type is wrong.</source>
+        <translation>Der Modelltyp ist falsch.</translation>
+    </message>
+    <message>
+        <source>Cannot Save File!</source>
+        <translation>Datei kann nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Cannot Open File!</source>
+        <translation>Datei kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be loaded (it is a pipe or a device). Choose a settings file.</source>
+        <translation>Das ist keine ladbare Datei (es ist eine Pipe oder ein Gerät). Wählen Sie eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>This file is corrupted or wrong file type!</source>
+        <translation>Diese Datei ist beschädigt oder vom falschen Typ!</translation>
+    </message>
+    <message>
+        <source>Channel 16 is programmed and falls off the end when the channels move down.<byte value="xd"/>
+<byte value="xd"/>
+Insert all the same?</source>
+        <translation>Kanal 16 ist belegt und fällt heraus, wenn die Kanäle nach unten rücken.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem einfügen?</translation>
+    </message>
+    <message>
+        <source>All frequencies will be cleared.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Alle Frequenzen werden gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>The settings have changed since they were last loaded or saved.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to save them?</source>
+        <translation>Die Einstellungen wurden seit dem letzten Laden oder Speichern geändert.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>A radio transfer is running.<byte value="xd"/>
+<byte value="xd"/>
+Cancel it and close the program?</source>
+        <translation>Eine Übertragung zum Funkgerät läuft.<byte value="xd"/>
+<byte value="xd"/>
+Abbrechen und das Programm schließen?</translation>
+    </message>
+    <message>
+        <source>Input Hexa code!</source>
+        <translation>Hex-Code eingeben!</translation>
+    </message>
+    <message>
+        <source>Wrong Hexa data input</source>
+        <translation>Falsche Hex-Eingabe</translation>
+    </message>
+    <message>
+        <source>You should select GMSK, FFSK or AFSK!</source>
+        <translation>Bitte GMSK, FFSK oder AFSK wählen!</translation>
+    </message>
+    <message>
+        <source>It is not used in Dumb Mode!</source>
+        <translation>Im Dumb-Modus nicht verwendet!</translation>
+    </message>
+    <message>
+        <source>This is Tx Mode</source>
+        <translation>Das Gerät sendet gerade</translation>
+    </message>
+    <message>
+        <source>This is FFSK Modem!</source>
+        <translation>Das ist ein FFSK-Modem!</translation>
+    </message>
+    <message>
+        <source>This is GMSK Modem!</source>
+        <translation>Das ist ein GMSK-Modem!</translation>
+    </message>
+    <message>
+        <source>Valid Settings 50 - 2000 ms</source>
+        <translation>Gültige Werte 50 - 2000 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 1 - 10</source>
+        <translation>Gültige Werte 1 - 10</translation>
+    </message>
+    <message>
+        <source>Valid Settings 50 - 300</source>
+        <translation>Gültige Werte 50 - 300</translation>
+    </message>
+    <message>
+        <source>Valid Settings 0 - 16 ms</source>
+        <translation>Gültige Werte 0 - 16 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 0 - 255 ms</source>
+        <translation>Gültige Werte 0 - 255 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 0 - 127 ms</source>
+        <translation>Gültige Werte 0 - 127 ms</translation>
+    </message>
+    <message>
+        <source>There is no serial trace yet: read or write the radio, or open a service dialog, then save its trace.</source>
+        <translation>Es gibt noch keinen seriellen Mitschnitt: Funkgerät lesen oder schreiben oder einen Servicedialog öffnen, dann den Mitschnitt speichern.</translation>
+    </message>
+    <message>
+        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers and the last 200 lines of the transfer log.<byte value="xd"/>
+<byte value="xd"/>
+Include the open configuration (as YAML text) too?</source>
+        <translation>Ein Fehlerbericht enthält die Programmversion, das Betriebssystem, die Anschlussliste, die seriellen Mitschnitte der letzten fehlgeschlagenen Übertragungen und die letzten 200 Zeilen des Übertragungsprotokolls.<byte value="xd"/>
+<byte value="xd"/>
+Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
+    </message>
+    <message>
+        <source> KV310 and KV330 16-channel data radios. <byte value="xd"/>
+<byte value="xd"/>
+ Choose the radio you are going to program. Choosing a model starts a new, empty configuration.<byte value="xd"/>
+</source>
+        <translation> 16-Kanal-Datenfunkgeräte KV310 und KV330. <byte value="xd"/>
+<byte value="xd"/>
+ Wählen Sie das Funkgerät, das Sie programmieren wollen. Die Modellwahl beginnt eine neue, leere Konfiguration.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Tick the port of at least one radio to write to.</source>
+        <translation>Kreuzen Sie den Anschluss mindestens eines Funkgeräts an.</translation>
+    </message>
+    <message>
+        <source>Tone A</source>
+        <translation>Ton A</translation>
+    </message>
+    <message>
+        <source>Tone B</source>
+        <translation>Ton B</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>No Timer</source>
+        <translation>Kein Timer</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>partly written: block 0 is new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>teilweise geschrieben: Block 0 ist neu, {first}–{last} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first} is not; the radio still holds a mixed configuration — write again</source>
+        <translation>teilweise geschrieben: Blöcke 0–{written} sind neu, {first} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>teilweise geschrieben: Blöcke 0–{written} sind neu, {first}–{last} nicht; das Funkgerät enthält eine gemischte Konfiguration — erneut schreiben</translation>
+    </message>
+    <message>
+        <source> Click to program for {model}. <byte value="xd"/>
+<byte value="xd"/>
+ The band frequency is <byte value="xd"/>
+{low} MHz to {high} MHz.<byte value="xd"/>
+</source>
+        <translation> Klicken, um für {model} zu programmieren. <byte value="xd"/>
+<byte value="xd"/>
+ Der Frequenzbereich ist <byte value="xd"/>
+{low} MHz bis {high} MHz.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+</TS>

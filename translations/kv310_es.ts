@@ -1,0 +1,2611 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<!-- Translations of KV310 PC Programmer for radio technicians. Review by native speakers is welcome:
+     see "Contributing a translation" in README.md. -->
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Programs the KV310 and KV330 16-channel VHF/UHF data radios:
+channels, signalling, modem, GPS reporting and system options.</source>
+        <translation>Programa los radios de datos VHF/UHF de 16 canales KV310 y KV330:
+canales, señalización, módem, reporte GPS y opciones del sistema.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1.</source>
+        <translation>Compilado con Qt %1.</translation>
+    </message>
+    <message>
+        <source>About Data Radio PC Programmer</source>
+        <translation>Acerca de Data Radio PC Programmer</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkEditDlg</name>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Editar canales seleccionados</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Estrecha</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Ancha</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>Kept only on channels whose frequencies lie on the step&apos;s grid</source>
+        <translation>Solo se aplica a los canales cuyas frecuencias caen en la rejilla del paso</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(sin cambios)</translation>
+    </message>
+    <message>
+        <source>&amp;Bandwidth</source>
+        <translation>&amp;Ancho de banda</translation>
+    </message>
+    <message>
+        <source>&amp;Power</source>
+        <translation>&amp;Potencia</translation>
+    </message>
+    <message>
+        <source>&amp;Scan member</source>
+        <translation>En &amp;rastreo</translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation>Pa&amp;so</translation>
+    </message>
+    <message>
+        <source>&amp;RX signalling</source>
+        <translation>Señalización &amp;RX</translation>
+    </message>
+    <message>
+        <source>T&amp;X signalling</source>
+        <translation>Señalización T&amp;X</translation>
+    </message>
+</context>
+<context>
+    <name>CBusyState</name>
+    <message>
+        <source>This cannot be done while %1 is running. Wait until it has finished, or cancel it in its window.</source>
+        <translation>No se puede hacer mientras %1 está en curso. Espere a que termine o cancélelo en su ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationDlg</name>
+    <message>
+        <source>Radio channel</source>
+        <translation>Canal del radio</translation>
+    </message>
+    <message>
+        <source>Set the radio channel</source>
+        <translation>Fijar el canal del radio</translation>
+    </message>
+    <message>
+        <source>Transmit mode</source>
+        <translation>Modo transmisión</translation>
+    </message>
+    <message>
+        <source>Scan stop</source>
+        <translation>Detener rastreo</translation>
+    </message>
+    <message>
+        <source>Scan start</source>
+        <translation>Iniciar rastreo</translation>
+    </message>
+    <message>
+        <source>Scan delete</source>
+        <translation>Borrar rastreo</translation>
+    </message>
+    <message>
+        <source>Send the scan choice</source>
+        <translation>Enviar la opción de rastreo</translation>
+    </message>
+    <message>
+        <source>GPS power</source>
+        <translation>Alimentación GPS</translation>
+    </message>
+    <message>
+        <source>GPS data off</source>
+        <translation>Datos GPS apagados</translation>
+    </message>
+    <message>
+        <source>GPS data to the external output</source>
+        <translation>Datos GPS a la salida externa</translation>
+    </message>
+    <message>
+        <source>GPS data to the external output and RF transmission</source>
+        <translation>Datos GPS a la salida externa y por RF</translation>
+    </message>
+    <message>
+        <source>Modem test data</source>
+        <translation>Datos de prueba del módem</translation>
+    </message>
+    <message>
+        <source>GMSK alignment</source>
+        <translation>Ajuste GMSK</translation>
+    </message>
+    <message>
+        <source>FFSK alignment</source>
+        <translation>Ajuste FFSK</translation>
+    </message>
+    <message>
+        <source>FFSK space tone</source>
+        <translation>Tono space FFSK</translation>
+    </message>
+    <message>
+        <source>FFSK mark tone</source>
+        <translation>Tono mark FFSK</translation>
+    </message>
+    <message>
+        <source>GMSK alignment transmit</source>
+        <translation>Transmitir ajuste GMSK</translation>
+    </message>
+    <message>
+        <source>Modem firmware upgrade mode</source>
+        <translation>Actualización del firmware del módem</translation>
+    </message>
+    <message>
+        <source>Reset the radio</source>
+        <translation>Reiniciar el radio</translation>
+    </message>
+    <message>
+        <source> Disable</source>
+        <translation> Desactivar</translation>
+    </message>
+    <message>
+        <source> External Output Disable</source>
+        <translation> Salida externa desactivada</translation>
+    </message>
+    <message>
+        <source> RF Transmission Disable</source>
+        <translation> Transmisión RF desactivada</translation>
+    </message>
+    <message>
+        <source> Enable</source>
+        <translation> Activar</translation>
+    </message>
+    <message>
+        <source> External Output Enable</source>
+        <translation> Salida externa activada</translation>
+    </message>
+    <message>
+        <source> RF Transmission Enable</source>
+        <translation> Transmisión RF activada</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRACIÓN</translation>
+    </message>
+    <message>
+        <source> CALIBRATION </source>
+        <translation> CALIBRACIÓN </translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>FIJAR</translation>
+    </message>
+    <message>
+        <source>1. Change Channel </source>
+        <translation>1. Cambiar canal </translation>
+    </message>
+    <message>
+        <source>Rx Mode</source>
+        <translation>Modo RX</translation>
+    </message>
+    <message>
+        <source>2. RTX_Mode</source>
+        <translation>2. Modo RX/TX</translation>
+    </message>
+    <message>
+        <source>Scan Stop</source>
+        <translation>Parar rastreo</translation>
+    </message>
+    <message>
+        <source>Scan Start</source>
+        <translation>Iniciar rastreo</translation>
+    </message>
+    <message>
+        <source>Scan Delete</source>
+        <translation>Borrar rastreo</translation>
+    </message>
+    <message>
+        <source>3. Scan_Mode</source>
+        <translation>3. Rastreo</translation>
+    </message>
+    <message>
+        <source>Power Disable</source>
+        <translation>Alimentación apagada</translation>
+    </message>
+    <message>
+        <source>4. GPS</source>
+        <translation>4. GPS</translation>
+    </message>
+    <message>
+        <source>5. GPS Data</source>
+        <translation>5. Datos GPS</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>6. Modem Test Data</source>
+        <translation>6. Datos de prueba del módem</translation>
+    </message>
+    <message>
+        <source>GMSK</source>
+        <translation>GMSK</translation>
+    </message>
+    <message>
+        <source> FFSK</source>
+        <translation> FFSK</translation>
+    </message>
+    <message>
+        <source>Space Disable</source>
+        <translation>Space desactivado</translation>
+    </message>
+    <message>
+        <source>Mark Disable</source>
+        <translation>Mark desactivado</translation>
+    </message>
+    <message>
+        <source> Tx Disable</source>
+        <translation> TX desactivada</translation>
+    </message>
+    <message>
+        <source>7. Alignment test </source>
+        <translation>7. Prueba de ajuste </translation>
+    </message>
+    <message>
+        <source>8. Modem Firmware Upgrade</source>
+        <translation>8. Actualizar firmware del módem</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>REINICIAR</translation>
+    </message>
+    <message>
+        <source>9. Radio Reset</source>
+        <translation>9. Reiniciar radio</translation>
+    </message>
+    <message>
+        <source>Tx Mode</source>
+        <translation>Modo TX</translation>
+    </message>
+    <message>
+        <source>Power Enable</source>
+        <translation>Alimentación encendida</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>TX activada</translation>
+    </message>
+    <message>
+        <source>Tx Disable</source>
+        <translation>TX desactivada</translation>
+    </message>
+    <message>
+        <source>Mark Enable</source>
+        <translation>Mark activado</translation>
+    </message>
+    <message>
+        <source>Space Enable</source>
+        <translation>Space activado</translation>
+    </message>
+</context>
+<context>
+    <name>CChangeMapDlg</name>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Check the access code</source>
+        <translation>Comprobar el código de acceso</translation>
+    </message>
+    <message>
+        <source>&amp;Access code:</source>
+        <translation>&amp;Código de acceso:</translation>
+    </message>
+    <message>
+        <source>EEPROM address</source>
+        <translation>Dirección EEPROM</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Value (hex) of EEPROM address %1</source>
+        <translation>Valor (hex) de la dirección EEPROM %1</translation>
+    </message>
+    <message>
+        <source>&amp;Value (hex):</source>
+        <translation>&amp;Valor (hex):</translation>
+    </message>
+    <message>
+        <source> CHANGE EEPROM MAP</source>
+        <translation> CAMBIAR MAPA EEPROM</translation>
+    </message>
+    <message>
+        <source> Do you want to change EEPROM map?</source>
+        <translation> ¿Desea cambiar el mapa EEPROM?</translation>
+    </message>
+    <message>
+        <source>INPUT</source>
+        <translation>INTRODUCIR</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelOptionDlg</name>
+    <message>
+        <source>No Option</source>
+        <translation>Sin opción</translation>
+    </message>
+    <message>
+        <source>RX CTCSS tone</source>
+        <translation>Tono CTCSS de RX</translation>
+    </message>
+    <message>
+        <source>RX DCS code</source>
+        <translation>Código DCS de RX</translation>
+    </message>
+    <message>
+        <source>Two Tone</source>
+        <translation>Dos tonos</translation>
+    </message>
+    <message>
+        <source>Two-tone data</source>
+        <translation>Datos de dos tonos</translation>
+    </message>
+    <message>
+        <source>TX CTCSS tone</source>
+        <translation>Tono CTCSS de TX</translation>
+    </message>
+    <message>
+        <source>TX DCS code</source>
+        <translation>Código DCS de TX</translation>
+    </message>
+    <message>
+        <source>CHANNEL OPTION</source>
+        <translation>OPCIONES DEL CANAL</translation>
+    </message>
+    <message>
+        <source># CHANNEL</source>
+        <translation># CANAL</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Número de canal</translation>
+    </message>
+    <message>
+        <source> RX OPTION </source>
+        <translation> OPCIÓN RX </translation>
+    </message>
+    <message>
+        <source> TX OPTION </source>
+        <translation> OPCIÓN TX </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelPage</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>Configuración de canales</translation>
+    </message>
+    <message>
+        <source>Time out timer, seconds</source>
+        <translation>Temporizador de transmisión, segundos</translation>
+    </message>
+    <message>
+        <source>Hang timer, ms</source>
+        <translation>Tiempo de retención, ms</translation>
+    </message>
+    <message>
+        <source>Time out Timer</source>
+        <translation>Límite de TX</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Hang Timer</source>
+        <translation>Retención</translation>
+    </message>
+    <message>
+        <source>ms.</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Busy channel lockout</source>
+        <translation>Bloqueo por canal ocupado</translation>
+    </message>
+    <message>
+        <source>Enables Tx matched SAT</source>
+        <translation>Activa SAT ajustado en TX</translation>
+    </message>
+    <message>
+        <source>Tx Delay</source>
+        <translation>Retardo TX</translation>
+    </message>
+    <message>
+        <source>Power Save</source>
+        <translation>Ahorro de energía</translation>
+    </message>
+    <message>
+        <source>Power save RX off time, ms</source>
+        <translation>Ahorro: tiempo RX apagado, ms</translation>
+    </message>
+    <message>
+        <source>Power save RX on time, ms</source>
+        <translation>Ahorro: tiempo RX encendido, ms</translation>
+    </message>
+    <message>
+        <source>Power save delay time, seconds</source>
+        <translation>Ahorro: retardo, segundos</translation>
+    </message>
+    <message>
+        <source>Rx Off Time</source>
+        <translation>RX apagado</translation>
+    </message>
+    <message>
+        <source>Rx On Time</source>
+        <translation>RX encendido</translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Rx Freq(MHz)</source>
+        <translation>Frec. RX(MHz)</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>frecuencia RX</translation>
+    </message>
+    <message>
+        <source>RxOption</source>
+        <translation>Opción RX</translation>
+    </message>
+    <message>
+        <source>RX option</source>
+        <translation>opción RX</translation>
+    </message>
+    <message>
+        <source>Tx Freq(MHz)</source>
+        <translation>Frec. TX(MHz)</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>frecuencia TX</translation>
+    </message>
+    <message>
+        <source>TxOption</source>
+        <translation>Opción TX</translation>
+    </message>
+    <message>
+        <source>TX option</source>
+        <translation>opción TX</translation>
+    </message>
+    <message>
+        <source>BW</source>
+        <translation>AB</translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation>ancho de banda</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Estrecha</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Ancha</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>Pot. TX</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>potencia TX</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Rast.</translation>
+    </message>
+    <message>
+        <source>scan member</source>
+        <translation>en rastreo</translation>
+    </message>
+    <message>
+        <source>Channel %1 %2</source>
+        <translation>Canal %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelSelection</name>
+    <message>
+        <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection</source>
+        <translation>Haga clic o pulse Espacio para seleccionar la fila para el menú Editar; Mayús y Ctrl amplían la selección</translation>
+    </message>
+    <message>
+        <source>Channel %1, selected</source>
+        <translation>Canal %1, seleccionado</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparar con archivo</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Campos diferentes</translation>
+    </message>
+    <message>
+        <source>The configuration in the program and %1 are the same.</source>
+        <translation>La configuración del programa y %1 son iguales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) between the configuration in the program (left) and %1 (right):</source>
+        <translation>
+            <numerusform>%n diferencia entre la configuración del programa (izquierda) y %1 (derecha):</numerusform>
+            <numerusform>%n diferencias entre la configuración del programa (izquierda) y %1 (derecha):</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDisplayMenus</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Sistema</translation>
+    </message>
+    <message>
+        <source>Show the window in this language from the next start</source>
+        <translation>Mostrar la ventana en este idioma desde el próximo inicio</translation>
+    </message>
+    <message>
+        <source>&amp;Appearance</source>
+        <translation>&amp;Apariencia</translation>
+    </message>
+    <message>
+        <source>L&amp;ight</source>
+        <translation>&amp;Clara</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Oscura</translation>
+    </message>
+    <message>
+        <source>Draw the window in light or dark colours</source>
+        <translation>Dibujar la ventana en colores claros u oscuros</translation>
+    </message>
+    <message>
+        <source>The window shows the language chosen when the program starts again.</source>
+        <translation>La ventana mostrará el idioma elegido cuando el programa se inicie de nuevo.</translation>
+    </message>
+    <message>
+        <source>The choice cannot be remembered: %1 cannot be written. It holds until the program ends.</source>
+        <translation>No se puede guardar la elección: no se puede escribir %1. Vale hasta que el programa termine.</translation>
+    </message>
+    <message>
+        <source>the settings folder</source>
+        <translation>la carpeta de configuración</translation>
+    </message>
+</context>
+<context>
+    <name>CEditCommands</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>BAND</source>
+        <translation>BANDA</translation>
+    </message>
+    <message>
+        <source>EEPROM Byte Edit</source>
+        <translation>Editar byte de EEPROM</translation>
+    </message>
+    <message>
+        <source>Read Radio</source>
+        <translation>Leer radio</translation>
+    </message>
+    <message>
+        <source>Radio Transfer</source>
+        <translation>Transferencia con el radio</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>The row commands work on the Channel page (View &gt; Channel).</source>
+        <translation>Las órdenes de fila actúan en la página de canales (Ver &gt; Canal).</translation>
+    </message>
+    <message>
+        <source>Select channels first: click a channel number (Shift or Ctrl to add more).</source>
+        <translation>Seleccione primero canales: haga clic en un número de canal (Mayús o Ctrl para añadir más).</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>%1 copiado.</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Cortar %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Pegar %1</translation>
+    </message>
+    <message>
+        <source>Pasted %1.</source>
+        <translation>%1 pegado.</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Borrar %1</translation>
+    </message>
+    <message>
+        <source>Insert Channel %1</source>
+        <translation>Insertar canal %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Channel 1 is the top row.</source>
+        <translation>El canal 1 es la fila superior.</translation>
+    </message>
+    <message>
+        <source>Channel 16 is the bottom row.</source>
+        <translation>El canal 16 es la fila inferior.</translation>
+    </message>
+    <message>
+        <source>Move Up %1</source>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <source>Move Down %1</source>
+        <translation>Bajar %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+</context>
+<context>
+    <name>CEepromMapModel</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>
+Changed since the marks were last cleared.</source>
+        <translation>
+Cambiado desde que se borraron las marcas por última vez.</translation>
+    </message>
+    <message>
+        <source>
+Edited by hand: every write sends this value until Clear Changes.</source>
+        <translation>
+Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</translation>
+    </message>
+    <message>
+        <source>Byte %1 of the row</source>
+        <translation>Byte %1 de la fila</translation>
+    </message>
+    <message>
+        <source>Addresses %1 to %2</source>
+        <translation>Direcciones %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>CEepromPage</name>
+    <message>
+        <source>EEPROM Read/Write</source>
+        <translation>Lectura/escritura EEPROM</translation>
+    </message>
+    <message>
+        <source>EEPROM map</source>
+        <translation>Mapa EEPROM</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s 416 EEPROM bytes in hexadecimal, 16 a row. Press Enter or double-click a byte to change it.</source>
+        <translation>Los 416 bytes de EEPROM del radio en hexadecimal, 16 por fila. Pulse Intro o haga doble clic en un byte para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Clear Changes</source>
+        <translation>Borrar cambios</translation>
+    </message>
+    <message>
+        <source>Removes every mark from the map and drops the bytes changed by hand.</source>
+        <translation>Quita todas las marcas del mapa y descarta los bytes cambiados a mano.</translation>
+    </message>
+    <message>
+        <source>Show Settings</source>
+        <translation>Ver ajustes</translation>
+    </message>
+    <message>
+        <source>Shows the synthesizer step of every channel.</source>
+        <translation>Muestra el paso del sintetizador de cada canal.</translation>
+    </message>
+    <message>
+        <source>Cleared the change marks.</source>
+        <translation>Marcas de cambio borradas.</translation>
+    </message>
+    <message>
+        <source>Cleared the change marks and 1 byte edit.</source>
+        <translation>Marcas de cambio y 1 edición de byte borradas.</translation>
+    </message>
+    <message>
+        <source>Cleared the change marks and %1 byte edits.</source>
+        <translation>Marcas de cambio y %1 ediciones de byte borradas.</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CERRAR</translation>
+    </message>
+    <message>
+        <source>Discard 1 byte edit that was not written?</source>
+        <translation>¿Descartar 1 edición de byte no escrita?</translation>
+    </message>
+    <message>
+        <source>Discard %1 byte edits that were not written?</source>
+        <translation>¿Descartar %1 ediciones de byte no escritas?</translation>
+    </message>
+</context>
+<context>
+    <name>CEngineeringDlg</name>
+    <message>
+        <source>Step of channels 1 to 16, kHz</source>
+        <translation>Paso de los canales 1 a 16, kHz</translation>
+    </message>
+    <message>
+        <source>Show Engineering Settings</source>
+        <translation>Ajustes técnicos</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Step(kHz)</source>
+        <translation>Paso(kHz)</translation>
+    </message>
+</context>
+<context>
+    <name>CFindCableDlg</name>
+    <message>
+        <source>Find the Cable</source>
+        <translation>Buscar el cable</translation>
+    </message>
+    <message>
+        <source>Unplug the programming cable, then plug it in.</source>
+        <translation>Desconecte el cable de programación y vuelva a conectarlo.</translation>
+    </message>
+    <message>
+        <source>The port that appears is selected for reading and writing the radio.</source>
+        <translation>El puerto que aparezca se elegirá para leer y escribir el radio.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop waiting and keep the port chosen before</source>
+        <translation>Dejar de esperar y mantener el puerto elegido antes</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programar varios radios</translation>
+    </message>
+    <message>
+        <source>&amp;Tick the ports of the radios to write the current configuration to:</source>
+        <translation>&amp;Marque los puertos de los radios que recibirán la configuración:</translation>
+    </message>
+    <message>
+        <source>Ports to program</source>
+        <translation>Puertos a programar</translation>
+    </message>
+    <message>
+        <source>&amp;Read each radio back to verify the write</source>
+        <translation>&amp;Releer cada radio para verificar la escritura</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Progress of each radio</source>
+        <translation>Progreso de cada radio</translation>
+    </message>
+    <message>
+        <source>S&amp;ummary:</source>
+        <translation>Res&amp;umen:</translation>
+    </message>
+    <message>
+        <source>Summary of the radios written</source>
+        <translation>Resumen de los radios escritos</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Ticked Radios</source>
+        <translation>&amp;Escribir en los radios marcados</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Program the radio on %1</source>
+        <translation>Programar el radio en %1</translation>
+    </message>
+    <message>
+        <source>Progress of the radio on %1</source>
+        <translation>Progreso del radio en %1</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>esperando</translation>
+    </message>
+    <message>
+        <source>the writing of several radios</source>
+        <translation>la escritura de varios radios</translation>
+    </message>
+    <message>
+        <source>ok: firmware %1, %2 s, %3</source>
+        <translation>ok: firmware %1, %2 s, %3</translation>
+    </message>
+    <message>
+        <source>FAILED: %1</source>
+        <translation>FALLÓ: %1</translation>
+    </message>
+    <message>
+        <source>The transfer log could not be written: %1</source>
+        <translation>No se pudo escribir el registro de transferencias: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMainForm</name>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Export as Text</source>
+        <translation>Exportar como texto</translation>
+    </message>
+    <message>
+        <source>Text configuration (*.yaml *.yml)</source>
+        <translation>Configuración de texto (*.yaml *.yml)</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparar con archivo</translation>
+    </message>
+    <message>
+        <source>Configurations (*.dat *.DAT *.yaml *.yml *.bin);;All files (*)</source>
+        <translation>Configuraciones (*.dat *.DAT *.yaml *.yml *.bin);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Serial Trace</source>
+        <translation>Guardar traza serie</translation>
+    </message>
+    <message>
+        <source>Serial traces (*.txt *.trace)</source>
+        <translation>Trazas serie (*.txt *.trace)</translation>
+    </message>
+    <message>
+        <source>Enable two-tone</source>
+        <translation>Habilitar dos tonos</translation>
+    </message>
+    <message>
+        <source>Import KV110 File</source>
+        <translation>Importar archivo KV110</translation>
+    </message>
+    <message>
+        <source>Model Select</source>
+        <translation>Selección de modelo</translation>
+    </message>
+    <message>
+        <source>Two-tone signalling is locked.</source>
+        <translation>La señalización de dos tonos está bloqueada.</translation>
+    </message>
+    <message>
+        <source>Two-tone signalling is unlocked.</source>
+        <translation>La señalización de dos tonos está desbloqueada.</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportado a %1</translation>
+    </message>
+    <message>
+        <source>Serial trace saved in %1</source>
+        <translation>Traza serie guardada en %1</translation>
+    </message>
+    <message>
+        <source># PLL IC :</source>
+        <translation># CI PLL :</translation>
+    </message>
+    <message>
+        <source># MODEL :</source>
+        <translation># MODELO :</translation>
+    </message>
+    <message>
+        <source># BAND :</source>
+        <translation># BANDA :</translation>
+    </message>
+    <message>
+        <source># VERSION :</source>
+        <translation># VERSIÓN :</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWindow</name>
+    <message>
+        <source>The serial port the radio is read and written on (Port menu)</source>
+        <translation>El puerto serie por el que se lee y escribe el radio (menú Puerto)</translation>
+    </message>
+    <message>
+        <source>Use COM%1 for the radio</source>
+        <translation>Usar COM%1 para el radio</translation>
+    </message>
+    <message>
+        <source> No port selected </source>
+        <translation> Ningún puerto elegido </translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1: %2</source>
+        <translation>No se pudo guardar la elección de puerto en %1: %2</translation>
+    </message>
+    <message>
+        <source>The programming cable is COM%1 (%2, %3); it is selected.</source>
+        <translation>El cable de programación es COM%1 (%2, %3); queda seleccionado.</translation>
+    </message>
+    <message>
+        <source>The programming cable (serial %1) is now COM%2 (%3), not COM%4: using COM%2.</source>
+        <translation>El cable de programación (n.º de serie %1) es ahora COM%2 (%3), no COM%4: se usa COM%2.</translation>
+    </message>
+    <message>
+        <source>Save a Problem Report</source>
+        <translation>Guardar un informe de problema</translation>
+    </message>
+    <message>
+        <source>Problem reports (*.tar.gz)</source>
+        <translation>Informes de problema (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Problem report saved in %1</source>
+        <translation>Informe de problema guardado en %1</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+Create a new Document</source>
+        <translation>Crear una configuración nueva
+Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Load... 	Ctrl+O</source>
+        <translation>&amp;Cargar... 	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Load from file</source>
+        <translation>Abrir una configuración existente
+Cargar desde archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Guardar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save to file</source>
+        <translation>Guardar la configuración
+Guardar en archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text...</source>
+        <translation>&amp;Exportar como texto...</translation>
+    </message>
+    <message>
+        <source>Save the configuration as YAML text
+Export as Text</source>
+        <translation>Guardar la configuración como texto YAML
+Exportar como texto</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>Co&amp;mparar con archivo...</translation>
+    </message>
+    <message>
+        <source>List the fields that differ from a .dat, .yaml or .bin file
+Compare with File</source>
+        <translation>Listar los campos que difieren de un archivo .dat, .yaml o .bin
+Comparar con archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprimir la configuración
+Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>Show the data sheet as it will be printed
+Print Preview</source>
+        <translation>Mostrar la hoja de datos tal como se imprimirá
+Vista previa</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Quit the application
+Exit</source>
+        <translation>Salir del programa
+Salir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Model Select	Ctrl + M</source>
+        <translation>Selección de &amp;modelo	Ctrl + M</translation>
+    </message>
+    <message>
+        <source>Choose the radio model
+Model Select</source>
+        <translation>Elegir el modelo de radio
+Selección de modelo</translation>
+    </message>
+    <message>
+        <source>&amp;Squelch	</source>
+        <translation>&amp;Silenciador	</translation>
+    </message>
+    <message>
+        <source>SETTING SQUELCH
+Setting Squelch</source>
+        <translation>AJUSTE DEL SILENCIADOR
+Ajuste del silenciador</translation>
+    </message>
+    <message>
+        <source>&amp;Calibration	</source>
+        <translation>&amp;Calibración	</translation>
+    </message>
+    <message>
+        <source>Calibration
+Calibration</source>
+        <translation>Calibración
+Calibración</translation>
+    </message>
+    <message>
+        <source>Program Several &amp;Radios...</source>
+        <translation>Programar varios &amp;radios...</translation>
+    </message>
+    <message>
+        <source>Write this configuration to several radios at once
+Program Several Radios</source>
+        <translation>Escribir esta configuración en varios radios a la vez
+Programar varios radios</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programar</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Verificar tras escribir</translation>
+    </message>
+    <message>
+        <source>Read the radio back after a write and compare
+Verify</source>
+        <translation>Releer el radio tras escribir y comparar
+Verificar</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Radio Before Write</source>
+        <translation>Copia de &amp;seguridad antes de escribir</translation>
+    </message>
+    <message>
+        <source>Keep what the radio holds before writing over it
+Backup</source>
+        <translation>Guardar lo que contiene el radio antes de sobrescribirlo
+Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Save Serial &amp;Trace...</source>
+        <translation>Guardar &amp;traza serie...</translation>
+    </message>
+    <message>
+        <source>Save every byte of the last transfer or service dialog
+Serial Trace</source>
+        <translation>Guardar cada byte de la última transferencia o diálogo de servicio
+Traza serie</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>P&amp;uerto</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
+    </message>
+    <message>
+        <source>&amp;Channel	</source>
+        <translation>&amp;Canal	</translation>
+    </message>
+    <message>
+        <source>CHANNEL DATA
+Channel Configuration</source>
+        <translation>DATOS DE CANALES
+Configuración de canales</translation>
+    </message>
+    <message>
+        <source>M&amp;odem	</source>
+        <translation>M&amp;ódem	</translation>
+    </message>
+    <message>
+        <source>MODEM OPTION
+Modem Option</source>
+        <translation>OPCIONES DEL MÓDEM
+Opciones del módem</translation>
+    </message>
+    <message>
+        <source>&amp;EEPROM W/R	</source>
+        <translation>&amp;EEPROM L/E	</translation>
+    </message>
+    <message>
+        <source>Select Write / Read
+COMUNICATION</source>
+        <translation>Elegir escribir / leer
+COMUNICACIÓN</translation>
+    </message>
+    <message>
+        <source>S&amp;ystem / GPS	</source>
+        <translation>Sis&amp;tema / GPS	</translation>
+    </message>
+    <message>
+        <source>SYSTEM OPTION / GPS
+System option / GPS</source>
+        <translation>OPCIONES DEL SISTEMA / GPS
+Opciones del sistema / GPS</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation>Módem</translation>
+    </message>
+    <message>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <source>Read/Write
+EEPROM Read/Write</source>
+        <translation>Lectura/escritura
+Lectura/escritura EEPROM</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;About KV310 ...</source>
+        <translation>&amp;Acerca de KV310 ...</translation>
+    </message>
+    <message>
+        <source>Display program information
+About</source>
+        <translation>Mostrar información del programa
+Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d Radio</source>
+        <translation>&amp;Leer radio</translation>
+    </message>
+    <message>
+        <source>Read the radio&apos;s settings
+Read Radio</source>
+        <translation>Leer los ajustes del radio
+Leer radio</translation>
+    </message>
+    <message>
+        <source>&amp;Write Radio</source>
+        <translation>&amp;Escribir radio</translation>
+    </message>
+    <message>
+        <source>Write these settings to the radio
+Write Radio</source>
+        <translation>Escribir estos ajustes en el radio
+Escribir radio</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>&amp;Find the Cable...</source>
+        <translation>&amp;Buscar el cable...</translation>
+    </message>
+    <message>
+        <source>Unplug and plug in the programming cable to find its port
+Find the Cable</source>
+        <translation>Desconectar y conectar el cable de programación para encontrar su puerto
+Buscar el cable</translation>
+    </message>
+    <message>
+        <source>Transfer &amp;History...</source>
+        <translation>&amp;Historial de transferencias...</translation>
+    </message>
+    <message>
+        <source>Every radio read and written, from the transfer log
+Transfer History</source>
+        <translation>Cada radio leído y escrito, del registro de transferencias
+Historial de transferencias</translation>
+    </message>
+    <message>
+        <source>Save a &amp;Problem Report...</source>
+        <translation>Guardar un informe de &amp;problema...</translation>
+    </message>
+    <message>
+        <source>Save the version, ports, failed traces and transfer log in one file to send
+Problem Report</source>
+        <translation>Guardar versión, puertos, trazas fallidas y registro de transferencias en un archivo para enviar
+Informe de problema</translation>
+    </message>
+    <message>
+        <source>The problem report could not be saved in %1: %2.</source>
+        <translation>No se pudo guardar el informe de problema en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CModelSelectDlg</name>
+    <message>
+        <source>SELECT MODEL</source>
+        <translation>ELEGIR MODELO</translation>
+    </message>
+</context>
+<context>
+    <name>CModemPage</name>
+    <message>
+        <source> MODEM </source>
+        <translation> MÓDEM </translation>
+    </message>
+    <message>
+        <source>AFSK variant V.23</source>
+        <translation>Variante AFSK V.23</translation>
+    </message>
+    <message>
+        <source>AFSK variant Bell 202</source>
+        <translation>Variante AFSK Bell 202</translation>
+    </message>
+    <message>
+        <source>Switches the modem on or off</source>
+        <translation>Enciende o apaga el módem</translation>
+    </message>
+    <message>
+        <source># MODEM BAUD RATE</source>
+        <translation># BAUDIOS DEL MÓDEM</translation>
+    </message>
+    <message>
+        <source>Dumb Mode</source>
+        <translation>Modo simple</translation>
+    </message>
+    <message>
+        <source>Auto Mode</source>
+        <translation>Modo automático</translation>
+    </message>
+    <message>
+        <source>Modem dumb mode</source>
+        <translation>Módem en modo simple</translation>
+    </message>
+    <message>
+        <source>Modem auto mode</source>
+        <translation>Módem en modo automático</translation>
+    </message>
+    <message>
+        <source>Use a base block size</source>
+        <translation>Usar un tamaño de bloque base</translation>
+    </message>
+    <message>
+        <source>D
+E
+F
+A
+U
+L
+T</source>
+        <translation>P
+R
+E
+F
+I
+J
+A
+D
+O</translation>
+    </message>
+    <message>
+        <source>Restore the default modem options</source>
+        <translation>Restaurar las opciones predefinidas del módem</translation>
+    </message>
+</context>
+<context>
+    <name>COptionButton</name>
+    <message>
+        <source>no frequency yet</source>
+        <translation>sin frecuencia aún</translation>
+    </message>
+</context>
+<context>
+    <name>COptionPage</name>
+    <message>
+        <source>Modem Enable</source>
+        <translation>Módem activado</translation>
+    </message>
+    <message>
+        <source>Modem Disable</source>
+        <translation>Módem desactivado</translation>
+    </message>
+    <message>
+        <source> GMSK</source>
+        <translation> GMSK</translation>
+    </message>
+    <message>
+        <source>GMSK modem</source>
+        <translation>Módem GMSK</translation>
+    </message>
+    <message>
+        <source> FFSK</source>
+        <translation> FFSK</translation>
+    </message>
+    <message>
+        <source>FFSK modem</source>
+        <translation>Módem FFSK</translation>
+    </message>
+    <message>
+        <source> AFSK</source>
+        <translation> AFSK</translation>
+    </message>
+    <message>
+        <source>AFSK modem</source>
+        <translation>Módem AFSK</translation>
+    </message>
+    <message>
+        <source>1. Base Block Size  1 ( byte )</source>
+        <translation>1. Bloque base  1 ( byte )</translation>
+    </message>
+    <message>
+        <source>Base block size in bytes</source>
+        <translation>Tamaño del bloque base en bytes</translation>
+    </message>
+    <message>
+        <source>2. Preamble Data Size ( bit )</source>
+        <translation>2. Longitud del preámbulo ( bit )</translation>
+    </message>
+    <message>
+        <source>Preamble data size in bits</source>
+        <translation>Longitud del preámbulo en bits</translation>
+    </message>
+    <message>
+        <source>3. Wait For Busy Time ( ms )</source>
+        <translation>3. Espera por ocupado ( ms )</translation>
+    </message>
+    <message>
+        <source>Wait for busy time in milliseconds</source>
+        <translation>Espera por canal ocupado en milisegundos</translation>
+    </message>
+    <message>
+        <source>4. Flow Control</source>
+        <translation>4. Control de flujo</translation>
+    </message>
+    <message>
+        <source>Flow control</source>
+        <translation>Control de flujo</translation>
+    </message>
+    <message>
+        <source>5. Tx Delay Time 1 (ms) </source>
+        <translation>5. Retardo TX 1 (ms) </translation>
+    </message>
+    <message>
+        <source>Transmit delay time 1 in milliseconds</source>
+        <translation>Retardo de transmisión 1 en milisegundos</translation>
+    </message>
+    <message>
+        <source>6. Tx Delay Time 2 (ms, Tone Only) </source>
+        <translation>6. Retardo TX 2 (ms, solo tono) </translation>
+    </message>
+    <message>
+        <source>Transmit delay time 2 in milliseconds, tone only</source>
+        <translation>Retardo de transmisión 2 en milisegundos, solo tono</translation>
+    </message>
+    <message>
+        <source>7. Number of Allowable Errors for Start Bit</source>
+        <translation>7. Errores admitidos en el bit de inicio</translation>
+    </message>
+    <message>
+        <source>Number of allowable errors for the start bit</source>
+        <translation>Número de errores admitidos en el bit de inicio</translation>
+    </message>
+    <message>
+        <source>Enables Tx Forcing Mode</source>
+        <translation>Activa TX forzada</translation>
+    </message>
+    <message>
+        <source>Enables transmit forcing mode</source>
+        <translation>Activa el modo de transmisión forzada</translation>
+    </message>
+    <message>
+        <source>Enables Initializing Data For HT</source>
+        <translation>Activa datos de inicio para portátil</translation>
+    </message>
+    <message>
+        <source>Enables initializing data for the handheld</source>
+        <translation>Activa los datos de inicialización para el portátil</translation>
+    </message>
+    <message>
+        <source>1. Tx OFF Delay  ( 0 - 16ms, step 2ms )</source>
+        <translation>1. Retardo TX apagado  ( 0 - 16 ms, paso 2 ms )</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transmit off delay in milliseconds</source>
+        <translation>Retardo de apagado de TX en milisegundos</translation>
+    </message>
+    <message>
+        <source>2. Tx On Delay  ( 0 - 254ms, step 2ms )</source>
+        <translation>2. Retardo TX encendido  ( 0 - 254 ms, paso 2 ms )</translation>
+    </message>
+    <message>
+        <source>Transmit on delay in milliseconds</source>
+        <translation>Retardo de encendido de TX en milisegundos</translation>
+    </message>
+    <message>
+        <source>3. Rx On Delay  ( 0 - 126ms, step 2ms )</source>
+        <translation>3. Retardo RX encendido  ( 0 - 126 ms, paso 2 ms )</translation>
+    </message>
+    <message>
+        <source>Receive on delay in milliseconds</source>
+        <translation>Retardo de encendido de RX en milisegundos</translation>
+    </message>
+    <message>
+        <source> MODEM SELECT </source>
+        <translation> SELECCIÓN DE MÓDEM </translation>
+    </message>
+    <message>
+        <source> SYSTEM OPTION 1 </source>
+        <translation> OPCIÓN DEL SISTEMA 1 </translation>
+    </message>
+    <message>
+        <source> SYSTEM OPTION 2 </source>
+        <translation> OPCIÓN DEL SISTEMA 2 </translation>
+    </message>
+    <message>
+        <source> SYSTEM OPTION 3 </source>
+        <translation> OPCIÓN DEL SISTEMA 3 </translation>
+    </message>
+    <message>
+        <source>S - BAND</source>
+        <translation>BANDA - S</translation>
+    </message>
+    <message>
+        <source>S-band baud rate in bits per second</source>
+        <translation>Baudios de la banda S en bits por segundo</translation>
+    </message>
+    <message>
+        <source>N - BAND</source>
+        <translation>BANDA - N</translation>
+    </message>
+    <message>
+        <source>N-band baud rate in bits per second</source>
+        <translation>Baudios de la banda N en bits por segundo</translation>
+    </message>
+    <message>
+        <source> RX OPTION </source>
+        <translation> OPCIÓN RX </translation>
+    </message>
+    <message>
+        <source> TX OPTION </source>
+        <translation> OPCIÓN TX </translation>
+    </message>
+    <message>
+        <source> SCAN OPTION </source>
+        <translation> OPCIÓN DE RASTREO </translation>
+    </message>
+    <message>
+        <source> GPS OPTION </source>
+        <translation> OPCIÓN GPS </translation>
+    </message>
+    <message>
+        <source> Enables Squelch</source>
+        <translation> Activa el silenciador</translation>
+    </message>
+    <message>
+        <source>Enables squelch</source>
+        <translation>Activa el silenciador</translation>
+    </message>
+    <message>
+        <source>Beep ON When Hang ON Time</source>
+        <translation>Pitido durante la retención</translation>
+    </message>
+    <message>
+        <source>Beep when the hang-on time runs</source>
+        <translation>Pitido mientras corre el tiempo de retención</translation>
+    </message>
+    <message>
+        <source>Tx Tone Generation For Data Input</source>
+        <translation>Tono TX para entrada de datos</translation>
+    </message>
+    <message>
+        <source>Transmit tone generation for data input</source>
+        <translation>Generación de tono de TX para la entrada de datos</translation>
+    </message>
+    <message>
+        <source>Enables External Modulation</source>
+        <translation>Activa modulación externa</translation>
+    </message>
+    <message>
+        <source>Enables external modulation</source>
+        <translation>Activa la modulación externa</translation>
+    </message>
+    <message>
+        <source>  Enables GPS</source>
+        <translation>  Activa el GPS</translation>
+    </message>
+    <message>
+        <source>Enables GPS reporting</source>
+        <translation>Activa el reporte GPS</translation>
+    </message>
+    <message>
+        <source># Scan Delay Time</source>
+        <translation># Retardo de rastreo</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>( 1 - 15 sec, 1 sec step )</source>
+        <translation>( 1 - 15 s, paso 1 s )</translation>
+    </message>
+    <message>
+        <source>Scan delay time in seconds</source>
+        <translation>Retardo de rastreo en segundos</translation>
+    </message>
+    <message>
+        <source># Transmission Cycle</source>
+        <translation># Ciclo de transmisión</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>( 1 - 24 Hour , 1 Hour step )</source>
+        <translation>( 1 - 24 h, paso 1 h )</translation>
+    </message>
+    <message>
+        <source>GPS transmission cycle in hours</source>
+        <translation>Ciclo de transmisión GPS en horas</translation>
+    </message>
+    <message>
+        <source># Scan Speed Time</source>
+        <translation># Velocidad de rastreo</translation>
+    </message>
+    <message>
+        <source>( 50 - 2000ms, 10ms step )</source>
+        <translation>( 50 - 2000 ms, paso 10 ms )</translation>
+    </message>
+    <message>
+        <source>Scan speed time in milliseconds</source>
+        <translation>Velocidad de rastreo en milisegundos</translation>
+    </message>
+    <message>
+        <source># Data Transmission Time</source>
+        <translation># Tiempo de envío de datos</translation>
+    </message>
+    <message>
+        <source>( 1 - 10 second, 1 second step )</source>
+        <translation>( 1 - 10 s, paso 1 s )</translation>
+    </message>
+    <message>
+        <source>GPS data transmission time in seconds</source>
+        <translation>Tiempo de envío de datos GPS en segundos</translation>
+    </message>
+    <message>
+        <source># Data Delay Time</source>
+        <translation># Retardo de datos</translation>
+    </message>
+    <message>
+        <source>( 50 - 300 second, 10 second step )</source>
+        <translation>( 50 - 300 s, paso 10 s )</translation>
+    </message>
+    <message>
+        <source>GPS data delay time in seconds</source>
+        <translation>Retardo de datos GPS en segundos</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Transfer status</source>
+        <translation>Estado de la transferencia</translation>
+    </message>
+    <message>
+        <source>What happened and what to try</source>
+        <translation>Qué pasó y qué intentar</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Progreso de la transferencia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stops the transfer before the next block</source>
+        <translation>Detiene la transferencia antes del siguiente bloque</translation>
+    </message>
+    <message>
+        <source>Read/Write</source>
+        <translation>Lectura/escritura</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioTransfer</name>
+    <message>
+        <source>the radio write</source>
+        <translation>la escritura del radio</translation>
+    </message>
+    <message>
+        <source>the radio read</source>
+        <translation>la lectura del radio</translation>
+    </message>
+    <message>
+        <source>Writing the radio on COM%1...</source>
+        <translation>Escribiendo el radio en COM%1...</translation>
+    </message>
+    <message>
+        <source>Reading the radio on COM%1...</source>
+        <translation>Leyendo el radio en COM%1...</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current block...</source>
+        <translation>Cancelando tras el bloque actual...</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1</source>
+        <translation>Lo que tenía el radio antes de escribir se guarda en %1</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s image is kept in %1</source>
+        <translation>La imagen del radio se guarda en %1</translation>
+    </message>
+    <message>
+        <source>The transfer log could not be written: %1</source>
+        <translation>No se pudo escribir el registro de transferencias: %1</translation>
+    </message>
+    <message>
+        <source>The radio could not be read for its backup, so nothing was written.</source>
+        <translation>No se pudo leer el radio para la copia de seguridad; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1.
+Choose the radio&apos;s model, or turn Back Up Radio Before Write off to write over it anyway.</source>
+        <translation>No se escribió nada: %1.
+Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» para sobrescribirlo de todos modos.</translation>
+    </message>
+    <message>
+        <source>This configuration would not reach the radio as it stands:</source>
+        <translation>Esta configuración no llegaría al radio tal como está:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
+    <message>
+        <source>Write it to the radio anyway?</source>
+        <translation>¿Escribirla en el radio de todos modos?</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s image could not be kept as a backup: %1</source>
+        <translation>No se pudo guardar la imagen del radio como copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Select Write / Read button</source>
+        <translation>Elija el botón Escribir / Leer</translation>
+    </message>
+    <message>
+        <source>The serial trace of this transfer is kept in %1</source>
+        <translation>La traza serie de esta transferencia se guarda en %1</translation>
+    </message>
+</context>
+<context>
+    <name>CScanWarningDlg</name>
+    <message>
+        <source> WARNING</source>
+        <translation> AVISO</translation>
+    </message>
+    <message>
+        <source>The state of this program is currently</source>
+        <translation>El estado actual de este programa es</translation>
+    </message>
+    <message>
+        <source>Current state</source>
+        <translation>Estado actual</translation>
+    </message>
+    <message>
+        <source>If click on YES button, </source>
+        <translation>Si pulsa SÍ, </translation>
+    </message>
+    <message>
+        <source>What YES does</source>
+        <translation>Qué hace SÍ</translation>
+    </message>
+    <message>
+        <source>Do you want to change this state ?</source>
+        <translation>¿Desea cambiar este estado?</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+</context>
+<context>
+    <name>CServiceDlg</name>
+    <message>
+        <source>Radio connection status</source>
+        <translation>Estado de la conexión con el radio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CERRAR</translation>
+    </message>
+    <message>
+        <source>Close the dialog and the port</source>
+        <translation>Cerrar el diálogo y el puerto</translation>
+    </message>
+    <message>
+        <source>Connecting to the radio on COM%1...</source>
+        <translation>Conectando con el radio en COM%1...</translation>
+    </message>
+    <message>
+        <source>Connected to the radio on COM%1 (firmware %2).</source>
+        <translation>Conectado con el radio en COM%1 (firmware %2).</translation>
+    </message>
+    <message>
+        <source>The radio sent no status. Check that it is connected and switched on; commands are sent all the same.</source>
+        <translation>El radio no envió su estado. Compruebe que está conectado y encendido; las órdenes se envían igualmente.</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio...</source>
+        <translation>Esperando al radio...</translation>
+    </message>
+    <message>
+        <source>Closing the port...</source>
+        <translation>Cerrando el puerto...</translation>
+    </message>
+</context>
+<context>
+    <name>CSquelchDlg</name>
+    <message>
+        <source>Radio channel</source>
+        <translation>Canal del radio</translation>
+    </message>
+    <message>
+        <source>Set the radio channel</source>
+        <translation>Fijar el canal del radio</translation>
+    </message>
+    <message>
+        <source>Custom squelch levels</source>
+        <translation>Niveles de silenciador propios</translation>
+    </message>
+    <message>
+        <source>Store the present RF level as the opening level</source>
+        <translation>Guardar el nivel de RF actual como nivel de apertura</translation>
+    </message>
+    <message>
+        <source>Store the present RF level as the closing level</source>
+        <translation>Guardar el nivel de RF actual como nivel de cierre</translation>
+    </message>
+    <message>
+        <source>Save the squelch levels in the radio</source>
+        <translation>Guardar los niveles del silenciador en el radio</translation>
+    </message>
+    <message>
+        <source>Preset unmuted level in dBm</source>
+        <translation>Nivel de apertura predefinido en dBm</translation>
+    </message>
+    <message>
+        <source>Preset muted level in dBm</source>
+        <translation>Nivel de cierre predefinido en dBm</translation>
+    </message>
+    <message>
+        <source>Return the radio to the preset squelch levels</source>
+        <translation>Devolver el radio a los niveles de silenciador predefinidos</translation>
+    </message>
+    <message>
+        <source>SQUELCH</source>
+        <translation>SILENCIADOR</translation>
+    </message>
+    <message>
+        <source> SQUELCH </source>
+        <translation> SILENCIADOR </translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>FIJAR</translation>
+    </message>
+    <message>
+        <source>Change Channel </source>
+        <translation>Cambiar canal </translation>
+    </message>
+    <message>
+        <source> Custom Define ? </source>
+        <translation> ¿Valores propios? </translation>
+    </message>
+    <message>
+        <source> Use Preset </source>
+        <translation> Predefinido </translation>
+    </message>
+    <message>
+        <source>SET (OPEN)</source>
+        <translation>FIJAR (ABRE)</translation>
+    </message>
+    <message>
+        <source>1. Set RF signal level for opening
+    and press SET</source>
+        <translation>1. Ajuste el nivel de RF de apertura
+    y pulse FIJAR</translation>
+    </message>
+    <message>
+        <source>SET (CLOSE)</source>
+        <translation>FIJAR (CIERRA)</translation>
+    </message>
+    <message>
+        <source>2. Set RF signal level for closing
+    and press SET</source>
+        <translation>2. Ajuste el nivel de RF de cierre
+    y pulse FIJAR</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>GUARDAR</translation>
+    </message>
+    <message>
+        <source>Your Default Squelch Settings</source>
+        <translation>Su silenciador predefinido</translation>
+    </message>
+    <message>
+        <source>Unmuted</source>
+        <translation>Abierto</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Cerrado</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>PREDEFINIDO</translation>
+    </message>
+    <message>
+        <source>Custom Mode</source>
+        <translation>Valores propios</translation>
+    </message>
+    <message>
+        <source>Custom Define?</source>
+        <translation>¿Valores propios?</translation>
+    </message>
+    <message>
+        <source>Custom Define ?</source>
+        <translation>¿Valores propios ?</translation>
+    </message>
+</context>
+<context>
+    <name>CSystemPage</name>
+    <message>
+        <source> SYSTEM OPTION  /  GPS OPTION </source>
+        <translation> OPCIONES DEL SISTEMA  /  OPCIONES GPS </translation>
+    </message>
+    <message>
+        <source> Rssi Level Check</source>
+        <translation> Comprobar nivel RSSI</translation>
+    </message>
+    <message>
+        <source> Busy Port Check</source>
+        <translation> Comprobar puerto ocupado</translation>
+    </message>
+    <message>
+        <source>Squelch type RSSI level check</source>
+        <translation>Silenciador por nivel RSSI</translation>
+    </message>
+    <message>
+        <source>Squelch type busy port check</source>
+        <translation>Silenciador por puerto ocupado</translation>
+    </message>
+</context>
+<context>
+    <name>CTonePickerDlg</name>
+    <message>
+        <source>CTCSS tones, Hz</source>
+        <translation>Tonos CTCSS, Hz</translation>
+    </message>
+    <message>
+        <source>DCS codes</source>
+        <translation>Códigos DCS</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferHistoryDlg</name>
+    <message>
+        <source>Transfer History</source>
+        <translation>Historial de transferencias</translation>
+    </message>
+    <message>
+        <source>Every radio read and written, newest last; click a heading to sort</source>
+        <translation>Cada radio leído y escrito, el más reciente al final; haga clic en un encabezado para ordenar</translation>
+    </message>
+    <message>
+        <source>The log is %1</source>
+        <translation>El registro es %1</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be read: %2</source>
+        <translation>No se pudo leer el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all of them, as tab-separated text</source>
+        <translation>Copiar las filas seleccionadas, o todas, como texto separado por tabuladores</translation>
+    </message>
+</context>
+<context>
+    <name>CTwoToneCodeDlg</name>
+    <message>
+        <source>CHANGE TWO TONE CONDITION</source>
+        <translation>CAMBIAR ESTADO DE DOS TONOS</translation>
+    </message>
+    <message>
+        <source>INPUT PASSWORD : </source>
+        <translation>CONTRASEÑA : </translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation>HABILITAR</translation>
+    </message>
+    <message>
+        <source>DISABLE</source>
+        <translation>DESHABILITAR</translation>
+    </message>
+</context>
+<context>
+    <name>CTwoToneDlg</name>
+    <message>
+        <source>FREQUENCY ( 300 - 3000 Hz, 10 step )</source>
+        <translation>FRECUENCIA ( 300 - 3000 Hz, paso 10 )</translation>
+    </message>
+    <message>
+        <source>Tone A frequency, Hz</source>
+        <translation>Frecuencia del tono A, Hz</translation>
+    </message>
+    <message>
+        <source>DURATION ( 100 - 10000 ms, 10ms step ) </source>
+        <translation>DURACIÓN ( 100 - 10000 ms, paso 10 ms ) </translation>
+    </message>
+    <message>
+        <source>Tone A duration, ms</source>
+        <translation>Duración del tono A, ms</translation>
+    </message>
+    <message>
+        <source>FREQUENCY ( 300 - 3000 Hz, 10step )</source>
+        <translation>FRECUENCIA ( 300 - 3000 Hz, paso 10 )</translation>
+    </message>
+    <message>
+        <source>Tone B frequency, Hz</source>
+        <translation>Frecuencia del tono B, Hz</translation>
+    </message>
+    <message>
+        <source>Tone B duration, ms</source>
+        <translation>Duración del tono B, ms</translation>
+    </message>
+    <message>
+        <source>TONE  A</source>
+        <translation>TONO  A</translation>
+    </message>
+    <message>
+        <source>TONE  B</source>
+        <translation>TONO  B</translation>
+    </message>
+    <message>
+        <source>BOTH </source>
+        <translation>AMBOS </translation>
+    </message>
+    <message>
+        <source> TWO TONE DATA</source>
+        <translation> DATOS DE DOS TONOS</translation>
+    </message>
+    <message>
+        <source> TONE A </source>
+        <translation> TONO A </translation>
+    </message>
+    <message>
+        <source> TONE B </source>
+        <translation> TONO B </translation>
+    </message>
+    <message>
+        <source> GROUP TONE </source>
+        <translation> TONO DE GRUPO </translation>
+    </message>
+    <message>
+        <source>Group tone %1</source>
+        <translation>Tono de grupo %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Wrong password!</source>
+        <translation>¡Contraseña incorrecta!</translation>
+    </message>
+    <message>
+        <source>Tone isn&apos;t used in GMSK modem</source>
+        <translation>El módem GMSK no usa tono</translation>
+    </message>
+    <message>
+        <source>Two Tone isn&apos;t used in FFSK modem</source>
+        <translation>El módem FFSK no usa dos tonos</translation>
+    </message>
+    <message>
+        <source>Out of range channel</source>
+        <translation>Canal fuera de rango</translation>
+    </message>
+    <message>
+        <source>Fill Rx/Tx Freq. first</source>
+        <translation>Primero complete las frecuencias RX/TX</translation>
+    </message>
+    <message>
+        <source>Writing.....!</source>
+        <translation>¡Escribiendo.....!</translation>
+    </message>
+    <message>
+        <source>Reading.....!</source>
+        <translation>¡Leyendo.....!</translation>
+    </message>
+    <message>
+        <source>Communication Error !!!   Check your radio connection to PC !!!</source>
+        <translation>¡¡¡Error de comunicación!!!   ¡¡¡Compruebe la conexión del radio con el PC!!!</translation>
+    </message>
+    <message>
+        <source>Write Fail..!</source>
+        <translation>¡Fallo de escritura..!</translation>
+    </message>
+    <message>
+        <source>Read Fail..!</source>
+        <translation>¡Fallo de lectura..!</translation>
+    </message>
+    <message>
+        <source>Write Fail!</source>
+        <translation>¡Fallo de escritura!</translation>
+    </message>
+    <message>
+        <source>Read Fail!</source>
+        <translation>¡Fallo de lectura!</translation>
+    </message>
+    <message>
+        <source>Write cancelled. The radio holds a partly written configuration: write it again before using the radio.</source>
+        <translation>Escritura cancelada. El radio tiene una configuración escrita a medias: escríbalo de nuevo antes de usarlo.</translation>
+    </message>
+    <message>
+        <source>Read cancelled. Nothing was changed.</source>
+        <translation>Lectura cancelada. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Write Data!</source>
+        <translation>¡Datos escritos!</translation>
+    </message>
+    <message>
+        <source>Read Data</source>
+        <translation>Datos leídos</translation>
+    </message>
+    <message>
+        <source>Verifying: reading the radio back...</source>
+        <translation>Verificando: releyendo el radio...</translation>
+    </message>
+    <message>
+        <source>Bytes from the radio were lost (the receive queue was full). Try again.</source>
+        <translation>Se perdieron bytes del radio (la cola de recepción estaba llena). Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The serial adapter stopped taking bytes. Check the cable and the adapter, then try again.</source>
+        <translation>El adaptador serie dejó de aceptar bytes. Compruebe el cable y el adaptador e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Invalid serial command transfer!</source>
+        <translation>¡Transferencia de orden serie no válida!</translation>
+    </message>
+    <message>
+        <source>This command is not allowed!</source>
+        <translation>¡Esta orden no está permitida!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>¡Error!</translation>
+    </message>
+    <message>
+        <source>No answer from the radio !!!   Check your radio connection to PC !!!</source>
+        <translation>¡¡¡El radio no responde!!!   ¡¡¡Compruebe la conexión del radio con el PC!!!</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port (Port &gt; Find the Cable).</source>
+        <translation>Compruebe que el cable está conectado al radio, que el radio está encendido y no transmite, y que {port} es el puerto del cable (Puerto &gt; Buscar el cable).</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on {port}. {check}</source>
+        <translation>El radio no respondió en {port}. {check}</translation>
+    </message>
+    <message>
+        <source>The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another program holds it. Wait until the radio is idle, close other programming tools, switch the radio off and on, then try again.</source>
+        <translation>El radio rechazó el modo de programación: está ocupado (recibiendo, transmitiendo o rastreando) u otro programa lo tiene. Espere a que el radio esté en reposo, cierre otras herramientas de programación, apague y encienda el radio e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer on {port} was garbled: a cable or baud problem. Use the radio&apos;s programming cable, make sure it sits firmly, close any program that set up {port} at another speed, then try again.</source>
+        <translation>La respuesta del radio en {port} llegó alterada: un problema de cable o de baudios. Use el cable de programación del radio, asegúrese de que está bien firme, cierre cualquier programa que haya configurado {port} a otra velocidad e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The radio stopped answering at block {block} of 26; {stored}. Check the cable first.</source>
+        <translation>El radio dejó de responder en el bloque {block} de 26; {stored}. Compruebe primero el cable.</translation>
+    </message>
+    <message>
+        <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. Check the cable first.</source>
+        <translation>El radio volvió a pedir el bloque {block} una y otra vez (llegaba dañado): un problema de cable o de baudios; {stored}. Compruebe primero el cable.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable first.</source>
+        <translation>La respuesta del radio al bloque {block} llegó alterada: un problema de cable o de baudios; {stored}. Compruebe primero el cable.</translation>
+    </message>
+    <message>
+        <source>The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read again.</source>
+        <translation>El radio dejó de enviar en el bloque {block} de 26. No se cambió nada: compruebe el cable y vuelva a leer.</translation>
+    </message>
+    <message>
+        <source>Block {block} arrived garbled or damaged every time: a cable or baud problem. Nothing was changed: check the cable and read again.</source>
+        <translation>El bloque {block} llegó alterado o dañado cada vez: un problema de cable o de baudios. No se cambió nada: compruebe el cable y vuelva a leer.</translation>
+    </message>
+    <message>
+        <source>The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first.</source>
+        <translation>El adaptador se detuvo en el bloque {block}; {stored}. Desconecte y vuelva a conectar primero el cable.</translation>
+    </message>
+    <message>
+        <source>Bytes from the radio were lost at block {block}; {stored}.</source>
+        <translation>Se perdieron bytes del radio en el bloque {block}; {stored}.</translation>
+    </message>
+    <message>
+        <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. Write the radio again; if this repeats, the radio needs service.</source>
+        <translation>Falló la verificación: en 0x{address} el radio tiene 0x{held} donde se escribió 0x{written}; {differ}. Escriba el radio de nuevo; si se repite, el radio necesita servicio técnico.</translation>
+    </message>
+    <message>
+        <source>The radio could not be read back, so the write is not proven. Write the radio again.</source>
+        <translation>No se pudo releer el radio, así que la escritura no está comprobada. Escriba el radio de nuevo.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable, plug it in again, then try again.</source>
+        <translation>Desconecte el cable, vuelva a conectarlo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. Unplug the cable, plug it in again, then read again.</source>
+        <translation>No se cambió nada. Desconecte el cable, vuelva a conectarlo y vuelva a leer.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. Read again.</source>
+        <translation>No se cambió nada. Vuelva a leer.</translation>
+    </message>
+    <message>
+        <source>no block was stored, so the radio keeps the configuration it held — write again</source>
+        <translation>no se guardó ningún bloque, así que el radio conserva la configuración que tenía — vuelva a escribir</translation>
+    </message>
+    <message>
+        <source>the port</source>
+        <translation>el puerto</translation>
+    </message>
+    <message>
+        <source>This file is for UHF. Model type is mismatched.<byte value="xd"/>
+<byte value="xd"/>
+Please select model again...</source>
+        <translation>Este archivo es para UHF. El tipo de modelo no coincide.<byte value="xd"/>
+<byte value="xd"/>
+Elija el modelo de nuevo...</translation>
+    </message>
+    <message>
+        <source>This file is for VHF. Model type is mismatched.<byte value="xd"/>
+<byte value="xd"/>
+Please select model again...</source>
+        <translation>Este archivo es para VHF. El tipo de modelo no coincide.<byte value="xd"/>
+<byte value="xd"/>
+Elija el modelo de nuevo...</translation>
+    </message>
+    <message>
+        <source>Model type is wrong.</source>
+        <translation>El tipo de modelo es incorrecto.</translation>
+    </message>
+    <message>
+        <source>Cannot Save File!</source>
+        <translation>¡No se puede guardar el archivo!</translation>
+    </message>
+    <message>
+        <source>Cannot Open File!</source>
+        <translation>¡No se puede abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>No se pudo abrir el documento.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be loaded (it is a pipe or a device). Choose a settings file.</source>
+        <translation>No es un archivo que se pueda cargar (es una tubería o un dispositivo). Elija un archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>This file is corrupted or wrong file type!</source>
+        <translation>¡Este archivo está dañado o no es del tipo correcto!</translation>
+    </message>
+    <message>
+        <source>Channel 16 is programmed and falls off the end when the channels move down.<byte value="xd"/>
+<byte value="xd"/>
+Insert all the same?</source>
+        <translation>El canal 16 está programado y se pierde al bajar los canales.<byte value="xd"/>
+<byte value="xd"/>
+¿Insertar de todos modos?</translation>
+    </message>
+    <message>
+        <source>All frequencies will be cleared.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Se borrarán todas las frecuencias.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>The settings have changed since they were last loaded or saved.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to save them?</source>
+        <translation>Los ajustes han cambiado desde la última vez que se cargaron o guardaron.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <source>A radio transfer is running.<byte value="xd"/>
+<byte value="xd"/>
+Cancel it and close the program?</source>
+        <translation>Hay una transferencia con el radio en curso.<byte value="xd"/>
+<byte value="xd"/>
+¿Cancelarla y cerrar el programa?</translation>
+    </message>
+    <message>
+        <source>Input Hexa code!</source>
+        <translation>¡Introduzca un código hexadecimal!</translation>
+    </message>
+    <message>
+        <source>Wrong Hexa data input</source>
+        <translation>Dato hexadecimal incorrecto</translation>
+    </message>
+    <message>
+        <source>You should select GMSK, FFSK or AFSK!</source>
+        <translation>¡Debe elegir GMSK, FFSK o AFSK!</translation>
+    </message>
+    <message>
+        <source>It is not used in Dumb Mode!</source>
+        <translation>¡No se usa en modo simple!</translation>
+    </message>
+    <message>
+        <source>This is Tx Mode</source>
+        <translation>El radio está en modo TX</translation>
+    </message>
+    <message>
+        <source>This is FFSK Modem!</source>
+        <translation>¡Es un módem FFSK!</translation>
+    </message>
+    <message>
+        <source>This is GMSK Modem!</source>
+        <translation>¡Es un módem GMSK!</translation>
+    </message>
+    <message>
+        <source>Valid Settings 50 - 2000 ms</source>
+        <translation>Valores válidos 50 - 2000 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 1 - 10</source>
+        <translation>Valores válidos 1 - 10</translation>
+    </message>
+    <message>
+        <source>Valid Settings 50 - 300</source>
+        <translation>Valores válidos 50 - 300</translation>
+    </message>
+    <message>
+        <source>Valid Settings 0 - 16 ms</source>
+        <translation>Valores válidos 0 - 16 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 0 - 255 ms</source>
+        <translation>Valores válidos 0 - 255 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 0 - 127 ms</source>
+        <translation>Valores válidos 0 - 127 ms</translation>
+    </message>
+    <message>
+        <source>There is no serial trace yet: read or write the radio, or open a service dialog, then save its trace.</source>
+        <translation>Aún no hay traza serie: lea o escriba el radio, o abra un diálogo de servicio, y luego guarde su traza.</translation>
+    </message>
+    <message>
+        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers and the last 200 lines of the transfer log.<byte value="xd"/>
+<byte value="xd"/>
+Include the open configuration (as YAML text) too?</source>
+        <translation>Un informe de problema contiene la versión del programa, el sistema operativo, la lista de puertos, las trazas serie de las últimas transferencias fallidas y las últimas 200 líneas del registro de transferencias.<byte value="xd"/>
+<byte value="xd"/>
+¿Incluir también la configuración abierta (como texto YAML)?</translation>
+    </message>
+    <message>
+        <source> KV310 and KV330 16-channel data radios. <byte value="xd"/>
+<byte value="xd"/>
+ Choose the radio you are going to program. Choosing a model starts a new, empty configuration.<byte value="xd"/>
+</source>
+        <translation> Radios de datos de 16 canales KV310 y KV330. <byte value="xd"/>
+<byte value="xd"/>
+ Elija el radio que va a programar. Elegir un modelo inicia una configuración nueva y vacía.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Tick the port of at least one radio to write to.</source>
+        <translation>Marque el puerto de al menos un radio.</translation>
+    </message>
+    <message>
+        <source>Tone A</source>
+        <translation>Tono A</translation>
+    </message>
+    <message>
+        <source>Tone B</source>
+        <translation>Tono B</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>No Timer</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NINGUNO</translation>
+    </message>
+    <message>
+        <source>partly written: block 0 is new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>escrito a medias: el bloque 0 es nuevo, {first}–{last} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first} is not; the radio still holds a mixed configuration — write again</source>
+        <translation>escrito a medias: los bloques 0–{written} son nuevos, {first} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
+    </message>
+    <message>
+        <source>partly written: blocks 0–{written} are new, {first}–{last} are not; the radio still holds a mixed configuration — write again</source>
+        <translation>escrito a medias: los bloques 0–{written} son nuevos, {first}–{last} no; el radio tiene una configuración mezclada — vuelva a escribir</translation>
+    </message>
+    <message>
+        <source> Click to program for {model}. <byte value="xd"/>
+<byte value="xd"/>
+ The band frequency is <byte value="xd"/>
+{low} MHz to {high} MHz.<byte value="xd"/>
+</source>
+        <translation> Haga clic para programar para {model}. <byte value="xd"/>
+<byte value="xd"/>
+ La banda de frecuencia es <byte value="xd"/>
+{low} MHz a {high} MHz.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+</TS>

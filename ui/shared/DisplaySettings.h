@@ -1,0 +1,53 @@
+#pragma once
+// The window's language and appearance: chosen in the View menu, remembered in KV310-display.ini beside the
+// port file (KV310.ini keeps its 4 bytes), and applied when the program starts. Without a choice the language
+// follows the system's locale and the appearance is the platform's own.
+//
+// The colours the window picks itself come from here, one for each palette, so that a dark palette gets
+// marks and text that keep their contrast.
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+
+class QApplication;
+
+enum class ELanguage { System, English, German, Spanish };
+enum class EAppearance { System, Light, Dark };
+
+struct SDisplaySettings {
+    ELanguage m_Language = ELanguage::System;
+    EAppearance m_Appearance = EAppearance::System;
+};
+
+// The file beside the port file; empty when the environment names no config folder.
+QString DisplaySettingsPath();
+// What the file says; a missing or unreadable file, or an unknown word in it, gives the defaults.
+SDisplaySettings LoadDisplaySettings();
+// Writes the file; false when it cannot be written.
+bool SaveDisplaySettings(const SDisplaySettings& settings);
+
+// The catalogue name of a language ("de", "es"; "en" for English), the system's for ELanguage::System.
+QString LanguageCode(ELanguage language);
+// Installs the window's catalogue and Qt's own for the language (English needs none); a later call
+// replaces the earlier one. Returns whether the window's catalogue was found (always true for English).
+bool InstallLanguage(ELanguage language);
+
+// Applies an appearance to the application: the platform's style and palette as the program started
+// (System), the platform's style with its standard light palette (Light), or the Fusion style with a dark
+// palette (Dark).
+void ApplyAppearance(EAppearance appearance);
+
+// Whether a palette is dark: its window background darker than its text.
+bool IsDarkPalette(const QPalette& palette);
+// The dark palette the Dark appearance uses.
+QPalette DarkPalette();
+// The EEPROM map's colours: the background of a changed byte (0xFFCCFF in a light palette), of every other
+// byte, and the text on both.
+QColor MapMarkColour(const QPalette& palette);
+QColor MapPlainColour(const QPalette& palette);
+QColor MapTextColour(const QPalette& palette);
+// The frame of the map's current cell.
+QColor MapFrameColour(const QPalette& palette);
+// The contrast ratio of two colours as the Web Content Accessibility Guidelines define it (1 to 21).
+double ContrastRatio(const QColor& first, const QColor& second);
