@@ -390,8 +390,7 @@ int RunStatus(const std::vector<std::string>& words) {
     CVerbPort port(args);
     CStderrSink sink;
     CServiceLink link(port.Port(), sink);
-    CDataRadioDoc doc;
-    const EServiceStart start = link.Start(doc, com, device);
+    const EServiceStart start = link.Start(com, device);
     if (start != EServiceStart::Opened) {
         KeepTraceOfFailure(port.Trace(), *args.Value("--port"));
         port.SaveTrace();

@@ -66,8 +66,8 @@ std::string Mhz(double mhz) {
 // One pasted row into channel ch (0-based) of doc.
 class CRowPaste {
 public:
-    CRowPaste(CDataRadioDoc& doc, int ch, std::vector<std::string>& notes)
-        : m_Doc(doc), m_nCh(ch), m_Notes(notes) {}
+    CRowPaste(CDataRadioDoc& doc, bool twoToneLocked, int ch, std::vector<std::string>& notes)
+        : m_Doc(doc), m_bTwoToneLocked(twoToneLocked), m_nCh(ch), m_Notes(notes) {}
 
     void Value(const SColumn& column, const std::string& cell) {
         const SFieldDef& f = *column.pField;
@@ -194,7 +194,7 @@ private:
         if (now.m_nRxOption == kSigTwoTone && was.m_nRxOption != kSigTwoTone) {
             // The channel option dialog offers two-tone only on the KV330, and only once it is unlocked.
             const char* refusal = !ModelHasTwoTone(m_Doc.m_nModel) ? "this model has no two-tone"
-                                  : m_Doc.m_bTwoToneLocked
+                                  : m_bTwoToneLocked
                                       ? "two-tone is locked (unlock it with the access code, Ctrl+Shift+T)"
                                       : nullptr;
             if (refusal != nullptr) {
@@ -207,6 +207,7 @@ private:
     }
 
     CDataRadioDoc& m_Doc;
+    bool m_bTwoToneLocked;
     int m_nCh;
     std::vector<std::string>& m_Notes;
     const std::vector<SColumn> m_All = AllColumns();
@@ -239,7 +240,7 @@ std::string CopyChannelRows(const CDataRadioDoc& doc, const std::vector<int>& ch
 }
 
 bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
-                      SPasteOutcome& outcome, std::string& error) {
+                      bool twoToneLocked, SPasteOutcome& outcome, std::string& error) {
     outcome = SPasteOutcome();
     if (text.size() > kMaxTextConfigBytes) {
         error = "The clipboard holds too much text for channel rows.";
@@ -287,7 +288,7 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
         }
         outcome.m_Channels.push_back(channel);
         const std::vector<std::string> cells = SplitCsvLine(lines[row], separator);
-        CRowPaste paste(work, channel - 1, outcome.m_Notes);
+        CRowPaste paste(work, twoToneLocked, channel - 1, outcome.m_Notes);
         // Field order, not column order: a row's frequencies are fitted once all its values are in.
         for (const SFieldDef& f : ChannelFields()) {
             for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {

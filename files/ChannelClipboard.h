@@ -30,9 +30,9 @@ struct SPasteOutcome {
 
 // Pastes text into doc. Row n goes to targets[n] (1-based channels, in order); rows past the last target go
 // to the channels below it. False with error (doc unchanged) when the text holds no rows or its header names
-// a column that does not exist.
+// a column that does not exist. While two-tone is locked a row cannot turn it on.
 bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
-                      SPasteOutcome& outcome, std::string& error);
+                      bool twoToneLocked, SPasteOutcome& outcome, std::string& error);
 
 // The one message of a paste that changed or refused values or left rows out; empty when all went in as
 // given.

@@ -29,7 +29,7 @@ bool HasErrors(const std::vector<SFinding>& findings);
 int CountFindings(const std::vector<SFinding>& findings, ESeverity severity);
 
 // The model as messages name it, "KV310 VHF" (one blank, unlike the catalogue's title), or "model row 0".
-std::string ModelText(const CDataRadioDoc& doc, int row);
+std::string ModelText(int row);
 
 // Before a write over a radio that was read first: "the radio is a KV310 VHF, the plan is for a KV330 UHF"
 // (a UHF model's sub-band added, "KV310 UHF U2") when the radio's model row or sub-band (image byte 191)

@@ -361,7 +361,8 @@ void CEditCommands::OnPaste() {
     const CDataRadioDoc before = m_View.m_Doc;
     SPasteOutcome outcome;
     std::string error;
-    if (!PasteChannelRows(text, targets, m_View.m_Doc, outcome, error)) {
+    if (!PasteChannelRows(text, targets, m_View.m_Doc, m_View.m_State.m_bTwoToneLocked != 0, outcome,
+                          error)) {
         m_View.m_Sink.ShowMessage(error);
         return;
     }

@@ -71,23 +71,23 @@ TEST_F(ShellTest, EveryCaptionedControlOfEveryPageAndDialogCarriesItsCaptionInIt
         View().ShowPage(page);
     }
     m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 151.0;
-    m_Doc.m_nCurChannel = 1;
+    State().m_nCurChannel = 1;
     CPageContext& ctx = View().m_Ctx;
     std::vector<std::unique_ptr<QWidget>> dialogs;
     dialogs.push_back(std::make_unique<CAboutDlg>());
     dialogs.push_back(std::make_unique<CCalibrationDlg>(ctx));
     dialogs.push_back(std::make_unique<CSquelchDlg>(ctx));
-    dialogs.push_back(std::make_unique<CChangeMapDlg>(m_Doc, m_Sink, 12, 9, 0x7F));
+    dialogs.push_back(std::make_unique<CChangeMapDlg>(State(), m_Sink, 12, 9, 0x7F));
     dialogs.push_back(std::make_unique<CChannelOptionDlg>(ctx));
     dialogs.push_back(std::make_unique<CCompareDlg>("other.dat", std::vector<std::string>{"channel 3 rx"}));
     dialogs.push_back(std::make_unique<CEngineeringDlg>(CImageBytes{}));
     dialogs.push_back(std::make_unique<CFleetDlg>(ctx));
-    dialogs.push_back(std::make_unique<CModelSelectDlg>(m_Doc));
+    dialogs.push_back(std::make_unique<CModelSelectDlg>());
     dialogs.push_back(std::make_unique<CProgressDlg>());
     dialogs.push_back(std::make_unique<CScanWarningDlg>(QStringLiteral("ON"), QStringLiteral("OFF")));
     dialogs.push_back(std::make_unique<CCtcssDlg>());
     dialogs.push_back(std::make_unique<CDcsDlg>());
-    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(m_Doc, m_Sink));
+    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(m_Doc, State(), m_Sink));
     dialogs.push_back(std::make_unique<CTwoToneDlg>(m_Doc, m_Sink, 1));
     QStringList misses = NamesWithoutCaption(m_pFrame.get());
     for (const auto& dialog : dialogs) {

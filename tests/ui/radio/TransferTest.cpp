@@ -142,7 +142,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
     EXPECT_EQ(View().m_pVersionField->text().toStdString(), "2.1");
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV310  UHF");
     EXPECT_GT(Sheet().m_pChannelPage->m_nRefreshCount, refreshesBefore);
-    EXPECT_EQ(m_Doc.m_bFileLoaded, 0);  // taken by the refresh after the read
+    EXPECT_EQ(State().m_bFileLoaded, 0);  // taken by the refresh after the read
 }
 
 TEST_F(TransferTest, ARefusedWriteLeavesItsFailureTextAndTheRecord) {
