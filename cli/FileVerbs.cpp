@@ -67,9 +67,9 @@ int RunNew(const std::vector<std::string>& words) {
     CDataRadioDoc doc;
     doc.m_nModel = row;
     const std::string subBand = args.Value("--sub-band").value_or("0");
-    if (subBand != "0" && !(subBand == "1" && doc.m_Band[row].m_nSubBands > 1)) {
+    if (subBand != "0" && !(subBand == "1" && ModelCatalogue()[row].m_nSubBands > 1)) {
         PrintError(StrPrintf("sub-band '%s' does not exist for the %s; it has %d", subBand.c_str(),
-                             ModelText(doc, row).c_str(), doc.m_Band[row].m_nSubBands));
+                             ModelText(row).c_str(), ModelCatalogue()[row].m_nSubBands));
         return kExitUsage;
     }
     doc.m_nSubBand = static_cast<uint8_t>(subBand[0] - '0');

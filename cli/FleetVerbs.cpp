@@ -319,7 +319,6 @@ bool SaveRead(const CArgs& args, const std::string& folder, const SFleetPort& po
     image.m_Read = bytes;
     image.m_Work = bytes;
     CDataRadioDoc doc;
-    doc.m_bFileLoaded = 1;
     image.DecodeImage(doc);
     std::string backup;
     std::string error;

@@ -398,7 +398,6 @@ int RunStatus(const std::vector<std::string>& words) {
     CVerbPort port(args);
     CStderrSink sink;
     CServiceLink link(port.Port(), sink);
-    CDataRadioDoc doc;
     CTransferRecord record("status", *args.Value("--port"), com, device);
     // every end is logged, and a radio that did not answer keeps its trace like a failed transfer
     const auto fail = [&](const std::string& why, bool say) {
@@ -411,7 +410,7 @@ int RunStatus(const std::vector<std::string>& words) {
         port.SaveTrace();
         return kExitFailed;
     };
-    const EServiceStart start = link.Start(doc, com, device);
+    const EServiceStart start = link.Start(com, device);
     if (start != EServiceStart::Opened) {
         // the link has said why
         return fail(start == EServiceStart::Refused ? kTextStatusError : "the port could not be opened",

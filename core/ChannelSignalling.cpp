@@ -151,19 +151,19 @@ SOptionControls OptionControlsFor(int model, int rxChoice, int txChoice, bool tw
     return controls;
 }
 
-std::string TakeGmskToneNotice(CDataRadioDoc& doc) {
-    if (doc.m_bGmskToneWarned || !doc.m_bModemGmsk || !doc.m_bModem) {
+std::string TakeGmskToneNotice(const CDataRadioDoc& doc, SSignallingSession& session) {
+    if (session.m_bGmskToneWarned || !doc.m_bModemGmsk || !doc.m_bModem) {
         return std::string();
     }
-    doc.m_bGmskToneWarned = 1;
+    session.m_bGmskToneWarned = 1;
     return kMsgGmskTone;
 }
 
-std::string TakeFfskTwoToneNotice(CDataRadioDoc& doc) {
-    if (doc.m_bFfskTwoToneWarned || !doc.m_bModemFfsk || !doc.m_bModem) {
+std::string TakeFfskTwoToneNotice(const CDataRadioDoc& doc, SSignallingSession& session) {
+    if (session.m_bFfskTwoToneWarned || !doc.m_bModemFfsk || !doc.m_bModem) {
         return std::string();
     }
-    doc.m_bFfskTwoToneWarned = 1;
+    session.m_bFfskTwoToneWarned = 1;
     return kMsgFfskTwoTone;
 }
 
@@ -184,9 +184,10 @@ SToneFieldFit FitToneDuration(const std::string& text, double stored) {
     return Accepted(v);
 }
 
-bool ApplyAccessCode(CDataRadioDoc& doc, const std::string& text, bool enable, std::string* message) {
+bool ApplyAccessCode(CDataRadioDoc& doc, SSignallingSession& session, const std::string& text, bool enable,
+                     std::string* message) {
     const long long code = FieldTextToInt(text);
-    doc.m_nAccessCode = static_cast<int32_t>(std::clamp<long long>(code, INT32_MIN, INT32_MAX));
+    session.m_nAccessCode = static_cast<int32_t>(std::clamp<long long>(code, INT32_MIN, INT32_MAX));
     if (code != kTwoToneAccessCode) {
         if (message != nullptr) {
             *message = kMsgWrongPassword;
@@ -194,10 +195,10 @@ bool ApplyAccessCode(CDataRadioDoc& doc, const std::string& text, bool enable, s
         return false;
     }
     if (enable) {
-        doc.m_bTwoToneLocked = 0;
+        session.m_bTwoToneLocked = 0;
         return true;
     }
-    doc.m_bTwoToneLocked = 1;
+    session.m_bTwoToneLocked = 1;
     for (CChannelData& channel : doc.m_Channel) {
         if (channel.m_nRxOption == kSigTwoTone) {
             channel.m_nRxOption = kSigNone;

@@ -50,8 +50,22 @@ SOptionControls OptionControlsFor(int model, int rxChoice, int txChoice, bool tw
 
 // The GMSK modem sends no tone, the FFSK modem no two-tone: each notice is given once. Return the notice to
 // show (and mark it given), or an empty text.
-std::string TakeGmskToneNotice(CDataRadioDoc& doc);
-std::string TakeFfskTwoToneNotice(CDataRadioDoc& doc);
+// What the program keeps about two-tone and these notices while it runs; never saved nor sent. The program
+// starts locked; a fresh record (New, Load, a model choice) locks it again and lets the notices come again.
+struct SSignallingSession {
+    int32_t m_bTwoToneLocked = 1;
+    int32_t m_nAccessCode = 0;  // the number last typed into the access-code dialog
+    int32_t m_bGmskToneWarned = 0;
+    int32_t m_bFfskTwoToneWarned = 0;
+
+    void ForgetRecord() {
+        m_bTwoToneLocked = 1;
+        m_bGmskToneWarned = 0;
+        m_bFfskTwoToneWarned = 0;
+    }
+};
+std::string TakeGmskToneNotice(const CDataRadioDoc& doc, SSignallingSession& session);
+std::string TakeFfskTwoToneNotice(const CDataRadioDoc& doc, SSignallingSession& session);
 
 // Two-tone data fields. A text that is refused leaves the stored value and shows it again with one decimal.
 struct SToneFieldFit {
@@ -65,10 +79,11 @@ SToneFieldFit FitToneFrequency(const std::string& text, double stored);
 // 100-10000 ms after the cut to whole 10 ms; negative entries fail.
 SToneFieldFit FitToneDuration(const std::string& text, double stored);
 
-// Access-code dialog: the number typed (leading digits of at most 9 characters) is kept in m_nAccessCode.
+// Access-code dialog: the number typed (leading digits of at most 9 characters) is kept in the session.
 // ENABLE with the right code unlocks two-tone; DISABLE with it locks two-tone and takes it off every
 // channel. Returns false (and the message "Wrong password!") for any other number.
-bool ApplyAccessCode(CDataRadioDoc& doc, const std::string& text, bool enable, std::string* message);
+bool ApplyAccessCode(CDataRadioDoc& doc, SSignallingSession& session, const std::string& text, bool enable,
+                     std::string* message);
 
 constexpr const char* kMsgWrongPassword = KV310_TEXT("Messages", "Wrong password!");
 constexpr const char* kMsgGmskTone = KV310_TEXT("Messages", "Tone isn't used in GMSK modem");

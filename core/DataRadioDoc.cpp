@@ -21,24 +21,12 @@ void CChannelData::ResetToDefaults() {
 }
 
 CDataRadioDoc::CDataRadioDoc() {
-    FillModelCatalogue(m_Band);
-    m_strModelName = "KV310";
     m_nModel = kModelKv310Vhf;
     m_nSubBand = 0;
-    m_bSystemPageReady = 0;
-    m_bModemPageReady = 0;
     ResetToDefaults();
 }
 
 void CDataRadioDoc::ResetToDefaults() {
-    m_bTwoToneLocked = 1;
-    m_bGmskToneWarned = 0;
-    m_bFfskTwoToneWarned = 0;
-    m_bFileLoaded = 0;
-    m_bNewPending = 0;
-    m_nRadioChannel = 0;
-    m_bTransferFailed = 0;
-
     for (CChannelData& channel : m_Channel) {
         channel.ResetToDefaults();
     }

@@ -1,19 +1,21 @@
 #pragma once
-// The settings record: one radio configuration. Every editor reads and writes these members directly and
-// validates what it writes; the record checks nothing itself.
+// The settings record: one radio configuration, and nothing else. Every member below is stored in the
+// settings file (files/SettingsFile.cpp writes them in its order), sent to the radio in its EEPROM image
+// (core/EepromImage.cpp, laid out in EepromLayout.h), or both; what the program keeps while it runs (the
+// port, the two-tone lock, which pages are built) lives beside the record in the window's state. Every
+// editor reads and writes these members directly and validates what it writes; the record checks nothing
+// itself.
 //
 // Integers are 32-bit signed, flags are 32-bit integers (0 = off, anything else = on, 1 is stored for on),
 // frequencies are MHz and tones Hz.
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "ModelBand.h"
 
 constexpr int kChannels = 16;
 constexpr int kServiceBytes = 14;
-constexpr int kLegacyImageBytes = 200;
 
 // Synthesizer step codes held in m_nStep.
 constexpr int kStep7500 = 0;
@@ -54,33 +56,18 @@ class CDataRadioDoc {
 public:
     CDataRadioDoc();
 
-    // Sets every member that has a reset value; the model, sub-band, port, baud indices, catalogue and the
-    // other "kept" members stay as they are. Reads m_nModel, so set the model first.
+    // Sets every member that has a reset value; the model, sub-band, baud indices and the service bytes'
+    // "kept" positions stay as they are. Reads m_nModel, so set the model first.
     void ResetToDefaults();
 
+    // The catalogue row of m_nModel (row 0 for a number outside the catalogue).
     const CModelBand& CurrentBand() const {
-        return m_Band[m_nModel >= 0 && m_nModel < kModelRows ? m_nModel : 0];
+        return ModelCatalogue()[m_nModel >= 0 && m_nModel < kModelRows ? m_nModel : 0];
     }
 
-    // Identity and run-time values
+    // Identity: the catalogue row and its sub-band
     int32_t m_nModel = 0;
     uint8_t m_nSubBand = 0;
-    std::string m_strModelName;
-    int32_t m_nComPort = 0;
-    int32_t m_nCurChannel = 0;
-    std::array<uint8_t, kLegacyImageBytes> m_LegacyImage{};
-    int32_t m_bTwoToneLocked = 0;
-    int32_t m_nAccessCode = 0;
-    int32_t m_bGmskToneWarned = 0;
-    int32_t m_bFfskTwoToneWarned = 0;
-    int32_t m_bSystemPageReady = 0;
-    int32_t m_bModemPageReady = 0;
-    int32_t m_bFileLoaded = 0;
-    int32_t m_bNewPending = 0;
-    int32_t m_nDrawCount = 0;
-    int32_t m_nRadioChannel = 0;
-    int32_t m_bTransferFailed = 0;
-    int32_t m_bTwoToneCodeOk = 0;
 
     std::array<CChannelData, kChannels> m_Channel{};
 
@@ -147,8 +134,6 @@ public:
     int32_t m_nReserved2 = 0;
     int32_t m_nReserved3 = 0;
     int32_t m_nScanMode = 0;
-
-    CModelCatalogue m_Band{};
 };
 
 // The document title the window frame shows, whatever file was loaded or saved.

@@ -27,6 +27,12 @@ void PutFlag(uint8_t* base, SFlag flag, int64_t on) {
     }
 }
 
+void PutBit(uint8_t* base, SBits bit, bool on) {
+    if (on) {
+        base[bit.m_nAddr] |= Bit(bit.m_nShift);
+    }
+}
+
 int32_t Get(const uint8_t* base, SBits field) {
     return (base[field.m_nAddr] >> field.m_nShift) & ((1 << field.m_nWidth) - 1);
 }
@@ -171,78 +177,60 @@ int BaudCode(const CDataRadioDoc& doc) {
     return 0;
 }
 
-// Bytes 0-10, 17 and the flags of 11 and 18: timers, scan, power save, programmed channels.
-void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
-    const int row = doc.m_nModel;
-    PutFlag(image, kBusyPortSquelch, doc.m_nSquelchType == 1);
-    PutFlag(image, kHangOnFlag, doc.m_bHangOn);
-    PutFlag(image, kTxTimeOutFlag, doc.m_bTxTimeOut);
-    PutFlag(image, kTxDelayFlag, doc.m_bTxDelay);
-    PutFlag(image, kBusyLockoutFlag, doc.m_bBusyLockout);
-    PutFlag(image, kTxMatchedSatFlag, doc.m_bTxMatchedSat);
-    PutFlag(image, kGpsFlagInFlags, doc.m_bGps);
-    Put(image, kTxTimeOut, doc.m_nTxTimeOut / 10, masked);
-    EncodeChannelBits(doc, image);
-
-    Put(image, kScanDelay, int64_t{doc.m_nScanDelay} + 1, masked);
-    PutFlag(image, kAlwaysSet4, 1);
-    PutFlag(image, kUhfFlag, !IsVhfRow(row));
-    PutFlag(image, kGpsFlag, doc.m_bGps);
-    PutFlag(image, kPllIcFlag, doc.m_nPllIc == 1);
-    Put(image, kScanSpeed, (int64_t{doc.m_nScanSpeed} - 10) / 10, masked);
-    if (doc.m_bPowerSave != 0) {
-        PutFlag(image, kPowerSaveFlag, 1);
-        Put(image, kPowerSaveDelay, doc.m_nPowerSaveDelay, masked);
-        Put(image, kPowerSaveOffTime, (int64_t{doc.m_nPowerSaveOffTime} - 30) / 20, masked);
+// Every field of the table that holds a member of the record, through its scale or as a flag.
+void EncodeTableFields(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
+    for (const SImageField& field : ImageFields()) {
+        if (field.m_pMember == nullptr || (field.m_pOnlyIf != nullptr && doc.*field.m_pOnlyIf == 0)) {
+            continue;
+        }
+        const int64_t value = doc.*field.m_pMember;
+        switch (field.m_eRule) {
+            case EFieldRule::Number:
+                Put(image, field.m_Bits, ScaledToField(field.m_Scale, value), masked);
+                break;
+            case EFieldRule::NumberOrNone:
+                Put(image, field.m_Bits, value == 0 ? 0 : ScaledToField(field.m_Scale, value), masked);
+                break;
+            case EFieldRule::Flag:
+            case EFieldRule::FlagBit:
+            case EFieldRule::Copy:
+                PutBit(image, field.m_Bits, value != 0);
+                break;
+            case EFieldRule::FlagOff:
+                PutBit(image, field.m_Bits, value == 0);
+                break;
+            case EFieldRule::Own:
+                break;
+        }
     }
-    if (doc.m_nPowerSaveOnTime != 0) {
-        Put(image, kPowerSaveOnTime, (int64_t{doc.m_nPowerSaveOnTime} - 20) / 10, masked);
-    }
-
-    PutFlag(image, kTxToneForDataFlag, doc.m_bTxToneForData);
-    if (doc.m_bHangOn != 0) {
-        Put(image, kHangOnCode, (doc.m_nHangOnTime / 2 - 90) / 5, masked);
-    }
-    PutFlag(image, kHangOnBeepFlag, doc.m_bHangOnBeep);
 }
 
-// Bytes 19-23, 30 and 31: modem type and baud rate, modem timing, GPS.
-void EncodeModemAndGpsBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
-    PutFlag(image, kGmskFlag, doc.m_bModemGmsk);
-    PutFlag(image, kTxForcingFlag, doc.m_bTxForcing);
+// The system fields with rules of their own: squelch type, scan and programmed channels, model bits, PLL IC.
+void EncodeSystemBytes(const CDataRadioDoc& doc, uint8_t* image) {
+    const int row = doc.m_nModel;
+    PutFlag(image, kBusyPortSquelch, doc.m_nSquelchType == 1);
+    EncodeChannelBits(doc, image);
+    PutFlag(image, kAlwaysSet4, 1);
+    PutFlag(image, kUhfFlag, !IsVhfRow(row));
+    PutFlag(image, kPllIcFlag, doc.m_nPllIc == 1);
+}
+
+// The modem fields with rules of their own: dumb mode, baud code and AFSK.
+void EncodeModemBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
     PutFlag(image, kDumbModeFlag, doc.m_nModemMode == 1);
-    PutFlag(image, kModemFlag, doc.m_bModem);
     if (doc.m_bModem != 0) {
         Put(image, kBaudCode, BaudCode(doc), masked);
     }
-    Put(image, kTxOnTime, doc.m_nTxOnTime / 2, masked);
-    Put(image, kTxOffDelay, doc.m_nTxOffDelay / 2, masked);
-    Put(image, kRxOnDelay, doc.m_nRxOnDelay / 2, masked);
-    Put(image, kGpsDelay, (int64_t{doc.m_nGpsDelay} - 50) / 10, masked);
-    Put(image, kGpsTxTime, doc.m_nGpsTxTime, masked);
-    Put(image, kGpsCycle, int64_t{doc.m_nGpsCycle} + 1, masked);
+    PutFlag(image, kAfskFlag, doc.m_bModemAfsk);
 }
 
-// Bytes 176-191: modem block and timing options, the model's bits and the model byte.
+// The model's bits and the model byte.
 void EncodeModelBytes(const CDataRadioDoc& doc, uint8_t* image, std::vector<SMaskedValue>* masked) {
     const int row = doc.m_nModel;
-    Put(image, kPreambleSize, doc.m_nPreambleSize, masked);
-    Put(image, kBaseBlockSize, doc.m_nBaseBlockSize == 0 ? 0 : int64_t{doc.m_nBaseBlockSize} + 1, masked);
-    PutFlag(image, kBell202Flag, doc.m_bAfskBell202);
-    PutFlag(image, kAfskFlag, doc.m_bModemAfsk);
-    Put(image, kStartBitErrors, doc.m_nStartBitErrors, masked);
-    Put(image, kWaitBusyTime, doc.m_nWaitBusyTime, masked);
-    Put(image, kTxDelayTime1, doc.m_nTxDelayTime1, masked);
     PutFlag(image, kKv310UhfFlag, row == 1 || row == kModelKv310Uhf);
-    PutFlag(image, kInitDataForHtFlag, doc.m_bInitDataForHt);
-    Put(image, kFlowControl, doc.m_nFlowControl, masked);
-    Put(image, kTxDelayTime2, doc.m_nTxDelayTime2, masked);
-    PutFlag(image, kBaseBlockFlag, doc.m_bBaseBlock);
     image[kSquelchOffFlag.m_nAddr] |= kAlwaysSet181;
-    PutFlag(image, kSquelchOffFlag, doc.m_bSquelch == 0);
     PutFlag(image, kKv310Flag, row >= 0 && row <= kModelKv310Uhf);
-    PutFlag(image, kExternalModulationFlag, doc.m_bExternalModulation);
-    Put(image, kModelRow, int64_t{row} + 1, masked);
+    Put(image, kModelRow, ScaledToField(ImageField(kModelRow).m_Scale, row), masked);
     Put(image, kSubBand, doc.m_nSubBand, masked);
 }
 
@@ -267,7 +255,7 @@ void EncodeTwoTone(const CChannelData& channel, int i, uint8_t* image) {
 
 void DecodeModel(const uint8_t* image, CDataRadioDoc& doc) {
     const int nibble = Get(image, kModelRow);
-    int row = nibble == 0 ? kModelKv310Uhf : nibble - 1;
+    int row = nibble == 0 ? kModelKv310Uhf : ScaledFromField(ImageField(kModelRow).m_Scale, nibble);
     // Rows past 5 have no synthesizer offset and no editor, and a row past the catalogue would be read
     // out of bounds by every page: such an image keeps the record's row.
     if (row > kLastOfferedModel) {
@@ -304,14 +292,42 @@ void DecodeSlot(const uint8_t* slot, int row, CChannelData& channel) {
         TunedMhz(row, ReadCount(slot, kSlotTxNHigh, kSlotTxNLow, kSlotTxA), channel.m_nStep, false);
 }
 
+// Every field of the table that holds a member of the record.
+void DecodeTableFields(const uint8_t* image, CDataRadioDoc& doc) {
+    for (const SImageField& field : ImageFields()) {
+        if (field.m_pMember == nullptr) {
+            continue;
+        }
+        const int32_t bits = Get(image, field.m_Bits);
+        int32_t& member = doc.*field.m_pMember;
+        switch (field.m_eRule) {
+            case EFieldRule::Number:
+                member = ScaledFromField(field.m_Scale, bits);
+                break;
+            case EFieldRule::NumberOrNone:
+                member = bits == 0 ? 0 : ScaledFromField(field.m_Scale, bits);
+                break;
+            case EFieldRule::Flag:
+                member = bits;
+                break;
+            case EFieldRule::FlagBit:
+                member = bits << field.m_Bits.m_nShift;  // 4 for bit 2
+                break;
+            case EFieldRule::FlagOff:
+                member = bits != 0 ? 0 : 1;
+                break;
+            case EFieldRule::Copy:
+            case EFieldRule::Own:
+                break;
+        }
+    }
+}
+
+// After the table's fields: the modem type, the dumb mode and the baud code.
 void DecodeModem(const uint8_t* image, CDataRadioDoc& doc) {
-    doc.m_bModemGmsk = Has(image, kGmskFlag);
     doc.m_bModemAfsk = doc.m_bModemGmsk == 0 ? Has(image, kAfskFlag) : 0;
     doc.m_bModemFfsk = doc.m_bModemGmsk == 0 && doc.m_bModemAfsk == 0 ? 1 : 0;
-    doc.m_bModem = Has(image, kModemFlag);
     doc.m_nModemMode = Has(image, kDumbModeFlag) ? 1 : 2;
-    doc.m_bTxForcing = Has(image, kTxForcingFlag);
-    doc.m_bTxToneForData = Has(image, kTxToneForDataFlag);
     if (doc.m_bModem == 0) {
         return;
     }
@@ -330,53 +346,12 @@ void DecodeModem(const uint8_t* image, CDataRadioDoc& doc) {
     }
 }
 
+// The system fields with rules of their own: squelch type and scan channels.
 void DecodeSystemBytes(const uint8_t* image, CDataRadioDoc& doc) {
-    doc.m_nTxOnTime = image[kTxOnTime.m_nAddr] * 2;
-    doc.m_nTxOffDelay = image[kTxOffDelay.m_nAddr] * 2;
-    doc.m_nRxOnDelay = image[kRxOnDelay.m_nAddr] * 2;
-
-    doc.m_bPowerSave = Has(image, kPowerSaveFlag);
-    doc.m_nPowerSaveDelay = Get(image, kPowerSaveDelay);
-    doc.m_nPowerSaveOffTime = Get(image, kPowerSaveOffTime) * 20 + 30;
-    doc.m_nPowerSaveOnTime = image[kPowerSaveOnTime.m_nAddr] * 10 + 20;
-
     doc.m_nSquelchType = Has(image, kBusyPortSquelch);
-    doc.m_bHangOn = Has(image, kHangOnFlag);
-    doc.m_bHangOnBeep = Has(image, kHangOnBeepFlag);
-    doc.m_bTxTimeOut = Has(image, kTxTimeOutFlag);
-    doc.m_bTxDelay = Has(image, kTxDelayFlag);
-    doc.m_bBusyLockout = Has(image, kBusyLockoutFlag);
-    doc.m_bTxMatchedSat = Has(image, kTxMatchedSatFlag);
-    doc.m_nTxTimeOut = image[kTxTimeOut.m_nAddr] * 10;
     for (int i = 0; i < kChannels; ++i) {
         doc.m_Channel[i].m_bScan = image[ChannelByte(kScanLow, kScanHigh, i)] & ChannelBit(i);
     }
-    doc.m_bExternalModulation = Has(image, kExternalModulationFlag);
-
-    doc.m_nScanDelay = Get(image, kScanDelay) - 1;
-    doc.m_nScanSpeed = image[kScanSpeed.m_nAddr] * 10 + 10;
-    doc.m_nHangOnTime = image[kHangOnCode.m_nAddr] * 10 + 180;
-
-    // the GPS flag of byte 4 is the one the radio acts on (byte 0 carries a copy)
-    doc.m_bGps = Has(image, kGpsFlag);
-    doc.m_nGpsCycle = image[kGpsCycle.m_nAddr] - 1;
-    doc.m_nGpsTxTime = image[kGpsTxTime.m_nAddr];
-    doc.m_nGpsDelay = image[kGpsDelay.m_nAddr] * 10 + 50;
-}
-
-void DecodeModemTiming(const uint8_t* image, CDataRadioDoc& doc) {
-    const int blockNibble = Get(image, kBaseBlockSize);
-    doc.m_nBaseBlockSize = blockNibble == 0 ? 0 : blockNibble - 1;
-    doc.m_nPreambleSize = Get(image, kPreambleSize);
-    doc.m_nWaitBusyTime = Get(image, kWaitBusyTime);
-    doc.m_nStartBitErrors = Get(image, kStartBitErrors);
-    doc.m_bAfskBell202 = Has(image, kBell202Flag);
-    doc.m_nFlowControl = Get(image, kFlowControl);
-    doc.m_bInitDataForHt = image[kInitDataForHtFlag.m_nAddr] & Bit(kInitDataForHtFlag.m_nBit);  // 4 when set
-    doc.m_nTxDelayTime1 = Get(image, kTxDelayTime1);
-    doc.m_nTxDelayTime2 = Get(image, kTxDelayTime2);
-    doc.m_bSquelch = Has(image, kSquelchOffFlag) ? 0 : 1;
-    doc.m_bBaseBlock = Has(image, kBaseBlockFlag);
 }
 
 void DecodeCarriedBytes(const uint8_t* image, CDataRadioDoc& doc) {
@@ -460,8 +435,9 @@ void CEepromImage::EncodeImage(CDataRadioDoc& doc, std::vector<SMaskedValue>* ma
             EncodeSlot(doc.m_Channel[i], row, image + SlotAddr(i));
         }
     }
-    EncodeSystemBytes(doc, image, masked);
-    EncodeModemAndGpsBytes(doc, image, masked);
+    EncodeTableFields(doc, image, masked);
+    EncodeSystemBytes(doc, image);
+    EncodeModemBytes(doc, image, masked);
     EncodeModelBytes(doc, image, masked);
     for (int i = 0; i < kChannels; ++i) {
         uint8_t* slot = image + SlotAddr(i);
@@ -481,12 +457,12 @@ void CEepromImage::DecodeImage(CDataRadioDoc& doc) const {
     for (int i = 0; i < kChannels; ++i) {
         DecodeSlot(image + SlotAddr(i), row, doc.m_Channel[i]);
     }
+    DecodeTableFields(image, doc);
     DecodeModem(image, doc);
     DecodeSystemBytes(image, doc);
     for (int i = 0; i < kChannels; ++i) {
         DecodeSignalling(image, row, i, doc);
     }
-    DecodeModemTiming(image, doc);
     DecodeCarriedBytes(image, doc);
 }
 

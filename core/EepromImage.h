@@ -39,8 +39,7 @@ public:
     void EncodeImage(CDataRadioDoc& doc, std::vector<SMaskedValue>* masked = nullptr);
 
     // Overwrites the record's model, sub-band, channel and option members from m_Work. Leaves the last
-    // CTCSS tone and DCS code it looked up in m_dLastCtcss and m_nLastDcs, and no other run-time value:
-    // m_bTwoToneCodeOk in particular stays as it was.
+    // CTCSS tone and DCS code it looked up in m_dLastCtcss and m_nLastDcs.
     void DecodeImage(CDataRadioDoc& doc) const;
 
     // Keeps value as the pending edit of address (0x00 included).

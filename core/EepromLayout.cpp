@@ -1,7 +1,8 @@
 #include "EepromLayout.h"
 
 #include <cctype>
-#include <initializer_list>
+#include <cstdlib>
+#include <vector>
 
 #include "Format.h"
 
@@ -9,77 +10,151 @@ namespace {
 
 constexpr int kChannelSlots = 16;
 
+using D = CDataRadioDoc;
+
+constexpr SBits Bits(SFlag flag) {
+    return {flag.m_nAddr, flag.m_nBit, 1, flag.m_pszName};
+}
+constexpr SImageField Own(SBits bits) {
+    return {bits};
+}
+constexpr SImageField Own(SFlag flag) {
+    return {Bits(flag)};
+}
+constexpr SImageField Own(SByte bytes) {
+    return {{bytes.m_nAddr, 0, 8, bytes.m_pszName}, bytes.m_nCount};
+}
+constexpr SImageField Number(SBits bits, int32_t D::*member, SScale scale = {}, int32_t D::*onlyIf = nullptr,
+                             EFieldRule rule = EFieldRule::Number) {
+    return {bits, 1, rule, member, scale, onlyIf};
+}
+constexpr SImageField Flag(SFlag flag, int32_t D::*member, EFieldRule rule = EFieldRule::Flag) {
+    return {Bits(flag), 1, rule, member};
+}
+
+// clang-format off
+constexpr SImageField kImageFields[] = {
+    Own(kBusyPortSquelch),
+    Flag(kHangOnFlag, &D::m_bHangOn),
+    Flag(kTxTimeOutFlag, &D::m_bTxTimeOut),
+    Flag(kTxDelayFlag, &D::m_bTxDelay),
+    Flag(kBusyLockoutFlag, &D::m_bBusyLockout),
+    Flag(kTxMatchedSatFlag, &D::m_bTxMatchedSat),
+    Flag(kGpsFlagInFlags, &D::m_bGps, EFieldRule::Copy),
+    Own(kAnyScanFlag),
+    {kTxTimeOut, 1, EFieldRule::Number, &D::m_nTxTimeOut, {.m_nDiv = 10}, nullptr, "", " s"},
+    Own(kScanLow),
+    Own(kScanHigh),
+    Number(kScanDelay, &D::m_nScanDelay, {.m_nOffset = -1}),
+    Own(kAlwaysSet4),
+    Own(kUhfFlag),
+    Flag(kGpsFlag, &D::m_bGps),
+    Own(kPllIcFlag),
+    Number(kScanSpeed, &D::m_nScanSpeed, {.m_nOffset = 10, .m_nDiv = 10}),
+    Flag(kPowerSaveFlag, &D::m_bPowerSave),
+    Number(kPowerSaveDelay, &D::m_nPowerSaveDelay, {}, &D::m_bPowerSave),
+    Number(kPowerSaveOffTime, &D::m_nPowerSaveOffTime, {.m_nOffset = 30, .m_nDiv = 20}, &D::m_bPowerSave),
+    Number(kPowerSaveOnTime, &D::m_nPowerSaveOnTime, {.m_nOffset = 20, .m_nDiv = 10}, &D::m_nPowerSaveOnTime),
+    Own(kProgrammedLow),
+    Own(kProgrammedHigh),
+    Own(kFirstChannel),
+    Own(kLastChannel),
+    Flag(kTxToneForDataFlag, &D::m_bTxToneForData),
+    Own(kService2),
+    Own(kConst12),
+    Own(kService3),
+    Own(kService4),
+    Own(kService5),
+    Own(kFirmwareByte),
+    {kHangOnCode, 1, EFieldRule::Number, &D::m_nHangOnTime, {.m_nPer = 2, .m_nOffset = 90, .m_nDiv = 5},
+     &D::m_bHangOn, "hang-on time code "},
+    Flag(kHangOnBeepFlag, &D::m_bHangOnBeep),
+    Own(kService1),
+    Flag(kGmskFlag, &D::m_bModemGmsk),
+    Flag(kTxForcingFlag, &D::m_bTxForcing),
+    Own(kDumbModeFlag),
+    Flag(kModemFlag, &D::m_bModem),
+    Own(kBaudCode),
+    Number(kTxOnTime, &D::m_nTxOnTime, {.m_nDiv = 2}),
+    Number(kTxOffDelay, &D::m_nTxOffDelay, {.m_nDiv = 2}),
+    Number(kRxOnDelay, &D::m_nRxOnDelay, {.m_nDiv = 2}),
+    Number(kGpsDelay, &D::m_nGpsDelay, {.m_nOffset = 50, .m_nDiv = 10}),
+    Own(kService6),
+    Own(kService7),
+    Own(kService8),
+    Number(kGpsTxTime, &D::m_nGpsTxTime),
+    Number(kGpsCycle, &D::m_nGpsCycle, {.m_nOffset = -1}),
+    Number(kPreambleSize, &D::m_nPreambleSize),
+    Number(kBaseBlockSize, &D::m_nBaseBlockSize, {.m_nOffset = -1}, nullptr, EFieldRule::NumberOrNone),
+    Flag(kBell202Flag, &D::m_bAfskBell202),
+    Own(kAfskFlag),
+    Number(kStartBitErrors, &D::m_nStartBitErrors),
+    Number(kWaitBusyTime, &D::m_nWaitBusyTime),
+    Number(kTxDelayTime1, &D::m_nTxDelayTime1),
+    Own(kKv310UhfFlag),
+    Flag(kInitDataForHtFlag, &D::m_bInitDataForHt, EFieldRule::FlagBit),
+    Number(kFlowControl, &D::m_nFlowControl),
+    Number(kTxDelayTime2, &D::m_nTxDelayTime2),
+    Own(kConst180),
+    Flag(kBaseBlockFlag, &D::m_bBaseBlock),
+    Flag(kSquelchOffFlag, &D::m_bSquelch, EFieldRule::FlagOff),
+    Own(kKv310Flag),
+    Own(kService12),
+    Own(kVhfByte),
+    Own(kService13),
+    Flag(kExternalModulationFlag, &D::m_bExternalModulation),
+    {kModelRow, 1, EFieldRule::Own, nullptr, {.m_nOffset = -1}},
+    Own(kSubBand),
+};
+// clang-format on
+
 // One field as the map describes it: bits high..low of count bytes from addr.
 struct SField {
     uint16_t m_nAddr;
     uint8_t m_nCount;
     uint8_t m_nHigh;
     uint8_t m_nLow;
-    const char* m_pszName;
+    std::string m_strName;
 };
 
-constexpr SField Field(SBits bits) {
+SField Field(SBits bits) {
     return {bits.m_nAddr, 1, static_cast<uint8_t>(bits.m_nShift + bits.m_nWidth - 1), bits.m_nShift,
             bits.m_pszName};
 }
-constexpr SField Field(SFlag flag) {
+SField Field(SFlag flag) {
     return {flag.m_nAddr, 1, flag.m_nBit, flag.m_nBit, flag.m_pszName};
 }
-constexpr SField Field(SByte bytes) {
+SField Field(SByte bytes) {
     return {bytes.m_nAddr, bytes.m_nCount, 7, 0, bytes.m_pszName};
+}
+SField Field(const SImageField& field) {
+    SField described = Field(field.m_Bits);
+    described.m_nCount = field.m_nCount;
+    described.m_strName = ImageFieldName(field);
+    return described;
 }
 
 // The fields of the system area (absolute addresses), of a channel slot and of a coefficient record
 // (offsets).
-const std::initializer_list<SField> kSystemFields = {
-    Field(kBusyPortSquelch), Field(kHangOnFlag),
-    Field(kTxTimeOutFlag),   Field(kTxDelayFlag),
-    Field(kBusyLockoutFlag), Field(kTxMatchedSatFlag),
-    Field(kGpsFlagInFlags),  Field(kAnyScanFlag),
-    Field(kTxTimeOut),       Field(kScanLow),
-    Field(kScanHigh),        Field(kScanDelay),
-    Field(kAlwaysSet4),      Field(kUhfFlag),
-    Field(kGpsFlag),         Field(kPllIcFlag),
-    Field(kScanSpeed),       Field(kPowerSaveFlag),
-    Field(kPowerSaveDelay),  Field(kPowerSaveOffTime),
-    Field(kPowerSaveOnTime), Field(kProgrammedLow),
-    Field(kProgrammedHigh),  Field(kFirstChannel),
-    Field(kLastChannel),     Field(kTxToneForDataFlag),
-    Field(kService2),        Field(kConst12),
-    Field(kService3),        Field(kService4),
-    Field(kService5),        Field(kFirmwareByte),
-    Field(kHangOnCode),      Field(kHangOnBeepFlag),
-    Field(kService1),        Field(kGmskFlag),
-    Field(kTxForcingFlag),   Field(kDumbModeFlag),
-    Field(kModemFlag),       Field(kBaudCode),
-    Field(kTxOnTime),        Field(kTxOffDelay),
-    Field(kRxOnDelay),       Field(kGpsDelay),
-    Field(kService6),        Field(kService7),
-    Field(kService8),        Field(kGpsTxTime),
-    Field(kGpsCycle),        Field(kPreambleSize),
-    Field(kBaseBlockSize),   Field(kBell202Flag),
-    Field(kAfskFlag),        Field(kStartBitErrors),
-    Field(kWaitBusyTime),    Field(kTxDelayTime1),
-    Field(kKv310UhfFlag),    Field(kInitDataForHtFlag),
-    Field(kFlowControl),     Field(kTxDelayTime2),
-    Field(kConst180),        Field(kBaseBlockFlag),
-    Field(kSquelchOffFlag),  Field(kKv310Flag),
-    Field(kService12),       Field(kVhfByte),
-    Field(kService13),       Field(kExternalModulationFlag),
-    Field(kModelRow),        Field(kSubBand),
-};
-const std::initializer_list<SField> kSlotFields = {
+const std::vector<SField> kSystemFields = [] {
+    std::vector<SField> fields;
+    for (const SImageField& field : kImageFields) {
+        fields.push_back(Field(field));
+    }
+    return fields;
+}();
+const std::vector<SField> kSlotFields = {
     Field(kSlotStepBits),    Field(kSlotNarrowFlag), Field(kSlotHighPowerFlag), Field(kSlotRxNHigh),
     Field(kSlotRxNLow),      Field(kSlotRxA),        Field(kSlotRxCode),        Field(kSlotRxDcsFlag),
     Field(kSlotRxCtcssFlag), Field(kSlotVcoBand),    Field(kSlotTxNHigh),       Field(kSlotTxNLow),
     Field(kSlotTxA),         Field(kSlotTxCode),     Field(kSlotChecksum),
 };
-const std::initializer_list<SField> kCoeffFields = {
+const std::vector<SField> kCoeffFields = {
     Field(kCoeffXA), Field(kCoeffDA), Field(kCoeffXB), Field(kCoeffDB), Field(kCoeffKA), Field(kCoeffKB),
 };
 
 std::string FieldText(const SField& field, int offset) {
-    std::string text = field.m_pszName;
+    std::string text = field.m_strName;
     if (field.m_nCount == 2) {
         return text + (offset - field.m_nAddr == 0 ? " (low byte)" : " (high byte)");
     }
@@ -96,7 +171,7 @@ std::string FieldText(const SField& field, int offset) {
 }
 
 // The fields of fields that cover offset, joined; empty when none does.
-std::string FieldsAt(std::initializer_list<SField> fields, int offset) {
+std::string FieldsAt(const std::vector<SField>& fields, int offset) {
     std::string text;
     for (const SField& field : fields) {
         if (offset >= field.m_nAddr && offset < field.m_nAddr + field.m_nCount) {
@@ -141,4 +216,40 @@ std::string DescribeImageByte(int address) {
         return "Unused (always 0)";
     }
     return address == kBusyPortSquelch.m_nAddr ? "Flags: " + fields : Capitalised(fields);
+}
+
+std::span<const SImageField> ImageFields() {
+    return kImageFields;
+}
+
+const SImageField& ImageField(SBits bits) {
+    for (const SImageField& field : kImageFields) {
+        if (field.m_Bits.m_nAddr == bits.m_nAddr && field.m_Bits.m_nShift == bits.m_nShift) {
+            return field;
+        }
+    }
+    return kImageFields[0];  // every field of the layout is in the table
+}
+
+int64_t ScaledToField(const SScale& scale, int64_t value) {
+    return (value / scale.m_nPer - scale.m_nOffset) / scale.m_nDiv;
+}
+
+int32_t ScaledFromField(const SScale& scale, int32_t field) {
+    return (field * scale.m_nDiv + scale.m_nOffset) * scale.m_nPer;
+}
+
+std::string ImageFieldName(const SImageField& field) {
+    const SScale& scale = field.m_Scale;
+    std::string text = field.m_Bits.m_pszName;
+    if (scale.m_nPer != 1) {
+        text += StrPrintf(" / %d", scale.m_nPer);
+    }
+    if (scale.m_nOffset != 0) {
+        text += StrPrintf(scale.m_nOffset > 0 ? " - %d" : " + %d", std::abs(scale.m_nOffset));
+    }
+    if (scale.m_nDiv != 1) {
+        text = (scale.m_nOffset != 0 ? "(" + text + ")" : text) + StrPrintf(" / %d", scale.m_nDiv);
+    }
+    return field.m_pszWhat + text + field.m_pszUnit;
 }

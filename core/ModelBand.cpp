@@ -75,3 +75,12 @@ bool IsInSubBand(const CModelBand& row, int subBand, double mhz) {
     }
     return mhz >= row.m_dLow[subBand] && mhz <= row.m_dHigh[subBand];
 }
+
+const CModelCatalogue& ModelCatalogue() {
+    static const CModelCatalogue catalogue = [] {
+        CModelCatalogue band;
+        FillModelCatalogue(band);
+        return band;
+    }();
+    return catalogue;
+}

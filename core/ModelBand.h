@@ -27,8 +27,10 @@ public:
 
 using CModelCatalogue = std::array<CModelBand, kModelRows>;
 
-// Fills the eight catalogue rows, as the record's constructor does.
+// Fills the eight catalogue rows.
 void FillModelCatalogue(CModelCatalogue& band);
+// The catalogue, filled once; it never changes while the program runs.
+const CModelCatalogue& ModelCatalogue();
 
 // The row number carries the band: 0, 2, 4 are VHF and 1, 3, 5 UHF.
 inline bool IsVhfRow(int row) {

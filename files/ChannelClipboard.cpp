@@ -97,8 +97,12 @@ std::string SideText(const CDataRadioDoc& doc, int ch, char side) {
 // One pasted row into channel ch (0-based) of doc.
 class CRowPaste {
 public:
-    CRowPaste(CDataRadioDoc& doc, int ch, std::vector<std::string>& notes)
-        : m_Doc(doc), m_nCh(ch), m_Notes(notes), m_Before(doc.m_Channel[static_cast<size_t>(ch)]) {}
+    CRowPaste(CDataRadioDoc& doc, bool twoToneLocked, int ch, std::vector<std::string>& notes)
+        : m_Doc(doc),
+          m_bTwoToneLocked(twoToneLocked),
+          m_nCh(ch),
+          m_Notes(notes),
+          m_Before(doc.m_Channel[static_cast<size_t>(ch)]) {}
 
     void Value(const SColumn& column, const std::string& cell) {
         const SFieldDef& f = *column.pField;
@@ -281,7 +285,7 @@ private:
         if (now.m_nRxOption == kSigTwoTone && was.m_nRxOption != kSigTwoTone) {
             // The channel option dialog offers two-tone only on the KV330, and only once it is unlocked.
             const char* refusal = !ModelHasTwoTone(m_Doc.m_nModel) ? "this model has no two-tone"
-                                  : m_Doc.m_bTwoToneLocked
+                                  : m_bTwoToneLocked
                                       ? "two-tone is locked (unlock it with the access code, Ctrl+Shift+T)"
                                       : nullptr;
             if (refusal != nullptr) {
@@ -293,6 +297,7 @@ private:
     }
 
     CDataRadioDoc& m_Doc;
+    bool m_bTwoToneLocked;
     int m_nCh;
     std::vector<std::string>& m_Notes;
     const CChannelData m_Before;  // the channel before the row came
@@ -404,7 +409,8 @@ std::string CopyChannelRows(const CDataRadioDoc& doc, const std::vector<int>& ch
 }
 
 bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
-                      SPasteOutcome& outcome, std::string& error, EFirstColumn firstColumn) {
+                      bool twoToneLocked, SPasteOutcome& outcome, std::string& error,
+                      EFirstColumn firstColumn) {
     outcome = SPasteOutcome();
     if (text.size() > kMaxTextConfigBytes) {
         error = "The clipboard holds too much text for channel rows.";
@@ -451,7 +457,7 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
         }
         outcome.m_Channels.push_back(channel);
         const std::vector<std::string> cells = SplitCsvLine(lines[line], separator);
-        CRowPaste paste(work, channel - 1, outcome.m_Notes);
+        CRowPaste paste(work, twoToneLocked, channel - 1, outcome.m_Notes);
         // Field order, not column order: a row's frequencies are fitted once all its values are in.
         for (const SFieldDef& f : ChannelFields()) {
             for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {

@@ -42,9 +42,10 @@ struct SPasteOutcome {
 // Pastes text into doc. Row n goes to targets[n] (1-based channels, in order); rows past the last target go
 // to the channels below it; a single row goes to every target. False with error (doc unchanged) when the
 // text holds no rows or its header names no channel column, and when firstColumn is Decide and the first
-// column is unclear (m_bAskFirstColumn set, error the question).
+// column is unclear (m_bAskFirstColumn set, error the question). While two-tone is locked a row cannot turn
+// it on.
 bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
-                      SPasteOutcome& outcome, std::string& error,
+                      bool twoToneLocked, SPasteOutcome& outcome, std::string& error,
                       EFirstColumn firstColumn = EFirstColumn::Decide);
 
 // What the paste changed or refused, one line each, or left out; empty when all went in as given.

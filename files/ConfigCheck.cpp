@@ -103,12 +103,12 @@ private:
 
 }  // namespace
 
-std::string ModelText(const CDataRadioDoc& doc, int row) {
-    if (!IsOfferedModel(row) || doc.m_Band[row].m_strTitle.empty()) {
+std::string ModelText(int row) {
+    if (!IsOfferedModel(row) || ModelCatalogue()[row].m_strTitle.empty()) {
         return StrPrintf("model row %d", row);
     }
     std::string name;
-    for (char c : doc.m_Band[row].m_strTitle) {  // the catalogue's KV310 titles carry two blanks
+    for (char c : ModelCatalogue()[row].m_strTitle) {  // the catalogue's KV310 titles carry two blanks
         if (c != ' ' || name.empty() || name.back() != ' ') {
             name += c;
         }
@@ -117,9 +117,10 @@ std::string ModelText(const CDataRadioDoc& doc, int row) {
 }
 
 std::string ModelAndBandText(const CDataRadioDoc& doc) {
-    std::string text = ModelText(doc, doc.m_nModel);
-    if (IsOfferedModel(doc.m_nModel) && doc.m_Band[doc.m_nModel].m_nSubBands > 1 && doc.m_nSubBand < 3) {
-        text += " " + doc.m_Band[doc.m_nModel].m_strCode[doc.m_nSubBand];
+    std::string text = ModelText(doc.m_nModel);
+    if (IsOfferedModel(doc.m_nModel) && ModelCatalogue()[doc.m_nModel].m_nSubBands > 1 &&
+        doc.m_nSubBand < 3) {
+        text += " " + ModelCatalogue()[doc.m_nModel].m_strCode[doc.m_nSubBand];
     }
     return text;
 }
@@ -139,7 +140,7 @@ std::string StepText(int step) {
 }
 
 std::string CChecker::ModelName() const {
-    return ModelText(m_Doc, m_nRow);
+    return ModelText(m_nRow);
 }
 
 void CChecker::CheckModel() {

@@ -29,7 +29,7 @@ bool HasErrors(const std::vector<SFinding>& findings);
 int CountFindings(const std::vector<SFinding>& findings, ESeverity severity);
 
 // The model as messages name it, "KV310 VHF" (one blank, unlike the catalogue's title), or "model row 0".
-std::string ModelText(const CDataRadioDoc& doc, int row);
+std::string ModelText(int row);
 // The record's model with its sub-band where the model has several: "KV310 UHF U1".
 std::string ModelAndBandText(const CDataRadioDoc& doc);
 

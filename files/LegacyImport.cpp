@@ -49,7 +49,7 @@ std::string Upper(std::string text) {
     return text;
 }
 
-bool ChannelBit(const std::array<uint8_t, kLegacyImageBytes>& image, size_t base, int channel) {
+bool ChannelBit(const CLegacyImage& image, size_t base, int channel) {
     return (image[base + channel / 8] >> (channel % 8) & 1) != 0;
 }
 
@@ -60,9 +60,8 @@ int64_t LegacyDivider(const uint8_t* word) {
     return 64 * n + a;
 }
 
-void DecodeHangOn(CDataRadioDoc& doc, CMessageSink& sink) {
-    const std::array<uint8_t, kLegacyImageBytes>& image = doc.m_LegacyImage;
-    const std::string& title = doc.m_Band[kModelKv330Uhf].m_strTitle;
+void DecodeHangOn(const CLegacyImage& image, CDataRadioDoc& doc, CMessageSink& sink) {
+    const std::string& title = ModelCatalogue()[kModelKv330Uhf].m_strTitle;
     int reference = image[5] & 0x0F;
     bool mixed = false;
     for (int c = 1; c < kLegacyChannels; ++c) {
@@ -90,8 +89,7 @@ void DecodeHangOn(CDataRadioDoc& doc, CMessageSink& sink) {
     }
 }
 
-void DecodeOptions(CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
-    const std::array<uint8_t, kLegacyImageBytes>& image = doc.m_LegacyImage;
+void DecodeOptions(const CLegacyImage& image, CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
     if ((image[kFlags] & kTxTimeOutBit) != 0) {
         doc.m_bTxTimeOut = 1;
         doc.m_nTxTimeOut = image[kTxTimeOut] * 10;
@@ -110,8 +108,7 @@ void DecodeOptions(CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
     }
 }
 
-void DecodeChannels(CDataRadioDoc& doc, bool vhf) {
-    const std::array<uint8_t, kLegacyImageBytes>& image = doc.m_LegacyImage;
+void DecodeChannels(const CLegacyImage& image, CDataRadioDoc& doc, bool vhf) {
     for (int c = 0; c < kLegacyChannels; ++c) {
         CChannelData& channel = doc.m_Channel[c];
         channel.m_bWide = ChannelBit(image, kWidthBits, c) ? 1 : 0;
@@ -141,8 +138,8 @@ void SetSubBand(CDataRadioDoc& doc, int subBand) {
 
 // Picks the sub-band the imported frequencies fit, from the KV310 limits whatever the current row.
 void DetectSubBand(CDataRadioDoc& doc, CMessageSink& sink) {
-    const CModelBand& vhfRow = doc.m_Band[kModelKv310Vhf];
-    const CModelBand& uhfRow = doc.m_Band[kModelKv310Uhf];
+    const CModelBand& vhfRow = ModelCatalogue()[kModelKv310Vhf];
+    const CModelBand& uhfRow = ModelCatalogue()[kModelKv310Uhf];
     int v = 0;
     int u1 = 0;
     int u2 = 0;
@@ -211,7 +208,7 @@ bool CheckLegacyModel(const CDataRadioDoc& doc, EFileKind kind, CMessageSink& si
     return false;
 }
 
-void ParseLegacyRecords(const std::vector<uint8_t>& bytes, std::array<uint8_t, kLegacyImageBytes>& image) {
+void ParseLegacyRecords(const std::vector<uint8_t>& bytes, CLegacyImage& image) {
     for (size_t record = 0; record < kLegacyRecords; ++record) {
         const size_t start = record * kLegacyRecordSize;
         // a file that ends early changes nothing more; a last record without its line end still counts
@@ -247,10 +244,10 @@ bool IsLegacyFileContent(const std::vector<uint8_t>& bytes, std::string& why) {
     return true;
 }
 
-void DecodeLegacyImage(CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
-    DecodeHangOn(doc, sink);
-    DecodeOptions(doc, vhf, sink);
-    DecodeChannels(doc, vhf);
+void DecodeLegacyImage(const CLegacyImage& image, CDataRadioDoc& doc, bool vhf, CMessageSink& sink) {
+    DecodeHangOn(image, doc, sink);
+    DecodeOptions(image, doc, vhf, sink);
+    DecodeChannels(image, doc, vhf);
     DetectSubBand(doc, sink);
 }
 
@@ -264,11 +261,11 @@ bool ImportLegacy(CDataRadioDoc& doc, const std::string& path, bool vhf, CMessag
         sink.ShowMessage(kMsgCannotOpen);
         return false;
     }
-    // a file cut short must not pick up the channels of the file imported before it
-    doc.m_LegacyImage.fill(0);
-    ParseLegacyRecords(bytes, doc.m_LegacyImage);
+    // a file cut short reads 0 where it ends, never the words of the file imported before it
+    CLegacyImage image{};
+    ParseLegacyRecords(bytes, image);
     doc.ResetToDefaults();
-    DecodeLegacyImage(doc, vhf, sink);
+    DecodeLegacyImage(image, doc, vhf, sink);
     return true;
 }
 

@@ -4,7 +4,7 @@
 //
 //   "IIxHHLLxxx"   II word index (hex), HH high byte, LL low byte; x ignored (separator, line end)
 //
-// and the decoding of that memory into the settings record. Words land little-endian in m_LegacyImage:
+// and the decoding of that memory into the settings record. Words land little-endian in a CLegacyImage:
 // the low byte at 2i, the high byte at 2i + 1. KV110 memory, as far as it is read here:
 //
 //   6c + 0..2    receive synthesizer word of channel c (0-15)
@@ -25,6 +25,10 @@
 
 constexpr size_t kLegacyRecordSize = 10;
 constexpr size_t kLegacyRecords = 100;
+constexpr size_t kLegacyImageBytes = 200;
+
+// The KV110's memory as a file lays it out; it lives only while a file is imported.
+using CLegacyImage = std::array<uint8_t, kLegacyImageBytes>;
 
 // What the Load command does with a path, by its extension (case ignored).
 enum class EFileKind { Other, Settings, LegacyUhf, LegacyVhf };
@@ -38,17 +42,17 @@ bool CheckLegacyModel(const CDataRadioDoc& doc, EFileKind kind, CMessageSink& si
 // Lays the records of a legacy file over the 200-byte image (words the file does not carry keep their
 // bytes). Characters that are not hex digits count as 0; records with an index of 100 or more are
 // ignored; a last record cut short is used when it still holds its index and data word.
-void ParseLegacyRecords(const std::vector<uint8_t>& bytes, std::array<uint8_t, kLegacyImageBytes>& image);
+void ParseLegacyRecords(const std::vector<uint8_t>& bytes, CLegacyImage& image);
 
 // Whether bytes look like a KV110 file at all: at least one record, every whole record's index and data
 // word in hex digits. The Load command reads any file leniently; the command line refuses what this
 // refuses, with the reason in why.
 bool IsLegacyFileContent(const std::vector<uint8_t>& bytes, std::string& why);
 
-// Decodes doc.m_LegacyImage into the (freshly reset) record, with every notice through the sink.
-void DecodeLegacyImage(CDataRadioDoc& doc, bool vhf, CMessageSink& sink);
+// Decodes image into the (freshly reset) record, with every notice through the sink.
+void DecodeLegacyImage(const CLegacyImage& image, CDataRadioDoc& doc, bool vhf, CMessageSink& sink);
 
-// Reads the file into a cleared m_LegacyImage, resets the record and decodes it: words a short file does
+// Reads the file into a cleared image, resets the record and decodes it: words a short file does
 // not carry read as 0. False (with "Cannot Open File!") when the file cannot be read; the record is then
 // untouched.
 bool ImportLegacy(CDataRadioDoc& doc, const std::string& path, bool vhf, CMessageSink& sink);

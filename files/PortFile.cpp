@@ -42,16 +42,16 @@ bool MakeFolders(const std::string& folder, std::string* error) {
 
 }  // namespace
 
-std::string PortFilePath(const CDataRadioDoc& doc) {
+std::string PortFilePath() {
     const std::string folder = UserConfigFolder();
-    return (folder.empty() ? std::string(".") : folder) + "/" + doc.m_strModelName + ".ini";
+    return (folder.empty() ? std::string(".") : folder) + "/" + kPortFileStem + ".ini";
 }
 
-bool LoadPortSetting(CDataRadioDoc& doc, std::string* error) {
-    doc.m_nComPort = 0;
+bool LoadPortSetting(int32_t& comPort, std::string* error) {
+    comPort = 0;
     std::vector<uint8_t> bytes;
     std::string reason;
-    if (!ReadFileBytes(PortFilePath(doc), bytes, kPortFileSize, &reason)) {
+    if (!ReadFileBytes(PortFilePath(), bytes, kPortFileSize, &reason)) {
         return Fail(error, reason);
     }
     if (bytes.size() < kPortFileSize) {
@@ -59,11 +59,11 @@ bool LoadPortSetting(CDataRadioDoc& doc, std::string* error) {
     }
     const uint32_t value = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
                            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-    doc.m_nComPort = static_cast<int32_t>(value);
+    comPort = static_cast<int32_t>(value);
     return true;
 }
 
-bool SavePortSetting(const CDataRadioDoc& doc, std::string* error) {
+bool SavePortSetting(int32_t comPort, std::string* error) {
     const std::string folder = UserConfigFolder();
     if (folder.empty()) {
         return Fail(error, "neither XDG_CONFIG_HOME nor HOME is set");
@@ -71,21 +71,21 @@ bool SavePortSetting(const CDataRadioDoc& doc, std::string* error) {
     if (!MakeFolders(folder, error)) {
         return false;
     }
-    const uint32_t value = static_cast<uint32_t>(doc.m_nComPort);
+    const uint32_t value = static_cast<uint32_t>(comPort);
     const std::vector<uint8_t> bytes = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                                         static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-    return WriteFileAtomically(PortFilePath(doc), bytes, error);
+    return WriteFileAtomically(PortFilePath(), bytes, error);
 }
 
-std::string AdapterFilePath(const CDataRadioDoc& doc) {
+std::string AdapterFilePath() {
     const std::string folder = UserConfigFolder();
-    return (folder.empty() ? std::string(".") : folder) + "/" + doc.m_strModelName + ".adapter";
+    return (folder.empty() ? std::string(".") : folder) + "/" + kPortFileStem + ".adapter";
 }
 
-std::string LoadAdapterSerial(const CDataRadioDoc& doc) {
+std::string LoadAdapterSerial() {
     constexpr size_t kMaxSerial = 128;
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(AdapterFilePath(doc), bytes, kMaxSerial)) {
+    if (!ReadFileBytes(AdapterFilePath(), bytes, kMaxSerial)) {
         return std::string();
     }
     std::string serial(bytes.begin(), bytes.end());
@@ -93,10 +93,10 @@ std::string LoadAdapterSerial(const CDataRadioDoc& doc) {
     return serial;
 }
 
-bool SaveAdapterSerial(const CDataRadioDoc& doc, const std::string& serial, std::string* error) {
+bool SaveAdapterSerial(const std::string& serial, std::string* error) {
     if (serial.empty()) {
         std::error_code ec;
-        std::filesystem::remove(Utf8Path(AdapterFilePath(doc)), ec);
+        std::filesystem::remove(Utf8Path(AdapterFilePath()), ec);
         return !ec || Fail(error, ec.message());
     }
     const std::string folder = UserConfigFolder();
@@ -107,5 +107,5 @@ bool SaveAdapterSerial(const CDataRadioDoc& doc, const std::string& serial, std:
         return false;
     }
     const std::string line = serial + "\n";
-    return WriteFileAtomically(AdapterFilePath(doc), std::vector<uint8_t>(line.begin(), line.end()), error);
+    return WriteFileAtomically(AdapterFilePath(), std::vector<uint8_t>(line.begin(), line.end()), error);
 }

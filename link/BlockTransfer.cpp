@@ -24,7 +24,6 @@ bool CBlockTransfer::ReadRadio() {
     }
     m_Image.m_Read = received;
     m_Image.m_Work = received;
-    m_Doc.m_bFileLoaded = 1;
     if (m_Hooks.RefillMap) {
         m_Hooks.RefillMap();
     }

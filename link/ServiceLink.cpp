@@ -84,7 +84,7 @@ std::string VersionText(uint8_t version) {
     return StrPrintf("%d.%d", version >> 4, version & 0x0F);
 }
 
-EServiceStart CServiceLink::Start(CDataRadioDoc& doc, int comNumber, const std::string& device) {
+EServiceStart CServiceLink::Start(int comNumber, const std::string& device) {
     const std::string path = device.empty() ? ComDevicePath(comNumber) : device;
     if (!m_Port.Open(path, 9600, static_cast<uint16_t>(comNumber > 0 ? comNumber - 1 : 0))) {
         const std::string reason = m_Port.OpenFailureText();
@@ -113,7 +113,6 @@ EServiceStart CServiceLink::Start(CDataRadioDoc& doc, int comNumber, const std::
             if (i + 2 < reply.size()) {  // a record without its version byte tells nothing reliable
                 m_Status = {true, at(1), at(2), at(3)};
                 m_Status.m_bComplete = i == 0 && i + 3 < reply.size() && at(1) >= 1 && at(1) <= 16;
-                doc.m_nRadioChannel = m_Status.m_nChannel;
             }
             break;
         }

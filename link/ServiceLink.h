@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 
-#include "DataRadioDoc.h"
 #include "RadioPort.h"
 
 class CMessageSink;
@@ -88,9 +87,9 @@ class CServiceLink {
 public:
     CServiceLink(CRadioPort& port, CMessageSink& sink) : m_Port(port), m_Sink(sink) {}
 
-    // Opens the port, enters service mode and asks for the status; a status record sets the record's
-    // m_nRadioChannel and m_Status. device empty means the COM number's device.
-    EServiceStart Start(CDataRadioDoc& doc, int comNumber, const std::string& device = std::string());
+    // Opens the port, enters service mode and asks for the status; a status record sets m_Status. device
+    // empty means the COM number's device.
+    EServiceStart Start(int comNumber, const std::string& device = std::string());
     // Closes the port (the dialog's OK or CLOSE).
     void End();
 

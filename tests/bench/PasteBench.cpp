@@ -25,7 +25,7 @@ void PasteSixteenRows(benchmark::State& state) {
         CDataRadioDoc doc = plan;
         SPasteOutcome outcome;
         std::string error;
-        benchmark::DoNotOptimize(PasteChannelRows(text, {1}, doc, outcome, error));
+        benchmark::DoNotOptimize(PasteChannelRows(text, {1}, doc, true, outcome, error));
     }
 }
 BENCHMARK(PasteSixteenRows)->Unit(benchmark::kMillisecond);

@@ -84,14 +84,19 @@ TEST(OptionDialog, TheLockRuleKeepsTwoToneOffTheKv310AndWhileLocked) {
 
 TEST(OptionDialog, ModemNoticesAreGivenOnce) {
     CDataRadioDoc doc;
-    EXPECT_EQ(TakeGmskToneNotice(doc), "");
+    SSignallingSession session;
+    EXPECT_EQ(TakeGmskToneNotice(doc, session), "");
     doc.m_bModem = 1;
     doc.m_bModemGmsk = 1;
-    EXPECT_EQ(TakeGmskToneNotice(doc), kMsgGmskTone);
-    EXPECT_EQ(TakeGmskToneNotice(doc), "");
+    EXPECT_EQ(TakeGmskToneNotice(doc, session), kMsgGmskTone);
+    EXPECT_EQ(TakeGmskToneNotice(doc, session), "");
     doc.m_bModemFfsk = 1;
-    EXPECT_EQ(TakeFfskTwoToneNotice(doc), kMsgFfskTwoTone);
-    EXPECT_EQ(TakeFfskTwoToneNotice(doc), "");
+    EXPECT_EQ(TakeFfskTwoToneNotice(doc, session), kMsgFfskTwoTone);
+    EXPECT_EQ(TakeFfskTwoToneNotice(doc, session), "");
+    // a fresh record gives them again
+    session.ForgetRecord();
+    EXPECT_EQ(TakeGmskToneNotice(doc, session), kMsgGmskTone);
+    EXPECT_EQ(TakeFfskTwoToneNotice(doc, session), kMsgFfskTwoTone);
 }
 
 struct SToneCase {
@@ -124,19 +129,20 @@ TEST(TwoToneData, FieldsAreCheckedAndCutToTenSteps) {
 
 TEST(AccessCode, UnlocksLocksAndRefusesWrongNumbers) {
     CDataRadioDoc doc;
+    SSignallingSession session;
     doc.m_Channel[2].m_nRxOption = kSigTwoTone;
     std::string message;
-    EXPECT_FALSE(ApplyAccessCode(doc, "", true, &message));
+    EXPECT_FALSE(ApplyAccessCode(doc, session, "", true, &message));
     EXPECT_EQ(message, "Wrong password!");
-    EXPECT_EQ(doc.m_bTwoToneLocked, 1);
-    EXPECT_TRUE(ApplyAccessCode(doc, "7259", true, nullptr));
-    EXPECT_EQ(doc.m_bTwoToneLocked, 0);
-    EXPECT_EQ(doc.m_nAccessCode, 7259);
-    EXPECT_FALSE(ApplyAccessCode(doc, "1234", false, &message));
-    EXPECT_EQ(doc.m_bTwoToneLocked, 0);
+    EXPECT_EQ(session.m_bTwoToneLocked, 1);
+    EXPECT_TRUE(ApplyAccessCode(doc, session, "7259", true, nullptr));
+    EXPECT_EQ(session.m_bTwoToneLocked, 0);
+    EXPECT_EQ(session.m_nAccessCode, 7259);
+    EXPECT_FALSE(ApplyAccessCode(doc, session, "1234", false, &message));
+    EXPECT_EQ(session.m_bTwoToneLocked, 0);
     EXPECT_EQ(doc.m_Channel[2].m_nRxOption, kSigTwoTone);
-    EXPECT_TRUE(ApplyAccessCode(doc, "7259", false, nullptr));
-    EXPECT_EQ(doc.m_bTwoToneLocked, 1);
+    EXPECT_TRUE(ApplyAccessCode(doc, session, "7259", false, nullptr));
+    EXPECT_EQ(session.m_bTwoToneLocked, 1);
     EXPECT_EQ(doc.m_Channel[2].m_nRxOption, kSigNone);
 }
 

@@ -6,8 +6,7 @@ TEST(DataRadioDoc, NewRecordIsAnEmptyKv310Vhf) {
     const CDataRadioDoc doc;
     EXPECT_EQ(doc.m_nModel, 2);
     EXPECT_EQ(doc.m_nSubBand, 0);
-    EXPECT_EQ(doc.m_strModelName, "KV310");
-    EXPECT_EQ(doc.m_Band[2].m_strTitle, "KV310  VHF");
+    EXPECT_EQ(doc.CurrentBand().m_strTitle, "KV310  VHF");
     for (const CChannelData& c : doc.m_Channel) {
         EXPECT_DOUBLE_EQ(c.m_dRxFreq, 0.0);
         EXPECT_DOUBLE_EQ(c.m_dTxFreq, 0.0);
@@ -28,7 +27,6 @@ TEST(DataRadioDoc, NewRecordIsAnEmptyKv310Vhf) {
 
 TEST(DataRadioDoc, ResetSetsTheOptionDefaults) {
     const CDataRadioDoc doc;
-    EXPECT_EQ(doc.m_bTwoToneLocked, 1);
     EXPECT_EQ(doc.m_bSquelch, 1);
     EXPECT_EQ(doc.m_nPowerSaveDelay, 4);
     EXPECT_EQ(doc.m_nPowerSaveOnTime, 200);
@@ -66,23 +64,16 @@ TEST(DataRadioDoc, ServiceBytesFollowTheModelRow) {
     }
 }
 
-TEST(DataRadioDoc, ResetKeepsModelPortBaudAndServicePositions) {
+TEST(DataRadioDoc, ResetKeepsModelBaudAndServicePositions) {
     CDataRadioDoc doc;
     doc.m_nModel = 5;
     doc.m_nSubBand = 1;
-    doc.m_nComPort = 17;
     doc.m_nSBandBaud = 2;
     doc.m_nNBandBaud = 1;
-    doc.m_nAccessCode = 1234;
-    doc.m_bTwoToneCodeOk = 7;
-    doc.m_nCurChannel = 9;
     doc.m_ServiceBytes[3] = 0x1D;
     doc.m_ServiceBytes[6] = 0x11;
     doc.m_ServiceBytes[7] = 0x0F;
-    doc.m_bSystemPageReady = 1;
-    doc.m_nDrawCount = 3;
     doc.m_nReserved3 = 9;
-    doc.m_Band[6].m_strTitle = "changed";
     doc.m_Channel[4].m_dRxFreq = 450.0;
     doc.m_bGps = 1;
 
@@ -90,18 +81,11 @@ TEST(DataRadioDoc, ResetKeepsModelPortBaudAndServicePositions) {
 
     EXPECT_EQ(doc.m_nModel, 5);
     EXPECT_EQ(doc.m_nSubBand, 1);
-    EXPECT_EQ(doc.m_nComPort, 17);
     EXPECT_EQ(doc.m_nSBandBaud, 2);
     EXPECT_EQ(doc.m_nNBandBaud, 1);
-    EXPECT_EQ(doc.m_nAccessCode, 1234);
-    EXPECT_EQ(doc.m_bTwoToneCodeOk, 7);
-    EXPECT_EQ(doc.m_nCurChannel, 9);
     EXPECT_EQ(doc.m_ServiceBytes[3], 0x1D);
     EXPECT_EQ(doc.m_ServiceBytes[6], 0x11);
     EXPECT_EQ(doc.m_ServiceBytes[7], 0x0F);
-    EXPECT_EQ(doc.m_bSystemPageReady, 1);
-    EXPECT_EQ(doc.m_nDrawCount, 3);
-    EXPECT_EQ(doc.m_Band[6].m_strTitle, "changed");
     EXPECT_EQ(doc.m_nReserved3, 0);
     EXPECT_DOUBLE_EQ(doc.m_Channel[4].m_dRxFreq, 0.0);
     EXPECT_EQ(doc.m_bGps, 0);

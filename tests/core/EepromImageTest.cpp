@@ -123,24 +123,6 @@ TEST(EepromImage, EncodesSignallingCodesAndTheirTypeBits) {
     EXPECT_EQ(back.m_nLastDcs, 23);
 }
 
-TEST(EepromImage, LeavesTheTwoToneAccessCheckAloneWhenDecoding) {
-    CDataRadioDoc doc = Record(5);
-    doc.m_Channel[0].m_dRxFreq = 450.0;
-    doc.m_Channel[0].m_dTxFreq = 450.0;
-    doc.m_Channel[0].m_nRxOption = kSigDcs;
-    doc.m_Channel[0].m_nRxDcs = 754;
-    doc.m_Channel[0].m_nTxOption = kSigCtcss;
-    CEepromImage image;
-    image.EncodeImage(doc);
-    CDataRadioDoc back = Record(5);
-    back.m_bTwoToneCodeOk = 0;
-    image.DecodeImage(back);
-    EXPECT_EQ(back.m_bTwoToneCodeOk, 0);
-    back.m_bTwoToneCodeOk = 1;
-    image.DecodeImage(back);
-    EXPECT_EQ(back.m_bTwoToneCodeOk, 1);
-}
-
 TEST(EepromImage, WritesTheTwoToneCoefficientsOfA1000HzTone) {
     CDataRadioDoc doc = Record(4);
     CChannelData& channel = doc.m_Channel[3];

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "EepromImage.h"
 #include "EepromLayout.h"
 #include "EepromMap.h"
 
@@ -14,6 +15,18 @@ TEST(EepromMap, DescribesEveryKindOfByteFromTheLayout) {
          "Flags: busy-port squelch (bit 7), hang-on (bit 6), TX time-out on (bit 5), TX delay (bit 4), busy "
          "channel lockout (bit 3), TX on matched signalling (bit 2), GPS (bit 1), any channel scans (bit 0)"},
         {1, "TX time-out / 10 s"},
+        {4,
+         "Scan delay + 1 (bits 7-4), always set (bit 3), UHF model (bit 2), GPS (bit 1), PLL IC MB15A02SL "
+         "(bit "
+         "0)"},
+        {5, "(scan speed - 10) / 10"},
+        {6, "Power save on (bit 7), power-save delay (bits 6-4), (power-save off time - 30) / 20 (bits 3-0)"},
+        {7, "(power-save on time - 20) / 10"},
+        {17, "Hang-on time code (hang-on / 2 - 90) / 5"},
+        {20, "TX on time / 2"},
+        {23, "(GPS delay - 50) / 10"},
+        {31, "GPS cycle + 1"},
+        {176, "Preamble size (bits 7-4), base block size + 1 (bits 3-0)"},
         {27, "Service bytes 8-11 (byte 2 of 4)"},
         {32,
          "Channel 1: step (bits 7-6), narrow (bit 5), high power (bit 4), RX divider N bits 10-8 (bits 2-0)"},
@@ -32,6 +45,33 @@ TEST(EepromMap, DescribesEveryKindOfByteFromTheLayout) {
     }
     for (int address = 0; address < kImageSize; ++address) {
         EXPECT_FALSE(DescribeImageByte(address).empty()) << address;
+    }
+}
+
+// Each number of the table goes into its bits through its scale and comes back: the lowest, the next and the
+// highest field value (a field whose 0 means none has no 1).
+TEST(EepromMap, EveryScaledFieldOfTheTableCarriesItsValueBothWays) {
+    for (const SImageField& field : ImageFields()) {
+        if (field.m_eRule != EFieldRule::Number && field.m_eRule != EFieldRule::NumberOrNone) {
+            continue;
+        }
+        const int32_t highest = (1 << field.m_Bits.m_nWidth) - 1;
+        const bool none = field.m_eRule == EFieldRule::NumberOrNone;
+        for (const int32_t bits : {none ? 2 : 0, none ? 3 : 1, highest}) {
+            CDataRadioDoc doc;
+            if (field.m_pOnlyIf != nullptr) {
+                doc.*field.m_pOnlyIf = 1;
+            }
+            const int32_t value = ScaledFromField(field.m_Scale, bits);
+            doc.*field.m_pMember = value;
+            CEepromImage image;
+            image.EncodeImage(doc);
+            const int32_t stored = image.m_Work[field.m_Bits.m_nAddr] >> field.m_Bits.m_nShift & highest;
+            EXPECT_EQ(stored, bits) << ImageFieldName(field) << " = " << value;
+            CDataRadioDoc back;
+            image.DecodeImage(back);
+            EXPECT_EQ(back.*field.m_pMember, value) << ImageFieldName(field);
+        }
     }
 }
 

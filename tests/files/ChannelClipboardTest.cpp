@@ -14,7 +14,6 @@ namespace {
 // A plan as the page makes it: frequencies typed and left, signalling chosen.
 CDataRadioDoc Plan(int model) {
     CDataRadioDoc doc = FreshRecord(model, 0);
-    doc.m_bTwoToneLocked = 0;
     const SBandLimits band = CurrentBandLimits(doc);
     for (int n = 1; n <= 6; ++n) {
         SRowEdit row{FormatFixed(band.m_dLower + n * 1.0125, 5),
@@ -50,7 +49,7 @@ TEST(ChannelClipboard, CopyThenPasteGivesTheSameChannelsInEveryModel) {
             CDataRadioDoc target = FreshRecord(model, 0);
             SPasteOutcome outcome;
             std::string error;
-            ASSERT_TRUE(PasteChannelRows(CopyChannelRows(source, AllChannels(), separator), {1}, target,
+            ASSERT_TRUE(PasteChannelRows(CopyChannelRows(source, AllChannels(), separator), {1}, target, true,
                                          outcome, error))
                 << error;
             EXPECT_EQ(outcome.m_Notes, std::vector<std::string>()) << model;
@@ -74,10 +73,9 @@ TEST(ChannelClipboard, ACopyIsTheCsvExportsRowsTabSeparated) {
     EXPECT_EQ(tsv.substr(tsv.find('\n') + 1), row);
     // The export file pastes as it stands.
     CDataRadioDoc target = FreshRecord(kModelKv330Uhf, 0);
-    target.m_bTwoToneLocked = 0;
     SPasteOutcome outcome;
     std::string error;
-    ASSERT_TRUE(PasteChannelRows(csv, {1}, target, outcome, error)) << error;
+    ASSERT_TRUE(PasteChannelRows(csv, {1}, target, false, outcome, error)) << error;
     EXPECT_EQ(SettingsFileBytes(target), SettingsFileBytes(doc));
 }
 
@@ -190,7 +188,7 @@ TEST(ChannelClipboard, PastedValuesPassThePagesRules) {
         }
         SPasteOutcome outcome;
         std::string error;
-        ASSERT_TRUE(PasteChannelRows(c.strText, c.targets, doc, outcome, error)) << c.strName << error;
+        ASSERT_TRUE(PasteChannelRows(c.strText, c.targets, doc, true, outcome, error)) << c.strName << error;
         EXPECT_EQ(outcome.m_Notes, c.notes) << c.strName;
         EXPECT_EQ(outcome.m_nLeftOut, c.nLeftOut) << c.strName;
         EXPECT_DOUBLE_EQ(doc.m_Channel[10].m_dRxFreq, c.dRx11) << c.strName;
@@ -363,7 +361,7 @@ TEST(ChannelClipboard, TextThatIsNoChannelRowsChangesNothing) {
         const std::vector<uint8_t> before = SettingsFileBytes(doc);
         SPasteOutcome outcome;
         std::string error;
-        EXPECT_FALSE(PasteChannelRows(text, {1}, doc, outcome, error)) << text;
+        EXPECT_FALSE(PasteChannelRows(text, {1}, doc, true, outcome, error)) << text;
         EXPECT_FALSE(error.empty());
         EXPECT_EQ(SettingsFileBytes(doc), before);
     }

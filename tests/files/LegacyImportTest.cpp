@@ -6,13 +6,12 @@
 #include <fstream>
 #include <random>
 
+#include "FileIo.h"
 #include "Format.h"
 #include "SettingsFile.h"
 #include "TempDir.h"
 
 namespace {
-
-using CLegacyImage = std::array<uint8_t, kLegacyImageBytes>;
 
 // The KV110's three-byte synthesizer word for a divider value.
 void PutWord(CLegacyImage& image, size_t at, int64_t divider, uint8_t lowBitsOfThird) {
@@ -85,12 +84,17 @@ TEST(LegacyImport, ImportsTheSampleFileByteForByte) {
     CDataRadioDoc doc = Record(5);
     CRecordingSink sink;
     ASSERT_TRUE(ImportLegacyFile(doc, KV310_TEST_DATA "/kv110-sample.UHF", sink));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(
+        ReadFileBytes(KV310_TEST_DATA "/kv110-sample.UHF", bytes, kLegacyRecords * kLegacyRecordSize));
+    CLegacyImage image{};
+    ParseLegacyRecords(bytes, image);
     const uint8_t head[12] = {0xD4, 0x78, 0x01, 0xE0, 0xCE, 0x02, 0xB2, 0xF3, 0x80, 0xE2, 0x38, 0x02};
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(doc.m_LegacyImage[i], head[i]) << "byte " << i;
+        EXPECT_EQ(image[i], head[i]) << "byte " << i;
     }
-    EXPECT_EQ(doc.m_LegacyImage[114], 0x60);
-    EXPECT_EQ(doc.m_LegacyImage[117], 0x93);
+    EXPECT_EQ(image[114], 0x60);
+    EXPECT_EQ(image[117], 0x93);
 
     const CChannelData& first = doc.m_Channel[0];
     EXPECT_DOUBLE_EQ(first.m_dRxFreq, 450.0);
@@ -182,9 +186,10 @@ TEST(LegacyImport, DecodesAnyBytesAsRecords) {
             b = static_cast<uint8_t>(byte(rng));
         }
         CDataRadioDoc doc = Record(3);
-        ParseLegacyRecords(bytes, doc.m_LegacyImage);
+        CLegacyImage image{};
+        ParseLegacyRecords(bytes, image);
         CRecordingSink sink;
-        DecodeLegacyImage(doc, false, sink);
+        DecodeLegacyImage(image, doc, false, sink);
         ASSERT_LT(doc.m_nSubBand, 2);
     }
 }

@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CDataRadioDoc doc;
         doc.m_nModel = vhf ? kModelKv310Vhf : kModelKv310Uhf;
         doc.ResetToDefaults();
-        doc.m_LegacyImage.fill(0);
-        ParseLegacyRecords(bytes, doc.m_LegacyImage);
+        CLegacyImage image{};
+        ParseLegacyRecords(bytes, image);
         CRecordingSink sink;
-        DecodeLegacyImage(doc, vhf, sink);
+        DecodeLegacyImage(image, doc, vhf, sink);
     }
     return 0;
 }

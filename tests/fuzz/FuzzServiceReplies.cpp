@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CFuzzPort port(data, size);
     CRecordingSink sink;
     CServiceLink link(port, sink);
-    CDataRadioDoc doc;
-    if (link.Start(doc, 1, "/dev/null") != EServiceStart::Opened) {
+    if (link.Start(1, "/dev/null") != EServiceStart::Opened) {
         return 0;
     }
     for (int command = 0; command <= static_cast<int>(EServiceCommand::SquelchSave); ++command) {

@@ -75,8 +75,6 @@ protected:
         EXPECT_EQ(m_Image.m_Work, workBefore);
         EXPECT_EQ(m_Image.m_Read, readBefore);
         EXPECT_EQ(SettingsFileBytes(m_Doc), docBefore);
-        EXPECT_EQ(m_Doc.m_bFileLoaded, 0);
-        EXPECT_EQ(m_Doc.m_bTransferFailed, 0);
         EXPECT_EQ(m_nRefills, 0);
         EXPECT_EQ(m_nRefreshes, 0);
         EXPECT_EQ(m_strPllIc, "");
@@ -283,7 +281,6 @@ TEST_F(BlockTransfer, WriteBlockRefusedAFourthTimeFails) {
     EXPECT_EQ(CountWrites({0xFF, 0x99, 0x14, 0x00, 0x80}), 0);
     EXPECT_EQ(CountWrites({0x89, 0x00, 0x89}), 0);
     EXPECT_EQ(m_Progress.back(), 0);
-    EXPECT_EQ(m_Doc.m_bTransferFailed, 0);
     EXPECT_EQ(m_nRefreshes, 0);
     EXPECT_FALSE(m_Port.m_bOpen);
 }
@@ -302,7 +299,6 @@ TEST_F(BlockTransfer, ReadReplacesTheWorkingImageAndDecodesIt) {
     EXPECT_EQ(m_Image.m_Work, m_Radio.m_Eeprom);
     EXPECT_EQ(m_Image.m_Read, m_Radio.m_Eeprom);
     EXPECT_EQ(m_Doc.m_nModel, 2);  // decoded from byte 191
-    EXPECT_EQ(m_Doc.m_bFileLoaded, 1);
     EXPECT_EQ(m_strVersion, "1.2");
     EXPECT_EQ(m_strPllIc, "MB15A02SL");
     EXPECT_EQ(m_nRefills, 1);

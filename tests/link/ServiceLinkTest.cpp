@@ -21,7 +21,7 @@ protected:
     }
 
     void StartOk() {
-        ASSERT_EQ(m_Link.Start(m_Doc, 4), EServiceStart::Opened);
+        ASSERT_EQ(m_Link.Start(4), EServiceStart::Opened);
         m_nWritesAtStart = m_Port.m_Writes.size();
         m_nLinesAtStart = m_Port.m_Lines.size();
     }
@@ -60,7 +60,7 @@ TEST_F(ServiceLink, StartReadsTheStatusRecord) {
     EXPECT_EQ(m_Port.m_Lines[1].m_cLine, 'D');
     EXPECT_EQ(m_Port.m_Lines[2].m_cLine, 'R');
     EXPECT_TRUE(m_Link.m_Status.m_bValid);
-    EXPECT_EQ(m_Doc.m_nRadioChannel, 5);
+    EXPECT_EQ(m_Link.m_Status.m_nChannel, 5);
     EXPECT_EQ(VersionText(m_Link.m_Status.m_nVersion), "1.2");
     EXPECT_EQ(m_Link.m_Status.m_nModem, 0xA1);
     EXPECT_TRUE(m_Link.m_bLinkOpen);
@@ -72,17 +72,15 @@ TEST_F(ServiceLink, StartReadsTheStatusRecord) {
 
 TEST_F(ServiceLink, ARefusedStatusSaysErrorAndCloses) {
     m_Radio.m_Faults.m_bRefuse = true;
-    EXPECT_EQ(m_Link.Start(m_Doc, 4), EServiceStart::Refused);
+    EXPECT_EQ(m_Link.Start(4), EServiceStart::Refused);
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Error!"});
     EXPECT_FALSE(m_Port.m_bOpen);
 }
 
 TEST_F(ServiceLink, WithoutARadioTheConnectionStillOpens) {
     m_Radio.m_Faults.m_bSilent = true;
-    m_Doc.m_nRadioChannel = 9;
-    EXPECT_EQ(m_Link.Start(m_Doc, 4), EServiceStart::Opened);
+    EXPECT_EQ(m_Link.Start(4), EServiceStart::Opened);
     EXPECT_FALSE(m_Link.m_Status.m_bValid);
-    EXPECT_EQ(m_Doc.m_nRadioChannel, 9);
     const CCommandResult result = m_Link.SelectChannel(2);
     EXPECT_FALSE(result.m_bAnswered);
     EXPECT_EQ(result.m_Code, EReplyCode::None);
@@ -91,7 +89,7 @@ TEST_F(ServiceLink, WithoutARadioTheConnectionStillOpens) {
 
 TEST_F(ServiceLink, AFailedOpenCancelsWithTheReason) {
     m_Port.m_nOpenError = EACCES;
-    EXPECT_EQ(m_Link.Start(m_Doc, 20), EServiceStart::OpenFailed);
+    EXPECT_EQ(m_Link.Start(20), EServiceStart::OpenFailed);
     ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
     EXPECT_EQ(m_Sink.m_Messages[0].rfind("Fail to open PORT20\n", 0), 0u);
     EXPECT_NE(m_Sink.m_Messages[0].find(PortOpenFailureText(ComDevicePath(20), EACCES)), std::string::npos);

@@ -111,12 +111,11 @@ TEST(PtyLink, ServiceConnectionReadsTheStatusAndSurvivesAReopen) {
     radio.WithRadio([](CRadioSimulator& r) { r.m_nChannel = 7; });
     CSerialPort port;
     CRecordingSink sink;
-    CDataRadioDoc doc;
     for (int round = 0; round < 2; ++round) {
         CServiceLink link(port, sink);
-        ASSERT_EQ(link.Start(doc, 0, radio.SlavePath()), EServiceStart::Opened);
+        ASSERT_EQ(link.Start(0, radio.SlavePath()), EServiceStart::Opened);
         EXPECT_TRUE(link.m_Status.m_bValid);
-        EXPECT_EQ(doc.m_nRadioChannel, 7);
+        EXPECT_EQ(link.m_Status.m_nChannel, 7);
         EXPECT_EQ(link.SelectChannel(2).m_Code, EReplyCode::None);
         link.End();
         radio.WithRadio([](CRadioSimulator& r) { r.m_nChannel = 7; });

@@ -43,6 +43,7 @@ CMainForm* AttachView(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink
                       std::unique_ptr<CRadioPort> device) {
     auto* view = new CMainForm(doc, sink, std::move(resolve), &frame, std::move(device));
     frame.setCentralWidget(view);
+    frame.m_pState = &view->m_State;
     for (const SCommandRoute& route : kRoutes) {
         QObject::connect(frame.*route.action, &QAction::triggered, view,
                          [view, run = route.run] { run(*view); });

@@ -410,14 +410,15 @@ bool CEditCommands::PasteRows(const std::vector<int>& targets, SRowResult& resul
     const CDataRadioDoc before = m_View.m_Doc;
     SPasteOutcome outcome;
     std::string error;
-    bool pasted = PasteChannelRows(text, targets, m_View.m_Doc, outcome, error);
+    const bool locked = m_View.m_State.m_bTwoToneLocked != 0;
+    bool pasted = PasteChannelRows(text, targets, m_View.m_Doc, locked, outcome, error);
     if (!pasted && outcome.m_bAskFirstColumn) {
         const EAnswer answer = m_View.m_Sink.AskYesNoCancel(error);
         if (answer == EAnswer::Cancel) {
             result.m_strStatus = tr("Nothing was pasted.");
             return false;
         }
-        pasted = PasteChannelRows(text, targets, m_View.m_Doc, outcome, error,
+        pasted = PasteChannelRows(text, targets, m_View.m_Doc, locked, outcome, error,
                                   answer == EAnswer::Yes ? EFirstColumn::Channel : EFirstColumn::Value);
     }
     if (!pasted) {

@@ -59,7 +59,7 @@ CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolv
               return port;
           }(),
           std::move(resolve)),
-      m_Ctx{doc, sink, m_Link, m_Busy, {}} {
+      m_Ctx{doc, m_State, sink, m_Link, m_Busy, {}} {
     m_Ctx.m_View = MakeSeams();
     m_Link.m_OnLend = [this] { m_pTrace->Clear(); };  // a trace holds one transfer or service dialog
     BuildForm();
@@ -77,7 +77,7 @@ CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolv
                                                   : std::string();
     };
     m_RunModelSelect = [this] {
-        CModelSelectDlg dialog(m_Doc, this);
+        CModelSelectDlg dialog(this);
         return dialog.exec() == QDialog::Accepted ? dialog.m_nModel : -1;
     };
     m_ChooseExportPath = [this] {
@@ -105,7 +105,7 @@ CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolv
         dialog.exec();
     };
     m_RunTwoToneCode = [this] {
-        CTwoToneCodeDlg dialog(m_Doc, m_Sink, this);
+        CTwoToneCodeDlg dialog(m_Doc, m_State, m_Sink, this);
         return dialog.exec() == QDialog::Accepted;
     };
     auto* twoTone = new QAction(tr("Enable two-tone"), this);
@@ -124,7 +124,7 @@ CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolv
 
 CMainForm::~CMainForm() {
     // The chosen port survives to the next start; a failure here has nobody left to tell.
-    SavePortSetting(m_Doc);
+    SavePortSetting(m_State.m_nComPort);
     delete m_pFleetDlg;  // its workers and port lease go before the link session they borrow from
 }
 
@@ -202,7 +202,7 @@ void CMainForm::OnInitialUpdate() {
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     sheetLayout->addWidget(m_pSheet);
 
-    LoadPortSetting(m_Doc);
+    LoadPortSetting(m_State.m_nComPort);
     {
         const QSignalBlocker quiet(m_cbPllIc);
         m_cbPllIc->setCurrentIndex(1);  // "MB15E03SL"
@@ -211,7 +211,8 @@ void CMainForm::OnInitialUpdate() {
 
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     m_Doc.ResetToDefaults();
-    if (m_Doc.m_bSystemPageReady) {
+    m_State.ForgetRecord();
+    if (m_State.m_bSystemPageReady) {
         m_Doc.m_nReserved3 = 0;
     }
     ReloadReadyPages();
@@ -228,7 +229,7 @@ void CMainForm::OpenStartupFile(const std::string& path) {
     const ELoadResult result = LoadFile(path, true);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
-    m_Doc.m_bFileLoaded = 1;
+    m_State.m_bFileLoaded = 1;
     RefreshAfterLoad();
     RebuildMap(true);
     if (result == ELoadResult::Loaded) {
@@ -244,8 +245,8 @@ void CMainForm::OpenStartupFile(const std::string& path) {
 
 void CMainForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    ++m_Doc.m_nDrawCount;
-    if (m_Doc.m_nDrawCount == 1 && m_bModelSelectAtFirstPaint) {
+    ++m_State.m_nDrawCount;
+    if (m_State.m_nDrawCount == 1 && m_bModelSelectAtFirstPaint) {
         // Not from inside the paint: the dialog runs its own event loop.
         QTimer::singleShot(0, this, &CMainForm::OnModelSelect);
     }
@@ -265,7 +266,8 @@ void CMainForm::OnModelSelect() {
 void CMainForm::ApplyModelSelection(int row) {
     m_Doc.m_nModel = row;
     m_Doc.ResetToDefaults();
-    if (m_Doc.m_bModemPageReady) {
+    m_State.ForgetRecord();
+    if (m_State.m_bModemPageReady) {
         // The KV330 rules depend on the previous pass, so they run twice.
         const int passes = row == kModelKv330Vhf || row == kModelKv330Uhf ? 2 : 1;
         for (int i = 0; i < passes; ++i) {
@@ -275,12 +277,13 @@ void CMainForm::ApplyModelSelection(int row) {
     }
     RefreshHeader();
     m_Doc.ResetToDefaults();
+    m_State.ForgetRecord();
     RefreshPages();
     ShowPage(kPageEeprom);
     RebuildMap(false);
 
     ShowPage(kPageChannel);
-    m_Doc.m_bTwoToneCodeOk = 0;
+    m_State.m_bTwoToneCodeOk = 0;
     m_Doc.m_nSubBand = 0;
     SetBandList(0);
     m_pSheet->m_pChannelPage->ShowScanColumn();
@@ -295,7 +298,8 @@ void CMainForm::OnFileNew() {
         return;
     }
     m_Doc.ResetToDefaults();
-    m_Doc.m_bNewPending = 1;
+    m_State.ForgetRecord();
+    m_State.m_bNewPending = 1;
     RefreshPages();
     m_pSheet->m_pChannelPage->UpdateOptionButtons();
     ShowPage(kPageEeprom);
@@ -312,7 +316,7 @@ void CMainForm::OnFileOpen() {
     const ELoadResult result = path.empty() ? ELoadResult::Unchanged : LoadFile(path, false);
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     ReloadReadyPages();
-    m_Doc.m_bFileLoaded = 1;
+    m_State.m_bFileLoaded = 1;
     RefreshAfterLoad();
     RebuildMap(true);
     if (result == ELoadResult::Loaded) {
@@ -326,7 +330,11 @@ CMainForm::ELoadResult CMainForm::LoadFile(const std::string& path, bool anyName
     const EFileKind kind = FileKindOf(path);
     if (kind == EFileKind::LegacyUhf || kind == EFileKind::LegacyVhf) {
         // An imported configuration is not saved anywhere yet.
-        return ImportLegacyFile(m_Doc, path, m_Sink) ? ELoadResult::Imported : ELoadResult::Unchanged;
+        if (!ImportLegacyFile(m_Doc, path, m_Sink)) {
+            return ELoadResult::Unchanged;
+        }
+        m_State.ForgetRecord();
+        return ELoadResult::Imported;
     }
     if (kind != EFileKind::Settings && !anyName) {
         return ELoadResult::Unchanged;
@@ -335,6 +343,7 @@ CMainForm::ELoadResult CMainForm::LoadFile(const std::string& path, bool anyName
     if (!LoadSettingsForItsModel(m_Doc, path, m_Sink, &accepted) || !accepted) {
         return ELoadResult::Unchanged;
     }
+    m_State.ForgetRecord();
     m_strFilePath = path;
     SetPlanName(path);
     return ELoadResult::Loaded;
@@ -467,8 +476,8 @@ void CMainForm::OnTwoToneCondition() {
         // DISABLE may have taken two-tone off channels.
         m_pSheet->m_pChannelPage->RefreshFromRecord(false);
     }
-    emit StatusText(m_Doc.m_bTwoToneLocked ? tr("Two-tone signalling is locked.")
-                                           : tr("Two-tone signalling is unlocked."));
+    emit StatusText(m_State.m_bTwoToneLocked ? tr("Two-tone signalling is locked.")
+                                             : tr("Two-tone signalling is unlocked."));
 }
 
 void CMainForm::OnPllIcChange(int) {
@@ -482,21 +491,21 @@ void CMainForm::ShowPage(int index) {
 }
 
 void CMainForm::ReloadReadyPages() {
-    if (m_Doc.m_bSystemPageReady) {
+    if (m_State.m_bSystemPageReady) {
         m_pSheet->m_pSystemPage->RefreshFromRecord();
     }
-    if (m_Doc.m_bModemPageReady) {
+    if (m_State.m_bModemPageReady) {
         m_pSheet->m_pModemPage->RefreshFromRecord();
     }
 }
 
 void CMainForm::RefreshPages() {
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
-    if (m_Doc.m_bSystemPageReady) {
+    if (m_State.m_bSystemPageReady) {
         m_Doc.m_nReserved3 = 0;
         m_pSheet->m_pSystemPage->RefreshFromRecord();
     }
-    if (m_Doc.m_bModemPageReady) {
+    if (m_State.m_bModemPageReady) {
         m_pSheet->m_pModemPage->RefreshFromRecord();
     }
 }
@@ -523,10 +532,10 @@ void CMainForm::RebuildMap(bool markChanges) {
 }
 
 void CMainForm::RefreshAfterLoad() {
-    if (!m_Doc.m_bFileLoaded) {
+    if (!m_State.m_bFileLoaded) {
         return;
     }
-    m_Doc.m_bFileLoaded = 0;
+    m_State.m_bFileLoaded = 0;
     m_pSheet->m_pChannelPage->RefreshFromRecord(true);
     ReloadReadyPages();
     RefreshHeader();

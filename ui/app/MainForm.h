@@ -132,6 +132,7 @@ public:
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
+    SWindowState m_State;  // what the window keeps beside the record; pages reach it through m_Ctx
     CRecordHistory m_History{m_Doc};
     std::string m_strFilePath;         // the settings file loaded or saved last; empty for a new plan
     CTracingPort* m_pTrace = nullptr;  // around the serial port, owned by m_Link

@@ -217,7 +217,7 @@ void CMainWindow::BuildPortMenu() {
         }
     }
     present[kSimulatedPortCom] = true;
-    m_nPortIndex = PortIndexOf(m_Doc.m_nComPort);
+    m_nPortIndex = PortIndexOf(m_pState->m_nComPort);
 
     m_pPortMenu->clear();
     for (QAction* action : m_PortActions) {
@@ -257,12 +257,11 @@ void CMainWindow::BuildPortMenu() {
 
 void CMainWindow::OnPortCommand(int com) {
     m_nPortIndex = com - 1;
-    m_Doc.m_nComPort = com;
+    m_pState->m_nComPort = com;
     SavePortFile();
     // the cable is remembered by its serial number too, so it is found again under another name
     const std::string device = com == kSimulatedPortCom ? std::string() : ComDevicePath(com);
-    SaveAdapterSerial(m_Doc,
-                      device.empty() ? std::string() : SurveyDevice(*m_pPortSystem, com, device).m_strSerial);
+    SaveAdapterSerial(device.empty() ? std::string() : SurveyDevice(*m_pPortSystem, com, device).m_strSerial);
     UpdatePortChecks();
 }
 
@@ -300,10 +299,10 @@ void CMainWindow::UpdatePageChecks() {
 
 void CMainWindow::SavePortFile() {
     std::string error;
-    if (!SavePortSetting(m_Doc, &error) && m_wndStatusBar != nullptr) {
+    if (!SavePortSetting(m_pState->m_nComPort, &error) && m_wndStatusBar != nullptr) {
         m_wndStatusBar->showMessage(
             tr("The port choice could not be saved in %1: %2")
-                .arg(QString::fromStdString(PortFilePath(m_Doc)), QString::fromStdString(error)),
+                .arg(QString::fromStdString(PortFilePath()), QString::fromStdString(error)),
             10000);
     }
 }

@@ -18,6 +18,7 @@
 #include "MessageSink.h"
 #include "PortSurvey.h"
 #include "radio/PortList.h"
+#include "shared/WindowState.h"
 
 constexpr const char* kWindowTitle = "KV310 - PC PROGRAMMER";
 
@@ -55,6 +56,7 @@ public:
 
     CDataRadioDoc& m_Doc;
     CMessageSink& m_Sink;
+    SWindowState* m_pState = nullptr;  // the form's (the chosen port), set when the form is attached
     // Whether the window may close now (asks the form); unset means yes.
     std::function<bool()> m_CanClose;
     QToolBar* m_pToolBar = nullptr;

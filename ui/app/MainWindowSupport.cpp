@@ -65,17 +65,17 @@ void CMainWindow::OnFindCable() {
 }
 
 void CMainWindow::FollowAdapter() {
-    const std::string serial = LoadAdapterSerial(m_Doc);
+    const std::string serial = LoadAdapterSerial();
     if (serial.empty()) {
         return;
     }
     const std::vector<SPortInfo> ports = SurveyPorts(*m_pPortSystem);
     const int com = ComOfAdapter(ports, serial);
-    if (com == 0 || com == m_Doc.m_nComPort || com >= kPortMenuLimit) {
+    if (com == 0 || com == m_pState->m_nComPort || com >= kPortMenuLimit) {
         return;
     }
-    const int before = m_Doc.m_nComPort;
-    m_Doc.m_nComPort = com;
+    const int before = m_pState->m_nComPort;
+    m_pState->m_nComPort = com;
     m_nPortIndex = com - 1;
     SavePortFile();
     m_wndStatusBar->showMessage(

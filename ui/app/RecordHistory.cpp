@@ -6,31 +6,9 @@
 #include "SettingsFile.h"
 
 bool SameSettings(const CDataRadioDoc& a, const CDataRadioDoc& b) {
-    // The settings file holds every setting but the service bytes the radio keeps for itself.
+    // The settings file holds every setting but the service bytes the radio keeps for itself and the PLL IC.
     return a.m_ServiceBytes == b.m_ServiceBytes && a.m_nPllIc == b.m_nPllIc &&
            SettingsFileBytes(a) == SettingsFileBytes(b);
-}
-
-void RestoreSettings(CDataRadioDoc& doc, const CDataRadioDoc& snapshot) {
-    CDataRadioDoc settings = snapshot;
-    settings.m_strModelName = doc.m_strModelName;
-    settings.m_nComPort = doc.m_nComPort;
-    settings.m_nCurChannel = doc.m_nCurChannel;
-    settings.m_LegacyImage = doc.m_LegacyImage;
-    settings.m_bTwoToneLocked = doc.m_bTwoToneLocked;
-    settings.m_nAccessCode = doc.m_nAccessCode;
-    settings.m_bGmskToneWarned = doc.m_bGmskToneWarned;
-    settings.m_bFfskTwoToneWarned = doc.m_bFfskTwoToneWarned;
-    settings.m_bSystemPageReady = doc.m_bSystemPageReady;
-    settings.m_bModemPageReady = doc.m_bModemPageReady;
-    settings.m_bFileLoaded = doc.m_bFileLoaded;
-    settings.m_bNewPending = doc.m_bNewPending;
-    settings.m_nDrawCount = doc.m_nDrawCount;
-    settings.m_nRadioChannel = doc.m_nRadioChannel;
-    settings.m_bTransferFailed = doc.m_bTransferFailed;
-    settings.m_bTwoToneCodeOk = doc.m_bTwoToneCodeOk;
-    settings.m_Band = doc.m_Band;
-    doc = settings;
 }
 
 class CRecordStep : public QUndoCommand {
@@ -98,7 +76,7 @@ void CRecordHistory::MarkSaved() {
 }
 
 void CRecordHistory::Restore(const SRecordSnapshot& snapshot) {
-    RestoreSettings(m_Doc, snapshot.m_Doc);
+    m_Doc = snapshot.m_Doc;  // the record is the settings; the window's state stays beside it
     if (m_RestoreExtra) {
         m_RestoreExtra(snapshot.m_Extra);
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The record's history behind Edit > Undo and Redo. A step keeps the whole record before and after it (a
 // settings record is under 2 KB), so a step cannot miss a member. Undo and redo put the record back and let
-// the view refresh its pages the way a load does; the program's run-time values (port, page flags, the
-// two-tone lock, notices given) are not part of a step.
+// the view refresh its pages the way a load does; the window's state (port, page flags, the two-tone lock,
+// notices given) is not in the record and so not part of a step.
 //
 // A step also covers the EEPROM map's pending byte edits, which live outside the record (m_SaveExtra and
 // m_RestoreExtra reach them).
@@ -20,10 +20,8 @@
 
 #include "DataRadioDoc.h"
 
-// The record's settings, without the run-time values, are the same.
+// The two records hold the same settings (as their files and images would carry them).
 bool SameSettings(const CDataRadioDoc& a, const CDataRadioDoc& b);
-// Puts the settings of snapshot into doc, keeping doc's run-time values.
-void RestoreSettings(CDataRadioDoc& doc, const CDataRadioDoc& snapshot);
 
 // What a step keeps: the record and the state beside it.
 struct SRecordSnapshot {

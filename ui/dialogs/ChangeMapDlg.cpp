@@ -14,15 +14,15 @@ const char* const kMsgWrongMapPassword = KV310_TEXT("Messages", "Wrong password!
 const char* const kMsgInputHexa = KV310_TEXT("Messages", "Input Hexa code!");
 const char* const kMsgWrongHexa = KV310_TEXT("Messages", "Wrong Hexa data input");
 
-CChangeMapDlg::CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, int column, uint8_t value,
-                             QWidget* parent)
+CChangeMapDlg::CChangeMapDlg(SSignallingSession& session, CMessageSink& sink, int row, int column,
+                             uint8_t value, QWidget* parent)
     : QDialog(parent),
       m_strAddress(QString::fromStdString(MapAddressText(row, column))),
       m_strValue(QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper()),
       m_nRow(static_cast<uint8_t>(row - 1)),
       m_nColumn(static_cast<uint8_t>(column - 1)),
       m_nValue(value),
-      m_Doc(doc),
+      m_Session(session),
       m_Sink(sink) {
     setWindowTitle(tr(" CHANGE EEPROM MAP"));
     auto* layout = new QVBoxLayout(this);
@@ -69,8 +69,8 @@ CChangeMapDlg::CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, in
 
 void CChangeMapDlg::OnInput() {
     m_strPassword = m_pPassword->text();
-    m_Doc.m_nAccessCode = AccessCodeFromText(m_strPassword.toStdString());
-    if (m_Doc.m_nAccessCode != kMapAccessCode) {
+    m_Session.m_nAccessCode = AccessCodeFromText(m_strPassword.toStdString());
+    if (m_Session.m_nAccessCode != kMapAccessCode) {
         m_Sink.ShowMessage(kMsgWrongMapPassword);
         m_pPassword->setFocus();
         m_pPassword->selectAll();

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "DataRadioDoc.h"
+#include "ChannelSignalling.h"
 #include "MessageSink.h"
 
 extern const char* const kMsgWrongPassword;  // "Wrong password!"
@@ -18,7 +18,7 @@ class CChangeMapDlg : public QDialog {
     Q_OBJECT
 public:
     // row and column of the map grid (1-based: the labels are row and column 0); value: the byte there.
-    CChangeMapDlg(CDataRadioDoc& doc, CMessageSink& sink, int row, int column, uint8_t value,
+    CChangeMapDlg(SSignallingSession& session, CMessageSink& sink, int row, int column, uint8_t value,
                   QWidget* parent = nullptr);
 
     QString m_strAddress;
@@ -42,6 +42,6 @@ private:
     void OnInput();
     void OnValueEdited(const QString& text);
 
-    CDataRadioDoc& m_Doc;
+    SSignallingSession& m_Session;  // keeps the password typed
     CMessageSink& m_Sink;
 };

@@ -55,7 +55,7 @@ void Restore(CChannelData& ch, const CChannelOptionDlg::SSaved& saved) {
 }  // namespace
 
 CChannelOptionDlg::CChannelOptionDlg(CPageContext& context, QWidget* parent)
-    : QDialog(parent), m_Doc(context.m_Doc), m_Sink(context.m_Sink) {
+    : QDialog(parent), m_Doc(context.m_Doc), m_State(context.m_State), m_Sink(context.m_Sink) {
     setWindowTitle(tr("CHANNEL OPTION"));
     Build();
     m_RunPicker = [this](bool ctcss, const QString& current, QString& pick) {
@@ -81,11 +81,11 @@ CChannelOptionDlg::CChannelOptionDlg(CPageContext& context, QWidget* parent)
         return true;
     };
     m_RunAccessCode = [this] {
-        CTwoToneCodeDlg dialog(m_Doc, m_Sink, this);
+        CTwoToneCodeDlg dialog(m_Doc, m_State, m_Sink, this);
         return dialog.exec() == QDialog::Accepted;
     };
     const int channel =
-        m_Doc.m_nCurChannel >= 1 && m_Doc.m_nCurChannel <= kChannels ? m_Doc.m_nCurChannel : 1;
+        m_State.m_nCurChannel >= 1 && m_State.m_nCurChannel <= kChannels ? m_State.m_nCurChannel : 1;
     ShowChannel(channel);
 }
 
@@ -181,7 +181,7 @@ void CChannelOptionDlg::ShowChannel(int channel) {
 
 void CChannelOptionDlg::UpdateButtons() {
     const SOptionControls controls =
-        OptionControlsFor(m_Doc.m_nModel, m_nRxChoice, m_nTxChoice, m_Doc.m_bTwoToneLocked != 0);
+        OptionControlsFor(m_Doc.m_nModel, m_nRxChoice, m_nTxChoice, m_State.m_bTwoToneLocked != 0);
     m_pRxCtcss->setEnabled(controls.m_bRxCtcss);
     m_pRxDcs->setEnabled(controls.m_bRxDcs);
     m_pTone->setEnabled(controls.m_bTone);
@@ -196,7 +196,7 @@ void CChannelOptionDlg::OnRxChoice(int choice) {
         return;
     }
     if (choice != kSigNone) {
-        Tell(TakeGmskToneNotice(m_Doc));
+        Tell(TakeGmskToneNotice(m_Doc, m_State));
     }
     m_nRxChoice = choice;
     Shown().m_nRxOption = choice;
@@ -205,7 +205,7 @@ void CChannelOptionDlg::OnRxChoice(int choice) {
 
 void CChannelOptionDlg::OnTxChoice(int choice) {
     if (choice == kSigCtcss) {  // a DCS code on transmit is no tone: no notice
-        Tell(TakeGmskToneNotice(m_Doc));
+        Tell(TakeGmskToneNotice(m_Doc, m_State));
     }
     m_nTxChoice = choice;
     Shown().m_nTxOption = choice;
@@ -213,16 +213,16 @@ void CChannelOptionDlg::OnTxChoice(int choice) {
 }
 
 void CChannelOptionDlg::OnTwoToneChoice() {
-    Tell(TakeGmskToneNotice(m_Doc));
-    Tell(TakeFfskTwoToneNotice(m_Doc));
-    bool granted = m_Doc.m_bTwoToneCodeOk != 0;
+    Tell(TakeGmskToneNotice(m_Doc, m_State));
+    Tell(TakeFfskTwoToneNotice(m_Doc, m_State));
+    bool granted = m_State.m_bTwoToneCodeOk != 0;
     if (!granted) {
         const bool enable = m_RunAccessCode && m_RunAccessCode();
-        granted = enable && m_Doc.m_nAccessCode == kTwoToneAccessCode;
+        granted = enable && m_State.m_nAccessCode == kTwoToneAccessCode;
         if (enable) {
-            m_Doc.m_bTwoToneCodeOk = granted ? 1 : 0;
+            m_State.m_bTwoToneCodeOk = granted ? 1 : 0;
         }
-        if (m_Doc.m_bTwoToneLocked) {
+        if (m_State.m_bTwoToneLocked) {
             // DISABLE with the code took two-tone off every channel: Cancel must not bring it back.
             for (auto& [channel, saved] : m_Saved) {
                 if (saved.m_nRxOption == kSigTwoTone) {

@@ -35,6 +35,7 @@ public:
     std::function<bool()> m_RunAccessCode;  // true when closed with ENABLE
 
     CDataRadioDoc& m_Doc;
+    SWindowState& m_State;
     CMessageSink& m_Sink;
     int m_nChannel = 1;
     int m_nRxChoice = 0;

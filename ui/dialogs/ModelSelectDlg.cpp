@@ -14,7 +14,7 @@ const char* const CModelSelectDlg::kPictureText =
                " KV310 and KV330 16-channel data radios. \r\n\r\n Choose the radio you are going to "
                "program. Choosing a model starts a new, empty configuration.\r\n");
 
-CModelSelectDlg::CModelSelectDlg(const CDataRadioDoc& doc, QWidget* parent) : QDialog(parent) {
+CModelSelectDlg::CModelSelectDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("SELECT MODEL"));
     auto* layout = new QHBoxLayout(this);
 
@@ -23,7 +23,7 @@ CModelSelectDlg::CModelSelectDlg(const CDataRadioDoc& doc, QWidget* parent) : QD
     static const char* const kNames[4] = {"KV310 VHF", "KV310 UHF", "KV330 VHF", "KV330 UHF"};
     for (int i = 0; i < 4; ++i) {
         const int row = kFirstOfferedModel + i;
-        m_strTexts[i] = ModelSelectText(doc.m_Band[row]);
+        m_strTexts[i] = ModelSelectText(ModelCatalogue()[row]);
         m_Buttons[i] = new QPushButton(QString::fromLatin1(kNames[i]), group);
         m_Buttons[i]->setMinimumSize(140, 44);
         m_Buttons[i]->setAutoDefault(false);

@@ -14,7 +14,7 @@
 class CModelSelectDlg : public QDialog {
     Q_OBJECT
 public:
-    CModelSelectDlg(const CDataRadioDoc& doc, QWidget* parent = nullptr);
+    explicit CModelSelectDlg(QWidget* parent = nullptr);
 
     // The catalogue row of the pressed button, or -1 while none was pressed.
     int m_nModel = -1;

@@ -8,8 +8,9 @@
 #include "ChannelSignalling.h"
 #include "widgets/AccessibleText.h"
 
-CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent)
-    : QDialog(parent), m_Doc(doc), m_Sink(sink) {
+CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, SSignallingSession& session, CMessageSink& sink,
+                                 QWidget* parent)
+    : QDialog(parent), m_Doc(doc), m_Session(session), m_Sink(sink) {
     setWindowTitle(tr("CHANGE TWO TONE CONDITION"));
     auto* layout = new QVBoxLayout(this);
     auto* line = new QHBoxLayout;
@@ -34,7 +35,7 @@ CTwoToneCodeDlg::CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget
 
 void CTwoToneCodeDlg::accept() {
     std::string message;
-    m_bCodeAccepted = ApplyAccessCode(m_Doc, m_pCode->text().toStdString(), true, &message);
+    m_bCodeAccepted = ApplyAccessCode(m_Doc, m_Session, m_pCode->text().toStdString(), true, &message);
     if (!m_bCodeAccepted) {
         m_Sink.ShowMessageAs(message, EMessageKind::Information);
     }
@@ -43,7 +44,7 @@ void CTwoToneCodeDlg::accept() {
 
 void CTwoToneCodeDlg::reject() {
     std::string message;
-    m_bCodeAccepted = ApplyAccessCode(m_Doc, m_pCode->text().toStdString(), false, &message);
+    m_bCodeAccepted = ApplyAccessCode(m_Doc, m_Session, m_pCode->text().toStdString(), false, &message);
     if (!m_bCodeAccepted) {
         m_Sink.ShowMessageAs(message, EMessageKind::Information);
     }

@@ -7,18 +7,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ChannelSignalling.h"
 #include "DataRadioDoc.h"
 #include "MessageSink.h"
 
 class CTwoToneCodeDlg : public QDialog {
     Q_OBJECT
 public:
-    CTwoToneCodeDlg(CDataRadioDoc& doc, CMessageSink& sink, QWidget* parent = nullptr);
+    CTwoToneCodeDlg(CDataRadioDoc& doc, SSignallingSession& session, CMessageSink& sink,
+                    QWidget* parent = nullptr);
 
     void accept() override;  // ENABLE
     void reject() override;  // DISABLE
 
     CDataRadioDoc& m_Doc;
+    SSignallingSession& m_Session;
     CMessageSink& m_Sink;
     QLineEdit* m_pCode = nullptr;
     QPushButton* m_pEnable = nullptr;

@@ -263,7 +263,7 @@ void CChannelPage::UpdateOptionButtons() {
 }
 
 void CChannelPage::OnOptionButton(int channel) {
-    m_Doc.m_nCurChannel = channel;
+    m_State.m_nCurChannel = channel;
     const CChannelData& ch = Channel(channel);
     if (ch.m_dRxFreq == 0.0 || ch.m_dTxFreq == 0.0) {
         Tell(kMsgFillFrequencies, EMessageKind::Stop);
@@ -396,6 +396,7 @@ bool CChannelPage::CommitPending() {
 
 void CChannelPage::ResetAndRefresh() {
     m_Doc.ResetToDefaults();
+    m_State.ForgetRecord();
     RefreshFromRecord(false);
     if (m_Ctx.m_View.RefreshPages) {
         m_Ctx.m_View.RefreshPages();

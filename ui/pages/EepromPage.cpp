@@ -161,7 +161,7 @@ void CEepromPage::EditByte(int row, int column) {
         return;
     }
     const int address = MapAddress(row, column);
-    CChangeMapDlg dialog(m_Doc, m_Ctx.m_Sink, row, column, m_pModel->m_Shown[address], this);
+    CChangeMapDlg dialog(m_State, m_Ctx.m_Sink, row, column, m_pModel->m_Shown[address], this);
     m_RunChangeMap(dialog);
     if (!dialog.m_bAccepted) {
         return;
@@ -195,7 +195,7 @@ bool CEepromPage::LeaveProgramming() {
         return false;
     }
     CImageTransfer transfer(lease.Port(), {});
-    transfer.m_nComNumber = m_Doc.m_nComPort;
-    transfer.m_strDevice = m_Ctx.m_Link.DevicePath(m_Doc.m_nComPort);
+    transfer.m_nComNumber = m_State.m_nComPort;
+    transfer.m_strDevice = m_Ctx.m_Link.DevicePath(m_State.m_nComPort);
     return transfer.LeaveProgramming();
 }

@@ -171,7 +171,7 @@ void CModemPage::OnCreatePage() {
     m_pBody->addStretch(1);
 
     // From now on the view keeps this page in step with the record.
-    m_Doc.m_bModemPageReady = 1;
+    m_State.m_bModemPageReady = 1;
     RefreshFromRecord();
 }
 
@@ -446,8 +446,8 @@ void CModemPage::OnModemToggle(bool pressed) {
         return;
     }
     ShowModemToggle(false);
-    m_Doc.m_bGmskToneWarned = 0;
-    m_Doc.m_bFfskTwoToneWarned = 0;
+    m_State.m_bGmskToneWarned = 0;
+    m_State.m_bFfskTwoToneWarned = 0;
 }
 
 void CModemPage::OnBaseBlock(bool checked) {

@@ -5,7 +5,7 @@
 #include "widgets/CommitEdit.h"
 
 COptionPage::COptionPage(CPageContext& context, const QString& title, QWidget* parent)
-    : QWidget(parent), m_Ctx(context), m_Doc(context.m_Doc) {
+    : QWidget(parent), m_Ctx(context), m_Doc(context.m_Doc), m_State(context.m_State) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     m_pFrame = new QGroupBox(title, this);

@@ -23,7 +23,8 @@ public:
     bool CommitPending() override;
 
     CPageContext& m_Ctx;
-    CDataRadioDoc& m_Doc;  // m_Ctx.m_Doc
+    CDataRadioDoc& m_Doc;   // m_Ctx.m_Doc
+    SWindowState& m_State;  // m_Ctx.m_State
 
 protected:
     // Fills the page's frame with its controls and loads them from the record.

@@ -111,7 +111,7 @@ void CSystemPage::OnCreatePage() {
     BuildControls();
     // From now on the view keeps this page in step with the record.
     if (m_Doc.m_nModel >= 0 && m_Doc.m_nModel <= kModelKv330Uhf) {
-        m_Doc.m_bSystemPageReady = 1;
+        m_State.m_bSystemPageReady = 1;
     }
     RefreshFromRecord();
 }
@@ -191,8 +191,8 @@ void CSystemPage::RefreshFromRecord() {
     m_pScanSpeed->setText(QString::number(m_Doc.m_nScanSpeed));
     ShowGpsValues();
     ShowSquelchEnables();
-    if (m_Doc.m_bNewPending) {
-        m_Doc.m_bNewPending = 0;
+    if (m_State.m_bNewPending) {
+        m_State.m_bNewPending = 0;
     }
 }
 

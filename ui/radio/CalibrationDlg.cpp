@@ -190,10 +190,10 @@ void CCalibrationDlg::OnOpened(const CRadioStatus& status) {
                                                         : kNone;
     }
     SelectRadio(m_pAlignGroup, m_nAlignModem);
-    if (m_Doc.m_nRadioChannel < kFirstSpinChannel || m_Doc.m_nRadioChannel > kLastSpinChannel) {
-        m_Doc.m_nRadioChannel = kFirstSpinChannel;
+    if (m_State.m_nRadioChannel < kFirstSpinChannel || m_State.m_nRadioChannel > kLastSpinChannel) {
+        m_State.m_nRadioChannel = kFirstSpinChannel;
     }
-    m_pChannel->setValue(m_Doc.m_nRadioChannel);
+    m_pChannel->setValue(m_State.m_nRadioChannel);
     UpdateControls();
 }
 

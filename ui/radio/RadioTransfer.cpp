@@ -115,7 +115,7 @@ void CRadioTransfer::Start(bool write) {
         m_Ctx.m_Sink.ShowMessage(refusal);
         return;
     }
-    const int com = m_Ctx.m_Doc.m_nComPort;
+    const int com = m_Ctx.m_State.m_nComPort;
     SOutcome job;
     if (write) {
         m_Image.EncodeImage(m_Ctx.m_Doc);
@@ -225,7 +225,7 @@ bool CRadioTransfer::ConfirmCheck() {
 void CRadioTransfer::KeepBackup(const CImageBytes& image, const QString& what) {
     std::string path;
     std::string error;
-    const std::string port = StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort);
+    const std::string port = StrPrintf("COM%d", m_Ctx.m_State.m_nComPort);
     if (!SaveBackup(image, port, path, &error)) {
         m_Ctx.m_Sink.ShowMessage(tr("The radio's image could not be kept as a backup: %1")
                                      .arg(QString::fromStdString(error))
@@ -280,7 +280,7 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
         } else {
             m_Image.m_Read = outcome.m_Bytes;
             m_Image.m_Work = m_Image.m_Read;
-            m_Ctx.m_Doc.m_bFileLoaded = 1;
+            m_Ctx.m_State.m_bFileLoaded = 1;
             if (m_FillMap) {
                 m_FillMap();
             }
@@ -332,7 +332,7 @@ void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
     auto* trace = dynamic_cast<CTracingPort*>(&m_Lease.Port());
     if (trace != nullptr && outcome.m_Failure.m_Stage != EStage::OpenPort) {
         std::string error;
-        if (!KeepFailedTrace(trace->Text(), StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort), m_strLastTrace,
+        if (!KeepFailedTrace(trace->Text(), StrPrintf("COM%d", m_Ctx.m_State.m_nComPort), m_strLastTrace,
                              &error)) {
             m_strLastTrace.clear();
         }
@@ -348,7 +348,7 @@ void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std:
     STransferLogEntry entry;
     entry.m_strProgram = "kv310";
     entry.m_strVerb = write ? "write" : "read";
-    const int com = m_Ctx.m_Doc.m_nComPort;
+    const int com = m_Ctx.m_State.m_nComPort;
     entry.m_strPort = StrPrintf("COM%d", com);
     const std::string device = m_Ctx.m_Link.DevicePath(com);
     if (com != kSimulatedRadioCom && device == ComDevicePath(com)) {

@@ -8,7 +8,7 @@
 #include "widgets/AccessibleText.h"
 
 CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* parent)
-    : QDialog(parent), m_Ctx(context), m_Doc(context.m_Doc), m_strUser(user) {
+    : QDialog(parent), m_Ctx(context), m_Doc(context.m_Doc), m_State(context.m_State), m_strUser(user) {
     auto* layout = new QVBoxLayout(this);
     m_pBody = new QWidget(this);
     m_pBodyLayout = new QVBoxLayout(m_pBody);
@@ -62,14 +62,13 @@ bool CServiceDlg::Open() {
         return false;
     }
     m_pLink = std::make_unique<CServiceLink>(m_Lease.Port(), m_WorkerSink);
-    const int com = m_Doc.m_nComPort;
+    const int com = m_State.m_nComPort;
     const std::string device = m_Ctx.m_Link.DevicePath(com);
     m_pStatus->setText(tr("Connecting to the radio on COM%1...").arg(com));
     auto start = std::make_shared<EServiceStart>(EServiceStart::OpenFailed);
     Exchange(
         [start, com, device](CServiceLink& link) {
-            CDataRadioDoc scratch;  // the worker never touches the record; the status is applied later
-            *start = link.Start(scratch, com, device);
+            *start = link.Start(com, device);  // the status is applied on this thread afterwards
         },
         [this, start] { OnStarted(*start); });
     return true;
@@ -84,12 +83,12 @@ void CServiceDlg::OnStarted(EServiceStart start) {
     }
     const CRadioStatus& status = m_pLink->m_Status;
     if (status.m_bValid) {
-        m_Doc.m_nRadioChannel = status.m_nChannel;
+        m_State.m_nRadioChannel = status.m_nChannel;
         if (m_Ctx.m_View.ShowVersion) {
             m_Ctx.m_View.ShowVersion(QString::fromStdString(VersionText(status.m_nVersion)));
         }
         m_strIdleStatus = tr("Connected to the radio on COM%1 (firmware %2).")
-                              .arg(m_Doc.m_nComPort)
+                              .arg(m_State.m_nComPort)
                               .arg(QString::fromStdString(VersionText(status.m_nVersion)));
     } else {
         m_strIdleStatus =

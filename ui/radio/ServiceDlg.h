@@ -65,6 +65,7 @@ protected:
 
     CPageContext& m_Ctx;
     CDataRadioDoc& m_Doc;
+    SWindowState& m_State;
 
 private:
     void SetExchanging(bool on);

@@ -1,7 +1,8 @@
 #pragma once
-// What the pages and dialogs of the form are handed when they are made: the settings record, the message
-// sink, the link session that owns the serial port, the busy state of a running transfer, and the view's
-// seams (refreshes and the header fields). A page talks to nothing else of the program.
+// What the pages and dialogs of the form are handed when they are made: the settings record, the window's
+// state beside it, the message sink, the link session that owns the serial port, the busy state of a running
+// transfer, and the view's seams (refreshes and the header fields). A page talks to nothing else of the
+// program.
 
 #include <QObject>
 #include <QString>
@@ -10,6 +11,7 @@
 #include "DataRadioDoc.h"
 #include "LinkSession.h"
 #include "MessageSink.h"
+#include "shared/WindowState.h"
 
 // Whether a radio transfer runs. While it does, the commands that change the record or need the port are
 // disabled, and any that is reached all the same is refused with a sentence that says why.
@@ -42,6 +44,7 @@ struct CViewSeams {
 
 struct CPageContext {
     CDataRadioDoc& m_Doc;
+    SWindowState& m_State;
     CMessageSink& m_Sink;
     CLinkSession& m_Link;
     CBusyState& m_Busy;

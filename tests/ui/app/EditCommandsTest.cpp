@@ -439,6 +439,20 @@ TEST_F(EditCommandsTest, AnEepromByteEditIsAStepOfItsOwn) {
     EXPECT_EQ(page.m_Image.m_Change[0], 0x7F);
 }
 
+TEST_F(EditCommandsTest, UndoAndRedoPutTheSettingsBackAndLeaveTheWindowsState) {
+    Type(3, "1510125");
+    State().m_bTwoToneLocked = 0;
+    State().m_nComPort = 5;
+    State().m_nCurChannel = 3;
+    m_pEdit->OnUndo();
+    EXPECT_EQ(Rx(3), 0.0);
+    m_pEdit->OnRedo();
+    EXPECT_EQ(Rx(3), 151.0125);
+    EXPECT_EQ(State().m_bTwoToneLocked, 0);
+    EXPECT_EQ(State().m_nComPort, 5);
+    EXPECT_EQ(State().m_nCurChannel, 3);
+}
+
 TEST_F(EditCommandsTest, TheEditMenuIsGreyedWhileATransferRuns) {
     Type(1, "150");
     View().m_Busy.Begin(QStringLiteral("the radio write"));

@@ -28,26 +28,26 @@
 inline std::vector<std::unique_ptr<QWidget>> EveryDialog(CMainForm& view, CMainWindow& frame,
                                                          CDataRadioDoc& doc, CRecordingSink& sink) {
     doc.m_Channel[0].m_dRxFreq = doc.m_Channel[0].m_dTxFreq = 151.0;
-    doc.m_nCurChannel = 1;
+    view.m_State.m_nCurChannel = 1;
     CPageContext& ctx = view.m_Ctx;
     std::vector<std::unique_ptr<QWidget>> dialogs;
     dialogs.push_back(std::make_unique<CAboutDlg>());
     dialogs.push_back(std::make_unique<CBulkEditDlg>(doc));
     dialogs.push_back(std::make_unique<CCalibrationDlg>(ctx));
     dialogs.push_back(std::make_unique<CSquelchDlg>(ctx));
-    dialogs.push_back(std::make_unique<CChangeMapDlg>(doc, sink, 12, 9, 0x7F));
+    dialogs.push_back(std::make_unique<CChangeMapDlg>(view.m_State, sink, 12, 9, 0x7F));
     dialogs.push_back(std::make_unique<CChannelOptionDlg>(ctx));
     dialogs.push_back(std::make_unique<CCompareDlg>("other.dat", std::vector<std::string>{"channel 3 rx"}));
     dialogs.push_back(std::make_unique<CEngineeringDlg>(CImageBytes{}));
     dialogs.push_back(std::make_unique<CFindCableDlg>(*frame.m_pPortSystem));
     dialogs.push_back(std::make_unique<CFleetDlg>(ctx));
-    dialogs.push_back(std::make_unique<CModelSelectDlg>(doc));
+    dialogs.push_back(std::make_unique<CModelSelectDlg>());
     dialogs.push_back(std::make_unique<CProgressDlg>());
     dialogs.push_back(std::make_unique<CScanWarningDlg>(QStringLiteral("ON"), QStringLiteral("OFF")));
     dialogs.push_back(std::make_unique<CCtcssDlg>());
     dialogs.push_back(std::make_unique<CDcsDlg>());
     dialogs.push_back(std::make_unique<CTransferHistoryDlg>(std::vector<std::string>{}, "transfers.tsv", ""));
-    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(doc, sink));
+    dialogs.push_back(std::make_unique<CTwoToneCodeDlg>(doc, view.m_State, sink));
     dialogs.push_back(std::make_unique<CTwoToneDlg>(doc, sink, 1));
     return dialogs;
 }

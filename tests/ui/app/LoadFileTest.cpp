@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <functional>
 #include <map>
 
 #include "FrequencyRules.h"
@@ -94,5 +95,36 @@ TEST_F(ShellTest, ALoadedChannelOffItsGridOrBandIsRevalidatedAsLeavingTheFieldWo
         EXPECT_NE(m_Doc.m_Channel[2].m_dRxFreq, c.m_dRx);  // the file's value did not stay
         EXPECT_EQ(m_Sink.m_Messages,
                   c.m_bMessage ? std::vector<std::string>{row.m_strMessage} : std::vector<std::string>{});
+    }
+}
+
+// A fresh record starts locked and gives the modem notices again; the port and the access code typed stay.
+TEST_F(ShellTest, EveryFreshRecordLocksTwoToneAgainAndKeepsThePort) {
+    Start();
+    const std::string path = m_Dir.File("plan.dat");
+    ASSERT_TRUE(OnSaveDocument(CDataRadioDoc(), path, m_Sink));
+    const struct {
+        const char* m_pszName;
+        std::function<void()> m_Run;
+    } cases[] = {
+        {"Open",
+         [&] {
+             m_strOpenPath = path;
+             m_pFrame->m_pActOpen->trigger();
+         }},
+        {"New", [&] { View().OnFileNew(); }},
+        {"Model Select", [&] { View().ApplyModelSelection(kModelKv330Uhf); }},
+    };
+    for (const auto& c : cases) {
+        View().MarkClean();
+        State().m_bTwoToneLocked = 0;
+        State().m_nAccessCode = 7259;
+        State().m_bGmskToneWarned = 1;
+        State().m_nComPort = 5;
+        c.m_Run();
+        EXPECT_EQ(State().m_bTwoToneLocked, 1) << c.m_pszName;
+        EXPECT_EQ(State().m_bGmskToneWarned, 0) << c.m_pszName;
+        EXPECT_EQ(State().m_nAccessCode, 7259) << c.m_pszName;
+        EXPECT_EQ(State().m_nComPort, 5) << c.m_pszName;
     }
 }

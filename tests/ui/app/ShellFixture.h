@@ -65,6 +65,7 @@ protected:
     }
 
     CMainForm& View() { return *m_pView; }
+    SWindowState& State() { return View().m_State; }
     COptionSheet& Sheet() { return *View().m_pSheet; }
 
     CTempDir m_Dir;

@@ -73,8 +73,8 @@ TEST_F(ShellTest, StartsOnTheChannelPageWithTheDefaultModelAndAsksForTheModelAtT
     EXPECT_EQ(Sheet().m_pEepromPage->m_nLastDisplayMode, 0);
     EXPECT_FALSE(Sheet().m_pSystemPage->IsCreated());
     EXPECT_FALSE(Sheet().m_pModemPage->IsCreated());
-    EXPECT_EQ(m_Doc.m_bSystemPageReady, 0);
-    EXPECT_EQ(m_Doc.m_bModemPageReady, 0);
+    EXPECT_EQ(State().m_bSystemPageReady, 0);
+    EXPECT_EQ(State().m_bModemPageReady, 0);
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV310  VHF");
     EXPECT_EQ(BandTexts(View().m_cbBand), std::vector<std::string>{" V2 : 138 - 174 MHz"});
     EXPECT_EQ(View().m_cbPllIc->currentText().toStdString(), "MB15E03SL");
@@ -95,7 +95,7 @@ TEST_F(ShellTest, StartsOnTheChannelPageWithTheDefaultModelAndAsksForTheModelAtT
     View().repaint();
     QApplication::processEvents();
     EXPECT_EQ(m_nModelSelectRuns, 1);
-    EXPECT_GE(m_Doc.m_nDrawCount, 2);
+    EXPECT_GE(State().m_nDrawCount, 2);
     EXPECT_TRUE(m_Sink.m_Messages.empty());
 }
 
@@ -110,7 +110,7 @@ TEST_F(ShellTest, StartsWithAFileArgumentShowingThatFileWithoutAskingForAModel) 
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 445.125);
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV310  UHF");
     EXPECT_EQ(View().m_cbBand->currentIndex(), 1);
-    EXPECT_EQ(m_Doc.m_bFileLoaded, 0);
+    EXPECT_EQ(State().m_bFileLoaded, 0);
     EXPECT_FALSE(View().HasUnsavedChanges());
 
     m_nModelAnswer = kModelKv310Vhf;
@@ -143,7 +143,7 @@ TEST_F(ShellTest, NewEmptiesTheChannelsButKeepsModelAndSubBand) {
     EXPECT_EQ(m_Doc.m_nSubBand, 1);
     EXPECT_EQ(m_Doc.m_Channel[3].m_dRxFreq, 0.0);
     EXPECT_EQ(m_Doc.m_Channel[3].m_bHighPower, 0);
-    EXPECT_EQ(m_Doc.m_bNewPending, 1);
+    EXPECT_EQ(State().m_bNewPending, 1);
     EXPECT_EQ(m_pFrame->m_nCurPage, kPageEeprom);
     EXPECT_EQ(Sheet().m_pEepromPage->m_nLastDisplayMode, 0);
     EXPECT_FALSE(View().HasUnsavedChanges());
@@ -166,7 +166,7 @@ TEST_F(ShellTest, LoadsASettingsFileAndRefreshesTheFormFromIt) {
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV310  UHF");
     EXPECT_EQ(BandTexts(View().m_cbBand).size(), 2u);
     EXPECT_EQ(View().m_cbBand->currentIndex(), 1);
-    EXPECT_EQ(m_Doc.m_bFileLoaded, 0);
+    EXPECT_EQ(State().m_bFileLoaded, 0);
     EXPECT_GT(Sheet().m_pChannelPage->m_nRefreshCount, channelLoads);
     EXPECT_GT(Sheet().m_pSystemPage->m_nRefreshCount, systemLoads);
     EXPECT_EQ(Sheet().m_pEepromPage->m_nLastDisplayMode, 1);
@@ -219,7 +219,6 @@ TEST_F(ShellTest, AMatchingKv110FileIsImportedAndCountsAsUnsaved) {
         EXPECT_NE(message, kMsgModelTypeWrong);
     }
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 0.0);  // the import starts from a reset record
-    EXPECT_EQ(m_Doc.m_LegacyImage[114], 0x02);
     EXPECT_TRUE(View().HasUnsavedChanges());
 }
 
@@ -328,7 +327,7 @@ TEST_F(ShellTest, ChoosingAModelResetsTheRecordAndTheForm) {
     View().ApplyModelSelection(kModelKv310Uhf);
     View().m_cbBand->setCurrentIndex(1);
     m_Doc.m_Channel[0].m_dRxFreq = 445.0;
-    m_Doc.m_bTwoToneCodeOk = 1;
+    State().m_bTwoToneCodeOk = 1;
     View().ShowPage(kPageSystem);
 
     m_nModelAnswer = kModelKv330Vhf;
@@ -337,7 +336,7 @@ TEST_F(ShellTest, ChoosingAModelResetsTheRecordAndTheForm) {
     EXPECT_EQ(m_Doc.m_nModel, kModelKv330Vhf);
     EXPECT_EQ(m_Doc.m_nSubBand, 0);
     EXPECT_EQ(m_Doc.m_Channel[0].m_dRxFreq, 0.0);
-    EXPECT_EQ(m_Doc.m_bTwoToneCodeOk, 0);
+    EXPECT_EQ(State().m_bTwoToneCodeOk, 0);
     EXPECT_EQ(m_pFrame->m_nCurPage, kPageChannel);
     EXPECT_EQ(Sheet().GetActiveIndex(), kPageChannel);
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV330 VHF");
@@ -385,7 +384,7 @@ TEST_F(ShellTest, ChoosingAPortChecksItWritesThePortFileAndTheNextStartRemembers
     EXPECT_EQ(CheckedPorts(*m_pFrame), std::vector<int>{3});
     EXPECT_EQ(m_pFrame->m_pPortPane->text().trimmed().toStdString(), "COM3");
     EXPECT_EQ(m_pFrame->m_nPortIndex, 2);
-    EXPECT_EQ(m_Doc.m_nComPort, 3);
+    EXPECT_EQ(State().m_nComPort, 3);
     std::vector<uint8_t> stored;
     ASSERT_TRUE(ReadFileBytes(m_Dir.File("config/KV310.ini"), stored, 16));
     EXPECT_EQ(stored, (std::vector<uint8_t>{0x03, 0x00, 0x00, 0x00}));
@@ -393,7 +392,7 @@ TEST_F(ShellTest, ChoosingAPortChecksItWritesThePortFileAndTheNextStartRemembers
     m_pFrame.reset();
     m_Doc = CDataRadioDoc();
     Start();
-    EXPECT_EQ(m_Doc.m_nComPort, 3);
+    EXPECT_EQ(State().m_nComPort, 3);
     EXPECT_EQ(CheckedPorts(*m_pFrame), std::vector<int>{3});
 
     m_pFrame->m_PortActions.back()->trigger();  // the simulated radio
@@ -415,11 +414,10 @@ TEST_F(ShellTest, APortFileThatCannotBeWrittenIsReportedInTheStatusBar) {
 }
 
 TEST_F(ShellTest, AStoredPortThatIsMissingStaysSelectedWithoutAnEntry) {
-    m_Doc.m_nComPort = 7;
-    ASSERT_TRUE(SavePortSetting(m_Doc));
+    ASSERT_TRUE(SavePortSetting(7));
     m_Ports = {1};
     Start();
-    EXPECT_EQ(m_Doc.m_nComPort, 7);
+    EXPECT_EQ(State().m_nComPort, 7);
     EXPECT_EQ(m_pFrame->m_nPortIndex, 6);
     EXPECT_TRUE(CheckedPorts(*m_pFrame).empty());
 }
@@ -429,8 +427,8 @@ TEST_F(ShellTest, PagesSwitchFromMenuAndToolbarAndTheViewMenuFollows) {
     m_pFrame->m_PageActions[kPageModem]->trigger();
     EXPECT_EQ(m_pFrame->m_nCurPage, kPageModem);
     EXPECT_EQ(Sheet().currentWidget(), Sheet().m_pModemPage);
-    EXPECT_EQ(m_Doc.m_bModemPageReady, 1);
-    EXPECT_EQ(m_Doc.m_bSystemPageReady, 0);
+    EXPECT_EQ(State().m_bModemPageReady, 1);
+    EXPECT_EQ(State().m_bSystemPageReady, 0);
     EXPECT_EQ(PageChecks(*m_pFrame), (std::vector<bool>{false, true, false, false}));
 
     const int maps = Sheet().m_pEepromPage->m_nMapRefreshCount;
@@ -442,7 +440,7 @@ TEST_F(ShellTest, PagesSwitchFromMenuAndToolbarAndTheViewMenuFollows) {
 
     m_pFrame->m_PageButtons[kPageSystem]->trigger();
     EXPECT_EQ(Sheet().currentWidget(), Sheet().m_pSystemPage);
-    EXPECT_EQ(m_Doc.m_bSystemPageReady, 1);
+    EXPECT_EQ(State().m_bSystemPageReady, 1);
     EXPECT_EQ(PageChecks(*m_pFrame), (std::vector<bool>{false, false, false, true}));
 
     // A second click on the shown page keeps it checked.
@@ -575,11 +573,11 @@ TEST_F(ShellTest, ClosingWithoutChangesOrAnsweringNoClosesAtOnce) {
 
 TEST_F(ShellTest, TheWindowWritesThePortFileWhenItGoes) {
     Start();
-    m_Doc.m_nComPort = 17;
+    State().m_nComPort = 17;
     m_pFrame.reset();
-    CDataRadioDoc check;
+    int32_t check = 0;
     ASSERT_TRUE(LoadPortSetting(check));
-    EXPECT_EQ(check.m_nComPort, 17);
+    EXPECT_EQ(check, 17);
 }
 
 TEST_F(ShellTest, PrintingDrawsTwoPagesOnThePrinterTheDialogChose) {

@@ -143,14 +143,14 @@ TEST_F(SupportCommandsTest, FindTheCableSelectsThePortThatAppearsAndRemembersThe
     };
     m_Ports = {18, 19};
     m_pFrame->m_pActFindCable->trigger();
-    EXPECT_EQ(m_Doc.m_nComPort, 18);
+    EXPECT_EQ(State().m_nComPort, 18);
     EXPECT_EQ(m_pFrame->m_pPortPane->text().trimmed().toStdString(), "COM18");
     EXPECT_EQ(
         StatusText(),
         "The programming cable is COM18 (/dev/ttyUSB1, FT232R USB UART (FTDI, serial B7)); it is selected.");
-    EXPECT_EQ(LoadAdapterSerial(m_Doc), "B7");
+    EXPECT_EQ(LoadAdapterSerial(), "B7");
     std::vector<uint8_t> portFile;
-    ASSERT_TRUE(ReadFileBytes(PortFilePath(m_Doc), portFile, 16));
+    ASSERT_TRUE(ReadFileBytes(PortFilePath(), portFile, 16));
     EXPECT_EQ(portFile, (std::vector<uint8_t>{18, 0, 0, 0}));  // the port file keeps its four bytes
 
     // Escape in the real dialog leaves the choice as it was
@@ -161,7 +161,7 @@ TEST_F(SupportCommandsTest, FindTheCableSelectsThePortThatAppearsAndRemembersThe
         return dialog.m_Found;
     };
     m_pFrame->m_pActFindCable->trigger();
-    EXPECT_EQ(m_Doc.m_nComPort, 18);
+    EXPECT_EQ(State().m_nComPort, 18);
 }
 
 TEST_F(SupportCommandsTest, TheRememberedAdapterIsFollowedToItsNewPortAtStart) {
@@ -169,19 +169,18 @@ TEST_F(SupportCommandsTest, TheRememberedAdapterIsFollowedToItsNewPortAtStart) {
     GTEST_SKIP() << "the fake port survey holds Linux devices (/dev/ttyUSB2) and holders from a process "
                     "table; Windows names its ports \\\\.\\COMn and lists no holders";
 #endif
-    m_Doc.m_nComPort = 17;
-    ASSERT_TRUE(SavePortSetting(m_Doc));
-    ASSERT_TRUE(SaveAdapterSerial(m_Doc, "B7"));
+    ASSERT_TRUE(SavePortSetting(17));
+    ASSERT_TRUE(SaveAdapterSerial("B7"));
     m_pPorts->m_Ports.push_back(Adapter(20, "FT232R USB UART", "B7"));
     m_Ports = {17, 19, 20};
     Start();
-    EXPECT_EQ(m_Doc.m_nComPort, 20);
+    EXPECT_EQ(State().m_nComPort, 20);
     EXPECT_EQ(StatusText(),
               "The programming cable (serial B7) is now COM20 (/dev/ttyUSB3), not COM17: using COM20.");
 
     // an adapter without a serial number forgets the one remembered
     m_pFrame->m_PortActions[1]->trigger();
-    EXPECT_EQ(LoadAdapterSerial(m_Doc), "");
+    EXPECT_EQ(LoadAdapterSerial(), "");
 }
 
 TEST_F(SupportCommandsTest, TransferHistorySortsAndCopiesTheRowsTheUserPicks) {

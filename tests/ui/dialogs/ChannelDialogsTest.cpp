@@ -24,7 +24,7 @@ protected:
 
     // The dialog for channel n, shown (not modal) so keys reach it.
     std::unique_ptr<CChannelOptionDlg> Open(int channel) {
-        m_Doc.m_nCurChannel = channel;
+        State().m_nCurChannel = channel;
         auto dialog = std::make_unique<CChannelOptionDlg>(View().m_Ctx);
         dialog->show();
         dialog->activateWindow();
@@ -109,7 +109,7 @@ TEST_F(ChannelDialogs, TabOnCancelMovesToTheNextChannelAndWrapsAfterSixteen) {
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Out of range channel"});
     EXPECT_EQ(dialog->m_nChannel, 1);
     EXPECT_EQ(dialog->m_pTxGroup->checkedId(), kSigCtcss);
-    EXPECT_EQ(m_Doc.m_nCurChannel, 15);
+    EXPECT_EQ(State().m_nCurChannel, 15);
 }
 
 TEST_F(ChannelDialogs, CancelPutsBackEveryChannelItShowedAndOkKeepsTheChoices) {
@@ -134,8 +134,8 @@ TEST_F(ChannelDialogs, CancelPutsBackEveryChannelItShowedAndOkKeepsTheChoices) {
 
 TEST_F(ChannelDialogs, AfterTabTheToneButtonEditsTheChannelShown) {
     m_Doc.m_nModel = kModelKv330Uhf;
-    m_Doc.m_bTwoToneLocked = 0;
-    m_Doc.m_bTwoToneCodeOk = 1;
+    State().m_bTwoToneLocked = 0;
+    State().m_bTwoToneCodeOk = 1;
     auto dialog = Open(1);
     dialog->m_pCancel->setFocus();
     QTest::keyClick(dialog->m_pCancel, Qt::Key_Tab);
@@ -160,7 +160,7 @@ TEST_F(ChannelDialogs, AfterTabTheToneButtonEditsTheChannelShown) {
 
 TEST_F(ChannelDialogs, AWrongCodeAtTwoToneKeepsTheOptionTheChannelHad) {
     m_Doc.m_nModel = kModelKv330Vhf;
-    m_Doc.m_bTwoToneLocked = 0;
+    State().m_bTwoToneLocked = 0;
     Channel(1).m_nRxOption = kSigCtcss;
     auto dialog = Open(1);
     Answer<CTwoToneCodeDlg>([](CTwoToneCodeDlg& code) {
@@ -173,13 +173,13 @@ TEST_F(ChannelDialogs, AWrongCodeAtTwoToneKeepsTheOptionTheChannelHad) {
     EXPECT_EQ(Channel(1).m_nRxOption, kSigCtcss);
     EXPECT_EQ(dialog->m_pRxGroup->checkedId(), kSigCtcss);
     EXPECT_TRUE(dialog->m_pRxCtcss->isEnabled());
-    EXPECT_EQ(m_Doc.m_bTwoToneCodeOk, 0);
-    EXPECT_EQ(m_Doc.m_nAccessCode, 1234);
+    EXPECT_EQ(State().m_bTwoToneCodeOk, 0);
+    EXPECT_EQ(State().m_nAccessCode, 1234);
 }
 
 TEST_F(ChannelDialogs, TheRightCodeAtTwoToneChoosesItAndIsNotAskedAgain) {
     m_Doc.m_nModel = kModelKv330Vhf;
-    m_Doc.m_bTwoToneLocked = 0;
+    State().m_bTwoToneLocked = 0;
     auto dialog = Open(1);
     Answer<CTwoToneCodeDlg>([](CTwoToneCodeDlg& code) {
         QTest::keyClicks(code.m_pCode, QStringLiteral("7259"));
@@ -188,7 +188,7 @@ TEST_F(ChannelDialogs, TheRightCodeAtTwoToneChoosesItAndIsNotAskedAgain) {
     dialog->m_pTwoToneChoice->click();
     EXPECT_EQ(Channel(1).m_nRxOption, kSigTwoTone);
     EXPECT_EQ(Channel(1).m_nTwoToneGroup, 2);
-    EXPECT_EQ(m_Doc.m_bTwoToneCodeOk, 1);
+    EXPECT_EQ(State().m_bTwoToneCodeOk, 1);
     EXPECT_TRUE(dialog->m_pTone->isEnabled());
     int asked = 0;
     dialog->m_RunAccessCode = [&asked] { return ++asked > 0; };
@@ -200,7 +200,7 @@ TEST_F(ChannelDialogs, TheRightCodeAtTwoToneChoosesItAndIsNotAskedAgain) {
 
 TEST_F(ChannelDialogs, DisableWithTheCodeAtTwoToneLocksAndCancelDoesNotBringTwoToneBack) {
     m_Doc.m_nModel = kModelKv330Vhf;
-    m_Doc.m_bTwoToneLocked = 0;
+    State().m_bTwoToneLocked = 0;
     Channel(1).m_nRxOption = kSigTwoTone;
     auto dialog = Open(1);
     dialog->m_pRxGroup->button(kSigNone)->click();
@@ -209,7 +209,7 @@ TEST_F(ChannelDialogs, DisableWithTheCodeAtTwoToneLocksAndCancelDoesNotBringTwoT
         QTest::mouseClick(code.m_pDisable, Qt::LeftButton);
     });
     dialog->m_pTwoToneChoice->click();
-    EXPECT_EQ(m_Doc.m_bTwoToneLocked, 1);
+    EXPECT_EQ(State().m_bTwoToneLocked, 1);
     EXPECT_FALSE(dialog->m_pTwoToneChoice->isEnabled());
     EXPECT_EQ(dialog->m_pRxGroup->checkedId(), kSigNone);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -261,29 +261,29 @@ TEST_F(ChannelDialogs, TwoToneFieldsAreCheckedWhenLeftAndCancelPutsThemBack) {
 TEST_F(ChannelDialogs, TheAccessCodeDialogLocksUnlocksAndTreatsEscapeAsDisable) {
     Channel(6).m_nRxOption = kSigTwoTone;
     {
-        CTwoToneCodeDlg code(m_Doc, m_Sink);
+        CTwoToneCodeDlg code(m_Doc, State(), m_Sink);
         code.show();
         QTest::keyClick(code.m_pCode, Qt::Key_Escape);
         EXPECT_EQ(code.result(), QDialog::Rejected);
     }
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Wrong password!"});
-    EXPECT_EQ(m_Doc.m_bTwoToneLocked, 1);
+    EXPECT_EQ(State().m_bTwoToneLocked, 1);
     EXPECT_EQ(Channel(6).m_nRxOption, kSigTwoTone);
     {
-        CTwoToneCodeDlg code(m_Doc, m_Sink);
+        CTwoToneCodeDlg code(m_Doc, State(), m_Sink);
         code.show();
         QTest::keyClicks(code.m_pCode, QStringLiteral("7259"));
         QTest::keyClick(code.m_pCode, Qt::Key_Return);
         EXPECT_EQ(code.result(), QDialog::Accepted);
     }
-    EXPECT_EQ(m_Doc.m_bTwoToneLocked, 0);
+    EXPECT_EQ(State().m_bTwoToneLocked, 0);
     {
-        CTwoToneCodeDlg code(m_Doc, m_Sink);
+        CTwoToneCodeDlg code(m_Doc, State(), m_Sink);
         code.show();
         QTest::keyClicks(code.m_pCode, QStringLiteral("7259"));
         QTest::mouseClick(code.m_pDisable, Qt::LeftButton);
     }
-    EXPECT_EQ(m_Doc.m_bTwoToneLocked, 1);
+    EXPECT_EQ(State().m_bTwoToneLocked, 1);
     EXPECT_EQ(Channel(6).m_nRxOption, kSigNone);
 }
 

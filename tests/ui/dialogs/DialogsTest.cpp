@@ -30,7 +30,7 @@ protected:
 TEST_F(ModelSelect, EachButtonChoosesItsCatalogueRowAndCloses) {
     const char* const names[] = {"KV310 VHF", "KV310 UHF", "KV330 VHF", "KV330 UHF"};
     for (int i = 0; i < 4; ++i) {
-        CModelSelectDlg dialog(m_Doc);
+        CModelSelectDlg dialog;
         EXPECT_EQ(dialog.windowTitle().toStdString(), "SELECT MODEL");
         dialog.show();
         EXPECT_EQ(dialog.m_Buttons[i]->text().toStdString(), names[i]);
@@ -42,7 +42,7 @@ TEST_F(ModelSelect, EachButtonChoosesItsCatalogueRowAndCloses) {
 }
 
 TEST_F(ModelSelect, EscapeClosesWithoutAModel) {
-    CModelSelectDlg dialog(m_Doc);
+    CModelSelectDlg dialog;
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -50,7 +50,7 @@ TEST_F(ModelSelect, EscapeClosesWithoutAModel) {
 }
 
 TEST_F(ModelSelect, TheTextDescribesTheButtonOrPictureUnderThePointer) {
-    CModelSelectDlg dialog(m_Doc);
+    CModelSelectDlg dialog;
     EXPECT_EQ(Text(dialog), ToDisplayText(CModelSelectDlg::kPictureText).toStdString());
     Hover(dialog.m_Buttons[3]);
     EXPECT_EQ(Text(dialog),

@@ -135,7 +135,7 @@ TEST_F(ChannelPage, AnOptionButtonOfAnEmptyChannelAsksForFrequenciesFirst) {
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Fill Rx/Tx Freq. first"});
     EXPECT_EQ(m_Sink.m_Kinds, std::vector<EMessageKind>{EMessageKind::Stop});
     EXPECT_EQ(runs, 0);
-    EXPECT_EQ(m_Doc.m_nCurChannel, 7);
+    EXPECT_EQ(State().m_nCurChannel, 7);
     Type(Row(7).m_pRxFreq, "151");
     QTest::mouseClick(Row(7).m_pRxFreq, Qt::LeftButton);
     Row(7).m_pRxFreq->selectAll();
@@ -209,7 +209,6 @@ TEST_F(ChannelPage, AChannelTypedAsAUserWouldSavesTheSameBytesAsTheRecordSetDire
     ch.m_dTxFreq = 151.6;
     ch.m_nStep = kStep6250;
     ch.m_bWide = 1;
-    direct.m_nComPort = m_Doc.m_nComPort;
     CRecordingSink sink;
     ASSERT_TRUE(OnSaveDocument(direct, m_Dir.File("direct.dat"), sink));
     std::vector<uint8_t> typed, expected;
@@ -229,7 +228,7 @@ TEST_F(ChannelPage, TextTypedButNotLeftCountsWhenTheWindowCloses) {
 
 TEST_F(ChannelPage, CtrlShiftTRunsTheAccessCodeAndReloadsThePageAfterDisable) {
     m_Doc.m_nModel = kModelKv330Vhf;
-    m_Doc.m_bTwoToneLocked = 0;
+    State().m_bTwoToneLocked = 0;
     m_Doc.m_Channel[0] = {};
     m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 151.0;
     m_Doc.m_Channel[0].m_nRxOption = kSigTwoTone;
@@ -243,7 +242,7 @@ TEST_F(ChannelPage, CtrlShiftTRunsTheAccessCodeAndReloadsThePageAfterDisable) {
         QTest::keyClick(dialog->m_pCode, Qt::Key_Escape);  // Escape acts as DISABLE
     });
     QTest::keyClick(m_pFrame.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(m_Doc.m_bTwoToneLocked, 1);
+    EXPECT_EQ(State().m_bTwoToneLocked, 1);
     EXPECT_EQ(m_Doc.m_Channel[0].m_nRxOption, kSigNone);
     EXPECT_EQ(Row(1).m_pRxOption->text().toStdString(), "NO");
     EXPECT_EQ(m_pFrame->statusBar()->currentMessage().toStdString(), "Two-tone signalling is locked.");

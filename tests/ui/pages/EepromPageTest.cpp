@@ -73,11 +73,12 @@ protected:
     }
 
     CDataRadioDoc m_Doc;
+    SWindowState m_State;
     CRecordingSink m_Sink;
     CRadioSimulator m_Radio;
     CLinkSession m_Link{std::make_unique<CSimPort>(m_Radio), [](int) { return std::string("sim"); }};
     CBusyState m_Busy;
-    CPageContext m_Ctx{m_Doc, m_Sink, m_Link, m_Busy, {}};
+    CPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
     std::unique_ptr<CEepromPage> m_pPage;
     std::vector<std::string> m_Status;
     std::string m_strAddressShown;
@@ -118,7 +119,7 @@ TEST_F(EepromPageTest, ADoubleClickOnRow12Column9EditsAddress184AndItsServiceByt
     EXPECT_EQ(m_Doc.m_ServiceBytes[13], 0x7F);
     EXPECT_EQ(m_Doc.m_ServiceBytes[12], m_pPage->m_Image.m_Work[182]);
     EXPECT_EQ(CellText(12, 9), "7F");
-    EXPECT_EQ(m_Doc.m_nAccessCode, 7259);
+    EXPECT_EQ(m_State.m_nAccessCode, 7259);
 }
 
 TEST_F(EepromPageTest, TheLastCellShowsItsAddressAndCancelChangesNothing) {
@@ -141,7 +142,7 @@ TEST_F(EepromPageTest, OnlyTheAccessCodeOpensTheValue) {
         DoubleClick(1, 1);
         EXPECT_EQ(m_bValueOpened, c.m_bOpens) << c.m_pszCode;
         EXPECT_EQ(m_bOkOffered, c.m_bOpens) << c.m_pszCode;
-        EXPECT_EQ(m_Doc.m_nAccessCode, AccessCodeFromText(c.m_pszCode)) << c.m_pszCode;
+        EXPECT_EQ(m_State.m_nAccessCode, AccessCodeFromText(c.m_pszCode)) << c.m_pszCode;
         EXPECT_EQ(m_Sink.m_Messages,
                   c.m_bOpens ? std::vector<std::string>{} : std::vector<std::string>{"Wrong password!"})
             << c.m_pszCode;

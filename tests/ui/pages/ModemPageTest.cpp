@@ -10,7 +10,7 @@
 
 TEST_F(OptionPageTest, SwitchingAModemTypeOnFillsItsSortedBaudListsAndGreysTheOtherTypes) {
     CModemPage& page = ModemPage();
-    EXPECT_EQ(m_Doc.m_bModemPageReady, 1);
+    EXPECT_EQ(State().m_bModemPageReady, 1);
     Press(page.m_pGmsk);
     EXPECT_EQ(Entries(page.m_cbSBand), (Texts{"4800", "9600"}));
     EXPECT_EQ(Entries(page.m_cbNBand), Texts{"4800"});
@@ -75,11 +75,11 @@ TEST_F(OptionPageTest, TheModemToggleWantsATypeAndWarnsAboutScanMembers) {
     EXPECT_EQ(m_Doc.m_Channel[2].m_bScan + m_Doc.m_Channel[7].m_bScan, 0);
     EXPECT_EQ(TakeMessages(), Texts{"Tone isn't used in GMSK modem"});
 
-    m_Doc.m_bGmskToneWarned = 1;
+    State().m_bGmskToneWarned = 1;
     asked.clear();
     Press(page.m_pModemToggle);  // off: nothing left to warn about
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(m_Doc.m_bGmskToneWarned, 0);
+    EXPECT_EQ(State().m_bGmskToneWarned, 0);
 }
 
 TEST_F(OptionPageTest, TheScanWarningSaysWhatIsAndWhatYesDoesAndAnswersFromTheKeyboard) {
@@ -218,7 +218,7 @@ TEST_F(OptionPageTest, SettingsFromAFileAndFromAReadShowOnTheModemPageAndEditsRe
     CEepromImage image;
     image.EncodeImage(radio);
     image.DecodeImage(m_Doc);
-    m_Doc.m_bFileLoaded = 1;
+    State().m_bFileLoaded = 1;
     View().m_Ctx.m_View.RefreshAfterLoad();
     EXPECT_TRUE(page.m_pGmsk->isChecked());
     EXPECT_FALSE(page.m_pFfsk->isChecked());

@@ -16,7 +16,7 @@ struct SEntry {
 
 TEST_F(OptionPageTest, TheGpsAndScanFieldsTakeRoundOrRefuseWhatIsTypedAndKeepTheFocusOnARefusal) {
     CSystemPage& page = SystemPage();
-    EXPECT_EQ(m_Doc.m_bSystemPageReady, 1);
+    EXPECT_EQ(State().m_bSystemPageReady, 1);
     Press(page.m_pGps);
     const struct {
         CCommitEdit* field;

@@ -38,7 +38,7 @@ TEST(CalibrationDlg, OpensFromTheStatusRecord) {
         SCOPED_TRACE(c.statusBytes * 256 + c.modem);
         EXPECT_EQ(rig.m_pPort->m_Writes.size(), 2u);
         EXPECT_EQ(dlg.m_pChannel->value(), c.channel);
-        EXPECT_EQ(rig.m_Doc.m_nRadioChannel, c.channel);
+        EXPECT_EQ(rig.m_State.m_nRadioChannel, c.channel);
         EXPECT_EQ(rig.m_strVersion, c.version);
         for (int i = 0; i < 2; ++i) {
             EXPECT_EQ(dlg.m_pAlign[i]->isChecked(), c.align == i);

@@ -17,7 +17,8 @@ namespace {
 class FleetDlgTest : public ::testing::Test {
 protected:
     FleetDlgTest()
-        : m_Link(std::make_unique<CSerialPort>(), nullptr), m_Ctx{m_Doc, m_Sink, m_Link, m_Busy, {}} {
+        : m_Link(std::make_unique<CSerialPort>(), nullptr), m_Ctx{m_Doc,  m_State, m_Sink,
+                                                                  m_Link, m_Busy,  {}} {
         EnsureApplication();
         m_Doc.m_nModel = 3;
         m_Doc.ResetToDefaults();
@@ -46,6 +47,7 @@ protected:
     }
 
     CDataRadioDoc m_Doc;
+    SWindowState m_State;
     CRecordingSink m_Sink;
     CLinkSession m_Link;
     CBusyState m_Busy;

@@ -32,10 +32,11 @@ TEST(ServicePty, CalibrationDrivesTheSimulatedRadioOnCom49) {
     CLinkSession link(std::make_unique<CSerialPort>(), ProgramComResolver());
     CRecordingSink sink;
     CDataRadioDoc doc;
-    doc.m_nComPort = kSimulatedRadioCom;
+    SWindowState state;
+    state.m_nComPort = kSimulatedRadioCom;
     CBusyState busy;
     std::string version;
-    CPageContext ctx{doc, sink, link, busy, {}};
+    CPageContext ctx{doc, state, sink, link, busy, {}};
     ctx.m_View.ShowVersion = [&](const QString& text) { version = text.toStdString(); };
 
     CCalibrationDlg dlg(ctx);

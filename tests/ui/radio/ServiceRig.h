@@ -21,7 +21,7 @@ public:
         EnsureApplication();
         m_Radio.m_nChannel = 5;
         m_Radio.m_nModem = modem;
-        m_Doc.m_nComPort = 4;
+        m_State.m_nComPort = 4;
         m_Ctx.m_View.ShowVersion = [this](const QString& text) { m_strVersion = text.toStdString(); };
     }
 
@@ -59,8 +59,9 @@ public:
     CLinkSession m_Link{MakePort(), {}};
     CRecordingSink m_Sink;
     CDataRadioDoc m_Doc;
+    SWindowState m_State;
     CBusyState m_Busy;
-    CPageContext m_Ctx{m_Doc, m_Sink, m_Link, m_Busy, {}};
+    CPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
     std::string m_strVersion;
     std::unique_ptr<TDialog> m_pDialog;
     bool m_bOpened = false;

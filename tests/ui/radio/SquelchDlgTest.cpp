@@ -21,7 +21,7 @@ TEST(SquelchDlg, OpensInThePresetStateOnChannelOne) {
     EXPECT_EQ(dlg.m_pUnmuted->text().toStdString(), "- 115");
     EXPECT_EQ(dlg.m_pMuted->text().toStdString(), "- 120");
     EXPECT_EQ(dlg.m_pChannel->value(), 1);
-    EXPECT_EQ(rig.m_Doc.m_nRadioChannel, 5);
+    EXPECT_EQ(rig.m_State.m_nRadioChannel, 5);
     EXPECT_EQ(rig.m_strVersion, "1.2");
 }
 

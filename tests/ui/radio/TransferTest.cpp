@@ -161,7 +161,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
             .hasMatch())
         << done.toStdString();
     EXPECT_GT(Sheet().m_pChannelPage->m_nRefreshCount, refreshesBefore);
-    EXPECT_EQ(m_Doc.m_bFileLoaded, 0);  // taken by the refresh after the read
+    EXPECT_EQ(State().m_bFileLoaded, 0);  // taken by the refresh after the read
 }
 
 TEST_F(TransferTest, ARefusedWriteLeavesItsFailureTextAndTheRecord) {
