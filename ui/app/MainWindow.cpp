@@ -100,6 +100,9 @@ void CMainWindow::BuildMenus() {
     m_pActBackup = MakeAction("&Back Up Radio Before Write",
                               "Keep what the radio holds before writing over it\nBackup", nullptr);
     m_pActBackup->setCheckable(true);
+    m_pActBackup->setChecked(true);  // a write keeps the radio's own bytes only when it reads them first
+    m_pActRestore = MakeAction("Rest&ore Radio from Backup...",
+                               "Put a kept backup back on the radio as it stands\nRestore Radio", nullptr);
     m_pActSaveTrace =
         MakeAction("Save Serial &Trace...",
                    "Save every byte of the last transfer or service dialog\nSerial Trace", nullptr);
@@ -107,6 +110,7 @@ void CMainWindow::BuildMenus() {
     program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
     program->addSeparator();
     program->addAction(m_pActFleet);
+    program->addAction(m_pActRestore);
     BuildSupportActions();
     program->addAction(m_pActHistory);
 

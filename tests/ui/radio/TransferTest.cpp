@@ -16,10 +16,13 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
+#include "Backup.h"
 #include "BuiltInRadio.h"
 #include "EepromImage.h"
+#include "EepromLayout.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
 #include "RunCli.h"
@@ -29,6 +32,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include "app/ShellFixture.h"
 #include "pages/EepromPage.h"
 #include "radio/ProgressDlg.h"
+#include "radio/RestoreDlg.h"
 
 namespace {
 
@@ -95,10 +99,109 @@ protected:
         return true;
     }
 
+    // Lets a transfer started by a dialog run to its end.
+    void WaitForTransfer() {
+        QElapsedTimer timer;
+        timer.start();
+        while (Transfer().IsRunning() && timer.elapsed() < 30000) {
+            QTest::qWait(5);
+        }
+        ASSERT_FALSE(Transfer().IsRunning());
+        QApplication::processEvents();
+    }
+
     int m_nMaxBar = 0;
 };
 
+// A KV310 UHF U1 as one in the field: a configuration plus bytes of its own no settings file carries.
+CImageBytes FieldRadio() {
+    CDataRadioDoc doc;
+    doc.m_nModel = kModelKv310Uhf;
+    doc.ResetToDefaults();
+    doc.m_Channel[1].m_dRxFreq = doc.m_Channel[1].m_dTxFreq = 450.0;
+    CEepromImage image;
+    image.EncodeImage(doc);
+    CImageBytes radio = image.m_Work;
+    for (const int addr : {0x0B9, 0x0BD, 0x00B, 0x00F, 0x01C, CoeffAddr(1) + 3}) {
+        radio[addr] = static_cast<uint8_t>(radio[addr] | 0x52);
+    }
+    radio[4] |= 0x01;
+    radio[kVersionFirmwareByte] = 2;
+    return radio;
+}
+
 }  // namespace
+
+TEST_F(TransferTest, ARadioReadAndWrittenBackWithTheDefaultsIsUnchanged) {
+    const CImageBytes field = FieldRadio();
+    Radio([&field](CRadioSimulator& r) { return r.m_Eeprom = field; });
+    Run(m_pFrame->m_pActReadRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_EQ(m_Doc.m_nPllIc, 1);  // the chip flag of byte 4
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
+    // unticked, the write sends the plan's image whole and says so
+    m_pFrame->m_pActBackup->trigger();
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_NE(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
+    EXPECT_EQ(m_pFrame->statusBar()->currentMessage().toStdString(), kTextOwnBytesNotKept);
+}
+
+TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
+    const CImageBytes field = FieldRadio();
+    std::string older;
+    std::string newer;
+    ASSERT_TRUE(SaveBackup(CImageBytes{}, "COM3", older, nullptr, std::time(nullptr) - 3600));
+    ASSERT_TRUE(SaveBackup(field, "COM17", newer, nullptr));
+    STransferLogEntry entry;
+    entry.m_strProgram = "kv310ctl";
+    entry.m_strVerb = "read";
+    entry.m_strPort = "COM17";
+    entry.m_strAdapterSerial = "A10K3XYZ";
+    entry.m_strFirmware = "1.1";
+    entry.m_strResult = "ok";
+    entry.m_strBackup = newer;
+    ASSERT_TRUE(AppendTransferLog(entry));
+
+    m_pFrame->m_pActRestore->trigger();
+    CRestoreDlg* dialog = View().findChild<CRestoreDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->m_pList->rowCount(), 2);
+    const auto cell = [dialog](int row, int column) {
+        return dialog->m_pList->item(row, column)->text().toStdString();
+    };
+    EXPECT_EQ(cell(0, 1) + " " + cell(0, 2) + " " + cell(0, 3) + " " + cell(0, 4),
+              "COM17 A10K3XYZ KV310 UHF U1 1.1");
+    EXPECT_EQ(cell(1, 1) + " " + cell(1, 2), "COM3 -");
+    EXPECT_NE(dialog->m_pList->accessibleName().indexOf(QStringLiteral("Backups kept")), -1);
+    EXPECT_FALSE(dialog->m_pRestore->isEnabled());  // compare first
+
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    dialog->m_pList->selectRow(0);
+    QTest::keyClick(dialog, Qt::Key_C, Qt::AltModifier);  // Compare with Radio
+    WaitForTransfer();
+    EXPECT_NE(dialog->m_pChanges->toPlainText().indexOf(QStringLiteral("Channel 2")), -1)
+        << dialog->m_pChanges->toPlainText().toStdString();
+    ASSERT_TRUE(dialog->m_pRestore->isEnabled()) << dialog->m_pResult->text().toStdString();
+    m_Sink.m_Answers.push_back(EAnswer::Yes);
+    dialog->activateWindow();  // the progress window had the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);  // Restore to Radio
+    WaitForTransfer();
+    ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_NE(m_Sink.m_Questions[0].find("Put the backup "), std::string::npos);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);  // a blank radio, now the backup
+    EXPECT_EQ(dialog->m_pResult->text().toStdString(), "Restored: the radio holds the backup's 416 bytes.");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines));
+    const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+    EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[7] + " " + fields[9],
+              "kv310 restore " + std::filesystem::path(newer).filename().string() + " ok");
+    dialog->close();
+}
 
 TEST_F(TransferTest, AWriteSendsTheRecordAndClosesTheWindow) {
     m_Doc.m_Channel[0].m_dRxFreq = 150.0125;
