@@ -166,6 +166,7 @@ void CRestoreDlg::Refill() {
                                       : tr("Choose a backup, then compare it with the radio."));
     m_nComparedRow = -1;
     if (!m_Rows.empty()) {
+        m_pList->setCurrentCell(0, 0);
         m_pList->selectRow(0);
     }
     OnSelectionChanged();

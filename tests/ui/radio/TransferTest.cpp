@@ -118,7 +118,9 @@ CImageBytes FieldRadio() {
     CDataRadioDoc doc;
     doc.m_nModel = kModelKv310Uhf;
     doc.ResetToDefaults();
-    doc.m_Channel[1].m_dRxFreq = doc.m_Channel[1].m_dTxFreq = 450.0;
+    // only on the 6.25 kHz raster, so the page keeps the step it is read with
+    doc.m_Channel[1].m_dRxFreq = doc.m_Channel[1].m_dTxFreq = 420.00625;
+    doc.m_Channel[1].m_nStep = kStep6250;
     CEepromImage image;
     image.EncodeImage(doc);
     CImageBytes radio = image.m_Work;
@@ -140,7 +142,10 @@ TEST_F(TransferTest, ARadioReadAndWrittenBackWithTheDefaultsIsUnchanged) {
     EXPECT_EQ(m_Doc.m_nPllIc, 1);  // the chip flag of byte 4
     Run(m_pFrame->m_pActWriteRadio);
     ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
-    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
+    const CImageBytes after = Radio([](CRadioSimulator& r) { return r.m_Eeprom; });
+    for (int addr = 0; addr < kImageSize; ++addr) {
+        EXPECT_EQ(after[addr], field[addr]) << "address " << addr;
+    }
     // unticked, the write sends the plan's image whole and says so
     m_pFrame->m_pActBackup->trigger();
     Run(m_pFrame->m_pActWriteRadio);
@@ -150,6 +155,7 @@ TEST_F(TransferTest, ARadioReadAndWrittenBackWithTheDefaultsIsUnchanged) {
 }
 
 TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
+    std::filesystem::remove_all(BackupFolder());  // those of the tests before
     const CImageBytes field = FieldRadio();
     std::string older;
     std::string newer;
@@ -173,27 +179,35 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
         return dialog->m_pList->item(row, column)->text().toStdString();
     };
     EXPECT_EQ(cell(0, 1) + " " + cell(0, 2) + " " + cell(0, 3) + " " + cell(0, 4),
-              "COM17 A10K3XYZ KV310 UHF U1 1.1");
+              "COM17 A10K3XYZ KV310 UHF 1.1");
     EXPECT_EQ(cell(1, 1) + " " + cell(1, 2), "COM3 -");
     EXPECT_NE(dialog->m_pList->accessibleName().indexOf(QStringLiteral("Backups kept")), -1);
     EXPECT_FALSE(dialog->m_pRestore->isEnabled());  // compare first
 
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    dialog->m_pList->selectRow(0);
-    QTest::keyClick(dialog, Qt::Key_C, Qt::AltModifier);  // Compare with Radio
+    dialog->m_pList->setFocus();
+    QTest::keyClick(dialog->m_pList, Qt::Key_Home);  // the newest
+    EXPECT_EQ(dialog->m_pList->currentRow(), 0);
+    dialog->m_pCompare->setFocus();
+    QTest::keyClick(dialog->m_pCompare, Qt::Key_Space);  // Compare with Radio
     WaitForTransfer();
-    EXPECT_NE(dialog->m_pChanges->toPlainText().indexOf(QStringLiteral("Channel 2")), -1)
+    EXPECT_EQ(dialog->m_pChanges->toPlainText().section('\n', 0, 0).toStdString(),
+              "Model: the radio is a KV310 VHF, the backup is for a KV310 UHF U1.");
+    EXPECT_NE(dialog->m_pChanges->toPlainText().indexOf(QStringLiteral("channel 2 rx: 0.00000 -> 420.00625")),
+              -1)
         << dialog->m_pChanges->toPlainText().toStdString();
     ASSERT_TRUE(dialog->m_pRestore->isEnabled()) << dialog->m_pResult->text().toStdString();
     m_Sink.m_Answers.push_back(EAnswer::Yes);
     dialog->activateWindow();  // the progress window had the focus
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);  // Restore to Radio
+    dialog->m_pRestore->setFocus();
+    QTest::keyClick(dialog->m_pRestore, Qt::Key_Space);  // Restore to Radio
     WaitForTransfer();
     ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
     EXPECT_NE(m_Sink.m_Questions[0].find("Put the backup "), std::string::npos);
-    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);  // a blank radio, now the backup
+    EXPECT_NE(m_Sink.m_Questions[0].find("The backup is of another model"), std::string::npos);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);  // every byte the backup's
     EXPECT_EQ(dialog->m_pResult->text().toStdString(), "Restored: the radio holds the backup's 416 bytes.");
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTransferLog(lines));
@@ -250,6 +264,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
 
 TEST_F(TransferTest, ARefusedWriteLeavesItsFailureTextAndTheRecord) {
     Radio([](CRadioSimulator& r) { return r.m_Faults.m_bRefuse = true; });
+    m_pFrame->m_pActBackup->setChecked(false);  // the write itself is refused, not a read before it
     const std::vector<uint8_t> before = SettingsFileBytes(m_Doc);
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
@@ -361,6 +376,7 @@ TEST_F(TransferTest, AConfigurationWithErrorsIsWrittenOnlyWhenTheUserSaysSo) {
 
 TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     m_pFrame->m_pActVerify->setChecked(false);
+    m_pFrame->m_pActBackup->setChecked(false);
     Run(m_pFrame->m_pActWriteRadio);
     ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
     const std::string path = m_Dir.File("trace.txt");
@@ -371,7 +387,7 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     const std::string trace(bytes.begin(), bytes.end());
     EXPECT_NE(trace.find(" > 87 00 87\n"), std::string::npos) << trace.substr(0, 200);
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
-    EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
+    EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read: backup and verify were switched off
 }
 
 TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
@@ -383,6 +399,7 @@ TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
     QTest::mouseClick(field, Qt::LeftButton);
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("1230"));
+    m_pFrame->m_pActBackup->setChecked(false);  // the plan's image whole, to compare with the encoder's
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();  // the verify compares with the typed value too
     EXPECT_EQ(m_Doc.m_nScanSpeed, 1230);
@@ -499,6 +516,7 @@ TEST_F(TransferTest, UndoOfARadioReadBringsBackThePlanThatWasOpen) {
 }
 TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
     Radio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
+    m_pFrame->m_pActBackup->setChecked(false);  // the radio stops answering in the write itself
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     EXPECT_EQ(DialogText(), "Write Fail!");  // the transfer's own text stays first
