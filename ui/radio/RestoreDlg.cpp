@@ -42,6 +42,17 @@ CDataRadioDoc Decoded(const CImageBytes& bytes) {
     return doc;
 }
 
+// "KV310 UHF U1": the model and, where it has more than one, the sub-band.
+std::string ModelAndSubBand(const CDataRadioDoc& doc) {
+    std::string text = ModelLogName(doc);
+    const int row = doc.m_nModel;
+    if (row >= 0 && row < static_cast<int>(doc.m_Band.size()) && doc.m_Band[row].m_nSubBands > 1 &&
+        doc.m_nSubBand < 3) {
+        text += " " + doc.m_Band[row].m_strCode[doc.m_nSubBand];
+    }
+    return text;
+}
+
 // "2026-12-07_15-03-22_COM17.bin" gives "2026-12-07 15:03:22" and "COM17".
 void DetailsFromName(const std::string& name, CRestoreDlg::SBackupRow& row) {
     if (name.size() < 20) {
@@ -119,7 +130,7 @@ std::vector<CRestoreDlg::SBackupRow> CRestoreDlg::ListBackups(const std::string&
         DetailsFromName(name, row);
         CImageBytes bytes{};
         if (ReadImageFile(row.m_strPath, bytes) && !IsBlankImage(bytes)) {
-            row.m_strModel = ModelLogName(Decoded(bytes));
+            row.m_strModel = ModelAndSubBand(Decoded(bytes));
         }
         // the newest line that names the backup knows the adapter and the firmware
         for (auto line = log.rbegin(); line != log.rend(); ++line) {

@@ -179,7 +179,7 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
         return dialog->m_pList->item(row, column)->text().toStdString();
     };
     EXPECT_EQ(cell(0, 1) + " " + cell(0, 2) + " " + cell(0, 3) + " " + cell(0, 4),
-              "COM17 A10K3XYZ KV310 UHF 1.1");
+              "COM17 A10K3XYZ KV310 UHF U1 1.1");
     EXPECT_EQ(cell(1, 1) + " " + cell(1, 2), "COM3 -");
     EXPECT_NE(dialog->m_pList->accessibleName().indexOf(QStringLiteral("Backups kept")), -1);
     EXPECT_FALSE(dialog->m_pRestore->isEnabled());  // compare first
