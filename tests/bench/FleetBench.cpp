@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double ratio = many / one;
-    std::printf("%zu radios take %.3f x the time of one (allowed %.1f): %s\n", count, ratio, kAllowedRatio,
+    std::printf("%zu radios take %.3f x the time of one (allowed %.2f): %s\n", count, ratio, kAllowedRatio,
                 ratio <= kAllowedRatio ? "ok" : "FAIL");
     return ratio <= kAllowedRatio ? 0 : 1;
 }
