@@ -15,6 +15,7 @@
 #include "EepromImage.h"
 #include "FleetTransfer.h"
 #include "Format.h"
+#include "PlanMask.h"
 #include "PortNames.h"
 #include "RunFiles.h"
 #include "SerialPort.h"
@@ -366,7 +367,8 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
     CFleetReporter reporter(ports);
     CFleetTransfer* fleet = nullptr;
     SFleetHooks hooks = ReporterHooks(reporter, fleet);
-    if (args.Has("--backup")) {
+    const bool readFirst = !args.Has("--no-backup");
+    if (readFirst) {
         hooks.KeepBackup = [&lines, &ports](int index, const CImageBytes& before, std::string& error) {
             const size_t i = static_cast<size_t>(index);
             std::string path;
@@ -398,8 +400,23 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
     transfer.m_pStop = &StopRequested();
     fleet = &transfer;
     const bool verify = !args.Has("--no-verify");
-    transfer.StartWrite(image.m_Work, verify);
+    SRadioWrite job;
+    job.m_Plan = image.m_Work;
+    job.m_Mask = PlanMask(doc, &image);
+    job.m_bReadFirst = readFirst;
+    job.m_bVerify = verify;
+    transfer.StartWrite(job);
     transfer.Join();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& notice = transfer.m_Results[i].m_strNotice;
+        if (!notice.empty()) {
+            lines[i]->m_strNote +=
+                (lines[i]->m_strNote.empty() ? "" : "; ") + ("the radio's own value changes: " + notice);
+        }
+    }
+    if (!readFirst) {
+        PrintError(std::string("warning: ") + kTextOwnBytesNotKept);
+    }
     LogFleet(transfer, lines, true, ModelLogName(doc),
              args.m_Positional.empty() ? std::string() : Utf8Path(args.m_Positional[0]).filename().string());
     return Report(args, transfer, lines, true, verify);

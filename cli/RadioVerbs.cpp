@@ -17,6 +17,7 @@
 #include "Format.h"
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
+#include "PlanMask.h"
 #include "PortNames.h"
 #include "RunFiles.h"
 #include "SerialPort.h"
@@ -26,6 +27,7 @@
 #include "TransferRecord.h"
 #include "Utf8Path.h"
 #include "Verbs.h"
+#include "WriteVerbs.h"
 
 namespace {
 
@@ -45,19 +47,25 @@ const char kReadUsage[] =
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 const char kWriteUsage[] =
-    "Usage: kv310ctl write --port PORT [--port PORT]... IN.dat [--force] [--no-verify] [--backup] "
+    "Usage: kv310ctl write --port PORT [--port PORT]... IN.dat [--force] [--no-verify] [--no-backup] "
     "[--trace F]\n"
-    "Checks the configuration in IN.dat (as 'kv310ctl check' does), writes it to the radio and reads the\n"
-    "radio back to prove the write. A file with errors is refused.\n"
+    "Checks the configuration in IN.dat (as 'kv310ctl check' does), reads the radio, writes the "
+    "configuration\n"
+    "over what the radio holds and reads the radio back to prove the write. A file with errors is refused.\n"
+    "Only the bits the configuration decides change; the radio keeps its own bytes (service bytes, the\n"
+    "synthesizer chip flag, unused addresses). The image read first is kept with the backups, and a radio\n"
+    "of another model or sub-band is refused. A raw image (.bin, a backup) goes back with 'kv310ctl "
+    "restore'.\n"
     "With several ports every radio is written at once, each on its own; a failure on one port leaves the\n"
     "others alone. A summary table (port, firmware, result, seconds, verify) goes to stdout; "
     "the exit status\n"
     "is 0 only when every radio succeeded. --trace then saves one trace per port (trace-COM17.txt).\n"
     "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio); may be repeated\n"
     "  --ports-from-list  every port 'kv310ctl ports' lists but the simulated radio\n"
-    "  --force         write even a file with errors\n"
+    "  --force         write even a file with errors, or to a radio of another model\n"
     "  --no-verify     do not read the radio back after the write\n"
-    "  --backup        read the radio first and keep its image with the backups\n"
+    "  --no-backup     do not read the radio first: it gets the file's image whole and loses its own bytes\n"
+    "  --backup        read the radio first (the default, kept for older scripts)\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 const char kStatusUsage[] =
@@ -183,52 +191,21 @@ private:
     std::optional<std::string> m_TracePath;
 };
 
-// One transfer over the port, reported on stderr. True when it completed; after a write with verify, only
-// when the radio read back holds what was sent.
-// record gets what the transfer left; a failure keeps the port's trace and names it.
-bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::string& device,
-                 CDataRadioDoc& doc, CEepromImage& image, CTransferRecord& record) {
+// One read over the port, reported on stderr; true when it completed. record gets what the transfer left; a
+// failure keeps the port's trace and names it.
+bool ReadOverPort(CVerbPort& port, int com, const std::string& device, CDataRadioDoc& doc,
+                  CEepromImage& image, CTransferRecord& record) {
     CTransferReporter reporter;
     CBlockTransfer transfer(port.Port(), image, doc, reporter.Hooks());
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     transfer.m_CheckPort = MachinePortCheck();
     transfer.m_pStop = &StopRequested();
-    bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
-    const std::string advice = ok ? std::string() : FailureAdvice(transfer.m_Failure, kFindCableCommand);
-    reporter.Finish(ok, advice);
-    std::string failure;
-    if (!ok && write && transfer.m_End == ETransferEnd::Failed) {
-        const std::string partly = PartlyWrittenText(transfer.m_nBlocksWritten);
-        if (!partly.empty() && advice.find(partly) == std::string::npos) {
-            PrintError(partly);
-        }
-        if (!partly.empty()) {  // the log keeps what the radio holds, not only "Write Fail!"
-            const std::string& text = transfer.m_strFailure;
-            failure = text.substr(0, text.find('\n')) + " " + partly;
-        }
-    }
-    if (ok && write && !verify) {
-        std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
-    }
-    if (ok && write && verify) {
-        std::fprintf(stderr, "%s\n", kTextVerifying);
-        const SVerifyResult result = VerifyWrite(transfer, image.m_Work);
-        reporter.Finish(true);
-        ok = result.m_bOk;
-        failure = result.m_strMessage;
-        if (ok) {
-            std::fprintf(stderr, "%s\n", result.m_strMessage.c_str());
-        } else {
-            PrintError(result.m_strMessage);
-        }
-    }
-    record.Finish(transfer, ok, failure);
-    if (write || ok) {  // a read that failed read no model
+    const bool ok = transfer.ReadRadio();
+    reporter.Finish(ok, ok ? std::string() : FailureAdvice(transfer.m_Failure, kFindCableCommand));
+    record.Finish(transfer, ok);
+    if (ok) {  // a read that failed read no model
         record.m_Entry.m_strModel = ModelLogName(doc);
-    }
-    if (write && ok) {
-        record.m_Entry.m_strSha256 = Sha256Hex(image.m_Work.data(), image.m_Work.size());
     }
     if (!ok && transfer.m_Failure.m_Stage != EStage::OpenPort) {
         KeepTraceOfFailure(port.Trace(), record.m_Entry.m_strPort);
@@ -279,7 +256,7 @@ int RunRead(const std::vector<std::string>& words) {
     CDataRadioDoc doc;
     CTransferRecord record("read", *args.Value("--port"), com, device);
     record.m_Entry.m_strPlan = FileNameOf(out);
-    const bool ok = RunTransfer(port, false, false, com, device, doc, image, record);
+    const bool ok = ReadOverPort(port, com, device, doc, image, record);
     port.SaveTrace();
     if (ok) {
         record.m_Entry.m_strBackup = KeepBackup(image.m_Work, *args.Value("--port"));
@@ -318,17 +295,39 @@ bool CheckBeforeWrite(const CDataRadioDoc& doc, const std::string& path, bool fo
     return false;
 }
 
+// A raw image read through the record would lose every byte the record does not hold.
+bool IsRawImagePath(const std::string& path) {
+    std::string ext = Utf8Path(path).extension().string();
+    for (char& c : ext) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return ext == ".bin";
+}
+
 int RunWrite(const std::vector<std::string>& words) {
     CArgs args;
     int com = 0;
     std::string device;
-    if (!ParseVerbArgs(args, words, {"--port", "--trace"}, {"--force", "--no-verify", "--backup", kFleetFlag},
-                       kWriteUsage)) {
+    if (!ParseVerbArgs(args, words, {"--port", "--trace"},
+                       {"--force", "--no-verify", "--backup", "--no-backup", kFleetFlag}, kWriteUsage)) {
         return kExitUsage;
     }
     std::string in;
-    if (!OnePositional(args, in, "settings file", kWriteUsage) ||
-        (!WantsFleet(args) && !ParsePort(args, com, device, kWriteUsage))) {
+    if (!OnePositional(args, in, "settings file", kWriteUsage)) {
+        return kExitUsage;
+    }
+    if (args.Has("--backup") && args.Has("--no-backup")) {
+        PrintError("--backup and --no-backup ask for opposite things: give one of them");
+        return kExitUsage;
+    }
+    if (IsRawImagePath(in)) {
+        PrintError(in +
+                   " is a raw EEPROM image (a backup): 'write' takes a settings file (.dat, .yaml). To put "
+                   "a backup back on a radio as it stands: kv310ctl restore --port PORT " +
+                   in);
+        return kExitUsage;
+    }
+    if (!WantsFleet(args) && !ParsePort(args, com, device, kWriteUsage)) {
         return kExitUsage;
     }
     CDataRadioDoc doc;
@@ -346,42 +345,28 @@ int RunWrite(const std::vector<std::string>& words) {
             {{in, "the settings file", false}, {args.Value("--trace").value_or("-"), "--trace"}})) {
         return kExitUsage;
     }
-    CatchStopSignals();
-    CVerbPort port(args);
-    const std::string portName = *args.Value("--port");
-    std::string backup;
-    if (args.Has("--backup")) {
-        CDataRadioDoc radioDoc;
-        CEepromImage radioImage;
-        CTransferRecord backupRecord("read", portName, com, device);
-        const bool read = RunTransfer(port, false, false, com, device, radioDoc, radioImage, backupRecord);
-        backup = read ? KeepBackup(radioImage.m_Work, portName) : std::string();
-        backupRecord.m_Entry.m_strBackup = backup;
-        backupRecord.Log();
-        if (backup.empty()) {
-            port.SaveTrace();
-            PrintError("no backup of the radio could be kept, so nothing was written");
-            return kExitFailed;
-        }
-        const std::string mismatch = RadioModelMismatch(radioDoc, doc);
-        if (!mismatch.empty() && !args.Has("--force")) {
-            port.SaveTrace();
-            PrintError(mismatch + ": nothing was written. Give --force to write it anyway.");
-            return kExitFailed;
-        }
-        if (StopRequested()) {
-            port.SaveTrace();
-            PrintError("stopped before the write: the radio holds what it held");
-            return kExitFailed;
-        }
-    }
     CEepromImage image;
-    CTransferRecord record("write", portName, com, device);
-    record.m_Entry.m_strPlan = FileNameOf(in);
-    record.m_Entry.m_strBackup = backup;
-    const bool ok = RunTransfer(port, true, !args.Has("--no-verify"), com, device, doc, image, record);
-    record.Log();
-    return port.SaveTrace() && ok ? kExitOk : kExitFailed;
+    image.EncodeImage(doc);
+    image.ApplyChangeBytes();
+    SCliWrite write;
+    write.m_pszVerb = "write";
+    write.m_pszUsage = kWriteUsage;
+    write.m_strPlanName = FileNameOf(in);
+    write.m_strModel = ModelLogName(doc);
+    write.m_Job.m_Plan = image.m_Work;
+    write.m_Job.m_Mask = PlanMask(doc, &image);
+    write.m_Job.m_bReadFirst = !args.Has("--no-backup");
+    write.m_Job.m_bVerify = !args.Has("--no-verify");
+    const bool force = args.Has("--force");
+    write.m_CheckRadio = [&doc, force](const CDataRadioDoc& radio, std::string& error) {
+        const std::string mismatch = RadioModelMismatch(radio, doc);
+        if (mismatch.empty() || force) {
+            return true;
+        }
+        error = mismatch + ": nothing was written. Give --force to write it anyway.";
+        return false;
+    };
+    return RunCliWrite(args, write);
 }
 
 int RunStatus(const std::vector<std::string>& words) {
@@ -438,6 +423,128 @@ int RunStatus(const std::vector<std::string>& words) {
 
 }  // namespace
 
+int RunCliWrite(const CArgs& args, const SCliWrite& write) {
+    int com = 0;
+    std::string device;
+    if (!ParsePort(args, com, device, write.m_pszUsage)) {
+        return kExitUsage;
+    }
+    CatchStopSignals();
+    CVerbPort port(args);
+    const std::string portName = *args.Value("--port");
+    CTransferReporter reporter;
+    CImageTransfer transfer(port.Port(), reporter.Hooks());
+    transfer.m_nComNumber = com;
+    transfer.m_strDevice = device;
+    transfer.m_CheckPort = MachinePortCheck();
+    transfer.m_pStop = &StopRequested();
+    CTransferRecord readRecord("read", portName, com, device);
+    CTransferRecord record(write.m_pszVerb, portName, com, device);
+    std::string backup;
+
+    SRadioWriteHooks hooks;
+    hooks.KeepBackup = [&](const CImageBytes& radio, std::string& error) {
+        reporter.Finish(true);
+        backup = KeepBackup(radio, portName);
+        readRecord.Finish(transfer, true);
+        CEepromImage image;
+        image.m_Work = radio;
+        CDataRadioDoc radioDoc;
+        image.DecodeImage(radioDoc);
+        readRecord.m_Entry.m_strModel = IsBlankImage(radio) ? "" : ModelLogName(radioDoc);
+        readRecord.m_Entry.m_strBackup = backup;
+        readRecord.Log();
+        error = "no backup of the radio could be kept, so nothing was written";
+        return !backup.empty();
+    };
+    hooks.CheckRadio = [&](const CImageBytes& radio, std::string& error) {
+        CEepromImage image;
+        image.m_Work = radio;
+        CDataRadioDoc radioDoc;
+        image.DecodeImage(radioDoc);
+        return !write.m_CheckRadio || write.m_CheckRadio(radioDoc, error);
+    };
+    hooks.Notice = [&](const std::string& line) {
+        reporter.Finish(true);
+        std::fprintf(stderr, "The radio's own value changes: %s\n", line.c_str());
+    };
+    hooks.Status = [&](const std::string& text) {
+        reporter.Finish(true);
+        std::fprintf(stderr, "%s\n", text.c_str());
+    };
+    const SRadioWriteResult result = RunRadioWrite(transfer, write.m_Job, hooks);
+    const bool ok = result.m_bOk;
+    std::string logFailure = result.m_strFailure;
+    switch (result.m_Step) {
+        case EWriteStep::ReadFirst:
+            reporter.Finish(false, FailureAdvice(result.m_Failure, kFindCableCommand));
+            readRecord.Finish(transfer, false);
+            readRecord.Log();
+            PrintError("the radio could not be read first, so nothing was written");
+            break;
+        case EWriteStep::KeepBackup:
+        case EWriteStep::CheckRadio:
+            reporter.Finish(true);
+            PrintError(result.m_strFailure);
+            break;
+        case EWriteStep::Write: {
+            const std::string advice = FailureAdvice(result.m_Failure, kFindCableCommand);
+            reporter.Finish(false, advice);
+            const std::string partly =
+                result.m_End == ETransferEnd::Failed ? PartlyWrittenText(result.m_nBlocksWritten) : "";
+            if (!partly.empty() && advice.find(partly) == std::string::npos) {
+                PrintError(partly);
+            }
+            if (!partly.empty()) {  // the log keeps what the radio holds, not only "Write Fail!"
+                const std::string& text = result.m_strFailure;
+                logFailure = text.substr(0, text.find('\n')) + " " + partly;
+            }
+            break;
+        }
+        case EWriteStep::Verify:
+        case EWriteStep::Done:
+            reporter.Finish(true);
+            if (!result.m_bVerified) {
+                std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
+            } else if (ok) {
+                std::fprintf(stderr, "%s\n", result.m_Verify.m_strMessage.c_str());
+            } else {
+                PrintError(result.m_Verify.m_strMessage);
+            }
+            break;
+    }
+    const bool wrote = result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
+                       result.m_Step == EWriteStep::Done;
+    if (wrote && !write.m_Job.m_bReadFirst && !write.m_Job.m_bRestore) {
+        PrintError(std::string("warning: ") + kTextOwnBytesNotKept);
+    }
+    if (wrote && write.m_Job.m_bRestore) {
+        const std::string note = RestoreFirmwareByteNote(write.m_Job.m_Plan, result.m_Sent);
+        if (!note.empty()) {
+            std::fprintf(stderr, "%s\n", note.c_str());
+        }
+        if (ok && result.m_bVerified) {
+            std::fprintf(stderr, "Restored: the radio holds the backup's %d bytes%s.\n", kImageSize,
+                         note.empty() ? "" : " (byte 16 as its firmware takes it)");
+        }
+    }
+    if (wrote) {
+        record.Finish(transfer, ok, logFailure);
+        record.m_Entry.m_strPlan = write.m_strPlanName;
+        record.m_Entry.m_strModel = write.m_strModel;
+        record.m_Entry.m_strBackup = backup;
+        if (ok) {
+            record.m_Entry.m_strSha256 = Sha256Hex(result.m_Sent.data(), result.m_Sent.size());
+        }
+        record.Log();
+    }
+    if (!ok && result.m_Failure.m_Stage != EStage::OpenPort && result.m_Step != EWriteStep::CheckRadio &&
+        result.m_Step != EWriteStep::KeepBackup) {
+        KeepTraceOfFailure(port.Trace(), portName);
+    }
+    return port.SaveTrace() && ok ? kExitOk : kExitFailed;
+}
+
 bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc, int& status) {
     int com = 0;
     std::string device;
@@ -454,7 +561,7 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
     CVerbPort port(args);
     CEepromImage image;
     CTransferRecord record("read", *args.Value("--port"), com, device);
-    const bool ok = RunTransfer(port, false, false, com, device, doc, image, record);
+    const bool ok = ReadOverPort(port, com, device, doc, image, record);
     record.Log();
     port.SaveTrace();
     if (!ok) {
@@ -485,6 +592,7 @@ const std::vector<SVerb>& RadioVerbs() {
     static const std::vector<SVerb> verbs = {
         {"read", "read the radio into a settings file", kReadUsage, RunRead},
         {"write", "write a settings file to the radio", kWriteUsage, RunWrite},
+        RestoreVerb(),
 #ifdef _WIN32
         {"simulate", "on Windows: the simulated radio is COM49, built in", kWindowsSimulateUsage,
          RunWindowsSimulate},

@@ -13,6 +13,7 @@
 #include "FileIo.h"
 #include "Format.h"
 #include "PtyRadio.h"
+#include "ServiceLink.h"
 #include "Verbs.h"
 
 namespace {

@@ -16,8 +16,10 @@ struct SVerb {
 
 // Verbs on files: new, encode, check, decode, import, show.
 const std::vector<SVerb>& FileVerbs();
-// Verbs on a radio or a port: read, write, simulate (not on Windows), status.
+// Verbs on a radio or a port: read, write, restore, simulate (not on Windows), status.
 const std::vector<SVerb>& RadioVerbs();
+// restore: a backup's image back on a radio, as it stands.
+const SVerb& RestoreVerb();
 // simulate: simulated radios on pseudo-terminals (not on Windows).
 const SVerb& SimulateVerb();
 // Verbs for when something goes wrong: ports, log, report.

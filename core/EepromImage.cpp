@@ -464,6 +464,7 @@ void CEepromImage::DecodeImage(CDataRadioDoc& doc) const {
         DecodeSignalling(image, row, i, doc);
     }
     DecodeCarriedBytes(image, doc);
+    doc.m_nPllIc = static_cast<uint8_t>(Has(image, kPllIcFlag));  // the synthesizer chip the radio carries
 }
 
 void CEepromImage::SetChangeByte(int address, uint8_t value) {

@@ -60,13 +60,22 @@ CFleetTransfer::~CFleetTransfer() {
 }
 
 void CFleetTransfer::StartWrite(const CImageBytes& image, bool verify) {
+    SRadioWrite job;
+    job.m_Plan = image;
+    job.m_Mask.fill(0xFF);
+    job.m_bReadFirst = static_cast<bool>(m_Hooks.KeepBackup);
+    job.m_bVerify = verify;
+    StartWrite(job);
+}
+
+void CFleetTransfer::StartWrite(const SRadioWrite& job) {
     if (IsRunning()) {
         return;
     }
     m_bCancel = false;
     m_Results.assign(m_Ports.size(), SFleetResult());
     for (size_t i = 0; i < m_Ports.size(); ++i) {
-        m_Workers.emplace_back(&CFleetTransfer::RunWrite, this, static_cast<int>(i), image, verify);
+        m_Workers.emplace_back(&CFleetTransfer::RunWrite, this, static_cast<int>(i), job);
     }
 }
 
@@ -92,64 +101,67 @@ bool CFleetTransfer::AllOk() const {
     return std::all_of(m_Results.begin(), m_Results.end(), [](const SFleetResult& r) { return r.m_bOk; });
 }
 
-void CFleetTransfer::RunWrite(int index, CImageBytes image, bool verify) {
+void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
     const double start = NowSeconds();
     SFleetResult& result = m_Results[static_cast<size_t>(index)];  // only this worker touches it until Done
     CImageTransfer transfer =
         MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel, m_pStop);
+    SRadioWriteHooks hooks;
     if (m_Hooks.KeepBackup) {
-        if (m_Hooks.SetStatus) {
-            m_Hooks.SetStatus(index, kTextBackupRead);
-        }
-        CImageBytes before{};
-        std::string error;
-        if (!transfer.ReadImage(before)) {
-            error = OneLineText(transfer.m_strFailure);
-        } else {
+        hooks.KeepBackup = [this, index](const CImageBytes& before, std::string& error) {
             std::lock_guard<std::mutex> lock(m_BackupMutex);
-            m_Hooks.KeepBackup(index, before, error);
-        }
-        if (error.empty() && m_Hooks.CheckRadio && !m_Hooks.CheckRadio(index, before, error)) {
-            result.m_strFailure = error;
-            Finish(index, result, start);
-            return;
-        }
-        if (!error.empty()) {
-            result.m_strFailure =
-                "no backup of the radio could be kept (" + error + "), so nothing was written";
-            Finish(index, result, start);
-            return;
-        }
+            return m_Hooks.KeepBackup(index, before, error);
+        };
     }
-    const bool written = transfer.WriteImage(image);
-    if (transfer.m_nVersion >= 0) {
-        result.m_strFirmware = VersionText(static_cast<uint8_t>(transfer.m_nVersion));
+    if (m_Hooks.CheckRadio) {
+        hooks.CheckRadio = [this, index](const CImageBytes& before, std::string& error) {
+            return m_Hooks.CheckRadio(index, before, error);
+        };
     }
-    if (!written) {
-        result.m_strFailure = OneLineText(transfer.m_strFailure);
-        const std::string partly =
-            transfer.m_End == ETransferEnd::Failed ? PartlyWrittenText(transfer.m_nBlocksWritten) : "";
-        result.m_strFailure += partly.empty() ? "" : "; " + partly;
-        Finish(index, result, start);
-        return;
-    }
-    result.m_Bytes = image;
-    if (!verify) {
-        result.m_strVerify = "skipped";
-        result.m_bOk = true;
-        Finish(index, result, start);
-        return;
-    }
+    hooks.Notice = [&result](const std::string& line) {
+        result.m_strNotice += (result.m_strNotice.empty() ? "" : "; ") + line;
+    };
     if (m_Hooks.SetStatus) {
-        m_Hooks.SetStatus(index, kTextVerifying);
+        hooks.Status = [this, index](const std::string& text) { m_Hooks.SetStatus(index, text); };
     }
-    const SVerifyResult check = VerifyWrite(transfer, image);
-    result.m_bOk = check.m_bOk;
-    result.m_strVerify = check.m_bOk ? "verified" : check.m_bReadBack ? "FAILED" : "not read back";
-    if (!check.m_bOk) {
-        result.m_strFailure = check.m_strMessage;
-    } else if (m_Hooks.SetStatus) {
-        m_Hooks.SetStatus(index, check.m_strMessage);
+    if (job.m_bReadFirst && m_Hooks.SetStatus) {
+        m_Hooks.SetStatus(index, kTextBackupRead);
+    }
+    const SRadioWriteResult write = RunRadioWrite(transfer, job, hooks);
+    if (write.m_nVersion >= 0) {
+        result.m_strFirmware = VersionText(static_cast<uint8_t>(write.m_nVersion));
+    }
+    result.m_bKeptOwn = write.m_bKeptOwn;
+    switch (write.m_Step) {
+        case EWriteStep::ReadFirst:
+        case EWriteStep::KeepBackup:
+            result.m_strFailure = "no backup of the radio could be kept (" + OneLineText(write.m_strFailure) +
+                                  "), so nothing was written";
+            break;
+        case EWriteStep::CheckRadio:
+            result.m_strFailure = OneLineText(write.m_strFailure);
+            break;
+        case EWriteStep::Write: {
+            result.m_strFailure = OneLineText(write.m_strFailure);
+            const std::string partly =
+                write.m_End == ETransferEnd::Failed ? PartlyWrittenText(write.m_nBlocksWritten) : "";
+            result.m_strFailure += partly.empty() ? "" : "; " + partly;
+            break;
+        }
+        case EWriteStep::Verify:
+        case EWriteStep::Done:
+            result.m_Bytes = write.m_Sent;
+            result.m_bOk = write.m_bOk;
+            result.m_strVerify = !job.m_bVerify               ? "skipped"
+                                 : write.m_Verify.m_bOk       ? "verified"
+                                 : write.m_Verify.m_bReadBack ? "FAILED"
+                                                              : "not read back";
+            if (!write.m_bOk) {
+                result.m_strFailure = write.m_strFailure;
+            } else if (job.m_bVerify && m_Hooks.SetStatus) {
+                m_Hooks.SetStatus(index, write.m_Verify.m_strMessage);
+            }
+            break;
     }
     Finish(index, result, start);
 }

@@ -4,7 +4,8 @@
 // radio that fails (refused, silent, a block it never takes, a verify that finds a wrong byte) ends only its
 // own worker; the others go on, and each result says what happened on its port.
 //
-// A write per port: [read the radio and keep a backup] -> write -> [read back and compare]. A read per port
+// A write per port is the write of RadioWrite.h: [read the radio, keep a backup, check it] -> lay the plan
+// over the radio's own bytes -> write -> [read back and compare]. A read per port
 // reads the image; decoding and saving belong to the caller, on its own thread, after Join.
 //
 // The caller owns the port objects and keeps them alive until Join has returned. Every hook is called on the
@@ -19,6 +20,7 @@
 
 #include "EepromImage.h"
 #include "RadioPort.h"
+#include "RadioWrite.h"
 
 struct SFleetPort {
     std::string m_strName;  // as the user gave it: "COM17", "/dev/ttyUSB0"
@@ -33,6 +35,8 @@ struct SFleetResult {
     std::string m_strFirmware;  // "1.2"; empty when the radio never said
     std::string m_strVerify;    // "verified", "FAILED", "not read back", "skipped"; empty for a read
     std::string m_strFailure;   // why it failed, on one line
+    std::string m_strNotice;    // the per-radio bytes the write changed, on one line; empty when none
+    bool m_bKeptOwn = false;    // the radio was read first and its own bytes kept
     double m_dSeconds = 0.0;
     CImageBytes m_Bytes{};  // what went out (byte 16 as the radio asked) or what came in
 };
@@ -60,7 +64,9 @@ public:
     CFleetTransfer(const CFleetTransfer&) = delete;
     CFleetTransfer& operator=(const CFleetTransfer&) = delete;
 
-    // Starts one worker per port writing image (each its own copy); verify reads every radio back.
+    // Starts one worker per port running the write of job (RadioWrite.h), each on its own copy.
+    void StartWrite(const SRadioWrite& job);
+    // The plan's image sent as it stands; the radio is read first only when KeepBackup is set.
     void StartWrite(const CImageBytes& image, bool verify);
     void StartRead();
     // Waits for every worker. Afterwards m_Results holds one result per port, in the order of the ports.
@@ -79,7 +85,7 @@ public:
     std::vector<SFleetResult> m_Results;
 
 private:
-    void RunWrite(int index, CImageBytes image, bool verify);
+    void RunWrite(int index, SRadioWrite job);
     void RunRead(int index);
     void Finish(int index, SFleetResult& result, double startSeconds);
 

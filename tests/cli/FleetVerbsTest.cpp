@@ -43,6 +43,9 @@ protected:
 };
 
 TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
+    for (const auto& radio : m_Radios) {  // never programmed: each gets the plan's image whole
+        radio->WithRadio([](CRadioSimulator& r) { return r.m_Eeprom.fill(0xFF), 0; });
+    }
     m_Radios[1]->WithRadio([](CRadioSimulator& r) {
         r.m_Faults.m_nNakBlock = 3;
         return r.m_Faults.m_nNakCount = 50;  // a storm: every resend refused

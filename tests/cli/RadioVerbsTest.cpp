@@ -156,6 +156,7 @@ TEST_F(CliRadioFaults, BlockThatNeverArrivesWholeFailsTheRead) {
 TEST_F(CliRadioFaults, WriteBlockRefusedFourTimesFails) {
     m_Radio.WithRadio([](CRadioSimulator& r) {
         r.m_Faults.m_nNakBlock = 2;
+        r.m_Eeprom[191] = 0x14;  // a KV310 UHF on sub-band U2, as the plan (a write reads the radio first)
         return r.m_Faults.m_nNakCount = 4;
     });
     CRecordingSink sink;
@@ -224,7 +225,10 @@ TEST_F(CliRadioFaults, VerifyFindsAByteTheRadioStoredWrongAfterABackup) {
 }
 
 TEST_F(CliRadioFaults, NoVerifyLeavesTheWornByteUnnoticed) {
-    m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_nWrongByteAddress = 0x195; });
+    m_Radio.WithRadio([](CRadioSimulator& r) {
+        r.m_Eeprom[191] = 0x14;  // a KV310 UHF on sub-band U2, as the plan (a write reads the radio first)
+        return r.m_Faults.m_nWrongByteAddress = 0x195;
+    });
     CRecordingSink sink;
     ASSERT_TRUE(OnSaveDocument(SampleRecord(), m_Dir.File("s.dat"), sink));
     const SCliResult result =

@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <memory>
 
+#include "EepromLayout.h"
 #include "FleetTransfer.h"
 #include "ImageTransfer.h"
+#include "PlanMask.h"
 #include "SimPort.h"
 
 namespace {
@@ -166,3 +168,43 @@ TEST(FleetSummary, LinesUpTheColumns) {
 }
 
 }  // namespace
+
+// Three radios of one configuration, each with bytes of its own (service bytes, the chip flag, leftovers at
+// unused addresses): the plan read from one of them, written to all three with the defaults, leaves every
+// radio as it was at every address; a never-programmed fourth gets the plan whole.
+TEST_F(FleetTransferTest, APlanWrittenOverRadiosOfItsConfigurationLeavesEachAsItWas) {
+    CDataRadioDoc doc;
+    doc.m_nModel = kModelKv310Uhf;
+    doc.ResetToDefaults();
+    doc.m_Channel[0].m_dRxFreq = doc.m_Channel[0].m_dTxFreq = 451.0;
+    CEepromImage plan;
+    plan.EncodeImage(doc);
+    plan.m_Work[kVersionFirmwareByte] = 2;
+    std::vector<CImageBytes> held;
+    for (int i = 0; i < kRadios; ++i) {
+        CImageBytes image = plan.m_Work;
+        image[4] = static_cast<uint8_t>(image[4] | (i & 1));       // the chip flag
+        image[0x0E] = static_cast<uint8_t>(0x30 + i);              // service byte 4
+        image[0xBB] = static_cast<uint8_t>(0x11 * (i + 1));        // an unused address
+        image[CoeffAddr(5) + 1] = static_cast<uint8_t>(0x40 + i);  // an old coefficient
+        m_Bench[static_cast<size_t>(i)]->m_Radio.m_Eeprom = image;
+        held.push_back(image);
+    }
+    m_Bench.push_back(std::make_unique<SBenchRadio>());
+    m_Bench.back()->m_Radio.m_Eeprom.fill(0xFF);  // never programmed
+    m_Ports.push_back({"COM30", 30, "/dev/ttyUSB9", &m_Bench.back()->m_Port});
+    SRadioWrite job;
+    job.m_Plan = plan.m_Work;
+    job.m_Mask = PlanMask(doc);
+    CFleetTransfer fleet(m_Ports, SFleetHooks());
+    fleet.StartWrite(job);
+    fleet.Join();
+    ASSERT_TRUE(fleet.AllOk()) << FleetSummaryText(fleet.m_Ports, fleet.m_Results);
+    for (int i = 0; i < kRadios; ++i) {
+        EXPECT_EQ(m_Bench[static_cast<size_t>(i)]->m_Radio.m_Eeprom, held[static_cast<size_t>(i)]) << i;
+        EXPECT_TRUE(fleet.m_Results[static_cast<size_t>(i)].m_bKeptOwn);
+        EXPECT_EQ(fleet.m_Results[static_cast<size_t>(i)].m_strVerify, "verified");
+    }
+    EXPECT_EQ(m_Bench.back()->m_Radio.m_Eeprom, plan.m_Work);
+    EXPECT_FALSE(fleet.m_Results.back().m_bKeptOwn);
+}

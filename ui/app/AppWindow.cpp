@@ -27,6 +27,7 @@ const SCommandRoute kRoutes[] = {
     {&CMainWindow::m_pActWriteRadio, [](CMainForm& v) { v.OnWriteRadio(); }},
     {&CMainWindow::m_pActSaveTrace, [](CMainForm& v) { v.OnSaveTrace(); }},
     {&CMainWindow::m_pActFleet, [](CMainForm& v) { v.OnProgramFleet(); }},
+    {&CMainWindow::m_pActRestore, [](CMainForm& v) { v.OnRestoreRadio(); }},
 };
 
 // The page commands, by page index (menu entry and toolbar button alike).

@@ -81,6 +81,7 @@ public:
     void OnSquelch();
     void OnCalibration();
     void OnProgramFleet();  // the modeless "Program Several Radios" window
+    void OnRestoreRadio();  // the modeless "Restore Radio from Backup" window
     void OnBandChange(int index);
     void OnPllIcChange(int index);
     // Ctrl+Shift+T: the access code that unlocks or locks two-tone signalling.

@@ -10,6 +10,7 @@
 #include "app/MainForm.h"
 #include "dialogs/CompareDlg.h"
 #include "radio/RadioTransfer.h"
+#include "radio/RestoreDlg.h"
 
 bool CMainForm::CommitPendingEdits() {
     if (m_pSheet == nullptr) {
@@ -88,6 +89,16 @@ void CMainForm::OnSaveTrace() {
 
 void CMainForm::SetVerifyAfterWrite(bool on) {
     m_pSheet->m_pEepromPage->m_pTransfer->m_bVerify = on;
+}
+
+void CMainForm::OnRestoreRadio() {
+    if (m_Busy.Refuse(m_Sink)) {
+        return;
+    }
+    // modeless, so that the progress window of its transfers can be used
+    auto* dialog = new CRestoreDlg(m_Ctx, *m_pSheet->m_pEepromPage->m_pTransfer, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void CMainForm::SetBackupBeforeWrite(bool on) {

@@ -114,6 +114,10 @@ void CMainWindow::BuildMenus() {
         MakeAction(QT_TR_NOOP("&Back Up Radio Before Write"),
                    QT_TR_NOOP("Keep what the radio holds before writing over it\nBackup"), nullptr);
     m_pActBackup->setCheckable(true);
+    m_pActBackup->setChecked(true);  // a write keeps the radio's own bytes only when it reads them first
+    m_pActRestore = MakeAction(QT_TR_NOOP("Rest&ore Radio from Backup..."),
+                               QT_TR_NOOP("Put a kept backup back on the radio as it stands\nRestore Radio"),
+                               nullptr);
     m_pActSaveTrace = MakeAction(
         QT_TR_NOOP("Save Serial &Trace..."),
         QT_TR_NOOP("Save every byte of the last transfer or service dialog\nSerial Trace"), nullptr);
@@ -121,6 +125,7 @@ void CMainWindow::BuildMenus() {
     program->addActions({m_pActVerify, m_pActBackup, m_pActSaveTrace});
     program->addSeparator();
     program->addAction(m_pActFleet);
+    program->addAction(m_pActRestore);
     BuildSupportActions();
     program->addAction(m_pActHistory);
 

@@ -91,7 +91,8 @@ public:
     QAction* m_pActSquelch = nullptr;
     QAction* m_pActCalibration = nullptr;
     QAction* m_pActVerify = nullptr;  // checkable, on
-    QAction* m_pActBackup = nullptr;  // checkable, off
+    QAction* m_pActBackup = nullptr;  // checkable, on
+    QAction* m_pActRestore = nullptr;
     QAction* m_pActSaveTrace = nullptr;
     QAction* m_pActFleet = nullptr;
     QAction* m_pActAbout = nullptr;

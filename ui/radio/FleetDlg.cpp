@@ -9,8 +9,12 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "Backup.h"
 #include "BuiltInRadio.h"
+#include "ConfigCheck.h"
 #include "EepromImage.h"
+#include "PlanMask.h"
+#include "SerialPort.h"
 #include "Sha256.h"
 #include "TextMark.h"
 #include "TransferLog.h"
@@ -47,6 +51,8 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
     listLabel->setBuddy(m_pPorts);
     m_pVerify = new QCheckBox(tr("&Read each radio back to verify the write"));
     m_pVerify->setChecked(true);
+    m_pBackup = new QCheckBox(tr("&Back up each radio before the write (keeps its own bytes)"));
+    m_pBackup->setChecked(true);
 
     m_pTable = new QTableWidget(0, kColColumns);
     m_pTable->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("State")});
@@ -74,6 +80,7 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
     layout->addWidget(listLabel);
     layout->addWidget(m_pPorts);
     layout->addWidget(m_pVerify);
+    layout->addWidget(m_pBackup);
     layout->addWidget(m_pTable, 1);
     layout->addWidget(summaryLabel);
     layout->addWidget(m_pSummary);
@@ -178,13 +185,37 @@ void CFleetDlg::StartWrite() {
     image.ApplyChangeBytes();
 
     m_bVerify = m_pVerify->isChecked();
+    SRadioWrite job;
+    job.m_Plan = image.m_Work;
+    job.m_Mask = PlanMask(m_Ctx.m_Doc, &image);
+    job.m_bReadFirst = m_pBackup->isChecked();
+    job.m_bVerify = m_bVerify;
     m_nDone = 0;
     m_pSummary->clear();
+    m_Backups.assign(ports.size(), std::string());
     BuildRows(ports);
     m_Ctx.m_Busy.Begin(tr("the writing of several radios"));
     SetRunning(true);
-    m_pFleet = std::make_unique<CFleetTransfer>(std::move(ports), WorkerHooks());
-    m_pFleet->StartWrite(image.m_Work, m_bVerify);
+    SFleetHooks hooks = WorkerHooks();
+    // The fleet runs one of these at a time; each writes only its own port's slot.
+    hooks.KeepBackup = [this, names = ports](int index, const CImageBytes& before, std::string& error) {
+        const size_t i = static_cast<size_t>(index);
+        return SaveBackup(before, names[i].m_strName, m_Backups[i], &error);
+    };
+    CDataRadioDoc model;  // copied for the workers: the record stays with the window
+    model.m_nModel = m_Ctx.m_Doc.m_nModel;
+    model.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
+    hooks.CheckRadio = [model](int, const CImageBytes& before, std::string& error) {
+        CEepromImage radioImage;
+        radioImage.m_Work = before;
+        CDataRadioDoc radio;
+        radioImage.DecodeImage(radio);
+        const std::string mismatch = RadioModelMismatch(radio, model);
+        error = mismatch.empty() ? std::string() : mismatch + ": nothing was written";
+        return mismatch.empty();
+    };
+    m_pFleet = std::make_unique<CFleetTransfer>(std::move(ports), hooks);
+    m_pFleet->StartWrite(job);
 }
 
 void CFleetDlg::OnPortDone(int index) {
@@ -209,7 +240,17 @@ void CFleetDlg::OnAllDone() {
     LogResults();
     const std::string summary = FleetSummaryText(m_pFleet->m_Ports, m_pFleet->m_Results) + "\n" +
                                 FleetVerdictText(m_pFleet->m_Ports, m_pFleet->m_Results, true, m_bVerify);
-    m_pSummary->setPlainText(QString::fromStdString(summary));
+    std::string notes;
+    for (size_t i = 0; i < m_pFleet->m_Results.size(); ++i) {
+        if (!m_pFleet->m_Results[i].m_strNotice.empty()) {
+            notes += m_pFleet->m_Ports[i].m_strName +
+                     ": the radio's own value changed: " + m_pFleet->m_Results[i].m_strNotice + "\n";
+        }
+    }
+    if (!m_pBackup->isChecked()) {
+        notes += std::string(kTextOwnBytesNotKept) + "\n";
+    }
+    m_pSummary->setPlainText(QString::fromStdString(summary + (notes.empty() ? "" : "\n" + notes)));
     m_Ctx.m_Busy.End();
     SetRunning(false);
     if (m_Ctx.m_View.ShowStatus) {
@@ -239,6 +280,7 @@ void CFleetDlg::SetRunning(bool running) {
     m_pWrite->setEnabled(!running);
     m_pPorts->setEnabled(!running);
     m_pVerify->setEnabled(!running);
+    m_pBackup->setEnabled(!running);
     m_pCancel->setEnabled(running);
 }
 
@@ -257,6 +299,7 @@ void CFleetDlg::LogResults() {
         }
         entry.m_strResult = result.m_bOk ? "ok" : result.m_strFailure;
         entry.m_dSeconds = result.m_dSeconds;
+        entry.m_strBackup = i < m_Backups.size() ? m_Backups[i] : std::string();
         std::string error;
         if (!AppendTransferLog(entry, &error) && m_Ctx.m_View.ShowStatus) {
             m_Ctx.m_View.ShowStatus(

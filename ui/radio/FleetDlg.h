@@ -50,6 +50,7 @@ public:
 
     QListWidget* m_pPorts = nullptr;
     QCheckBox* m_pVerify = nullptr;
+    QCheckBox* m_pBackup = nullptr;  // read each radio first: keep its backup and its own bytes
     QPushButton* m_pWrite = nullptr;
     QPushButton* m_pCancel = nullptr;
     QPushButton* m_pClose = nullptr;
@@ -78,4 +79,5 @@ private:
     CLinkLease m_Lease;
     int m_nDone = 0;
     bool m_bVerify = true;
+    std::vector<std::string> m_Backups;  // per port: the backup kept of what the radio held, empty when none
 };

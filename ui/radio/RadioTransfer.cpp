@@ -10,9 +10,9 @@
 #include "Format.h"
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
+#include "PlanMask.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
-#include "ServiceLink.h"
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
@@ -108,15 +108,9 @@ void CRadioTransfer::Start(bool write) {
     if (write && !ConfirmCheck()) {
         return;
     }
-    const QString what = write ? tr("the radio write") : tr("the radio read");
-    std::string refusal;
-    m_Lease = m_Ctx.m_Link.Borrow(what.toStdString(), &refusal);
-    if (!m_Lease) {
-        m_Ctx.m_Sink.ShowMessage(refusal);
-        return;
-    }
-    const int com = m_Ctx.m_State.m_nComPort;
     SOutcome job;
+    job.m_Job = write ? EJob::Write : EJob::Read;
+    SRadioWrite plan;
     if (write) {
         m_Image.EncodeImage(m_Ctx.m_Doc);
         if (m_ApplyMapChanges) {
@@ -124,82 +118,127 @@ void CRadioTransfer::Start(bool write) {
         } else {
             m_Image.ApplyChangeBytes();
         }
-        job.m_Bytes = m_Image.m_Work;
+        plan.m_Plan = m_Image.m_Work;
+        plan.m_Mask = PlanMask(m_Ctx.m_Doc, &m_Image);
+        plan.m_bReadFirst = m_bBackupBeforeWrite;
+        plan.m_bVerify = m_bVerify;
     }
+    CDataRadioDoc model;  // only what the model check reads, so the worker never touches the record
+    model.m_nModel = m_Ctx.m_Doc.m_nModel;
+    model.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
+    Launch(job, plan, model, write ? tr("the radio write") : tr("the radio read"));
+}
+
+void CRadioTransfer::StartLook() {
+    if (m_Worker.joinable() || m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
+        return;
+    }
+    SOutcome job;
+    job.m_Job = EJob::Look;
+    Launch(job, SRadioWrite(), CDataRadioDoc(), tr("the radio read"));
+}
+
+void CRadioTransfer::StartRestore(const CImageBytes& backup, const std::string& backupName) {
+    if (m_Worker.joinable() || m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
+        return;
+    }
+    SOutcome job;
+    job.m_Job = EJob::Restore;
+    SRadioWrite restore;
+    restore.m_Plan = backup;
+    restore.m_bRestore = true;
+    restore.m_bReadFirst = false;  // read just before, by StartLook
+    restore.m_bVerify = true;
+    m_strRestoreName = backupName;
+    Launch(job, restore, CDataRadioDoc(), tr("the radio restore"));
+}
+
+bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataRadioDoc& plan,
+                            const QString& what) {
+    std::string refusal;
+    m_Lease = m_Ctx.m_Link.Borrow(what.toStdString(), &refusal);
+    if (!m_Lease) {
+        m_Ctx.m_Sink.ShowMessage(refusal);
+        return false;
+    }
+    const int com = m_Ctx.m_State.m_nComPort;
+    const bool writing = job.m_Job == EJob::Write || job.m_Job == EJob::Restore;
     m_Ctx.m_Busy.Begin(what);
     ShowProgressWindow();
     if (m_Ctx.m_View.ShowStatus) {
-        m_Ctx.m_View.ShowStatus(write ? tr("Writing the radio on COM%1...").arg(com)
-                                      : tr("Reading the radio on COM%1...").arg(com));
+        m_Ctx.m_View.ShowStatus(writing ? tr("Writing the radio on COM%1...").arg(com)
+                                        : tr("Reading the radio on COM%1...").arg(com));
     }
-
-    CImageTransfer transfer(m_Lease.Port(), WorkerHooks());
+    CTransferHooks hooks = WorkerHooks();
+    const std::function<void(const std::string&)> status = hooks.SetStatus;
+    if (job.m_Job == EJob::Look) {
+        hooks.SelectPllIc = nullptr;  // a look at the radio leaves the form as it is
+        hooks.ShowVersion = nullptr;
+    }
+    CImageTransfer transfer(m_Lease.Port(), std::move(hooks));
     transfer.m_nComNumber = com;
     transfer.m_strDevice = m_Ctx.m_Link.DevicePath(com);
     transfer.m_pCancel = &m_Ctx.m_Link.CancelFlag();
     transfer.m_CheckPort = PortCheck(MachinePorts());
-    const bool verify = m_bVerify;
-    const bool backupFirst = m_bBackupBeforeWrite;
-    CDataRadioDoc plan;  // only what the model check reads, so the worker never touches the record
-    plan.m_nModel = m_Ctx.m_Doc.m_nModel;
-    plan.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
-    m_Worker =
-        std::thread([this, write, verify, backupFirst, plan, transfer = std::move(transfer), job]() mutable {
-            const auto start = std::chrono::steady_clock::now();
-            if (write) {
-                RunWrite(transfer, job, verify, backupFirst, plan);
-            } else {
-                job.m_bOk = transfer.ReadImage(job.m_Bytes);
-                job.m_nVersion = transfer.m_nVersion;
-                job.m_End = transfer.m_End;
-                job.m_strFailure = transfer.m_strFailure;
-                job.m_Failure = transfer.m_Failure;
-            }
-            job.m_dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            Post([this, write, job] { OnWorkerDone(write, job); });
-        });
+    m_Worker = std::thread([this, write, plan, status, transfer = std::move(transfer), job]() mutable {
+        const auto start = std::chrono::steady_clock::now();
+        if (job.m_Job == EJob::Write || job.m_Job == EJob::Restore) {
+            RunWrite(transfer, job, write, plan, status);
+        } else {
+            job.m_bOk = transfer.ReadImage(job.m_Bytes);
+            job.m_nVersion = transfer.m_nVersion;
+            job.m_End = transfer.m_End;
+            job.m_strFailure = transfer.m_strFailure;
+            job.m_Failure = transfer.m_Failure;
+        }
+        job.m_dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        Post([this, job] { OnWorkerDone(job); });
+    });
+    return true;
 }
 
-// On the worker: the backup read first when asked for, the write, then the read-back that proves it.
-void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
-                              const CDataRadioDoc& plan) {
-    if (backupFirst) {
-        job.m_bHaveBefore = transfer.ReadImage(job.m_Before);
-        if (!job.m_bHaveBefore) {
-            job.m_End = transfer.m_End;
-            job.m_strFailure =
-                tr("The radio could not be read for its backup, so nothing was written.").toStdString() +
-                "\n" + transfer.m_strFailure;
-            job.m_Failure = transfer.m_Failure;
-            return;
-        }
+// On the worker: [the read first, with the model check] -> the write over the radio's own bytes -> the
+// read-back that proves it.
+void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRadioWrite& write,
+                              const CDataRadioDoc& plan,
+                              const std::function<void(const std::string&)>& status) {
+    SRadioWriteHooks hooks;
+    hooks.CheckRadio = [&plan](const CImageBytes& before, std::string& error) {
         CEepromImage image;
-        image.m_Work = job.m_Before;
+        image.m_Work = before;
         CDataRadioDoc radio;
         image.DecodeImage(radio);
         const std::string mismatch = RadioModelMismatch(radio, plan);
-        if (!mismatch.empty()) {
-            job.m_End = ETransferEnd::Failed;
-            job.m_strFailure = tr("Nothing was written: %1.\nChoose the radio's model, or turn Back Up Radio "
-                                  "Before Write off to write over it anyway.")
-                                   .arg(QString::fromStdString(mismatch))
-                                   .toStdString();
-            return;
+        if (mismatch.empty()) {
+            return true;
         }
-    }
-    job.m_bOk = transfer.WriteImage(job.m_Bytes);
-    job.m_nVersion = transfer.m_nVersion;
-    job.m_End = transfer.m_End;
-    job.m_strFailure = transfer.m_strFailure;
-    job.m_Failure = transfer.m_Failure;
-    if (job.m_bOk && verify) {
-        const SVerifyResult result = VerifyWrite(transfer, job.m_Bytes);
-        job.m_bOk = result.m_bOk;
-        job.m_End = result.m_bOk                                ? ETransferEnd::Done
-                    : transfer.m_End == ETransferEnd::Cancelled ? ETransferEnd::Cancelled
-                                                                : ETransferEnd::Failed;
-        job.m_strFailure = result.m_strMessage;
-    }
+        error = tr("Nothing was written: %1.\nChoose the radio's model, or turn Back Up Radio Before Write "
+                   "off to write over it anyway.")
+                    .arg(QString::fromStdString(mismatch))
+                    .toStdString();
+        return false;
+    };
+    hooks.Notice = [&job, &status](const std::string& line) {
+        job.m_Notices.push_back(line);
+        if (status) {
+            status(tr("The radio's own value changes: %1").arg(QString::fromStdString(line)).toStdString());
+        }
+    };
+    hooks.Status = status;
+    const SRadioWriteResult result = RunRadioWrite(transfer, write, hooks);
+    job.m_bHaveBefore = result.m_bHaveRadio && write.m_bReadFirst;
+    job.m_Before = result.m_Radio;
+    job.m_bKeptOwn = result.m_bKeptOwn;
+    job.m_bOk = result.m_bOk;
+    job.m_nVersion = result.m_nVersion;
+    job.m_End = result.m_End;
+    job.m_Failure = result.m_Failure;
+    job.m_Bytes = result.m_Sent;
+    job.m_strFailure =
+        result.m_Step == EWriteStep::ReadFirst
+            ? tr("The radio could not be read for its backup, so nothing was written.").toStdString() + "\n" +
+                  result.m_strFailure
+            : result.m_strFailure;
 }
 
 bool CRadioTransfer::ConfirmCheck() {
@@ -254,12 +293,13 @@ void CRadioTransfer::WaitUntilDone() {
     }
     // Not a busy wait: the loop sleeps until the worker's posts arrive, and ends with its last one.
     QEventLoop loop;
-    connect(this, &CRadioTransfer::Finished, &loop, &QEventLoop::quit);
+    connect(this, &CRadioTransfer::Done, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
+void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
     m_Worker.join();
+    const bool write = outcome.m_Job == EJob::Write;
     if (!outcome.m_bOk && outcome.m_End == ETransferEnd::Failed) {
         ReportFailure(outcome);  // while the lease still holds the port and its trace
     }
@@ -267,26 +307,36 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
     const std::string backupBefore = m_strLastBackup;
     m_bLastOk = outcome.m_bOk;
     m_LastEnd = outcome.m_End;
+    m_strLastNote.clear();
     if (outcome.m_bHaveBefore) {
         KeepBackup(outcome.m_Before, tr("What the radio held before the write is kept in %1"));
     }
-    if (outcome.m_bOk) {
-        if (write) {
-            m_Image.m_Work = outcome.m_Bytes;  // byte 16 as the firmware asked for it
-            if (m_Ctx.m_View.ShowVersion && outcome.m_nVersion >= 0) {
-                m_Ctx.m_View.ShowVersion(
-                    QString::fromStdString(VersionText(static_cast<uint8_t>(outcome.m_nVersion))));
-            }
-        } else {
-            m_Image.m_Read = outcome.m_Bytes;
-            m_Image.m_Work = m_Image.m_Read;
-            m_Ctx.m_State.m_bFileLoaded = 1;
-            if (m_FillMap) {
-                m_FillMap();
-            }
-            m_Image.DecodeImage(m_Ctx.m_Doc);
+    if (outcome.m_bOk && write) {
+        m_Image.m_Work =
+            outcome.m_Bytes;  // what went out: the radio's own bytes, byte 16 as the firmware asked
+        if (m_Ctx.m_View.ShowVersion && outcome.m_nVersion >= 0) {
+            m_Ctx.m_View.ShowVersion(
+                QString::fromStdString(VersionText(static_cast<uint8_t>(outcome.m_nVersion))));
         }
+        for (const std::string& line : outcome.m_Notices) {
+            m_strLastNote +=
+                (m_strLastNote.empty() ? tr("The radio's own value changed: ").toStdString() : "; ") + line;
+        }
+        if (!m_bBackupBeforeWrite) {
+            m_strLastNote = kTextOwnBytesNotKept;
+        }
+    } else if (outcome.m_bOk && outcome.m_Job == EJob::Read) {
+        m_Image.m_Read = outcome.m_Bytes;
+        m_Image.m_Work = m_Image.m_Read;
+        m_Ctx.m_State.m_bFileLoaded = 1;
+        if (m_FillMap) {
+            m_FillMap();
+        }
+        m_Image.DecodeImage(m_Ctx.m_Doc);
+    } else if (outcome.m_bOk) {
+        m_LastRadio = outcome.m_Bytes;  // a look, or a restore the read-back proved
     }
+    m_strLastFailure = outcome.m_bOk ? std::string() : outcome.m_strFailure;
     m_Ctx.m_Busy.End();
     if (m_pProgress != nullptr) {
         m_pProgress->SetRunning(false);
@@ -297,26 +347,45 @@ void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
             m_pProgress->SetStatus(QString::fromStdString(outcome.m_strFailure));
         }
     }
-    const QString done = outcome.m_bOk ? SuccessText(write, outcome) : QString();
+    const bool readOrWrite = outcome.m_Job == EJob::Read || write;
+    const QString done = outcome.m_bOk && readOrWrite ? SuccessText(write, outcome) : QString();
     if (m_Ctx.m_View.ShowStatus) {
         m_Ctx.m_View.ShowStatus(
-            outcome.m_bOk ? done : QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0));
+            !outcome.m_bOk           ? QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0)
+            : !m_strLastNote.empty() ? (done.isEmpty() ? QString() : done + QStringLiteral("; ")) +
+                                           QString::fromStdString(m_strLastNote)
+            : !done.isEmpty() ? done
+                              : tr("Select Write / Read button"));
     }
-    if (outcome.m_bOk && !write) {
+    if (outcome.m_bOk && outcome.m_Job == EJob::Read) {
         KeepBackup(outcome.m_Bytes, done + tr("; the radio's image is kept in %1"));
+    } else if (outcome.m_bOk && outcome.m_Job == EJob::Look) {
+        KeepBackup(outcome.m_Bytes, tr("The radio's image is kept in %1"));
     }
-    LogTransfer(write, outcome, m_strLastBackup != backupBefore ? m_strLastBackup : std::string());
-    if (outcome.m_bOk && m_Ctx.m_View.RefreshAfterLoad) {
-        m_Ctx.m_View.RefreshAfterLoad();
+    LogTransfer(outcome, m_strLastBackup != backupBefore ? m_strLastBackup : std::string());
+    switch (outcome.m_Job) {
+        case EJob::Read:
+        case EJob::Write:
+            if (outcome.m_bOk && m_Ctx.m_View.RefreshAfterLoad) {
+                m_Ctx.m_View.RefreshAfterLoad();
+            }
+            emit Finished(write, outcome.m_bOk);
+            break;
+        case EJob::Look:
+            emit RadioRead(outcome.m_bOk);
+            break;
+        case EJob::Restore:
+            emit Restored(outcome.m_bOk);
+            break;
     }
-    emit Finished(write, outcome.m_bOk);
+    emit Done();
 }
 
 QString CRadioTransfer::SuccessText(bool write, const SOutcome& outcome) const {
     const QString what = !write      ? tr("Read: %1 on %2, %3 s")
                          : m_bVerify ? tr("Written and verified: %1 on %2, %3 s")
                                      : tr("Written (not read back): %1 on %2, %3 s");
-    const int com = m_Ctx.m_Doc.m_nComPort;
+    const int com = m_Ctx.m_State.m_nComPort;
     return what
         .arg(QString::fromStdString(ModelAndBandText(m_Ctx.m_Doc)),
              com > 0 ? QStringLiteral("COM%1").arg(com) : tr("the port"))
@@ -342,12 +411,13 @@ void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
     }
 }
 
-void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std::string& backup) {
+void CRadioTransfer::LogTransfer(const SOutcome& outcome, const std::string& backup) {
+    const bool write = outcome.m_Job == EJob::Write;
     // A cancelled transfer is logged too: the radio had answered, and a cancelled write left it partly
     // written.
     STransferLogEntry entry;
     entry.m_strProgram = "kv310";
-    entry.m_strVerb = write ? "write" : "read";
+    entry.m_strVerb = write ? "write" : outcome.m_Job == EJob::Restore ? "restore" : "read";
     const int com = m_Ctx.m_State.m_nComPort;
     entry.m_strPort = StrPrintf("COM%d", com);
     const std::string device = m_Ctx.m_Link.DevicePath(com);
@@ -357,12 +427,22 @@ void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std:
     if (outcome.m_nVersion >= 0) {
         entry.m_strFirmware = VersionText(static_cast<uint8_t>(outcome.m_nVersion));
     }
-    // A read that failed brought no model, and the open plan had no part in it.
-    if (write || outcome.m_bOk) {
-        entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
-        entry.m_strPlan = m_strPlanName;
+    CDataRadioDoc radio;  // a look or a restore names the model of the image that went over the line
+    if (outcome.m_Job == EJob::Look || outcome.m_Job == EJob::Restore) {
+        CEepromImage image;
+        image.m_Work = outcome.m_Bytes;
+        image.DecodeImage(radio);
     }
-    if (write && outcome.m_bOk) {
+    const bool ownImage = outcome.m_Job == EJob::Look || outcome.m_Job == EJob::Restore;
+    // A read that failed brought no model, and the open plan had no part in it.
+    const bool planPart = !ownImage && (write || outcome.m_bOk);
+    entry.m_strModel = !ownImage                       ? (planPart ? ModelLogName(m_Ctx.m_Doc) : "")
+                       : IsBlankImage(outcome.m_Bytes) ? ""
+                                                       : ModelLogName(radio);
+    entry.m_strPlan = outcome.m_Job == EJob::Restore ? m_strRestoreName
+                      : planPart                     ? m_strPlanName
+                                                     : std::string();
+    if ((write || outcome.m_Job == EJob::Restore) && outcome.m_bOk) {
         entry.m_strSha256 = Sha256Hex(outcome.m_Bytes.data(), outcome.m_Bytes.size());
     }
     entry.m_strResult =

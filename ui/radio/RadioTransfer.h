@@ -12,6 +12,7 @@
 
 #include "EepromImage.h"
 #include "ImageTransfer.h"
+#include "RadioWrite.h"
 #include "radio/ProgressDlg.h"
 #include "shared/PageContext.h"
 
@@ -22,8 +23,15 @@ public:
     ~CRadioTransfer() override;  // stops and joins a running worker
 
     // Opens (or focuses) the progress window and starts the transfer on the chosen port. Refused with a
-    // message while another transfer or a service dialog holds the port.
+    // message while another transfer or a service dialog holds the port. A write reads the radio first
+    // (unless m_bBackupBeforeWrite is off) and changes only the bits the configuration decides (PlanMask.h).
     void Start(bool write);
+    // Reads the radio without touching the record or the images (kept as a backup and logged like every
+    // read); m_LastRadio holds it when RadioRead reports success.
+    void StartLook();
+    // Sends backup as it stands (only byte 16 follows the firmware), reads the radio back and compares; logs
+    // a "restore" line naming backupName. The radio was read just before (StartLook): no read of its own.
+    void StartRestore(const CImageBytes& backup, const std::string& backupName);
     bool IsRunning() const { return m_Worker.joinable(); }
     // Asks the worker to stop before its next block; the window says so when it has.
     void Cancel();
@@ -38,26 +46,36 @@ public:
     // Program menu options: read the radio back after a write and compare (on by default), and keep a backup
     // of what the radio held before a write. Every successful read keeps a backup anyway.
     bool m_bVerify = true;
-    bool m_bBackupBeforeWrite = false;
+    bool m_bBackupBeforeWrite = true;
     std::string m_strLastBackup;  // the path of the newest backup, empty when none was kept
     std::string m_strPlanName;    // the settings file last loaded or saved, for the transfer log
     std::string m_strLastTrace;   // where the trace of the last failed transfer was kept
 
+    CImageBytes m_LastRadio{};     // what the radio held after the last StartLook or StartRestore
+    std::string m_strLastFailure;  // the last transfer's failure text, empty after a success
+    std::string m_strLastNote;     // what the last write said of the radio's own bytes
     QPointer<CProgressDlg> m_pProgress;
     bool m_bLastOk = false;
     ETransferEnd m_LastEnd = ETransferEnd::Done;
 
 signals:
-    void Finished(bool write, bool ok);
+    void Finished(bool write, bool ok);  // a read or write of the configuration
+    void RadioRead(bool ok);             // StartLook
+    void Restored(bool ok);              // StartRestore
+    void Done();                         // after every one of them
 
 private:
+    enum class EJob { Read, Write, Look, Restore };
     struct SOutcome {
+        EJob m_Job = EJob::Read;
         bool m_bOk = false;
         ETransferEnd m_End = ETransferEnd::Done;
         std::string m_strFailure;
         CImageBytes m_Bytes{};   // what went out, or what came in
         CImageBytes m_Before{};  // what the radio held before a write, when a backup was asked for
         bool m_bHaveBefore = false;
+        bool m_bKeptOwn = false;             // the radio's own bytes were kept in what went out
+        std::vector<std::string> m_Notices;  // the radio's own values the write changed
         int m_nVersion = -1;
         STransferFailure m_Failure;
         double m_dSeconds = 0.0;
@@ -65,20 +83,22 @@ private:
 
     // Lists what in the record would not reach the radio as it stands; true when the write may go on.
     bool ConfirmCheck();
-    // plan: the configuration's model and sub-band, copied for the worker; a backup read that finds another
-    // model in the radio writes nothing.
-    static void RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
-                         const CDataRadioDoc& plan);
+    // On the worker: the write of RadioWrite.h. plan: the configuration's model and sub-band, copied for the
+    // worker; a radio read first that holds another model writes nothing.
+    static void RunWrite(CImageTransfer& transfer, SOutcome& job, const SRadioWrite& write,
+                         const CDataRadioDoc& plan, const std::function<void(const std::string&)>& status);
+    // Borrows the port and starts the worker for job; false when refused (said).
+    bool Launch(SOutcome job, const SRadioWrite& write, const CDataRadioDoc& plan, const QString& what);
     void KeepBackup(const CImageBytes& image, const QString& what);
     // What a failure leaves: the advice under the status line and the serial trace, kept and named.
     void ReportFailure(const SOutcome& outcome);
-    void LogTransfer(bool write, const SOutcome& outcome, const std::string& backup);
+    void LogTransfer(const SOutcome& outcome, const std::string& backup);
     // "Written and verified: KV310 UHF U1 on COM22, 12.7 s"
     QString SuccessText(bool write, const SOutcome& outcome) const;
 
     void ShowProgressWindow();
     CTransferHooks WorkerHooks();
-    void OnWorkerDone(bool write, const SOutcome& outcome);
+    void OnWorkerDone(const SOutcome& outcome);
     // Runs f on the UI thread, later; dropped if this object is gone by then.
     void Post(std::function<void()> f);
 
@@ -87,4 +107,5 @@ private:
     QWidget* m_pDialogParent;
     CLinkLease m_Lease;
     std::thread m_Worker;
+    std::string m_strRestoreName;  // the backup a running restore sends
 };

@@ -59,6 +59,7 @@ protected:
 TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
     m_Radios[1].m_Faults.m_bRefuse = true;
     Tick({0, 1, 2});
+    m_pDlg->m_pBackup->setChecked(false);  // the write itself is refused; the radios get the plan whole
     QSignalSpy finished(m_pDlg.get(), &CFleetDlg::Finished);
     QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
 
@@ -85,6 +86,10 @@ TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
     EXPECT_NE(summary.find("COM18  -         FAILED"), std::string::npos) << summary;
     EXPECT_NE(summary.find("COM18: Write Fail..!\n"), std::string::npos) << summary;
     EXPECT_NE(summary.find("2 of 3 radios written and verified; failed: COM18."), std::string::npos)
+        << summary;
+    EXPECT_NE(
+        summary.find("its own bytes (service bytes, synthesizer chip flag, unused addresses) could not"),
+        std::string::npos)
         << summary;
 }
 

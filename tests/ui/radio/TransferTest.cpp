@@ -20,11 +20,14 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
+#include "Backup.h"
 #include "BuiltInRadio.h"
 #include "ConfigCheck.h"
 #include "EepromImage.h"
+#include "EepromLayout.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
 #include "RunCli.h"
@@ -34,6 +37,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include "app/ShellFixture.h"
 #include "pages/EepromPage.h"
 #include "radio/ProgressDlg.h"
+#include "radio/RestoreDlg.h"
 
 namespace {
 
@@ -100,10 +104,123 @@ protected:
         return true;
     }
 
+    // Lets a transfer started by a dialog run to its end.
+    void WaitForTransfer() {
+        QElapsedTimer timer;
+        timer.start();
+        while (Transfer().IsRunning() && timer.elapsed() < 30000) {
+            QTest::qWait(5);
+        }
+        ASSERT_FALSE(Transfer().IsRunning());
+        QApplication::processEvents();
+    }
+
     int m_nMaxBar = 0;
 };
 
+// A KV310 UHF U1 as one in the field: a configuration plus bytes of its own no settings file carries.
+CImageBytes FieldRadio() {
+    CDataRadioDoc doc;
+    doc.m_nModel = kModelKv310Uhf;
+    doc.ResetToDefaults();
+    // only on the 6.25 kHz raster, so the page keeps the step it is read with
+    doc.m_Channel[1].m_dRxFreq = doc.m_Channel[1].m_dTxFreq = 420.00625;
+    doc.m_Channel[1].m_nStep = kStep6250;
+    CEepromImage image;
+    image.EncodeImage(doc);
+    CImageBytes radio = image.m_Work;
+    for (const int addr : {0x0B9, 0x0BD, 0x00B, 0x00F, 0x01C, CoeffAddr(1) + 3}) {
+        radio[addr] = static_cast<uint8_t>(radio[addr] | 0x52);
+    }
+    radio[4] |= 0x01;
+    radio[kVersionFirmwareByte] = 2;
+    return radio;
+}
+
 }  // namespace
+
+TEST_F(TransferTest, ARadioReadAndWrittenBackWithTheDefaultsIsUnchanged) {
+    const CImageBytes field = FieldRadio();
+    Radio([&field](CRadioSimulator& r) { return r.m_Eeprom = field; });
+    Run(m_pFrame->m_pActReadRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_EQ(m_Doc.m_nPllIc, 1);  // the chip flag of byte 4
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    const CImageBytes after = Radio([](CRadioSimulator& r) { return r.m_Eeprom; });
+    for (int addr = 0; addr < kImageSize; ++addr) {
+        EXPECT_EQ(after[addr], field[addr]) << "address " << addr;
+    }
+    // unticked, the write sends the plan's image whole and says so
+    m_pFrame->m_pActBackup->trigger();
+    Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_NE(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
+    EXPECT_EQ(m_pFrame->statusBar()->currentMessage().toStdString(), kTextOwnBytesNotKept);
+}
+
+TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
+    std::filesystem::remove_all(BackupFolder());  // those of the tests before
+    const CImageBytes field = FieldRadio();
+    std::string older;
+    std::string newer;
+    ASSERT_TRUE(SaveBackup(CImageBytes{}, "COM3", older, nullptr, std::time(nullptr) - 3600));
+    ASSERT_TRUE(SaveBackup(field, "COM17", newer, nullptr));
+    STransferLogEntry entry;
+    entry.m_strProgram = "kv310ctl";
+    entry.m_strVerb = "read";
+    entry.m_strPort = "COM17";
+    entry.m_strAdapterSerial = "A10K3XYZ";
+    entry.m_strFirmware = "1.1";
+    entry.m_strResult = "ok";
+    entry.m_strBackup = newer;
+    ASSERT_TRUE(AppendTransferLog(entry));
+
+    m_pFrame->m_pActRestore->trigger();
+    CRestoreDlg* dialog = View().findChild<CRestoreDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->m_pList->rowCount(), 2);
+    const auto cell = [dialog](int row, int column) {
+        return dialog->m_pList->item(row, column)->text().toStdString();
+    };
+    EXPECT_EQ(cell(0, 1) + " " + cell(0, 2) + " " + cell(0, 3) + " " + cell(0, 4),
+              "COM17 A10K3XYZ KV310 UHF U1 1.1");
+    EXPECT_EQ(cell(1, 1) + " " + cell(1, 2), "COM3 -");
+    EXPECT_NE(dialog->m_pList->accessibleName().indexOf(QStringLiteral("Backups kept")), -1);
+    EXPECT_FALSE(dialog->m_pRestore->isEnabled());  // compare first
+
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    dialog->m_pList->setFocus();
+    QTest::keyClick(dialog->m_pList, Qt::Key_Home);  // the newest
+    EXPECT_EQ(dialog->m_pList->currentRow(), 0);
+    dialog->m_pCompare->setFocus();
+    QTest::keyClick(dialog->m_pCompare, Qt::Key_Space);  // Compare with Radio
+    WaitForTransfer();
+    EXPECT_EQ(dialog->m_pChanges->toPlainText().section('\n', 0, 0).toStdString(),
+              "Model: the radio is a KV310 VHF, the backup is for a KV310 UHF U1.");
+    EXPECT_NE(dialog->m_pChanges->toPlainText().indexOf(QStringLiteral("channel 2 rx: 0.00000 -> 420.00625")),
+              -1)
+        << dialog->m_pChanges->toPlainText().toStdString();
+    ASSERT_TRUE(dialog->m_pRestore->isEnabled()) << dialog->m_pResult->text().toStdString();
+    m_Sink.m_Answers.push_back(EAnswer::Yes);
+    dialog->activateWindow();  // the progress window had the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    dialog->m_pRestore->setFocus();
+    QTest::keyClick(dialog->m_pRestore, Qt::Key_Space);  // Restore to Radio
+    WaitForTransfer();
+    ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_NE(m_Sink.m_Questions[0].find("Put the backup "), std::string::npos);
+    EXPECT_NE(m_Sink.m_Questions[0].find("The backup is of another model"), std::string::npos);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);  // every byte the backup's
+    EXPECT_EQ(dialog->m_pResult->text().toStdString(), "Restored: the radio holds the backup's 416 bytes.");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines));
+    const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+    EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[7] + " " + fields[9],
+              "kv310 restore " + std::filesystem::path(newer).filename().string() + " ok");
+    dialog->close();
+}
 
 TEST_F(TransferTest, AWriteSendsTheRecordAndClosesTheWindow) {
     m_Doc.m_Channel[0].m_dRxFreq = 150.0125;
@@ -166,6 +283,7 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
 
 TEST_F(TransferTest, ARefusedWriteLeavesItsFailureTextAndTheRecord) {
     Radio([](CRadioSimulator& r) { return r.m_Faults.m_bRefuse = true; });
+    m_pFrame->m_pActBackup->setChecked(false);  // the write itself is refused, not a read before it
     const std::vector<uint8_t> before = SettingsFileBytes(m_Doc);
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
@@ -296,6 +414,7 @@ TEST_F(TransferTest, AConfigurationWithErrorsIsWrittenOnlyWhenTheUserSaysSo) {
 
 TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     m_pFrame->m_pActVerify->setChecked(false);
+    m_pFrame->m_pActBackup->setChecked(false);
     Run(m_pFrame->m_pActWriteRadio);
     ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
     const std::string path = m_Dir.File("trace.txt");
@@ -306,7 +425,7 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     const std::string trace(bytes.begin(), bytes.end());
     EXPECT_NE(trace.find(" > 87 00 87\n"), std::string::npos) << trace.substr(0, 200);
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
-    EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read-back: verify was switched off
+    EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read: backup and verify were switched off
 }
 
 TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
@@ -318,6 +437,7 @@ TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
     QTest::mouseClick(field, Qt::LeftButton);
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("1230"));
+    m_pFrame->m_pActBackup->setChecked(false);  // the plan's image whole, to compare with the encoder's
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();  // the verify compares with the typed value too
     EXPECT_EQ(m_Doc.m_nScanSpeed, 1230);
@@ -372,6 +492,7 @@ class WindowWritesTheCommandLinesBytes : public TransferTest, public ::testing::
 
 TEST_P(WindowWritesTheCommandLinesBytes, ForAFileOfThisModelOpenedAfterAnother) {
     m_Sink.m_DefaultAnswer = EAnswer::Yes;  // a configuration the check questions is written all the same
+    Radio([](CRadioSimulator& r) { return r.m_Eeprom.fill(0xFF), 0; });  // never programmed: gets it whole
     const int model = GetParam();
     std::mt19937 rng(310 + static_cast<unsigned>(model));
     const int before = model == kModelKv310Vhf ? kModelKv330Uhf : kModelKv310Vhf;
@@ -463,6 +584,7 @@ TEST_F(TransferTest, TheRadiosVersionGoesAndComesWithTheRadiosSettings) {
 }
 TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
     Radio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
+    m_pFrame->m_pActBackup->setChecked(false);  // the radio stops answering in the write itself
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     EXPECT_EQ(DialogText(), "Write Fail!");  // the transfer's own text stays first
