@@ -434,14 +434,6 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <translation>Kanalkonfiguration</translation>
     </message>
     <message>
-        <source>Time out timer, seconds</source>
-        <translation>Sendezeitbegrenzung, Sekunden</translation>
-    </message>
-    <message>
-        <source>Hang timer, ms</source>
-        <translation>Haltezeit, ms</translation>
-    </message>
-    <message>
         <source>Time out Timer</source>
         <translation>Sendezeitbegrenzung</translation>
     </message>
@@ -480,10 +472,6 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     <message>
         <source>Power save RX on time, ms</source>
         <translation>Stromsparen: RX-Einzeit, ms</translation>
-    </message>
-    <message>
-        <source>Power save delay time, seconds</source>
-        <translation>Stromsparen: Verzögerung, Sekunden</translation>
     </message>
     <message>
         <source>Rx Off Time</source>
@@ -577,13 +565,25 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <source>Channel %1 %2</source>
         <translation>Kanal %1 %2</translation>
     </message>
+    <message>
+        <source>A frequency field takes one number; the clipboard holds &quot;%1&quot;. To paste channel rows, click a channel number first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time out Timer, seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hang Timer, ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power save Delay Time, seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CChannelSelection</name>
-    <message>
-        <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection</source>
-        <translation>Klicken oder Leertaste drücken, um die Zeile für das Menü Bearbeiten zu wählen; Umschalt und Strg erweitern die Auswahl</translation>
-    </message>
     <message>
         <source>Channel %1, selected</source>
         <translation>Kanal %1, gewählt</translation>
@@ -591,6 +591,10 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     <message>
         <source>Channel %1</source>
         <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection. Shift+Space in any control of a row comes here.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -709,10 +713,6 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <translation>Die Zeilenbefehle wirken auf der Kanalseite (Ansicht &gt; Kanal).</translation>
     </message>
     <message>
-        <source>Select channels first: click a channel number (Shift or Ctrl to add more).</source>
-        <translation>Zuerst Kanäle wählen: auf eine Kanalnummer klicken (Umschalt oder Strg für weitere).</translation>
-    </message>
-    <message>
         <source>Copied %1.</source>
         <translation>%1 kopiert.</translation>
     </message>
@@ -759,6 +759,66 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     <message>
         <source>Edit %1</source>
         <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select channels first: click a channel number (Shift or Ctrl to add more), or press Shift+Space in a row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1.</source>
+        <translation type="unfinished">%1. ausschneiden</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pasted %1; nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without a header the columns were read as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was inserted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inserted an empty Channel %1; the channels below moved down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %1; the channels below moved up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was edited.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edited %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -967,16 +1027,16 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
         <source>The transfer log could not be written: %1</source>
         <translation>Das Übertragungsprotokoll konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CMainForm</name>
     <message>
         <source>Load</source>
         <translation>Laden</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
     </message>
     <message>
         <source>Export as Text</source>
@@ -1049,6 +1109,18 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     <message>
         <source>Cannot write %1: %2.</source>
         <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLL IC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1248,10 +1320,6 @@ Serial Trace</source>
 Serieller Mitschnitt</translation>
     </message>
     <message>
-        <source>&amp;Port</source>
-        <translation>&amp;Anschluss</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Werkzeugleiste</translation>
     </message>
@@ -1412,6 +1480,28 @@ Fehlerbericht</translation>
     <message>
         <source>The problem report could not be saved in %1: %2.</source>
         <translation>Der Fehlerbericht konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...	Ctrl+Shift+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save under another name
+Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Radio from Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put a kept backup back on the radio as it stands
+Restore Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1813,6 +1903,22 @@ D</translation>
         <source>Read/Write</source>
         <translation>Lesen/Schreiben</translation>
     </message>
+    <message>
+        <source>Serial trace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activate the link to open the folder the trace is kept in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial trace of this transfer is kept in %1</source>
+        <translation type="unfinished">Der serielle Mitschnitt dieser Übertragung liegt in %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRadioTransfer</name>
@@ -1879,8 +1985,146 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <translation>Schaltfläche Schreiben / Lesen wählen</translation>
     </message>
     <message>
-        <source>The serial trace of this transfer is kept in %1</source>
-        <translation>Der serielle Mitschnitt dieser Übertragung liegt in %1</translation>
+        <source>the radio restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s own value changes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s own value changed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the radio&apos;s image is kept in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read: %1 on %2, %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written and verified: %1 on %2, %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written (not read back): %1 on %2, %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port</source>
+        <translation type="unfinished">dem Anschluss</translation>
+    </message>
+</context>
+<context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>Restore Radio from Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backups kept, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">Anschluss</translation>
+    </message>
+    <message>
+        <source>Adapter serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups of radios kept by this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What the backup would change in the radio:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields that differ between the radio and the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore to Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished">S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>No backup has been kept yet: every read of a radio keeps one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a backup, then compare it with the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio could not be read: nothing was compared or written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation type="unfinished">... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>The radio already holds this backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ; %1 of the %2 bytes would change.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restoring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored: the radio holds the backup&apos;s %1 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2113,10 +2357,6 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <translation>Übertragungsverlauf</translation>
     </message>
     <message>
-        <source>Every radio read and written, newest last; click a heading to sort</source>
-        <translation>Jedes gelesene und geschriebene Funkgerät, neuestes zuletzt; zum Sortieren auf eine Überschrift klicken</translation>
-    </message>
-    <message>
         <source>The log is %1</source>
         <translation>Das Protokoll ist %1</translation>
     </message>
@@ -2125,16 +2365,60 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <translation>Das Protokoll %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <source>Copy the selected rows, or all of them, as tab-separated text</source>
-        <translation>Die gewählten Zeilen, oder alle, als tabulatorgetrennten Text kopieren</translation>
+        <source>&amp;Sort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all of them, as tab-separated text under the header (also Ctrl+C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oldest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shortest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z to A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2318,14 +2602,6 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <translation>Keine Antwort vom Funkgerät !!!   Verbindung zwischen Funkgerät und PC prüfen !!!</translation>
     </message>
     <message>
-        <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port (Port &gt; Find the Cable).</source>
-        <translation>Prüfen Sie, ob das Kabel im Funkgerät steckt, das Gerät eingeschaltet ist und nicht sendet, und ob {port} der Anschluss des Kabels ist (Anschluss &gt; Kabel suchen).</translation>
-    </message>
-    <message>
-        <source>The radio did not answer on {port}. {check}</source>
-        <translation>Das Funkgerät hat an {port} nicht geantwortet. {check}</translation>
-    </message>
-    <message>
         <source>The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another program holds it. Wait until the radio is idle, close other programming tools, switch the radio off and on, then try again.</source>
         <translation>Das Funkgerät lehnt den Programmiermodus ab: es ist beschäftigt (Empfang, Senden oder Suchlauf) oder ein anderes Programm belegt es. Warten Sie, bis das Gerät ruht, schließen Sie andere Programmierwerkzeuge, schalten Sie das Gerät aus und ein und versuchen Sie es erneut.</translation>
     </message>
@@ -2334,52 +2610,12 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <translation>Die Antwort des Funkgeräts an {port} war verstümmelt: ein Kabel- oder Baudratenproblem. Verwenden Sie das Programmierkabel des Geräts, achten Sie auf festen Sitz, schließen Sie jedes Programm, das {port} mit anderer Geschwindigkeit eingerichtet hat, und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The radio stopped answering at block {block} of 26; {stored}. Check the cable first.</source>
-        <translation>Das Funkgerät antwortete ab Block {block} von 26 nicht mehr; {stored}. Zuerst das Kabel prüfen.</translation>
-    </message>
-    <message>
-        <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. Check the cable first.</source>
-        <translation>Das Funkgerät forderte Block {block} immer wieder an (er kam beschädigt an): ein Kabel- oder Baudratenproblem; {stored}. Zuerst das Kabel prüfen.</translation>
-    </message>
-    <message>
-        <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable first.</source>
-        <translation>Die Antwort des Funkgeräts auf Block {block} war verstümmelt: ein Kabel- oder Baudratenproblem; {stored}. Zuerst das Kabel prüfen.</translation>
-    </message>
-    <message>
-        <source>The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read again.</source>
-        <translation>Das Funkgerät hörte bei Block {block} von 26 auf zu senden. Es wurde nichts geändert: Kabel prüfen und erneut lesen.</translation>
-    </message>
-    <message>
-        <source>Block {block} arrived garbled or damaged every time: a cable or baud problem. Nothing was changed: check the cable and read again.</source>
-        <translation>Block {block} kam jedes Mal verstümmelt oder beschädigt an: ein Kabel- oder Baudratenproblem. Es wurde nichts geändert: Kabel prüfen und erneut lesen.</translation>
-    </message>
-    <message>
-        <source>The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first.</source>
-        <translation>Der Adapter blieb bei Block {block} stehen; {stored}. Zuerst das Kabel ab- und wieder anstecken.</translation>
-    </message>
-    <message>
         <source>Bytes from the radio were lost at block {block}; {stored}.</source>
         <translation>Bei Block {block} gingen Bytes vom Funkgerät verloren; {stored}.</translation>
     </message>
     <message>
-        <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. Write the radio again; if this repeats, the radio needs service.</source>
-        <translation>Prüfung fehlgeschlagen: an 0x{address} enthält das Funkgerät 0x{held}, geschrieben wurde 0x{written}; {differ}. Funkgerät erneut schreiben; wiederholt sich das, muss das Gerät in den Service.</translation>
-    </message>
-    <message>
-        <source>The radio could not be read back, so the write is not proven. Write the radio again.</source>
-        <translation>Das Funkgerät konnte nicht zurückgelesen werden, das Schreiben ist also nicht bestätigt. Funkgerät erneut schreiben.</translation>
-    </message>
-    <message>
         <source>Unplug the cable, plug it in again, then try again.</source>
         <translation>Kabel ab- und wieder anstecken, dann erneut versuchen.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed. Unplug the cable, plug it in again, then read again.</source>
-        <translation>Es wurde nichts geändert. Kabel ab- und wieder anstecken, dann erneut lesen.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed. Read again.</source>
-        <translation>Es wurde nichts geändert. Erneut lesen.</translation>
     </message>
     <message>
         <source>no block was stored, so the radio keeps the configuration it held — write again</source>
@@ -2586,6 +2822,90 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
  Der Frequenzbereich ist <byte value="xd"/>
 {low} MHz bis {high} MHz.<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>The radio did not answer on {port}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port ({find}).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was lost mid-transfer: the radio lost power (battery, supply), or the cable moved or came loose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio stopped answering at block {block} of 26; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio stopped sending at block {block} of 26.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the radio&apos;s power and the cable first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the radio&apos;s power and the cable, then read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block {block} arrived garbled or damaged every time: a cable or baud problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the cable first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed: check the cable and read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The adapter stopped at block {block}; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplug the cable, plug it in again, then read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the radio again; if this repeats, the radio needs service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio could not be read back, so the write is not proven.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the radio again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

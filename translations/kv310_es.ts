@@ -434,14 +434,6 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
         <translation>Configuración de canales</translation>
     </message>
     <message>
-        <source>Time out timer, seconds</source>
-        <translation>Temporizador de transmisión, segundos</translation>
-    </message>
-    <message>
-        <source>Hang timer, ms</source>
-        <translation>Tiempo de retención, ms</translation>
-    </message>
-    <message>
         <source>Time out Timer</source>
         <translation>Límite de TX</translation>
     </message>
@@ -480,10 +472,6 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     <message>
         <source>Power save RX on time, ms</source>
         <translation>Ahorro: tiempo RX encendido, ms</translation>
-    </message>
-    <message>
-        <source>Power save delay time, seconds</source>
-        <translation>Ahorro: retardo, segundos</translation>
     </message>
     <message>
         <source>Rx Off Time</source>
@@ -577,13 +565,25 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
         <source>Channel %1 %2</source>
         <translation>Canal %1 %2</translation>
     </message>
+    <message>
+        <source>A frequency field takes one number; the clipboard holds &quot;%1&quot;. To paste channel rows, click a channel number first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time out Timer, seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hang Timer, ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power save Delay Time, seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CChannelSelection</name>
-    <message>
-        <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection</source>
-        <translation>Haga clic o pulse Espacio para seleccionar la fila para el menú Editar; Mayús y Ctrl amplían la selección</translation>
-    </message>
     <message>
         <source>Channel %1, selected</source>
         <translation>Canal %1, seleccionado</translation>
@@ -591,6 +591,10 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     <message>
         <source>Channel %1</source>
         <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection. Shift+Space in any control of a row comes here.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -709,10 +713,6 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
         <translation>Las órdenes de fila actúan en la página de canales (Ver &gt; Canal).</translation>
     </message>
     <message>
-        <source>Select channels first: click a channel number (Shift or Ctrl to add more).</source>
-        <translation>Seleccione primero canales: haga clic en un número de canal (Mayús o Ctrl para añadir más).</translation>
-    </message>
-    <message>
         <source>Copied %1.</source>
         <translation>%1 copiado.</translation>
     </message>
@@ -759,6 +759,66 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     <message>
         <source>Edit %1</source>
         <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Select channels first: click a channel number (Shift or Ctrl to add more), or press Shift+Space in a row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1.</source>
+        <translation type="unfinished">Cortar %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pasted %1; nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without a header the columns were read as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was inserted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inserted an empty Channel %1; the channels below moved down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %1; the channels below moved up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was edited.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edited %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -967,16 +1027,16 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
         <source>The transfer log could not be written: %1</source>
         <translation>No se pudo escribir el registro de transferencias: %1</translation>
     </message>
+    <message>
+        <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CMainForm</name>
     <message>
         <source>Load</source>
         <translation>Cargar</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
     </message>
     <message>
         <source>Export as Text</source>
@@ -1049,6 +1109,18 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     <message>
         <source>Cannot write %1: %2.</source>
         <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLL IC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1248,10 +1320,6 @@ Serial Trace</source>
 Traza serie</translation>
     </message>
     <message>
-        <source>&amp;Port</source>
-        <translation>P&amp;uerto</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barra de herramientas</translation>
     </message>
@@ -1412,6 +1480,28 @@ Informe de problema</translation>
     <message>
         <source>The problem report could not be saved in %1: %2.</source>
         <translation>No se pudo guardar el informe de problema en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...	Ctrl+Shift+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save under another name
+Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore Radio from Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put a kept backup back on the radio as it stands
+Restore Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1814,6 +1904,22 @@ O</translation>
         <source>Read/Write</source>
         <translation>Lectura/escritura</translation>
     </message>
+    <message>
+        <source>Serial trace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activate the link to open the folder the trace is kept in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial trace of this transfer is kept in %1</source>
+        <translation type="unfinished">La traza serie de esta transferencia se guarda en %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRadioTransfer</name>
@@ -1880,8 +1986,146 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <translation>Elija el botón Escribir / Leer</translation>
     </message>
     <message>
-        <source>The serial trace of this transfer is kept in %1</source>
-        <translation>La traza serie de esta transferencia se guarda en %1</translation>
+        <source>the radio restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s own value changes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s own value changed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the radio&apos;s image is kept in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read: %1 on %2, %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written and verified: %1 on %2, %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written (not read back): %1 on %2, %3 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port</source>
+        <translation type="unfinished">el puerto</translation>
+    </message>
+</context>
+<context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>Restore Radio from Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backups kept, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">Puerto</translation>
+    </message>
+    <message>
+        <source>Adapter serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups of radios kept by this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What the backup would change in the radio:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields that differ between the radio and the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore to Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished">Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>No backup has been kept yet: every read of a radio keeps one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a backup, then compare it with the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio could not be read: nothing was compared or written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation type="unfinished">... y %1 más.</translation>
+    </message>
+    <message>
+        <source>The radio already holds this backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) differ; %1 of the %2 bytes would change.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restoring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored: the radio holds the backup&apos;s %1 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2114,10 +2358,6 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <translation>Historial de transferencias</translation>
     </message>
     <message>
-        <source>Every radio read and written, newest last; click a heading to sort</source>
-        <translation>Cada radio leído y escrito, el más reciente al final; haga clic en un encabezado para ordenar</translation>
-    </message>
-    <message>
         <source>The log is %1</source>
         <translation>El registro es %1</translation>
     </message>
@@ -2126,16 +2366,60 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <translation>No se pudo leer el registro %1: %2</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <source>Copy the selected rows, or all of them, as tab-separated text</source>
-        <translation>Copiar las filas seleccionadas, o todas, como texto separado por tabuladores</translation>
+        <source>&amp;Sort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all of them, as tab-separated text under the header (also Ctrl+C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oldest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shortest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z to A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2319,14 +2603,6 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <translation>¡¡¡El radio no responde!!!   ¡¡¡Compruebe la conexión del radio con el PC!!!</translation>
     </message>
     <message>
-        <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port (Port &gt; Find the Cable).</source>
-        <translation>Compruebe que el cable está conectado al radio, que el radio está encendido y no transmite, y que {port} es el puerto del cable (Puerto &gt; Buscar el cable).</translation>
-    </message>
-    <message>
-        <source>The radio did not answer on {port}. {check}</source>
-        <translation>El radio no respondió en {port}. {check}</translation>
-    </message>
-    <message>
         <source>The radio refused programming mode: it is busy (receiving, transmitting or scanning) or another program holds it. Wait until the radio is idle, close other programming tools, switch the radio off and on, then try again.</source>
         <translation>El radio rechazó el modo de programación: está ocupado (recibiendo, transmitiendo o rastreando) u otro programa lo tiene. Espere a que el radio esté en reposo, cierre otras herramientas de programación, apague y encienda el radio e inténtelo de nuevo.</translation>
     </message>
@@ -2335,52 +2611,12 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <translation>La respuesta del radio en {port} llegó alterada: un problema de cable o de baudios. Use el cable de programación del radio, asegúrese de que está bien firme, cierre cualquier programa que haya configurado {port} a otra velocidad e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <source>The radio stopped answering at block {block} of 26; {stored}. Check the cable first.</source>
-        <translation>El radio dejó de responder en el bloque {block} de 26; {stored}. Compruebe primero el cable.</translation>
-    </message>
-    <message>
-        <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}. Check the cable first.</source>
-        <translation>El radio volvió a pedir el bloque {block} una y otra vez (llegaba dañado): un problema de cable o de baudios; {stored}. Compruebe primero el cable.</translation>
-    </message>
-    <message>
-        <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}. Check the cable first.</source>
-        <translation>La respuesta del radio al bloque {block} llegó alterada: un problema de cable o de baudios; {stored}. Compruebe primero el cable.</translation>
-    </message>
-    <message>
-        <source>The radio stopped sending at block {block} of 26. Nothing was changed: check the cable and read again.</source>
-        <translation>El radio dejó de enviar en el bloque {block} de 26. No se cambió nada: compruebe el cable y vuelva a leer.</translation>
-    </message>
-    <message>
-        <source>Block {block} arrived garbled or damaged every time: a cable or baud problem. Nothing was changed: check the cable and read again.</source>
-        <translation>El bloque {block} llegó alterado o dañado cada vez: un problema de cable o de baudios. No se cambió nada: compruebe el cable y vuelva a leer.</translation>
-    </message>
-    <message>
-        <source>The adapter stopped at block {block}; {stored}. Unplug the cable and plug it in again first.</source>
-        <translation>El adaptador se detuvo en el bloque {block}; {stored}. Desconecte y vuelva a conectar primero el cable.</translation>
-    </message>
-    <message>
         <source>Bytes from the radio were lost at block {block}; {stored}.</source>
         <translation>Se perdieron bytes del radio en el bloque {block}; {stored}.</translation>
     </message>
     <message>
-        <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}. Write the radio again; if this repeats, the radio needs service.</source>
-        <translation>Falló la verificación: en 0x{address} el radio tiene 0x{held} donde se escribió 0x{written}; {differ}. Escriba el radio de nuevo; si se repite, el radio necesita servicio técnico.</translation>
-    </message>
-    <message>
-        <source>The radio could not be read back, so the write is not proven. Write the radio again.</source>
-        <translation>No se pudo releer el radio, así que la escritura no está comprobada. Escriba el radio de nuevo.</translation>
-    </message>
-    <message>
         <source>Unplug the cable, plug it in again, then try again.</source>
         <translation>Desconecte el cable, vuelva a conectarlo e inténtelo de nuevo.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed. Unplug the cable, plug it in again, then read again.</source>
-        <translation>No se cambió nada. Desconecte el cable, vuelva a conectarlo y vuelva a leer.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed. Read again.</source>
-        <translation>No se cambió nada. Vuelva a leer.</translation>
     </message>
     <message>
         <source>no block was stored, so the radio keeps the configuration it held — write again</source>
@@ -2587,6 +2823,90 @@ Include the open configuration (as YAML text) too?</source>
  La banda de frecuencia es <byte value="xd"/>
 {low} MHz a {high} MHz.<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>The radio did not answer on {port}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port ({find}).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was lost mid-transfer: the radio lost power (battery, supply), or the cable moved or came loose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio stopped answering at block {block} of 26; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio stopped sending at block {block} of 26.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the radio&apos;s power and the cable first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the radio&apos;s power and the cable, then read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block {block} arrived garbled or damaged every time: a cable or baud problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the cable first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed: check the cable and read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The adapter stopped at block {block}; {stored}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplug the cable, plug it in again, then read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the radio again; if this repeats, the radio needs service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio could not be read back, so the write is not proven.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the radio again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
