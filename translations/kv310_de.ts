@@ -567,19 +567,19 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>A frequency field takes one number; the clipboard holds &quot;%1&quot;. To paste channel rows, click a channel number first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Frequenzfeld nimmt nur eine Zahl auf; die Zwischenablage enthält „%1“. Um Kanalzeilen einzufügen, zuerst auf eine Kanalnummer klicken.</translation>
     </message>
     <message>
         <source>Time out Timer, seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitbegrenzung, Sekunden</translation>
     </message>
     <message>
         <source>Hang Timer, ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltezeit, ms</translation>
     </message>
     <message>
         <source>Power save Delay Time, seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromsparen: Verzögerung, Sekunden</translation>
     </message>
 </context>
 <context>
@@ -594,7 +594,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection. Shift+Space in any control of a row comes here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken oder Leertaste drücken, um die Zeile für das Menü Bearbeiten zu wählen; Umschalt und Strg erweitern die Auswahl. Umschalt+Leertaste in einem beliebigen Feld der Zeile springt hierher.</translation>
     </message>
 </context>
 <context>
@@ -762,63 +762,63 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Select channels first: click a channel number (Shift or Ctrl to add more), or press Shift+Space in a row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst Kanäle wählen: auf eine Kanalnummer klicken (mit Umschalt oder Strg weitere dazu) oder in einer Zeile Umschalt+Leertaste drücken.</translation>
     </message>
     <message>
         <source>Undone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht: %1.</translation>
     </message>
     <message>
         <source>Redone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt: %1.</translation>
     </message>
     <message>
         <source>Cut %1.</source>
-        <translation type="unfinished">%1. ausschneiden</translation>
+        <translation>%1 ausgeschnitten.</translation>
     </message>
     <message>
         <source>Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts eingefügt.</translation>
     </message>
     <message>
         <source>Pasted %1; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingefügt; es hat sich nichts geändert.</translation>
     </message>
     <message>
         <source>Without a header the columns were read as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kopfzeile wurden die Spalten als %1 gelesen.</translation>
     </message>
     <message>
         <source>Deleted %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gelöscht.</translation>
     </message>
     <message>
         <source>Nothing was inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Kanal eingefügt.</translation>
     </message>
     <message>
         <source>Inserted an empty Channel %1; the channels below moved down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren Kanal %1 eingefügt; die Kanäle darunter sind nach unten gerückt.</translation>
     </message>
     <message>
         <source>Removed %1; the channels below moved up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt; die Kanäle darunter sind nach oben gerückt.</translation>
     </message>
     <message>
         <source>Moved %1 up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach oben verschoben.</translation>
     </message>
     <message>
         <source>Moved %1 down.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach unten verschoben.</translation>
     </message>
     <message>
         <source>Nothing was edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts bearbeitet.</translation>
     </message>
     <message>
         <source>Edited %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeitet.</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1029,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Gerät vor dem Schreiben s&amp;ichern (bewahrt seine eigenen Bytes)</translation>
     </message>
 </context>
 <context>
@@ -1112,15 +1112,15 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>PLL IC</source>
-        <translation type="unfinished"></translation>
+        <translation>PLL-IC</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1483,25 +1483,27 @@ Fehlerbericht</translation>
     </message>
     <message>
         <source>Save &amp;As...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...	Strg+Umschalt+S</translation>
     </message>
     <message>
         <source>Save under another name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter einem anderen Namen speichern
+Speichern unter</translation>
     </message>
     <message>
         <source>Rest&amp;ore Radio from Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät aus Sicherung &amp;wiederherstellen...</translation>
     </message>
     <message>
         <source>Put a kept backup back on the radio as it stands
 Restore Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine aufbewahrte Sicherung unverändert in das Funkgerät zurückschreiben
+Funkgerät wiederherstellen</translation>
     </message>
     <message>
         <source>P&amp;ort</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nschluss</translation>
     </message>
 </context>
 <context>
@@ -1905,19 +1907,19 @@ D</translation>
     </message>
     <message>
         <source>Serial trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Mitschnitt</translation>
     </message>
     <message>
         <source>Activate the link to open the folder the trace is kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Link aktivieren, um den Ordner mit dem Mitschnitt zu öffnen</translation>
     </message>
     <message>
         <source>The serial trace of this transfer is kept in %1</source>
-        <translation type="unfinished">Der serielle Mitschnitt dieser Übertragung liegt in %1</translation>
+        <translation>Der serielle Mitschnitt dieser Übertragung liegt in %1</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öffnen</translation>
     </message>
 </context>
 <context>
@@ -1986,145 +1988,145 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
     </message>
     <message>
         <source>the radio restore</source>
-        <translation type="unfinished"></translation>
+        <translation>das Wiederherstellen des Funkgeräts</translation>
     </message>
     <message>
         <source>The radio&apos;s own value changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein geräteeigener Wert ändert sich: %1</translation>
     </message>
     <message>
         <source>The radio&apos;s own value changed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteeigener Wert geändert: </translation>
     </message>
     <message>
         <source>; the radio&apos;s image is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; das Abbild des Funkgeräts liegt in %1</translation>
     </message>
     <message>
         <source>Read: %1 on %2, %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesen: %1 an %2, %3 s</translation>
     </message>
     <message>
         <source>Written and verified: %1 on %2, %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben und geprüft: %1 an %2, %3 s</translation>
     </message>
     <message>
         <source>Written (not read back): %1 on %2, %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben (nicht zurückgelesen): %1 an %2, %3 s</translation>
     </message>
     <message>
         <source>the port</source>
-        <translation type="unfinished">dem Anschluss</translation>
+        <translation>dem Anschluss</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>Restore Radio from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät aus Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Backups kept, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbewahrte &amp;Sicherungen, neueste zuerst:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Anschluss</translation>
+        <translation>Anschluss</translation>
     </message>
     <message>
         <source>Adapter serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter-Seriennr.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Backups of radios kept by this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Programm aufbewahrte Sicherungen der Funkgeräte</translation>
     </message>
     <message>
         <source>&amp;What the backup would change in the radio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Sicherung im &amp;Funkgerät ändern würde:</translation>
     </message>
     <message>
         <source>Fields that differ between the radio and the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder, in denen sich Funkgerät und Sicherung unterscheiden</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Funkgerät &amp;vergleichen</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Funkgerät &amp;wiederherstellen</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">S&amp;chließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>No backup has been kept yet: every read of a radio keeps one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch keine Sicherung aufbewahrt: jedes Lesen eines Funkgeräts legt eine an.</translation>
     </message>
     <message>
         <source>Choose a backup, then compare it with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sicherung wählen, dann mit dem Funkgerät vergleichen.</translation>
     </message>
     <message>
         <source>Reading the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät wird gelesen...</translation>
     </message>
     <message>
         <source>The radio could not be read: nothing was compared or written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät konnte nicht gelesen werden: es wurde nichts verglichen oder geschrieben.</translation>
     </message>
     <message>
         <source>Model: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished">... und %1 weitere.</translation>
+        <translation>... und %1 weitere.</translation>
     </message>
     <message>
         <source>The radio already holds this backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält diese Sicherung bereits.</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s) differ; %1 of the %2 bytes would change.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Feld weicht ab; %1 der %2 Bytes würden sich ändern.</numerusform>
+            <numerusform>%n Felder weichen ab; %1 der %2 Bytes würden sich ändern.</numerusform>
         </translation>
     </message>
     <message>
         <source>Restoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird wiederhergestellt...</translation>
     </message>
     <message>
         <source>The restore failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellung ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Restored: the radio holds the backup&apos;s %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt: das Funkgerät enthält die %1 Bytes der Sicherung.</translation>
     </message>
 </context>
 <context>
@@ -2370,55 +2372,55 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren nach:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Absteigend</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Absteigend</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all of them, as tab-separated text under the header (also Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Zeilen oder alle als tabulatorgetrennten Text unter der Kopfzeile kopieren (auch Strg+C)</translation>
     </message>
     <message>
         <source>oldest first</source>
-        <translation type="unfinished"></translation>
+        <translation>älteste zuerst</translation>
     </message>
     <message>
         <source>newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>neueste zuerst</translation>
     </message>
     <message>
         <source>shortest first</source>
-        <translation type="unfinished"></translation>
+        <translation>kürzeste zuerst</translation>
     </message>
     <message>
         <source>longest first</source>
-        <translation type="unfinished"></translation>
+        <translation>längste zuerst</translation>
     </message>
     <message>
         <source>A to Z</source>
-        <translation type="unfinished"></translation>
+        <translation>A bis Z</translation>
     </message>
     <message>
         <source>Z to A</source>
-        <translation type="unfinished"></translation>
+        <translation>Z bis A</translation>
     </message>
     <message>
         <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes gelesene und geschriebene Funkgerät, sortiert nach %1, %2. „Sortieren nach“ und „Absteigend“ ändern die Reihenfolge; Strg+C kopiert die gewählten Zeilen mit der Kopfzeile</translation>
     </message>
 </context>
 <context>
@@ -2825,87 +2827,87 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
     </message>
     <message>
         <source>The radio did not answer on {port}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät hat an {port} nicht geantwortet.</translation>
     </message>
     <message>
         <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port ({find}).</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie, ob das Kabel im Funkgerät steckt, das Funkgerät eingeschaltet ist und nicht sendet und ob das Kabel an {port} angeschlossen ist ({find}).</translation>
     </message>
     <message>
         <source>The link was lost mid-transfer: the radio lost power (battery, supply), or the cable moved or came loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung brach mitten in der Übertragung ab: das Funkgerät verlor die Stromversorgung (Akku, Netzteil), oder das Kabel wurde bewegt oder hat sich gelöst.</translation>
     </message>
     <message>
         <source>The radio stopped answering at block {block} of 26; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät antwortete ab Block {block} von 26 nicht mehr; {stored}.</translation>
     </message>
     <message>
         <source>The radio stopped sending at block {block} of 26.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät hörte bei Block {block} von 26 auf zu senden.</translation>
     </message>
     <message>
         <source>Check the radio&apos;s power and the cable first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst Stromversorgung des Funkgeräts und Kabel prüfen.</translation>
     </message>
     <message>
         <source>Check the radio&apos;s power and the cable, then read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromversorgung des Funkgeräts und Kabel prüfen, dann erneut lesen.</translation>
     </message>
     <message>
         <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät forderte Block {block} immer wieder neu an (er kam beschädigt an): ein Kabel- oder Baudratenproblem; {stored}.</translation>
     </message>
     <message>
         <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Funkgeräts auf Block {block} war verstümmelt: ein Kabel- oder Baudratenproblem; {stored}.</translation>
     </message>
     <message>
         <source>Block {block} arrived garbled or damaged every time: a cable or baud problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {block} kam jedes Mal verstümmelt oder beschädigt an: ein Kabel- oder Baudratenproblem.</translation>
     </message>
     <message>
         <source>Check the cable first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst das Kabel prüfen.</translation>
     </message>
     <message>
         <source>Nothing was changed: check the cable and read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert: Kabel prüfen und erneut lesen.</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The adapter stopped at block {block}; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Adapter blieb bei Block {block} stehen; {stored}.</translation>
     </message>
     <message>
         <source>Unplug the cable and plug it in again first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst das Kabel ab- und wieder anstecken.</translation>
     </message>
     <message>
         <source>Unplug the cable, plug it in again, then read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel ab- und wieder anstecken, dann erneut lesen.</translation>
     </message>
     <message>
         <source>Read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut lesen.</translation>
     </message>
     <message>
         <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung fehlgeschlagen: an 0x{address} enthält das Funkgerät 0x{held}, geschrieben wurde 0x{written}; {differ}.</translation>
     </message>
     <message>
         <source>Write the radio again; if this repeats, the radio needs service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät erneut schreiben; wiederholt sich das, muss das Funkgerät in den Service.</translation>
     </message>
     <message>
         <source>The radio could not be read back, so the write is not proven.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät konnte nicht zurückgelesen werden; das Schreiben ist daher nicht bestätigt.</translation>
     </message>
     <message>
         <source>Write the radio again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät erneut schreiben.</translation>
     </message>
 </context>
 <context>

@@ -567,19 +567,19 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>A frequency field takes one number; the clipboard holds &quot;%1&quot;. To paste channel rows, click a channel number first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo de frecuencia admite un solo número; el portapapeles contiene «%1». Para pegar filas de canales, haga clic primero en un número de canal.</translation>
     </message>
     <message>
         <source>Time out Timer, seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de TX, segundos</translation>
     </message>
     <message>
         <source>Hang Timer, ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención, ms</translation>
     </message>
     <message>
         <source>Power save Delay Time, seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro: retardo, segundos</translation>
     </message>
 </context>
 <context>
@@ -594,7 +594,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Click or press Space to select the row for the Edit menu; Shift and Ctrl extend the selection. Shift+Space in any control of a row comes here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic o pulse Espacio para seleccionar la fila para el menú Editar; Mayús y Ctrl amplían la selección. Mayús+Espacio en cualquier control de una fila lleva aquí.</translation>
     </message>
 </context>
 <context>
@@ -762,63 +762,63 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Select channels first: click a channel number (Shift or Ctrl to add more), or press Shift+Space in a row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero los canales: haga clic en un número de canal (Mayús o Ctrl para añadir más) o pulse Mayús+Espacio en una fila.</translation>
     </message>
     <message>
         <source>Undone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshecho: %1.</translation>
     </message>
     <message>
         <source>Redone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehecho: %1.</translation>
     </message>
     <message>
         <source>Cut %1.</source>
-        <translation type="unfinished">Cortar %1.</translation>
+        <translation>Cortado: %1.</translation>
     </message>
     <message>
         <source>Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó nada.</translation>
     </message>
     <message>
         <source>Pasted %1; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegado: %1; no cambió nada.</translation>
     </message>
     <message>
         <source>Without a header the columns were read as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin encabezado, las columnas se leyeron como %1.</translation>
     </message>
     <message>
         <source>Deleted %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrado: %1.</translation>
     </message>
     <message>
         <source>Nothing was inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se insertó nada.</translation>
     </message>
     <message>
         <source>Inserted an empty Channel %1; the channels below moved down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se insertó un canal %1 vacío; los canales de abajo bajaron una fila.</translation>
     </message>
     <message>
         <source>Removed %1; the channels below moved up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitado: %1; los canales de abajo subieron una fila.</translation>
     </message>
     <message>
         <source>Moved %1 up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subido: %1.</translation>
     </message>
     <message>
         <source>Moved %1 down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajado: %1.</translation>
     </message>
     <message>
         <source>Nothing was edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se editó nada.</translation>
     </message>
     <message>
         <source>Edited %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Editado: %1.</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1029,7 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer copia de &amp;seguridad de cada radio antes de escribir (conserva sus propios bytes)</translation>
     </message>
 </context>
 <context>
@@ -1112,15 +1112,15 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>PLL IC</source>
-        <translation type="unfinished"></translation>
+        <translation>CI PLL</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó %1.</translation>
     </message>
 </context>
 <context>
@@ -1483,25 +1483,27 @@ Informe de problema</translation>
     </message>
     <message>
         <source>Save &amp;As...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...	Ctrl+Mayús+S</translation>
     </message>
     <message>
         <source>Save under another name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar con otro nombre
+Guardar como</translation>
     </message>
     <message>
         <source>Rest&amp;ore Radio from Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rest&amp;aurar radio desde copia de seguridad...</translation>
     </message>
     <message>
         <source>Put a kept backup back on the radio as it stands
 Restore Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver al radio una copia de seguridad guardada, tal como está
+Restaurar radio</translation>
     </message>
     <message>
         <source>P&amp;ort</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;uerto</translation>
     </message>
 </context>
 <context>
@@ -1906,19 +1908,19 @@ O</translation>
     </message>
     <message>
         <source>Serial trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Traza serie</translation>
     </message>
     <message>
         <source>Activate the link to open the folder the trace is kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el enlace para abrir la carpeta donde se guarda la traza</translation>
     </message>
     <message>
         <source>The serial trace of this transfer is kept in %1</source>
-        <translation type="unfinished">La traza serie de esta transferencia se guarda en %1</translation>
+        <translation>La traza serie de esta transferencia se guarda en %1</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir %1</translation>
     </message>
 </context>
 <context>
@@ -1987,145 +1989,145 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
     </message>
     <message>
         <source>the radio restore</source>
-        <translation type="unfinished"></translation>
+        <translation>la restauración del radio</translation>
     </message>
     <message>
         <source>The radio&apos;s own value changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia un valor propio del radio: %1</translation>
     </message>
     <message>
         <source>The radio&apos;s own value changed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cambió un valor propio del radio: </translation>
     </message>
     <message>
         <source>; the radio&apos;s image is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; la imagen del radio se guarda en %1</translation>
     </message>
     <message>
         <source>Read: %1 on %2, %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído: %1 en %2, %3 s</translation>
     </message>
     <message>
         <source>Written and verified: %1 on %2, %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito y verificado: %1 en %2, %3 s</translation>
     </message>
     <message>
         <source>Written (not read back): %1 on %2, %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito (sin releer): %1 en %2, %3 s</translation>
     </message>
     <message>
         <source>the port</source>
-        <translation type="unfinished">el puerto</translation>
+        <translation>el puerto</translation>
     </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
     <message>
         <source>Restore Radio from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar radio desde copia de seguridad</translation>
     </message>
     <message>
         <source>&amp;Backups kept, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad &amp;guardadas, las más recientes primero:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Puerto</translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Adapter serial</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de serie del adaptador</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Backups of radios kept by this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de radios guardadas por este programa</translation>
     </message>
     <message>
         <source>&amp;What the backup would change in the radio:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qué cambiaría la copia de seguridad en el radio:</translation>
     </message>
     <message>
         <source>Fields that differ between the radio and the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos que difieren entre el radio y la copia de seguridad</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar con el radio</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar en el radio</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished">Ce&amp;rrar</translation>
+        <translation>C&amp;errar</translation>
     </message>
     <message>
         <source>No backup has been kept yet: every read of a radio keeps one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha guardado ninguna copia de seguridad: cada lectura de un radio guarda una.</translation>
     </message>
     <message>
         <source>Choose a backup, then compare it with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una copia de seguridad y compárela con el radio.</translation>
     </message>
     <message>
         <source>Reading the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el radio...</translation>
     </message>
     <message>
         <source>The radio could not be read: nothing was compared or written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el radio: no se comparó ni se escribió nada.</translation>
     </message>
     <message>
         <source>Model: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished">... y %1 más.</translation>
+        <translation>... y %1 más.</translation>
     </message>
     <message>
         <source>The radio already holds this backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>El radio ya contiene esta copia de seguridad.</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s) differ; %1 of the %2 bytes would change.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo difiere; cambiarían %1 de los %2 bytes.</numerusform>
+            <numerusform>%n campos difieren; cambiarían %1 de los %2 bytes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Restoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurando...</translation>
     </message>
     <message>
         <source>The restore failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauración falló: %1</translation>
     </message>
     <message>
         <source>Restored: the radio holds the backup&apos;s %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurado: el radio contiene los %1 bytes de la copia de seguridad.</translation>
     </message>
 </context>
 <context>
@@ -2371,55 +2373,55 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendente</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendente</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;piar</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all of them, as tab-separated text under the header (also Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las filas seleccionadas, o todas, como texto separado por tabuladores bajo el encabezado (también Ctrl+C)</translation>
     </message>
     <message>
         <source>oldest first</source>
-        <translation type="unfinished"></translation>
+        <translation>más antiguos primero</translation>
     </message>
     <message>
         <source>newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>más recientes primero</translation>
     </message>
     <message>
         <source>shortest first</source>
-        <translation type="unfinished"></translation>
+        <translation>más cortos primero</translation>
     </message>
     <message>
         <source>longest first</source>
-        <translation type="unfinished"></translation>
+        <translation>más largos primero</translation>
     </message>
     <message>
         <source>A to Z</source>
-        <translation type="unfinished"></translation>
+        <translation>de la A a la Z</translation>
     </message>
     <message>
         <source>Z to A</source>
-        <translation type="unfinished"></translation>
+        <translation>de la Z a la A</translation>
     </message>
     <message>
         <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada radio leído y escrito, ordenado por %1, %2. «Ordenar por» y «Descendente» cambian el orden; Ctrl+C copia las filas seleccionadas con el encabezado</translation>
     </message>
 </context>
 <context>
@@ -2826,87 +2828,87 @@ Include the open configuration (as YAML text) too?</source>
     </message>
     <message>
         <source>The radio did not answer on {port}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El radio no respondió en {port}.</translation>
     </message>
     <message>
         <source>Check that the cable is plugged into the radio, the radio is switched on and not transmitting, and {port} is the cable&apos;s port ({find}).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe que el cable está conectado al radio, que el radio está encendido y no transmite, y que {port} es el puerto del cable ({find}).</translation>
     </message>
     <message>
         <source>The link was lost mid-transfer: the radio lost power (battery, supply), or the cable moved or came loose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió el enlace en plena transferencia: el radio se quedó sin alimentación (batería, fuente) o el cable se movió o se soltó.</translation>
     </message>
     <message>
         <source>The radio stopped answering at block {block} of 26; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El radio dejó de responder en el bloque {block} de 26; {stored}.</translation>
     </message>
     <message>
         <source>The radio stopped sending at block {block} of 26.</source>
-        <translation type="unfinished"></translation>
+        <translation>El radio dejó de enviar en el bloque {block} de 26.</translation>
     </message>
     <message>
         <source>Check the radio&apos;s power and the cable first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe primero la alimentación del radio y el cable.</translation>
     </message>
     <message>
         <source>Check the radio&apos;s power and the cable, then read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe la alimentación del radio y el cable, y vuelva a leer.</translation>
     </message>
     <message>
         <source>The radio kept asking for block {block} again (it arrived damaged): a cable or baud problem; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El radio siguió pidiendo de nuevo el bloque {block} (llegaba dañado): un problema de cable o de baudios; {stored}.</translation>
     </message>
     <message>
         <source>The radio&apos;s answer to block {block} was garbled: a cable or baud problem; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del radio al bloque {block} llegó alterada: un problema de cable o de baudios; {stored}.</translation>
     </message>
     <message>
         <source>Block {block} arrived garbled or damaged every time: a cable or baud problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloque {block} llegó alterado o dañado cada vez: un problema de cable o de baudios.</translation>
     </message>
     <message>
         <source>Check the cable first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe primero el cable.</translation>
     </message>
     <message>
         <source>Nothing was changed: check the cable and read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cambió nada: compruebe el cable y vuelva a leer.</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cambió nada.</translation>
     </message>
     <message>
         <source>The adapter stopped at block {block}; {stored}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El adaptador se detuvo en el bloque {block}; {stored}.</translation>
     </message>
     <message>
         <source>Unplug the cable and plug it in again first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero desconecte el cable y vuelva a conectarlo.</translation>
     </message>
     <message>
         <source>Unplug the cable, plug it in again, then read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte el cable, vuelva a conectarlo y vuelva a leer.</translation>
     </message>
     <message>
         <source>Read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a leer.</translation>
     </message>
     <message>
         <source>Verify failed: at 0x{address} the radio holds 0x{held} where 0x{written} was written; {differ}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación fallida: en 0x{address} el radio contiene 0x{held} donde se escribió 0x{written}; {differ}.</translation>
     </message>
     <message>
         <source>Write the radio again; if this repeats, the radio needs service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a escribir el radio; si se repite, el radio necesita servicio técnico.</translation>
     </message>
     <message>
         <source>The radio could not be read back, so the write is not proven.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo releer el radio, así que la escritura no está comprobada.</translation>
     </message>
     <message>
         <source>Write the radio again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a escribir el radio.</translation>
     </message>
 </context>
 <context>
