@@ -806,11 +806,11 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Moved %1 up.</source>
-        <translation>Subido: %1.</translation>
+        <translation>Movido hacia arriba: %1.</translation>
     </message>
     <message>
         <source>Moved %1 down.</source>
-        <translation>Bajado: %1.</translation>
+        <translation>Movido hacia abajo: %1.</translation>
     </message>
     <message>
         <source>Nothing was edited.</source>
@@ -1029,7 +1029,7 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
-        <translation>Hacer copia de &amp;seguridad de cada radio antes de escribir (conserva sus propios bytes)</translation>
+        <translation>Copia de &amp;seguridad de cada radio antes de escribir (conserva sus bytes)</translation>
     </message>
 </context>
 <context>
