@@ -7,6 +7,7 @@
 #include "FileIo.h"
 #include "TextConfig.h"
 #include "TextMark.h"
+#include "Utf8Path.h"
 #include "app/MainForm.h"
 #include "dialogs/CompareDlg.h"
 #include "radio/RadioTransfer.h"

@@ -13,6 +13,7 @@
 #include "PlanMask.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
+#include "ServiceLink.h"
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"

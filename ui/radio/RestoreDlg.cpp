@@ -46,9 +46,8 @@ CDataRadioDoc Decoded(const CImageBytes& bytes) {
 std::string ModelAndSubBand(const CDataRadioDoc& doc) {
     std::string text = ModelLogName(doc);
     const int row = doc.m_nModel;
-    if (row >= 0 && row < static_cast<int>(doc.m_Band.size()) && doc.m_Band[row].m_nSubBands > 1 &&
-        doc.m_nSubBand < 3) {
-        text += " " + doc.m_Band[row].m_strCode[doc.m_nSubBand];
+    if (IsOfferedModel(row) && ModelCatalogue()[row].m_nSubBands > 1 && doc.m_nSubBand < 3) {
+        text += " " + ModelCatalogue()[row].m_strCode[doc.m_nSubBand];
     }
     return text;
 }
@@ -264,14 +263,16 @@ void CRestoreDlg::OnRestore() {
         return;
     }
     const std::string name = fs::path(m_Rows[static_cast<size_t>(row)].m_strPath).filename().string();
-    std::string question =
-        "Put the backup " + name + StrPrintf(" back on the radio on COM%d?", m_Ctx.m_Doc.m_nComPort);
+    QString question = tr("Put the backup %1 back on the radio on COM%2?")
+                           .arg(QString::fromStdString(name))
+                           .arg(m_Ctx.m_State.m_nComPort);
     if (!m_strMismatch.empty()) {
-        question += "\r\n\r\nThe backup is of another model: " + m_strMismatch + ".";
+        question += QStringLiteral("\r\n\r\n") +
+                    tr("The backup is of another model: %1.").arg(QString::fromStdString(m_strMismatch));
     }
-    question += StrPrintf("\r\n\r\n%d field(s) change; every byte of the radio becomes the backup's.",
-                          m_nFieldsChanged);
-    if (!m_Ctx.m_Sink.AskYesNo(question)) {
+    question += QStringLiteral("\r\n\r\n") +
+                tr("%n field(s) change; every byte of the radio becomes the backup's.", "", m_nFieldsChanged);
+    if (!m_Ctx.m_Sink.AskYesNo(question.toStdString())) {
         return;
     }
     m_pResult->setText(tr("Restoring..."));
