@@ -195,7 +195,7 @@ bool RunTransfer(CVerbPort& port, bool write, bool verify, int com, const std::s
     bool ok = write ? transfer.WriteRadio() : transfer.ReadRadio();
     const std::string advice = ok ? std::string() : FailureAdvice(transfer.m_Failure);
     reporter.Finish(ok, advice);
-    if (!ok && write && transfer.m_End == ETransferEnd::Failed) {
+    if (!ok && write && transfer.m_End != ETransferEnd::Done) {  // failed or interrupted
         const std::string partly = PartlyWrittenText(transfer.m_nBlocksWritten);
         if (!partly.empty() && advice.find(partly) == std::string::npos) {
             PrintError(partly);

@@ -128,7 +128,7 @@ void CFleetTransfer::RunWrite(int index, CImageBytes image, bool verify) {
     if (!written) {
         result.m_strFailure = OneLineText(transfer.m_strFailure);
         const std::string partly =
-            transfer.m_End == ETransferEnd::Failed ? PartlyWrittenText(transfer.m_nBlocksWritten) : "";
+            transfer.m_End != ETransferEnd::Done ? PartlyWrittenText(transfer.m_nBlocksWritten) : "";
         result.m_strFailure += partly.empty() ? "" : "; " + partly;
         Finish(index, result, start);
         return;
