@@ -9,6 +9,7 @@
 #include "FailedTrace.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "PartlyWritten.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
 #include "Sha256.h"
@@ -141,11 +142,12 @@ void CRadioTransfer::Start(bool write) {
     CDataRadioDoc plan;  // only what the model check reads, so the worker never touches the record
     plan.m_nModel = m_Ctx.m_Doc.m_nModel;
     plan.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
-    m_Worker =
-        std::thread([this, write, verify, backupFirst, plan, transfer = std::move(transfer), job]() mutable {
+    const std::string backupPort = StrPrintf("COM%d", m_Ctx.m_Doc.m_nComPort);
+    m_Worker = std::thread(
+        [this, write, verify, backupFirst, plan, backupPort, transfer = std::move(transfer), job]() mutable {
             const auto start = std::chrono::steady_clock::now();
             if (write) {
-                RunWrite(transfer, job, verify, backupFirst, plan);
+                RunWrite(transfer, job, verify, backupFirst, plan, backupPort);
             } else {
                 job.m_bOk = transfer.ReadImage(job.m_Bytes);
                 job.m_nVersion = transfer.m_nVersion;
@@ -160,7 +162,7 @@ void CRadioTransfer::Start(bool write) {
 
 // On the worker: the backup read first when asked for, the write, then the read-back that proves it.
 void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
-                              const CDataRadioDoc& plan) {
+                              const CDataRadioDoc& plan, const std::string& backupPort) {
     if (backupFirst) {
         job.m_bHaveBefore = transfer.ReadImage(job.m_Before);
         if (!job.m_bHaveBefore) {
@@ -170,6 +172,19 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
             job.m_Failure = transfer.m_Failure;
             return;
         }
+        // Kept before the radio is touched: a write whose backup is lost would leave nothing to go back to.
+        std::string path;
+        std::string error;
+        if (!SaveBackup(job.m_Before, backupPort, path, &error)) {
+            job.m_End = ETransferEnd::Failed;
+            job.m_strFailure =
+                "Nothing was written: the radio's image could not be kept as a backup in " + BackupFolder() +
+                " (" + error +
+                ").\nMake room there, or turn Back Up Radio Before Write off to write without a "
+                "backup.";
+            return;
+        }
+        job.m_strBackup = path;
         CEepromImage image;
         image.m_Work = job.m_Before;
         CDataRadioDoc radio;
@@ -188,6 +203,10 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, bool veri
     job.m_End = transfer.m_End;
     job.m_strFailure = transfer.m_strFailure;
     job.m_Failure = transfer.m_Failure;
+    if (transfer.m_End == ETransferEnd::Cancelled) {
+        const std::string partly = PartlyWrittenText(transfer.m_nBlocksWritten);
+        job.m_strFailure += partly.empty() ? "" : "\n" + partly;  // which blocks are new
+    }
     if (job.m_bOk && verify) {
         const SVerifyResult result = VerifyWrite(transfer, job.m_Bytes);
         job.m_bOk = result.m_bOk;
@@ -253,15 +272,21 @@ void CRadioTransfer::WaitUntilDone() {
 
 void CRadioTransfer::OnWorkerDone(bool write, const SOutcome& outcome) {
     m_Worker.join();
-    if (!outcome.m_bOk && outcome.m_End == ETransferEnd::Failed) {
+    // An interrupted write is reported as a failed one: the radio may hold a mix, and its trace tells how.
+    if (!outcome.m_bOk &&
+        (outcome.m_End == ETransferEnd::Failed || (write && outcome.m_End == ETransferEnd::Cancelled))) {
         ReportFailure(outcome);  // while the lease still holds the port and its trace
     }
     m_Lease.Release();
     const std::string backupBefore = m_strLastBackup;
     m_bLastOk = outcome.m_bOk;
     m_LastEnd = outcome.m_End;
-    if (outcome.m_bHaveBefore) {
-        KeepBackup(outcome.m_Before, tr("What the radio held before the write is kept in %1"));
+    if (!outcome.m_strBackup.empty()) {
+        m_strLastBackup = outcome.m_strBackup;
+        if (m_Ctx.m_View.ShowStatus) {
+            m_Ctx.m_View.ShowStatus(tr("What the radio held before the write is kept in %1")
+                                        .arg(QString::fromStdString(outcome.m_strBackup)));
+        }
     }
     if (outcome.m_bOk) {
         if (write) {
@@ -326,8 +351,8 @@ void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
 }
 
 void CRadioTransfer::LogTransfer(bool write, const SOutcome& outcome, const std::string& backup) {
-    if (outcome.m_End == ETransferEnd::Cancelled) {
-        return;  // nothing was decided about the radio
+    if (!write && outcome.m_End == ETransferEnd::Cancelled) {
+        return;  // nothing was decided about the radio; a cancelled write may have left it a mix
     }
     STransferLogEntry entry;
     entry.m_strProgram = "kv310";

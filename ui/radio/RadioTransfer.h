@@ -58,6 +58,7 @@ private:
         CImageBytes m_Bytes{};   // what went out, or what came in
         CImageBytes m_Before{};  // what the radio held before a write, when a backup was asked for
         bool m_bHaveBefore = false;
+        std::string m_strBackup;  // where m_Before was kept, before the write began
         int m_nVersion = -1;
         STransferFailure m_Failure;
         double m_dSeconds = 0.0;
@@ -66,9 +67,10 @@ private:
     // Lists what in the record would not reach the radio as it stands; true when the write may go on.
     bool ConfirmCheck();
     // plan: the configuration's model and sub-band, copied for the worker; a backup read that finds another
-    // model in the radio writes nothing.
+    // model in the radio writes nothing, and neither does a backup that cannot be kept (a full disk).
+    // backupPort names the port in the backup's file name.
     static void RunWrite(CImageTransfer& transfer, SOutcome& job, bool verify, bool backupFirst,
-                         const CDataRadioDoc& plan);
+                         const CDataRadioDoc& plan, const std::string& backupPort);
     void KeepBackup(const CImageBytes& image, const QString& what);
     // What a failure leaves: the advice under the status line and the serial trace, kept and named.
     void ReportFailure(const SOutcome& outcome);
