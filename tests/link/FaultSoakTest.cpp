@@ -129,7 +129,7 @@ struct SSoakCounts {
             "soak: %d transfers (seed %d)\n"
             "  writes %d: %d written and verified, %d stored wrong and caught by the verify, %d failed "
             "cleanly "
-            "(%d of them partly written and said so), %d stopped by a failed backup read before the radio "
+            "(%d of them partly written), %d stopped by a failed backup read before the radio "
             "was "
             "touched\n"
             "  reads %d: %d read whole, %d failed cleanly\n"
