@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <functional>
 
+#include "PortNames.h"
 #include "PortSurvey.h"
 #include "radio/CalibrationDlg.h"
 #include "radio/ServiceRig.h"
@@ -190,12 +191,12 @@ void ExpectRefusedWithReason(EPortState state, const std::string& reason) {
 }  // namespace
 
 TEST(ServiceFaults, APortThatIsHeldOrForbiddenIsRefusedWithTheReasonBeforeItOpens) {
+    const std::string port = "COM4 (" + ComDevicePath(4) + ")";
     const std::string held =
-        "COM4 (/dev/ttyS3) is in use by minicom (process 4242). Close that program, then "
-        "try again.";
-    const std::string forbidden =
-        "COM4 (/dev/ttyS3) cannot be used: no permission. Add yourself to the dialout "
-        "group (sudo usermod -aG dialout $USER), then log out and in again.";
+        port + " is in use by minicom (process 4242). Close that program, then try again.";
+    const std::string forbidden = port +
+                                  " cannot be used: no permission. Add yourself to the dialout group (sudo "
+                                  "usermod -aG dialout $USER), then log out and in again.";
     ExpectRefusedWithReason<CCalibrationDlg>(EPortState::InUse, held);
     ExpectRefusedWithReason<CSquelchDlg>(EPortState::InUse, held);
     ExpectRefusedWithReason<CCalibrationDlg>(EPortState::NoPermission, forbidden);
