@@ -31,7 +31,7 @@ int RunPrint(const std::vector<std::string>& words) {
     }
     std::string error;
     if (!PrintDataSheetToPdf(doc, out, &error)) {
-        PrintError("cannot write " + out + ": " + error);
+        PrintError(error);  // it names the file and says why
         return kExitFailed;
     }
     return kExitOk;

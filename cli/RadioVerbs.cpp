@@ -491,7 +491,7 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
             const std::string advice = FailureAdvice(result.m_Failure, kFindCableCommand);
             reporter.Finish(false, advice);
             const std::string partly =
-                result.m_End == ETransferEnd::Failed ? PartlyWrittenText(result.m_nBlocksWritten) : "";
+                result.m_End != ETransferEnd::Done ? PartlyWrittenText(result.m_nBlocksWritten) : "";
             if (!partly.empty() && advice.find(partly) == std::string::npos) {
                 PrintError(partly);
             }

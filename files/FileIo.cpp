@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -70,10 +71,16 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t 
         }
         return false;
     }
-    std::vector<uint8_t> data(maxBytes);
+    // Sized by the file, not by the limit: a 200-byte log read with a 64 MiB limit took 64 MiB. One byte
+    // more than its size, so that a file that grew since is still read to its end (or to the limit).
+    const size_t known = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
+    std::vector<uint8_t> data(std::min(maxBytes, known + 1));
     size_t total = 0;
     while (total < maxBytes) {
-        const ssize_t got = ::read(fd, data.data() + total, maxBytes - total);
+        if (total == data.size()) {
+            data.resize(std::min(maxBytes, std::max<size_t>(2 * data.size(), 4096)));
+        }
+        const ssize_t got = ::read(fd, data.data() + total, data.size() - total);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;

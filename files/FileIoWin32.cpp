@@ -93,11 +93,16 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, size_t 
         }
         return false;
     }
-    std::vector<uint8_t> data(maxBytes);
+    // sized by the file, not by the limit (see FileIo.cpp)
+    const size_t known = info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
+    std::vector<uint8_t> data(std::min(maxBytes, known + 1));
     size_t total = 0;
     while (total < maxBytes) {
+        if (total == data.size()) {
+            data.resize(std::min(maxBytes, std::max<size_t>(2 * data.size(), 4096)));
+        }
         const int got = ::_read(fd, data.data() + total,
-                                static_cast<unsigned>(std::min<size_t>(maxBytes - total, 1 << 20)));
+                                static_cast<unsigned>(std::min<size_t>(data.size() - total, 1 << 20)));
         if (got < 0) {
             const int code = errno;
             ::_close(fd);

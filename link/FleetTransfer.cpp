@@ -144,7 +144,7 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
         case EWriteStep::Write: {
             result.m_strFailure = OneLineText(write.m_strFailure);
             const std::string partly =
-                write.m_End == ETransferEnd::Failed ? PartlyWrittenText(write.m_nBlocksWritten) : "";
+                write.m_End != ETransferEnd::Done ? PartlyWrittenText(write.m_nBlocksWritten) : "";
             result.m_strFailure += partly.empty() ? "" : "; " + partly;
             break;
         }

@@ -91,9 +91,13 @@ std::string ReadSysfsLine(const fs::path& path) {
     return line;
 }
 
-bool IsProcessId(const std::string& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+// A process table entry's number; 0 for a name that is none (or too long to be one: std::stoi would throw).
+int ProcessId(const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return 0;
+    }
+    return std::stoi(text);
 }
 #endif
 
@@ -150,15 +154,15 @@ std::vector<SPortHolder> CLinuxPortSystem::Holders(const std::string& device) {
     std::vector<SPortHolder> holders;
     std::error_code error;
     for (const fs::directory_entry& process : fs::directory_iterator(m_strProcRoot, error)) {
-        const std::string pid = process.path().filename().string();
-        if (!IsProcessId(pid) || std::stoi(pid) == m_nOwnPid) {
+        const int pid = ProcessId(process.path().filename().string());
+        if (pid <= 0 || pid == m_nOwnPid) {
             continue;
         }
         std::error_code fdError;  // another user's descriptors cannot be read: that process is passed by
         for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", fdError)) {
             std::error_code linkError;
             if (fs::read_symlink(fd.path(), linkError).string() == device) {
-                holders.push_back({std::stoi(pid), ReadSysfsLine(process.path() / "comm")});
+                holders.push_back({pid, ReadSysfsLine(process.path() / "comm")});
                 break;
             }
         }

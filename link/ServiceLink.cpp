@@ -86,8 +86,12 @@ std::string VersionText(uint8_t version) {
 
 EServiceStart CServiceLink::Start(int comNumber, const std::string& device) {
     const std::string path = device.empty() ? ComDevicePath(comNumber) : device;
-    if (!m_Port.Open(path, 9600, static_cast<uint16_t>(comNumber > 0 ? comNumber - 1 : 0))) {
-        const std::string reason = m_Port.OpenFailureText();
+    std::string reason = m_CheckPort ? m_CheckPort(comNumber, path) : std::string();
+    if (!reason.empty() ||
+        !m_Port.Open(path, 9600, static_cast<uint16_t>(comNumber > 0 ? comNumber - 1 : 0))) {
+        if (reason.empty()) {
+            reason = m_Port.OpenFailureText();
+        }
         const std::string head = StrPrintf("Fail to open PORT%d", comNumber);
         m_Sink.ShowMessage(reason.empty() ? head : head + "\n" + reason);
         m_Port.Close();

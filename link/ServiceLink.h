@@ -7,6 +7,7 @@
 // fitted modem (0xA0 none, 0xA1 GMSK, 0xA2 FFSK).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "RadioPort.h"
@@ -99,6 +100,10 @@ public:
 
     CRadioStatus m_Status;
     bool m_bLinkOpen = false;
+    // The check a transfer makes before it opens its port (PortSurvey.h's PortCheck): why the port cannot be
+    // used now (permission, another program holding it), or empty. Start asks it first and adds its reason
+    // under "Fail to open PORT%d".
+    std::function<std::string(int com, const std::string& device)> m_CheckPort;
 
 private:
     CCommandResult DrainReply(bool check);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <cstdio>
 #include <memory>
 
 #include "DataSheet.h"
@@ -63,10 +64,30 @@ bool UseSystemFontFiles() {
     return true;
 }
 
+// Qt's notes on the session it runs in ("QStandardPaths: XDG_RUNTIME_DIR not set ...") are nothing a user
+// printing a data sheet can act on: the command-line tool's stderr carries its own messages only. Qt's
+// critical and fatal messages still pass.
+QtMessageHandler g_pPreviousQtHandler = nullptr;
+
+void DropQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        if (g_pPreviousQtHandler != nullptr) {
+            g_pPreviousQtHandler(type, context, text);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+        }
+    }
+}
+
 // The command-line tool has no application object of its own; fonts and painters need one. Qt takes the
 // options it knows out of the arguments, so every application gets fresh ones that live as long as it does.
 struct SHeadlessApplication {
     SHeadlessApplication() : app(argc, argv) {}
+    ~SHeadlessApplication() { qInstallMessageHandler(previousHandler); }
+    SHeadlessApplication(const SHeadlessApplication&) = delete;
+    SHeadlessApplication& operator=(const SHeadlessApplication&) = delete;
+    // installed before the application starts: its start is what warns
+    QtMessageHandler previousHandler = g_pPreviousQtHandler = qInstallMessageHandler(DropQtNotes);
     bool fontFiles = UseSystemFontFiles();
     char name[9] = "kv310ctl";
     char option[10] = "-platform";

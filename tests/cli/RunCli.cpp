@@ -84,6 +84,37 @@ SCliResult RunCli(const std::vector<std::string>& args, const std::string& stdou
     return CRunningCli(args, stdoutPath, stdinPath).Wait();
 }
 
+SCliResult RunCliSignalled(const std::vector<std::string>& args, const std::function<int()>& signalWhen) {
+    CTempDir dir;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, dir.File("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, dir.File("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    SCliResult result;
+    pid_t pid = 0;
+    if (SpawnCli(args, actions, pid)) {
+        int status = 0;
+        bool signalled = false;
+        while (::waitpid(pid, &status, WNOHANG) == 0) {
+            if (!signalled) {
+                if (const int signal = signalWhen(); signal != 0) {
+                    ::kill(pid, signal);
+                    signalled = true;
+                }
+            }
+            ::usleep(2000);
+        }
+        result.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.strOut = Slurp(dir.File("stdout"));
+    result.strErr = Slurp(dir.File("stderr"));
+    return result;
+}
+
 namespace {
 
 std::string ReadLine(int fd) {

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built kv310ctl as a user would and collects what it printed and its exit status.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ private:
     bool m_bOwnOut;
     int m_nPid = -1;
 };
+
+// Runs kv310ctl and, while it runs, asks signalWhen every 2 ms: the first time it returns a signal number
+// (SIGINT, SIGTERM; 0 for not yet), the program gets that signal, once. For interrupting a transfer at a
+// point the test chooses by the radio's own count, not by a time.
+SCliResult RunCliSignalled(const std::vector<std::string>& args, const std::function<int()>& signalWhen);
 
 // kv310ctl running in the background (e.g. simulate): its first line of stdout is read at start.
 class CBackgroundCli {

@@ -126,6 +126,10 @@ CMainForm::~CMainForm() {
     // The chosen port survives to the next start; a failure here has nobody left to tell.
     SavePortSetting(m_State.m_nComPort);
     delete m_pFleetDlg;  // its workers and port lease go before the link session they borrow from
+    // The history's undo stack says "changed" as it clears itself, and the title it updates asks the form
+    // for its saved bytes, which by then are freed: nobody listens to a history that is going away.
+    m_History.blockSignals(true);
+    m_History.m_Stack.blockSignals(true);
 }
 
 void CMainForm::BuildForm() {

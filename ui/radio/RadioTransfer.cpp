@@ -176,6 +176,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
         hooks.SelectPllIc = nullptr;  // a look at the radio leaves the form as it is
         hooks.ShowVersion = nullptr;
     }
+    job.m_strBackupPort = StrPrintf("COM%d", com);
     CImageTransfer transfer(m_Lease.Port(), std::move(hooks));
     transfer.m_nComNumber = com;
     transfer.m_strDevice = m_Ctx.m_Link.DevicePath(com);
@@ -225,6 +226,19 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
             status(tr("The radio's own value changes: %1").arg(QString::fromStdString(line)).toStdString());
         }
     };
+    // Kept before the radio is touched: a write whose backup is lost would leave nothing to go back to.
+    hooks.KeepBackup = [&job](const CImageBytes& radio, std::string& error) {
+        std::string reason;
+        if (SaveBackup(radio, job.m_strBackupPort, job.m_strBackup, &reason)) {
+            return true;
+        }
+        job.m_strBackup.clear();
+        error = tr("Nothing was written: the radio's image could not be kept as a backup in %1 (%2).\nMake "
+                   "room there, or turn Back Up Radio Before Write off to write without a backup.")
+                    .arg(QString::fromStdString(BackupFolder()), QString::fromStdString(reason))
+                    .toStdString();
+        return false;
+    };
     hooks.Status = status;
     const SRadioWriteResult result = RunRadioWrite(transfer, write, hooks);
     job.m_bHaveBefore = result.m_bHaveRadio && write.m_bReadFirst;
@@ -240,6 +254,10 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
             ? tr("The radio could not be read for its backup, so nothing was written.").toStdString() + "\n" +
                   result.m_strFailure
             : result.m_strFailure;
+    if (result.m_Step == EWriteStep::Write && result.m_End == ETransferEnd::Cancelled) {
+        const std::string partly = PartlyWrittenText(result.m_nBlocksWritten);
+        job.m_strFailure += partly.empty() ? "" : "\n" + partly;  // which blocks are new
+    }
 }
 
 bool CRadioTransfer::ConfirmCheck() {
@@ -301,7 +319,9 @@ void CRadioTransfer::WaitUntilDone() {
 void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
     m_Worker.join();
     const bool write = outcome.m_Job == EJob::Write;
-    if (!outcome.m_bOk && outcome.m_End == ETransferEnd::Failed) {
+    // An interrupted write is reported as a failed one: the radio may hold a mix, and its trace tells how.
+    if (!outcome.m_bOk &&
+        (outcome.m_End == ETransferEnd::Failed || (write && outcome.m_End == ETransferEnd::Cancelled))) {
         ReportFailure(outcome);  // while the lease still holds the port and its trace
     }
     m_Lease.Release();
@@ -309,7 +329,13 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
     m_bLastOk = outcome.m_bOk;
     m_LastEnd = outcome.m_End;
     m_strLastNote.clear();
-    if (outcome.m_bHaveBefore) {
+    if (!outcome.m_strBackup.empty()) {
+        m_strLastBackup = outcome.m_strBackup;
+        if (m_Ctx.m_View.ShowStatus) {
+            m_Ctx.m_View.ShowStatus(tr("What the radio held before the write is kept in %1")
+                                        .arg(QString::fromStdString(outcome.m_strBackup)));
+        }
+    } else if (outcome.m_bHaveBefore && outcome.m_Job != EJob::Write) {
         KeepBackup(outcome.m_Before, tr("What the radio held before the write is kept in %1"));
     }
     if (outcome.m_bOk && write) {

@@ -76,6 +76,8 @@ private:
         bool m_bHaveBefore = false;
         bool m_bKeptOwn = false;             // the radio's own bytes were kept in what went out
         std::vector<std::string> m_Notices;  // the radio's own values the write changed
+        std::string m_strBackupPort;         // the port's part of the backup's name
+        std::string m_strBackup;             // where m_Before was kept, before the write began
         int m_nVersion = -1;
         STransferFailure m_Failure;
         double m_dSeconds = 0.0;

@@ -5,10 +5,25 @@
 #include <QHBoxLayout>
 #include <QMetaObject>
 #include <QThread>
+#include "PortSurvey.h"
 #include "widgets/AccessibleText.h"
 
+namespace {
+
+CPortSystem& ServicePorts() {
+    static const std::unique_ptr<CPortSystem> system = MachinePortSystem();
+    return *system;
+}
+
+}  // namespace
+
 CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* parent)
-    : QDialog(parent), m_Ctx(context), m_Doc(context.m_Doc), m_State(context.m_State), m_strUser(user) {
+    : QDialog(parent),
+      m_CheckPort(PortCheck(ServicePorts())),
+      m_Ctx(context),
+      m_Doc(context.m_Doc),
+      m_State(context.m_State),
+      m_strUser(user) {
     auto* layout = new QVBoxLayout(this);
     m_pBody = new QWidget(this);
     m_pBodyLayout = new QVBoxLayout(m_pBody);
@@ -62,6 +77,7 @@ bool CServiceDlg::Open() {
         return false;
     }
     m_pLink = std::make_unique<CServiceLink>(m_Lease.Port(), m_WorkerSink);
+    m_pLink->m_CheckPort = m_CheckPort;
     const int com = m_State.m_nComPort;
     const std::string device = m_Ctx.m_Link.DevicePath(com);
     m_pStatus->setText(tr("Connecting to the radio on COM%1...").arg(com));

@@ -40,6 +40,10 @@ public:
 
     void done(int result) override;
 
+    // Asked before the port opens, as before every transfer: why the port cannot be used (permission,
+    // another program holding it), or empty. The machine's port survey; tests hand in their own.
+    std::function<std::string(int com, const std::string& device)> m_CheckPort;
+
     QLabel* m_pStatus = nullptr;   // what the dialog is doing with the radio
     QPushButton* m_pOk = nullptr;  // hidden, as the default button
     QPushButton* m_pClose = nullptr;

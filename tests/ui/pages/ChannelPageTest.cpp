@@ -1,6 +1,7 @@
 // The channel page driven as a technician drives it: keystrokes into the real fields, Tab between them, and
 // the record, the texts, the messages and the focus checked after each step.
 
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -249,3 +250,18 @@ TEST_F(ChannelPage, CtrlShiftTRunsTheAccessCodeAndReloadsThePageAfterDisable) {
 }
 
 }  // namespace
+
+TEST_F(ChannelPage, ClosingTheWindowWithChannelsSelectedTearsThePageDownCleanly) {
+    // The selection watches every row's number label and looks it up in the rows while events reach it; the
+    // labels must go while the rows are still there (the sanitizer build catches a lookup in freed rows).
+    QTest::mouseClick(Row(2).m_pNumber, Qt::LeftButton);
+    QTest::mouseClick(Row(5).m_pNumber, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_TRUE(Row(5).m_pNumber->hasFocus());
+    const QPointer<CChannelPage> page = &Page();
+    const QPointer<QWidget> label = Row(5).m_pNumber;
+    EXPECT_TRUE(m_pFrame->close());
+    m_pFrame.reset();
+    QApplication::processEvents();
+    EXPECT_TRUE(page.isNull());
+    EXPECT_TRUE(label.isNull());
+}

@@ -1,7 +1,10 @@
 // Every command of both service dialogs against a radio that misbehaves, asserting what the user is told.
 
+#include <cerrno>
 #include <functional>
 
+#include "PortNames.h"
+#include "PortSurvey.h"
 #include "radio/CalibrationDlg.h"
 #include "radio/ServiceRig.h"
 #include "radio/SquelchDlg.h"
@@ -154,4 +157,48 @@ TEST(ServiceFaults, EverySquelchCommandSaysWhatTheRadioAnswered) {
         {"default", 0xA1, {}, [](CSq& d) -> QAbstractButton* { return d.m_pDefault; }, EKind::Unexamined},
     };
     RunMatrix(actions);
+}
+
+namespace {
+
+// COM4 as the machine's survey sees it: present, but held by another program or not ours to open.
+class CHeldPorts : public CPortSystem {
+public:
+    explicit CHeldPorts(EPortState state) : m_State(state) {}
+    std::vector<int> PresentPorts() override { return {4}; }
+    void Identify(SPortInfo& info) override { info.m_strKind = "Serial port"; }
+    int AccessError(const std::string&) override { return m_State == EPortState::NoPermission ? EACCES : 0; }
+    std::vector<SPortHolder> Holders(const std::string&) override {
+        return m_State == EPortState::InUse ? std::vector<SPortHolder>{{4242, "minicom"}}
+                                            : std::vector<SPortHolder>{};
+    }
+    EPortState m_State;
+};
+
+template <class TDialog>
+void ExpectRefusedWithReason(EPortState state, const std::string& reason) {
+    SCOPED_TRACE(reason);
+    CHeldPorts ports(state);
+    CServiceRig<TDialog> rig;
+    rig.m_CheckPort = PortCheck(ports);
+    rig.Open();
+    EXPECT_EQ(rig.m_Sink.m_Messages, std::vector<std::string>{"Fail to open PORT4\n" + reason});
+    EXPECT_EQ(rig.Dlg().result(), QDialog::Rejected);
+    EXPECT_TRUE(rig.m_pPort->m_Writes.empty()) << "nothing may go to a port another program holds";
+    EXPECT_FALSE(rig.m_Link.IsBusy());
+}
+
+}  // namespace
+
+TEST(ServiceFaults, APortThatIsHeldOrForbiddenIsRefusedWithTheReasonBeforeItOpens) {
+    const std::string port = "COM4 (" + ComDevicePath(4) + ")";
+    const std::string held =
+        port + " is in use by minicom (process 4242). Close that program, then try again.";
+    const std::string forbidden = port +
+                                  " cannot be used: no permission. Add yourself to the dialout group (sudo "
+                                  "usermod -aG dialout $USER), then log out and in again.";
+    ExpectRefusedWithReason<CCalibrationDlg>(EPortState::InUse, held);
+    ExpectRefusedWithReason<CSquelchDlg>(EPortState::InUse, held);
+    ExpectRefusedWithReason<CCalibrationDlg>(EPortState::NoPermission, forbidden);
+    ExpectRefusedWithReason<CSquelchDlg>(EPortState::NoPermission, forbidden);
 }

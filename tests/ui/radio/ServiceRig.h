@@ -28,6 +28,7 @@ public:
     // Opens the dialog and lets the connection start.
     TDialog& Open() {
         m_pDialog = std::make_unique<TDialog>(m_Ctx);
+        m_pDialog->m_CheckPort = m_CheckPort;  // COM4 is the simulated radio, not the machine's port
         m_bOpened = m_pDialog->Open();
         m_pDialog->show();
         m_pDialog->WaitUntilIdle();
@@ -63,6 +64,7 @@ public:
     CBusyState m_Busy;
     CPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
     std::string m_strVersion;
+    std::function<std::string(int com, const std::string& device)> m_CheckPort;  // none: every port is free
     std::unique_ptr<TDialog> m_pDialog;
     bool m_bOpened = false;
     size_t m_nMark = 0;

@@ -30,6 +30,8 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include "EepromLayout.h"
 #include "FileIo.h"
 #include "FrequencyRules.h"
+#include "FullDisk.h"
+#include "PartlyWritten.h"
 #include "RunCli.h"
 #include "SettingsFile.h"
 #include "TransferLog.h"
@@ -378,6 +380,59 @@ TEST_F(TransferTest, ClosingTheWindowDuringATransferAsksAndCancelsIt) {
     ASSERT_GE(m_Sink.m_Questions.size(), 2u);
     EXPECT_EQ(m_Sink.m_Questions[0], kMsgCancelTransferAndClose);
     EXPECT_EQ(Transfer().m_LastEnd, ETransferEnd::Cancelled);
+}
+
+TEST_F(TransferTest, ClosingTheWindowDuringAWriteStopsBetweenBlocksAndSaysWhatTheRadioHolds) {
+    // the moment is the radio's own: once it has stored block 5
+    const auto blocksTaken = [this] {
+        return Radio([](CRadioSimulator& r) {
+            return std::count_if(r.m_Events.begin(), r.m_Events.end(),
+                                 [](const std::string& e) { return e.rfind("block ", 0) == 0; });
+        });
+    };
+    m_Sink.m_Answers = {EAnswer::Yes};
+    bool closed = false;
+    Run(m_pFrame->m_pActWriteRadio, [&] {
+        if (!closed && blocksTaken() > 5) {
+            closed = m_pFrame->close();
+        }
+    });
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(m_Sink.m_Questions, std::vector<std::string>{kMsgCancelTransferAndClose});
+    EXPECT_EQ(Transfer().m_LastEnd, ETransferEnd::Cancelled);
+    EXPECT_TRUE(RadioLeftProgramming()) << "no leave frame";
+    const auto taken = static_cast<int>(blocksTaken());
+    EXPECT_LT(taken, kImageBlocks);
+    EXPECT_NE(DialogText().find(PartlyWrittenText(taken)), std::string::npos) << taken << " " << DialogText();
+    ASSERT_FALSE(Transfer().m_strLastTrace.empty());
+    EXPECT_TRUE(std::filesystem::exists(Transfer().m_strLastTrace));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines));
+    ASSERT_FALSE(lines.empty());
+    const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+    ASSERT_EQ(fields.size(), static_cast<size_t>(kTransferLogColumns));
+    EXPECT_EQ(fields[2], "write");
+    EXPECT_EQ(fields[9].rfind("Write cancelled.", 0), 0u) << fields[9];
+}
+
+TEST_F(TransferTest, ABackupThatCannotBeKeptStopsTheWriteBeforeTheRadioIsTouched) {
+    const CImageBytes before = Radio([](CRadioSimulator& r) { return r.m_Eeprom; });
+    View().SetBackupBeforeWrite(true);
+    {
+        CFullDisk full;
+        Run(m_pFrame->m_pActWriteRadio);
+    }
+    EXPECT_FALSE(Transfer().m_bLastOk);
+    EXPECT_EQ(
+        DialogText().rfind("Nothing was written: the radio's image could not be kept as a backup in ", 0), 0u)
+        << DialogText();
+    EXPECT_NE(DialogText().find("File too large"), std::string::npos) << DialogText();
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), before);
+    EXPECT_EQ(Radio([](CRadioSimulator& r) {
+                  return std::count(r.m_Events.begin(), r.m_Events.end(), std::string("write request"));
+              }),
+              0);
+    EXPECT_TRUE(Transfer().m_strLastBackup.empty());
 }
 
 TEST_F(TransferTest, AWriteTheRadioDoesNotHoldFailsTheVerifyNamingTheAddress) {
