@@ -331,7 +331,7 @@ TEST(ChannelClipboard, ColumnsAreReadFromTheCellsAndEveryRowSaysWhatItHolds) {
         doc.m_Channel[10].m_nTxDcs = 131;
         SPasteOutcome outcome;
         std::string error;
-        ASSERT_TRUE(PasteChannelRows(c.strText, c.targets, doc, outcome, error, c.firstColumn))
+        ASSERT_TRUE(PasteChannelRows(c.strText, c.targets, doc, true, outcome, error, c.firstColumn))
             << c.strName << ": " << error;
         EXPECT_EQ(outcome.m_strColumns, c.strColumns) << c.strName;
         for (const auto& [channel, values] : c.after) {
@@ -346,11 +346,12 @@ TEST(ChannelClipboard, AFirstColumnThatIsAChannelNumberOnlyInSomeRowsIsAskedAbou
     const std::vector<uint8_t> before = SettingsFileBytes(doc);
     SPasteOutcome outcome;
     std::string error;
-    EXPECT_FALSE(PasteChannelRows("5\t152.5\n151.0125\t152.5", {9}, doc, outcome, error));
+    EXPECT_FALSE(PasteChannelRows("5\t152.5\n151.0125\t152.5", {9}, doc, true, outcome, error));
     EXPECT_TRUE(outcome.m_bAskFirstColumn);
     EXPECT_NE(error.find("in 1 of 2 rows"), std::string::npos) << error;
     EXPECT_EQ(SettingsFileBytes(doc), before);
-    ASSERT_TRUE(PasteChannelRows("5\t152.5\n151.0125\t152.5", {9}, doc, outcome, error, EFirstColumn::Value));
+    ASSERT_TRUE(
+        PasteChannelRows("5\t152.5\n151.0125\t152.5", {9}, doc, true, outcome, error, EFirstColumn::Value));
     EXPECT_EQ(outcome.m_strColumns, "rx_mhz, tx_mhz");
     EXPECT_EQ(doc.m_Channel[9].m_dRxFreq, 151.0125);
 }

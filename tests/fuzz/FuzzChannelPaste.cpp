@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     SPasteOutcome outcome;
     std::string error;
-    if (PasteChannelRows(text, targets, doc, outcome, error)) {
+    if (PasteChannelRows(text, targets, doc, true, outcome, error)) {
         PasteReport(outcome);
         CheckConfig(doc);
         CEepromImage image;

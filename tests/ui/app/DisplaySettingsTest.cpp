@@ -29,9 +29,7 @@ protected:
 };
 
 TEST_F(DisplaySettingsFile, KeepsEachChoiceBesideThePortFileWhoseFourBytesStay) {
-    CDataRadioDoc doc;
-    doc.m_nComPort = 3;
-    ASSERT_TRUE(SavePortSetting(doc));
+    ASSERT_TRUE(SavePortSetting(3));
     const std::string portFile = m_Dir.File("config/KV310.ini");
     for (const ELanguage language :
          {ELanguage::System, ELanguage::English, ELanguage::German, ELanguage::Spanish}) {
@@ -125,18 +123,17 @@ TEST(MessagesBelowTheWindow, AreShownInTheWindowsLanguageAndTheRadiosLinesStayIn
     failure.m_Did = ERadioDid::NoAnswer;
     failure.m_strPort = "COM3";
     ASSERT_TRUE(InstallLanguage(ELanguage::English));
-    const QString english = TranslatedMessage(FailureMessage(kTextWriteFail, failure));
+    const QString english = TranslatedMessage(FailureMessage(kTextWriteFail, failure, kFindCableInWindow));
     EXPECT_TRUE(english.startsWith(QStringLiteral("Write Fail!\nThe radio did not answer on COM3.")))
         << english.toStdString();
 
     ASSERT_TRUE(InstallLanguage(ELanguage::German));
-    const QString german = TranslatedMessage(FailureMessage(kTextWriteFail, failure));
+    const QString german = TranslatedMessage(FailureMessage(kTextWriteFail, failure, kFindCableInWindow));
     EXPECT_FALSE(german.startsWith(QStringLiteral("Write Fail!"))) << german.toStdString();
     EXPECT_TRUE(german.contains(QStringLiteral("COM3"))) << german.toStdString();
     EXPECT_EQ(german.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
     // the values go into the translated sentence
-    const CDataRadioDoc doc;
-    const std::string model = ModelSelectText(doc.m_Band[kFirstOfferedModel]);
+    const std::string model = ModelSelectText(ModelCatalogue()[kFirstOfferedModel]);
     EXPECT_NE(model.find("MHz bis"), std::string::npos) << model;
     EXPECT_EQ(PartlyWrittenText(5).substr(0, 59), "teilweise geschrieben: Blöcke 0–4 sind neu, 5–25 nicht");
 

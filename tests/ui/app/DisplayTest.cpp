@@ -212,11 +212,11 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
     const std::vector<std::pair<const char*, std::function<QDialog*()>>> dialogs = {
         {"about", [&] { return new CAboutDlg(&frame); }},
         {"bulk-edit", [&] { return new CBulkEditDlg(m_Doc, &frame); }},
-        {"change-map", [&] { return new CChangeMapDlg(m_Doc, m_Sink, 1, 1, 0x5A, &frame); }},
+        {"change-map", [&] { return new CChangeMapDlg(State(), m_Sink, 1, 1, 0x5A, &frame); }},
         {"channel-option", [&] { return new CChannelOptionDlg(context, &frame); }},
         {"compare", [&] { return new CCompareDlg("plan.dat", {"CH 1 RX: 150.0000 / 151.0000"}, &frame); }},
         {"engineering", [&] { return new CEngineeringDlg(image, &frame); }},
-        {"model-select", [&] { return new CModelSelectDlg(m_Doc, &frame); }},
+        {"model-select", [&] { return new CModelSelectDlg(&frame); }},
         {"scan-warning",
          [&] {
              return new CScanWarningDlg(QCoreApplication::translate("CModemPage", "Scan is on"),
@@ -225,7 +225,7 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
          }},
         {"ctcss", [&] { return new CCtcssDlg(&frame); }},
         {"dcs", [&] { return new CDcsDlg(&frame); }},
-        {"two-tone-code", [&] { return new CTwoToneCodeDlg(m_Doc, m_Sink, &frame); }},
+        {"two-tone-code", [&] { return new CTwoToneCodeDlg(m_Doc, State(), m_Sink, &frame); }},
         {"two-tone", [&] { return new CTwoToneDlg(m_Doc, m_Sink, 1, &frame); }},
         {"calibration", [&] { return new CCalibrationDlg(context, &frame); }},
         {"squelch", [&] { return new CSquelchDlg(context, &frame); }},

@@ -116,10 +116,11 @@ namespace {
 TEST(FleetDlgPorts, ReachTheBuiltInRadioAsASingleTransferDoes) {
     EnsureApplication();
     CDataRadioDoc doc;
+    SWindowState state;
     CRecordingSink sink;
     CLinkSession link(std::make_unique<CSerialPort>(), nullptr);
     CBusyState busy;
-    CPageContext ctx{doc, sink, link, busy, {}};
+    CPageContext ctx{doc, state, sink, link, busy, {}};
     CFleetDlg dialog(ctx);
     const std::unique_ptr<CRadioPort> port = dialog.m_MakePort({QStringLiteral("COM49"), QString(), 49, ""});
     const std::string device = ProgramComResolver()(kSimulatedRadioCom);
