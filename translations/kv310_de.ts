@@ -2018,6 +2018,12 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <source>the port</source>
         <translation>dem Anschluss</translation>
     </message>
+    <message>
+        <source>Nothing was written: the radio&apos;s image could not be kept as a backup in %1 (%2).
+Make room there, or turn Back Up Radio Before Write off to write without a backup.</source>
+        <translation>Es wurde nichts geschrieben: Das Abbild des Funkgeräts konnte nicht als Sicherung in %1 abgelegt werden (%2).
+Schaffen Sie dort Platz, oder schalten Sie „Funkgerät vor dem Schreiben sichern“ aus, um ohne Sicherung zu schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -2127,6 +2133,21 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
     <message>
         <source>Restored: the radio holds the backup&apos;s %1 bytes.</source>
         <translation>Wiederhergestellt: das Funkgerät enthält die %1 Bytes der Sicherung.</translation>
+    </message>
+    <message>
+        <source>Put the backup %1 back on the radio on COM%2?</source>
+        <translation>Die Sicherung %1 in das Funkgerät an COM%2 zurückschreiben?</translation>
+    </message>
+    <message>
+        <source>The backup is of another model: %1.</source>
+        <translation>Die Sicherung stammt von einem anderen Modell: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) change; every byte of the radio becomes the backup&apos;s.</source>
+        <translation>
+            <numerusform>%n Feld ändert sich; jedes Byte des Funkgeräts wird zum Byte der Sicherung.</numerusform>
+            <numerusform>%n Felder ändern sich; jedes Byte des Funkgeräts wird zum Byte der Sicherung.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2019,6 +2019,12 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <source>the port</source>
         <translation>el puerto</translation>
     </message>
+    <message>
+        <source>Nothing was written: the radio&apos;s image could not be kept as a backup in %1 (%2).
+Make room there, or turn Back Up Radio Before Write off to write without a backup.</source>
+        <translation>No se escribió nada: la imagen del radio no se pudo guardar como copia de seguridad en %1 (%2).
+Libere espacio allí, o desactive «Copia de seguridad antes de escribir» para escribir sin copia.</translation>
+    </message>
 </context>
 <context>
     <name>CRestoreDlg</name>
@@ -2128,6 +2134,21 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
     <message>
         <source>Restored: the radio holds the backup&apos;s %1 bytes.</source>
         <translation>Restaurado: el radio contiene los %1 bytes de la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Put the backup %1 back on the radio on COM%2?</source>
+        <translation>¿Devolver la copia de seguridad %1 al radio en COM%2?</translation>
+    </message>
+    <message>
+        <source>The backup is of another model: %1.</source>
+        <translation>La copia de seguridad es de otro modelo: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) change; every byte of the radio becomes the backup&apos;s.</source>
+        <translation>
+            <numerusform>Cambia %n campo; cada byte del radio pasa a ser el de la copia.</numerusform>
+            <numerusform>Cambian %n campos; cada byte del radio pasa a ser el de la copia.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
