@@ -249,6 +249,8 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
     job.m_End = result.m_End;
     job.m_Failure = result.m_Failure;
     job.m_Bytes = result.m_Sent;
+    job.m_bWriteBegan = result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
+                        result.m_Step == EWriteStep::Done;
     job.m_strFailure =
         result.m_Step == EWriteStep::ReadFirst
             ? tr("The radio could not be read for its backup, so nothing was written.").toStdString() + "\n" +
@@ -474,7 +476,7 @@ void CRadioTransfer::LogTransfer(const SOutcome& outcome, const std::string& bac
     }
     entry.m_strResult =
         outcome.m_bOk ? "ok" : outcome.m_strFailure.substr(0, outcome.m_strFailure.find('\n'));
-    if (write && !outcome.m_bOk && outcome.m_Failure.m_Stage == EStage::Blocks) {
+    if (write && outcome.m_bWriteBegan && !outcome.m_bOk && outcome.m_Failure.m_Stage == EStage::Blocks) {
         // the log keeps what the radio holds, not only "Write Fail!"
         const std::string partly = PartlyWrittenText(outcome.m_Failure.m_nBlock);
         entry.m_strResult += partly.empty() ? "" : " " + partly;

@@ -76,6 +76,7 @@ private:
         bool m_bHaveBefore = false;
         bool m_bKeptOwn = false;             // the radio's own bytes were kept in what went out
         std::vector<std::string> m_Notices;  // the radio's own values the write changed
+        bool m_bWriteBegan = false;          // blocks went to the radio (not stopped at the read first)
         std::string m_strBackupPort;         // the port's part of the backup's name
         std::string m_strBackup;             // where m_Before was kept, before the write began
         int m_nVersion = -1;

@@ -61,6 +61,8 @@ CTransferHistoryDlg::CTransferHistoryDlg(const std::vector<std::string>& lines, 
     auto* sortLabel = new QLabel(tr("&Sort by:"), this);
     m_cbSortBy = new QComboBox(this);
     m_cbSortBy->addItems(headers);
+    // the log's own column names, as the table's headings and the file show them: data, not the window's text
+    m_cbSortBy->setProperty("kv310ListsData", true);
     m_cbSortBy->setAccessibleName(tr("Sort by"));
     sortLabel->setBuddy(m_cbSortBy);
     m_pDescending = new QCheckBox(tr("&Descending"), this);

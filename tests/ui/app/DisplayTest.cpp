@@ -124,7 +124,7 @@ std::vector<std::string> Faults(QWidget* top, bool pseudo) {
                 checkWidth(button, button->text(), NeededWidth(button));
             }
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            for (int item = 0; item < list->count(); ++item) {
+            for (int item = 0; item < list->count() && !list->property("kv310ListsData").toBool(); ++item) {
                 checkMarker(list, list->itemText(item));
             }
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
