@@ -99,7 +99,7 @@ TEST_P(CliInterrupt, AWriteStopsBetweenBlocksLeavesProgrammingAndSaysWhatTheRadi
     const size_t logged = LogLines().size();
     const int signal = GetParam();
     const SCliResult result =
-        RunCliSignalled({"write", "--port", radio.SlavePath(), SaveInterruptedPlan(dir)},
+        RunCliSignalled({"write", "--no-backup", "--port", radio.SlavePath(), SaveInterruptedPlan(dir)},
                         [&] { return Saw(radio).nBlocks > kStopAfterBlock ? signal : 0; });
     EXPECT_EQ(result.nExit, 1) << result.strErr;
     const std::vector<std::string> lines = LogLines();
@@ -112,7 +112,7 @@ TEST_P(CliInterrupt, AFleetWriteStopsEveryRadioBetweenBlocks) {
     std::vector<std::unique_ptr<CPtyRadio>> radios;
     std::vector<std::string> words;
     CTempDir dir;
-    words = {"write", SaveInterruptedPlan(dir)};
+    words = {"write", "--no-backup", SaveInterruptedPlan(dir)};  // the blocks counted are the write's
     for (int i = 0; i < 3; ++i) {
         radios.push_back(std::make_unique<CPtyRadio>());
         ASSERT_TRUE(radios.back()->Start()) << radios.back()->m_strError;

@@ -156,7 +156,8 @@ TEST(CliSupport, HangUpOrASecondCtrlCMidWriteStillTakesTheRadioOutOfProgrammingM
         SCOPED_TRACE(test.m_szName);
         CPtyRadio radio;
         ASSERT_TRUE(radio.Start()) << radio.m_strError;
-        CRunningCli write({"write", "--port", radio.SlavePath(), dir.File("depot.dat"), "--no-verify"});
+        CRunningCli write(
+            {"write", "--no-backup", "--port", radio.SlavePath(), dir.File("depot.dat"), "--no-verify"});
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (BlocksTaken(radio) < 3 && std::chrono::steady_clock::now() < giveUp) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
