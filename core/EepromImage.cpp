@@ -1,6 +1,7 @@
 #include "EepromImage.h"
 
 #include "EepromLayout.h"
+#include "PlanMask.h"
 #include "Tones.h"
 
 // The map of the image is drawn at the top of EepromLayout.h; the functions below read like it.
@@ -129,17 +130,6 @@ void EncodeSlot(const CChannelData& channel, int row, uint8_t* slot) {
     PutDivider(slot, kSlotTxNHigh, kSlotTxNLow, kSlotTxA,
                DividerCount(SynthesizerHz(row, channel.m_dTxFreq, false), stepHz));
     Put(slot, kSlotVcoBand, VcoBand(row, channel.m_dTxFreq));
-}
-
-uint8_t SlotChecksum(const uint8_t* slot) {
-    if (slot[0] == 0 && slot[1] == 0 && slot[2] == 0) {
-        return 0;
-    }
-    unsigned sum = 0;
-    for (int k = 0; k < kSlotChecksum; ++k) {
-        sum += slot[k];
-    }
-    return static_cast<uint8_t>(0xFF - (sum % 256));
 }
 
 void EncodeChannelBits(const CDataRadioDoc& doc, uint8_t* image) {
@@ -441,7 +431,7 @@ void CEepromImage::EncodeImage(CDataRadioDoc& doc, std::vector<SMaskedValue>* ma
     EncodeModelBytes(doc, image, masked);
     for (int i = 0; i < kChannels; ++i) {
         uint8_t* slot = image + SlotAddr(i);
-        slot[kSlotChecksum] = SlotChecksum(slot);
+        slot[kSlotChecksum] = ChannelSlotChecksum(slot);
     }
     for (int i = 0; i < kChannels; ++i) {
         if (doc.m_Channel[i].m_nRxOption == kSigTwoTone) {

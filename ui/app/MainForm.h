@@ -162,6 +162,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void WriteTextFile(const std::string& path, const std::string& text, const QString& done);
     void BuildForm();
     bool SaveTo(const std::string& path);
     void ReloadReadyPages();

@@ -21,6 +21,18 @@ bool CMainForm::CommitPendingEdits() {
     return page == nullptr || page->CommitPending();
 }
 
+// Writes text to path whole or not at all; says where it went (done: "... %1"), or why it could not.
+void CMainForm::WriteTextFile(const std::string& path, const std::string& text, const QString& done) {
+    std::string error;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
+        m_Sink.ShowMessage(tr("Cannot write %1: %2.")
+                               .arg(QString::fromStdString(path), QString::fromStdString(error))
+                               .toStdString());
+        return;
+    }
+    emit StatusText(done.arg(QString::fromStdString(path)));
+}
+
 void CMainForm::OnFileExportText() {
     if (!CommitPendingEdits()) {
         return;
@@ -30,14 +42,7 @@ void CMainForm::OnFileExportText() {
         return;
     }
     const std::string text = ExportTextConfig(m_Doc);
-    std::string error;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
-        m_Sink.ShowMessage(tr("Cannot write %1: %2.")
-                               .arg(QString::fromStdString(path), QString::fromStdString(error))
-                               .toStdString());
-        return;
-    }
-    emit StatusText(tr("Exported to %1").arg(QString::fromStdString(path)));
+    WriteTextFile(path, text, tr("Exported to %1"));
 }
 
 void CMainForm::OnFileCompare() {
@@ -78,14 +83,7 @@ void CMainForm::OnSaveTrace() {
     if (path.empty()) {
         return;
     }
-    std::string error;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
-        m_Sink.ShowMessage(tr("Cannot write %1: %2.")
-                               .arg(QString::fromStdString(path), QString::fromStdString(error))
-                               .toStdString());
-        return;
-    }
-    emit StatusText(tr("Serial trace saved in %1").arg(QString::fromStdString(path)));
+    WriteTextFile(path, text, tr("Serial trace saved in %1"));
 }
 
 void CMainForm::SetVerifyAfterWrite(bool on) {
