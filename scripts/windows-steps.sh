@@ -247,7 +247,8 @@ installer_step() {
 #   - file and folder names beyond the ANSI code page (the plan, and the data and state folders where the
 #     backups and the log go).
 ctl_builtin_step() {
-    winctl write --port COM49 --port COM42 "$(winpath "$WORK/plan.dat")" >"$WORK/fleet.txt" ||
+    # --force: the built-in radio starts as a KV310 VHF, the plan is another model; the step is about the ports
+    winctl write --force --port COM49 --port COM42 "$(winpath "$WORK/plan.dat")" >"$WORK/fleet.txt" ||
         fail "the fleet to COM49 and COM42 failed: $(cat "$WORK/fleet.txt")"
     grep -q '^COM49' "$WORK/fleet.txt" && grep -q '^COM42' "$WORK/fleet.txt" ||
         fail "the fleet's summary lacks a port: $(cat "$WORK/fleet.txt")"
