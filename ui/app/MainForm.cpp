@@ -415,24 +415,24 @@ void CMainForm::OnWriteRadio() {
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
-void CMainForm::OnSquelch() {
+// A service dialog runs only while no transfer does, and only once its port is open.
+template <typename TDialog>
+void CMainForm::RunServiceDialog() {
     if (m_Busy.Refuse(m_Sink)) {
         return;
     }
-    CSquelchDlg dialog(m_Ctx, this);
+    TDialog dialog(m_Ctx, this);
     if (dialog.Open()) {
         dialog.exec();
     }
 }
 
+void CMainForm::OnSquelch() {
+    RunServiceDialog<CSquelchDlg>();
+}
+
 void CMainForm::OnCalibration() {
-    if (m_Busy.Refuse(m_Sink)) {
-        return;
-    }
-    CCalibrationDlg dialog(m_Ctx, this);
-    if (dialog.Open()) {
-        dialog.exec();
-    }
+    RunServiceDialog<CCalibrationDlg>();
 }
 
 void CMainForm::OnProgramFleet() {

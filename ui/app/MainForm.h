@@ -162,6 +162,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    template <typename TDialog>
+    void RunServiceDialog();
     void WriteTextFile(const std::string& path, const std::string& text, const QString& done);
     void BuildForm();
     bool SaveTo(const std::string& path);
