@@ -51,6 +51,26 @@ stop_program() {
     wait "$1" 2>/dev/null || true
 }
 
+# read_screenshot PNG: the screenshot of kv310.exe's window is read (tesseract, on a greyed copy three times
+# the size, as its text is small) and must show the plan's model and its frequencies: a window whose line
+# edits draw nothing shows none of them. Two of the 32 may be misread; the widget test above finds a single
+# field that draws nothing.
+read_screenshot() {
+    local shot=$1 text expected missing=() frequency
+    convert "$shot" -colorspace Gray -resize 300% "$WORK/shot-large.png"
+    tesseract "$WORK/shot-large.png" "$WORK/shot" >/dev/null 2>&1 || fail "tesseract could not read $shot"
+    text=$(cat "$WORK/shot.txt")
+    grep -Eq 'KV310 +UHF' <<<"$text" || fail "the screenshot of kv310.exe's window shows no model ($shot)"
+    expected=$("$HOST_CTL" export "$WORK/PLAN.dat" -o - | sed -n 's/^ *[rt]x_mhz: \([0-9.]*\).*/\1/p')
+    for frequency in $expected; do
+        grep -qF "$frequency" <<<"$text" || missing+=("$frequency")
+    done
+    [ "${#missing[@]}" -le 2 ] ||
+        fail "the screenshot of kv310.exe's window does not show ${#missing[@]} of the plan's 32 frequencies" \
+            "(${missing[*]}): $shot"
+    echo "kv310.exe's window shows the plan's model and $((32 - ${#missing[@]})) of its 32 frequencies: $shot"
+}
+
 # window_write_step PTY: kv310.exe opens PLAN.dat; the keyboard writes it (Program > Write Radio, Alt+P W) to
 # the radio on COM43 (whose pseudo-terminal is PTY), the port the program remembers from last time; the radio
 # then holds what kv310ctl write sends.
@@ -72,7 +92,7 @@ window_write_step() {
     main=$(find_window "$KV310_MAIN_TITLE" 90) || fail_with_screen "kv310.exe showed no main window"
     sleep 2  # its first paint
     import -window root "$shot"
-    echo "kv310.exe's window: $shot"
+    read_screenshot "$shot"
 
     xdotool windowfocus --sync "$main" key --clearmodifiers alt+p w
     find_window '^Read/Write$' 30 >/dev/null || fail_with_screen "Alt+P W started no write in kv310.exe"
