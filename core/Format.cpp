@@ -19,3 +19,9 @@ std::string StrPrintf(const char* format, ...) {
     va_end(args);
     return text;
 }
+
+void FillField(std::string& text, const std::string& field, const std::string& value) {
+    for (size_t at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size())) {
+        text.replace(at, field.size(), value);
+    }
+}

@@ -10,3 +10,6 @@ std::string StrPrintf(const char* format, ...) __attribute__((format(__MINGW_PRI
 #else
 std::string StrPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 #endif
+
+// Puts value for every "{field}" in text ("{port}" in "The radio did not answer on {port}.").
+void FillField(std::string& text, const std::string& field, const std::string& value);

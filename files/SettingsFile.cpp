@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "FileIo.h"
+#include "Format.h"
 
 namespace {
 
@@ -144,8 +145,13 @@ bool ApplySettingsFileBytes(CDataRadioDoc& doc, const std::vector<uint8_t>& byte
 }
 
 bool OnSaveDocument(const CDataRadioDoc& doc, const std::string& path, CMessageSink& sink) {
-    if (!WriteFileAtomically(path, SettingsFileBytes(doc))) {
-        sink.ShowMessage(kMsgCannotSave);
+    std::string reason;
+    if (!WriteFileAtomically(path, SettingsFileBytes(doc), &reason)) {
+        // the first line as it always was; then why, and that the file on disk is as it was before
+        std::string why = LookUpText(KV310_MESSAGES, kMsgSaveFailedWhy);
+        FillField(why, "{file}", path);
+        FillField(why, "{reason}", reason);
+        sink.ShowMessage(std::string(kMsgCannotSave) + "\n" + why);
         return false;
     }
     return true;

@@ -58,6 +58,11 @@ std::string WrongSizeText(const std::string& path, size_t size);
 std::string ShortFileText(size_t size);
 
 constexpr const char* kMsgCannotSave = KV310_TEXT("Messages", "Cannot Save File!");
+// The line below "Cannot Save File!" that says why ({reason}, the system's own words) and what to do.
+constexpr const char* kMsgSaveFailedWhy =
+    KV310_TEXT("Messages",
+               "{file} could not be written: {reason}. Nothing on the disk was changed; free some "
+               "space or choose another place with File > Save As.");
 constexpr const char* kMsgCannotOpen = KV310_TEXT("Messages", "Cannot Open File!");
 constexpr const char* kMsgOpenFailed = KV310_TEXT("Messages", "Failed to open document.");
 constexpr const char* kMsgNotAFile = KV310_TEXT(

@@ -122,7 +122,43 @@ void PaintDataSheet(const CDataRadioDoc& doc, QPainter& painter, QPagedPaintDevi
     painter.restore();
 }
 
+namespace {
+
+// The sheet as a PDF laid out as layout, at resolution dots per inch, made in memory and then written whole:
+// a full disk leaves the file that was there as it was, and nothing half-written beside it.
+bool WriteDataSheetPdf(const CDataRadioDoc& doc, const QPageLayout& layout, int resolution,
+                       const std::string& path, std::string* error) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QString::fromStdString(DataSheetJobName(doc)));
+        writer.setCreator(QStringLiteral("KV310 PC Programmer"));
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return Fail(error, "The PDF could not be started.");
+        }
+        PaintDataSheet(doc, painter, writer);
+        painter.end();
+    }
+    const QByteArray& data = pdf.data();
+    std::string reason;
+    if (!WriteFileAtomically(path, std::vector<uint8_t>(data.begin(), data.end()), &reason)) {
+        return Fail(error, "Cannot write " + path + ": " + reason);
+    }
+    return true;
+}
+
+}  // namespace
+
 bool PrintDataSheet(const CDataRadioDoc& doc, QPrinter& printer, std::string* error) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // "Print to File" would have Qt write the file directly: made as the command line makes it instead
+        return WriteDataSheetPdf(doc, printer.pageLayout(), printer.resolution(),
+                                 printer.outputFileName().toStdString(), error);
+    }
     printer.setDocName(QString::fromStdString(DataSheetJobName(doc)));
     printer.setFullPage(false);
     QPainter painter;
@@ -141,27 +177,9 @@ bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std:
         return Fail(error, "Printing needs a GUI application object, not a console one.");
     }
 
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setTitle(QString::fromStdString(DataSheetJobName(doc)));
-        writer.setCreator(QStringLiteral("KV310 PC Programmer"));
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+    return WriteDataSheetPdf(doc,
+                             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
-                                         QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return Fail(error, "The PDF could not be started.");
-        }
-        PaintDataSheet(doc, painter, writer);
-        painter.end();
-    }
-    const QByteArray& data = pdf.data();
-    std::string reason;
-    if (!WriteFileAtomically(path, std::vector<uint8_t>(data.begin(), data.end()), &reason)) {
-        return Fail(error, "Cannot write " + path + ": " + reason);
-    }
-    return true;
+                                         QPageLayout::Millimeter),
+                             kPdfResolution, path, error);
 }

@@ -2930,6 +2930,10 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
         <source>Write the radio again.</source>
         <translation>Das Funkgerät erneut schreiben.</translation>
     </message>
+    <message>
+        <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>
+        <translation>{file} konnte nicht geschrieben werden: {reason}. Auf dem Datenträger wurde nichts verändert; Platz freigeben oder mit Datei &gt; Speichern unter einen anderen Ort wählen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

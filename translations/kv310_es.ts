@@ -2931,6 +2931,10 @@ Include the open configuration (as YAML text) too?</source>
         <source>Write the radio again.</source>
         <translation>Vuelva a escribir el radio.</translation>
     </message>
+    <message>
+        <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>
+        <translation>No se pudo escribir {file}: {reason}. No se cambió nada en el disco; libere espacio o elija otro lugar con Archivo &gt; Guardar como.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

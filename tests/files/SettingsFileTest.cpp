@@ -375,7 +375,14 @@ TEST(SettingsFileSave, UnwritableTargetReportsAndLeavesNoTemporaryFile) {
     ASSERT_EQ(::mkdir(dir.File("taken.dat").c_str(), 0755), 0);
     EXPECT_FALSE(OnSaveDocument(CDataRadioDoc(), dir.File("taken.dat"), sink));
     EXPECT_FALSE(OnSaveDocument(CDataRadioDoc(), dir.File("no/such/folder.dat"), sink));
-    EXPECT_EQ(sink.m_Messages, std::vector<std::string>({"Cannot Save File!", "Cannot Save File!"}));
+    ASSERT_EQ(sink.m_Messages.size(), 2u);
+    EXPECT_EQ(sink.m_Messages[0].rfind(
+                  "Cannot Save File!\n" + dir.File("taken.dat") + " could not be written: ", 0),
+              0u);
+    EXPECT_EQ(sink.m_Messages[1].rfind("Cannot Save File!\n" + dir.File("no/such/folder.dat") +
+                                           " could not be written: No such file or directory. ",
+                                       0),
+              0u);
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.m_Path)) {
         ++entries;
@@ -420,7 +427,11 @@ TEST(SettingsFileSave, WriteErrorHalfwayLeavesTheOldFileIntact) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(saved_ok);
-    EXPECT_EQ(sink.m_Messages, std::vector<std::string>({"Cannot Save File!"}));
+    EXPECT_EQ(sink.m_Messages,
+              std::vector<std::string>({"Cannot Save File!\n" + dir.File("disk.dat") +
+                                        " could not be written: File too large. Nothing on the "
+                                        "disk was changed; free some space or choose another "
+                                        "place with File > Save As."}));
     EXPECT_EQ(ReadAll(dir.File("disk.dat")), before);
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.m_Path)) {
@@ -458,7 +469,10 @@ TEST(SettingsFileSave, AWriteProtectedFileIsRefusedAndKeepsItsBytesAndMode) {
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     const std::vector<uint8_t> before = ReadAll(path);
     EXPECT_FALSE(OnSaveDocument(DistinctRecord(), path, sink));  // also as root
-    EXPECT_EQ(sink.m_Messages, std::vector<std::string>({"Cannot Save File!"}));
+    ASSERT_EQ(sink.m_Messages.size(), 1u);
+    EXPECT_EQ(sink.m_Messages[0].rfind(
+                  "Cannot Save File!\n" + path + " could not be written: Permission denied.", 0),
+              0u);
     EXPECT_EQ(ReadAll(path), before);
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);

@@ -267,7 +267,8 @@ TEST_F(ShellTest, SavesTheRecordBytesToTheChosenPath) {
     m_Doc.m_Channel[7].m_dRxFreq = 157.0;
     m_strSavePath = m_Dir.File("no-such-folder/out.dat");
     EXPECT_FALSE(View().OnFileSaveAs());
-    EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{kMsgCannotSave});
+    ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
+    EXPECT_EQ(m_Sink.m_Messages[0].rfind(std::string(kMsgCannotSave) + "\n" + m_strSavePath, 0), 0u);
     EXPECT_TRUE(View().HasUnsavedChanges());
 }
 
