@@ -229,11 +229,36 @@ std::string FrequencyFieldText(double mhz) {
     return mhz == 0.0 ? std::string() : FormatFixed(mhz, 5);
 }
 
+namespace {
+
+// True when the fields hold what the channel holds and it is whole as it stands: a step the model takes,
+// both frequencies on that step's grid (within a hertz) and in the band. Leaving such a field changes
+// nothing, so that a plan loaded or read from a radio keeps the steps and the receive-only channels it was
+// made with, and the window writes the bytes the command line writes for the same file.
+bool KeepsAsItIs(const CDataRadioDoc& doc, const CChannelData& ch, const SBandLimits& band, double rx,
+                 double tx) {
+    constexpr double kSameMhz = 0.0000001;
+    const auto onGrid = [&ch](double mhz) {
+        const double steps = mhz * kHzPerMHz / StepWidthHz(ch.m_nStep);
+        return std::fabs(steps - std::round(steps)) * StepWidthHz(ch.m_nStep) < 1.0;
+    };
+    return std::fabs(rx - ch.m_dRxFreq) < kSameMhz && std::fabs(tx - ch.m_dTxFreq) < kSameMhz &&
+           ModelTakesStep(doc.m_nModel, ch.m_nStep) && onGrid(rx) && onGrid(tx) && !band.IsOutside(rx) &&
+           !band.IsOutside(tx);
+}
+
+}  // namespace
+
 void LeaveRxField(CDataRadioDoc& doc, int channel, SRowEdit& row) {
     CChannelData& ch = doc.m_Channel[static_cast<size_t>(channel - 1)];
     const SBandLimits band = CurrentBandLimits(doc);
     const double rx = FieldTextToDouble(row.m_strRx);
     const double tx = FieldTextToDouble(row.m_strTx);
+    if (rx != 0.0 && KeepsAsItIs(doc, ch, band, rx, tx)) {
+        row.m_strRx = FrequencyFieldText(ch.m_dRxFreq);
+        row.m_strTx = FrequencyFieldText(ch.m_dTxFreq);
+        return;
+    }
     // A field holding no frequency (empty, or a text worth 0) counts as empty.
     if (rx == 0.0 && tx == 0.0) {
         ClearChannel(ch, row);
@@ -268,6 +293,11 @@ void LeaveTxField(CDataRadioDoc& doc, int channel, SRowEdit& row) {
     const SBandLimits band = CurrentBandLimits(doc);
     const double rx = FieldTextToDouble(row.m_strRx);
     const double tx = FieldTextToDouble(row.m_strTx);
+    if (rx != 0.0 && KeepsAsItIs(doc, ch, band, rx, tx)) {
+        row.m_strRx = FrequencyFieldText(ch.m_dRxFreq);
+        row.m_strTx = FrequencyFieldText(ch.m_dTxFreq);
+        return;
+    }
     if (tx == 0.0) {
         if (rx == 0.0) {
             ClearChannel(ch, row);

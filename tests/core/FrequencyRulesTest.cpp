@@ -134,8 +134,9 @@ TEST(LeaveField, FitsChecksAndStoresTheRow) {
         doc.m_nSubBand = static_cast<uint8_t>(c.subBand);
         CChannelData& ch = doc.m_Channel[4];
         ch.m_nStep = c.stepBefore;
-        ch.m_dRxFreq = FieldTextToDouble(c.rx);
-        ch.m_dTxFreq = FieldTextToDouble(c.tx);
+        // the field left held another frequency before the user typed into it
+        ch.m_dRxFreq = c.left == Rx ? 1.0 : FieldTextToDouble(c.rx);
+        ch.m_dTxFreq = c.left == Tx ? 1.0 : FieldTextToDouble(c.tx);
         SRowEdit row{c.rx, c.tx, "", kStay};
         (c.left == Rx ? LeaveRxField : LeaveTxField)(doc, 5, row);
         const std::string what = std::string(c.left == Rx ? "RX " : "TX ") + c.rx + " / " + c.tx;
@@ -146,6 +147,44 @@ TEST(LeaveField, FitsChecksAndStoresTheRow) {
         EXPECT_EQ(row.m_Focus, c.focus) << what;
         EXPECT_DOUBLE_EQ(ch.m_dRxFreq, FieldTextToDouble(c.shownRx)) << what;
         EXPECT_DOUBLE_EQ(ch.m_dTxFreq, FieldTextToDouble(c.shownTx)) << what;
+    }
+}
+
+// A field left as it was loaded or read changes the channel only where it is not whole as it stands.
+TEST(LeaveField, AFieldLeftUnchangedKeepsAWholeChannelAsItIs) {
+    const struct {
+        int model;
+        int step;
+        double rx, tx;
+        int stepAfter;
+        double rxAfter, txAfter;
+    } cases[] = {
+        {U310, 2, 411.125, 416.125, 2, 411.125, 416.125},  // 5 kHz kept, though 6.25 kHz fits both too
+        {U310, 0, 420.0, 0.0, 0, 420.0, 0.0},              // receive-only stays receive-only
+        {V310, 1, 151.00625, 151.00625, 1, 151.00625, 151.00625},  // on its grid within a hertz
+        {V310, 2, 151.0125, 151.0125, 0, 151.0125, 151.0125},      // off its own grid: fitted again
+        {U330, 0, 415.0125, 415.0125, 1, 415.0125, 415.0125},      // a step the model lacks: fitted again
+        {V310, 2, 180.0, 180.0, 0, 156.0, 180.0},                  // outside the band: RX moved in
+    };
+    for (const auto& c : cases) {
+        for (EField left : {Rx, Tx}) {
+            CDataRadioDoc doc;
+            doc.m_nModel = c.model;
+            CChannelData& ch = doc.m_Channel[0];
+            ch.m_nStep = c.step;
+            ch.m_dRxFreq = c.rx;
+            ch.m_dTxFreq = c.tx;
+            SRowEdit row{FrequencyFieldText(c.rx), FrequencyFieldText(c.tx), "", kStay};
+            (left == Rx ? LeaveRxField : LeaveTxField)(doc, 1, row);
+            if (left == Tx && c.rxAfter != c.rx) {
+                continue;  // leaving TX cuts TX onto the grid; only RX is moved into the band
+            }
+            const std::string what = (left == Rx ? "RX " : "TX ") + FrequencyFieldText(c.rx);
+            EXPECT_EQ(ch.m_nStep, c.stepAfter) << what;
+            EXPECT_NEAR(ch.m_dRxFreq, c.rxAfter, 1e-9) << what;
+            EXPECT_NEAR(ch.m_dTxFreq, c.txAfter, 1e-9) << what;
+            EXPECT_EQ(row.m_strTx, FrequencyFieldText(c.txAfter)) << what;
+        }
     }
 }
 

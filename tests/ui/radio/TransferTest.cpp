@@ -529,9 +529,7 @@ CDataRadioDoc RandomConfiguration(int model, std::mt19937& rng) {
         CChannelData& ch = doc.m_Channel[static_cast<size_t>(channel - 1)];
         ch.m_dRxFreq = band.m_dLower + 0.025 * (rng() % raster);
         ch.m_dTxFreq = rng() % 2 == 0 ? ch.m_dRxFreq : band.m_dLower + 0.025 * (rng() % raster);
-        // As the window checks a loaded channel, so that the file holds what the channel page shows.
-        SRowEdit row{FrequencyFieldText(ch.m_dRxFreq), FrequencyFieldText(ch.m_dTxFreq), {}, {}};
-        LeaveRxField(doc, channel, row);
+        // kept at the new plan's 5 kHz step, though many of these fit a wider one the page would try first
         ch.m_bWide = static_cast<int32_t>(rng() % 2);
         ch.m_bHighPower = static_cast<int32_t>(rng() % 2);
         ch.m_bScan = static_cast<int32_t>(rng() % 2);
