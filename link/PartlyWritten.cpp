@@ -1,17 +1,8 @@
 #include "PartlyWritten.h"
 
 #include "EepromImage.h"
+#include "Format.h"
 #include "TextMark.h"
-
-namespace {
-
-void ReplaceField(std::string& text, const std::string& field, int value) {
-    for (size_t at = text.find(field); at != std::string::npos; at = text.find(field)) {
-        text.replace(at, field.size(), std::to_string(value));
-    }
-}
-
-}  // namespace
 
 std::string PartlyWrittenText(int blocksWritten) {
     if (blocksWritten <= 0 || blocksWritten >= kImageBlocks) {
@@ -31,8 +22,8 @@ std::string PartlyWrittenText(int blocksWritten) {
                          "partly written: blocks 0–{written} are new, {first}–{last} are not; the "
                          "radio still holds a mixed configuration — write again");
     std::string text = LookUpText(KV310_MESSAGES, shape);
-    ReplaceField(text, "{written}", blocksWritten - 1);
-    ReplaceField(text, "{first}", blocksWritten);
-    ReplaceField(text, "{last}", kImageBlocks - 1);
+    FillField(text, "{written}", std::to_string(blocksWritten - 1));
+    FillField(text, "{first}", std::to_string(blocksWritten));
+    FillField(text, "{last}", std::to_string(kImageBlocks - 1));
     return text;
 }
