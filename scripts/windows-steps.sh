@@ -54,7 +54,9 @@ stop_program() {
 # read_screenshot PNG: the screenshot of kv310.exe's window is read (tesseract, on a greyed copy three times
 # the size, as its text is small) and must show the plan's model and its frequencies: a window whose line
 # edits draw nothing shows none of them. Two of the 32 may be misread; the widget test above finds a single
-# field that draws nothing.
+# field that draws nothing. (The X server has no window manager, so wine shows the window without its frame
+# and cuts its right and bottom edges, the status bar among them; in a wine desktop, `wine explorer
+# /desktop=kv,1366x768 kv310.exe`, which manages its windows as Windows does, the window is whole.)
 read_screenshot() {
     local shot=$1 text expected missing=() frequency
     convert "$shot" -colorspace Gray -resize 300% "$WORK/shot-large.png"
