@@ -2,11 +2,14 @@
 
 #include "Format.h"
 #include "PlanMask.h"
+#include "TextMark.h"
 
-const char* const kTextOwnBytesNotKept =
+const char* const kTextOwnBytesNotKept = KV310_TEXT(
+    "Messages",
     "The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused "
-    "addresses) could not be kept: it now holds the plan's image as it stands.";
-const char* const kTextStoppedBeforeWrite = "Stopped before the write: the radio holds what it held.";
+    "addresses) could not be kept: it now holds the plan's image as it stands.");
+const char* const kTextStoppedBeforeWrite =
+    KV310_TEXT("Messages", "Stopped before the write: the radio holds what it held.");
 
 namespace {
 

@@ -1031,6 +1031,14 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
         <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
         <translation>Jedes Gerät vor dem Schreiben s&amp;ichern (bewahrt seine eigenen Bytes)</translation>
     </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: the radio&apos;s own value changed: %2</source>
+        <translation>%1: geräteeigener Wert geändert: %2</translation>
+    </message>
 </context>
 <context>
     <name>CMainForm</name>
@@ -2929,6 +2937,406 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
     <message>
         <source>Write the radio again.</source>
         <translation>Das Funkgerät erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Reading the radio for a backup...</source>
+        <translation>Funkgerät wird für die Sicherung gelesen...</translation>
+    </message>
+    <message>
+        <source>no backup of the radio could be kept (%s), so nothing was written</source>
+        <translation>vom Funkgerät konnte keine Sicherung angelegt werden (%s); es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>not read back</source>
+        <translation>nicht zurückgelesen</translation>
+    </message>
+    <message>
+        <source>the transfer failed</source>
+        <translation>die Übertragung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>1 radio %s.</source>
+        <translation>1 Funkgerät %s.</translation>
+    </message>
+    <message>
+        <source>All %zu radios %s.</source>
+        <translation>Alle %zu Funkgeräte %s.</translation>
+    </message>
+    <message>
+        <source>%d of 1 radio %s; failed: %s.</source>
+        <translation>%d von 1 Funkgerät %s; fehlgeschlagen: %s.</translation>
+    </message>
+    <message>
+        <source>%d of %zu radios %s; failed: %s.</source>
+        <translation>%d von %zu Funkgeräten %s; fehlgeschlagen: %s.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>no permission — add yourself to the dialout group</source>
+        <translation>keine Berechtigung — sich selbst zur Gruppe dialout hinzufügen</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>the adapter has no driver set up (code %d); install the driver the adapter&apos;s maker supplies</source>
+        <translation>für den Adapter ist kein Treiber eingerichtet (Code %d); den Treiber des Adapterherstellers installieren</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s driver did not start it (code %d); use the driver the adapter&apos;s maker supplies, or another cable</source>
+        <translation>der Treiber hat den Adapter nicht gestartet (Code %d); den Treiber des Adapterherstellers oder ein anderes Kabel verwenden</translation>
+    </message>
+    <message>
+        <source>the adapter is disabled (code %d); enable it in Device Manager</source>
+        <translation>der Adapter ist deaktiviert (Code %d); im Geräte-Manager aktivieren</translation>
+    </message>
+    <message>
+        <source>no driver is installed for the adapter (code %d); install the driver the adapter&apos;s maker supplies</source>
+        <translation>für den Adapter ist kein Treiber installiert (Code %d); den Treiber des Adapterherstellers installieren</translation>
+    </message>
+    <message>
+        <source>Windows stopped the adapter after it reported a fault (code %d); plug it into another USB socket, or use another cable</source>
+        <translation>Windows hat den Adapter nach einer Fehlermeldung angehalten (Code %d); an einer anderen USB-Buchse anstecken oder ein anderes Kabel verwenden</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s driver reports a problem (code %d); see the adapter in Device Manager, or use another cable</source>
+        <translation>der Treiber des Adapters meldet ein Problem (Code %d); den Adapter im Geräte-Manager ansehen oder ein anderes Kabel verwenden</translation>
+    </message>
+    <message>
+        <source>USB modem adapter</source>
+        <translation>USB-Modem-Adapter</translation>
+    </message>
+    <message>
+        <source>USB serial adapter</source>
+        <translation>USB-Seriell-Adapter</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serieller Anschluss</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Simuliertes Funkgerät</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>in use by another program (process %d)</source>
+        <translation>von einem anderen Programm belegt (Prozess %d)</translation>
+    </message>
+    <message>
+        <source>in use by %s (process %d)</source>
+        <translation>belegt von %s (Prozess %d)</translation>
+    </message>
+    <message>
+        <source>driver failed (code %d)</source>
+        <translation>Treiber ausgefallen (Code %d)</translation>
+    </message>
+    <message>
+        <source>serial %s</source>
+        <translation>Seriennummer %s</translation>
+    </message>
+    <message>
+        <source>%s has no port: %s.</source>
+        <translation>%s hat keinen Anschluss: %s.</translation>
+    </message>
+    <message>
+        <source>%s cannot be used: no permission. Add yourself to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>%s kann nicht verwendet werden: keine Berechtigung. Sich selbst zur Gruppe dialout hinzufügen (sudo usermod -aG dialout $USER), dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>%s is %s. Close that program, then try again.</source>
+        <translation>%s ist %s. Dieses Programm schließen, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>%s is not present. Plug in the programming cable, or pick its port (Port &gt; Find the Cable).</source>
+        <translation>%s ist nicht vorhanden. Das Programmierkabel anstecken oder seinen Anschluss wählen (Anschluss &gt; Kabel suchen).</translation>
+    </message>
+    <message>
+        <source>The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused addresses) could not be kept: it now holds the plan&apos;s image as it stands.</source>
+        <translation>Das Funkgerät wurde vor dem Schreiben nicht gelesen, daher konnten seine eigenen Bytes (Service-Bytes, Synthesizer-Chip-Kennung, ungenutzte Adressen) nicht bewahrt werden: es enthält jetzt das Abbild der Konfiguration, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Stopped before the write: the radio holds what it held.</source>
+        <translation>Vor dem Schreiben angehalten: das Funkgerät enthält, was es vorher enthielt.</translation>
+    </message>
+    <message>
+        <source>1 byte differs</source>
+        <translation>1 Byte weicht ab</translation>
+    </message>
+    <message>
+        <source>%d bytes differ</source>
+        <translation>%d Bytes weichen ab</translation>
+    </message>
+    <message>
+        <source>Port &gt; Find the Cable</source>
+        <translation>Anschluss &gt; Kabel suchen</translation>
+    </message>
+    <message>
+        <source>Time out timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Hang timer</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>Power save delay time (list position)</source>
+        <translation>Stromsparen: Verzögerung (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Power save Rx off time</source>
+        <translation>Stromsparen: RX-Auszeit</translation>
+    </message>
+    <message>
+        <source>Power save Rx on time</source>
+        <translation>Stromsparen: RX-Einzeit</translation>
+    </message>
+    <message>
+        <source>Scan delay time (list position)</source>
+        <translation>Suchlauf-Verzögerung (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Scan speed time</source>
+        <translation>Suchlauf-Tempo</translation>
+    </message>
+    <message>
+        <source>GPS transmission cycle (list position)</source>
+        <translation>GPS-Sendezyklus (Listenposition)</translation>
+    </message>
+    <message>
+        <source>GPS data transmission time</source>
+        <translation>GPS-Daten-Sendezeit</translation>
+    </message>
+    <message>
+        <source>GPS data delay time</source>
+        <translation>GPS-Daten-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Base block size (list position)</source>
+        <translation>Basis-Blockgröße (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Preamble data size (list position)</source>
+        <translation>Präambellänge (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Wait for busy time (list position)</source>
+        <translation>Wartezeit bei Belegt (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Flow control (list position)</source>
+        <translation>Flusssteuerung (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Tx delay time 1 (list position)</source>
+        <translation>TX-Verzögerung 1 (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Tx delay time 2 (list position)</source>
+        <translation>TX-Verzögerung 2 (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Allowable errors for start bit</source>
+        <translation>Zulässige Fehler für das Startbit</translation>
+    </message>
+    <message>
+        <source>Tx off delay</source>
+        <translation>TX-Aus-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Tx on time</source>
+        <translation>TX-Einzeit</translation>
+    </message>
+    <message>
+        <source>Rx on delay</source>
+        <translation>RX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Sub-band</source>
+        <translation>Teilband</translation>
+    </message>
+    <message>
+        <source>Service byte 1</source>
+        <translation>Service-Byte 1</translation>
+    </message>
+    <message>
+        <source>Service byte 2</source>
+        <translation>Service-Byte 2</translation>
+    </message>
+    <message>
+        <source>model row %d</source>
+        <translation>Modellzeile %d</translation>
+    </message>
+    <message>
+        <source>the radio is a %s, the plan is for a %s</source>
+        <translation>das Funkgerät ist ein %s, die Konfiguration ist für ein %s</translation>
+    </message>
+    <message>
+        <source>the radio is a %s, the backup is for a %s</source>
+        <translation>das Funkgerät ist ein %s, die Sicherung ist für ein %s</translation>
+    </message>
+    <message>
+        <source>Model row %d is none of the radios this program offers (rows 2 to 5)</source>
+        <translation>Modellzeile %d ist keines der Funkgeräte, die dieses Programm anbietet (Zeilen 2 bis 5)</translation>
+    </message>
+    <message>
+        <source>Sub-band %d does not exist: the %s has %d</source>
+        <translation>Teilband %d gibt es nicht: das %s hat %d</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio&apos;s %d bits; the radio would tune %.5f MHz</source>
+        <translation>Kanal %d %s %.5f MHz: sein Synthesizer-Teiler (%lld Schritte zu %s) passt nicht in die %d Bits des Funkgeräts; das Funkgerät würde %.5f MHz einstellen</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz is not on the channel&apos;s %s grid; the radio would tune %.5f MHz</source>
+        <translation>Kanal %d %s %.5f MHz liegt nicht im %s-Raster des Kanals; das Funkgerät würde %.5f MHz einstellen</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)</source>
+        <translation>Kanal %d %s %.5f MHz liegt außerhalb des Bands von %s %s (%.0f bis %.0f MHz)</translation>
+    </message>
+    <message>
+        <source>Channel %d %s CTCSS %.1f Hz is not in the radio&apos;s tone table; the radio would use %.1f Hz</source>
+        <translation>Kanal %d %s CTCSS %.1f Hz steht nicht in der Tontabelle des Funkgeräts; das Funkgerät würde %.1f Hz verwenden</translation>
+    </message>
+    <message>
+        <source>Channel %d %s DCS %03d is not in the radio&apos;s code table; the radio would use DCS %03d</source>
+        <translation>Kanal %d %s DCS %03d steht nicht in der Codetabelle des Funkgeräts; das Funkgerät würde DCS %03d verwenden</translation>
+    </message>
+    <message>
+        <source>Channel %d RX two-tone: the %s has no two-tone decoder; the radio would get no RX signalling</source>
+        <translation>Kanal %d RX Zweiton: das %s hat keinen Zweiton-Decoder; das Funkgerät bekäme keine RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d RX two-tone group %d does not exist (0 Tone A, 1 Tone B, 2 Both); the radio would get no RX signalling</source>
+        <translation>Kanal %d RX Zweiton-Gruppe %d gibt es nicht (0 Ton A, 1 Ton B, 2 beide); das Funkgerät bekäme keine RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the range of the radio&apos;s tone decoder</source>
+        <translation>Kanal %d Zweiton Ton %s %.2f Hz liegt außerhalb von 300 bis 3000 Hz, dem Bereich des Tondecoders im Funkgerät</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone tone %s duration %.0f ms is outside 100 to 10000 ms, the range its dialog offers</source>
+        <translation>Kanal %d Zweiton Ton %s Dauer %.0f ms liegt außerhalb von 100 bis 10000 ms, dem Bereich, den sein Dialog anbietet</translation>
+    </message>
+    <message>
+        <source>Channel %d RX signalling option %d does not exist; the radio would get no RX signalling</source>
+        <translation>Kanal %d RX-Signalisierungsoption %d gibt es nicht; das Funkgerät bekäme keine RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d TX signalling option %d does not exist; the radio would get no TX signalling</source>
+        <translation>Kanal %d TX-Signalisierungsoption %d gibt es nicht; das Funkgerät bekäme keine TX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d step code %d: the %s synthesizer has no %s step</source>
+        <translation>Kanal %d Schrittweiten-Code %d: der Synthesizer des %s hat keine Schrittweite von %s</translation>
+    </message>
+    <message>
+        <source>Channel %d step code %d: the %s synthesizer has no such step (the radio would get %s)</source>
+        <translation>Kanal %d Schrittweiten-Code %d: der Synthesizer des %s hat keine solche Schrittweite (das Funkgerät bekäme %s)</translation>
+    </message>
+    <message>
+        <source>%s %lld%s does not fit its %d bits in the radio; the radio would get %lld%s</source>
+        <translation>%s %lld%s passt nicht in seine %d Bits im Funkgerät; das Funkgerät bekäme %lld%s</translation>
+    </message>
+    <message>
+        <source>%s %lld%s is outside %lld to %lld%s, the range its page offers</source>
+        <translation>%s %lld%s liegt außerhalb von %lld bis %lld%s, dem Bereich, den seine Seite anbietet</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider does not fit the radio&apos;s %d bits)</source>
+        <translation>Kanal %d %s %.5f MHz: das Funkgerät enthielte %.5f MHz (sein Teiler passt nicht in die %d Bits des Funkgeräts)</translation>
+    </message>
+    <message>
+        <source>Channel %d is receive-only (TX 0 MHz): the radio gets its RX signalling, but a read of the radio brings the channel back without it</source>
+        <translation>Kanal %d ist nur zum Empfang (TX 0 MHz): das Funkgerät erhält seine RX-Signalisierung, aber beim Lesen des Funkgeräts kommt der Kanal ohne sie zurück</translation>
+    </message>
+    <message>
+        <source>error: %s</source>
+        <translation>Fehler: %s</translation>
+    </message>
+    <message>
+        <source>warning: %s</source>
+        <translation>Warnung: %s</translation>
+    </message>
+    <message>
+        <source>Hangon time for %s can be set <byte value="xd"/>
+only one value for all channel</source>
+        <translation>Die Haltezeit für %s kann nur <byte value="xd"/>
+einheitlich für alle Kanäle eingestellt werden</translation>
+    </message>
+    <message>
+        <source>%s is supported 180 - 2000 ms for hangon time</source>
+        <translation>%s unterstützt 180 - 2000 ms als Haltezeit</translation>
+    </message>
+    <message>
+        <source>The frequency is out of band.<byte value="xd"/>
+It should be in %d - %d</source>
+        <translation>Die Frequenz liegt außerhalb des Bands.<byte value="xd"/>
+Sie sollte im Bereich %d - %d liegen</translation>
     </message>
 </context>
 <context>

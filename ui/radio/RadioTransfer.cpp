@@ -17,6 +17,7 @@
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
+#include "shared/Translation.h"
 
 namespace {
 
@@ -352,7 +353,7 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
                 (m_strLastNote.empty() ? tr("The radio's own value changed: ").toStdString() : "; ") + line;
         }
         if (!m_bBackupBeforeWrite) {
-            m_strLastNote = kTextOwnBytesNotKept;
+            m_strLastNote = TranslatedText(KV310_MESSAGES, kTextOwnBytesNotKept).toStdString();
         }
     } else if (outcome.m_bOk && outcome.m_Job == EJob::Read) {
         m_Image.m_Read = outcome.m_Bytes;

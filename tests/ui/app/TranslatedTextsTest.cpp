@@ -1,0 +1,78 @@
+// Texts filled in below the window, shown in the window's language: the write check's findings, the Port
+// menu's states and the summary of Program Several Radios.
+
+#include <QMenu>
+
+#include "FleetTransfer.h"
+#include "PortSurvey.h"
+#include "app/ShellFixture.h"
+#include "shared/DisplaySettings.h"
+
+namespace {
+
+// COM19, a USB adapter minicom holds.
+class CHeldPort : public CPortSystem {
+public:
+    std::vector<int> PresentPorts() override { return {19}; }
+    void Identify(SPortInfo& info) override { info.m_strKind = "USB serial adapter"; }
+    int AccessError(const std::string&) override { return 0; }
+    std::vector<SPortHolder> Holders(const std::string&) override { return {{4242, "minicom"}}; }
+};
+
+class TranslatedTexts : public ShellTest {
+protected:
+    void TearDown() override { InstallLanguage(ELanguage::English); }
+};
+
+TEST_F(TranslatedTexts, TheWriteCheckThePortMenuAndTheFleetSummaryAreInGerman) {
+    ASSERT_TRUE(InstallLanguage(ELanguage::German));
+    m_pPortSystem = std::make_shared<CHeldPort>();
+    m_Ports = {19};
+    CMainWindow& frame = Start();
+
+    m_Doc.m_Channel[0].m_dRxFreq = 150.0;
+    m_Doc.m_Channel[0].m_dTxFreq = 150.0;
+    m_Doc.m_Channel[0].m_nRxOption = kSigCtcss;
+    m_Doc.m_Channel[0].m_dRxCtcss = 12.3;  // no such tone: an error, so the window asks
+    m_Sink.m_Answers = {EAnswer::No};
+    frame.m_pActWriteRadio->trigger();
+    ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
+    const std::string& question = m_Sink.m_Questions[0];
+    EXPECT_NE(question.find("Fehler: Kanal 1 RX CTCSS 12.3 Hz steht nicht in der Tontabelle des Funkgeräts; "
+                            "das Funkgerät würde "),
+              std::string::npos)
+        << question;
+    EXPECT_EQ(question.find("Channel"), std::string::npos) << question;
+
+    ASSERT_FALSE(frame.m_pPortMenu->actions().isEmpty());
+    EXPECT_EQ(frame.m_pPortMenu->actions()[0]->text().toStdString(),
+              "COM19  /dev/ttyUSB2 \u2014 USB-Seriell-Adapter \u2014 belegt von minicom (Prozess 4242)");
+
+    // each column as wide as its German heading; the failed radio's reason below the table
+    const std::vector<SFleetPort> ports = {{"COM17", 17, "/dev/ttyUSB0", nullptr},
+                                           {"COM18", 18, "/dev/ttyUSB1", nullptr}};
+    std::vector<SFleetResult> results(2);
+    results[0].m_bOk = true;
+    results[0].m_strFirmware = "1.2";
+    results[0].m_dSeconds = 9.8;
+    results[0].m_strVerify = "verified";
+    results[1].m_dSeconds = 1.3;
+    results[1].m_strFailure = "keine Antwort";
+    EXPECT_EQ(FleetSummaryText(ports, results),
+              "Anschluss  Firmware  Ergebnis  Sekunden  Prüfung\n"
+              "COM17      1.2       ok             9.8  geprüft\n"
+              "COM18      -         FEHLER         1.3  -\n"
+              "COM18: keine Antwort\n");
+    EXPECT_EQ(FleetVerdictText(ports, results, true, true),
+              "1 von 2 Funkgeräten geschrieben und geprüft; fehlgeschlagen: COM18.");
+
+    // in English the same table as kv310ctl prints it
+    ASSERT_TRUE(InstallLanguage(ELanguage::English));
+    EXPECT_EQ(FleetSummaryText(ports, results),
+              "Port   Firmware  Result  Seconds  Verify\n"
+              "COM17  1.2       ok          9.8  verified\n"
+              "COM18  -         FAILED      1.3  -\n"
+              "COM18: keine Antwort\n");
+}
+
+}  // namespace
