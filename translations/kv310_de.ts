@@ -3338,6 +3338,18 @@ It should be in %d - %d</source>
         <translation>Die Frequenz liegt außerhalb des Bands.<byte value="xd"/>
 Sie sollte im Bereich %d - %d liegen</translation>
     </message>
+    <message>
+        <source>Verified: the radio holds the %d bytes written.</source>
+        <translation>Geprüft: das Funkgerät enthält die %d geschriebenen Bytes.</translation>
+    </message>
+    <message>
+        <source>Written; the verify was stopped: the radio took all %d blocks, but was not read back.</source>
+        <translation>Geschrieben; die Prüfung wurde abgebrochen: das Funkgerät hat alle %d Blöcke angenommen, wurde aber nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Verify failed: the radio could not be read back (%s). The write may not have reached it: write the radio again.</source>
+        <translation>Prüfung fehlgeschlagen: das Funkgerät konnte nicht zurückgelesen werden (%s). Das Schreiben hat es womöglich nicht erreicht: das Funkgerät erneut schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -3339,6 +3339,18 @@ It should be in %d - %d</source>
         <translation>La frecuencia está fuera de banda.<byte value="xd"/>
 Debería estar en %d - %d</translation>
     </message>
+    <message>
+        <source>Verified: the radio holds the %d bytes written.</source>
+        <translation>Verificado: el radio contiene los %d bytes escritos.</translation>
+    </message>
+    <message>
+        <source>Written; the verify was stopped: the radio took all %d blocks, but was not read back.</source>
+        <translation>Escrito; la verificación se detuvo: el radio aceptó los %d bloques, pero no se releyó.</translation>
+    </message>
+    <message>
+        <source>Verify failed: the radio could not be read back (%s). The write may not have reached it: write the radio again.</source>
+        <translation>Verificación fallida: no se pudo releer el radio (%s). Puede que la escritura no le haya llegado: escriba el radio de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -19,6 +19,7 @@
 #include "TextMark.h"
 #include "TransferLog.h"
 #include "radio/PortList.h"
+#include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
@@ -119,7 +120,7 @@ SFleetHooks CFleetDlg::WorkerHooks() {
     hooks.SetStatus = [this](int index, const std::string& text) {
         Post([this, index, text] {
             if (QTableWidgetItem* item = m_pTable->item(index, kColState)) {
-                item->setText(QString::fromStdString(OneLineText(text)));
+                item->setText(QString::fromStdString(OneLineText(ToDisplayText(text).toStdString())));
             }
         });
     };
