@@ -3,6 +3,7 @@
 
 #include <QMenu>
 
+#include "DataSheet.h"
 #include "FleetTransfer.h"
 #include "PortSurvey.h"
 #include "app/ShellFixture.h"
@@ -65,6 +66,7 @@ TEST_F(TranslatedTexts, TheWriteCheckThePortMenuAndTheFleetSummaryAreInGerman) {
               "COM18: keine Antwort\n");
     EXPECT_EQ(FleetVerdictText(ports, results, true, true),
               "1 von 2 Funkgeräten geschrieben und geprüft; fehlgeschlagen: COM18.");
+    const std::string germanSheet = DataSheetText(BuildDataSheet(m_Doc));
 
     // in English the same table as kv310ctl prints it
     ASSERT_TRUE(InstallLanguage(ELanguage::English));
@@ -73,6 +75,7 @@ TEST_F(TranslatedTexts, TheWriteCheckThePortMenuAndTheFleetSummaryAreInGerman) {
               "COM17  1.2       ok          9.8  verified\n"
               "COM18  -         FAILED      1.3  -\n"
               "COM18: keine Antwort\n");
+    EXPECT_EQ(germanSheet, DataSheetText(BuildDataSheet(m_Doc)));  // the printed sheet stays English
 }
 
 }  // namespace
