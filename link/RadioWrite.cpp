@@ -104,7 +104,10 @@ std::string RestoreFirmwareByteNote(const CImageBytes& backup, const CImageBytes
     if (backup[kVersionFirmwareByte] == sent[kVersionFirmwareByte]) {
         return std::string();
     }
-    return StrPrintf(
-        "byte 0x%03X: the backup holds %02X, the radio's firmware takes %02X (every write sets it)",
+    return TextPrintf(
+        KV310_MESSAGES,
+        KV310_TEXT(
+            "Messages",
+            "byte 0x%03X: the backup holds %02X, the radio's firmware takes %02X (every write sets it)"),
         kVersionFirmwareByte, backup[kVersionFirmwareByte], sent[kVersionFirmwareByte]);
 }

@@ -820,6 +820,10 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <source>Edited %1.</source>
         <translation>%1 bearbeitet.</translation>
     </message>
+    <message>
+        <source>Some channels kept a value:</source>
+        <translation>Einige Kanäle haben einen Wert behalten:</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -3349,6 +3353,34 @@ Sie sollte im Bereich %d - %d liegen</translation>
     <message>
         <source>Verify failed: the radio could not be read back (%s). The write may not have reached it: write the radio again.</source>
         <translation>Prüfung fehlgeschlagen: das Funkgerät konnte nicht zurückgelesen werden (%s). Das Schreiben hat es womöglich nicht erreicht: das Funkgerät erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>this model</source>
+        <translation>dieses Modell</translation>
+    </message>
+    <message>
+        <source>channel %d: step %s kHz does not fit %s; kept %s kHz</source>
+        <translation>Kanal %d: Schrittweite %s kHz passt nicht zu %s; %s kHz beibehalten</translation>
+    </message>
+    <message>
+        <source>channel %d: no frequency; signalling kept</source>
+        <translation>Kanal %d: keine Frequenz; Signalisierung beibehalten</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the radio holds %02X, the plan writes %02X</source>
+        <translation>Byte 0x%03X: das Funkgerät enthält %02X, die Konfiguration schreibt %02X</translation>
+    </message>
+    <message>
+        <source>Fail to open PORT%d</source>
+        <translation>Anschluss PORT%d kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Fail to open %s</source>
+        <translation>%s kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the backup holds %02X, the radio&apos;s firmware takes %02X (every write sets it)</source>
+        <translation>Byte 0x%03X: die Sicherung enthält %02X, die Firmware des Funkgeräts nimmt %02X (jedes Schreiben setzt ihn)</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,10 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
         <source>Edited %1.</source>
         <translation>Editado: %1.</translation>
     </message>
+    <message>
+        <source>Some channels kept a value:</source>
+        <translation>Algunos canales conservaron un valor:</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -3350,6 +3354,34 @@ Debería estar en %d - %d</translation>
     <message>
         <source>Verify failed: the radio could not be read back (%s). The write may not have reached it: write the radio again.</source>
         <translation>Verificación fallida: no se pudo releer el radio (%s). Puede que la escritura no le haya llegado: escriba el radio de nuevo.</translation>
+    </message>
+    <message>
+        <source>this model</source>
+        <translation>este modelo</translation>
+    </message>
+    <message>
+        <source>channel %d: step %s kHz does not fit %s; kept %s kHz</source>
+        <translation>canal %d: el paso de %s kHz no encaja con %s; se mantiene %s kHz</translation>
+    </message>
+    <message>
+        <source>channel %d: no frequency; signalling kept</source>
+        <translation>canal %d: sin frecuencia; se mantiene la señalización</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the radio holds %02X, the plan writes %02X</source>
+        <translation>byte 0x%03X: el radio contiene %02X, la configuración escribe %02X</translation>
+    </message>
+    <message>
+        <source>Fail to open PORT%d</source>
+        <translation>No se puede abrir el puerto PORT%d</translation>
+    </message>
+    <message>
+        <source>Fail to open %s</source>
+        <translation>No se puede abrir %s</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the backup holds %02X, the radio&apos;s firmware takes %02X (every write sets it)</source>
+        <translation>byte 0x%03X: la copia de seguridad contiene %02X, el firmware del radio toma %02X (cada escritura lo fija)</translation>
     </message>
 </context>
 <context>
