@@ -37,6 +37,21 @@ std::string Text(const char* text) {
     return LookUpText(KV310_MESSAGES, text);
 }
 
+// A transfer's failure on one line, each of its lines looked up: its first is the radio's own ("Write
+// Fail!"), marked where it is written; the advice after it was looked up already and is left as it is.
+std::string FailureLine(const std::string& text) {
+    std::string lines;
+    for (size_t start = 0;;) {
+        const size_t end = text.find('\n', start);
+        lines += Text(text.substr(start, end == std::string::npos ? end : end - start).c_str());
+        if (end == std::string::npos) {
+            return OneLineText(lines);
+        }
+        lines += '\n';
+        start = end + 1;
+    }
+}
+
 // A transfer on the worker's own port whose status and progress name the port.
 CImageTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHooks, int index,
                             const std::atomic<bool>& cancel, const std::atomic<bool>* stop) {
@@ -154,13 +169,13 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
             result.m_strFailure = TextPrintf(
                 KV310_MESSAGES,
                 KV310_TEXT("Messages", "no backup of the radio could be kept (%s), so nothing was written"),
-                OneLineText(write.m_strFailure).c_str());
+                FailureLine(write.m_strFailure).c_str());
             break;
         case EWriteStep::CheckRadio:
-            result.m_strFailure = OneLineText(write.m_strFailure);
+            result.m_strFailure = FailureLine(write.m_strFailure);
             break;
         case EWriteStep::Write: {
-            result.m_strFailure = OneLineText(write.m_strFailure);
+            result.m_strFailure = FailureLine(write.m_strFailure);
             const std::string partly =
                 write.m_End != ETransferEnd::Done ? PartlyWrittenText(write.m_nBlocksWritten) : "";
             result.m_strFailure += partly.empty() ? "" : "; " + partly;
@@ -194,7 +209,7 @@ void CFleetTransfer::RunRead(int index) {
         result.m_strFirmware = VersionText(static_cast<uint8_t>(transfer.m_nVersion));
     }
     if (!result.m_bOk) {
-        result.m_strFailure = OneLineText(transfer.m_strFailure);
+        result.m_strFailure = FailureLine(transfer.m_strFailure);
     }
     Finish(index, result, start);
 }
