@@ -9,6 +9,7 @@
 
 #define KV310_TEXT(context, text) text
 
+#include <cstdio>  // MinGW: __MINGW_PRINTF_FORMAT
 #include <string>
 
 // Where a marked text is filled in below the window layer ("The radio did not answer on {port}."), it is
