@@ -3382,6 +3382,18 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <source>byte 0x%03X: the backup holds %02X, the radio&apos;s firmware takes %02X (every write sets it)</source>
         <translation>Byte 0x%03X: die Sicherung enthält %02X, die Firmware des Funkgeräts nimmt %02X (jedes Schreiben setzt ihn)</translation>
     </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, no channel whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen, kein Kanal vollständig; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, channels 1 to %zu whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen, Kanäle 1 bis %zu vollständig; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -3383,6 +3383,18 @@ Debería estar en %d - %d</translation>
         <source>byte 0x%03X: the backup holds %02X, the radio&apos;s firmware takes %02X (every write sets it)</source>
         <translation>byte 0x%03X: la copia de seguridad contiene %02X, el firmware del radio toma %02X (cada escritura lo fija)</translation>
     </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, no channel whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene, ningún canal completo; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, channels 1 to %zu whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene, canales 1 a %zu completos; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
