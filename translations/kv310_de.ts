@@ -3394,6 +3394,14 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded; the rest kept its values. Check the configuration before writing it to a radio.</source>
         <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
     </message>
+    <message>
+        <source>Valid Range : %s to %sMHz</source>
+        <translation>Gültiger Bereich: %s bis %s MHz</translation>
+    </message>
+    <message>
+        <source>Valid Range %s to %sMHz</source>
+        <translation>Gültiger Bereich: %s bis %s MHz</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -3395,6 +3395,14 @@ Debería estar en %d - %d</translation>
         <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded; the rest kept its values. Check the configuration before writing it to a radio.</source>
         <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
     </message>
+    <message>
+        <source>Valid Range : %s to %sMHz</source>
+        <translation>Rango válido: %s a %s MHz</translation>
+    </message>
+    <message>
+        <source>Valid Range %s to %sMHz</source>
+        <translation>Rango válido: %s a %s MHz</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
