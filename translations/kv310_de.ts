@@ -3402,6 +3402,22 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <source>Valid Range %s to %sMHz</source>
         <translation>Gültiger Bereich: %s bis %s MHz</translation>
     </message>
+    <message>
+        <source>Valid Settings 300 - 3000 Hz</source>
+        <translation>Gültige Werte 300 - 3000 Hz</translation>
+    </message>
+    <message>
+        <source>Valid Settings 100 - 10000 ms</source>
+        <translation type="unfinished">Gültige Werte 0 - 127 ms {100 ?} {10000 ?}</translation>
+    </message>
+    <message>
+        <source>Valid Settings 20 to 400</source>
+        <translation>Gültige Werte 20 bis 400</translation>
+    </message>
+    <message>
+        <source>Valid Settings 30 to 260</source>
+        <translation>Gültige Werte 30 bis 260</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

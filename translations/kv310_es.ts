@@ -3403,6 +3403,22 @@ Debería estar en %d - %d</translation>
         <source>Valid Range %s to %sMHz</source>
         <translation>Rango válido: %s a %s MHz</translation>
     </message>
+    <message>
+        <source>Valid Settings 300 - 3000 Hz</source>
+        <translation>Valores válidos 300 - 3000 Hz</translation>
+    </message>
+    <message>
+        <source>Valid Settings 100 - 10000 ms</source>
+        <translation type="unfinished">Valores válidos 0 - 127 ms {100 ?} {10000 ?}</translation>
+    </message>
+    <message>
+        <source>Valid Settings 20 to 400</source>
+        <translation>Valores válidos 20 a 400</translation>
+    </message>
+    <message>
+        <source>Valid Settings 30 to 260</source>
+        <translation>Valores válidos 30 a 260</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
