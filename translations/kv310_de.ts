@@ -3408,7 +3408,7 @@ Sie sollte im Bereich %d - %d liegen</translation>
     </message>
     <message>
         <source>Valid Settings 100 - 10000 ms</source>
-        <translation type="unfinished">Gültige Werte 0 - 127 ms {100 ?} {10000 ?}</translation>
+        <translation>Gültige Werte 100 - 10000 ms</translation>
     </message>
     <message>
         <source>Valid Settings 20 to 400</source>

@@ -3409,7 +3409,7 @@ Debería estar en %d - %d</translation>
     </message>
     <message>
         <source>Valid Settings 100 - 10000 ms</source>
-        <translation type="unfinished">Valores válidos 0 - 127 ms {100 ?} {10000 ?}</translation>
+        <translation>Valores válidos 100 - 10000 ms</translation>
     </message>
     <message>
         <source>Valid Settings 20 to 400</source>
