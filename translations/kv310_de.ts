@@ -3418,6 +3418,78 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <source>Valid Settings 30 to 260</source>
         <translation>Gültige Werte 30 bis 260</translation>
     </message>
+    <message>
+        <source>%s %s is a stored number the page cannot take</source>
+        <translation>%s %s ist eine gespeicherte Zahl, die die Seite nicht annehmen kann</translation>
+    </message>
+    <message>
+        <source>%s %s fitted to %s</source>
+        <translation>%s %s angepasst auf %s</translation>
+    </message>
+    <message>
+        <source>%s; kept %s</source>
+        <translation>%s; beibehalten: %s</translation>
+    </message>
+    <message>
+        <source>%s; now holds %s</source>
+        <translation>%s; enthält jetzt %s</translation>
+    </message>
+    <message>
+        <source>%s signalling kept as it was: %s</source>
+        <translation>%s-Signalisierung unverändert beibehalten: %s</translation>
+    </message>
+    <message>
+        <source>channel %d: %s</source>
+        <translation>Kanal %d: %s</translation>
+    </message>
+    <message>
+        <source>this model has no such step</source>
+        <translation>dieses Modell hat keine solche Schrittweite</translation>
+    </message>
+    <message>
+        <source>the frequencies are not on its grid</source>
+        <translation>die Frequenzen liegen nicht in ihrem Raster</translation>
+    </message>
+    <message>
+        <source>%s &apos;%s&apos; is no frequency</source>
+        <translation>%s „%s“ ist keine Frequenz</translation>
+    </message>
+    <message>
+        <source>%s %.5f is outside %.0f–%.0f MHz</source>
+        <translation>%s %.5f liegt außerhalb von %.0f–%.0f MHz</translation>
+    </message>
+    <message>
+        <source>%s %s refused (%s)</source>
+        <translation>%s %s abgelehnt (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s stored as %s</source>
+        <translation>%s %s gespeichert als %s</translation>
+    </message>
+    <message>
+        <source>this model has no two-tone</source>
+        <translation>dieses Modell hat kein Zweiton</translation>
+    </message>
+    <message>
+        <source>two-tone is locked (unlock it with the access code, Ctrl+Shift+T)</source>
+        <translation>Zweiton ist gesperrt (mit dem Zugangscode freischalten, Strg+Umschalt+T)</translation>
+    </message>
+    <message>
+        <source>%s two-tone: %s</source>
+        <translation>%s Zweiton: %s</translation>
+    </message>
+    <message>
+        <source>The column &apos;%s&apos; names no channel value and was left out; the columns are %s.</source>
+        <translation>Die Spalte „%s“ benennt keinen Kanalwert und wurde ausgelassen; die Spalten sind %s.</translation>
+    </message>
+    <message>
+        <source>1 row did not fit below channel 16 and was left out.</source>
+        <translation>1 Zeile passte nicht mehr unter Kanal 16 und wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%d rows did not fit below channel 16 and were left out.</source>
+        <translation>%d Zeilen passten nicht mehr unter Kanal 16 und wurden ausgelassen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

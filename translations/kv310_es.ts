@@ -3419,6 +3419,78 @@ Debería estar en %d - %d</translation>
         <source>Valid Settings 30 to 260</source>
         <translation>Valores válidos 30 a 260</translation>
     </message>
+    <message>
+        <source>%s %s is a stored number the page cannot take</source>
+        <translation>%s %s es un número almacenado que la página no admite</translation>
+    </message>
+    <message>
+        <source>%s %s fitted to %s</source>
+        <translation>%s %s ajustado a %s</translation>
+    </message>
+    <message>
+        <source>%s; kept %s</source>
+        <translation>%s; se mantiene %s</translation>
+    </message>
+    <message>
+        <source>%s; now holds %s</source>
+        <translation>%s; ahora contiene %s</translation>
+    </message>
+    <message>
+        <source>%s signalling kept as it was: %s</source>
+        <translation>señalización %s mantenida como estaba: %s</translation>
+    </message>
+    <message>
+        <source>channel %d: %s</source>
+        <translation>canal %d: %s</translation>
+    </message>
+    <message>
+        <source>this model has no such step</source>
+        <translation>este modelo no tiene ese paso</translation>
+    </message>
+    <message>
+        <source>the frequencies are not on its grid</source>
+        <translation>las frecuencias no están en su rejilla</translation>
+    </message>
+    <message>
+        <source>%s &apos;%s&apos; is no frequency</source>
+        <translation>%s «%s» no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>%s %.5f is outside %.0f–%.0f MHz</source>
+        <translation>%s %.5f está fuera de %.0f–%.0f MHz</translation>
+    </message>
+    <message>
+        <source>%s %s refused (%s)</source>
+        <translation>%s %s rechazado (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s stored as %s</source>
+        <translation>%s %s guardado como %s</translation>
+    </message>
+    <message>
+        <source>this model has no two-tone</source>
+        <translation>este modelo no tiene dos tonos</translation>
+    </message>
+    <message>
+        <source>two-tone is locked (unlock it with the access code, Ctrl+Shift+T)</source>
+        <translation>los dos tonos están bloqueados (desbloquéelos con el código de acceso, Ctrl+Mayús+T)</translation>
+    </message>
+    <message>
+        <source>%s two-tone: %s</source>
+        <translation>%s dos tonos: %s</translation>
+    </message>
+    <message>
+        <source>The column &apos;%s&apos; names no channel value and was left out; the columns are %s.</source>
+        <translation>La columna «%s» no nombra ningún valor de canal y se omitió; las columnas son %s.</translation>
+    </message>
+    <message>
+        <source>1 row did not fit below channel 16 and was left out.</source>
+        <translation>1 fila no cabía después del canal 16 y se omitió.</translation>
+    </message>
+    <message>
+        <source>%d rows did not fit below channel 16 and were left out.</source>
+        <translation>%d filas no cabían después del canal 16 y se omitieron.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
