@@ -3,11 +3,18 @@
 
 #include <QMenu>
 
+#include "ChannelSignalling.h"
+#include "ConfigCheck.h"
 #include "DataSheet.h"
 #include "FleetTransfer.h"
+#include "ImageVerify.h"
 #include "PortSurvey.h"
+#include "RadioWrite.h"
+#include "SettingsFile.h"
+#include "TransferFailure.h"
 #include "app/ShellFixture.h"
 #include "shared/DisplaySettings.h"
+#include "shared/Translation.h"
 
 namespace {
 
@@ -76,6 +83,45 @@ TEST_F(TranslatedTexts, TheWriteCheckThePortMenuAndTheFleetSummaryAreInGerman) {
               "COM18  -         FAILED      1.3  -\n"
               "COM18: keine Antwort\n");
     EXPECT_EQ(germanSheet, DataSheetText(BuildDataSheet(m_Doc)));  // the printed sheet stays English
+}
+
+// The other texts filled in below the window, each with the start of its German form.
+TEST_F(TranslatedTexts, EveryKindOfTextFilledInBelowTheWindowIsInGerman) {
+    ASSERT_TRUE(InstallLanguage(ELanguage::German));
+    SPortInfo missing;
+    missing.m_nCom = 3;
+    missing.m_strDevice = "/dev/ttyS2";
+    missing.m_State = EPortState::Missing;
+    STransferFailure silent;
+    silent.m_Did = ERadioDid::NoAnswer;
+    silent.m_strPort = "COM3";
+    STransferFailure mismatch;
+    mismatch.m_Stage = EStage::ReadBack;
+    mismatch.m_Did = ERadioDid::Mismatch;
+    mismatch.m_nDiffering = 2;
+    CImageBytes sent{};
+    CImageBytes backup{};
+    backup[kVersionFirmwareByte] = 2;
+    const SFinding warning{ESeverity::Warning, "x"};
+    const struct {
+        std::string text;
+        const char* german;
+    } cases[] = {
+        {PortUnusableText(missing), "COM3 (/dev/ttyS2) ist nicht vorhanden. Das Programmierkabel anstecken"},
+        {FailureAdvice(silent, kFindCableInWindow), "Das Funkgerät hat an COM3 nicht geantwortet."},
+        {FailureAdvice(mismatch, nullptr), "Prüfung fehlgeschlagen: an 0x000"},
+        {ShortFileText(220), "Diese Datei ist kürzer als eine Einstellungsdatei (220 von 1827 Bytes)"},
+        {RestoreFirmwareByteNote(backup, sent), "Byte 0x010: die Sicherung enthält 02"},
+        {CompareImages(sent, sent).m_strMessage,
+         "Geprüft: das Funkgerät enthält die 416 geschriebenen Bytes."},
+        {TranslatedMessage(FitToneFrequency("5", 1000.0).m_strMessage).toStdString(), "Gültige Werte 300"},
+        {FindingLine(warning), "Warnung: x"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.text.rfind(c.german, 0), 0u) << c.text;
+    }
+    EXPECT_NE(cases[1].text.find("(Anschluss > Kabel suchen)"), std::string::npos) << cases[1].text;
+    EXPECT_NE(cases[2].text.find("2 Bytes weichen ab"), std::string::npos) << cases[2].text;
 }
 
 }  // namespace
