@@ -3490,6 +3490,26 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <source>%d rows did not fit below channel 16 and were left out.</source>
         <translation>%d Zeilen passten nicht mehr unter Kanal 16 und wurden ausgelassen.</translation>
     </message>
+    <message>
+        <source>backups</source>
+        <translation>die Sicherungen</translation>
+    </message>
+    <message>
+        <source>no folder for %s: set HOME, or %s to an absolute path</source>
+        <translation>kein Ordner für %s: HOME setzen oder %s auf einen absoluten Pfad</translation>
+    </message>
+    <message>
+        <source>cannot create %s: %s</source>
+        <translation>%s kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>serial traces</source>
+        <translation>die seriellen Mitschnitte</translation>
+    </message>
+    <message>
+        <source>the transfer log</source>
+        <translation>das Übertragungsprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

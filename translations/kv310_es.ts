@@ -3491,6 +3491,26 @@ Debería estar en %d - %d</translation>
         <source>%d rows did not fit below channel 16 and were left out.</source>
         <translation>%d filas no cabían después del canal 16 y se omitieron.</translation>
     </message>
+    <message>
+        <source>backups</source>
+        <translation>las copias de seguridad</translation>
+    </message>
+    <message>
+        <source>no folder for %s: set HOME, or %s to an absolute path</source>
+        <translation>no hay carpeta para %s: defina HOME, o %s con una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>cannot create %s: %s</source>
+        <translation>no se puede crear %s: %s</translation>
+    </message>
+    <message>
+        <source>serial traces</source>
+        <translation>las trazas serie</translation>
+    </message>
+    <message>
+        <source>the transfer log</source>
+        <translation>el registro de transferencias</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
