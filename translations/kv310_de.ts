@@ -3510,6 +3510,422 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <source>the transfer log</source>
         <translation>das Übertragungsprotokoll</translation>
     </message>
+    <message>
+        <source>hang-on time code </source>
+        <translation>Haltezeit-Code </translation>
+    </message>
+    <message>
+        <source>%s (low byte)</source>
+        <translation>%s (niederwertiges Byte)</translation>
+    </message>
+    <message>
+        <source>%s (high byte)</source>
+        <translation>%s (höherwertiges Byte)</translation>
+    </message>
+    <message>
+        <source>%s (byte %d of %d)</source>
+        <translation>%s (Byte %d von %d)</translation>
+    </message>
+    <message>
+        <source>%s (bit %d)</source>
+        <translation>%s (Bit %d)</translation>
+    </message>
+    <message>
+        <source>%s (bits %d-%d)</source>
+        <translation>%s (Bits %d-%d)</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, lower</source>
+        <translation>Kanal %d: %s, unterer Wert</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, upper</source>
+        <translation>Kanal %d: %s, oberer Wert</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s</source>
+        <translation>Kanal %d: %s</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone: %s</source>
+        <translation>Kanal %d Zweiton: %s</translation>
+    </message>
+    <message>
+        <source>Unused (always 0)</source>
+        <translation>Unbenutzt (immer 0)</translation>
+    </message>
+    <message>
+        <source>Flags: %s</source>
+        <translation>Flags: %s</translation>
+    </message>
+    <message>
+        <source>busy-port squelch</source>
+        <translation>Rauschsperre per Belegt-Eingang</translation>
+    </message>
+    <message>
+        <source>hang-on</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>TX time-out on</source>
+        <translation>Sendezeitbegrenzung ein</translation>
+    </message>
+    <message>
+        <source>TX delay</source>
+        <translation>Sendeverzögerung</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>Sendesperre bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>TX on matched signalling</source>
+        <translation>Senden nur bei passender Signalisierung</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>any channel scans</source>
+        <translation>ein Kanal im Suchlauf</translation>
+    </message>
+    <message>
+        <source>TX time-out</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>scan list, channels 1-8</source>
+        <translation>Suchlaufliste, Kanäle 1-8</translation>
+    </message>
+    <message>
+        <source>scan list, channels 9-16</source>
+        <translation>Suchlaufliste, Kanäle 9-16</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>Suchlauf-Verzögerung</translation>
+    </message>
+    <message>
+        <source>always set</source>
+        <translation>immer gesetzt</translation>
+    </message>
+    <message>
+        <source>UHF model</source>
+        <translation>UHF-Modell</translation>
+    </message>
+    <message>
+        <source>PLL IC MB15A02SL</source>
+        <translation>PLL-IC MB15A02SL</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>Suchlauf-Tempo</translation>
+    </message>
+    <message>
+        <source>power save on</source>
+        <translation>Stromsparen ein</translation>
+    </message>
+    <message>
+        <source>power-save delay</source>
+        <translation>Stromsparen: Verzögerung</translation>
+    </message>
+    <message>
+        <source>power-save off time</source>
+        <translation>Stromsparen: Auszeit</translation>
+    </message>
+    <message>
+        <source>power-save on time</source>
+        <translation>Stromsparen: Einzeit</translation>
+    </message>
+    <message>
+        <source>programmed channels 1-8</source>
+        <translation>programmierte Kanäle 1-8</translation>
+    </message>
+    <message>
+        <source>programmed channels 9-16</source>
+        <translation>programmierte Kanäle 9-16</translation>
+    </message>
+    <message>
+        <source>first programmed channel</source>
+        <translation>erster programmierter Kanal</translation>
+    </message>
+    <message>
+        <source>last programmed channel</source>
+        <translation>letzter programmierter Kanal</translation>
+    </message>
+    <message>
+        <source>TX tone for data</source>
+        <translation>TX-Ton für Daten</translation>
+    </message>
+    <message>
+        <source>service byte 2</source>
+        <translation>Service-Byte 2</translation>
+    </message>
+    <message>
+        <source>constant 0x23</source>
+        <translation>Konstante 0x23</translation>
+    </message>
+    <message>
+        <source>service byte 3 (0x1D)</source>
+        <translation>Service-Byte 3 (0x1D)</translation>
+    </message>
+    <message>
+        <source>service byte 4</source>
+        <translation>Service-Byte 4</translation>
+    </message>
+    <message>
+        <source>service byte 5</source>
+        <translation>Service-Byte 5</translation>
+    </message>
+    <message>
+        <source>service byte 0 (set by the firmware version on a write)</source>
+        <translation>Service-Byte 0 (beim Schreiben nach der Firmware-Version gesetzt)</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>Piepton während der Haltezeit</translation>
+    </message>
+    <message>
+        <source>service byte 1</source>
+        <translation>Service-Byte 1</translation>
+    </message>
+    <message>
+        <source>GMSK modem</source>
+        <translation>GMSK-Modem</translation>
+    </message>
+    <message>
+        <source>TX forcing</source>
+        <translation>TX-Zwangsbetrieb</translation>
+    </message>
+    <message>
+        <source>dumb mode</source>
+        <translation>Dumb-Modus</translation>
+    </message>
+    <message>
+        <source>modem on</source>
+        <translation>Modem ein</translation>
+    </message>
+    <message>
+        <source>baud code</source>
+        <translation>Baudraten-Code</translation>
+    </message>
+    <message>
+        <source>TX on time</source>
+        <translation>TX-Einzeit</translation>
+    </message>
+    <message>
+        <source>TX off delay</source>
+        <translation>TX-Aus-Verzögerung</translation>
+    </message>
+    <message>
+        <source>RX on delay</source>
+        <translation>RX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>GPS delay</source>
+        <translation>GPS-Verzögerung</translation>
+    </message>
+    <message>
+        <source>service byte 6 (0x11)</source>
+        <translation>Service-Byte 6 (0x11)</translation>
+    </message>
+    <message>
+        <source>service byte 7 (0x0F)</source>
+        <translation>Service-Byte 7 (0x0F)</translation>
+    </message>
+    <message>
+        <source>service bytes 8-11</source>
+        <translation>Service-Bytes 8-11</translation>
+    </message>
+    <message>
+        <source>GPS TX time</source>
+        <translation>GPS-Sendezeit</translation>
+    </message>
+    <message>
+        <source>GPS cycle</source>
+        <translation>GPS-Zyklus</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>schmal</translation>
+    </message>
+    <message>
+        <source>high power</source>
+        <translation>hohe Leistung</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 10-8</source>
+        <translation>RX-Teiler N Bits 10-8</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 7-0</source>
+        <translation>RX-Teiler N Bits 7-0</translation>
+    </message>
+    <message>
+        <source>RX swallow count A</source>
+        <translation>RX-Swallow-Zähler A</translation>
+    </message>
+    <message>
+        <source>RX signalling code</source>
+        <translation>RX-Signalisierungscode</translation>
+    </message>
+    <message>
+        <source>RX DCS</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>RX CTCSS</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>TX VCO band</source>
+        <translation>TX-VCO-Band</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 10-8</source>
+        <translation>TX-Teiler N Bits 10-8</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 7-0</source>
+        <translation>TX-Teiler N Bits 7-0</translation>
+    </message>
+    <message>
+        <source>TX swallow count A</source>
+        <translation>TX-Swallow-Zähler A</translation>
+    </message>
+    <message>
+        <source>TX signalling code</source>
+        <translation>TX-Signalisierungscode</translation>
+    </message>
+    <message>
+        <source>slot checksum</source>
+        <translation>Prüfsumme des Kanalplatzes</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>Präambellänge</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>Basis-Blockgröße</translation>
+    </message>
+    <message>
+        <source>AFSK Bell 202</source>
+        <translation>AFSK Bell 202</translation>
+    </message>
+    <message>
+        <source>AFSK modem</source>
+        <translation>AFSK-Modem</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>Startbit-Fehler</translation>
+    </message>
+    <message>
+        <source>wait busy time</source>
+        <translation>Wartezeit bei Belegt</translation>
+    </message>
+    <message>
+        <source>TX delay time 1</source>
+        <translation>TX-Verzögerung 1</translation>
+    </message>
+    <message>
+        <source>KV310 UHF</source>
+        <translation>KV310 UHF</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>Init-Daten für HT</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>TX delay time 2</source>
+        <translation>TX-Verzögerung 2</translation>
+    </message>
+    <message>
+        <source>constant 0x40</source>
+        <translation>Konstante 0x40</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>Basisblock</translation>
+    </message>
+    <message>
+        <source>squelch off</source>
+        <translation>Rauschsperre aus</translation>
+    </message>
+    <message>
+        <source>KV310</source>
+        <translation>KV310</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>Service-Byte 12</translation>
+    </message>
+    <message>
+        <source>VHF model (0xFF)</source>
+        <translation>VHF-Modell (0xFF)</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>Service-Byte 13</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>externe Modulation</translation>
+    </message>
+    <message>
+        <source>model row</source>
+        <translation>Modellzeile</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>Teilband</translation>
+    </message>
+    <message>
+        <source>tone A tolerance</source>
+        <translation>Toleranz Ton A</translation>
+    </message>
+    <message>
+        <source>tone B tolerance</source>
+        <translation>Toleranz Ton B</translation>
+    </message>
+    <message>
+        <source>two-tone coefficients</source>
+        <translation>Zweiton-Koeffizienten</translation>
+    </message>
+    <message>
+        <source>tone A coefficient X_A</source>
+        <translation>Ton A Koeffizient X_A</translation>
+    </message>
+    <message>
+        <source>tone A duration count D_A</source>
+        <translation>Ton A Dauerzähler D_A</translation>
+    </message>
+    <message>
+        <source>tone B coefficient X_B</source>
+        <translation>Ton B Koeffizient X_B</translation>
+    </message>
+    <message>
+        <source>tone B duration count D_B</source>
+        <translation>Ton B Dauerzähler D_B</translation>
+    </message>
+    <message>
+        <source>tone A multiplier K_A</source>
+        <translation>Ton A Multiplikator K_A</translation>
+    </message>
+    <message>
+        <source>tone B multiplier K_B</source>
+        <translation>Ton B Multiplikator K_B</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

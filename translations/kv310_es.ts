@@ -3511,6 +3511,422 @@ Debería estar en %d - %d</translation>
         <source>the transfer log</source>
         <translation>el registro de transferencias</translation>
     </message>
+    <message>
+        <source>hang-on time code </source>
+        <translation>código de retención </translation>
+    </message>
+    <message>
+        <source>%s (low byte)</source>
+        <translation>%s (byte bajo)</translation>
+    </message>
+    <message>
+        <source>%s (high byte)</source>
+        <translation>%s (byte alto)</translation>
+    </message>
+    <message>
+        <source>%s (byte %d of %d)</source>
+        <translation>%s (byte %d de %d)</translation>
+    </message>
+    <message>
+        <source>%s (bit %d)</source>
+        <translation>%s (bit %d)</translation>
+    </message>
+    <message>
+        <source>%s (bits %d-%d)</source>
+        <translation>%s (bits %d-%d)</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, lower</source>
+        <translation>Canal %d: %s, inferior</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, upper</source>
+        <translation>Canal %d: %s, superior</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s</source>
+        <translation>Canal %d: %s</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone: %s</source>
+        <translation>Canal %d dos tonos: %s</translation>
+    </message>
+    <message>
+        <source>Unused (always 0)</source>
+        <translation>Sin uso (siempre 0)</translation>
+    </message>
+    <message>
+        <source>Flags: %s</source>
+        <translation>Indicadores: %s</translation>
+    </message>
+    <message>
+        <source>busy-port squelch</source>
+        <translation>silenciador por puerto ocupado</translation>
+    </message>
+    <message>
+        <source>hang-on</source>
+        <translation>retención</translation>
+    </message>
+    <message>
+        <source>TX time-out on</source>
+        <translation>límite de TX activo</translation>
+    </message>
+    <message>
+        <source>TX delay</source>
+        <translation>retardo TX</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>bloqueo de canal ocupado</translation>
+    </message>
+    <message>
+        <source>TX on matched signalling</source>
+        <translation>TX con señalización coincidente</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>any channel scans</source>
+        <translation>algún canal en rastreo</translation>
+    </message>
+    <message>
+        <source>TX time-out</source>
+        <translation>límite de TX</translation>
+    </message>
+    <message>
+        <source>scan list, channels 1-8</source>
+        <translation>lista de rastreo, canales 1-8</translation>
+    </message>
+    <message>
+        <source>scan list, channels 9-16</source>
+        <translation>lista de rastreo, canales 9-16</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>retardo de rastreo</translation>
+    </message>
+    <message>
+        <source>always set</source>
+        <translation>siempre activo</translation>
+    </message>
+    <message>
+        <source>UHF model</source>
+        <translation>modelo UHF</translation>
+    </message>
+    <message>
+        <source>PLL IC MB15A02SL</source>
+        <translation>CI del PLL MB15A02SL</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>velocidad de rastreo</translation>
+    </message>
+    <message>
+        <source>power save on</source>
+        <translation>ahorro de energía activo</translation>
+    </message>
+    <message>
+        <source>power-save delay</source>
+        <translation>ahorro: retardo</translation>
+    </message>
+    <message>
+        <source>power-save off time</source>
+        <translation>ahorro: tiempo apagado</translation>
+    </message>
+    <message>
+        <source>power-save on time</source>
+        <translation>ahorro: tiempo encendido</translation>
+    </message>
+    <message>
+        <source>programmed channels 1-8</source>
+        <translation>canales programados 1-8</translation>
+    </message>
+    <message>
+        <source>programmed channels 9-16</source>
+        <translation>canales programados 9-16</translation>
+    </message>
+    <message>
+        <source>first programmed channel</source>
+        <translation>primer canal programado</translation>
+    </message>
+    <message>
+        <source>last programmed channel</source>
+        <translation>último canal programado</translation>
+    </message>
+    <message>
+        <source>TX tone for data</source>
+        <translation>tono TX para datos</translation>
+    </message>
+    <message>
+        <source>service byte 2</source>
+        <translation>byte de servicio 2</translation>
+    </message>
+    <message>
+        <source>constant 0x23</source>
+        <translation>constante 0x23</translation>
+    </message>
+    <message>
+        <source>service byte 3 (0x1D)</source>
+        <translation>byte de servicio 3 (0x1D)</translation>
+    </message>
+    <message>
+        <source>service byte 4</source>
+        <translation>byte de servicio 4</translation>
+    </message>
+    <message>
+        <source>service byte 5</source>
+        <translation>byte de servicio 5</translation>
+    </message>
+    <message>
+        <source>service byte 0 (set by the firmware version on a write)</source>
+        <translation>byte de servicio 0 (lo fija la versión del firmware al escribir)</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>pitido durante la retención</translation>
+    </message>
+    <message>
+        <source>service byte 1</source>
+        <translation>byte de servicio 1</translation>
+    </message>
+    <message>
+        <source>GMSK modem</source>
+        <translation>módem GMSK</translation>
+    </message>
+    <message>
+        <source>TX forcing</source>
+        <translation>TX forzada</translation>
+    </message>
+    <message>
+        <source>dumb mode</source>
+        <translation>modo simple</translation>
+    </message>
+    <message>
+        <source>modem on</source>
+        <translation>módem activo</translation>
+    </message>
+    <message>
+        <source>baud code</source>
+        <translation>código de baudios</translation>
+    </message>
+    <message>
+        <source>TX on time</source>
+        <translation>tiempo TX encendido</translation>
+    </message>
+    <message>
+        <source>TX off delay</source>
+        <translation>retardo TX apagado</translation>
+    </message>
+    <message>
+        <source>RX on delay</source>
+        <translation>retardo RX encendido</translation>
+    </message>
+    <message>
+        <source>GPS delay</source>
+        <translation>retardo GPS</translation>
+    </message>
+    <message>
+        <source>service byte 6 (0x11)</source>
+        <translation>byte de servicio 6 (0x11)</translation>
+    </message>
+    <message>
+        <source>service byte 7 (0x0F)</source>
+        <translation>byte de servicio 7 (0x0F)</translation>
+    </message>
+    <message>
+        <source>service bytes 8-11</source>
+        <translation>bytes de servicio 8-11</translation>
+    </message>
+    <message>
+        <source>GPS TX time</source>
+        <translation>tiempo de TX GPS</translation>
+    </message>
+    <message>
+        <source>GPS cycle</source>
+        <translation>ciclo GPS</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>estrecha</translation>
+    </message>
+    <message>
+        <source>high power</source>
+        <translation>potencia alta</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 10-8</source>
+        <translation>divisor RX N bits 10-8</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 7-0</source>
+        <translation>divisor RX N bits 7-0</translation>
+    </message>
+    <message>
+        <source>RX swallow count A</source>
+        <translation>contador swallow RX A</translation>
+    </message>
+    <message>
+        <source>RX signalling code</source>
+        <translation>código de señalización RX</translation>
+    </message>
+    <message>
+        <source>RX DCS</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>RX CTCSS</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>TX VCO band</source>
+        <translation>banda VCO TX</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 10-8</source>
+        <translation>divisor TX N bits 10-8</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 7-0</source>
+        <translation>divisor TX N bits 7-0</translation>
+    </message>
+    <message>
+        <source>TX swallow count A</source>
+        <translation>contador swallow TX A</translation>
+    </message>
+    <message>
+        <source>TX signalling code</source>
+        <translation>código de señalización TX</translation>
+    </message>
+    <message>
+        <source>slot checksum</source>
+        <translation>suma de control de la ranura</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>longitud del preámbulo</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>tamaño del bloque base</translation>
+    </message>
+    <message>
+        <source>AFSK Bell 202</source>
+        <translation>AFSK Bell 202</translation>
+    </message>
+    <message>
+        <source>AFSK modem</source>
+        <translation>módem AFSK</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>errores del bit de inicio</translation>
+    </message>
+    <message>
+        <source>wait busy time</source>
+        <translation>espera por canal ocupado</translation>
+    </message>
+    <message>
+        <source>TX delay time 1</source>
+        <translation>retardo TX 1</translation>
+    </message>
+    <message>
+        <source>KV310 UHF</source>
+        <translation>KV310 UHF</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>datos de inicio para HT</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>control de flujo</translation>
+    </message>
+    <message>
+        <source>TX delay time 2</source>
+        <translation>retardo TX 2</translation>
+    </message>
+    <message>
+        <source>constant 0x40</source>
+        <translation>constante 0x40</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>bloque base</translation>
+    </message>
+    <message>
+        <source>squelch off</source>
+        <translation>silenciador apagado</translation>
+    </message>
+    <message>
+        <source>KV310</source>
+        <translation>KV310</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>byte de servicio 12</translation>
+    </message>
+    <message>
+        <source>VHF model (0xFF)</source>
+        <translation>modelo VHF (0xFF)</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>byte de servicio 13</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>modulación externa</translation>
+    </message>
+    <message>
+        <source>model row</source>
+        <translation>fila de modelo</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>subbanda</translation>
+    </message>
+    <message>
+        <source>tone A tolerance</source>
+        <translation>tolerancia del tono A</translation>
+    </message>
+    <message>
+        <source>tone B tolerance</source>
+        <translation>tolerancia del tono B</translation>
+    </message>
+    <message>
+        <source>two-tone coefficients</source>
+        <translation>coeficientes de dos tonos</translation>
+    </message>
+    <message>
+        <source>tone A coefficient X_A</source>
+        <translation>coeficiente X_A del tono A</translation>
+    </message>
+    <message>
+        <source>tone A duration count D_A</source>
+        <translation>contador de duración D_A del tono A</translation>
+    </message>
+    <message>
+        <source>tone B coefficient X_B</source>
+        <translation>coeficiente X_B del tono B</translation>
+    </message>
+    <message>
+        <source>tone B duration count D_B</source>
+        <translation>contador de duración D_B del tono B</translation>
+    </message>
+    <message>
+        <source>tone A multiplier K_A</source>
+        <translation>multiplicador K_A del tono A</translation>
+    </message>
+    <message>
+        <source>tone B multiplier K_B</source>
+        <translation>multiplicador K_B del tono B</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -6,6 +6,7 @@
 #include "ChannelSignalling.h"
 #include "ConfigCheck.h"
 #include "DataSheet.h"
+#include "EepromLayout.h"
 #include "FleetTransfer.h"
 #include "ImageVerify.h"
 #include "PortSurvey.h"
@@ -116,6 +117,7 @@ TEST_F(TranslatedTexts, EveryKindOfTextFilledInBelowTheWindowIsInGerman) {
          "Geprüft: das Funkgerät enthält die 416 geschriebenen Bytes."},
         {TranslatedMessage(FitToneFrequency("5", 1000.0).m_strMessage).toStdString(), "Gültige Werte 300"},
         {FindingLine(warning), "Warnung: x"},
+        {DescribeImageByte(0), "Flags: Rauschsperre per Belegt-Eingang (Bit 7), Haltezeit (Bit 6)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.text.rfind(c.german, 0), 0u) << c.text;
