@@ -3,12 +3,14 @@
 
 #include <QMenu>
 
+#include "ChannelClipboard.h"
 #include "ChannelSignalling.h"
 #include "ConfigCheck.h"
 #include "DataSheet.h"
 #include "EepromLayout.h"
 #include "FleetTransfer.h"
 #include "ImageVerify.h"
+#include "LegacyImport.h"
 #include "PortSurvey.h"
 #include "RadioWrite.h"
 #include "SettingsFile.h"
@@ -122,6 +124,24 @@ TEST_F(TranslatedTexts, EveryKindOfTextFilledInBelowTheWindowIsInGerman) {
     for (const auto& c : cases) {
         EXPECT_EQ(c.text.rfind(c.german, 0), 0u) << c.text;
     }
+    // a paste's report (a refused frequency, a row below channel 16) and a KV110 file's out-of-band notice
+    CDataRadioDoc doc;
+    doc.m_nModel = kModelKv310Vhf;
+    SPasteOutcome outcome;
+    std::string error;
+    ASSERT_TRUE(PasteChannelRows("rx_mhz\n180\n151\n", {16}, doc, true, outcome, error)) << error;
+    EXPECT_EQ(PasteReport(outcome).rfind("Kanal 16: RX 180.00000 liegt außerhalb von 138\u2013174 MHz; ", 0),
+              0u)
+        << PasteReport(outcome);
+    EXPECT_NE(PasteReport(outcome).find("\n1 Zeile passte nicht mehr unter Kanal 16 und wurde ausgelassen."),
+              std::string::npos);
+    CRecordingSink sink;
+    DecodeLegacyImage(CLegacyImage{}, doc, false, sink);
+    ASSERT_FALSE(sink.m_Messages.empty());
+    EXPECT_EQ(
+        sink.m_Messages.back().rfind("Die Frequenz liegt außerhalb des Bands.\r\nSie sollte im Bereich", 0),
+        0u)
+        << sink.m_Messages.back();
     EXPECT_NE(cases[1].text.find("(Anschluss > Kabel suchen)"), std::string::npos) << cases[1].text;
     EXPECT_NE(cases[2].text.find("2 Bytes weichen ab"), std::string::npos) << cases[2].text;
 }
