@@ -9,6 +9,7 @@
 namespace {
 
 std::atomic<TextLookup> g_Lookup{nullptr};
+thread_local bool t_bEnglish = false;  // a CEnglishTexts lives on this thread
 
 // The conversions of a format as written, "%-8s" "%.5f"; one the C library does not know is kept with a
 // mark no well-formed conversion carries.
@@ -57,7 +58,15 @@ void SetTextLookup(TextLookup lookup) {
 
 std::string LookUpText(const char* context, const char* text) {
     const TextLookup lookup = g_Lookup.load();
-    return lookup != nullptr ? lookup(context, text) : std::string(text);
+    return lookup != nullptr && !t_bEnglish ? lookup(context, text) : std::string(text);
+}
+
+CEnglishTexts::CEnglishTexts() : m_bWasEnglish(t_bEnglish) {
+    t_bEnglish = true;
+}
+
+CEnglishTexts::~CEnglishTexts() {
+    t_bEnglish = m_bWasEnglish;
 }
 
 bool SameConversions(const char* english, const char* translated) {

@@ -19,6 +19,19 @@ using TextLookup = std::string (*)(const char* context, const char* text);
 void SetTextLookup(TextLookup lookup);
 std::string LookUpText(const char* context, const char* text);
 
+// While one lives, LookUpText and TextPrintf give the English texts on the thread that made it: for what is
+// written for the developers whatever the window's language (the problem report's list of ports).
+class CEnglishTexts {
+public:
+    CEnglishTexts();
+    ~CEnglishTexts();
+    CEnglishTexts(const CEnglishTexts&) = delete;
+    CEnglishTexts& operator=(const CEnglishTexts&) = delete;
+
+private:
+    bool m_bWasEnglish;
+};
+
 // A marked printf format ("Channel %d %s %.5f MHz ..."), looked up and filled in. The compiler checks the
 // arguments against the English format; a translation is used only when its conversions are the English
 // ones, written alike and in the same order, else the English format is: a faulty translation costs the

@@ -308,6 +308,7 @@ std::string PortUnusableText(const SPortInfo& info) {
 }
 
 std::string PortsText(const std::vector<SPortInfo>& ports) {
+    const CEnglishTexts english;  // a listing for scripts and problem reports, in every language the same
     std::string text;
     for (const SPortInfo& port : ports) {
         if (port.m_State == EPortState::DriverFailed) {  // no port, but the advice the user needs

@@ -53,3 +53,14 @@ TEST_F(TextPrintfTest, WithoutALookupTheTextIsEnglish) {
     EXPECT_TRUE(SameConversions("%-8s  %7.1f %zu %lld", "%-8s: %7.1f, %zu; %lld"));
     EXPECT_FALSE(SameConversions("%-8s", "%8s"));
 }
+
+TEST_F(TextPrintfTest, WhileEnglishIsAskedForATextStaysEnglish) {
+    g_Translation = "Kanal %d";
+    SetTextLookup(Translate);
+    {
+        const CEnglishTexts english;
+        EXPECT_EQ(TextPrintf("Messages", "Channel %d", 7), "Channel 7");
+        EXPECT_EQ(LookUpText("Messages", "Channel %d"), "Channel %d");
+    }
+    EXPECT_EQ(TextPrintf("Messages", "Channel %d", 7), "Kanal 7");
+}

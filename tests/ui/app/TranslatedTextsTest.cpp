@@ -55,6 +55,9 @@ TEST_F(TranslatedTexts, TheWriteCheckThePortMenuAndTheFleetSummaryAreInGerman) {
         << question;
     EXPECT_EQ(question.find("Channel"), std::string::npos) << question;
 
+    // the problem report's listing of the same port stays English
+    EXPECT_NE(PortsText(SurveyPorts(*m_pPortSystem)).find("in use by minicom (process 4242)"),
+              std::string::npos);
     ASSERT_FALSE(frame.m_pPortMenu->actions().isEmpty());
     EXPECT_EQ(frame.m_pPortMenu->actions()[0]->text().toStdString(),
               "COM19  /dev/ttyUSB2 \u2014 USB-Seriell-Adapter \u2014 belegt von minicom (Prozess 4242)");
