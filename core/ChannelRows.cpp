@@ -4,6 +4,7 @@
 
 #include "Format.h"
 #include "FrequencyRules.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -84,13 +85,14 @@ std::vector<std::string> ApplyBulkEdit(CDataRadioDoc& doc, const std::vector<int
                 IsOnStepGrid(ch.m_dTxFreq * 1e6, edit.m_nStep)) {
                 ch.m_nStep = edit.m_nStep;
             } else {
-                refused.push_back(
-                    StrPrintf("channel %d: step %s kHz does not fit %s; kept %s kHz", n,
-                              kStepKhzTexts[edit.m_nStep & 3],
-                              ModelTakesStep(doc.m_nModel, edit.m_nStep)
-                                  ? StrPrintf("%.5f/%.5f MHz", ch.m_dRxFreq, ch.m_dTxFreq).c_str()
-                                  : "this model",
-                              kStepKhzTexts[ch.m_nStep & 3]));
+                const std::string what =
+                    ModelTakesStep(doc.m_nModel, edit.m_nStep)
+                        ? StrPrintf("%.5f/%.5f MHz", ch.m_dRxFreq, ch.m_dTxFreq)
+                        : LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "this model"));
+                refused.push_back(TextPrintf(
+                    KV310_MESSAGES,
+                    KV310_TEXT("Messages", "channel %d: step %s kHz does not fit %s; kept %s kHz"), n,
+                    kStepKhzTexts[edit.m_nStep & 3], what.c_str(), kStepKhzTexts[ch.m_nStep & 3]));
             }
         }
         if (edit.m_nRxOption == kUnchanged && edit.m_nTxOption == kUnchanged) {
@@ -98,7 +100,8 @@ std::vector<std::string> ApplyBulkEdit(CDataRadioDoc& doc, const std::vector<int
         }
         if (ch.m_dRxFreq == 0.0 || ch.m_dTxFreq == 0.0) {
             // The option buttons of a channel without frequencies open nothing.
-            refused.push_back(StrPrintf("channel %d: no frequency; signalling kept", n));
+            refused.push_back(TextPrintf(
+                KV310_MESSAGES, KV310_TEXT("Messages", "channel %d: no frequency; signalling kept"), n));
             continue;
         }
         if (edit.m_nRxOption != kUnchanged) {

@@ -170,7 +170,7 @@ std::string TakeFfskTwoToneNotice(const CDataRadioDoc& doc, SSignallingSession& 
 SToneFieldFit FitToneFrequency(const std::string& text, double stored) {
     const double x = FieldTextToDouble(text);
     if (x < kToneLowHz || x > kToneHighHz) {
-        return Refused(stored, "Valid Settings 300 - 3000 Hz");
+        return Refused(stored, KV310_TEXT("Messages", "Valid Settings 300 - 3000 Hz"));
     }
     return Accepted(10 * static_cast<long long>(std::trunc(x / 10.0)));
 }
@@ -179,7 +179,7 @@ SToneFieldFit FitToneDuration(const std::string& text, double stored) {
     const double x = FieldTextToDouble(text);
     const long long v = x < 0.0 || x > 1e12 ? -1 : 10 * static_cast<long long>(std::trunc(x / 10.0));
     if (v < kDurationLowMs || v > kDurationHighMs) {
-        return Refused(stored, "Valid Settings 100 - 10000 ms");
+        return Refused(stored, KV310_TEXT("Messages", "Valid Settings 100 - 10000 ms"));
     }
     return Accepted(v);
 }

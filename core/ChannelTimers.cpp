@@ -65,7 +65,7 @@ int HangIndexOf(const CDataRadioDoc& doc) {
 STimeFit FitRxOffTime(const std::string& text) {
     const int n = FieldInt(text) / 10 * 10;
     if (n < 20 || n > 400) {
-        return {200, "Valid Settings 20 to 400"};
+        return {200, KV310_TEXT("Messages", "Valid Settings 20 to 400")};
     }
     return {n, std::string()};
 }
@@ -73,7 +73,7 @@ STimeFit FitRxOffTime(const std::string& text) {
 STimeFit FitRxOnTime(const std::string& text) {
     const int n = FieldInt(text) / 20 * 20 + 10;
     if (n < 30 || n > 270) {
-        return {50, "Valid Settings 30 to 260"};
+        return {50, KV310_TEXT("Messages", "Valid Settings 30 to 260")};
     }
     return {n, std::string()};
 }

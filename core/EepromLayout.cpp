@@ -67,7 +67,7 @@ constexpr SImageField kImageFields[] = {
     Own(kService5),
     Own(kFirmwareByte),
     {kHangOnCode, 1, EFieldRule::Number, &D::m_nHangOnTime, {.m_nPer = 2, .m_nOffset = 90, .m_nDiv = 5},
-     &D::m_bHangOn, "hang-on time code "},
+     &D::m_bHangOn, KV310_TEXT("Messages", "hang-on time code ")},
     Flag(kHangOnBeepFlag, &D::m_bHangOnBeep),
     Own(kService1),
     Flag(kGmskFlag, &D::m_bModemGmsk),
@@ -114,7 +114,8 @@ struct SField {
     uint8_t m_nCount;
     uint8_t m_nHigh;
     uint8_t m_nLow;
-    std::string m_strName;
+    const char* m_pszName;                  // marked: looked up when the map asks
+    const SImageField* m_pImage = nullptr;  // a system field: named with its formula (ImageFieldName)
 };
 
 SField Field(SBits bits) {
@@ -130,7 +131,7 @@ SField Field(SByte bytes) {
 SField Field(const SImageField& field) {
     SField described = Field(field.m_Bits);
     described.m_nCount = field.m_nCount;
-    described.m_strName = ImageFieldName(field);
+    described.m_pImage = &field;
     return described;
 }
 
@@ -154,20 +155,26 @@ const std::vector<SField> kCoeffFields = {
 };
 
 std::string FieldText(const SField& field, int offset) {
-    std::string text = field.m_strName;
+    const std::string name = field.m_pImage != nullptr ? ImageFieldName(*field.m_pImage)
+                                                       : LookUpText(KV310_MESSAGES, field.m_pszName);
+    const char* text = name.c_str();
     if (field.m_nCount == 2) {
-        return text + (offset - field.m_nAddr == 0 ? " (low byte)" : " (high byte)");
+        return offset - field.m_nAddr == 0
+                   ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s (low byte)"), text)
+                   : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s (high byte)"), text);
     }
     if (field.m_nCount > 2) {
-        return text + StrPrintf(" (byte %d of %d)", offset - field.m_nAddr + 1, field.m_nCount);
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s (byte %d of %d)"), text,
+                          offset - field.m_nAddr + 1, field.m_nCount);
     }
     if (field.m_nHigh == 7 && field.m_nLow == 0) {
-        return text;
+        return name;
     }
     if (field.m_nHigh == field.m_nLow) {
-        return text + StrPrintf(" (bit %d)", field.m_nHigh);
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s (bit %d)"), text, field.m_nHigh);
     }
-    return text + StrPrintf(" (bits %d-%d)", field.m_nHigh, field.m_nLow);
+    return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s (bits %d-%d)"), text, field.m_nHigh,
+                      field.m_nLow);
 }
 
 // The fields of fields that cover offset, joined; empty when none does.
@@ -190,7 +197,10 @@ std::string Capitalised(std::string text) {
 
 std::string ToleranceText(const char* tone, int address, int base) {
     const int offset = address - base;
-    return StrPrintf("Channel %d: %s, %s", offset / 2 + 1, tone, offset % 2 == 0 ? "lower" : "upper");
+    return offset % 2 == 0 ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Channel %d: %s, lower"),
+                                        offset / 2 + 1, LookUpText(KV310_MESSAGES, tone).c_str())
+                           : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Channel %d: %s, upper"),
+                                        offset / 2 + 1, LookUpText(KV310_MESSAGES, tone).c_str());
 }
 
 }  // namespace
@@ -198,7 +208,8 @@ std::string ToleranceText(const char* tone, int address, int base) {
 std::string DescribeImageByte(int address) {
     if (address >= kSlotBase && address < SlotAddr(kChannelSlots)) {
         const int channel = (address - kSlotBase) / kSlotSize;
-        return StrPrintf("Channel %d: ", channel + 1) + FieldsAt(kSlotFields, address - SlotAddr(channel));
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Channel %d: %s"), channel + 1,
+                          FieldsAt(kSlotFields, address - SlotAddr(channel)).c_str());
     }
     if (address >= kToneATolBase && address < kToneBTolBase) {
         return ToleranceText(kToneATolBase.m_pszName, address, kToneATolBase);
@@ -208,14 +219,16 @@ std::string DescribeImageByte(int address) {
     }
     if (address >= kCoeffBase && address < CoeffAddr(kChannelSlots)) {
         const int channel = (address - kCoeffBase) / kCoeffSize;
-        return StrPrintf("Channel %d two-tone: ", channel + 1) +
-               FieldsAt(kCoeffFields, address - CoeffAddr(channel));
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Channel %d two-tone: %s"), channel + 1,
+                          FieldsAt(kCoeffFields, address - CoeffAddr(channel)).c_str());
     }
     const std::string fields = FieldsAt(kSystemFields, address);
     if (fields.empty()) {
-        return "Unused (always 0)";
+        return LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "Unused (always 0)"));
     }
-    return address == kBusyPortSquelch.m_nAddr ? "Flags: " + fields : Capitalised(fields);
+    return address == kBusyPortSquelch.m_nAddr
+               ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Flags: %s"), fields.c_str())
+               : Capitalised(fields);
 }
 
 std::span<const SImageField> ImageFields() {
@@ -241,7 +254,7 @@ int32_t ScaledFromField(const SScale& scale, int32_t field) {
 
 std::string ImageFieldName(const SImageField& field) {
     const SScale& scale = field.m_Scale;
-    std::string text = field.m_Bits.m_pszName;
+    std::string text = LookUpText(KV310_MESSAGES, field.m_Bits.m_pszName);
     if (scale.m_nPer != 1) {
         text += StrPrintf(" / %d", scale.m_nPer);
     }
@@ -251,5 +264,6 @@ std::string ImageFieldName(const SImageField& field) {
     if (scale.m_nDiv != 1) {
         text = (scale.m_nOffset != 0 ? "(" + text + ")" : text) + StrPrintf(" / %d", scale.m_nDiv);
     }
-    return field.m_pszWhat + text + field.m_pszUnit;
+    return (*field.m_pszWhat != '\0' ? LookUpText(KV310_MESSAGES, field.m_pszWhat) : std::string()) + text +
+           field.m_pszUnit;
 }

@@ -37,8 +37,9 @@
 #include <string>
 
 #include "DataRadioDoc.h"
+#include "TextMark.h"
 
-// Every field carries the name the EEPROM map shows in a cell's tool-tip.
+// Every field carries the name the EEPROM map shows in a cell's tool-tip, marked to be looked up there.
 // A bit field of the image: address, lowest bit and width.
 struct SBits {
     uint16_t m_nAddr;
@@ -65,111 +66,113 @@ constexpr uint8_t Bit(int bit) {
 }
 
 // System bytes
-constexpr SFlag kBusyPortSquelch{0, 7, "busy-port squelch"};
-constexpr SFlag kHangOnFlag{0, 6, "hang-on"};
-constexpr SFlag kTxTimeOutFlag{0, 5, "TX time-out on"};
-constexpr SFlag kTxDelayFlag{0, 4, "TX delay"};
-constexpr SFlag kBusyLockoutFlag{0, 3, "busy channel lockout"};
-constexpr SFlag kTxMatchedSatFlag{0, 2, "TX on matched signalling"};
-constexpr SFlag kGpsFlagInFlags{0, 1, "GPS"};
-constexpr SFlag kAnyScanFlag{0, 0, "any channel scans"};
-constexpr SBits kTxTimeOut{1, 0, 8, "TX time-out"};
-constexpr SByte kScanLow{2, "scan list, channels 1-8"};    // channels 0-7
-constexpr SByte kScanHigh{3, "scan list, channels 9-16"};  // channels 8-15
-constexpr SBits kScanDelay{4, 4, 4, "scan delay"};
-constexpr SFlag kAlwaysSet4{4, 3, "always set"};
-constexpr SFlag kUhfFlag{4, 2, "UHF model"};
-constexpr SFlag kGpsFlag{4, 1, "GPS"};
-constexpr SFlag kPllIcFlag{4, 0, "PLL IC MB15A02SL"};
-constexpr SBits kScanSpeed{5, 0, 8, "scan speed"};
-constexpr SFlag kPowerSaveFlag{6, 7, "power save on"};
-constexpr SBits kPowerSaveDelay{6, 4, 3, "power-save delay"};
-constexpr SBits kPowerSaveOffTime{6, 0, 4, "power-save off time"};
-constexpr SBits kPowerSaveOnTime{7, 0, 8, "power-save on time"};
-constexpr SByte kProgrammedLow{8, "programmed channels 1-8"};
-constexpr SByte kProgrammedHigh{9, "programmed channels 9-16"};
-constexpr SBits kFirstChannel{10, 0, 4, "first programmed channel"};
-constexpr SBits kLastChannel{10, 4, 4, "last programmed channel"};
-constexpr SFlag kTxToneForDataFlag{11, 7, "TX tone for data"};
-constexpr SBits kService2{11, 0, 7, "service byte 2"};
-constexpr SByte kConst12{12, "constant 0x23"};
-constexpr SByte kService3{13, "service byte 3 (0x1D)"};
-constexpr SByte kService4{14, "service byte 4"};
-constexpr SByte kService5{15, "service byte 5"};
-constexpr SByte kFirmwareByte{16,
-                              "service byte 0 (set by the firmware version on a write)"};  // service byte 0
-constexpr SBits kHangOnCode{17, 0, 8, "hang-on"};
-constexpr SFlag kHangOnBeepFlag{18, 7, "hang-on beep"};
-constexpr SBits kService1{18, 0, 7, "service byte 1"};
-constexpr SFlag kGmskFlag{19, 7, "GMSK modem"};
-constexpr SFlag kTxForcingFlag{19, 6, "TX forcing"};
-constexpr SFlag kDumbModeFlag{19, 5, "dumb mode"};
-constexpr SFlag kModemFlag{19, 4, "modem on"};
-constexpr SBits kBaudCode{19, 0, 4, "baud code"};
-constexpr SBits kTxOnTime{20, 0, 8, "TX on time"};
-constexpr SBits kTxOffDelay{21, 0, 8, "TX off delay"};
-constexpr SBits kRxOnDelay{22, 0, 8, "RX on delay"};
-constexpr SBits kGpsDelay{23, 0, 8, "GPS delay"};
-constexpr SByte kService6{24, "service byte 6 (0x11)"};
-constexpr SByte kService7{25, "service byte 7 (0x0F)"};
-constexpr SByte kService8{26, "service bytes 8-11", 4};  // service bytes 8-11 at 26-29
-constexpr SBits kGpsTxTime{30, 0, 8, "GPS TX time"};
-constexpr SBits kGpsCycle{31, 0, 8, "GPS cycle"};
+constexpr SFlag kBusyPortSquelch{0, 7, KV310_TEXT("Messages", "busy-port squelch")};
+constexpr SFlag kHangOnFlag{0, 6, KV310_TEXT("Messages", "hang-on")};
+constexpr SFlag kTxTimeOutFlag{0, 5, KV310_TEXT("Messages", "TX time-out on")};
+constexpr SFlag kTxDelayFlag{0, 4, KV310_TEXT("Messages", "TX delay")};
+constexpr SFlag kBusyLockoutFlag{0, 3, KV310_TEXT("Messages", "busy channel lockout")};
+constexpr SFlag kTxMatchedSatFlag{0, 2, KV310_TEXT("Messages", "TX on matched signalling")};
+constexpr SFlag kGpsFlagInFlags{0, 1, KV310_TEXT("Messages", "GPS")};
+constexpr SFlag kAnyScanFlag{0, 0, KV310_TEXT("Messages", "any channel scans")};
+constexpr SBits kTxTimeOut{1, 0, 8, KV310_TEXT("Messages", "TX time-out")};
+constexpr SByte kScanLow{2, KV310_TEXT("Messages", "scan list, channels 1-8")};    // channels 0-7
+constexpr SByte kScanHigh{3, KV310_TEXT("Messages", "scan list, channels 9-16")};  // channels 8-15
+constexpr SBits kScanDelay{4, 4, 4, KV310_TEXT("Messages", "scan delay")};
+constexpr SFlag kAlwaysSet4{4, 3, KV310_TEXT("Messages", "always set")};
+constexpr SFlag kUhfFlag{4, 2, KV310_TEXT("Messages", "UHF model")};
+constexpr SFlag kGpsFlag{4, 1, KV310_TEXT("Messages", "GPS")};
+constexpr SFlag kPllIcFlag{4, 0, KV310_TEXT("Messages", "PLL IC MB15A02SL")};
+constexpr SBits kScanSpeed{5, 0, 8, KV310_TEXT("Messages", "scan speed")};
+constexpr SFlag kPowerSaveFlag{6, 7, KV310_TEXT("Messages", "power save on")};
+constexpr SBits kPowerSaveDelay{6, 4, 3, KV310_TEXT("Messages", "power-save delay")};
+constexpr SBits kPowerSaveOffTime{6, 0, 4, KV310_TEXT("Messages", "power-save off time")};
+constexpr SBits kPowerSaveOnTime{7, 0, 8, KV310_TEXT("Messages", "power-save on time")};
+constexpr SByte kProgrammedLow{8, KV310_TEXT("Messages", "programmed channels 1-8")};
+constexpr SByte kProgrammedHigh{9, KV310_TEXT("Messages", "programmed channels 9-16")};
+constexpr SBits kFirstChannel{10, 0, 4, KV310_TEXT("Messages", "first programmed channel")};
+constexpr SBits kLastChannel{10, 4, 4, KV310_TEXT("Messages", "last programmed channel")};
+constexpr SFlag kTxToneForDataFlag{11, 7, KV310_TEXT("Messages", "TX tone for data")};
+constexpr SBits kService2{11, 0, 7, KV310_TEXT("Messages", "service byte 2")};
+constexpr SByte kConst12{12, KV310_TEXT("Messages", "constant 0x23")};
+constexpr SByte kService3{13, KV310_TEXT("Messages", "service byte 3 (0x1D)")};
+constexpr SByte kService4{14, KV310_TEXT("Messages", "service byte 4")};
+constexpr SByte kService5{15, KV310_TEXT("Messages", "service byte 5")};
+constexpr SByte kFirmwareByte{
+    16, KV310_TEXT("Messages", "service byte 0 (set by the firmware version on a write)")};  // service byte 0
+constexpr SBits kHangOnCode{17, 0, 8, KV310_TEXT("Messages", "hang-on")};
+constexpr SFlag kHangOnBeepFlag{18, 7, KV310_TEXT("Messages", "hang-on beep")};
+constexpr SBits kService1{18, 0, 7, KV310_TEXT("Messages", "service byte 1")};
+constexpr SFlag kGmskFlag{19, 7, KV310_TEXT("Messages", "GMSK modem")};
+constexpr SFlag kTxForcingFlag{19, 6, KV310_TEXT("Messages", "TX forcing")};
+constexpr SFlag kDumbModeFlag{19, 5, KV310_TEXT("Messages", "dumb mode")};
+constexpr SFlag kModemFlag{19, 4, KV310_TEXT("Messages", "modem on")};
+constexpr SBits kBaudCode{19, 0, 4, KV310_TEXT("Messages", "baud code")};
+constexpr SBits kTxOnTime{20, 0, 8, KV310_TEXT("Messages", "TX on time")};
+constexpr SBits kTxOffDelay{21, 0, 8, KV310_TEXT("Messages", "TX off delay")};
+constexpr SBits kRxOnDelay{22, 0, 8, KV310_TEXT("Messages", "RX on delay")};
+constexpr SBits kGpsDelay{23, 0, 8, KV310_TEXT("Messages", "GPS delay")};
+constexpr SByte kService6{24, KV310_TEXT("Messages", "service byte 6 (0x11)")};
+constexpr SByte kService7{25, KV310_TEXT("Messages", "service byte 7 (0x0F)")};
+constexpr SByte kService8{26, KV310_TEXT("Messages", "service bytes 8-11"),
+                          4};  // service bytes 8-11 at 26-29
+constexpr SBits kGpsTxTime{30, 0, 8, KV310_TEXT("Messages", "GPS TX time")};
+constexpr SBits kGpsCycle{31, 0, 8, KV310_TEXT("Messages", "GPS cycle")};
 
 // Channel slots
 constexpr uint16_t kSlotBase = 32;
 constexpr int kSlotSize = 9;
-constexpr SBits kSlotStepBits{0, 6, 2, "step"};
-constexpr SFlag kSlotNarrowFlag{0, 5, "narrow"};
-constexpr SFlag kSlotHighPowerFlag{0, 4, "high power"};
-constexpr SBits kSlotRxNHigh{0, 0, 3, "RX divider N bits 10-8"};
-constexpr SBits kSlotRxNLow{1, 0, 8, "RX divider N bits 7-0"};
-constexpr SBits kSlotRxA{2, 0, 6, "RX swallow count A"};
-constexpr SByte kSlotRxCode{3, "RX signalling code"};
-constexpr SFlag kSlotRxDcsFlag{4, 7, "RX DCS"};
-constexpr SFlag kSlotRxCtcssFlag{4, 6, "RX CTCSS"};
-constexpr SBits kSlotVcoBand{4, 4, 2, "TX VCO band"};
-constexpr SBits kSlotTxNHigh{4, 0, 3, "TX divider N bits 10-8"};
-constexpr SBits kSlotTxNLow{5, 0, 8, "TX divider N bits 7-0"};
-constexpr SBits kSlotTxA{6, 0, 6, "TX swallow count A"};
-constexpr SByte kSlotTxCode{7, "TX signalling code"};
-constexpr SByte kSlotChecksum{8, "slot checksum"};
+constexpr SBits kSlotStepBits{0, 6, 2, KV310_TEXT("Messages", "step")};
+constexpr SFlag kSlotNarrowFlag{0, 5, KV310_TEXT("Messages", "narrow")};
+constexpr SFlag kSlotHighPowerFlag{0, 4, KV310_TEXT("Messages", "high power")};
+constexpr SBits kSlotRxNHigh{0, 0, 3, KV310_TEXT("Messages", "RX divider N bits 10-8")};
+constexpr SBits kSlotRxNLow{1, 0, 8, KV310_TEXT("Messages", "RX divider N bits 7-0")};
+constexpr SBits kSlotRxA{2, 0, 6, KV310_TEXT("Messages", "RX swallow count A")};
+constexpr SByte kSlotRxCode{3, KV310_TEXT("Messages", "RX signalling code")};
+constexpr SFlag kSlotRxDcsFlag{4, 7, KV310_TEXT("Messages", "RX DCS")};
+constexpr SFlag kSlotRxCtcssFlag{4, 6, KV310_TEXT("Messages", "RX CTCSS")};
+constexpr SBits kSlotVcoBand{4, 4, 2, KV310_TEXT("Messages", "TX VCO band")};
+constexpr SBits kSlotTxNHigh{4, 0, 3, KV310_TEXT("Messages", "TX divider N bits 10-8")};
+constexpr SBits kSlotTxNLow{5, 0, 8, KV310_TEXT("Messages", "TX divider N bits 7-0")};
+constexpr SBits kSlotTxA{6, 0, 6, KV310_TEXT("Messages", "TX swallow count A")};
+constexpr SByte kSlotTxCode{7, KV310_TEXT("Messages", "TX signalling code")};
+constexpr SByte kSlotChecksum{8, KV310_TEXT("Messages", "slot checksum")};
 
 // Modem timing and model bytes
-constexpr SBits kPreambleSize{176, 4, 4, "preamble size"};
-constexpr SBits kBaseBlockSize{176, 0, 4, "base block size"};
-constexpr SFlag kBell202Flag{177, 7, "AFSK Bell 202"};
-constexpr SFlag kAfskFlag{177, 6, "AFSK modem"};
-constexpr SBits kStartBitErrors{177, 4, 2, "start bit errors"};
-constexpr SBits kWaitBusyTime{177, 0, 4, "wait busy time"};
-constexpr SBits kTxDelayTime1{178, 4, 4, "TX delay time 1"};
-constexpr SFlag kKv310UhfFlag{178, 3, "KV310 UHF"};
-constexpr SFlag kInitDataForHtFlag{178, 2, "init data for HT"};
-constexpr SBits kFlowControl{178, 0, 2, "flow control"};
-constexpr SBits kTxDelayTime2{179, 5, 3, "TX delay time 2"};
-constexpr SByte kConst180{180, "constant 0x40"};
-constexpr SFlag kBaseBlockFlag{181, 7, "base block"};
+constexpr SBits kPreambleSize{176, 4, 4, KV310_TEXT("Messages", "preamble size")};
+constexpr SBits kBaseBlockSize{176, 0, 4, KV310_TEXT("Messages", "base block size")};
+constexpr SFlag kBell202Flag{177, 7, KV310_TEXT("Messages", "AFSK Bell 202")};
+constexpr SFlag kAfskFlag{177, 6, KV310_TEXT("Messages", "AFSK modem")};
+constexpr SBits kStartBitErrors{177, 4, 2, KV310_TEXT("Messages", "start bit errors")};
+constexpr SBits kWaitBusyTime{177, 0, 4, KV310_TEXT("Messages", "wait busy time")};
+constexpr SBits kTxDelayTime1{178, 4, 4, KV310_TEXT("Messages", "TX delay time 1")};
+constexpr SFlag kKv310UhfFlag{178, 3, KV310_TEXT("Messages", "KV310 UHF")};
+constexpr SFlag kInitDataForHtFlag{178, 2, KV310_TEXT("Messages", "init data for HT")};
+constexpr SBits kFlowControl{178, 0, 2, KV310_TEXT("Messages", "flow control")};
+constexpr SBits kTxDelayTime2{179, 5, 3, KV310_TEXT("Messages", "TX delay time 2")};
+constexpr SByte kConst180{180, KV310_TEXT("Messages", "constant 0x40")};
+constexpr SFlag kBaseBlockFlag{181, 7, KV310_TEXT("Messages", "base block")};
 constexpr uint8_t kAlwaysSet181 = 0x64;  // bits 6, 5 and 2
-constexpr SFlag kSquelchOffFlag{181, 1, "squelch off"};
-constexpr SFlag kKv310Flag{181, 0, "KV310"};
-constexpr SByte kService12{182, "service byte 12"};
-constexpr SByte kVhfByte{183, "VHF model (0xFF)"};
-constexpr SByte kService13{184, "service byte 13"};
-constexpr SFlag kExternalModulationFlag{186, 0, "external modulation"};
-constexpr SBits kModelRow{191, 0, 4, "model row"};
-constexpr SBits kSubBand{191, 4, 4, "sub-band"};
+constexpr SFlag kSquelchOffFlag{181, 1, KV310_TEXT("Messages", "squelch off")};
+constexpr SFlag kKv310Flag{181, 0, KV310_TEXT("Messages", "KV310")};
+constexpr SByte kService12{182, KV310_TEXT("Messages", "service byte 12")};
+constexpr SByte kVhfByte{183, KV310_TEXT("Messages", "VHF model (0xFF)")};
+constexpr SByte kService13{184, KV310_TEXT("Messages", "service byte 13")};
+constexpr SFlag kExternalModulationFlag{186, 0, KV310_TEXT("Messages", "external modulation")};
+constexpr SBits kModelRow{191, 0, 4, KV310_TEXT("Messages", "model row")};
+constexpr SBits kSubBand{191, 4, 4, KV310_TEXT("Messages", "sub-band")};
 
 // Two-tone data
-constexpr SByte kToneATolBase{192, "tone A tolerance"};  // lower at 192 + 2i, upper at 193 + 2i
-constexpr SByte kToneBTolBase{224, "tone B tolerance"};
-constexpr SByte kCoeffBase{256, "two-tone coefficients"};
+constexpr SByte kToneATolBase{
+    192, KV310_TEXT("Messages", "tone A tolerance")};  // lower at 192 + 2i, upper at 193 + 2i
+constexpr SByte kToneBTolBase{224, KV310_TEXT("Messages", "tone B tolerance")};
+constexpr SByte kCoeffBase{256, KV310_TEXT("Messages", "two-tone coefficients")};
 constexpr int kCoeffSize = 10;
-constexpr SByte kCoeffXA{0, "tone A coefficient X_A", 2};
-constexpr SByte kCoeffDA{2, "tone A duration count D_A", 2};
-constexpr SByte kCoeffXB{4, "tone B coefficient X_B", 2};
-constexpr SByte kCoeffDB{6, "tone B duration count D_B", 2};
-constexpr SByte kCoeffKA{8, "tone A multiplier K_A"};
-constexpr SByte kCoeffKB{9, "tone B multiplier K_B"};
+constexpr SByte kCoeffXA{0, KV310_TEXT("Messages", "tone A coefficient X_A"), 2};
+constexpr SByte kCoeffDA{2, KV310_TEXT("Messages", "tone A duration count D_A"), 2};
+constexpr SByte kCoeffXB{4, KV310_TEXT("Messages", "tone B coefficient X_B"), 2};
+constexpr SByte kCoeffDB{6, KV310_TEXT("Messages", "tone B duration count D_B"), 2};
+constexpr SByte kCoeffKA{8, KV310_TEXT("Messages", "tone A multiplier K_A")};
+constexpr SByte kCoeffKB{9, KV310_TEXT("Messages", "tone B multiplier K_B")};
 
 constexpr uint16_t SlotAddr(int channel) {
     return static_cast<uint16_t>(kSlotBase + kSlotSize * channel);

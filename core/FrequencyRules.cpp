@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "TextMark.h"
+
 namespace {
 
 constexpr double kHzPerMHz = 1000000.0;
@@ -23,18 +25,15 @@ std::string_view LeadingPart(const std::string& text, size_t maxChars) {
     return view;
 }
 
-// "%.0f to %.0fMHz" after the given start.
-std::string RangeMessage(const char* start, const SBandLimits& band) {
-    return std::string(start) + FormatFixed(band.m_dLower, 0) + " to " + FormatFixed(band.m_dUpper, 0) +
-           "MHz";
-}
-
+// The radio's own range messages (their spacing as it always was), in the window's language.
 std::string RxRangeMessage(const SBandLimits& band) {
-    return RangeMessage("Valid Range : ", band);
+    return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Valid Range : %s to %sMHz"),
+                      FormatFixed(band.m_dLower, 0).c_str(), FormatFixed(band.m_dUpper, 0).c_str());
 }
 
 std::string TxRangeMessage(const SBandLimits& band) {
-    return RangeMessage("Valid Range ", band);
+    return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Valid Range %s to %sMHz"),
+                      FormatFixed(band.m_dLower, 0).c_str(), FormatFixed(band.m_dUpper, 0).c_str());
 }
 
 // k whole steps of the code's width, rounded up to an even count.

@@ -5,6 +5,7 @@
 #include "EepromLayout.h"
 #include "Format.h"
 #include "ModelBand.h"
+#include "TextMark.h"
 #include "Tones.h"
 
 namespace {
@@ -162,8 +163,10 @@ std::vector<std::string> PerRadioByteChanges(const CImageBytes& sent, const CIma
     std::vector<std::string> lines;
     for (const uint16_t addr : {uint16_t{kService12}, uint16_t{kService13}}) {
         if (sent[addr] != radio[addr]) {
-            lines.push_back(StrPrintf("byte 0x%03X: the radio holds %02X, the plan writes %02X", addr,
-                                      radio[addr], sent[addr]));
+            lines.push_back(
+                TextPrintf(KV310_MESSAGES,
+                           KV310_TEXT("Messages", "byte 0x%03X: the radio holds %02X, the plan writes %02X"),
+                           addr, radio[addr], sent[addr]));
         }
     }
     return lines;

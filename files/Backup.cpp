@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "TextMark.h"
+
 namespace {
 
-const SDatedKind kBackups = {"backups", "KV310/backups", ".bin", kBackupsKept};
+const SDatedKind kBackups = {KV310_TEXT("Messages", "backups"), "KV310/backups", ".bin", kBackupsKept};
 
 }  // namespace
 

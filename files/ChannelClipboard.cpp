@@ -10,6 +10,7 @@
 #include "Format.h"
 #include "FrequencyRules.h"
 #include "TextConfig.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -111,8 +112,9 @@ public:
             return;  // an empty cell of a spreadsheet: the value stays ("0" is a channel without frequency)
         }
         if (cell.rfind(kCsvRawPrefix, 0) == 0) {
-            Refuse(f, StrPrintf("%s %s is a stored number the page cannot take", column.strName.c_str(),
-                                cell.c_str()));
+            Refuse(f, TextPrintf(KV310_MESSAGES,
+                                 KV310_TEXT("Messages", "%s %s is a stored number the page cannot take"),
+                                 column.strName.c_str(), cell.c_str()));
             return;
         }
         switch (kind) {
@@ -153,10 +155,12 @@ public:
                 }
             }
             if (m_bRxGiven && m_dRx != 0.0 && channel.m_dRxFreq != m_dRx) {
-                Note(StrPrintf("RX %s fitted to %s", Mhz(m_dRx).c_str(), Mhz(channel.m_dRxFreq).c_str()));
+                Note(TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s %s fitted to %s"), "RX",
+                                Mhz(m_dRx).c_str(), Mhz(channel.m_dRxFreq).c_str()));
             }
             if (m_bTxGiven && m_dTx != 0.0 && channel.m_dTxFreq != m_dTx) {
-                Note(StrPrintf("TX %s fitted to %s", Mhz(m_dTx).c_str(), Mhz(channel.m_dTxFreq).c_str()));
+                Note(TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s %s fitted to %s"), "TX",
+                                Mhz(m_dTx).c_str(), Mhz(channel.m_dTxFreq).c_str()));
             }
         }
         // A refused frequency says what the row holds now: the leave rules may have filled it from the other.
@@ -164,7 +168,10 @@ public:
              {std::tuple{&m_strRxRefusal, m_Before.m_dRxFreq, channel.m_dRxFreq},
               std::tuple{&m_strTxRefusal, m_Before.m_dTxFreq, channel.m_dTxFreq}}) {
             if (!refusal->empty()) {
-                Note(*refusal + (now == before ? "; kept " : "; now holds ") + Mhz(now));
+                Note(now == before ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s; kept %s"),
+                                                refusal->c_str(), Mhz(now).c_str())
+                                   : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s; now holds %s"),
+                                                refusal->c_str(), Mhz(now).c_str()));
             }
         }
         FinishStep();
@@ -180,15 +187,16 @@ public:
                         CopyMember(f, m_Before, channel);
                     }
                 }
-                Note(StrPrintf("%s signalling kept as it was: %s", side == 'r' ? "RX" : "TX",
-                               SideText(m_Doc, m_nCh, side).c_str()));
+                Note(TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s signalling kept as it was: %s"),
+                                side == 'r' ? "RX" : "TX", SideText(m_Doc, m_nCh, side).c_str()));
             }
         }
     }
 
 private:
     void Note(const std::string& text) {
-        m_Notes.push_back(StrPrintf("channel %d: %s", m_nCh + 1, text.c_str()));
+        m_Notes.push_back(
+            TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "channel %d: %s"), m_nCh + 1, text.c_str()));
     }
 
     // A refused value: a signalling value puts its whole side back at the end, another keeps its own.
@@ -203,7 +211,8 @@ private:
                 Note(text);
                 return;
             default:
-                Note(text + "; kept " + Shown(f, m_Doc, m_nCh));
+                Note(TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s; kept %s"), text.c_str(),
+                                Shown(f, m_Doc, m_nCh).c_str()));
         }
     }
 
@@ -226,12 +235,13 @@ private:
             return;
         }
         const char* refusal =
-            !ModelTakesStep(m_Doc.m_nModel, step) ? "this model has no such step"
+            !ModelTakesStep(m_Doc.m_nModel, step) ? KV310_TEXT("Messages", "this model has no such step")
             : !IsOnStepGrid(channel.m_dRxFreq * 1e6, step) || !IsOnStepGrid(channel.m_dTxFreq * 1e6, step)
-                ? "the frequencies are not on its grid"
+                ? KV310_TEXT("Messages", "the frequencies are not on its grid")
                 : nullptr;
         if (refusal != nullptr) {
-            Refuse(stepField, StrPrintf("step_khz %s: %s", m_strStep.c_str(), refusal));
+            Refuse(stepField, StrPrintf("step_khz %s: %s", m_strStep.c_str(),
+                                        LookUpText(KV310_MESSAGES, refusal).c_str()));
             return;
         }
         channel.m_nStep = step;
@@ -243,13 +253,15 @@ private:
         char* end = nullptr;
         const double mhz = text.empty() ? 0.0 : std::strtod(text.c_str(), &end);
         if (!text.empty() && (end == text.c_str() || *end != '\0' || !(mhz > 0.0))) {
-            refusal = StrPrintf("%s '%s' is no frequency", side, cell.c_str());
+            refusal = TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s '%s' is no frequency"), side,
+                                 cell.c_str());
             return false;
         }
         const SBandLimits band = CurrentBandLimits(m_Doc);
         if (band.IsOutside(mhz)) {
             refusal =
-                StrPrintf("%s %.5f is outside %.0f\u2013%.0f MHz", side, mhz, band.m_dLower, band.m_dUpper);
+                TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s %.5f is outside %.0f\u2013%.0f MHz"),
+                           side, mhz, band.m_dLower, band.m_dUpper);
             return false;
         }
         value = mhz;
@@ -261,15 +273,16 @@ private:
             m_Doc.m_Channel[static_cast<size_t>(m_nCh)].*std::get<double CChannelData::*>(f.member);
         const SToneFieldFit fit = frequency ? FitToneFrequency(cell, stored) : FitToneDuration(cell, stored);
         if (!fit.m_bAccepted) {
-            Refuse(f,
-                   StrPrintf("%s %s refused (%s)", column.c_str(), cell.c_str(), fit.m_strMessage.c_str()));
+            Refuse(f, TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s %s refused (%s)"), column.c_str(),
+                                 cell.c_str(), LookUpText(KV310_MESSAGES, fit.m_strMessage.c_str()).c_str()));
             return;
         }
         stored = fit.m_dValue;
         if (FieldTextToDouble(cell) != fit.m_dValue) {
             // Said only when the side stands (Finish): a refused side puts the value back.
-            m_SideNotes.emplace_back(SideOf(f), StrPrintf("%s %s stored as %s", column.c_str(), cell.c_str(),
-                                                          Shown(f, m_Doc, m_nCh).c_str()));
+            m_SideNotes.emplace_back(
+                SideOf(f), TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s %s stored as %s"),
+                                      column.c_str(), cell.c_str(), Shown(f, m_Doc, m_nCh).c_str()));
         }
     }
 
@@ -284,12 +297,15 @@ private:
         const CChannelData& now = trial.m_Channel[static_cast<size_t>(m_nCh)];
         if (now.m_nRxOption == kSigTwoTone && was.m_nRxOption != kSigTwoTone) {
             // The channel option dialog offers two-tone only on the KV330, and only once it is unlocked.
-            const char* refusal = !ModelHasTwoTone(m_Doc.m_nModel) ? "this model has no two-tone"
-                                  : m_bTwoToneLocked
-                                      ? "two-tone is locked (unlock it with the access code, Ctrl+Shift+T)"
-                                      : nullptr;
+            const char* refusal =
+                !ModelHasTwoTone(m_Doc.m_nModel) ? KV310_TEXT("Messages", "this model has no two-tone")
+                : m_bTwoToneLocked
+                    ? KV310_TEXT("Messages",
+                                 "two-tone is locked (unlock it with the access code, Ctrl+Shift+T)")
+                    : nullptr;
             if (refusal != nullptr) {
-                Refuse(f, StrPrintf("%s two-tone: %s", column.c_str(), refusal));
+                Refuse(f, TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s two-tone: %s"),
+                                     column.c_str(), LookUpText(KV310_MESSAGES, refusal).c_str()));
                 return;
             }
         }
@@ -476,15 +492,23 @@ std::string PasteReport(const SPasteOutcome& outcome) {
     std::string report;
     const auto line = [&report](const std::string& text) { report += (report.empty() ? "" : "\n") + text; };
     for (const std::string& heading : outcome.m_Ignored) {
-        line("The column '" + heading + "' names no channel value and was left out; the columns are " +
-             ColumnList(AllColumns(), 0) + ".");
+        line(TextPrintf(
+            KV310_MESSAGES,
+            KV310_TEXT("Messages",
+                       "The column '%s' names no channel value and was left out; the columns are %s."),
+            heading.c_str(), ColumnList(AllColumns(), 0).c_str()));
     }
     for (const std::string& note : outcome.m_Notes) {
         line(note);
     }
     if (outcome.m_nLeftOut > 0) {
-        line(StrPrintf("%d row%s did not fit below channel 16 and %s left out.", outcome.m_nLeftOut,
-                       outcome.m_nLeftOut == 1 ? "" : "s", outcome.m_nLeftOut == 1 ? "was" : "were"));
+        line(outcome.m_nLeftOut == 1
+                 ? LookUpText(KV310_MESSAGES,
+                              KV310_TEXT("Messages", "1 row did not fit below channel 16 and was left out."))
+                 : TextPrintf(
+                       KV310_MESSAGES,
+                       KV310_TEXT("Messages", "%d rows did not fit below channel 16 and were left out."),
+                       outcome.m_nLeftOut));
     }
     return report;
 }

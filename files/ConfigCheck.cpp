@@ -6,6 +6,7 @@
 #include "EepromImage.h"
 #include "EepromLayout.h"
 #include "Format.h"
+#include "TextMark.h"
 #include "Tones.h"
 
 namespace {
@@ -28,49 +29,72 @@ constexpr int64_t kNoPage = INT64_MAX;
 
 // clang-format off
 const SOptionRule kOptionRules[] = {
-    {"Time out timer", " s", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxTimeOut; }, 0, 990, kTxTimeOut,
+    {KV310_TEXT("Messages", "Time out timer"), " s",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxTimeOut; }, 0, 990, kTxTimeOut,
      [](const CDataRadioDoc& d) -> int64_t { return d.m_bTxTimeOut; }},
-    {"Hang timer", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nHangOnTime; }, 180, 2000, kHangOnCode,
+    {KV310_TEXT("Messages", "Hang timer"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nHangOnTime; }, 180, 2000, kHangOnCode,
      [](const CDataRadioDoc& d) -> int64_t { return d.m_bHangOn; }},
-    {"Power save delay time (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveDelay; },
+    {KV310_TEXT("Messages", "Power save delay time (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveDelay; },
      0, 4, kPowerSaveDelay, [](const CDataRadioDoc& d) -> int64_t { return d.m_bPowerSave; }},
-    {"Power save Rx off time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveOnTime; }, 20, 400,
+    {KV310_TEXT("Messages", "Power save Rx off time"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveOnTime; }, 20, 400,
      kPowerSaveOnTime, [](const CDataRadioDoc& d) -> int64_t { return d.m_bPowerSave; }},
-    {"Power save Rx on time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveOffTime; }, 30, 270,
+    {KV310_TEXT("Messages", "Power save Rx on time"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nPowerSaveOffTime; }, 30, 270,
      kPowerSaveOffTime, [](const CDataRadioDoc& d) -> int64_t { return d.m_bPowerSave; }},
-    {"Scan delay time (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nScanDelay; }, 0, 14,
+    {KV310_TEXT("Messages", "Scan delay time (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nScanDelay; }, 0, 14,
      kScanDelay, nullptr},
-    {"Scan speed time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nScanSpeed; }, 50, 2000, kScanSpeed,
+    {KV310_TEXT("Messages", "Scan speed time"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nScanSpeed; }, 50, 2000, kScanSpeed,
      nullptr},
-    {"GPS transmission cycle (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsCycle; },
+    {KV310_TEXT("Messages", "GPS transmission cycle (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsCycle; },
      0, 23, kGpsCycle, nullptr},
-    {"GPS data transmission time", " s", [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsTxTime; }, 1, 10,
+    {KV310_TEXT("Messages", "GPS data transmission time"), " s",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsTxTime; }, 1, 10,
      kGpsTxTime, nullptr},
-    {"GPS data delay time", " s", [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsDelay; }, 50, 300, kGpsDelay,
+    {KV310_TEXT("Messages", "GPS data delay time"), " s",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nGpsDelay; }, 50, 300, kGpsDelay,
      nullptr},
-    {"Base block size (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nBaseBlockSize; }, 0, 5,
+    {KV310_TEXT("Messages", "Base block size (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nBaseBlockSize; }, 0, 5,
      kBaseBlockSize, nullptr},
-    {"Preamble data size (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nPreambleSize; },
+    {KV310_TEXT("Messages", "Preamble data size (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nPreambleSize; },
      0, 15, kPreambleSize, nullptr},
-    {"Wait for busy time (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nWaitBusyTime; },
+    {KV310_TEXT("Messages", "Wait for busy time (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nWaitBusyTime; },
      0, 15, kWaitBusyTime, nullptr},
-    {"Flow control (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nFlowControl; }, 0, 2,
+    {KV310_TEXT("Messages", "Flow control (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nFlowControl; }, 0, 2,
      kFlowControl, nullptr},
-    {"Tx delay time 1 (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxDelayTime1; }, 0, 15,
+    {KV310_TEXT("Messages", "Tx delay time 1 (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxDelayTime1; }, 0, 15,
      kTxDelayTime1, nullptr},
-    {"Tx delay time 2 (list position)", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxDelayTime2; }, 0, 5,
+    {KV310_TEXT("Messages", "Tx delay time 2 (list position)"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxDelayTime2; }, 0, 5,
      kTxDelayTime2, nullptr},
-    {"Allowable errors for start bit", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nStartBitErrors; }, 0, 3,
+    {KV310_TEXT("Messages", "Allowable errors for start bit"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nStartBitErrors; }, 0, 3,
      kStartBitErrors, nullptr},
-    {"Tx off delay", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxOffDelay; }, 0, 16, kTxOffDelay,
+    {KV310_TEXT("Messages", "Tx off delay"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxOffDelay; }, 0, 16, kTxOffDelay,
      nullptr},
-    {"Tx on time", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxOnTime; }, 0, 254, kTxOnTime, nullptr},
-    {"Rx on delay", " ms", [](const CDataRadioDoc& d) -> int64_t { return d.m_nRxOnDelay; }, 0, 126, kRxOnDelay,
+    {KV310_TEXT("Messages", "Tx on time"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nTxOnTime; }, 0, 254, kTxOnTime, nullptr},
+    {KV310_TEXT("Messages", "Rx on delay"), " ms",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nRxOnDelay; }, 0, 126, kRxOnDelay,
      nullptr},
-    {"Sub-band", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_nSubBand; }, 0, kNoPage, kSubBand, nullptr},
-    {"Service byte 1", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_ServiceBytes[1]; }, 0, kNoPage,
+    {KV310_TEXT("Messages", "Sub-band"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_nSubBand; }, 0, kNoPage, kSubBand, nullptr},
+    {KV310_TEXT("Messages", "Service byte 1"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_ServiceBytes[1]; }, 0, kNoPage,
      kService1, nullptr},
-    {"Service byte 2", "", [](const CDataRadioDoc& d) -> int64_t { return d.m_ServiceBytes[2]; }, 0, kNoPage,
+    {KV310_TEXT("Messages", "Service byte 2"), "",
+     [](const CDataRadioDoc& d) -> int64_t { return d.m_ServiceBytes[2]; }, 0, kNoPage,
      kService2, nullptr},
 };
 // clang-format on
@@ -105,7 +129,7 @@ private:
 
 std::string ModelText(int row) {
     if (!IsOfferedModel(row) || ModelCatalogue()[row].m_strTitle.empty()) {
-        return StrPrintf("model row %d", row);
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "model row %d"), row);
     }
     std::string name;
     for (char c : ModelCatalogue()[row].m_strTitle) {  // the catalogue's KV310 titles carry two blanks
@@ -130,7 +154,17 @@ std::string RadioModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& 
         (radio.m_nModel == plan.m_nModel && radio.m_nSubBand == plan.m_nSubBand)) {
         return std::string();
     }
-    return "the radio is a " + ModelAndBandText(radio) + ", the plan is for a " + ModelAndBandText(plan);
+    return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "the radio is a %s, the plan is for a %s"),
+                      ModelAndBandText(radio).c_str(), ModelAndBandText(plan).c_str());
+}
+
+std::string BackupModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& backup) {
+    if (!IsOfferedModel(radio.m_nModel) ||
+        (radio.m_nModel == backup.m_nModel && radio.m_nSubBand == backup.m_nSubBand)) {
+        return std::string();
+    }
+    return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "the radio is a %s, the backup is for a %s"),
+                      ModelAndBandText(radio).c_str(), ModelAndBandText(backup).c_str());
 }
 
 namespace {
@@ -147,13 +181,17 @@ void CChecker::CheckModel() {
     if (!IsOfferedModel(m_nRow)) {
         // a radio programmed for a model it is not tunes and signals by the wrong tables
         Add(ESeverity::Error,
-            StrPrintf("Model row %d is none of the radios this program offers (rows 2 to 5)", m_nRow));
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Model row %d is none of the radios this program offers (rows 2 to 5)"),
+                       m_nRow));
         return;
     }
     const CModelBand& band = m_Doc.CurrentBand();
     if (m_Doc.m_nSubBand >= band.m_nSubBands) {
-        Add(ESeverity::Error, StrPrintf("Sub-band %d does not exist: the %s has %d", m_Doc.m_nSubBand,
-                                        ModelName().c_str(), band.m_nSubBands));
+        Add(ESeverity::Error,
+            TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Sub-band %d does not exist: the %s has %d"),
+                       m_Doc.m_nSubBand, ModelName().c_str(), band.m_nSubBands));
         return;
     }
     m_bBandKnown = true;
@@ -166,22 +204,28 @@ void CChecker::CheckFrequency(int i, const char* side, double mhz, int step, boo
     if (count == kNoDividerCount || count < 0 || count > static_cast<int64_t>(kDividerMask)) {
         m_bDividerFault = true;
         Add(ESeverity::Error,
-            StrPrintf(
-                "Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio's "
-                "%d bits; the radio would tune %.5f MHz",
-                i + 1, side, mhz, static_cast<long long>(count == kNoDividerCount ? 0 : count),
-                StepText(step).c_str(), kDividerBits, tuned));
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does "
+                                  "not fit the radio's %d bits; the radio would tune %.5f MHz"),
+                       i + 1, side, mhz, static_cast<long long>(count == kNoDividerCount ? 0 : count),
+                       StepText(step).c_str(), kDividerBits, tuned));
     } else if (std::fabs(tuned - mhz) > kOffGridMhz) {
-        Add(ESeverity::Warning, StrPrintf("Channel %d %s %.5f MHz is not on the channel's %s grid; the radio "
-                                          "would tune %.5f MHz",
-                                          i + 1, side, mhz, StepText(step).c_str(), tuned));
+        Add(ESeverity::Warning,
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d %s %.5f MHz is not on the channel's %s grid; the radio "
+                                  "would tune %.5f MHz"),
+                       i + 1, side, mhz, StepText(step).c_str(), tuned));
     }
     const CModelBand& band = m_Doc.CurrentBand();
     if (m_bBandKnown && mhz != 0.0 && !IsInSubBand(band, m_Doc.m_nSubBand, mhz)) {  // 0: not used
         Add(ESeverity::Error,
-            StrPrintf("Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)", i + 1, side, mhz,
-                      ModelName().c_str(), band.m_strCode[m_Doc.m_nSubBand].c_str(),
-                      band.m_dLow[m_Doc.m_nSubBand], band.m_dHigh[m_Doc.m_nSubBand]));
+            TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT("Messages", "Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)"),
+                i + 1, side, mhz, ModelName().c_str(), band.m_strCode[m_Doc.m_nSubBand].c_str(),
+                band.m_dLow[m_Doc.m_nSubBand], band.m_dHigh[m_Doc.m_nSubBand]));
     }
 }
 
@@ -190,9 +234,11 @@ void CChecker::CheckTone(int i, const char* side, double hz) {
     CodeToCtcss(CtcssToCode(hz), sent);
     if (sent != hz) {
         Add(ESeverity::Error,
-            StrPrintf("Channel %d %s CTCSS %.1f Hz is not in the radio's tone table; the radio "
-                      "would use %.1f Hz",
-                      i + 1, side, hz, sent));
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d %s CTCSS %.1f Hz is not in the radio's tone table; the radio "
+                                  "would use %.1f Hz"),
+                       i + 1, side, hz, sent));
     }
 }
 
@@ -201,23 +247,33 @@ void CChecker::CheckDcs(int i, const char* side, int32_t dcs) {
     CodeToDcs(DcsToCode(dcs), sent);
     if (sent != dcs) {
         Add(ESeverity::Error,
-            StrPrintf("Channel %d %s DCS %03d is not in the radio's code table; the radio would use DCS %03d",
-                      i + 1, side, dcs, sent));
+            TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT(
+                    "Messages",
+                    "Channel %d %s DCS %03d is not in the radio's code table; the radio would use DCS %03d"),
+                i + 1, side, dcs, sent));
     }
 }
 
 void CChecker::CheckTwoTone(int i) {
     const CChannelData& channel = m_Doc.m_Channel[i];
     if (!RowHasTwoTone(m_nRow)) {
-        Add(ESeverity::Error, StrPrintf("Channel %d RX two-tone: the %s has no two-tone decoder; the radio "
-                                        "would get no RX signalling",
-                                        i + 1, ModelName().c_str()));
+        Add(ESeverity::Error,
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d RX two-tone: the %s has no two-tone decoder; the radio "
+                                  "would get no RX signalling"),
+                       i + 1, ModelName().c_str()));
         return;
     }
     if (channel.m_nTwoToneGroup < 0 || channel.m_nTwoToneGroup > 2) {
-        Add(ESeverity::Error, StrPrintf("Channel %d RX two-tone group %d does not exist (0 Tone A, 1 Tone B, "
-                                        "2 Both); the radio would get no RX signalling",
-                                        i + 1, channel.m_nTwoToneGroup));
+        Add(ESeverity::Error,
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d RX two-tone group %d does not exist (0 Tone A, 1 Tone B, "
+                                  "2 Both); the radio would get no RX signalling"),
+                       i + 1, channel.m_nTwoToneGroup));
         return;
     }
     const struct {
@@ -229,15 +285,19 @@ void CChecker::CheckTwoTone(int i) {
     for (const auto& tone : tones) {
         if (TwoToneMultiplier(tone.hz) == 0 || tone.hz < 300.0 || tone.hz > 3000.0) {
             Add(ESeverity::Error,
-                StrPrintf("Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the "
-                          "range of the radio's tone decoder",
-                          i + 1, tone.name, tone.hz));
+                TextPrintf(KV310_MESSAGES,
+                           KV310_TEXT("Messages",
+                                      "Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the "
+                                      "range of the radio's tone decoder"),
+                           i + 1, tone.name, tone.hz));
         }
         if (!(tone.ms >= 100.0 && tone.ms <= 10000.0)) {
             Add(ESeverity::Warning,
-                StrPrintf("Channel %d two-tone tone %s duration %.0f ms is outside 100 to "
-                          "10000 ms, the range its dialog offers",
-                          i + 1, tone.name, tone.ms));
+                TextPrintf(KV310_MESSAGES,
+                           KV310_TEXT("Messages",
+                                      "Channel %d two-tone tone %s duration %.0f ms is outside 100 to "
+                                      "10000 ms, the range its dialog offers"),
+                           i + 1, tone.name, tone.ms));
         }
     }
 }
@@ -258,9 +318,11 @@ void CChecker::CheckSignalling(int i) {
             break;
         default:
             Add(ESeverity::Error,
-                StrPrintf("Channel %d RX signalling option %d does not exist; the radio would "
-                          "get no RX signalling",
-                          i + 1, channel.m_nRxOption));
+                TextPrintf(KV310_MESSAGES,
+                           KV310_TEXT("Messages",
+                                      "Channel %d RX signalling option %d does not exist; the radio would "
+                                      "get no RX signalling"),
+                           i + 1, channel.m_nRxOption));
     }
     if (channel.m_nTxOption == kSigCtcss) {
         CheckTone(i, "TX", channel.m_dTxCtcss);
@@ -268,9 +330,11 @@ void CChecker::CheckSignalling(int i) {
         CheckDcs(i, "TX", channel.m_nTxDcs);
     } else if (channel.m_nTxOption != kSigNone) {
         Add(ESeverity::Error,
-            StrPrintf("Channel %d TX signalling option %d does not exist; the radio would get "
-                      "no TX signalling",
-                      i + 1, channel.m_nTxOption));
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d TX signalling option %d does not exist; the radio would get "
+                                  "no TX signalling"),
+                       i + 1, channel.m_nTxOption));
     }
 }
 
@@ -280,11 +344,18 @@ void CChecker::CheckChannel(int i) {
         return;  // not programmed: nothing of it reaches the radio
     }
     if (!RowAcceptsStep(m_nRow, channel.m_nStep)) {
-        const std::string step = channel.m_nStep >= kStep7500 && channel.m_nStep <= kStep2500
-                                     ? StepText(channel.m_nStep) + " step"
-                                     : "such step (the radio would get " + StepText(channel.m_nStep) + ")";
-        Add(ESeverity::Error, StrPrintf("Channel %d step code %d: the %s synthesizer has no %s", i + 1,
-                                        channel.m_nStep, ModelName().c_str(), step.c_str()));
+        const bool named = channel.m_nStep >= kStep7500 && channel.m_nStep <= kStep2500;
+        Add(ESeverity::Error,
+            named
+                ? TextPrintf(
+                      KV310_MESSAGES,
+                      KV310_TEXT("Messages", "Channel %d step code %d: the %s synthesizer has no %s step"),
+                      i + 1, channel.m_nStep, ModelName().c_str(), StepText(channel.m_nStep).c_str())
+                : TextPrintf(KV310_MESSAGES,
+                             KV310_TEXT("Messages",
+                                        "Channel %d step code %d: the %s synthesizer has no such step (the "
+                                        "radio would get %s)"),
+                             i + 1, channel.m_nStep, ModelName().c_str(), StepText(channel.m_nStep).c_str()));
     }
     CheckFrequency(i, "RX", channel.m_dRxFreq, channel.m_nStep, true);
     CheckFrequency(i, "TX", channel.m_dTxFreq, channel.m_nStep, false);
@@ -300,6 +371,7 @@ void CChecker::CheckOptions() {
     image.DecodeImage(back);
 
     for (const SOptionRule& rule : kOptionRules) {
+        const std::string name = LookUpText(KV310_MESSAGES, rule.m_szName);
         const int64_t value = rule.m_Get(m_Doc);
         bool cut = false;
         for (const SMaskedValue& m : masked) {
@@ -307,15 +379,20 @@ void CChecker::CheckOptions() {
         }
         if (cut) {
             Add(ESeverity::Error,
-                StrPrintf("%s %lld%s does not fit its %d bits in the radio; the radio would get %lld%s",
-                          rule.m_szName, static_cast<long long>(value), rule.m_szUnit, rule.m_Field.m_nWidth,
-                          static_cast<long long>(rule.m_Get(back)), rule.m_szUnit));
+                TextPrintf(
+                    KV310_MESSAGES,
+                    KV310_TEXT("Messages",
+                               "%s %lld%s does not fit its %d bits in the radio; the radio would get %lld%s"),
+                    name.c_str(), static_cast<long long>(value), rule.m_szUnit, rule.m_Field.m_nWidth,
+                    static_cast<long long>(rule.m_Get(back)), rule.m_szUnit));
         } else if (rule.m_nMax != kNoPage && (rule.m_OnlyWhen == nullptr || rule.m_OnlyWhen(m_Doc) != 0) &&
                    (value < rule.m_nMin || value > rule.m_nMax)) {
             Add(ESeverity::Warning,
-                StrPrintf("%s %lld%s is outside %lld to %lld%s, the range its page offers", rule.m_szName,
-                          static_cast<long long>(value), rule.m_szUnit, static_cast<long long>(rule.m_nMin),
-                          static_cast<long long>(rule.m_nMax), rule.m_szUnit));
+                TextPrintf(
+                    KV310_MESSAGES,
+                    KV310_TEXT("Messages", "%s %lld%s is outside %lld to %lld%s, the range its page offers"),
+                    name.c_str(), static_cast<long long>(value), rule.m_szUnit,
+                    static_cast<long long>(rule.m_nMin), static_cast<long long>(rule.m_nMax), rule.m_szUnit));
         }
     }
 }
@@ -339,16 +416,20 @@ void CChecker::CheckReadBack(int i, const CDataRadioDoc& back) {
         if (!m_bDividerFault && s.mhz != 0.0 && std::fabs(s.readMhz - tuned) > kOffGridMhz &&
             std::fabs(s.readMhz - s.mhz) > kOffGridMhz) {
             Add(ESeverity::Error,
-                StrPrintf("Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider "
-                          "does not fit the radio's %d bits)",
-                          i + 1, s.side, s.mhz, s.readMhz, kDividerBits));
+                TextPrintf(KV310_MESSAGES,
+                           KV310_TEXT("Messages",
+                                      "Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider "
+                                      "does not fit the radio's %d bits)"),
+                           i + 1, s.side, s.mhz, s.readMhz, kDividerBits));
         }
     }
     if (channel.m_dTxFreq == 0.0 && channel.m_nRxOption != kSigNone) {
         Add(ESeverity::Warning,
-            StrPrintf("Channel %d is receive-only (TX 0 MHz): the radio gets its RX "
-                      "signalling, but a read of the radio brings the channel back without it",
-                      i + 1));
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Channel %d is receive-only (TX 0 MHz): the radio gets its RX "
+                                  "signalling, but a read of the radio brings the channel back without it"),
+                       i + 1));
     }
 }
 
@@ -388,5 +469,7 @@ int CountFindings(const std::vector<SFinding>& findings, ESeverity severity) {
 }
 
 std::string FindingLine(const SFinding& finding) {
-    return (finding.m_Severity == ESeverity::Error ? "error: " : "warning: ") + finding.m_strText;
+    return finding.m_Severity == ESeverity::Error
+               ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "error: %s"), finding.m_strText.c_str())
+               : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "warning: %s"), finding.m_strText.c_str());
 }

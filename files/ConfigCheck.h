@@ -38,6 +38,11 @@ std::string ModelAndBandText(const CDataRadioDoc& doc);
 // differs from the plan's; empty when they agree, or when the radio names no model this program offers (a
 // blank radio).
 std::string RadioModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& plan);
+// The same before a backup is restored: "the radio is a KV310 VHF, the backup is for a KV330 UHF".
+std::string BackupModelMismatch(const CDataRadioDoc& radio, const CDataRadioDoc& backup);
+
+// The texts below are in the window's language where it installed its lookup (TextMark.h), in English for
+// kv310ctl.
 
 // "error: ..." or "warning: ...", one line.
 std::string FindingLine(const SFinding& finding);

@@ -14,6 +14,10 @@
 // overlap on purpose (the older channel layout puts "SCAN" and "WIDTH" 100 twips apart).
 //
 // For terminals, DataSheetText() places the same items on a character grid of the monospaced font.
+//
+// The sheet stays English in every language of the window: its texts are not marked for translation and
+// none is looked up, so that the window's PDF is byte for byte the one `kv310ctl print` makes of the same
+// file.
 
 #include <cstdint>
 #include <string>

@@ -6,6 +6,7 @@
 #include "FileIo.h"
 #include "Format.h"
 #include "Retention.h"
+#include "TextMark.h"
 #include "UserFolders.h"
 #include "Utf8Path.h"
 
@@ -45,7 +46,9 @@ std::string DatedNamePattern(const std::string& extension) {
 
 std::string MissingFolderText(const std::string& what, const char* xdgVariable) {
     // a relative XDG folder does not count (it would move with the current folder)
-    return "no folder for " + what + ": set HOME, or " + xdgVariable + " to an absolute path";
+    return TextPrintf(KV310_MESSAGES,
+                      KV310_TEXT("Messages", "no folder for %s: set HOME, or %s to an absolute path"),
+                      LookUpText(KV310_MESSAGES, what.c_str()).c_str(), xdgVariable);
 }
 
 std::string DatedFolder(const SDatedKind& kind) {
@@ -66,7 +69,8 @@ bool SaveDatedFile(const SDatedKind& kind, const std::vector<uint8_t>& bytes, co
     fs::create_directories(Utf8Path(folder), ec);
     if (ec) {
         if (error != nullptr) {
-            *error = "cannot create " + folder + ": " + ec.message();
+            *error = TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "cannot create %s: %s"),
+                                folder.c_str(), ec.message().c_str());
         }
         return false;
     }

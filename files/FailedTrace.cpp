@@ -1,11 +1,13 @@
 #include "FailedTrace.h"
 
 #include "DatedFiles.h"
+#include "TextMark.h"
 
 namespace {
 
 // 2026-12-07_15-40-02_COM17.txt: what the program names its own traces; anything else is left alone.
-const SDatedKind kTraces = {"serial traces", "KV310/traces", ".txt", kFailedTracesKept};
+const SDatedKind kTraces = {KV310_TEXT("Messages", "serial traces"), "KV310/traces", ".txt",
+                            kFailedTracesKept};
 
 }  // namespace
 

@@ -74,7 +74,10 @@ void DecodeHangOn(const CLegacyImage& image, CDataRadioDoc& doc, CMessageSink& s
         }
     }
     if (mixed) {
-        sink.ShowMessage("Hangon time for " + title + " can be set \r\nonly one value for all channel");
+        sink.ShowMessage(TextPrintf(
+            KV310_MESSAGES,
+            KV310_TEXT("Messages", "Hangon time for %s can be set \r\nonly one value for all channel"),
+            title.c_str()));
     }
     if (reference == 0) {
         doc.m_nHangOnTime = 0;
@@ -83,7 +86,9 @@ void DecodeHangOn(const CLegacyImage& image, CDataRadioDoc& doc, CMessageSink& s
         doc.m_nHangOnTime = reference * 500;
         doc.m_bHangOn = 1;
     } else {
-        sink.ShowMessage(title + " is supported 180 - 2000 ms for hangon time");
+        sink.ShowMessage(TextPrintf(KV310_MESSAGES,
+                                    KV310_TEXT("Messages", "%s is supported 180 - 2000 ms for hangon time"),
+                                    title.c_str()));
         doc.m_nHangOnTime = 2000;
         doc.m_bHangOn = 1;
     }
@@ -164,9 +169,9 @@ void DetectSubBand(CDataRadioDoc& doc, CMessageSink& sink) {
         winnerRow = &uhfRow;
     }
     SetSubBand(doc, winner);
-    sink.ShowMessage(StrPrintf("The frequency is out of band.\r\nIt should be in %d - %d",
-                               static_cast<int>(winnerRow->m_dLow[winner]),
-                               static_cast<int>(winnerRow->m_dHigh[winner])));
+    sink.ShowMessage(TextPrintf(
+        KV310_MESSAGES, KV310_TEXT("Messages", "The frequency is out of band.\r\nIt should be in %d - %d"),
+        static_cast<int>(winnerRow->m_dLow[winner]), static_cast<int>(winnerRow->m_dHigh[winner])));
 }
 
 }  // namespace

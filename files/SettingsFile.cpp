@@ -242,12 +242,29 @@ std::string ShortFileText(size_t size) {
         size < kSettingsChannelBase
             ? 0
             : std::min<size_t>(16, (size - kSettingsChannelBase) / kSettingsChannelSize);
-    std::string text = "This file is shorter than a settings file (" + std::to_string(size) + " of " +
-                       std::to_string(kSettingsFileSize) + " bytes): only what it holds was loaded";
     if (wholeChannels == 0) {
-        text += ", no channel whole";
-    } else if (wholeChannels < 16) {
-        text += ", channels 1 to " + std::to_string(wholeChannels) + " whole";
+        return TextPrintf(
+            KV310_MESSAGES,
+            KV310_TEXT("Messages",
+                       "This file is shorter than a settings file (%zu of %zu bytes): only what it "
+                       "holds was loaded, no channel whole; the rest kept its values. Check the "
+                       "configuration before writing it to a radio."),
+            size, kSettingsFileSize);
     }
-    return text + "; the rest kept its values. Check the configuration before writing it to a radio.";
+    if (wholeChannels < 16) {
+        return TextPrintf(
+            KV310_MESSAGES,
+            KV310_TEXT("Messages",
+                       "This file is shorter than a settings file (%zu of %zu bytes): only what it "
+                       "holds was loaded, channels 1 to %zu whole; the rest kept its values. Check "
+                       "the configuration before writing it to a radio."),
+            size, kSettingsFileSize, wholeChannels);
+    }
+    return TextPrintf(
+        KV310_MESSAGES,
+        KV310_TEXT("Messages",
+                   "This file is shorter than a settings file (%zu of %zu bytes): only what it holds "
+                   "was loaded; the rest kept its values. Check the configuration before writing it "
+                   "to a radio."),
+        size, kSettingsFileSize);
 }

@@ -7,6 +7,7 @@
 #include "DatedFiles.h"
 #include "FileIo.h"
 #include "Format.h"
+#include "TextMark.h"
 #include "UserFolders.h"
 #include "Utf8Path.h"
 
@@ -167,7 +168,7 @@ bool AppendTransferLog(STransferLogEntry entry, std::string* error, std::string 
     }
     if (path.empty()) {
         if (error != nullptr) {
-            *error = MissingFolderText("the transfer log", "XDG_STATE_HOME");
+            *error = MissingFolderText(KV310_TEXT("Messages", "the transfer log"), "XDG_STATE_HOME");
         }
         return false;
     }

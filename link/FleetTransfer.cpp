@@ -8,17 +8,48 @@
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
 #include "ServiceLink.h"
+#include "TextMark.h"
 
 namespace {
 
-const char kTextBackupRead[] = "Reading the radio for a backup...";
+constexpr const char* kTextBackupRead = KV310_TEXT("Messages", "Reading the radio for a backup...");
 
 double NowSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+// The characters of a UTF-8 text, as a fixed-width font lays them out.
+size_t Columns(const std::string& text) {
+    return static_cast<size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string PadRight(const std::string& text, size_t width) {
+    const size_t columns = Columns(text);
+    return columns >= width ? text : text + std::string(width - columns, ' ');
+}
+
 std::string Padded(const std::string& text, size_t width) {
-    return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+    return Columns(text) >= width ? text + " " : PadRight(text, width);
+}
+
+std::string Text(const char* text) {
+    return LookUpText(KV310_MESSAGES, text);
+}
+
+// A transfer's failure on one line, each of its lines looked up: its first is the radio's own ("Write
+// Fail!"), marked where it is written; the advice after it was looked up already and is left as it is.
+std::string FailureLine(const std::string& text) {
+    std::string lines;
+    for (size_t start = 0;;) {
+        const size_t end = text.find('\n', start);
+        lines += Text(text.substr(start, end == std::string::npos ? end : end - start).c_str());
+        if (end == std::string::npos) {
+            return OneLineText(lines);
+        }
+        lines += '\n';
+        start = end + 1;
+    }
 }
 
 // A transfer on the worker's own port whose status and progress name the port.
@@ -125,7 +156,7 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
         hooks.Status = [this, index](const std::string& text) { m_Hooks.SetStatus(index, text); };
     }
     if (job.m_bReadFirst && m_Hooks.SetStatus) {
-        m_Hooks.SetStatus(index, kTextBackupRead);
+        m_Hooks.SetStatus(index, Text(kTextBackupRead));
     }
     const SRadioWriteResult write = RunRadioWrite(transfer, job, hooks);
     if (write.m_nVersion >= 0) {
@@ -135,14 +166,16 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
     switch (write.m_Step) {
         case EWriteStep::ReadFirst:
         case EWriteStep::KeepBackup:
-            result.m_strFailure = "no backup of the radio could be kept (" + OneLineText(write.m_strFailure) +
-                                  "), so nothing was written";
+            result.m_strFailure = TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT("Messages", "no backup of the radio could be kept (%s), so nothing was written"),
+                FailureLine(write.m_strFailure).c_str());
             break;
         case EWriteStep::CheckRadio:
-            result.m_strFailure = OneLineText(write.m_strFailure);
+            result.m_strFailure = FailureLine(write.m_strFailure);
             break;
         case EWriteStep::Write: {
-            result.m_strFailure = OneLineText(write.m_strFailure);
+            result.m_strFailure = FailureLine(write.m_strFailure);
             const std::string partly =
                 write.m_End != ETransferEnd::Done ? PartlyWrittenText(write.m_nBlocksWritten) : "";
             result.m_strFailure += partly.empty() ? "" : "; " + partly;
@@ -152,10 +185,10 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
         case EWriteStep::Done:
             result.m_Bytes = write.m_Sent;
             result.m_bOk = write.m_bOk;
-            result.m_strVerify = !job.m_bVerify               ? "skipped"
-                                 : write.m_Verify.m_bOk       ? "verified"
-                                 : write.m_Verify.m_bReadBack ? "FAILED"
-                                                              : "not read back";
+            result.m_strVerify = !job.m_bVerify               ? KV310_TEXT("Messages", "skipped")
+                                 : write.m_Verify.m_bOk       ? KV310_TEXT("Messages", "verified")
+                                 : write.m_Verify.m_bReadBack ? KV310_TEXT("Messages", "FAILED")
+                                                              : KV310_TEXT("Messages", "not read back");
             if (!write.m_bOk) {
                 result.m_strFailure = write.m_strFailure;
             } else if (job.m_bVerify && m_Hooks.SetStatus) {
@@ -176,7 +209,7 @@ void CFleetTransfer::RunRead(int index) {
         result.m_strFirmware = VersionText(static_cast<uint8_t>(transfer.m_nVersion));
     }
     if (!result.m_bOk) {
-        result.m_strFailure = OneLineText(transfer.m_strFailure);
+        result.m_strFailure = FailureLine(transfer.m_strFailure);
     }
     Finish(index, result, start);
 }
@@ -184,7 +217,7 @@ void CFleetTransfer::RunRead(int index) {
 void CFleetTransfer::Finish(int index, SFleetResult& result, double startSeconds) {
     result.m_dSeconds = NowSeconds() - startSeconds;
     if (!result.m_bOk && result.m_strFailure.empty()) {
-        result.m_strFailure = "the transfer failed";
+        result.m_strFailure = Text(KV310_TEXT("Messages", "the transfer failed"));
     }
     result.m_bDone = true;
     if (m_Hooks.Done) {
@@ -193,18 +226,29 @@ void CFleetTransfer::Finish(int index, SFleetResult& result, double startSeconds
 }
 
 std::string FleetSummaryText(const std::vector<SFleetPort>& ports, const std::vector<SFleetResult>& results) {
-    size_t width = 6;
-    for (const SFleetPort& port : ports) {
-        width = std::max(width, port.m_strName.size() + 2);
+    // each column as wide as its heading in the language shown (the results as wide as their longest word)
+    const std::string port = Text(KV310_TEXT("Messages", "Port"));
+    const std::string firmware = Text(KV310_TEXT("Messages", "Firmware"));
+    const std::string result = Text(KV310_TEXT("Messages", "Result"));
+    const std::string seconds = Text(KV310_TEXT("Messages", "Seconds"));
+    const std::string ok = Text(KV310_TEXT("Messages", "ok"));
+    const std::string failed = Text(KV310_TEXT("Messages", "FAILED"));
+    size_t width = Columns(port) + 2;
+    for (const SFleetPort& p : ports) {
+        width = std::max(width, p.m_strName.size() + 2);
     }
-    std::string text = Padded("Port", width) + "Firmware  Result  Seconds  Verify\n";
+    const size_t resultWidth = std::max({Columns(result), Columns(ok), Columns(failed)});
+    const int secondsWidth = static_cast<int>(Columns(seconds));
+    std::string text = Padded(port, width) + firmware + "  " + PadRight(result, resultWidth) + "  " +
+                       seconds + "  " + Text(KV310_TEXT("Messages", "Verify")) + "\n";
     std::string reasons;
     for (size_t i = 0; i < ports.size() && i < results.size(); ++i) {
         const SFleetResult& r = results[i];
-        const std::string verify = r.m_strVerify.empty() ? "-" : r.m_strVerify;
+        const std::string verify = r.m_strVerify.empty() ? "-" : Text(r.m_strVerify.c_str());
         text += Padded(ports[i].m_strName, width) +
-                StrPrintf("%-8s  %-6s  %7.1f  %s\n", r.m_strFirmware.empty() ? "-" : r.m_strFirmware.c_str(),
-                          r.m_bOk ? "ok" : "FAILED", r.m_dSeconds, verify.c_str());
+                PadRight(r.m_strFirmware.empty() ? "-" : r.m_strFirmware, Columns(firmware)) + "  " +
+                PadRight(r.m_bOk ? ok : failed, resultWidth) +
+                StrPrintf("  %*.1f  ", secondsWidth, r.m_dSeconds) + verify + "\n";
         if (!r.m_bOk) {
             reasons += ports[i].m_strName + ": " + r.m_strFailure + "\n";
         }
@@ -214,7 +258,9 @@ std::string FleetSummaryText(const std::vector<SFleetPort>& ports, const std::ve
 
 std::string FleetVerdictText(const std::vector<SFleetPort>& ports, const std::vector<SFleetResult>& results,
                              bool write, bool verify) {
-    const char* done = !write ? "read" : verify ? "written and verified" : "written";
+    const std::string done = Text(!write   ? KV310_TEXT("Messages", "read")
+                                  : verify ? KV310_TEXT("Messages", "written and verified")
+                                           : KV310_TEXT("Messages", "written"));
     const size_t count = results.size();
     std::string failed;
     for (size_t i = 0; i < count && i < ports.size(); ++i) {
@@ -223,10 +269,14 @@ std::string FleetVerdictText(const std::vector<SFleetPort>& ports, const std::ve
         }
     }
     if (failed.empty()) {
-        return count == 1 ? StrPrintf("1 radio %s.", done) : StrPrintf("All %zu radios %s.", count, done);
+        return count == 1 ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "1 radio %s."), done.c_str())
+                          : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "All %zu radios %s."), count,
+                                       done.c_str());
     }
-    const auto ok =
-        std::count_if(results.begin(), results.end(), [](const SFleetResult& r) { return r.m_bOk; });
-    return StrPrintf("%d of %zu radio%s %s; failed: %s.", static_cast<int>(ok), count, count == 1 ? "" : "s",
-                     done, failed.c_str());
+    const int ok = static_cast<int>(
+        std::count_if(results.begin(), results.end(), [](const SFleetResult& r) { return r.m_bOk; }));
+    return count == 1 ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%d of 1 radio %s; failed: %s."),
+                                   ok, done.c_str(), failed.c_str())
+                      : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%d of %zu radios %s; failed: %s."),
+                                   ok, count, done.c_str(), failed.c_str());
 }

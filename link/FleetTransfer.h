@@ -33,7 +33,8 @@ struct SFleetResult {
     bool m_bDone = false;       // the worker has finished
     bool m_bOk = false;         // the radio was read, or written (and verified when asked)
     std::string m_strFirmware;  // "1.2"; empty when the radio never said
-    std::string m_strVerify;    // "verified", "FAILED", "not read back", "skipped"; empty for a read
+    std::string m_strVerify;    // "verified", "FAILED", "not read back", "skipped" (in English, marked to be
+                                // looked up where shown); empty for a read
     std::string m_strFailure;   // why it failed, on one line
     std::string m_strNotice;    // the per-radio bytes the write changed, on one line; empty when none
     bool m_bKeptOwn = false;    // the radio was read first and its own bytes kept
@@ -101,6 +102,7 @@ private:
 //   COM17        1.2       ok          9.8  verified
 //   COM18        -         FAILED      1.3  -
 //   COM18: Communication Error !!!   Check your radio connection to PC !!!
+// Both in the window's language where it installed its lookup (TextMark.h); in English for kv310ctl.
 std::string FleetSummaryText(const std::vector<SFleetPort>& ports, const std::vector<SFleetResult>& results);
 
 // "All 4 radios written and verified." / "3 of 4 radios read; failed: COM18."

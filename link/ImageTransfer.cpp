@@ -90,9 +90,10 @@ bool CImageTransfer::OpenLink(uint32_t baudRate) {
     if (reason.empty()) {
         reason = m_Port.OpenFailureText();
     }
-    const std::string head = m_nComNumber > 0 || device.empty()
-                                 ? StrPrintf("Fail to open PORT%d", m_nComNumber)
-                                 : "Fail to open " + device;
+    const std::string head =
+        m_nComNumber > 0 || device.empty()
+            ? TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Fail to open PORT%d"), m_nComNumber)
+            : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Fail to open %s"), device.c_str());
     m_strFailure = reason.empty() ? head : head + "\n" + reason;
     m_Failure.m_Stage = EStage::OpenPort;
     m_Failure.m_Did = ERadioDid::PortUnusable;

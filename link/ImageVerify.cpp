@@ -1,6 +1,5 @@
 #include "ImageVerify.h"
 
-#include "Format.h"
 #include "TextMark.h"
 
 const char* const kTextVerifying = KV310_TEXT("Messages", "Verifying: reading the radio back...");
@@ -20,7 +19,9 @@ SVerifyResult CompareImages(const CImageBytes& sent, const CImageBytes& readBack
     }
     result.m_bOk = result.m_nDiffer == 0;
     if (result.m_bOk) {
-        result.m_strMessage = StrPrintf("Verified: the radio holds the %d bytes written.", kImageSize);
+        result.m_strMessage =
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages", "Verified: the radio holds the %d bytes written."), kImageSize);
         return result;
     }
     STransferFailure failure;
@@ -41,13 +42,20 @@ SVerifyResult VerifyWrite(CImageTransfer& transfer, const CImageBytes& sent) {
         SVerifyResult result;
         if (transfer.m_End == ETransferEnd::Cancelled) {
             // every block went in: only the proof is missing
-            result.m_strMessage = StrPrintf(
-                "Written; the verify was stopped: the radio took all %d blocks, but was not read back.",
+            result.m_strMessage = TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT(
+                    "Messages",
+                    "Written; the verify was stopped: the radio took all %d blocks, but was not read back."),
                 kImageBlocks);
             return result;
         }
-        result.m_strMessage = "Verify failed: the radio could not be read back (" + transfer.m_strFailure +
-                              "). The write may not have reached it: write the radio again.";
+        result.m_strMessage =
+            TextPrintf(KV310_MESSAGES,
+                       KV310_TEXT("Messages",
+                                  "Verify failed: the radio could not be read back (%s). The "
+                                  "write may not have reached it: write the radio again."),
+                       transfer.m_strFailure.c_str());
         return result;
     }
     return CompareImages(sent, readBack);

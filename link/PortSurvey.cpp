@@ -9,6 +9,7 @@
 #include "Format.h"
 #include "PortNames.h"
 #include "SerialPort.h"
+#include "TextMark.h"
 
 #ifdef _WIN32
 #include "PortSurveyWindows.h"
@@ -26,14 +27,15 @@ struct SStateText {
 };
 
 constexpr SStateText kStateTexts[] = {
-    {EPortState::Ready, "ready"},
+    {EPortState::Ready, KV310_TEXT("Messages", "ready")},
 #ifdef _WIN32
-    {EPortState::NoPermission, "no permission"},
+    {EPortState::NoPermission, KV310_TEXT("Messages", "no permission")},
 #else
-    {EPortState::NoPermission, "no permission \u2014 add yourself to the dialout group"},
+    {EPortState::NoPermission,
+     KV310_TEXT("Messages", "no permission \u2014 add yourself to the dialout group")},
 #endif
-    {EPortState::InUse, "in use"},
-    {EPortState::Missing, "not present"},
+    {EPortState::InUse, KV310_TEXT("Messages", "in use")},
+    {EPortState::Missing, KV310_TEXT("Messages", "not present")},
 };
 
 struct SProblemAdvice {
@@ -43,19 +45,24 @@ struct SProblemAdvice {
 
 // The configuration manager's codes a USB serial adapter shows most; any other gets the last line.
 constexpr SProblemAdvice kProblemAdvice[] = {
-    {1, "the adapter has no driver set up (code %d); install the driver the adapter's maker supplies"},
+    {1, KV310_TEXT(
+            "Messages",
+            "the adapter has no driver set up (code %d); install the driver the adapter's maker supplies")},
     {10,
-     "the adapter's driver did not start it (code %d); use the driver the adapter's maker supplies, or "
-     "another cable"},
-    {22, "the adapter is disabled (code %d); enable it in Device Manager"},
-    {28, "no driver is installed for the adapter (code %d); install the driver the adapter's maker supplies"},
-    {43,
-     "Windows stopped the adapter after it reported a fault (code %d); plug it into another USB socket, or "
-     "use "
-     "another cable"},
-    {0,
-     "the adapter's driver reports a problem (code %d); see the adapter in Device Manager, or use another "
-     "cable"},
+     KV310_TEXT(
+         "Messages",
+         "the adapter's driver did not start it (code %d); use the driver the adapter's maker supplies, or "
+         "another cable")},
+    {22, KV310_TEXT("Messages", "the adapter is disabled (code %d); enable it in Device Manager")},
+    {28, KV310_TEXT("Messages",
+                    "no driver is installed for the adapter (code %d); install the driver the adapter's "
+                    "maker supplies")},
+    {43, KV310_TEXT("Messages",
+                    "Windows stopped the adapter after it reported a fault (code %d); plug it into another "
+                    "USB socket, or use another cable")},
+    {0, KV310_TEXT("Messages",
+                   "the adapter's driver reports a problem (code %d); see the adapter in Device Manager, or "
+                   "use another cable")},
 };
 
 std::string JsonString(const std::string& text) {
@@ -124,9 +131,9 @@ std::vector<int> CLinuxPortSystem::PresentPorts() {
 // /sys/class/tty/ttyUSB0/device is the adapter's port or interface; the USB device that names its product,
 // maker and serial number is the first folder above it with an idVendor.
 void CLinuxPortSystem::Identify(SPortInfo& info) {
-    info.m_strKind = info.m_nCom >= kFirstTtyAcm   ? "USB modem adapter"
-                     : info.m_nCom >= kFirstTtyUsb ? "USB serial adapter"
-                                                   : "Serial port";
+    info.m_strKind = info.m_nCom >= kFirstTtyAcm   ? KV310_TEXT("Messages", "USB modem adapter")
+                     : info.m_nCom >= kFirstTtyUsb ? KV310_TEXT("Messages", "USB serial adapter")
+                                                   : KV310_TEXT("Messages", "Serial port");
     const std::string name = fs::path(info.m_strDevice).filename().string();
     std::error_code error;
     fs::path dir = fs::canonical(fs::path(m_strSysRoot) / "class/tty" / name / "device", error);
@@ -190,7 +197,7 @@ SPortInfo SurveyDevice(CPortSystem& system, int com, const std::string& device) 
     info.m_strDevice = device;
     if (com == kSimulatedRadioCom) {
         info.m_strDevice.clear();  // its pseudo-terminal exists only once something opens COM49
-        info.m_strKind = "Simulated radio";
+        info.m_strKind = KV310_TEXT("Messages", "Simulated radio");
         return info;
     }
     system.Identify(info);
@@ -224,19 +231,22 @@ std::vector<SPortInfo> SurveyPorts(CPortSystem& system) {
 std::string PortStateText(const SPortInfo& info) {
     if (info.m_State == EPortState::InUse) {
         if (info.m_Holder.m_nPid == 0) {
-            return "in use by another program";
+            return LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "in use by another program"));
         }
-        return StrPrintf(
-            "in use by %s (process %d)",
-            info.m_Holder.m_strName.empty() ? "another program" : info.m_Holder.m_strName.c_str(),
-            info.m_Holder.m_nPid);
+        if (info.m_Holder.m_strName.empty()) {
+            return TextPrintf(KV310_MESSAGES,
+                              KV310_TEXT("Messages", "in use by another program (process %d)"),
+                              info.m_Holder.m_nPid);
+        }
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "in use by %s (process %d)"),
+                          info.m_Holder.m_strName.c_str(), info.m_Holder.m_nPid);
     }
     if (info.m_State == EPortState::DriverFailed) {
-        return StrPrintf("driver failed (code %d)", info.m_nProblem);
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "driver failed (code %d)"), info.m_nProblem);
     }
     for (const SStateText& text : kStateTexts) {
         if (text.m_State == info.m_State) {
-            return text.m_szShort;
+            return LookUpText(KV310_MESSAGES, text.m_szShort);
         }
     }
     return std::string();
@@ -244,12 +254,13 @@ std::string PortStateText(const SPortInfo& info) {
 
 std::string PortWhatText(const SPortInfo& info) {
     if (info.m_strProduct.empty()) {
-        return info.m_strKind;
+        return LookUpText(KV310_MESSAGES, info.m_strKind.c_str());
     }
     std::string text = info.m_strProduct;
     std::string details = info.m_strMaker;
     if (!info.m_strSerial.empty()) {
-        details += (details.empty() ? "serial " : ", serial ") + info.m_strSerial;
+        details += (details.empty() ? "" : ", ") +
+                   TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "serial %s"), info.m_strSerial.c_str());
     }
     return details.empty() ? text : text + " (" + details + ")";
 }
@@ -257,7 +268,7 @@ std::string PortWhatText(const SPortInfo& info) {
 std::string DriverProblemAdvice(int problem) {
     for (const SProblemAdvice& advice : kProblemAdvice) {
         if (advice.m_nProblem == problem || advice.m_nProblem == 0) {
-            return StrPrintf(advice.m_pszAdvice, problem);
+            return TextPrintf(KV310_MESSAGES, advice.m_pszAdvice, problem);
         }
     }
     return std::string();
@@ -267,21 +278,29 @@ std::string PortUnusableText(const SPortInfo& info) {
     const std::string name =
         info.m_nCom > 0 ? StrPrintf("COM%d (%s)", info.m_nCom, info.m_strDevice.c_str()) : info.m_strDevice;
     if (info.m_State == EPortState::DriverFailed) {
-        return PortWhatText(info) + " has no port: " + DriverProblemAdvice(info.m_nProblem) + ".";
+        return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s has no port: %s."),
+                          PortWhatText(info).c_str(), DriverProblemAdvice(info.m_nProblem).c_str());
     }
     switch (info.m_State) {
         case EPortState::Ready:
             return std::string();
         case EPortState::NoPermission:
-            return name +
-                   " cannot be used: no permission. Add yourself to the dialout group (sudo usermod -aG "
-                   "dialout $USER), then log out and in again.";
+            return TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT("Messages",
+                           "%s cannot be used: no permission. Add yourself to the dialout group "
+                           "(sudo usermod -aG dialout $USER), then log out and in again."),
+                name.c_str());
         case EPortState::InUse:
-            return name + " is " + PortStateText(info) + ". Close that program, then try again.";
+            return TextPrintf(KV310_MESSAGES,
+                              KV310_TEXT("Messages", "%s is %s. Close that program, then try again."),
+                              name.c_str(), PortStateText(info).c_str());
         case EPortState::Missing:
-            return name +
-                   " is not present. Plug in the programming cable, or pick its port (Port > Find the "
-                   "Cable).";
+            return TextPrintf(KV310_MESSAGES,
+                              KV310_TEXT("Messages",
+                                         "%s is not present. Plug in the programming cable, or pick its port "
+                                         "(Port > Find the Cable)."),
+                              name.c_str());
         case EPortState::DriverFailed:
             break;
     }
@@ -289,6 +308,7 @@ std::string PortUnusableText(const SPortInfo& info) {
 }
 
 std::string PortsText(const std::vector<SPortInfo>& ports) {
+    const CEnglishTexts english;  // a listing for scripts and problem reports, in every language the same
     std::string text;
     for (const SPortInfo& port : ports) {
         if (port.m_State == EPortState::DriverFailed) {  // no port, but the advice the user needs

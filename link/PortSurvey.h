@@ -88,7 +88,8 @@ std::string DriverProblemAdvice(int problem);
 // Why the port cannot be used now and what to do, or empty when it can.
 std::string PortUnusableText(const SPortInfo& info);
 
-// The listing of kv310ctl ports: one line a port, tab-separated: COM, device, what it is, state.
+// The listing of kv310ctl ports and the problem report: one line a port, tab-separated: COM, device, what it
+// is, state; in English whatever the window's language.
 std::string PortsText(const std::vector<SPortInfo>& ports);
 // The same as a JSON array of objects, for scripts.
 std::string PortsJson(const std::vector<SPortInfo>& ports);

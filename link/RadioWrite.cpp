@@ -2,11 +2,14 @@
 
 #include "Format.h"
 #include "PlanMask.h"
+#include "TextMark.h"
 
-const char* const kTextOwnBytesNotKept =
+const char* const kTextOwnBytesNotKept = KV310_TEXT(
+    "Messages",
     "The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused "
-    "addresses) could not be kept: it now holds the plan's image as it stands.";
-const char* const kTextStoppedBeforeWrite = "Stopped before the write: the radio holds what it held.";
+    "addresses) could not be kept: it now holds the plan's image as it stands.");
+const char* const kTextStoppedBeforeWrite =
+    KV310_TEXT("Messages", "Stopped before the write: the radio holds what it held.");
 
 namespace {
 
@@ -101,7 +104,10 @@ std::string RestoreFirmwareByteNote(const CImageBytes& backup, const CImageBytes
     if (backup[kVersionFirmwareByte] == sent[kVersionFirmwareByte]) {
         return std::string();
     }
-    return StrPrintf(
-        "byte 0x%03X: the backup holds %02X, the radio's firmware takes %02X (every write sets it)",
+    return TextPrintf(
+        KV310_MESSAGES,
+        KV310_TEXT(
+            "Messages",
+            "byte 0x%03X: the backup holds %02X, the radio's firmware takes %02X (every write sets it)"),
         kVersionFirmwareByte, backup[kVersionFirmwareByte], sent[kVersionFirmwareByte]);
 }

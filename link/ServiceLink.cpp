@@ -92,7 +92,8 @@ EServiceStart CServiceLink::Start(int comNumber, const std::string& device) {
         if (reason.empty()) {
             reason = m_Port.OpenFailureText();
         }
-        const std::string head = StrPrintf("Fail to open PORT%d", comNumber);
+        const std::string head =
+            TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Fail to open PORT%d"), comNumber);
         m_Sink.ShowMessage(reason.empty() ? head : head + "\n" + reason);
         m_Port.Close();
         return EServiceStart::OpenFailed;

@@ -188,7 +188,8 @@ std::string FailureAdvice(const STransferFailure& failure, const char* findCable
                 text += (text.empty() ? "" : " ") + LookUpText(KV310_MESSAGES, sentence);
             }
         }
-        Replace(text, "{find}", findCable != nullptr ? findCable : "");
+        // the window's menu path in the window's words; kv310ctl's command is looked up in no catalogue
+        Replace(text, "{find}", findCable != nullptr ? LookUpText(KV310_MESSAGES, findCable) : "");
         Replace(text, "{port}",
                 failure.m_strPort.empty() ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "the port"))
                                           : failure.m_strPort);
@@ -198,8 +199,10 @@ std::string FailureAdvice(const STransferFailure& failure, const char* findCable
         Replace(text, "{held}", StrPrintf("%02X", failure.m_nHeld));
         Replace(text, "{written}", StrPrintf("%02X", failure.m_nWritten));
         Replace(text, "{differ}",
-                StrPrintf("%d byte%s differ%s", failure.m_nDiffering, failure.m_nDiffering == 1 ? "" : "s",
-                          failure.m_nDiffering == 1 ? "s" : ""));
+                failure.m_nDiffering == 1
+                    ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "1 byte differs"))
+                    : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%d bytes differ"),
+                                 failure.m_nDiffering));
         return text;
     }
     return std::string();

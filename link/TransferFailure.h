@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <string>
 
+#include "TextMark.h"
+
 enum class EStage { OpenPort, Request, Blocks, ReadBack };
 
 enum class ERadioDid {
@@ -46,7 +48,7 @@ struct STransferFailure {
 };
 
 // How the advice tells the user to find the programming cable's port.
-constexpr const char* kFindCableInWindow = "Port > Find the Cable";
+constexpr const char* kFindCableInWindow = KV310_TEXT("Messages", "Port > Find the Cable");
 constexpr const char* kFindCableCommand = "kv310ctl ports --wait-new";
 
 // The lines that follow the transfer's first line; empty for a failure the table has nothing to add to.

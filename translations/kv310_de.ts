@@ -820,6 +820,10 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <source>Edited %1.</source>
         <translation>%1 bearbeitet.</translation>
     </message>
+    <message>
+        <source>Some channels kept a value:</source>
+        <translation>Einige Kanäle haben einen Wert behalten:</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -1030,6 +1034,14 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     <message>
         <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
         <translation>Jedes Gerät vor dem Schreiben s&amp;ichern (bewahrt seine eigenen Bytes)</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: the radio&apos;s own value changed: %2</source>
+        <translation>%1: geräteeigener Wert geändert: %2</translation>
     </message>
 </context>
 <context>
@@ -2929,6 +2941,990 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
     <message>
         <source>Write the radio again.</source>
         <translation>Das Funkgerät erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Reading the radio for a backup...</source>
+        <translation>Funkgerät wird für die Sicherung gelesen...</translation>
+    </message>
+    <message>
+        <source>no backup of the radio could be kept (%s), so nothing was written</source>
+        <translation>vom Funkgerät konnte keine Sicherung angelegt werden (%s); es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>not read back</source>
+        <translation>nicht zurückgelesen</translation>
+    </message>
+    <message>
+        <source>the transfer failed</source>
+        <translation>die Übertragung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>1 radio %s.</source>
+        <translation>1 Funkgerät %s.</translation>
+    </message>
+    <message>
+        <source>All %zu radios %s.</source>
+        <translation>Alle %zu Funkgeräte %s.</translation>
+    </message>
+    <message>
+        <source>%d of 1 radio %s; failed: %s.</source>
+        <translation>%d von 1 Funkgerät %s; fehlgeschlagen: %s.</translation>
+    </message>
+    <message>
+        <source>%d of %zu radios %s; failed: %s.</source>
+        <translation>%d von %zu Funkgeräten %s; fehlgeschlagen: %s.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>no permission — add yourself to the dialout group</source>
+        <translation>keine Berechtigung — sich selbst zur Gruppe dialout hinzufügen</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>the adapter has no driver set up (code %d); install the driver the adapter&apos;s maker supplies</source>
+        <translation>für den Adapter ist kein Treiber eingerichtet (Code %d); den Treiber des Adapterherstellers installieren</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s driver did not start it (code %d); use the driver the adapter&apos;s maker supplies, or another cable</source>
+        <translation>der Treiber hat den Adapter nicht gestartet (Code %d); den Treiber des Adapterherstellers oder ein anderes Kabel verwenden</translation>
+    </message>
+    <message>
+        <source>the adapter is disabled (code %d); enable it in Device Manager</source>
+        <translation>der Adapter ist deaktiviert (Code %d); im Geräte-Manager aktivieren</translation>
+    </message>
+    <message>
+        <source>no driver is installed for the adapter (code %d); install the driver the adapter&apos;s maker supplies</source>
+        <translation>für den Adapter ist kein Treiber installiert (Code %d); den Treiber des Adapterherstellers installieren</translation>
+    </message>
+    <message>
+        <source>Windows stopped the adapter after it reported a fault (code %d); plug it into another USB socket, or use another cable</source>
+        <translation>Windows hat den Adapter nach einer Fehlermeldung angehalten (Code %d); an einer anderen USB-Buchse anstecken oder ein anderes Kabel verwenden</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s driver reports a problem (code %d); see the adapter in Device Manager, or use another cable</source>
+        <translation>der Treiber des Adapters meldet ein Problem (Code %d); den Adapter im Geräte-Manager ansehen oder ein anderes Kabel verwenden</translation>
+    </message>
+    <message>
+        <source>USB modem adapter</source>
+        <translation>USB-Modem-Adapter</translation>
+    </message>
+    <message>
+        <source>USB serial adapter</source>
+        <translation>USB-Seriell-Adapter</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serieller Anschluss</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Simuliertes Funkgerät</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>in use by another program (process %d)</source>
+        <translation>von einem anderen Programm belegt (Prozess %d)</translation>
+    </message>
+    <message>
+        <source>in use by %s (process %d)</source>
+        <translation>belegt von %s (Prozess %d)</translation>
+    </message>
+    <message>
+        <source>driver failed (code %d)</source>
+        <translation>Treiber ausgefallen (Code %d)</translation>
+    </message>
+    <message>
+        <source>serial %s</source>
+        <translation>Seriennummer %s</translation>
+    </message>
+    <message>
+        <source>%s has no port: %s.</source>
+        <translation>%s hat keinen Anschluss: %s.</translation>
+    </message>
+    <message>
+        <source>%s cannot be used: no permission. Add yourself to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>%s kann nicht verwendet werden: keine Berechtigung. Sich selbst zur Gruppe dialout hinzufügen (sudo usermod -aG dialout $USER), dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>%s is %s. Close that program, then try again.</source>
+        <translation>%s ist %s. Dieses Programm schließen, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>%s is not present. Plug in the programming cable, or pick its port (Port &gt; Find the Cable).</source>
+        <translation>%s ist nicht vorhanden. Das Programmierkabel anstecken oder seinen Anschluss wählen (Anschluss &gt; Kabel suchen).</translation>
+    </message>
+    <message>
+        <source>The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused addresses) could not be kept: it now holds the plan&apos;s image as it stands.</source>
+        <translation>Das Funkgerät wurde vor dem Schreiben nicht gelesen, daher konnten seine eigenen Bytes (Service-Bytes, Synthesizer-Chip-Kennung, ungenutzte Adressen) nicht bewahrt werden: es enthält jetzt das Abbild der Konfiguration, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Stopped before the write: the radio holds what it held.</source>
+        <translation>Vor dem Schreiben angehalten: das Funkgerät enthält, was es vorher enthielt.</translation>
+    </message>
+    <message>
+        <source>1 byte differs</source>
+        <translation>1 Byte weicht ab</translation>
+    </message>
+    <message>
+        <source>%d bytes differ</source>
+        <translation>%d Bytes weichen ab</translation>
+    </message>
+    <message>
+        <source>Port &gt; Find the Cable</source>
+        <translation>Anschluss &gt; Kabel suchen</translation>
+    </message>
+    <message>
+        <source>Time out timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Hang timer</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>Power save delay time (list position)</source>
+        <translation>Stromsparen: Verzögerung (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Power save Rx off time</source>
+        <translation>Stromsparen: RX-Auszeit</translation>
+    </message>
+    <message>
+        <source>Power save Rx on time</source>
+        <translation>Stromsparen: RX-Einzeit</translation>
+    </message>
+    <message>
+        <source>Scan delay time (list position)</source>
+        <translation>Suchlauf-Verzögerung (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Scan speed time</source>
+        <translation>Suchlauf-Tempo</translation>
+    </message>
+    <message>
+        <source>GPS transmission cycle (list position)</source>
+        <translation>GPS-Sendezyklus (Listenposition)</translation>
+    </message>
+    <message>
+        <source>GPS data transmission time</source>
+        <translation>GPS-Daten-Sendezeit</translation>
+    </message>
+    <message>
+        <source>GPS data delay time</source>
+        <translation>GPS-Daten-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Base block size (list position)</source>
+        <translation>Basis-Blockgröße (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Preamble data size (list position)</source>
+        <translation>Präambellänge (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Wait for busy time (list position)</source>
+        <translation>Wartezeit bei Belegt (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Flow control (list position)</source>
+        <translation>Flusssteuerung (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Tx delay time 1 (list position)</source>
+        <translation>TX-Verzögerung 1 (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Tx delay time 2 (list position)</source>
+        <translation>TX-Verzögerung 2 (Listenposition)</translation>
+    </message>
+    <message>
+        <source>Allowable errors for start bit</source>
+        <translation>Zulässige Fehler für das Startbit</translation>
+    </message>
+    <message>
+        <source>Tx off delay</source>
+        <translation>TX-Aus-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Tx on time</source>
+        <translation>TX-Einzeit</translation>
+    </message>
+    <message>
+        <source>Rx on delay</source>
+        <translation>RX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Sub-band</source>
+        <translation>Teilband</translation>
+    </message>
+    <message>
+        <source>Service byte 1</source>
+        <translation>Service-Byte 1</translation>
+    </message>
+    <message>
+        <source>Service byte 2</source>
+        <translation>Service-Byte 2</translation>
+    </message>
+    <message>
+        <source>model row %d</source>
+        <translation>Modellzeile %d</translation>
+    </message>
+    <message>
+        <source>the radio is a %s, the plan is for a %s</source>
+        <translation>das Funkgerät ist ein %s, die Konfiguration ist für ein %s</translation>
+    </message>
+    <message>
+        <source>the radio is a %s, the backup is for a %s</source>
+        <translation>das Funkgerät ist ein %s, die Sicherung ist für ein %s</translation>
+    </message>
+    <message>
+        <source>Model row %d is none of the radios this program offers (rows 2 to 5)</source>
+        <translation>Modellzeile %d ist keines der Funkgeräte, die dieses Programm anbietet (Zeilen 2 bis 5)</translation>
+    </message>
+    <message>
+        <source>Sub-band %d does not exist: the %s has %d</source>
+        <translation>Teilband %d gibt es nicht: das %s hat %d</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio&apos;s %d bits; the radio would tune %.5f MHz</source>
+        <translation>Kanal %d %s %.5f MHz: sein Synthesizer-Teiler (%lld Schritte zu %s) passt nicht in die %d Bits des Funkgeräts; das Funkgerät würde %.5f MHz einstellen</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz is not on the channel&apos;s %s grid; the radio would tune %.5f MHz</source>
+        <translation>Kanal %d %s %.5f MHz liegt nicht im %s-Raster des Kanals; das Funkgerät würde %.5f MHz einstellen</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)</source>
+        <translation>Kanal %d %s %.5f MHz liegt außerhalb des Bands von %s %s (%.0f bis %.0f MHz)</translation>
+    </message>
+    <message>
+        <source>Channel %d %s CTCSS %.1f Hz is not in the radio&apos;s tone table; the radio would use %.1f Hz</source>
+        <translation>Kanal %d %s CTCSS %.1f Hz steht nicht in der Tontabelle des Funkgeräts; das Funkgerät würde %.1f Hz verwenden</translation>
+    </message>
+    <message>
+        <source>Channel %d %s DCS %03d is not in the radio&apos;s code table; the radio would use DCS %03d</source>
+        <translation>Kanal %d %s DCS %03d steht nicht in der Codetabelle des Funkgeräts; das Funkgerät würde DCS %03d verwenden</translation>
+    </message>
+    <message>
+        <source>Channel %d RX two-tone: the %s has no two-tone decoder; the radio would get no RX signalling</source>
+        <translation>Kanal %d RX Zweiton: das %s hat keinen Zweiton-Decoder; das Funkgerät bekäme keine RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d RX two-tone group %d does not exist (0 Tone A, 1 Tone B, 2 Both); the radio would get no RX signalling</source>
+        <translation>Kanal %d RX Zweiton-Gruppe %d gibt es nicht (0 Ton A, 1 Ton B, 2 beide); das Funkgerät bekäme keine RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the range of the radio&apos;s tone decoder</source>
+        <translation>Kanal %d Zweiton Ton %s %.2f Hz liegt außerhalb von 300 bis 3000 Hz, dem Bereich des Tondecoders im Funkgerät</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone tone %s duration %.0f ms is outside 100 to 10000 ms, the range its dialog offers</source>
+        <translation>Kanal %d Zweiton Ton %s Dauer %.0f ms liegt außerhalb von 100 bis 10000 ms, dem Bereich, den sein Dialog anbietet</translation>
+    </message>
+    <message>
+        <source>Channel %d RX signalling option %d does not exist; the radio would get no RX signalling</source>
+        <translation>Kanal %d RX-Signalisierungsoption %d gibt es nicht; das Funkgerät bekäme keine RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d TX signalling option %d does not exist; the radio would get no TX signalling</source>
+        <translation>Kanal %d TX-Signalisierungsoption %d gibt es nicht; das Funkgerät bekäme keine TX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>Channel %d step code %d: the %s synthesizer has no %s step</source>
+        <translation>Kanal %d Schrittweiten-Code %d: der Synthesizer des %s hat keine Schrittweite von %s</translation>
+    </message>
+    <message>
+        <source>Channel %d step code %d: the %s synthesizer has no such step (the radio would get %s)</source>
+        <translation>Kanal %d Schrittweiten-Code %d: der Synthesizer des %s hat keine solche Schrittweite (das Funkgerät bekäme %s)</translation>
+    </message>
+    <message>
+        <source>%s %lld%s does not fit its %d bits in the radio; the radio would get %lld%s</source>
+        <translation>%s %lld%s passt nicht in seine %d Bits im Funkgerät; das Funkgerät bekäme %lld%s</translation>
+    </message>
+    <message>
+        <source>%s %lld%s is outside %lld to %lld%s, the range its page offers</source>
+        <translation>%s %lld%s liegt außerhalb von %lld bis %lld%s, dem Bereich, den seine Seite anbietet</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider does not fit the radio&apos;s %d bits)</source>
+        <translation>Kanal %d %s %.5f MHz: das Funkgerät enthielte %.5f MHz (sein Teiler passt nicht in die %d Bits des Funkgeräts)</translation>
+    </message>
+    <message>
+        <source>Channel %d is receive-only (TX 0 MHz): the radio gets its RX signalling, but a read of the radio brings the channel back without it</source>
+        <translation>Kanal %d ist nur zum Empfang (TX 0 MHz): das Funkgerät erhält seine RX-Signalisierung, aber beim Lesen des Funkgeräts kommt der Kanal ohne sie zurück</translation>
+    </message>
+    <message>
+        <source>error: %s</source>
+        <translation>Fehler: %s</translation>
+    </message>
+    <message>
+        <source>warning: %s</source>
+        <translation>Warnung: %s</translation>
+    </message>
+    <message>
+        <source>Hangon time for %s can be set <byte value="xd"/>
+only one value for all channel</source>
+        <translation>Die Haltezeit für %s kann nur <byte value="xd"/>
+einheitlich für alle Kanäle eingestellt werden</translation>
+    </message>
+    <message>
+        <source>%s is supported 180 - 2000 ms for hangon time</source>
+        <translation>%s unterstützt 180 - 2000 ms als Haltezeit</translation>
+    </message>
+    <message>
+        <source>The frequency is out of band.<byte value="xd"/>
+It should be in %d - %d</source>
+        <translation>Die Frequenz liegt außerhalb des Bands.<byte value="xd"/>
+Sie sollte im Bereich %d - %d liegen</translation>
+    </message>
+    <message>
+        <source>Verified: the radio holds the %d bytes written.</source>
+        <translation>Geprüft: das Funkgerät enthält die %d geschriebenen Bytes.</translation>
+    </message>
+    <message>
+        <source>Written; the verify was stopped: the radio took all %d blocks, but was not read back.</source>
+        <translation>Geschrieben; die Prüfung wurde abgebrochen: das Funkgerät hat alle %d Blöcke angenommen, wurde aber nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Verify failed: the radio could not be read back (%s). The write may not have reached it: write the radio again.</source>
+        <translation>Prüfung fehlgeschlagen: das Funkgerät konnte nicht zurückgelesen werden (%s). Das Schreiben hat es womöglich nicht erreicht: das Funkgerät erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>this model</source>
+        <translation>dieses Modell</translation>
+    </message>
+    <message>
+        <source>channel %d: step %s kHz does not fit %s; kept %s kHz</source>
+        <translation>Kanal %d: Schrittweite %s kHz passt nicht zu %s; %s kHz beibehalten</translation>
+    </message>
+    <message>
+        <source>channel %d: no frequency; signalling kept</source>
+        <translation>Kanal %d: keine Frequenz; Signalisierung beibehalten</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the radio holds %02X, the plan writes %02X</source>
+        <translation>Byte 0x%03X: das Funkgerät enthält %02X, die Konfiguration schreibt %02X</translation>
+    </message>
+    <message>
+        <source>Fail to open PORT%d</source>
+        <translation>Anschluss PORT%d kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Fail to open %s</source>
+        <translation>%s kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the backup holds %02X, the radio&apos;s firmware takes %02X (every write sets it)</source>
+        <translation>Byte 0x%03X: die Sicherung enthält %02X, die Firmware des Funkgeräts nimmt %02X (jedes Schreiben setzt ihn)</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, no channel whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen, kein Kanal vollständig; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, channels 1 to %zu whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen, Kanäle 1 bis %zu vollständig; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Diese Datei ist kürzer als eine Einstellungsdatei (%zu von %zu Bytes): nur ihr Inhalt wurde geladen; der Rest behielt seine Werte. Die Konfiguration prüfen, bevor sie in ein Funkgerät geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Valid Range : %s to %sMHz</source>
+        <translation>Gültiger Bereich: %s bis %s MHz</translation>
+    </message>
+    <message>
+        <source>Valid Range %s to %sMHz</source>
+        <translation>Gültiger Bereich: %s bis %s MHz</translation>
+    </message>
+    <message>
+        <source>Valid Settings 300 - 3000 Hz</source>
+        <translation>Gültige Werte 300 - 3000 Hz</translation>
+    </message>
+    <message>
+        <source>Valid Settings 100 - 10000 ms</source>
+        <translation>Gültige Werte 100 - 10000 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 20 to 400</source>
+        <translation>Gültige Werte 20 bis 400</translation>
+    </message>
+    <message>
+        <source>Valid Settings 30 to 260</source>
+        <translation>Gültige Werte 30 bis 260</translation>
+    </message>
+    <message>
+        <source>%s %s is a stored number the page cannot take</source>
+        <translation>%s %s ist eine gespeicherte Zahl, die die Seite nicht annehmen kann</translation>
+    </message>
+    <message>
+        <source>%s %s fitted to %s</source>
+        <translation>%s %s angepasst auf %s</translation>
+    </message>
+    <message>
+        <source>%s; kept %s</source>
+        <translation>%s; beibehalten: %s</translation>
+    </message>
+    <message>
+        <source>%s; now holds %s</source>
+        <translation>%s; enthält jetzt %s</translation>
+    </message>
+    <message>
+        <source>%s signalling kept as it was: %s</source>
+        <translation>%s-Signalisierung unverändert beibehalten: %s</translation>
+    </message>
+    <message>
+        <source>channel %d: %s</source>
+        <translation>Kanal %d: %s</translation>
+    </message>
+    <message>
+        <source>this model has no such step</source>
+        <translation>dieses Modell hat keine solche Schrittweite</translation>
+    </message>
+    <message>
+        <source>the frequencies are not on its grid</source>
+        <translation>die Frequenzen liegen nicht in ihrem Raster</translation>
+    </message>
+    <message>
+        <source>%s &apos;%s&apos; is no frequency</source>
+        <translation>%s „%s“ ist keine Frequenz</translation>
+    </message>
+    <message>
+        <source>%s %.5f is outside %.0f–%.0f MHz</source>
+        <translation>%s %.5f liegt außerhalb von %.0f–%.0f MHz</translation>
+    </message>
+    <message>
+        <source>%s %s refused (%s)</source>
+        <translation>%s %s abgelehnt (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s stored as %s</source>
+        <translation>%s %s gespeichert als %s</translation>
+    </message>
+    <message>
+        <source>this model has no two-tone</source>
+        <translation>dieses Modell hat kein Zweiton</translation>
+    </message>
+    <message>
+        <source>two-tone is locked (unlock it with the access code, Ctrl+Shift+T)</source>
+        <translation>Zweiton ist gesperrt (mit dem Zugangscode freischalten, Strg+Umschalt+T)</translation>
+    </message>
+    <message>
+        <source>%s two-tone: %s</source>
+        <translation>%s Zweiton: %s</translation>
+    </message>
+    <message>
+        <source>The column &apos;%s&apos; names no channel value and was left out; the columns are %s.</source>
+        <translation>Die Spalte „%s“ benennt keinen Kanalwert und wurde ausgelassen; die Spalten sind %s.</translation>
+    </message>
+    <message>
+        <source>1 row did not fit below channel 16 and was left out.</source>
+        <translation>1 Zeile passte nicht mehr unter Kanal 16 und wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%d rows did not fit below channel 16 and were left out.</source>
+        <translation>%d Zeilen passten nicht mehr unter Kanal 16 und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>backups</source>
+        <translation>die Sicherungen</translation>
+    </message>
+    <message>
+        <source>no folder for %s: set HOME, or %s to an absolute path</source>
+        <translation>kein Ordner für %s: HOME setzen oder %s auf einen absoluten Pfad</translation>
+    </message>
+    <message>
+        <source>cannot create %s: %s</source>
+        <translation>%s kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>serial traces</source>
+        <translation>die seriellen Mitschnitte</translation>
+    </message>
+    <message>
+        <source>the transfer log</source>
+        <translation>das Übertragungsprotokoll</translation>
+    </message>
+    <message>
+        <source>hang-on time code </source>
+        <translation>Haltezeit-Code </translation>
+    </message>
+    <message>
+        <source>%s (low byte)</source>
+        <translation>%s (niederwertiges Byte)</translation>
+    </message>
+    <message>
+        <source>%s (high byte)</source>
+        <translation>%s (höherwertiges Byte)</translation>
+    </message>
+    <message>
+        <source>%s (byte %d of %d)</source>
+        <translation>%s (Byte %d von %d)</translation>
+    </message>
+    <message>
+        <source>%s (bit %d)</source>
+        <translation>%s (Bit %d)</translation>
+    </message>
+    <message>
+        <source>%s (bits %d-%d)</source>
+        <translation>%s (Bits %d-%d)</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, lower</source>
+        <translation>Kanal %d: %s, unterer Wert</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, upper</source>
+        <translation>Kanal %d: %s, oberer Wert</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s</source>
+        <translation>Kanal %d: %s</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone: %s</source>
+        <translation>Kanal %d Zweiton: %s</translation>
+    </message>
+    <message>
+        <source>Unused (always 0)</source>
+        <translation>Unbenutzt (immer 0)</translation>
+    </message>
+    <message>
+        <source>Flags: %s</source>
+        <translation>Flags: %s</translation>
+    </message>
+    <message>
+        <source>busy-port squelch</source>
+        <translation>Rauschsperre per Belegt-Eingang</translation>
+    </message>
+    <message>
+        <source>hang-on</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>TX time-out on</source>
+        <translation>Sendezeitbegrenzung ein</translation>
+    </message>
+    <message>
+        <source>TX delay</source>
+        <translation>Sendeverzögerung</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>Sendesperre bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>TX on matched signalling</source>
+        <translation>Senden nur bei passender Signalisierung</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>any channel scans</source>
+        <translation>ein Kanal im Suchlauf</translation>
+    </message>
+    <message>
+        <source>TX time-out</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>scan list, channels 1-8</source>
+        <translation>Suchlaufliste, Kanäle 1-8</translation>
+    </message>
+    <message>
+        <source>scan list, channels 9-16</source>
+        <translation>Suchlaufliste, Kanäle 9-16</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>Suchlauf-Verzögerung</translation>
+    </message>
+    <message>
+        <source>always set</source>
+        <translation>immer gesetzt</translation>
+    </message>
+    <message>
+        <source>UHF model</source>
+        <translation>UHF-Modell</translation>
+    </message>
+    <message>
+        <source>PLL IC MB15A02SL</source>
+        <translation>PLL-IC MB15A02SL</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>Suchlauf-Tempo</translation>
+    </message>
+    <message>
+        <source>power save on</source>
+        <translation>Stromsparen ein</translation>
+    </message>
+    <message>
+        <source>power-save delay</source>
+        <translation>Stromsparen: Verzögerung</translation>
+    </message>
+    <message>
+        <source>power-save off time</source>
+        <translation>Stromsparen: Auszeit</translation>
+    </message>
+    <message>
+        <source>power-save on time</source>
+        <translation>Stromsparen: Einzeit</translation>
+    </message>
+    <message>
+        <source>programmed channels 1-8</source>
+        <translation>programmierte Kanäle 1-8</translation>
+    </message>
+    <message>
+        <source>programmed channels 9-16</source>
+        <translation>programmierte Kanäle 9-16</translation>
+    </message>
+    <message>
+        <source>first programmed channel</source>
+        <translation>erster programmierter Kanal</translation>
+    </message>
+    <message>
+        <source>last programmed channel</source>
+        <translation>letzter programmierter Kanal</translation>
+    </message>
+    <message>
+        <source>TX tone for data</source>
+        <translation>TX-Ton für Daten</translation>
+    </message>
+    <message>
+        <source>service byte 2</source>
+        <translation>Service-Byte 2</translation>
+    </message>
+    <message>
+        <source>constant 0x23</source>
+        <translation>Konstante 0x23</translation>
+    </message>
+    <message>
+        <source>service byte 3 (0x1D)</source>
+        <translation>Service-Byte 3 (0x1D)</translation>
+    </message>
+    <message>
+        <source>service byte 4</source>
+        <translation>Service-Byte 4</translation>
+    </message>
+    <message>
+        <source>service byte 5</source>
+        <translation>Service-Byte 5</translation>
+    </message>
+    <message>
+        <source>service byte 0 (set by the firmware version on a write)</source>
+        <translation>Service-Byte 0 (beim Schreiben nach der Firmware-Version gesetzt)</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>Piepton während der Haltezeit</translation>
+    </message>
+    <message>
+        <source>service byte 1</source>
+        <translation>Service-Byte 1</translation>
+    </message>
+    <message>
+        <source>GMSK modem</source>
+        <translation>GMSK-Modem</translation>
+    </message>
+    <message>
+        <source>TX forcing</source>
+        <translation>TX-Zwangsbetrieb</translation>
+    </message>
+    <message>
+        <source>dumb mode</source>
+        <translation>Dumb-Modus</translation>
+    </message>
+    <message>
+        <source>modem on</source>
+        <translation>Modem ein</translation>
+    </message>
+    <message>
+        <source>baud code</source>
+        <translation>Baudraten-Code</translation>
+    </message>
+    <message>
+        <source>TX on time</source>
+        <translation>TX-Einzeit</translation>
+    </message>
+    <message>
+        <source>TX off delay</source>
+        <translation>TX-Aus-Verzögerung</translation>
+    </message>
+    <message>
+        <source>RX on delay</source>
+        <translation>RX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>GPS delay</source>
+        <translation>GPS-Verzögerung</translation>
+    </message>
+    <message>
+        <source>service byte 6 (0x11)</source>
+        <translation>Service-Byte 6 (0x11)</translation>
+    </message>
+    <message>
+        <source>service byte 7 (0x0F)</source>
+        <translation>Service-Byte 7 (0x0F)</translation>
+    </message>
+    <message>
+        <source>service bytes 8-11</source>
+        <translation>Service-Bytes 8-11</translation>
+    </message>
+    <message>
+        <source>GPS TX time</source>
+        <translation>GPS-Sendezeit</translation>
+    </message>
+    <message>
+        <source>GPS cycle</source>
+        <translation>GPS-Zyklus</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>schmal</translation>
+    </message>
+    <message>
+        <source>high power</source>
+        <translation>hohe Leistung</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 10-8</source>
+        <translation>RX-Teiler N Bits 10-8</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 7-0</source>
+        <translation>RX-Teiler N Bits 7-0</translation>
+    </message>
+    <message>
+        <source>RX swallow count A</source>
+        <translation>RX-Swallow-Zähler A</translation>
+    </message>
+    <message>
+        <source>RX signalling code</source>
+        <translation>RX-Signalisierungscode</translation>
+    </message>
+    <message>
+        <source>RX DCS</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>RX CTCSS</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>TX VCO band</source>
+        <translation>TX-VCO-Band</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 10-8</source>
+        <translation>TX-Teiler N Bits 10-8</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 7-0</source>
+        <translation>TX-Teiler N Bits 7-0</translation>
+    </message>
+    <message>
+        <source>TX swallow count A</source>
+        <translation>TX-Swallow-Zähler A</translation>
+    </message>
+    <message>
+        <source>TX signalling code</source>
+        <translation>TX-Signalisierungscode</translation>
+    </message>
+    <message>
+        <source>slot checksum</source>
+        <translation>Prüfsumme des Kanalplatzes</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>Präambellänge</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>Basis-Blockgröße</translation>
+    </message>
+    <message>
+        <source>AFSK Bell 202</source>
+        <translation>AFSK Bell 202</translation>
+    </message>
+    <message>
+        <source>AFSK modem</source>
+        <translation>AFSK-Modem</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>Startbit-Fehler</translation>
+    </message>
+    <message>
+        <source>wait busy time</source>
+        <translation>Wartezeit bei Belegt</translation>
+    </message>
+    <message>
+        <source>TX delay time 1</source>
+        <translation>TX-Verzögerung 1</translation>
+    </message>
+    <message>
+        <source>KV310 UHF</source>
+        <translation>KV310 UHF</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>Init-Daten für HT</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>TX delay time 2</source>
+        <translation>TX-Verzögerung 2</translation>
+    </message>
+    <message>
+        <source>constant 0x40</source>
+        <translation>Konstante 0x40</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>Basisblock</translation>
+    </message>
+    <message>
+        <source>squelch off</source>
+        <translation>Rauschsperre aus</translation>
+    </message>
+    <message>
+        <source>KV310</source>
+        <translation>KV310</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>Service-Byte 12</translation>
+    </message>
+    <message>
+        <source>VHF model (0xFF)</source>
+        <translation>VHF-Modell (0xFF)</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>Service-Byte 13</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>externe Modulation</translation>
+    </message>
+    <message>
+        <source>model row</source>
+        <translation>Modellzeile</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>Teilband</translation>
+    </message>
+    <message>
+        <source>tone A tolerance</source>
+        <translation>Toleranz Ton A</translation>
+    </message>
+    <message>
+        <source>tone B tolerance</source>
+        <translation>Toleranz Ton B</translation>
+    </message>
+    <message>
+        <source>two-tone coefficients</source>
+        <translation>Zweiton-Koeffizienten</translation>
+    </message>
+    <message>
+        <source>tone A coefficient X_A</source>
+        <translation>Ton A Koeffizient X_A</translation>
+    </message>
+    <message>
+        <source>tone A duration count D_A</source>
+        <translation>Ton A Dauerzähler D_A</translation>
+    </message>
+    <message>
+        <source>tone B coefficient X_B</source>
+        <translation>Ton B Koeffizient X_B</translation>
+    </message>
+    <message>
+        <source>tone B duration count D_B</source>
+        <translation>Ton B Dauerzähler D_B</translation>
+    </message>
+    <message>
+        <source>tone A multiplier K_A</source>
+        <translation>Ton A Multiplikator K_A</translation>
+    </message>
+    <message>
+        <source>tone B multiplier K_B</source>
+        <translation>Ton B Multiplikator K_B</translation>
     </message>
     <message>
         <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>

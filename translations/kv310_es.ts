@@ -820,6 +820,10 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
         <source>Edited %1.</source>
         <translation>Editado: %1.</translation>
     </message>
+    <message>
+        <source>Some channels kept a value:</source>
+        <translation>Algunos canales conservaron un valor:</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -1030,6 +1034,14 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     <message>
         <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
         <translation>Copia de &amp;seguridad de cada radio antes de escribir (conserva sus bytes)</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: no se escribió nada</translation>
+    </message>
+    <message>
+        <source>%1: the radio&apos;s own value changed: %2</source>
+        <translation>%1: cambió un valor propio del radio: %2</translation>
     </message>
 </context>
 <context>
@@ -2930,6 +2942,990 @@ Include the open configuration (as YAML text) too?</source>
     <message>
         <source>Write the radio again.</source>
         <translation>Vuelva a escribir el radio.</translation>
+    </message>
+    <message>
+        <source>Reading the radio for a backup...</source>
+        <translation>Leyendo el radio para la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>no backup of the radio could be kept (%s), so nothing was written</source>
+        <translation>no se pudo guardar una copia de seguridad del radio (%s), así que no se escribió nada</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitida</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FALLÓ</translation>
+    </message>
+    <message>
+        <source>not read back</source>
+        <translation>no releído</translation>
+    </message>
+    <message>
+        <source>the transfer failed</source>
+        <translation>la transferencia falló</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>leídos</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>escritos y verificados</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>escritos</translation>
+    </message>
+    <message>
+        <source>1 radio %s.</source>
+        <translation>1 radio %s.</translation>
+    </message>
+    <message>
+        <source>All %zu radios %s.</source>
+        <translation>Los %zu radios %s.</translation>
+    </message>
+    <message>
+        <source>%d of 1 radio %s; failed: %s.</source>
+        <translation>%d de 1 radio %s; fallaron: %s.</translation>
+    </message>
+    <message>
+        <source>%d of %zu radios %s; failed: %s.</source>
+        <translation>%d de %zu radios %s; fallaron: %s.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>listo</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>sin permiso</translation>
+    </message>
+    <message>
+        <source>no permission — add yourself to the dialout group</source>
+        <translation>sin permiso — añádase al grupo dialout</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>en uso</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>no presente</translation>
+    </message>
+    <message>
+        <source>the adapter has no driver set up (code %d); install the driver the adapter&apos;s maker supplies</source>
+        <translation>el adaptador no tiene controlador instalado (código %d); instale el controlador que suministra el fabricante del adaptador</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s driver did not start it (code %d); use the driver the adapter&apos;s maker supplies, or another cable</source>
+        <translation>el controlador no pudo iniciar el adaptador (código %d); use el controlador que suministra el fabricante del adaptador, u otro cable</translation>
+    </message>
+    <message>
+        <source>the adapter is disabled (code %d); enable it in Device Manager</source>
+        <translation>el adaptador está deshabilitado (código %d); habilítelo en el Administrador de dispositivos</translation>
+    </message>
+    <message>
+        <source>no driver is installed for the adapter (code %d); install the driver the adapter&apos;s maker supplies</source>
+        <translation>no hay ningún controlador instalado para el adaptador (código %d); instale el controlador que suministra el fabricante del adaptador</translation>
+    </message>
+    <message>
+        <source>Windows stopped the adapter after it reported a fault (code %d); plug it into another USB socket, or use another cable</source>
+        <translation>Windows detuvo el adaptador tras informar de un fallo (código %d); conéctelo a otro puerto USB o use otro cable</translation>
+    </message>
+    <message>
+        <source>the adapter&apos;s driver reports a problem (code %d); see the adapter in Device Manager, or use another cable</source>
+        <translation>el controlador del adaptador informa de un problema (código %d); revise el adaptador en el Administrador de dispositivos o use otro cable</translation>
+    </message>
+    <message>
+        <source>USB modem adapter</source>
+        <translation>adaptador de módem USB</translation>
+    </message>
+    <message>
+        <source>USB serial adapter</source>
+        <translation>adaptador serie USB</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Radio simulado</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>in use by another program (process %d)</source>
+        <translation>en uso por otro programa (proceso %d)</translation>
+    </message>
+    <message>
+        <source>in use by %s (process %d)</source>
+        <translation>en uso por %s (proceso %d)</translation>
+    </message>
+    <message>
+        <source>driver failed (code %d)</source>
+        <translation>falló el controlador (código %d)</translation>
+    </message>
+    <message>
+        <source>serial %s</source>
+        <translation>número de serie %s</translation>
+    </message>
+    <message>
+        <source>%s has no port: %s.</source>
+        <translation>%s no tiene puerto: %s.</translation>
+    </message>
+    <message>
+        <source>%s cannot be used: no permission. Add yourself to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>%s no se puede usar: sin permiso. Añádase al grupo dialout (sudo usermod -aG dialout $USER) y luego cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>%s is %s. Close that program, then try again.</source>
+        <translation>%s está %s. Cierre ese programa y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%s is not present. Plug in the programming cable, or pick its port (Port &gt; Find the Cable).</source>
+        <translation>%s no está presente. Conecte el cable de programación o elija su puerto (Puerto &gt; Buscar el cable).</translation>
+    </message>
+    <message>
+        <source>The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused addresses) could not be kept: it now holds the plan&apos;s image as it stands.</source>
+        <translation>El radio no se leyó antes de escribir, así que no se pudieron conservar sus bytes propios (bytes de servicio, indicador del chip sintetizador, direcciones sin uso): ahora contiene la imagen de la configuración tal cual.</translation>
+    </message>
+    <message>
+        <source>Stopped before the write: the radio holds what it held.</source>
+        <translation>Detenido antes de escribir: el radio conserva lo que tenía.</translation>
+    </message>
+    <message>
+        <source>1 byte differs</source>
+        <translation>1 byte difiere</translation>
+    </message>
+    <message>
+        <source>%d bytes differ</source>
+        <translation>%d bytes difieren</translation>
+    </message>
+    <message>
+        <source>Port &gt; Find the Cable</source>
+        <translation>Puerto &gt; Buscar el cable</translation>
+    </message>
+    <message>
+        <source>Time out timer</source>
+        <translation>Límite de TX</translation>
+    </message>
+    <message>
+        <source>Hang timer</source>
+        <translation>Retención</translation>
+    </message>
+    <message>
+        <source>Power save delay time (list position)</source>
+        <translation>Ahorro: retardo (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Power save Rx off time</source>
+        <translation>Ahorro: tiempo RX apagado</translation>
+    </message>
+    <message>
+        <source>Power save Rx on time</source>
+        <translation>Ahorro: tiempo RX encendido</translation>
+    </message>
+    <message>
+        <source>Scan delay time (list position)</source>
+        <translation>Retardo de rastreo (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Scan speed time</source>
+        <translation>Velocidad de rastreo</translation>
+    </message>
+    <message>
+        <source>GPS transmission cycle (list position)</source>
+        <translation>Ciclo de transmisión GPS (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>GPS data transmission time</source>
+        <translation>Tiempo de envío de datos GPS</translation>
+    </message>
+    <message>
+        <source>GPS data delay time</source>
+        <translation>Retardo de datos GPS</translation>
+    </message>
+    <message>
+        <source>Base block size (list position)</source>
+        <translation>Tamaño del bloque base (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Preamble data size (list position)</source>
+        <translation>Longitud del preámbulo (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Wait for busy time (list position)</source>
+        <translation>Espera por canal ocupado (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Flow control (list position)</source>
+        <translation>Control de flujo (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Tx delay time 1 (list position)</source>
+        <translation>Retardo TX 1 (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Tx delay time 2 (list position)</source>
+        <translation>Retardo TX 2 (posición en la lista)</translation>
+    </message>
+    <message>
+        <source>Allowable errors for start bit</source>
+        <translation>Errores admitidos en el bit de inicio</translation>
+    </message>
+    <message>
+        <source>Tx off delay</source>
+        <translation>Retardo TX apagado</translation>
+    </message>
+    <message>
+        <source>Tx on time</source>
+        <translation>Tiempo TX encendido</translation>
+    </message>
+    <message>
+        <source>Rx on delay</source>
+        <translation>Retardo RX encendido</translation>
+    </message>
+    <message>
+        <source>Sub-band</source>
+        <translation>Subbanda</translation>
+    </message>
+    <message>
+        <source>Service byte 1</source>
+        <translation>Byte de servicio 1</translation>
+    </message>
+    <message>
+        <source>Service byte 2</source>
+        <translation>Byte de servicio 2</translation>
+    </message>
+    <message>
+        <source>model row %d</source>
+        <translation>fila de modelo %d</translation>
+    </message>
+    <message>
+        <source>the radio is a %s, the plan is for a %s</source>
+        <translation>el radio es un %s, la configuración es para un %s</translation>
+    </message>
+    <message>
+        <source>the radio is a %s, the backup is for a %s</source>
+        <translation>el radio es un %s, la copia de seguridad es para un %s</translation>
+    </message>
+    <message>
+        <source>Model row %d is none of the radios this program offers (rows 2 to 5)</source>
+        <translation>La fila de modelo %d no es ninguno de los radios que ofrece este programa (filas 2 a 5)</translation>
+    </message>
+    <message>
+        <source>Sub-band %d does not exist: the %s has %d</source>
+        <translation>La subbanda %d no existe: el %s tiene %d</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz: its synthesizer divider (%lld steps of %s) does not fit the radio&apos;s %d bits; the radio would tune %.5f MHz</source>
+        <translation>Canal %d %s %.5f MHz: su divisor del sintetizador (%lld pasos de %s) no cabe en los %d bits del radio; el radio sintonizaría %.5f MHz</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz is not on the channel&apos;s %s grid; the radio would tune %.5f MHz</source>
+        <translation>Canal %d %s %.5f MHz no está en la rejilla de %s del canal; el radio sintonizaría %.5f MHz</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz is outside the %s band %s (%.0f to %.0f MHz)</source>
+        <translation>Canal %d %s %.5f MHz está fuera de la banda del %s %s (%.0f a %.0f MHz)</translation>
+    </message>
+    <message>
+        <source>Channel %d %s CTCSS %.1f Hz is not in the radio&apos;s tone table; the radio would use %.1f Hz</source>
+        <translation>Canal %d %s CTCSS %.1f Hz no está en la tabla de tonos del radio; el radio usaría %.1f Hz</translation>
+    </message>
+    <message>
+        <source>Channel %d %s DCS %03d is not in the radio&apos;s code table; the radio would use DCS %03d</source>
+        <translation>Canal %d %s DCS %03d no está en la tabla de códigos del radio; el radio usaría DCS %03d</translation>
+    </message>
+    <message>
+        <source>Channel %d RX two-tone: the %s has no two-tone decoder; the radio would get no RX signalling</source>
+        <translation>Canal %d RX dos tonos: el %s no tiene decodificador de dos tonos; el radio no recibiría señalización RX</translation>
+    </message>
+    <message>
+        <source>Channel %d RX two-tone group %d does not exist (0 Tone A, 1 Tone B, 2 Both); the radio would get no RX signalling</source>
+        <translation>Canal %d RX grupo de dos tonos %d no existe (0 tono A, 1 tono B, 2 ambos); el radio no recibiría señalización RX</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone tone %s %.2f Hz is outside 300 to 3000 Hz, the range of the radio&apos;s tone decoder</source>
+        <translation>Canal %d dos tonos, tono %s %.2f Hz está fuera de 300 a 3000 Hz, el rango del decodificador de tonos del radio</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone tone %s duration %.0f ms is outside 100 to 10000 ms, the range its dialog offers</source>
+        <translation>Canal %d dos tonos, tono %s duración %.0f ms está fuera de 100 a 10000 ms, el rango que ofrece su diálogo</translation>
+    </message>
+    <message>
+        <source>Channel %d RX signalling option %d does not exist; the radio would get no RX signalling</source>
+        <translation>Canal %d opción de señalización RX %d no existe; el radio no recibiría señalización RX</translation>
+    </message>
+    <message>
+        <source>Channel %d TX signalling option %d does not exist; the radio would get no TX signalling</source>
+        <translation>Canal %d opción de señalización TX %d no existe; el radio no recibiría señalización TX</translation>
+    </message>
+    <message>
+        <source>Channel %d step code %d: the %s synthesizer has no %s step</source>
+        <translation>Canal %d código de paso %d: el sintetizador del %s no tiene paso de %s</translation>
+    </message>
+    <message>
+        <source>Channel %d step code %d: the %s synthesizer has no such step (the radio would get %s)</source>
+        <translation>Canal %d código de paso %d: el sintetizador del %s no tiene ese paso (el radio recibiría %s)</translation>
+    </message>
+    <message>
+        <source>%s %lld%s does not fit its %d bits in the radio; the radio would get %lld%s</source>
+        <translation>%s %lld%s no cabe en sus %d bits del radio; el radio recibiría %lld%s</translation>
+    </message>
+    <message>
+        <source>%s %lld%s is outside %lld to %lld%s, the range its page offers</source>
+        <translation>%s %lld%s está fuera de %lld a %lld%s, el rango que ofrece su página</translation>
+    </message>
+    <message>
+        <source>Channel %d %s %.5f MHz: the radio would hold %.5f MHz (its divider does not fit the radio&apos;s %d bits)</source>
+        <translation>Canal %d %s %.5f MHz: el radio guardaría %.5f MHz (su divisor no cabe en los %d bits del radio)</translation>
+    </message>
+    <message>
+        <source>Channel %d is receive-only (TX 0 MHz): the radio gets its RX signalling, but a read of the radio brings the channel back without it</source>
+        <translation>Canal %d es solo de recepción (TX 0 MHz): el radio recibe su señalización RX, pero al leer el radio el canal vuelve sin ella</translation>
+    </message>
+    <message>
+        <source>error: %s</source>
+        <translation>error: %s</translation>
+    </message>
+    <message>
+        <source>warning: %s</source>
+        <translation>aviso: %s</translation>
+    </message>
+    <message>
+        <source>Hangon time for %s can be set <byte value="xd"/>
+only one value for all channel</source>
+        <translation>El tiempo de retención del %s solo admite <byte value="xd"/>
+un valor para todos los canales</translation>
+    </message>
+    <message>
+        <source>%s is supported 180 - 2000 ms for hangon time</source>
+        <translation>El %s admite de 180 a 2000 ms de tiempo de retención</translation>
+    </message>
+    <message>
+        <source>The frequency is out of band.<byte value="xd"/>
+It should be in %d - %d</source>
+        <translation>La frecuencia está fuera de banda.<byte value="xd"/>
+Debería estar en %d - %d</translation>
+    </message>
+    <message>
+        <source>Verified: the radio holds the %d bytes written.</source>
+        <translation>Verificado: el radio contiene los %d bytes escritos.</translation>
+    </message>
+    <message>
+        <source>Written; the verify was stopped: the radio took all %d blocks, but was not read back.</source>
+        <translation>Escrito; la verificación se detuvo: el radio aceptó los %d bloques, pero no se releyó.</translation>
+    </message>
+    <message>
+        <source>Verify failed: the radio could not be read back (%s). The write may not have reached it: write the radio again.</source>
+        <translation>Verificación fallida: no se pudo releer el radio (%s). Puede que la escritura no le haya llegado: escriba el radio de nuevo.</translation>
+    </message>
+    <message>
+        <source>this model</source>
+        <translation>este modelo</translation>
+    </message>
+    <message>
+        <source>channel %d: step %s kHz does not fit %s; kept %s kHz</source>
+        <translation>canal %d: el paso de %s kHz no encaja con %s; se mantiene %s kHz</translation>
+    </message>
+    <message>
+        <source>channel %d: no frequency; signalling kept</source>
+        <translation>canal %d: sin frecuencia; se mantiene la señalización</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the radio holds %02X, the plan writes %02X</source>
+        <translation>byte 0x%03X: el radio contiene %02X, la configuración escribe %02X</translation>
+    </message>
+    <message>
+        <source>Fail to open PORT%d</source>
+        <translation>No se puede abrir el puerto PORT%d</translation>
+    </message>
+    <message>
+        <source>Fail to open %s</source>
+        <translation>No se puede abrir %s</translation>
+    </message>
+    <message>
+        <source>byte 0x%03X: the backup holds %02X, the radio&apos;s firmware takes %02X (every write sets it)</source>
+        <translation>byte 0x%03X: la copia de seguridad contiene %02X, el firmware del radio toma %02X (cada escritura lo fija)</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, no channel whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene, ningún canal completo; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded, channels 1 to %zu whole; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene, canales 1 a %zu completos; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
+    </message>
+    <message>
+        <source>This file is shorter than a settings file (%zu of %zu bytes): only what it holds was loaded; the rest kept its values. Check the configuration before writing it to a radio.</source>
+        <translation>Este archivo es más corto que un archivo de configuración (%zu de %zu bytes): solo se cargó lo que contiene; el resto conservó sus valores. Revise la configuración antes de escribirla en un radio.</translation>
+    </message>
+    <message>
+        <source>Valid Range : %s to %sMHz</source>
+        <translation>Rango válido: %s a %s MHz</translation>
+    </message>
+    <message>
+        <source>Valid Range %s to %sMHz</source>
+        <translation>Rango válido: %s a %s MHz</translation>
+    </message>
+    <message>
+        <source>Valid Settings 300 - 3000 Hz</source>
+        <translation>Valores válidos 300 - 3000 Hz</translation>
+    </message>
+    <message>
+        <source>Valid Settings 100 - 10000 ms</source>
+        <translation>Valores válidos 100 - 10000 ms</translation>
+    </message>
+    <message>
+        <source>Valid Settings 20 to 400</source>
+        <translation>Valores válidos 20 a 400</translation>
+    </message>
+    <message>
+        <source>Valid Settings 30 to 260</source>
+        <translation>Valores válidos 30 a 260</translation>
+    </message>
+    <message>
+        <source>%s %s is a stored number the page cannot take</source>
+        <translation>%s %s es un número almacenado que la página no admite</translation>
+    </message>
+    <message>
+        <source>%s %s fitted to %s</source>
+        <translation>%s %s ajustado a %s</translation>
+    </message>
+    <message>
+        <source>%s; kept %s</source>
+        <translation>%s; se mantiene %s</translation>
+    </message>
+    <message>
+        <source>%s; now holds %s</source>
+        <translation>%s; ahora contiene %s</translation>
+    </message>
+    <message>
+        <source>%s signalling kept as it was: %s</source>
+        <translation>señalización %s mantenida como estaba: %s</translation>
+    </message>
+    <message>
+        <source>channel %d: %s</source>
+        <translation>canal %d: %s</translation>
+    </message>
+    <message>
+        <source>this model has no such step</source>
+        <translation>este modelo no tiene ese paso</translation>
+    </message>
+    <message>
+        <source>the frequencies are not on its grid</source>
+        <translation>las frecuencias no están en su rejilla</translation>
+    </message>
+    <message>
+        <source>%s &apos;%s&apos; is no frequency</source>
+        <translation>%s «%s» no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>%s %.5f is outside %.0f–%.0f MHz</source>
+        <translation>%s %.5f está fuera de %.0f–%.0f MHz</translation>
+    </message>
+    <message>
+        <source>%s %s refused (%s)</source>
+        <translation>%s %s rechazado (%s)</translation>
+    </message>
+    <message>
+        <source>%s %s stored as %s</source>
+        <translation>%s %s guardado como %s</translation>
+    </message>
+    <message>
+        <source>this model has no two-tone</source>
+        <translation>este modelo no tiene dos tonos</translation>
+    </message>
+    <message>
+        <source>two-tone is locked (unlock it with the access code, Ctrl+Shift+T)</source>
+        <translation>los dos tonos están bloqueados (desbloquéelos con el código de acceso, Ctrl+Mayús+T)</translation>
+    </message>
+    <message>
+        <source>%s two-tone: %s</source>
+        <translation>%s dos tonos: %s</translation>
+    </message>
+    <message>
+        <source>The column &apos;%s&apos; names no channel value and was left out; the columns are %s.</source>
+        <translation>La columna «%s» no nombra ningún valor de canal y se omitió; las columnas son %s.</translation>
+    </message>
+    <message>
+        <source>1 row did not fit below channel 16 and was left out.</source>
+        <translation>1 fila no cabía después del canal 16 y se omitió.</translation>
+    </message>
+    <message>
+        <source>%d rows did not fit below channel 16 and were left out.</source>
+        <translation>%d filas no cabían después del canal 16 y se omitieron.</translation>
+    </message>
+    <message>
+        <source>backups</source>
+        <translation>las copias de seguridad</translation>
+    </message>
+    <message>
+        <source>no folder for %s: set HOME, or %s to an absolute path</source>
+        <translation>no hay carpeta para %s: defina HOME, o %s con una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>cannot create %s: %s</source>
+        <translation>no se puede crear %s: %s</translation>
+    </message>
+    <message>
+        <source>serial traces</source>
+        <translation>las trazas serie</translation>
+    </message>
+    <message>
+        <source>the transfer log</source>
+        <translation>el registro de transferencias</translation>
+    </message>
+    <message>
+        <source>hang-on time code </source>
+        <translation>código de retención </translation>
+    </message>
+    <message>
+        <source>%s (low byte)</source>
+        <translation>%s (byte bajo)</translation>
+    </message>
+    <message>
+        <source>%s (high byte)</source>
+        <translation>%s (byte alto)</translation>
+    </message>
+    <message>
+        <source>%s (byte %d of %d)</source>
+        <translation>%s (byte %d de %d)</translation>
+    </message>
+    <message>
+        <source>%s (bit %d)</source>
+        <translation>%s (bit %d)</translation>
+    </message>
+    <message>
+        <source>%s (bits %d-%d)</source>
+        <translation>%s (bits %d-%d)</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, lower</source>
+        <translation>Canal %d: %s, inferior</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s, upper</source>
+        <translation>Canal %d: %s, superior</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s</source>
+        <translation>Canal %d: %s</translation>
+    </message>
+    <message>
+        <source>Channel %d two-tone: %s</source>
+        <translation>Canal %d dos tonos: %s</translation>
+    </message>
+    <message>
+        <source>Unused (always 0)</source>
+        <translation>Sin uso (siempre 0)</translation>
+    </message>
+    <message>
+        <source>Flags: %s</source>
+        <translation>Indicadores: %s</translation>
+    </message>
+    <message>
+        <source>busy-port squelch</source>
+        <translation>silenciador por puerto ocupado</translation>
+    </message>
+    <message>
+        <source>hang-on</source>
+        <translation>retención</translation>
+    </message>
+    <message>
+        <source>TX time-out on</source>
+        <translation>límite de TX activo</translation>
+    </message>
+    <message>
+        <source>TX delay</source>
+        <translation>retardo TX</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>bloqueo de canal ocupado</translation>
+    </message>
+    <message>
+        <source>TX on matched signalling</source>
+        <translation>TX con señalización coincidente</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>any channel scans</source>
+        <translation>algún canal en rastreo</translation>
+    </message>
+    <message>
+        <source>TX time-out</source>
+        <translation>límite de TX</translation>
+    </message>
+    <message>
+        <source>scan list, channels 1-8</source>
+        <translation>lista de rastreo, canales 1-8</translation>
+    </message>
+    <message>
+        <source>scan list, channels 9-16</source>
+        <translation>lista de rastreo, canales 9-16</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>retardo de rastreo</translation>
+    </message>
+    <message>
+        <source>always set</source>
+        <translation>siempre activo</translation>
+    </message>
+    <message>
+        <source>UHF model</source>
+        <translation>modelo UHF</translation>
+    </message>
+    <message>
+        <source>PLL IC MB15A02SL</source>
+        <translation>CI del PLL MB15A02SL</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>velocidad de rastreo</translation>
+    </message>
+    <message>
+        <source>power save on</source>
+        <translation>ahorro de energía activo</translation>
+    </message>
+    <message>
+        <source>power-save delay</source>
+        <translation>ahorro: retardo</translation>
+    </message>
+    <message>
+        <source>power-save off time</source>
+        <translation>ahorro: tiempo apagado</translation>
+    </message>
+    <message>
+        <source>power-save on time</source>
+        <translation>ahorro: tiempo encendido</translation>
+    </message>
+    <message>
+        <source>programmed channels 1-8</source>
+        <translation>canales programados 1-8</translation>
+    </message>
+    <message>
+        <source>programmed channels 9-16</source>
+        <translation>canales programados 9-16</translation>
+    </message>
+    <message>
+        <source>first programmed channel</source>
+        <translation>primer canal programado</translation>
+    </message>
+    <message>
+        <source>last programmed channel</source>
+        <translation>último canal programado</translation>
+    </message>
+    <message>
+        <source>TX tone for data</source>
+        <translation>tono TX para datos</translation>
+    </message>
+    <message>
+        <source>service byte 2</source>
+        <translation>byte de servicio 2</translation>
+    </message>
+    <message>
+        <source>constant 0x23</source>
+        <translation>constante 0x23</translation>
+    </message>
+    <message>
+        <source>service byte 3 (0x1D)</source>
+        <translation>byte de servicio 3 (0x1D)</translation>
+    </message>
+    <message>
+        <source>service byte 4</source>
+        <translation>byte de servicio 4</translation>
+    </message>
+    <message>
+        <source>service byte 5</source>
+        <translation>byte de servicio 5</translation>
+    </message>
+    <message>
+        <source>service byte 0 (set by the firmware version on a write)</source>
+        <translation>byte de servicio 0 (lo fija la versión del firmware al escribir)</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>pitido durante la retención</translation>
+    </message>
+    <message>
+        <source>service byte 1</source>
+        <translation>byte de servicio 1</translation>
+    </message>
+    <message>
+        <source>GMSK modem</source>
+        <translation>módem GMSK</translation>
+    </message>
+    <message>
+        <source>TX forcing</source>
+        <translation>TX forzada</translation>
+    </message>
+    <message>
+        <source>dumb mode</source>
+        <translation>modo simple</translation>
+    </message>
+    <message>
+        <source>modem on</source>
+        <translation>módem activo</translation>
+    </message>
+    <message>
+        <source>baud code</source>
+        <translation>código de baudios</translation>
+    </message>
+    <message>
+        <source>TX on time</source>
+        <translation>tiempo TX encendido</translation>
+    </message>
+    <message>
+        <source>TX off delay</source>
+        <translation>retardo TX apagado</translation>
+    </message>
+    <message>
+        <source>RX on delay</source>
+        <translation>retardo RX encendido</translation>
+    </message>
+    <message>
+        <source>GPS delay</source>
+        <translation>retardo GPS</translation>
+    </message>
+    <message>
+        <source>service byte 6 (0x11)</source>
+        <translation>byte de servicio 6 (0x11)</translation>
+    </message>
+    <message>
+        <source>service byte 7 (0x0F)</source>
+        <translation>byte de servicio 7 (0x0F)</translation>
+    </message>
+    <message>
+        <source>service bytes 8-11</source>
+        <translation>bytes de servicio 8-11</translation>
+    </message>
+    <message>
+        <source>GPS TX time</source>
+        <translation>tiempo de TX GPS</translation>
+    </message>
+    <message>
+        <source>GPS cycle</source>
+        <translation>ciclo GPS</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>estrecha</translation>
+    </message>
+    <message>
+        <source>high power</source>
+        <translation>potencia alta</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 10-8</source>
+        <translation>divisor RX N bits 10-8</translation>
+    </message>
+    <message>
+        <source>RX divider N bits 7-0</source>
+        <translation>divisor RX N bits 7-0</translation>
+    </message>
+    <message>
+        <source>RX swallow count A</source>
+        <translation>contador swallow RX A</translation>
+    </message>
+    <message>
+        <source>RX signalling code</source>
+        <translation>código de señalización RX</translation>
+    </message>
+    <message>
+        <source>RX DCS</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>RX CTCSS</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>TX VCO band</source>
+        <translation>banda VCO TX</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 10-8</source>
+        <translation>divisor TX N bits 10-8</translation>
+    </message>
+    <message>
+        <source>TX divider N bits 7-0</source>
+        <translation>divisor TX N bits 7-0</translation>
+    </message>
+    <message>
+        <source>TX swallow count A</source>
+        <translation>contador swallow TX A</translation>
+    </message>
+    <message>
+        <source>TX signalling code</source>
+        <translation>código de señalización TX</translation>
+    </message>
+    <message>
+        <source>slot checksum</source>
+        <translation>suma de control de la ranura</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>longitud del preámbulo</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>tamaño del bloque base</translation>
+    </message>
+    <message>
+        <source>AFSK Bell 202</source>
+        <translation>AFSK Bell 202</translation>
+    </message>
+    <message>
+        <source>AFSK modem</source>
+        <translation>módem AFSK</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>errores del bit de inicio</translation>
+    </message>
+    <message>
+        <source>wait busy time</source>
+        <translation>espera por canal ocupado</translation>
+    </message>
+    <message>
+        <source>TX delay time 1</source>
+        <translation>retardo TX 1</translation>
+    </message>
+    <message>
+        <source>KV310 UHF</source>
+        <translation>KV310 UHF</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>datos de inicio para HT</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>control de flujo</translation>
+    </message>
+    <message>
+        <source>TX delay time 2</source>
+        <translation>retardo TX 2</translation>
+    </message>
+    <message>
+        <source>constant 0x40</source>
+        <translation>constante 0x40</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>bloque base</translation>
+    </message>
+    <message>
+        <source>squelch off</source>
+        <translation>silenciador apagado</translation>
+    </message>
+    <message>
+        <source>KV310</source>
+        <translation>KV310</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>byte de servicio 12</translation>
+    </message>
+    <message>
+        <source>VHF model (0xFF)</source>
+        <translation>modelo VHF (0xFF)</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>byte de servicio 13</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>modulación externa</translation>
+    </message>
+    <message>
+        <source>model row</source>
+        <translation>fila de modelo</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>subbanda</translation>
+    </message>
+    <message>
+        <source>tone A tolerance</source>
+        <translation>tolerancia del tono A</translation>
+    </message>
+    <message>
+        <source>tone B tolerance</source>
+        <translation>tolerancia del tono B</translation>
+    </message>
+    <message>
+        <source>two-tone coefficients</source>
+        <translation>coeficientes de dos tonos</translation>
+    </message>
+    <message>
+        <source>tone A coefficient X_A</source>
+        <translation>coeficiente X_A del tono A</translation>
+    </message>
+    <message>
+        <source>tone A duration count D_A</source>
+        <translation>contador de duración D_A del tono A</translation>
+    </message>
+    <message>
+        <source>tone B coefficient X_B</source>
+        <translation>coeficiente X_B del tono B</translation>
+    </message>
+    <message>
+        <source>tone B duration count D_B</source>
+        <translation>contador de duración D_B del tono B</translation>
+    </message>
+    <message>
+        <source>tone A multiplier K_A</source>
+        <translation>multiplicador K_A del tono A</translation>
+    </message>
+    <message>
+        <source>tone B multiplier K_B</source>
+        <translation>multiplicador K_B del tono B</translation>
     </message>
     <message>
         <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>

@@ -516,7 +516,7 @@ void CEditCommands::OnEditSelected() {
                   {},
                   channels};
         if (!refused.empty()) {
-            result.m_strDetails = "Some channels kept a value:";
+            result.m_strDetails = tr("Some channels kept a value:").toStdString();
             for (const std::string& line : refused) {
                 result.m_strDetails += "\n" + line;
             }

@@ -19,6 +19,8 @@
 #include "TextMark.h"
 #include "TransferLog.h"
 #include "radio/PortList.h"
+#include "shared/QtMessageSink.h"
+#include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
@@ -118,7 +120,7 @@ SFleetHooks CFleetDlg::WorkerHooks() {
     hooks.SetStatus = [this](int index, const std::string& text) {
         Post([this, index, text] {
             if (QTableWidgetItem* item = m_pTable->item(index, kColState)) {
-                item->setText(QString::fromStdString(OneLineText(text)));
+                item->setText(QString::fromStdString(OneLineText(ToDisplayText(text).toStdString())));
             }
         });
     };
@@ -211,7 +213,9 @@ void CFleetDlg::StartWrite() {
         CDataRadioDoc radio;
         radioImage.DecodeImage(radio);
         const std::string mismatch = RadioModelMismatch(radio, model);
-        error = mismatch.empty() ? std::string() : mismatch + ": nothing was written";
+        error = mismatch.empty()
+                    ? std::string()
+                    : tr("%1: nothing was written").arg(QString::fromStdString(mismatch)).toStdString();
         return mismatch.empty();
     };
     m_pFleet = std::make_unique<CFleetTransfer>(std::move(ports), hooks);
@@ -226,7 +230,7 @@ void CFleetDlg::OnPortDone(int index) {
     const QString state = result.m_bOk ? tr("ok: firmware %1, %2 s, %3")
                                              .arg(QString::fromStdString(result.m_strFirmware))
                                              .arg(result.m_dSeconds, 0, 'f', 1)
-                                             .arg(QString::fromStdString(result.m_strVerify))
+                                             .arg(TranslatedText(KV310_MESSAGES, result.m_strVerify.c_str()))
                                        : tr("FAILED: %1").arg(QString::fromStdString(result.m_strFailure));
     m_pTable->item(index, kColState)->setText(state);
     if (++m_nDone == static_cast<int>(m_pFleet->m_Ports.size())) {
@@ -243,12 +247,15 @@ void CFleetDlg::OnAllDone() {
     std::string notes;
     for (size_t i = 0; i < m_pFleet->m_Results.size(); ++i) {
         if (!m_pFleet->m_Results[i].m_strNotice.empty()) {
-            notes += m_pFleet->m_Ports[i].m_strName +
-                     ": the radio's own value changed: " + m_pFleet->m_Results[i].m_strNotice + "\n";
+            notes += tr("%1: the radio's own value changed: %2")
+                         .arg(QString::fromStdString(m_pFleet->m_Ports[i].m_strName),
+                              QString::fromStdString(m_pFleet->m_Results[i].m_strNotice))
+                         .toStdString() +
+                     "\n";
         }
     }
     if (!m_pBackup->isChecked()) {
-        notes += std::string(kTextOwnBytesNotKept) + "\n";
+        notes += TranslatedText(KV310_MESSAGES, kTextOwnBytesNotKept).toStdString() + "\n";
     }
     m_pSummary->setPlainText(QString::fromStdString(summary + (notes.empty() ? "" : "\n" + notes)));
     m_Ctx.m_Busy.End();

@@ -2,6 +2,7 @@
 
 #include "PortNames.h"
 #include "SerialPort.h"
+#include "TextMark.h"
 
 std::vector<uint32_t> DefaultPortList() {
     std::vector<uint32_t> list;
@@ -14,7 +15,9 @@ QString PortEntryText(int com) {
     // The simulated radio's device exists only once it was started; its description says enough.
     const std::string device = com == kSimulatedRadioCom ? std::string() : ComDevicePath(com);
     // (on Windows the link knows COM49 only as a serial port; the radio there is the program's own)
-    const std::string description = com == kSimulatedRadioCom ? "Simulated radio" : ComPortDescription(com);
+    // (the port's kind in the window's language: the kinds are marked where the port survey names them)
+    const std::string description = LookUpText(
+        KV310_MESSAGES, com == kSimulatedRadioCom ? "Simulated radio" : ComPortDescription(com).c_str());
     if (!device.empty()) {
         text += QStringLiteral("  ") + QString::fromStdString(device);
     }

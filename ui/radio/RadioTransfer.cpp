@@ -17,6 +17,8 @@
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
+#include "shared/QtMessageSink.h"
+#include "shared/Translation.h"
 
 namespace {
 
@@ -63,7 +65,7 @@ CTransferHooks CRadioTransfer::WorkerHooks() {
     hooks.SetStatus = [this](const std::string& text) {
         Post([this, text] {
             if (m_pProgress != nullptr) {
-                m_pProgress->SetStatus(QString::fromStdString(text));
+                m_pProgress->SetStatus(ToDisplayText(text));  // the radio's lines in the window's language
             }
         });
     };
@@ -91,7 +93,7 @@ CTransferHooks CRadioTransfer::WorkerHooks() {
     hooks.DataStatus = [this](const std::string& text) {
         Post([this, text] {
             if (m_Ctx.m_View.ShowStatus) {
-                m_Ctx.m_View.ShowStatus(QString::fromStdString(text));
+                m_Ctx.m_View.ShowStatus(ToDisplayText(text));
             }
         });
     };
@@ -352,7 +354,7 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
                 (m_strLastNote.empty() ? tr("The radio's own value changed: ").toStdString() : "; ") + line;
         }
         if (!m_bBackupBeforeWrite) {
-            m_strLastNote = kTextOwnBytesNotKept;
+            m_strLastNote = TranslatedText(KV310_MESSAGES, kTextOwnBytesNotKept).toStdString();
         }
     } else if (outcome.m_bOk && outcome.m_Job == EJob::Read) {
         m_Image.m_Read = outcome.m_Bytes;
@@ -373,18 +375,18 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
             m_pProgress->m_pBar->setValue(0);
             m_pProgress->close();
         } else {
-            m_pProgress->SetStatus(QString::fromStdString(outcome.m_strFailure));
+            m_pProgress->SetStatus(ToDisplayText(outcome.m_strFailure));
         }
     }
     const bool readOrWrite = outcome.m_Job == EJob::Read || write;
     const QString done = outcome.m_bOk && readOrWrite ? SuccessText(write, outcome) : QString();
     if (m_Ctx.m_View.ShowStatus) {
-        m_Ctx.m_View.ShowStatus(
-            !outcome.m_bOk           ? QString::fromStdString(outcome.m_strFailure).section('\n', 0, 0)
-            : !m_strLastNote.empty() ? (done.isEmpty() ? QString() : done + QStringLiteral("; ")) +
-                                           QString::fromStdString(m_strLastNote)
-            : !done.isEmpty() ? done
-                              : tr("Select Write / Read button"));
+        m_Ctx.m_View.ShowStatus(!outcome.m_bOk ? ToDisplayText(outcome.m_strFailure).section('\n', 0, 0)
+                                : !m_strLastNote.empty()
+                                    ? (done.isEmpty() ? QString() : done + QStringLiteral("; ")) +
+                                          QString::fromStdString(m_strLastNote)
+                                : !done.isEmpty() ? done
+                                                  : tr("Select Write / Read button"));
     }
     if (outcome.m_bOk && outcome.m_Job == EJob::Read) {
         KeepBackup(outcome.m_Bytes, done + tr("; the radio's image is kept in %1"));

@@ -227,10 +227,7 @@ void CRestoreDlg::OnRadioRead(bool ok) {
     const CDataRadioDoc radioDoc = Decoded(radio);
     const CDataRadioDoc backupDoc = Decoded(m_Backup);
     m_strMismatch = IsBlankImage(radio) || IsBlankImage(m_Backup) ? std::string()
-                                                                  : RadioModelMismatch(radioDoc, backupDoc);
-    if (const size_t at = m_strMismatch.find("the plan"); at != std::string::npos) {
-        m_strMismatch.replace(at, 8, "the backup");
-    }
+                                                                  : BackupModelMismatch(radioDoc, backupDoc);
     const std::vector<std::string> fields = DiffConfigs(SConfig{radioDoc, true}, SConfig{backupDoc, true});
     int bytes = 0;
     for (int addr = 0; addr < kImageSize; ++addr) {
