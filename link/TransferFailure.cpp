@@ -157,12 +157,6 @@ bool Matches(const SAdviceRow& row, const STransferFailure& failure) {
     return row.m_Direction == EDirection::Any || (row.m_Direction == EDirection::Write) == failure.m_bWrite;
 }
 
-void Replace(std::string& text, const std::string& field, const std::string& value) {
-    for (size_t at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size())) {
-        text.replace(at, field.size(), value);
-    }
-}
-
 // What a write that stopped at block goodBlocks left in the radio; with no block stored, what it held.
 std::string StoredText(int goodBlocks) {
     if (goodBlocks <= 0) {
@@ -189,20 +183,20 @@ std::string FailureAdvice(const STransferFailure& failure, const char* findCable
             }
         }
         // the window's menu path in the window's words; kv310ctl's command is looked up in no catalogue
-        Replace(text, "{find}", findCable != nullptr ? LookUpText(KV310_MESSAGES, findCable) : "");
-        Replace(text, "{port}",
-                failure.m_strPort.empty() ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "the port"))
-                                          : failure.m_strPort);
-        Replace(text, "{block}", std::to_string(failure.m_nBlock));
-        Replace(text, "{stored}", StoredText(failure.m_nBlock));
-        Replace(text, "{address}", StrPrintf("%03X", failure.m_nAddress));
-        Replace(text, "{held}", StrPrintf("%02X", failure.m_nHeld));
-        Replace(text, "{written}", StrPrintf("%02X", failure.m_nWritten));
-        Replace(text, "{differ}",
-                failure.m_nDiffering == 1
-                    ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "1 byte differs"))
-                    : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%d bytes differ"),
-                                 failure.m_nDiffering));
+        FillField(text, "{find}", findCable != nullptr ? LookUpText(KV310_MESSAGES, findCable) : "");
+        FillField(text, "{port}",
+                  failure.m_strPort.empty() ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "the port"))
+                                            : failure.m_strPort);
+        FillField(text, "{block}", std::to_string(failure.m_nBlock));
+        FillField(text, "{stored}", StoredText(failure.m_nBlock));
+        FillField(text, "{address}", StrPrintf("%03X", failure.m_nAddress));
+        FillField(text, "{held}", StrPrintf("%02X", failure.m_nHeld));
+        FillField(text, "{written}", StrPrintf("%02X", failure.m_nWritten));
+        FillField(text, "{differ}",
+                  failure.m_nDiffering == 1
+                      ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "1 byte differs"))
+                      : TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%d bytes differ"),
+                                   failure.m_nDiffering));
         return text;
     }
     return std::string();
