@@ -6,6 +6,12 @@
 std::string StrPrintf(const char* format, ...) {
     va_list args;
     va_start(args, format);
+    std::string text = StrPrintfV(format, args);
+    va_end(args);
+    return text;
+}
+
+std::string StrPrintfV(const char* format, va_list args) {
     va_list copy;
     va_copy(copy, args);
     const int length = std::vsnprintf(nullptr, 0, format, copy);
@@ -16,7 +22,6 @@ std::string StrPrintf(const char* format, ...) {
         std::vsnprintf(text.data(), text.size(), format, args);
         text.resize(static_cast<size_t>(length));
     }
-    va_end(args);
     return text;
 }
 

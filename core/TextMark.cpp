@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "Format.h"
+
 namespace {
 
 std::atomic<TextLookup> g_Lookup{nullptr};
@@ -36,20 +38,6 @@ std::vector<std::string> Conversions(const char* format) {
     return found;
 }
 
-std::string Printed(const char* format, va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (length > 0) {
-        text.resize(static_cast<size_t>(length) + 1);
-        std::vsnprintf(text.data(), text.size(), format, args);
-        text.resize(static_cast<size_t>(length));
-    }
-    return text;
-}
-
 }  // namespace
 
 void SetTextLookup(TextLookup lookup) {
@@ -78,7 +66,7 @@ std::string TextPrintf(const char* context, const char* format, ...) {
     const char* used = SameConversions(format, translated.c_str()) ? translated.c_str() : format;
     va_list args;
     va_start(args, format);
-    std::string text = Printed(used, args);
+    std::string text = StrPrintfV(used, args);
     va_end(args);
     return text;
 }
