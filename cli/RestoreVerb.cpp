@@ -95,13 +95,10 @@ int RunRestore(const std::vector<std::string>& words) {
         if (blankBackup || force) {
             return true;
         }
-        const std::string mismatch = RadioModelMismatch(radio, backupDoc);
-        if (mismatch.empty()) {
+        const std::string said =
+            BackupModelMismatch(radio, backupDoc);  // "the radio is a KV310 VHF, the ..."
+        if (said.empty()) {
             return true;
-        }
-        std::string said = mismatch;  // "the radio is a KV310 VHF, the plan is for a KV310 UHF U2"
-        if (const size_t at = said.find("the plan"); at != std::string::npos) {
-            said.replace(at, 8, "the backup");
         }
         if (AskToGoOn(said + ". Restore it anyway?")) {
             return true;

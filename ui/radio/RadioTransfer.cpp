@@ -253,6 +253,7 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
     job.m_Bytes = result.m_Sent;
     job.m_bWriteBegan = result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
                         result.m_Step == EWriteStep::Done;
+    job.m_bVerifyFailed = result.m_Step == EWriteStep::Verify && !result.m_bOk;
     job.m_strFailure =
         result.m_Step == EWriteStep::ReadFirst
             ? tr("The radio could not be read for its backup, so nothing was written.").toStdString() + "\n" +
@@ -424,8 +425,7 @@ QString CRadioTransfer::SuccessText(bool write, const SOutcome& outcome) const {
 }
 
 void CRadioTransfer::ReportFailure(const SOutcome& outcome) {
-    const bool verifyFailed =
-        outcome.m_Failure.m_Did == ERadioDid::Nothing || outcome.m_strFailure.rfind("Verify failed", 0) == 0;
+    const bool verifyFailed = outcome.m_Failure.m_Did == ERadioDid::Nothing || outcome.m_bVerifyFailed;
     const std::string advice =
         verifyFailed ? std::string() : FailureAdvice(outcome.m_Failure, kFindCableInWindow);
     m_strLastTrace.clear();

@@ -77,6 +77,7 @@ private:
         bool m_bKeptOwn = false;             // the radio's own bytes were kept in what went out
         std::vector<std::string> m_Notices;  // the radio's own values the write changed
         bool m_bWriteBegan = false;          // blocks went to the radio (not stopped at the read first)
+        bool m_bVerifyFailed = false;        // written, then read back wrong or not at all
         std::string m_strBackupPort;         // the port's part of the backup's name
         std::string m_strBackup;             // where m_Before was kept, before the write began
         int m_nVersion = -1;
