@@ -6,46 +6,52 @@
 #include "MessageSink.h"
 #include "shared/DisplaySettings.h"
 
+namespace {
+
+struct SChoice {
+    QString m_strName;
+    int m_nValue;
+};
+
+// Adds one checkable, mutually exclusive action per choice to menu, the current one checked; choose(value)
+// runs when one is picked.
+template <class Choose>
+void AddChoices(QMenu* menu, std::initializer_list<SChoice> choices, int current, const QString& tip,
+                QObject* owner, Choose choose) {
+    auto* group = new QActionGroup(menu);
+    for (const SChoice& choice : choices) {
+        QAction* action = menu->addAction(choice.m_strName);
+        action->setCheckable(true);
+        action->setChecked(choice.m_nValue == current);
+        action->setActionGroup(group);
+        action->setStatusTip(tip);
+        const int value = choice.m_nValue;
+        QObject::connect(action, &QAction::triggered, owner, [choose, value] { choose(value); });
+    }
+}
+
+}  // namespace
+
 CDisplayMenus::CDisplayMenus(QMenu* view, CMessageSink& sink) : QObject(view), m_Sink(sink) {
     const SDisplaySettings settings = LoadDisplaySettings();
     view->addSeparator();
     m_pLanguageMenu = view->addMenu(tr("&Language"));
-    auto* languages = new QActionGroup(m_pLanguageMenu);
     // each language is named in itself, so that it is found whatever the window speaks
-    const struct {
-        QString m_strName;
-        ELanguage m_Language;
-    } languageItems[] = {{tr("&System"), ELanguage::System},
-                         {QStringLiteral("&English"), ELanguage::English},
-                         {QStringLiteral("&Deutsch"), ELanguage::German},
-                         {QStringLiteral("Es&pa\u00f1ol"), ELanguage::Spanish}};
-    for (const auto& item : languageItems) {
-        QAction* action = m_pLanguageMenu->addAction(item.m_strName);
-        action->setCheckable(true);
-        action->setChecked(item.m_Language == settings.m_Language);
-        action->setActionGroup(languages);
-        action->setStatusTip(tr("Show the window in this language from the next start"));
-        const int language = int(item.m_Language);
-        connect(action, &QAction::triggered, this, [this, language] { OnLanguage(language); });
-    }
+    AddChoices(m_pLanguageMenu,
+               {{tr("&System"), int(ELanguage::System)},
+                {QStringLiteral("&English"), int(ELanguage::English)},
+                {QStringLiteral("&Deutsch"), int(ELanguage::German)},
+                {QStringLiteral("Es&pa\u00f1ol"), int(ELanguage::Spanish)}},
+               int(settings.m_Language), tr("Show the window in this language from the next start"), this,
+               [this](int language) { OnLanguage(language); });
 
     m_pAppearanceMenu = view->addMenu(tr("&Appearance"));
-    auto* appearances = new QActionGroup(m_pAppearanceMenu);
-    const struct {
-        QString m_strName;
-        EAppearance m_Appearance;
-    } appearanceItems[] = {{tr("&System"), EAppearance::System},
-                           {tr("L&ight"), EAppearance::Light},
-                           {tr("&Dark"), EAppearance::Dark}};
-    for (const auto& item : appearanceItems) {
-        QAction* action = m_pAppearanceMenu->addAction(item.m_strName);
-        action->setCheckable(true);
-        action->setChecked(item.m_Appearance == settings.m_Appearance);
-        action->setActionGroup(appearances);
-        action->setStatusTip(tr("Draw the window in light or dark colours"));
-        const int appearance = int(item.m_Appearance);
-        connect(action, &QAction::triggered, this, [this, appearance] { OnAppearance(appearance); });
-    }
+    AddChoices(m_pAppearanceMenu,
+               {{tr("&System"), int(EAppearance::System)},
+                {tr("L&ight"), int(EAppearance::Light)},
+                {tr("&Dark"), int(EAppearance::Dark)}},
+               int(settings.m_Appearance), tr("Draw the window in light or dark colours"), this,
+               [this](int appearance) { OnAppearance(appearance); });
 }
 
 void CDisplayMenus::OnLanguage(int language) {
