@@ -15,7 +15,7 @@
 #include "EepromImage.h"
 #include "FleetTransfer.h"
 #include "Format.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "PortNames.h"
 #include "RunFiles.h"
 #include "SerialPort.h"
@@ -367,8 +367,8 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
     CFleetReporter reporter(ports);
     CFleetTransfer* fleet = nullptr;
     SFleetHooks hooks = ReporterHooks(reporter, fleet);
-    const bool readFirst = !args.Has("--no-backup");
-    if (readFirst) {
+    // every radio is read first (its own bytes are kept); --no-backup only keeps no backup file of it
+    if (!args.Has("--no-backup")) {
         hooks.KeepBackup = [&lines, &ports](int index, const CImageBytes& before, std::string& error) {
             const size_t i = static_cast<size_t>(index);
             std::string path;
@@ -378,6 +378,8 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
             lines[i]->m_strNote = "backup of the radio's configuration: " + path;
             return true;
         };
+    }
+    {
         const bool force = args.Has("--force");
         hooks.CheckRadio = [&doc, force](int, const CImageBytes& before, std::string& error) {
             CEepromImage image;
@@ -402,8 +404,8 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
     const bool verify = !args.Has("--no-verify");
     SRadioWrite job;
     job.m_Plan = image.m_Work;
-    job.m_Mask = PlanMask(doc, &image);
-    job.m_bReadFirst = readFirst;
+    job.m_Decided = image.m_Decided;
+    job.m_bWholeImage = args.Has("--whole-image");
     job.m_bVerify = verify;
     transfer.StartWrite(job);
     transfer.Join();
@@ -413,9 +415,6 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
             lines[i]->m_strNote +=
                 (lines[i]->m_strNote.empty() ? "" : "; ") + ("the radio's own value changes: " + notice);
         }
-    }
-    if (!readFirst) {
-        PrintError(std::string("warning: ") + kTextOwnBytesNotKept);
     }
     LogFleet(transfer, lines, true, ModelLogName(doc),
              args.m_Positional.empty() ? std::string() : Utf8Path(args.m_Positional[0]).filename().string());

@@ -15,9 +15,9 @@
 #include "FileIo.h"
 #include "FleetVerbs.h"
 #include "Format.h"
+#include "ImageMerge.h"
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
-#include "PlanMask.h"
 #include "PortNames.h"
 #include "RunFiles.h"
 #include "SerialPort.h"
@@ -48,7 +48,7 @@ const char kReadUsage[] =
 
 const char kWriteUsage[] =
     "Usage: kv310ctl write --port PORT [--port PORT]... IN.dat [--force] [--no-verify] [--no-backup] "
-    "[--trace F]\n"
+    "[--whole-image] [--trace F]\n"
     "Checks the configuration in IN.dat (as 'kv310ctl check' does), reads the radio, writes the "
     "configuration\n"
     "over what the radio holds and reads the radio back to prove the write. A file with errors is refused.\n"
@@ -64,8 +64,11 @@ const char kWriteUsage[] =
     "  --ports-from-list  every port 'kv310ctl ports' lists but the simulated radio\n"
     "  --force         write even a file with errors, or to a radio of another model\n"
     "  --no-verify     do not read the radio back after the write\n"
-    "  --no-backup     do not read the radio first: it gets the file's image whole and loses its own bytes\n"
-    "  --backup        read the radio first (the default, kept for older scripts)\n"
+    "  --no-backup     keep no backup file of what the radio held (it is still read, and keeps its own "
+    "bytes)\n"
+    "  --backup        keep a backup file (the default, kept for older scripts)\n"
+    "  --whole-image   send the file's whole image: resets the radio's own bytes, its calibration (service\n"
+    "                  bytes 0-11) and synthesizer chip flag among them\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 const char kStatusUsage[] =
@@ -309,7 +312,8 @@ int RunWrite(const std::vector<std::string>& words) {
     int com = 0;
     std::string device;
     if (!ParseVerbArgs(args, words, {"--port", "--trace"},
-                       {"--force", "--no-verify", "--backup", "--no-backup", kFleetFlag}, kWriteUsage)) {
+                       {"--force", "--no-verify", "--backup", "--no-backup", "--whole-image", kFleetFlag},
+                       kWriteUsage)) {
         return kExitUsage;
     }
     std::string in;
@@ -354,8 +358,9 @@ int RunWrite(const std::vector<std::string>& words) {
     write.m_strPlanName = FileNameOf(in);
     write.m_strModel = ModelLogName(doc);
     write.m_Job.m_Plan = image.m_Work;
-    write.m_Job.m_Mask = PlanMask(doc, &image);
-    write.m_Job.m_bReadFirst = !args.Has("--no-backup");
+    write.m_Job.m_Decided = image.m_Decided;
+    write.m_Job.m_bWholeImage = args.Has("--whole-image");
+    write.m_bKeepBackup = !args.Has("--no-backup");
     write.m_Job.m_bVerify = !args.Has("--no-verify");
     const bool force = args.Has("--force");
     write.m_CheckRadio = [&doc, force](const CDataRadioDoc& radio, std::string& error) {
@@ -445,7 +450,9 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
     SRadioWriteHooks hooks;
     hooks.KeepBackup = [&](const CImageBytes& radio, std::string& error) {
         reporter.Finish(true);
-        backup = KeepBackup(radio, portName);
+        if (write.m_bKeepBackup) {
+            backup = KeepBackup(radio, portName);
+        }
         readRecord.Finish(transfer, true);
         CEepromImage image;
         image.m_Work = radio;
@@ -454,9 +461,13 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
         readRecord.m_Entry.m_strModel = IsBlankImage(radio) ? "" : ModelLogName(radioDoc);
         readRecord.m_Entry.m_strBackup = backup;
         readRecord.Log();
-        error = "no backup of the radio could be kept, so nothing was written";
-        return !backup.empty();
+        error =
+            "no backup of the radio could be kept, so nothing was written (--no-backup writes without one)";
+        return !write.m_bKeepBackup || !backup.empty();
     };
+    if (write.m_Job.m_bWholeImage) {
+        std::fprintf(stderr, "%s\n", kTextWholeImageResets);
+    }
     hooks.CheckRadio = [&](const CImageBytes& radio, std::string& error) {
         CEepromImage image;
         image.m_Work = radio;
@@ -515,9 +526,6 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
     }
     const bool wrote = result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
                        result.m_Step == EWriteStep::Done;
-    if (wrote && !write.m_Job.m_bReadFirst && !write.m_Job.m_bRestore) {
-        PrintError(std::string("warning: ") + kTextOwnBytesNotKept);
-    }
     if (wrote && write.m_Job.m_bRestore) {
         const std::string note = RestoreFirmwareByteNote(write.m_Job.m_Plan, result.m_Sent);
         if (!note.empty()) {

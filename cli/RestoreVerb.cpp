@@ -10,7 +10,7 @@
 #include "ConfigCheck.h"
 #include "FileIo.h"
 #include "Format.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "RunFiles.h"
 #include "TransferLog.h"
 #include "Verbs.h"

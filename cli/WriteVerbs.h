@@ -15,6 +15,7 @@ struct SCliWrite {
     std::string m_strPlanName;  // the file's name, for the log
     std::string m_strModel;     // the log's model of what is written
     SRadioWrite m_Job;
+    bool m_bKeepBackup = true;  // keep a backup file of what the radio held (it is read either way)
     // Whether the radio just read may be written over; false with the reason in error (printed as it stands).
     std::function<bool(const CDataRadioDoc& radio, std::string& error)> m_CheckRadio;
 };

@@ -31,11 +31,16 @@ public:
     CImageBytes m_Snapshot{};  // m_Work as it was before the last encoding, for marking changed bytes
     CImageBytes m_Change{};    // bytes typed in the map window, pending for the next write
     std::bitset<kImageSize> m_ChangeMarks;  // which change bytes are pending (a typed 0x00 is one too)
+    // The bits the plan decides in m_Work, set to 1: what EncodeImage wrote from the record (zeros included)
+    // and the bytes ApplyChangeBytes laid over. A write over a radio sends these and keeps the radio's own
+    // bits elsewhere: the service bytes no settings file carries, the chip flag, the layout's constants, the
+    // bits no field writes, and a programmed slot's checksum (computed again from what goes out).
+    CImageBytes m_Decided{};
 
-    // Rebuilds m_Work from the record (snapshot first, then clears m_Work and m_Read). Sets the record's
-    // m_nModemMode to 2 when it is not 1. Every value is masked to its field, so an out-of-range member
-    // never reaches a neighbouring field; any non-zero flag counts as on. The layout is in EepromLayout.h.
-    // When masked is given, every value that did not fit its field is listed there.
+    // Rebuilds m_Work and m_Decided from the record (snapshot first, then clears m_Work and m_Read). Sets the
+    // record's m_nModemMode to 2 when it is not 1. Every value is masked to its field, so an out-of-range
+    // member never reaches a neighbouring field; any non-zero flag counts as on. The layout is in
+    // EepromLayout.h. When masked is given, every value that did not fit its field is listed there.
     void EncodeImage(CDataRadioDoc& doc, std::vector<SMaskedValue>* masked = nullptr);
 
     // Overwrites the record's model, sub-band, channel and option members from m_Work. Leaves the last
@@ -47,7 +52,10 @@ public:
     // Forgets every pending edit.
     void ClearChangeBytes();
     bool HasChangeByte(int address) const { return m_ChangeMarks.test(address) || m_Change[address] != 0; }
-    // Lays every pending change byte over the working image (done by a write after encoding). A non-zero
-    // change byte set without its mark counts as pending too.
+    // Lays every pending change byte over the working image (done by a write after encoding) and marks it
+    // decided. A non-zero change byte set without its mark counts as pending too.
     void ApplyChangeBytes();
 };
+
+// The checksum byte of a channel slot (9 bytes): 0xFF minus the sum of bytes 0-7, or 0 when bytes 0-2 are 0.
+uint8_t ChannelSlotChecksum(const uint8_t* slot);

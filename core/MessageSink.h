@@ -28,6 +28,13 @@ public:
     virtual EAnswer AskYesNoCancel(const std::string& question) {
         return AskYesNo(question) ? EAnswer::Yes : EAnswer::No;
     }
+    // A question answered with one of choices (the buttons' captions); -1 when it is cancelled (Cancel, the
+    // default, Escape, or the window closed). A sink without buttons of its own asks yes (the first
+    // choice), no (the second) or cancel.
+    virtual int AskChoice(const std::string& question, const std::vector<std::string>& choices) {
+        const EAnswer answer = AskYesNoCancel(question);
+        return answer == EAnswer::Yes ? 0 : answer == EAnswer::No && choices.size() > 1 ? 1 : -1;
+    }
 };
 
 // Keeps every text it is shown and answers questions from a queue (then with the default answer).
@@ -40,12 +47,24 @@ public:
     }
     bool AskYesNo(const std::string& question) override { return NextAnswer(question) == EAnswer::Yes; }
     EAnswer AskYesNoCancel(const std::string& question) override { return NextAnswer(question); }
+    int AskChoice(const std::string& question, const std::vector<std::string>& choices) override {
+        m_Questions.push_back(question);
+        m_ChoicesOffered.push_back(choices);
+        if (m_Choices.empty()) {
+            return -1;  // cancelled, as a box closed with Escape
+        }
+        const int choice = m_Choices.front();
+        m_Choices.pop_front();
+        return choice;
+    }
 
     std::vector<std::string> m_Messages;
     std::vector<EMessageKind> m_Kinds;  // one for each message
     std::vector<std::string> m_Questions;
     std::deque<EAnswer> m_Answers;
     EAnswer m_DefaultAnswer = EAnswer::No;
+    std::deque<int> m_Choices;  // the answers to AskChoice (then -1, cancelled)
+    std::vector<std::vector<std::string>> m_ChoicesOffered;
 
 private:
     EAnswer NextAnswer(const std::string& question) {

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr const char* kTextBackupRead = KV310_TEXT("Messages", "Reading the radio for a backup...");
+constexpr const char* kTextBackupRead = KV310_TEXT("Messages", "Reading what the radio holds...");
 
 double NowSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -93,8 +93,7 @@ CFleetTransfer::~CFleetTransfer() {
 void CFleetTransfer::StartWrite(const CImageBytes& image, bool verify) {
     SRadioWrite job;
     job.m_Plan = image;
-    job.m_Mask.fill(0xFF);
-    job.m_bReadFirst = static_cast<bool>(m_Hooks.KeepBackup);
+    job.m_bWholeImage = true;
     job.m_bVerify = verify;
     StartWrite(job);
 }
@@ -155,7 +154,7 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
     if (m_Hooks.SetStatus) {
         hooks.Status = [this, index](const std::string& text) { m_Hooks.SetStatus(index, text); };
     }
-    if (job.m_bReadFirst && m_Hooks.SetStatus) {
+    if (m_Hooks.SetStatus) {
         m_Hooks.SetStatus(index, Text(kTextBackupRead));
     }
     const SRadioWriteResult write = RunRadioWrite(transfer, job, hooks);
@@ -165,6 +164,12 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
     result.m_bKeptOwn = write.m_bKeptOwn;
     switch (write.m_Step) {
         case EWriteStep::ReadFirst:
+            // the radio's own words first, as for a failed write
+            result.m_strFailure = TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT("Messages", "%s (the radio could not be read first), so nothing was written"),
+                FailureLine(write.m_strFailure).c_str());
+            break;
         case EWriteStep::KeepBackup:
             result.m_strFailure = TextPrintf(
                 KV310_MESSAGES,

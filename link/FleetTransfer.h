@@ -67,7 +67,7 @@ public:
 
     // Starts one worker per port running the write of job (RadioWrite.h), each on its own copy.
     void StartWrite(const SRadioWrite& job);
-    // The plan's image sent as it stands; the radio is read first only when KeepBackup is set.
+    // The plan's image sent whole over each radio's own bytes (read first, as every write is).
     void StartWrite(const CImageBytes& image, bool verify);
     void StartRead();
     // Waits for every worker. Afterwards m_Results holds one result per port, in the order of the ports.

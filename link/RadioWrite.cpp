@@ -1,13 +1,14 @@
 #include "RadioWrite.h"
 
 #include "Format.h"
-#include "PlanMask.h"
+#include "ImageMeaning.h"
+#include "ImageMerge.h"
 #include "TextMark.h"
 
-const char* const kTextOwnBytesNotKept = KV310_TEXT(
+const char* const kTextWholeImageResets = KV310_TEXT(
     "Messages",
-    "The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused "
-    "addresses) could not be kept: it now holds the plan's image as it stands.");
+    "The whole image goes out: the radio's own bytes are reset to the plan's, its calibration (service bytes "
+    "0-11) and its synthesizer chip flag among them.");
 const char* const kTextStoppedBeforeWrite =
     KV310_TEXT("Messages", "Stopped before the write: the radio holds what it held.");
 
@@ -27,6 +28,33 @@ SRadioWriteResult& EndBeforeWrite(SRadioWriteResult& result, EWriteStep step, ET
     return result;
 }
 
+// The bytes came back as they went out; now what they mean: a bit the plan did not decide that changes a
+// field (a fault in the decided bits, or a radio with bits of its own where the plan's fields are) fails the
+// verify with the fields named.
+void VerifyMeaning(const CImageBytes& plan, const CImageBytes& radio, SVerifyResult& verify) {
+    const std::vector<std::string> fields = MeaningDifferences(plan, radio);
+    if (fields.empty()) {
+        return;
+    }
+    verify.m_bOk = false;
+    std::string list;
+    for (size_t i = 0; i < fields.size() && i < 5; ++i) {
+        list += (i == 0 ? "" : "; ") + fields[i];
+    }
+    if (fields.size() > 5) {
+        list += TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "; and %d more"),
+                           static_cast<int>(fields.size() - 5));
+    }
+    verify.m_strMessage = TextPrintf(
+        KV310_MESSAGES,
+        KV310_TEXT(
+            "Messages",
+            "Verify failed: the radio took every byte, but reads back as another configuration than the "
+            "plan: %s. Write the whole image (it resets the radio's own bytes) or have the radio "
+            "serviced."),
+        list.c_str());
+}
+
 }  // namespace
 
 SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job,
@@ -34,7 +62,7 @@ SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job
     SRadioWriteResult result;
     result.m_bHaveRadio = job.m_bHaveRadio;
     result.m_Radio = job.m_Radio;
-    if (job.m_bReadFirst && !job.m_bHaveRadio) {
+    if (!job.m_bHaveRadio) {
         result.m_bHaveRadio = transfer.ReadImage(result.m_Radio);
         result.m_nVersion = transfer.m_nVersion;
         if (!result.m_bHaveRadio) {
@@ -46,22 +74,21 @@ SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job
             return EndBeforeWrite(result, EWriteStep::KeepBackup, ETransferEnd::Failed, error);
         }
     }
-    const bool radioKnown = job.m_bReadFirst || job.m_bHaveRadio;
-    result.m_bBlank = radioKnown && IsBlankImage(result.m_Radio);
-    if (radioKnown && !result.m_bBlank && hooks.CheckRadio) {
+    result.m_bBlank = IsBlankImage(result.m_Radio);
+    if (!result.m_bBlank && hooks.CheckRadio) {
         std::string error;
         if (!hooks.CheckRadio(result.m_Radio, error)) {
             return EndBeforeWrite(result, EWriteStep::CheckRadio, ETransferEnd::Failed, error);
         }
     }
-    if (radioKnown && WriteStopAsked(transfer)) {
+    if (WriteStopAsked(transfer)) {
         return EndBeforeWrite(result, EWriteStep::CheckRadio, ETransferEnd::Cancelled,
                               kTextStoppedBeforeWrite);
     }
 
     result.m_Sent = job.m_Plan;
-    if (radioKnown && !job.m_bRestore) {
-        result.m_Sent = MergeOverRadio(job.m_Plan, job.m_Mask, result.m_Radio);
+    if (!job.m_bRestore && !job.m_bWholeImage) {
+        result.m_Sent = MergeOverRadio(job.m_Plan, job.m_Decided, result.m_Radio);
         result.m_bKeptOwn = !result.m_bBlank;
         for (const std::string& line : PerRadioByteChanges(result.m_Sent, result.m_Radio)) {
             if (!result.m_bBlank && hooks.Notice) {
@@ -86,6 +113,9 @@ SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job
         }
         result.m_Verify = VerifyWrite(transfer, result.m_Sent);
         result.m_bVerified = true;
+        if (result.m_Verify.m_bOk && !job.m_bRestore) {
+            VerifyMeaning(job.m_Plan, result.m_Sent, result.m_Verify);
+        }
         if (!result.m_Verify.m_bOk) {
             result.m_End =
                 transfer.m_End == ETransferEnd::Cancelled ? ETransferEnd::Cancelled : ETransferEnd::Failed;

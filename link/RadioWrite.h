@@ -1,12 +1,14 @@
 #pragma once
 // One write to a radio, the same in the desktop program, kv310ctl and the fleet:
 //
-//   [read the radio -> keep its image -> check that it may be written over]
-//   -> lay the plan over the radio's own bytes (PlanMask.h) -> write -> [read back and compare with what went
-//   out]
+//   read the radio -> keep its image -> check that it may be written over
+//   -> lay the plan over the radio's own bytes (ImageMerge.h) -> write -> [read back and compare with what
+//   went out, byte by byte and field by field]
 //
-// A restore sends an image as it stands (a backup): only byte 16, which the write sets from the firmware
-// version, may differ from it. Everything runs on the caller's thread, through one transfer.
+// The radio is always read first: the merge needs its own bytes, whether or not a backup file is kept. A
+// restore sends an image as it stands (a backup), and a whole-image write sends the plan's image over the
+// radio's own bytes; in both only byte 16, which the write sets from the firmware version, may differ from
+// it. Everything runs on the caller's thread, through one transfer.
 
 #include <functional>
 #include <string>
@@ -17,12 +19,12 @@
 #include "ImageVerify.h"
 
 struct SRadioWrite {
-    CImageBytes m_Plan{};       // the plan's image (encoded, map edits laid over), or the backup to restore
-    CImageBytes m_Mask{};       // the bits the plan decides (PlanMask); a restore sends every bit
-    bool m_bReadFirst = true;   // read the radio first and keep its own bytes
-    bool m_bVerify = true;      // read the radio back after the write and compare
-    bool m_bRestore = false;    // send m_Plan as it stands
-    bool m_bHaveRadio = false;  // m_Radio was read from this radio just before: no read of its own
+    CImageBytes m_Plan{};        // the plan's image (encoded, map edits laid over), or the backup to restore
+    CImageBytes m_Decided{};     // the bits the plan decides (CEepromImage::m_Decided)
+    bool m_bVerify = true;       // read the radio back after the write and compare
+    bool m_bRestore = false;     // send m_Plan as it stands: a backup
+    bool m_bWholeImage = false;  // send the plan's image as it stands, the radio's own bytes reset
+    bool m_bHaveRadio = false;   // m_Radio was read from this radio just before: no read of its own
     CImageBytes m_Radio{};
 };
 
@@ -50,7 +52,7 @@ struct SRadioWriteResult {
     int m_nBlocksWritten = 0;   // blocks of the write the radio took
     bool m_bHaveRadio = false;  // m_Radio holds the radio's image from before the write
     CImageBytes m_Radio{};
-    bool m_bBlank = false;     // the radio was never programmed (all 0x00 or all 0xFF)
+    bool m_bBlank = false;     // the radio was never programmed (IsBlankImage)
     bool m_bKeptOwn = false;   // the radio's own bytes were kept in what went out
     CImageBytes m_Sent{};      // what went out, byte 16 as the firmware asked
     bool m_bVerified = false;  // read back and compared
@@ -60,8 +62,8 @@ struct SRadioWriteResult {
 SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job,
                                 const SRadioWriteHooks& hooks = SRadioWriteHooks());
 
-// Said after a write that did not read the radio first.
-extern const char* const kTextOwnBytesNotKept;
+// Said before a whole-image write: what it resets in the radio.
+extern const char* const kTextWholeImageResets;
 // Said when a stop was asked for after the radio was read and before the write began.
 extern const char* const kTextStoppedBeforeWrite;
 

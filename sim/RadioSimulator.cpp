@@ -223,7 +223,7 @@ void CRadioSimulator::HandleWriteBlock(int64_t nowUs) {
     }
     Log(StrPrintf("block %d", m_nBlock));
     Send({kBlockAccepted}, nowUs + kTurnaroundUs);
-    if (m_nBlock == m_Faults.m_nSilentAfterBlock) {
+    if (m_nBlock == m_Faults.m_nSilentAfterBlock || m_nBlock == m_Faults.m_nSilentAfterWriteBlock) {
         m_bGoneSilent = true;
     }
     if (++m_nBlock == kImageBlocks) {

@@ -42,7 +42,9 @@ struct CRadioFaults {
     int m_nWrongAddressCount = 0;
     int m_nShortBlock = -1;  // sends only the first 15 bytes of read block k ...
     int m_nShortCount = 0;
-    int m_nSilentAfterBlock = -1;        // goes silent after write or read block k
+    int m_nSilentAfterBlock = -1;  // goes silent after write or read block k
+    int m_nSilentAfterWriteBlock =
+        -1;  // goes silent after write block k (a read before the write goes through)
     bool m_bTransmitNotAllowed = false;  // answers the transmit command 0x65
     int m_nIgnoredCommand = -1;          // a service command byte it never answers
     int m_nWrongByteAddress = -1;    // a worn cell: a written block stores this address with bit 0 flipped

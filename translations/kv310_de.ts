@@ -1032,16 +1032,16 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
         <translation>Das Übertragungsprotokoll konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
-        <translation>Jedes Gerät vor dem Schreiben s&amp;ichern (bewahrt seine eigenen Bytes)</translation>
-    </message>
-    <message>
         <source>%1: nothing was written</source>
         <translation>%1: es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>%1: the radio&apos;s own value changed: %2</source>
         <translation>%1: geräteeigener Wert geändert: %2</translation>
+    </message>
+    <message>
+        <source>Keep a &amp;backup file of each radio before the write</source>
+        <translation>&amp;Sicherungsdatei jedes Funkgeräts vor dem Schreiben anlegen</translation>
     </message>
 </context>
 <context>
@@ -1312,16 +1312,6 @@ Verify</source>
 Prüfen</translation>
     </message>
     <message>
-        <source>&amp;Back Up Radio Before Write</source>
-        <translation>Funkgerät vor dem Schreiben &amp;sichern</translation>
-    </message>
-    <message>
-        <source>Keep what the radio holds before writing over it
-Backup</source>
-        <translation>Den Inhalt des Funkgeräts vor dem Überschreiben aufbewahren
-Sicherung</translation>
-    </message>
-    <message>
         <source>Save Serial &amp;Trace...</source>
         <translation>Seriellen Mi&amp;tschnitt speichern...</translation>
     </message>
@@ -1516,6 +1506,26 @@ Funkgerät wiederherstellen</translation>
     <message>
         <source>P&amp;ort</source>
         <translation>A&amp;nschluss</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Backup File Before Write</source>
+        <translation>Sicherungs&amp;datei vor dem Schreiben anlegen</translation>
+    </message>
+    <message>
+        <source>Keep a file of what the radio holds before writing over it (the radio is read first either way, and keeps its own bytes)
+Backup File</source>
+        <translation>Eine Datei mit dem Inhalt des Funkgeräts anlegen, bevor es überschrieben wird (das Funkgerät wird in jedem Fall zuerst gelesen und behält seine eigenen Bytes)
+Sicherungsdatei</translation>
+    </message>
+    <message>
+        <source>Write Whole &amp;Image to Radio...</source>
+        <translation>Ganzes &amp;Abbild ins Funkgerät schreiben...</translation>
+    </message>
+    <message>
+        <source>Write the plan&apos;s whole image, resetting the radio&apos;s calibration and own bytes (asks first)
+Write Whole Image</source>
+        <translation>Das ganze Abbild des Plans schreiben; Abgleich und eigene Bytes des Funkgeräts werden zurückgesetzt (fragt vorher)
+Ganzes Abbild schreiben</translation>
     </message>
 </context>
 <context>
@@ -1969,16 +1979,6 @@ D</translation>
         <translation>Das Übertragungsprotokoll konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>The radio could not be read for its backup, so nothing was written.</source>
-        <translation>Das Funkgerät konnte für die Sicherung nicht gelesen werden; es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>Nothing was written: %1.
-Choose the radio&apos;s model, or turn Back Up Radio Before Write off to write over it anyway.</source>
-        <translation>Es wurde nichts geschrieben: %1.
-Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem Schreiben sichern“ aus, um es dennoch zu überschreiben.</translation>
-    </message>
-    <message>
         <source>This configuration would not reach the radio as it stands:</source>
         <translation>Diese Konfiguration käme so nicht im Funkgerät an:</translation>
     </message>
@@ -2031,10 +2031,52 @@ Wählen Sie das Modell des Funkgeräts, oder schalten Sie „Funkgerät vor dem 
         <translation>dem Anschluss</translation>
     </message>
     <message>
-        <source>Nothing was written: the radio&apos;s image could not be kept as a backup in %1 (%2).
-Make room there, or turn Back Up Radio Before Write off to write without a backup.</source>
-        <translation>Es wurde nichts geschrieben: Das Abbild des Funkgeräts konnte nicht als Sicherung in %1 abgelegt werden (%2).
-Schaffen Sie dort Platz, oder schalten Sie „Funkgerät vor dem Schreiben sichern“ aus, um ohne Sicherung zu schreiben.</translation>
+        <source>Write Radio keeps them; use this only to give a radio a known state. Write the whole image?</source>
+        <translation>„Funkgerät schreiben“ behält sie; dies nur verwenden, um ein Funkgerät in einen bekannten Zustand zu bringen. Das ganze Abbild schreiben?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1.</source>
+        <translation>Es wurde nichts geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio&apos;s image could not be kept as a backup in %1 (%2).</source>
+        <translation>Es wurde nichts geschrieben: Das Abbild des Funkgeräts konnte nicht als Sicherung in %1 abgelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>The radio could not be read first, so nothing was written.</source>
+        <translation>Das Funkgerät konnte nicht zuerst gelesen werden, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Save the Radio&apos;s Backup As</source>
+        <translation>Sicherung des Funkgeräts speichern unter</translation>
+    </message>
+    <message>
+        <source>EEPROM images (*.bin)</source>
+        <translation>EEPROM-Abbilder (*.bin)</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved as %1: %2</source>
+        <translation>Die Sicherung konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Write the plan over it anyway? Only the plan&apos;s settings change; the radio keeps its calibration and its own bytes, and what it held is in its backup.</source>
+        <translation>Den Plan trotzdem darüber schreiben? Nur die Einstellungen des Plans ändern sich; das Funkgerät behält seinen Abgleich und seine eigenen Bytes, und sein bisheriger Inhalt liegt in der Sicherung.</translation>
+    </message>
+    <message>
+        <source>Write Anyway</source>
+        <translation>Trotzdem schreiben</translation>
+    </message>
+    <message>
+        <source>Save the backup somewhere else, or write without a backup file? The radio keeps its own bytes either way.</source>
+        <translation>Die Sicherung woanders speichern oder ohne Sicherungsdatei schreiben? Das Funkgerät behält in beiden Fällen seine eigenen Bytes.</translation>
+    </message>
+    <message>
+        <source>Save Backup As...</source>
+        <translation>Sicherung speichern unter...</translation>
+    </message>
+    <message>
+        <source>Write Without a Backup File</source>
+        <translation>Ohne Sicherungsdatei schreiben</translation>
     </message>
 </context>
 <context>
@@ -2943,10 +2985,6 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
         <translation>Das Funkgerät erneut schreiben.</translation>
     </message>
     <message>
-        <source>Reading the radio for a backup...</source>
-        <translation>Funkgerät wird für die Sicherung gelesen...</translation>
-    </message>
-    <message>
         <source>no backup of the radio could be kept (%s), so nothing was written</source>
         <translation>vom Funkgerät konnte keine Sicherung angelegt werden (%s); es wurde nichts geschrieben</translation>
     </message>
@@ -3117,10 +3155,6 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
     <message>
         <source>%s is not present. Plug in the programming cable, or pick its port (Port &gt; Find the Cable).</source>
         <translation>%s ist nicht vorhanden. Das Programmierkabel anstecken oder seinen Anschluss wählen (Anschluss &gt; Kabel suchen).</translation>
-    </message>
-    <message>
-        <source>The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused addresses) could not be kept: it now holds the plan&apos;s image as it stands.</source>
-        <translation>Das Funkgerät wurde vor dem Schreiben nicht gelesen, daher konnten seine eigenen Bytes (Service-Bytes, Synthesizer-Chip-Kennung, ungenutzte Adressen) nicht bewahrt werden: es enthält jetzt das Abbild der Konfiguration, wie es ist.</translation>
     </message>
     <message>
         <source>Stopped before the write: the radio holds what it held.</source>
@@ -3929,6 +3963,78 @@ Sie sollte im Bereich %d - %d liegen</translation>
     <message>
         <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>
         <translation>{file} konnte nicht geschrieben werden: {reason}. Auf dem Datenträger wurde nichts verändert; Platz freigeben oder mit Datei &gt; Speichern unter einen anderen Ort wählen.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Channel %d %s</source>
+        <translation>Kanal %d %s</translation>
+    </message>
+    <message>
+        <source>RX</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>breit</translation>
+    </message>
+    <message>
+        <source>RX signalling</source>
+        <translation>RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>TX signalling</source>
+        <translation>TX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>model and sub-band</source>
+        <translation>Modell und Teilband</translation>
+    </message>
+    <message>
+        <source>squelch type</source>
+        <translation>Rauschsperrentyp</translation>
+    </message>
+    <message>
+        <source>modem type</source>
+        <translation>Modemtyp</translation>
+    </message>
+    <message>
+        <source>baud rates</source>
+        <translation>Baudraten</translation>
+    </message>
+    <message>
+        <source>Channel %d scan</source>
+        <translation>Kanal %d Suchlauf</translation>
+    </message>
+    <message>
+        <source>%s: plan %s, radio %s</source>
+        <translation>%s: Plan %s, Funkgerät %s</translation>
+    </message>
+    <message>
+        <source>Reading what the radio holds...</source>
+        <translation>Inhalt des Funkgeräts wird gelesen...</translation>
+    </message>
+    <message>
+        <source>%s (the radio could not be read first), so nothing was written</source>
+        <translation>%s (das Funkgerät konnte nicht zuerst gelesen werden), daher wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The whole image goes out: the radio&apos;s own bytes are reset to the plan&apos;s, its calibration (service bytes 0-11) and its synthesizer chip flag among them.</source>
+        <translation>Das ganze Abbild wird gesendet: Die eigenen Bytes des Funkgeräts werden auf die des Plans zurückgesetzt, darunter sein Abgleich (Servicebytes 0-11) und das Kennzeichen seines Synthesizer-Chips.</translation>
+    </message>
+    <message>
+        <source>; and %d more</source>
+        <translation>; und %d weitere</translation>
+    </message>
+    <message>
+        <source>Verify failed: the radio took every byte, but reads back as another configuration than the plan: %s. Write the whole image (it resets the radio&apos;s own bytes) or have the radio serviced.</source>
+        <translation>Prüfung fehlgeschlagen: Das Funkgerät hat jedes Byte angenommen, liest sich aber als eine andere Konfiguration als der Plan: %s. Das ganze Abbild schreiben (es setzt die eigenen Bytes des Funkgeräts zurück) oder das Funkgerät warten lassen.</translation>
     </message>
 </context>
 <context>

@@ -1032,16 +1032,16 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
         <translation>No se pudo escribir el registro de transferencias: %1</translation>
     </message>
     <message>
-        <source>&amp;Back up each radio before the write (keeps its own bytes)</source>
-        <translation>Copia de &amp;seguridad de cada radio antes de escribir (conserva sus bytes)</translation>
-    </message>
-    <message>
         <source>%1: nothing was written</source>
         <translation>%1: no se escribió nada</translation>
     </message>
     <message>
         <source>%1: the radio&apos;s own value changed: %2</source>
         <translation>%1: cambió un valor propio del radio: %2</translation>
+    </message>
+    <message>
+        <source>Keep a &amp;backup file of each radio before the write</source>
+        <translation>Guardar un archivo de &amp;copia de cada radio antes de escribir</translation>
     </message>
 </context>
 <context>
@@ -1312,16 +1312,6 @@ Verify</source>
 Verificar</translation>
     </message>
     <message>
-        <source>&amp;Back Up Radio Before Write</source>
-        <translation>Copia de &amp;seguridad antes de escribir</translation>
-    </message>
-    <message>
-        <source>Keep what the radio holds before writing over it
-Backup</source>
-        <translation>Guardar lo que contiene el radio antes de sobrescribirlo
-Copia de seguridad</translation>
-    </message>
-    <message>
         <source>Save Serial &amp;Trace...</source>
         <translation>Guardar &amp;traza serie...</translation>
     </message>
@@ -1516,6 +1506,26 @@ Restaurar radio</translation>
     <message>
         <source>P&amp;ort</source>
         <translation>P&amp;uerto</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Backup File Before Write</source>
+        <translation>Guardar archivo de &amp;copia antes de escribir</translation>
+    </message>
+    <message>
+        <source>Keep a file of what the radio holds before writing over it (the radio is read first either way, and keeps its own bytes)
+Backup File</source>
+        <translation>Guardar un archivo con lo que tiene la radio antes de escribir encima (la radio se lee primero de todos modos y conserva sus propios bytes)
+Archivo de copia</translation>
+    </message>
+    <message>
+        <source>Write Whole &amp;Image to Radio...</source>
+        <translation>Escribir la &amp;imagen completa en la radio...</translation>
+    </message>
+    <message>
+        <source>Write the plan&apos;s whole image, resetting the radio&apos;s calibration and own bytes (asks first)
+Write Whole Image</source>
+        <translation>Escribir la imagen completa del plan, restableciendo la calibración y los bytes propios de la radio (pregunta antes)
+Escribir imagen completa</translation>
     </message>
 </context>
 <context>
@@ -1970,16 +1980,6 @@ O</translation>
         <translation>No se pudo escribir el registro de transferencias: %1</translation>
     </message>
     <message>
-        <source>The radio could not be read for its backup, so nothing was written.</source>
-        <translation>No se pudo leer el radio para la copia de seguridad; no se escribió nada.</translation>
-    </message>
-    <message>
-        <source>Nothing was written: %1.
-Choose the radio&apos;s model, or turn Back Up Radio Before Write off to write over it anyway.</source>
-        <translation>No se escribió nada: %1.
-Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» para sobrescribirlo de todos modos.</translation>
-    </message>
-    <message>
         <source>This configuration would not reach the radio as it stands:</source>
         <translation>Esta configuración no llegaría al radio tal como está:</translation>
     </message>
@@ -2032,10 +2032,52 @@ Elija el modelo del radio o desactive «Copia de seguridad antes de escribir» p
         <translation>el puerto</translation>
     </message>
     <message>
-        <source>Nothing was written: the radio&apos;s image could not be kept as a backup in %1 (%2).
-Make room there, or turn Back Up Radio Before Write off to write without a backup.</source>
-        <translation>No se escribió nada: la imagen del radio no se pudo guardar como copia de seguridad en %1 (%2).
-Libere espacio allí, o desactive «Copia de seguridad antes de escribir» para escribir sin copia.</translation>
+        <source>Write Radio keeps them; use this only to give a radio a known state. Write the whole image?</source>
+        <translation>«Escribir radio» los conserva; use esto solo para llevar una radio a un estado conocido. ¿Escribir la imagen completa?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1.</source>
+        <translation>No se escribió nada: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio&apos;s image could not be kept as a backup in %1 (%2).</source>
+        <translation>No se escribió nada: la imagen de la radio no se pudo guardar como copia en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The radio could not be read first, so nothing was written.</source>
+        <translation>No se pudo leer primero la radio, así que no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Save the Radio&apos;s Backup As</source>
+        <translation>Guardar la copia de la radio como</translation>
+    </message>
+    <message>
+        <source>EEPROM images (*.bin)</source>
+        <translation>Imágenes EEPROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved as %1: %2</source>
+        <translation>La copia no se pudo guardar como %1: %2</translation>
+    </message>
+    <message>
+        <source>Write the plan over it anyway? Only the plan&apos;s settings change; the radio keeps its calibration and its own bytes, and what it held is in its backup.</source>
+        <translation>¿Escribir el plan encima de todos modos? Solo cambian los ajustes del plan; la radio conserva su calibración y sus propios bytes, y lo que tenía queda en su copia.</translation>
+    </message>
+    <message>
+        <source>Write Anyway</source>
+        <translation>Escribir de todos modos</translation>
+    </message>
+    <message>
+        <source>Save the backup somewhere else, or write without a backup file? The radio keeps its own bytes either way.</source>
+        <translation>¿Guardar la copia en otro lugar o escribir sin archivo de copia? La radio conserva sus propios bytes en ambos casos.</translation>
+    </message>
+    <message>
+        <source>Save Backup As...</source>
+        <translation>Guardar copia como...</translation>
+    </message>
+    <message>
+        <source>Write Without a Backup File</source>
+        <translation>Escribir sin archivo de copia</translation>
     </message>
 </context>
 <context>
@@ -2944,10 +2986,6 @@ Include the open configuration (as YAML text) too?</source>
         <translation>Vuelva a escribir el radio.</translation>
     </message>
     <message>
-        <source>Reading the radio for a backup...</source>
-        <translation>Leyendo el radio para la copia de seguridad...</translation>
-    </message>
-    <message>
         <source>no backup of the radio could be kept (%s), so nothing was written</source>
         <translation>no se pudo guardar una copia de seguridad del radio (%s), así que no se escribió nada</translation>
     </message>
@@ -3118,10 +3156,6 @@ Include the open configuration (as YAML text) too?</source>
     <message>
         <source>%s is not present. Plug in the programming cable, or pick its port (Port &gt; Find the Cable).</source>
         <translation>%s no está presente. Conecte el cable de programación o elija su puerto (Puerto &gt; Buscar el cable).</translation>
-    </message>
-    <message>
-        <source>The radio was not read before the write, so its own bytes (service bytes, synthesizer chip flag, unused addresses) could not be kept: it now holds the plan&apos;s image as it stands.</source>
-        <translation>El radio no se leyó antes de escribir, así que no se pudieron conservar sus bytes propios (bytes de servicio, indicador del chip sintetizador, direcciones sin uso): ahora contiene la imagen de la configuración tal cual.</translation>
     </message>
     <message>
         <source>Stopped before the write: the radio holds what it held.</source>
@@ -3930,6 +3964,78 @@ Debería estar en %d - %d</translation>
     <message>
         <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>
         <translation>No se pudo escribir {file}: {reason}. No se cambió nada en el disco; libere espacio o elija otro lugar con Archivo &gt; Guardar como.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Channel %d %s</source>
+        <translation>Canal %d %s</translation>
+    </message>
+    <message>
+        <source>RX</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>ancho</translation>
+    </message>
+    <message>
+        <source>RX signalling</source>
+        <translation>señalización RX</translation>
+    </message>
+    <message>
+        <source>TX signalling</source>
+        <translation>señalización TX</translation>
+    </message>
+    <message>
+        <source>model and sub-band</source>
+        <translation>modelo y subbanda</translation>
+    </message>
+    <message>
+        <source>squelch type</source>
+        <translation>tipo de silenciador</translation>
+    </message>
+    <message>
+        <source>modem type</source>
+        <translation>tipo de módem</translation>
+    </message>
+    <message>
+        <source>baud rates</source>
+        <translation>velocidades en baudios</translation>
+    </message>
+    <message>
+        <source>Channel %d scan</source>
+        <translation>Canal %d rastreo</translation>
+    </message>
+    <message>
+        <source>%s: plan %s, radio %s</source>
+        <translation>%s: plan %s, radio %s</translation>
+    </message>
+    <message>
+        <source>Reading what the radio holds...</source>
+        <translation>Leyendo lo que tiene la radio...</translation>
+    </message>
+    <message>
+        <source>%s (the radio could not be read first), so nothing was written</source>
+        <translation>%s (no se pudo leer primero la radio), así que no se escribió nada</translation>
+    </message>
+    <message>
+        <source>The whole image goes out: the radio&apos;s own bytes are reset to the plan&apos;s, its calibration (service bytes 0-11) and its synthesizer chip flag among them.</source>
+        <translation>Se envía la imagen completa: los bytes propios de la radio se restablecen a los del plan, entre ellos su calibración (bytes de servicio 0-11) y el indicador de su chip sintetizador.</translation>
+    </message>
+    <message>
+        <source>; and %d more</source>
+        <translation>; y %d más</translation>
+    </message>
+    <message>
+        <source>Verify failed: the radio took every byte, but reads back as another configuration than the plan: %s. Write the whole image (it resets the radio&apos;s own bytes) or have the radio serviced.</source>
+        <translation>Verificación fallida: la radio aceptó todos los bytes, pero se lee como otra configuración distinta del plan: %s. Escriba la imagen completa (restablece los bytes propios de la radio) o lleve la radio al servicio técnico.</translation>
     </message>
 </context>
 <context>

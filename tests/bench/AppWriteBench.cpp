@@ -16,7 +16,7 @@
 
 #include "BlockTransfer.h"
 #include "BuiltInRadio.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "RadioWrite.h"
 #include "SerialPort.h"
 #include "app/AppWindow.h"
@@ -48,7 +48,7 @@ double CliWriteMs() {
     image.ApplyChangeBytes();
     SRadioWrite job;
     job.m_Plan = image.m_Work;
-    job.m_Mask = PlanMask(doc, &image);
+    job.m_Decided = image.m_Decided;
     CImageTransfer transfer(port, CTransferHooks());
     transfer.m_nComNumber = kSimulatedRadioCom;
     transfer.m_strDevice = BuiltInRadioPath();

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "FleetTransfer.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "PtyRadio.h"
 #include "SerialPort.h"
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     image.EncodeImage(doc);
     SRadioWrite job;
     job.m_Plan = image.m_Work;
-    job.m_Mask = PlanMask(doc);
+    job.m_Decided = image.m_Decided;
     for (const auto& radio : radios) {  // radios in the field: a configuration and bytes of their own
         radio->WithRadio([&image](CRadioSimulator& r) {
             r.m_Eeprom = image.m_Work;

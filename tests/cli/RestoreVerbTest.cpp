@@ -73,15 +73,18 @@ TEST_F(CliKeepsTheRadio, ARadioReadAndWrittenBackIsUnchanged) {
         EXPECT_EQ(Eeprom(), field) << file;
         EXPECT_EQ(LastLogVerb(), "write");
     }
-    // --no-backup sends the plan's image whole and says what that cost
+    // --no-backup keeps no backup file, but the radio is read all the same and keeps its own bytes
     const SCliResult bare =
         RunCli({"write", "--no-backup", "--port", m_Radio.SlavePath(), m_Dir.File("radio.dat")});
     ASSERT_EQ(bare.nExit, 0) << bare.strErr;
-    EXPECT_NE(
-        bare.strErr.find("its own bytes (service bytes, synthesizer chip flag, unused addresses) could not "
-                         "be kept"),
-        std::string::npos)
-        << bare.strErr;
+    EXPECT_EQ(bare.strErr.find("Backup of the radio's configuration: "), std::string::npos) << bare.strErr;
+    EXPECT_EQ(Eeprom(), field);
+    // only --whole-image resets them, and says so before it writes
+    const SCliResult whole =
+        RunCli({"write", "--whole-image", "--port", m_Radio.SlavePath(), m_Dir.File("radio.dat")});
+    ASSERT_EQ(whole.nExit, 0) << whole.strErr;
+    EXPECT_LT(whole.strErr.find("calibration (service bytes 0-11)"), whole.strErr.find("Writing"))
+        << whole.strErr;
     EXPECT_NE(Eeprom(), field);
 }
 

@@ -36,10 +36,10 @@ TEST(CliSupport, AFailedWriteSaysWhatToTryKeepsItsTraceAndEveryTransferIsLogged)
 
     CPtyRadio radio;
     ASSERT_TRUE(radio.Start()) << radio.m_strError;
-    radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
-    // (no read first: the radio stops answering in the write itself)
+    radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterWriteBlock = 9; });
+    // (the read first goes through: the radio stops answering in the write itself)
     const SCliResult failed =
-        RunCli({"write", "--no-backup", "--port", radio.SlavePath(), dir.File("depot.dat")});
+        RunCli({"write", "--force", "--no-backup", "--port", radio.SlavePath(), dir.File("depot.dat")});
     EXPECT_EQ(failed.nExit, 1);
     EXPECT_NE(
         failed.strErr.find("kv310ctl: Write Fail!\nThe radio stopped answering at block 10 of 26; partly "
@@ -52,7 +52,9 @@ TEST(CliSupport, AFailedWriteSaysWhatToTryKeepsItsTraceAndEveryTransferIsLogged)
 
     CPtyRadio good;
     ASSERT_TRUE(good.Start()) << good.m_strError;
-    ASSERT_EQ(RunCli({"write", "--no-backup", "--port", good.SlavePath(), dir.File("depot.dat")}).nExit, 0);
+    ASSERT_EQ(
+        RunCli({"write", "--force", "--no-backup", "--port", good.SlavePath(), dir.File("depot.dat")}).nExit,
+        0);
     ASSERT_EQ(RunCli({"read", "--port", good.SlavePath(), "-o", dir.File("back.dat")}).nExit, 0);
 
     const SCliResult log = RunCli({"log", "--since", "2000-01-01"});
@@ -133,7 +135,12 @@ TEST(CliSupport, ReportToStdoutIsACompressedArchive) {
 // The radio's own count of the blocks it took.
 int BlocksTaken(CPtyRadio& radio) {
     return radio.WithRadio([](CRadioSimulator& r) {
-        return static_cast<int>(std::count_if(r.m_Events.begin(), r.m_Events.end(), [](const std::string& e) {
+        // the write's blocks: those after its request (the read before it sent blocks too)
+        const auto request = std::find(r.m_Events.rbegin(), r.m_Events.rend(), "write request");
+        if (request == r.m_Events.rend()) {
+            return 0;
+        }
+        return static_cast<int>(std::count_if(request.base(), r.m_Events.end(), [](const std::string& e) {
             return e.rfind("block ", 0) == 0;
         }));
     });
@@ -156,8 +163,8 @@ TEST(CliSupport, HangUpOrASecondCtrlCMidWriteStillTakesTheRadioOutOfProgrammingM
         SCOPED_TRACE(test.m_szName);
         CPtyRadio radio;
         ASSERT_TRUE(radio.Start()) << radio.m_strError;
-        CRunningCli write(
-            {"write", "--no-backup", "--port", radio.SlavePath(), dir.File("depot.dat"), "--no-verify"});
+        CRunningCli write({"write", "--force", "--no-backup", "--port", radio.SlavePath(),
+                           dir.File("depot.dat"), "--no-verify"});
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (BlocksTaken(radio) < 3 && std::chrono::steady_clock::now() < giveUp) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -8,8 +8,8 @@
 
 #include "EepromLayout.h"
 #include "FleetTransfer.h"
+#include "ImageMerge.h"
 #include "ImageTransfer.h"
-#include "PlanMask.h"
 #include "SimPort.h"
 
 namespace {
@@ -56,7 +56,8 @@ struct SFaultCase {
 };
 
 const SFaultCase kFaultCases[] = {
-    {"refused", [](SBenchRadio& b) { b.m_Radio.m_Faults.m_bRefuse = true; }, "Write Fail..!", ""},
+    // every radio is read first, so a radio that refuses or never answers fails in that read
+    {"refused", [](SBenchRadio& b) { b.m_Radio.m_Faults.m_bRefuse = true; }, "Read Fail..!", ""},
     {"silent", [](SBenchRadio& b) { b.m_Radio.m_Faults.m_bSilent = true; },
      "Communication Error !!!   Check your radio connection to PC !!!", ""},
     {"nak storm",
@@ -195,7 +196,7 @@ TEST_F(FleetTransferTest, APlanWrittenOverRadiosOfItsConfigurationLeavesEachAsIt
     m_Ports.push_back({"COM30", 30, "/dev/ttyUSB9", &m_Bench.back()->m_Port});
     SRadioWrite job;
     job.m_Plan = plan.m_Work;
-    job.m_Mask = PlanMask(doc);
+    job.m_Decided = plan.m_Decided;
     CFleetTransfer fleet(m_Ports, SFleetHooks());
     fleet.StartWrite(job);
     fleet.Join();

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "EepromLayout.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "SettingsFile.h"
 #include "SimPort.h"
 
@@ -54,7 +54,7 @@ SRadioWrite PlanOf(CDataRadioDoc doc) {
     image.EncodeImage(doc);
     SRadioWrite job;
     job.m_Plan = image.m_Work;
-    job.m_Mask = PlanMask(doc);
+    job.m_Decided = image.m_Decided;
     return job;
 }
 
@@ -72,21 +72,21 @@ TEST(RadioWrite, LeavesTheRadioAsItWasWhereThePlanChangesNothing) {
         const char* name;
         CImageBytes radio;
         CDataRadioDoc plan;
-        bool readFirst;
+        bool wholeImage;
         bool restore;
         bool fault;        // the radio refuses every request
         EWriteStep step;   // where it ends
         bool expectRadio;  // the radio then holds what it held (else the plan or backup, merged as said)
         int checks;        // calls of the model check
     } cases[] = {
-        {"read and written back", field, ThroughSettingsFile(field), true, false, false, EWriteStep::Done,
+        {"read and written back", field, ThroughSettingsFile(field), false, false, false, EWriteStep::Done,
          true, 1},
-        {"one field changed", field, other, true, false, false, EWriteStep::Done, false, 1},
-        {"never programmed", blank, other, true, false, false, EWriteStep::Done, false, 0},
-        {"another model", field, uhf, true, false, false, EWriteStep::CheckRadio, true, 1},
-        {"not read first", field, other, false, false, false, EWriteStep::Done, false, 0},
+        {"one field changed", field, other, false, false, false, EWriteStep::Done, false, 1},
+        {"never programmed", blank, other, false, false, false, EWriteStep::Done, false, 0},
+        {"another model", field, uhf, false, false, false, EWriteStep::CheckRadio, true, 1},
+        {"whole image", field, other, true, false, false, EWriteStep::Done, false, 1},
         {"restore", blank, other, false, true, false, EWriteStep::Done, false, 0},
-        {"radio refuses the read", field, other, true, false, true, EWriteStep::ReadFirst, true, 0},
+        {"radio refuses the read", field, other, false, false, true, EWriteStep::ReadFirst, true, 0},
     };
     for (const auto& c : cases) {
         CRadioSimulator sim;
@@ -95,7 +95,7 @@ TEST(RadioWrite, LeavesTheRadioAsItWasWhereThePlanChangesNothing) {
         CSimPort port(sim);
         CImageTransfer transfer(port, CTransferHooks());
         SRadioWrite job = PlanOf(c.plan);
-        job.m_bReadFirst = c.readFirst;
+        job.m_bWholeImage = c.wholeImage;
         job.m_bRestore = c.restore;
         if (c.restore) {
             job.m_Plan = field;  // the backup, sent as it stands
@@ -118,24 +118,25 @@ TEST(RadioWrite, LeavesTheRadioAsItWasWhereThePlanChangesNothing) {
         EXPECT_EQ(result.m_bOk, c.step == EWriteStep::Done) << c.name << ": " << result.m_strFailure;
         EXPECT_EQ(checks, c.checks) << c.name;
         EXPECT_EQ(result.m_bKeptOwn,
-                  c.readFirst && !c.restore && c.radio != blank && c.step == EWriteStep::Done)
+                  !c.wholeImage && !c.restore && c.radio != blank && c.step == EWriteStep::Done)
             << c.name;
         if (c.expectRadio) {
             EXPECT_EQ(sim.m_Eeprom, c.radio) << c.name;
             continue;
         }
-        CImageBytes want = c.restore                         ? field
-                           : c.readFirst && c.radio != blank ? MergeOverRadio(job.m_Plan, job.m_Mask, c.radio)
-                                                             : job.m_Plan;
+        const bool merged = !c.wholeImage && !c.restore && c.radio != blank;
+        CImageBytes want = c.restore ? field
+                           : merged  ? MergeOverRadio(job.m_Plan, job.m_Decided, c.radio)
+                                     : job.m_Plan;
         want[kVersionFirmwareByte] = 2;
         EXPECT_EQ(sim.m_Eeprom, want) << c.name;
         EXPECT_EQ(result.m_Sent, want) << c.name;
         EXPECT_TRUE(result.m_bVerified && result.m_Verify.m_bOk) << c.name;
         // only the bits the plan decides (and the checksum of the changed slot) moved
-        for (int addr = 0; addr < kImageSize && c.readFirst && c.radio != blank; ++addr) {
+        for (int addr = 0; addr < kImageSize && merged; ++addr) {
             const uint8_t moved = static_cast<uint8_t>(sim.m_Eeprom[addr] ^ c.radio[addr]);
             if (addr != SlotAddr(3) + kSlotChecksum) {
-                EXPECT_EQ(moved & ~job.m_Mask[addr], 0) << c.name << " at " << addr;
+                EXPECT_EQ(moved & ~job.m_Decided[addr], 0) << c.name << " at " << addr;
             }
         }
     }

@@ -25,6 +25,7 @@ const SCommandRoute kRoutes[] = {
     {&CMainWindow::m_pActCalibration, [](CMainForm& v) { v.OnCalibration(); }},
     {&CMainWindow::m_pActReadRadio, [](CMainForm& v) { v.OnReadRadio(); }},
     {&CMainWindow::m_pActWriteRadio, [](CMainForm& v) { v.OnWriteRadio(); }},
+    {&CMainWindow::m_pActWriteWhole, [](CMainForm& v) { v.OnWriteWholeImage(); }},
     {&CMainWindow::m_pActSaveTrace, [](CMainForm& v) { v.OnSaveTrace(); }},
     {&CMainWindow::m_pActFleet, [](CMainForm& v) { v.OnProgramFleet(); }},
     {&CMainWindow::m_pActRestore, [](CMainForm& v) { v.OnRestoreRadio(); }},

@@ -415,6 +415,13 @@ void CMainForm::OnWriteRadio() {
     m_pSheet->m_pEepromPage->WriteWithProgress();
 }
 
+void CMainForm::OnWriteWholeImage() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
+    m_pSheet->m_pEepromPage->WriteWholeImageWithProgress();
+}
+
 // A service dialog runs only while no transfer does, and only once its port is open.
 template <typename TDialog>
 void CMainForm::RunServiceDialog() {

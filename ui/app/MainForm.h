@@ -78,6 +78,7 @@ public:
     void OnViewEeprom();
     void OnReadRadio();
     void OnWriteRadio();
+    void OnWriteWholeImage();  // Program > Write Whole Image to Radio...
     void OnSquelch();
     void OnCalibration();
     void OnProgramFleet();  // the modeless "Program Several Radios" window

@@ -110,14 +110,16 @@ void CMainWindow::BuildMenus() {
                               QT_TR_NOOP("Read the radio back after a write and compare\nVerify"), nullptr);
     m_pActVerify->setCheckable(true);
     m_pActVerify->setChecked(true);
-    m_pActBackup =
-        MakeAction(QT_TR_NOOP("&Back Up Radio Before Write"),
-                   QT_TR_NOOP("Keep what the radio holds before writing over it\nBackup"), nullptr);
+    m_pActBackup = MakeAction(
+        QT_TR_NOOP("Keep &Backup File Before Write"),
+        QT_TR_NOOP("Keep a file of what the radio holds before writing over it (the radio is read first "
+                   "either way, and keeps its own bytes)\nBackup File"),
+        nullptr);
     m_pActBackup->setCheckable(true);
-    m_pActBackup->setChecked(true);  // a write keeps the radio's own bytes only when it reads them first
-    m_pActRestore = MakeAction(QT_TR_NOOP("Rest&ore Radio from Backup..."),
-                               QT_TR_NOOP("Put a kept backup back on the radio as it stands\nRestore Radio"),
-                               nullptr);
+    m_pActBackup->setChecked(true);
+    m_pActRestore =
+        MakeAction(QT_TR_NOOP("Rest&ore Radio from Backup..."),
+                   QT_TR_NOOP("Put a kept backup back on the radio as it stands\nRestore Radio"), nullptr);
     m_pActSaveTrace = MakeAction(
         QT_TR_NOOP("Save Serial &Trace..."),
         QT_TR_NOOP("Save every byte of the last transfer or service dialog\nSerial Trace"), nullptr);
@@ -177,8 +179,13 @@ void CMainWindow::BuildMenus() {
         MakeAction(QT_TR_NOOP("Rea&d Radio"), QT_TR_NOOP("Read the radio's settings\nRead Radio"), "read");
     m_pActWriteRadio = MakeAction(QT_TR_NOOP("&Write Radio"),
                                   QT_TR_NOOP("Write these settings to the radio\nWrite Radio"), "write");
+    m_pActWriteWhole = MakeAction(
+        QT_TR_NOOP("Write Whole &Image to Radio..."),
+        QT_TR_NOOP("Write the plan's whole image, resetting the radio's calibration and own bytes (asks "
+                   "first)\nWrite Whole Image"),
+        nullptr);
     // on the toolbar too, but a toolbar is out of the keyboard's reach
-    program->insertActions(m_pActModelSelect, {m_pActReadRadio, m_pActWriteRadio});
+    program->insertActions(m_pActModelSelect, {m_pActReadRadio, m_pActWriteRadio, m_pActWriteWhole});
     program->insertSeparator(m_pActModelSelect);
 }
 
@@ -289,7 +296,7 @@ void CMainWindow::OnStatusText(const QString& text) {
 
 void CMainWindow::OnBusyChanged(bool busy) {
     for (QAction* action : {m_pActNew, m_pActOpen, m_pActModelSelect, m_pActReadRadio, m_pActWriteRadio,
-                            m_pActSquelch, m_pActCalibration, m_pActSaveTrace}) {
+                            m_pActWriteWhole, m_pActSquelch, m_pActCalibration, m_pActSaveTrace}) {
         action->setEnabled(!busy);
     }
     m_pPortMenu->setEnabled(!busy);

@@ -88,6 +88,7 @@ public:
     QAction* m_pActModelSelect = nullptr;
     QAction* m_pActReadRadio = nullptr;
     QAction* m_pActWriteRadio = nullptr;
+    QAction* m_pActWriteWhole = nullptr;
     QAction* m_pActSquelch = nullptr;
     QAction* m_pActCalibration = nullptr;
     QAction* m_pActVerify = nullptr;  // checkable, on

@@ -183,6 +183,10 @@ void CEepromPage::WriteWithProgress() {
     m_pTransfer->Start(true);
 }
 
+void CEepromPage::WriteWholeImageWithProgress() {
+    m_pTransfer->StartWholeImageWrite();
+}
+
 void CEepromPage::ReadWithProgress() {
     m_pTransfer->Start(false);
 }

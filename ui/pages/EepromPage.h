@@ -30,6 +30,7 @@ public:
     void FillMap();
     // Start a transfer with the radio on the chosen port, in the modeless "Read/Write" window.
     void WriteWithProgress();
+    void WriteWholeImageWithProgress();  // the radio's own bytes reset, asked first
     void ReadWithProgress();
     // The page's OK: takes the radio out of programming mode.
     bool LeaveProgramming();

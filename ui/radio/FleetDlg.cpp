@@ -13,11 +13,12 @@
 #include "BuiltInRadio.h"
 #include "ConfigCheck.h"
 #include "EepromImage.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "SerialPort.h"
 #include "Sha256.h"
 #include "TextMark.h"
 #include "TransferLog.h"
+#include "radio/PlanCheck.h"
 #include "radio/PortList.h"
 #include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
@@ -53,7 +54,7 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
     listLabel->setBuddy(m_pPorts);
     m_pVerify = new QCheckBox(tr("&Read each radio back to verify the write"));
     m_pVerify->setChecked(true);
-    m_pBackup = new QCheckBox(tr("&Back up each radio before the write (keeps its own bytes)"));
+    m_pBackup = new QCheckBox(tr("Keep a &backup file of each radio before the write"));
     m_pBackup->setChecked(true);
 
     m_pTable = new QTableWidget(0, kColColumns);
@@ -88,6 +89,15 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
     layout->addWidget(m_pSummary);
     layout->addLayout(buttons);
 
+    // Return in the port list ticks or unticks the port; no button is pressed by Return, so a reflex key
+    // never starts writing several radios at once.
+    for (QPushButton* button : {m_pWrite, m_pCancel, m_pClose}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(m_pPorts, &QListWidget::itemActivated, this, [](QListWidgetItem* item) {
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    });
     connect(m_pWrite, &QPushButton::clicked, this, &CFleetDlg::StartWrite);
     connect(m_pCancel, &QPushButton::clicked, this, &CFleetDlg::Cancel);
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::hide);
@@ -175,6 +185,9 @@ void CFleetDlg::StartWrite() {
         m_Ctx.m_Sink.ShowMessage(KV310_TEXT("Messages", "Tick the port of at least one radio to write to."));
         return;
     }
+    if (!ConfirmPlanCheck(m_Ctx.m_Doc, m_Ctx.m_Sink, m_Ctx.m_View.ShowStatus)) {
+        return;
+    }
     // Holding the program's port keeps the service dialogs off the cables while the radios are written.
     std::string refusal;
     m_Lease = m_Ctx.m_Link.Borrow(tr("the writing of several radios").toStdString(), &refusal);
@@ -189,8 +202,7 @@ void CFleetDlg::StartWrite() {
     m_bVerify = m_pVerify->isChecked();
     SRadioWrite job;
     job.m_Plan = image.m_Work;
-    job.m_Mask = PlanMask(m_Ctx.m_Doc, &image);
-    job.m_bReadFirst = m_pBackup->isChecked();
+    job.m_Decided = image.m_Decided;
     job.m_bVerify = m_bVerify;
     m_nDone = 0;
     m_pSummary->clear();
@@ -200,10 +212,12 @@ void CFleetDlg::StartWrite() {
     SetRunning(true);
     SFleetHooks hooks = WorkerHooks();
     // The fleet runs one of these at a time; each writes only its own port's slot.
-    hooks.KeepBackup = [this, names = ports](int index, const CImageBytes& before, std::string& error) {
-        const size_t i = static_cast<size_t>(index);
-        return SaveBackup(before, names[i].m_strName, m_Backups[i], &error);
-    };
+    if (m_pBackup->isChecked()) {  // every radio is read first either way, and keeps its own bytes
+        hooks.KeepBackup = [this, names = ports](int index, const CImageBytes& before, std::string& error) {
+            const size_t i = static_cast<size_t>(index);
+            return SaveBackup(before, names[i].m_strName, m_Backups[i], &error);
+        };
+    }
     CDataRadioDoc model;  // copied for the workers: the record stays with the window
     model.m_nModel = m_Ctx.m_Doc.m_nModel;
     model.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
@@ -253,9 +267,6 @@ void CFleetDlg::OnAllDone() {
                          .toStdString() +
                      "\n";
         }
-    }
-    if (!m_pBackup->isChecked()) {
-        notes += TranslatedText(KV310_MESSAGES, kTextOwnBytesNotKept).toStdString() + "\n";
     }
     m_pSummary->setPlainText(QString::fromStdString(summary + (notes.empty() ? "" : "\n" + notes)));
     m_Ctx.m_Busy.End();

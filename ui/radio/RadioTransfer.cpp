@@ -8,21 +8,20 @@
 #include "ConfigCheck.h"
 #include "FailedTrace.h"
 #include "Format.h"
+#include "ImageMerge.h"
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
-#include "PlanMask.h"
 #include "PortNames.h"
 #include "PortSurvey.h"
 #include "ServiceLink.h"
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
+#include "radio/PlanCheck.h"
 #include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
 
 namespace {
-
-constexpr size_t kFindingsShown = 12;  // a longer list is cut, with a count of the rest
 
 // The port survey of the machine, for the check before a transfer opens its port.
 CPortSystem& MachinePorts() {
@@ -101,6 +100,14 @@ CTransferHooks CRadioTransfer::WorkerHooks() {
 }
 
 void CRadioTransfer::Start(bool write) {
+    Start(write, false);
+}
+
+void CRadioTransfer::StartWholeImageWrite() {
+    Start(true, true);
+}
+
+void CRadioTransfer::Start(bool write, bool wholeImage) {
     if (m_Worker.joinable()) {
         ShowProgressWindow();  // the running one: just bring it forward
         return;
@@ -108,11 +115,20 @@ void CRadioTransfer::Start(bool write) {
     if (m_Ctx.m_Busy.Refuse(m_Ctx.m_Sink)) {
         return;
     }
-    if (write && !ConfirmCheck()) {
+    if (write && !ConfirmPlanCheck(m_Ctx.m_Doc, m_Ctx.m_Sink, m_Ctx.m_View.ShowStatus)) {
+        return;
+    }
+    if (wholeImage &&
+        !m_Ctx.m_Sink.AskYesNo(
+            (TranslatedText(KV310_MESSAGES, kTextWholeImageResets) + QStringLiteral("\n\n") +
+             tr("Write Radio keeps them; use this only to give a radio a known state. Write the whole "
+                "image?"))
+                .toStdString())) {
         return;
     }
     SOutcome job;
     job.m_Job = write ? EJob::Write : EJob::Read;
+    job.m_bKeepBackupFile = m_bBackupBeforeWrite;
     SRadioWrite plan;
     if (write) {
         m_Image.EncodeImage(m_Ctx.m_Doc);
@@ -122,9 +138,10 @@ void CRadioTransfer::Start(bool write) {
             m_Image.ApplyChangeBytes();
         }
         plan.m_Plan = m_Image.m_Work;
-        plan.m_Mask = PlanMask(m_Ctx.m_Doc, &m_Image);
-        plan.m_bReadFirst = m_bBackupBeforeWrite;
+        plan.m_Decided = m_Image.m_Decided;
+        plan.m_bWholeImage = wholeImage;
         plan.m_bVerify = m_bVerify;
+        m_LastWrite = plan;
     }
     CDataRadioDoc model;  // only what the model check reads, so the worker never touches the record
     model.m_nModel = m_Ctx.m_Doc.m_nModel;
@@ -150,7 +167,8 @@ void CRadioTransfer::StartRestore(const CImageBytes& backup, const std::string& 
     SRadioWrite restore;
     restore.m_Plan = backup;
     restore.m_bRestore = true;
-    restore.m_bReadFirst = false;  // read just before, by StartLook
+    restore.m_bHaveRadio = true;  // read just before, by StartLook
+    restore.m_Radio = m_LastRadio;
     restore.m_bVerify = true;
     m_strRestoreName = backupName;
     Launch(job, restore, CDataRadioDoc(), tr("the radio restore"));
@@ -207,21 +225,20 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
                               const CDataRadioDoc& plan,
                               const std::function<void(const std::string&)>& status) {
     SRadioWriteHooks hooks;
-    hooks.CheckRadio = [&plan](const CImageBytes& before, std::string& error) {
-        CEepromImage image;
-        image.m_Work = before;
-        CDataRadioDoc radio;
-        image.DecodeImage(radio);
-        const std::string mismatch = RadioModelMismatch(radio, plan);
-        if (mismatch.empty()) {
-            return true;
-        }
-        error = tr("Nothing was written: %1.\nChoose the radio's model, or turn Back Up Radio Before Write "
-                   "off to write over it anyway.")
-                    .arg(QString::fromStdString(mismatch))
-                    .toStdString();
-        return false;
-    };
+    if (!job.m_bModelAccepted) {
+        hooks.CheckRadio = [&plan](const CImageBytes& before, std::string& error) {
+            CEepromImage image;
+            image.m_Work = before;
+            CDataRadioDoc radio;
+            image.DecodeImage(radio);
+            const std::string mismatch = RadioModelMismatch(radio, plan);
+            if (mismatch.empty()) {
+                return true;
+            }
+            error = tr("Nothing was written: %1.").arg(QString::fromStdString(mismatch)).toStdString();
+            return false;
+        };
+    }
     hooks.Notice = [&job, &status](const std::string& line) {
         job.m_Notices.push_back(line);
         if (status) {
@@ -230,20 +247,23 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
     };
     // Kept before the radio is touched: a write whose backup is lost would leave nothing to go back to.
     hooks.KeepBackup = [&job](const CImageBytes& radio, std::string& error) {
+        if (!job.m_bKeepBackupFile) {
+            return true;
+        }
         std::string reason;
         if (SaveBackup(radio, job.m_strBackupPort, job.m_strBackup, &reason)) {
             return true;
         }
         job.m_strBackup.clear();
-        error = tr("Nothing was written: the radio's image could not be kept as a backup in %1 (%2).\nMake "
-                   "room there, or turn Back Up Radio Before Write off to write without a backup.")
+        error = tr("Nothing was written: the radio's image could not be kept as a backup in %1 (%2).")
                     .arg(QString::fromStdString(BackupFolder()), QString::fromStdString(reason))
                     .toStdString();
         return false;
     };
     hooks.Status = status;
     const SRadioWriteResult result = RunRadioWrite(transfer, write, hooks);
-    job.m_bHaveBefore = result.m_bHaveRadio && write.m_bReadFirst;
+    job.m_bHaveBefore = result.m_bHaveRadio;
+    job.m_Step = result.m_Step;
     job.m_Before = result.m_Radio;
     job.m_bKeptOwn = result.m_bKeptOwn;
     job.m_bOk = result.m_bOk;
@@ -254,35 +274,14 @@ void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRa
     job.m_bWriteBegan = result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
                         result.m_Step == EWriteStep::Done;
     job.m_bVerifyFailed = result.m_Step == EWriteStep::Verify && !result.m_bOk;
-    job.m_strFailure =
-        result.m_Step == EWriteStep::ReadFirst
-            ? tr("The radio could not be read for its backup, so nothing was written.").toStdString() + "\n" +
-                  result.m_strFailure
-            : result.m_strFailure;
+    job.m_strFailure = result.m_Step == EWriteStep::ReadFirst
+                           ? tr("The radio could not be read first, so nothing was written.").toStdString() +
+                                 "\n" + result.m_strFailure
+                           : result.m_strFailure;
     if (result.m_Step == EWriteStep::Write && result.m_End == ETransferEnd::Cancelled) {
         const std::string partly = PartlyWrittenText(result.m_nBlocksWritten);
         job.m_strFailure += partly.empty() ? "" : "\n" + partly;  // which blocks are new
     }
-}
-
-bool CRadioTransfer::ConfirmCheck() {
-    const std::vector<SFinding> findings = CheckConfig(m_Ctx.m_Doc);
-    if (!HasErrors(findings)) {
-        if (!findings.empty() && m_Ctx.m_View.ShowStatus) {
-            m_Ctx.m_View.ShowStatus(QString::fromStdString(FindingLine(findings.front())));
-        }
-        return true;
-    }
-    std::string question =
-        tr("This configuration would not reach the radio as it stands:").toStdString() + "\r\n\r\n";
-    for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
-        question += FindingLine(findings[i]) + "\r\n";
-    }
-    if (findings.size() > kFindingsShown) {
-        question += tr("... and %1 more.").arg(findings.size() - kFindingsShown).toStdString() + "\r\n";
-    }
-    question += "\r\n" + tr("Write it to the radio anyway?").toStdString();
-    return m_Ctx.m_Sink.AskYesNo(question);
 }
 
 void CRadioTransfer::KeepBackup(const CImageBytes& image, const QString& what) {
@@ -324,6 +323,9 @@ void CRadioTransfer::WaitUntilDone() {
 void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
     m_Worker.join();
     const bool write = outcome.m_Job == EJob::Write;
+    if (write && GoOnAfterRefusal(outcome)) {
+        return;
+    }
     // An interrupted write is reported as a failed one: the radio may hold a mix, and its trace tells how.
     if (!outcome.m_bOk &&
         (outcome.m_End == ETransferEnd::Failed || (write && outcome.m_End == ETransferEnd::Cancelled))) {
@@ -354,8 +356,8 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
             m_strLastNote +=
                 (m_strLastNote.empty() ? tr("The radio's own value changed: ").toStdString() : "; ") + line;
         }
-        if (!m_bBackupBeforeWrite) {
-            m_strLastNote = TranslatedText(KV310_MESSAGES, kTextOwnBytesNotKept).toStdString();
+        if (m_LastWrite.m_bWholeImage) {
+            m_strLastNote = TranslatedText(KV310_MESSAGES, kTextWholeImageResets).toStdString();
         }
     } else if (outcome.m_bOk && outcome.m_Job == EJob::Read) {
         m_Image.m_Read = outcome.m_Bytes;

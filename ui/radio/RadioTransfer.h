@@ -23,9 +23,12 @@ public:
     ~CRadioTransfer() override;  // stops and joins a running worker
 
     // Opens (or focuses) the progress window and starts the transfer on the chosen port. Refused with a
-    // message while another transfer or a service dialog holds the port. A write reads the radio first
-    // (unless m_bBackupBeforeWrite is off) and changes only the bits the configuration decides (PlanMask.h).
+    // message while another transfer or a service dialog holds the port. A write reads the radio first and
+    // changes only the bits the configuration decides (ImageMerge.h); a radio of another model, or a backup
+    // that cannot be kept, is asked about before anything is written.
     void Start(bool write);
+    // A write of the plan's whole image, the radio's own bytes reset: asked before anything is sent.
+    void StartWholeImageWrite();
     // Reads the radio without touching the record or the images (kept as a backup and logged like every
     // read); m_LastRadio holds it when RadioRead reports success.
     void StartLook();
@@ -44,7 +47,8 @@ public:
     std::function<void()> m_FillMap;
 
     // Program menu options: read the radio back after a write and compare (on by default), and keep a backup
-    // of what the radio held before a write. Every successful read keeps a backup anyway.
+    // file of what the radio held before a write (the radio is read first either way). Every successful
+    // read keeps a backup anyway.
     bool m_bVerify = true;
     bool m_bBackupBeforeWrite = true;
     std::string m_strLastBackup;  // the path of the newest backup, empty when none was kept
@@ -78,19 +82,24 @@ private:
         std::vector<std::string> m_Notices;  // the radio's own values the write changed
         bool m_bWriteBegan = false;          // blocks went to the radio (not stopped at the read first)
         bool m_bVerifyFailed = false;        // written, then read back wrong or not at all
-        std::string m_strBackupPort;         // the port's part of the backup's name
-        std::string m_strBackup;             // where m_Before was kept, before the write began
+        EWriteStep m_Step = EWriteStep::ReadFirst;  // where a write ended
+        bool m_bKeepBackupFile = true;              // a write keeps a backup file of what the radio held
+        bool m_bModelAccepted = false;              // the user chose to write over a radio of another model
+        std::string m_strBackupPort;                // the port's part of the backup's name
+        std::string m_strBackup;                    // where m_Before was kept, before the write began
         int m_nVersion = -1;
         STransferFailure m_Failure;
         double m_dSeconds = 0.0;
     };
 
-    // Lists what in the record would not reach the radio as it stands; true when the write may go on.
-    bool ConfirmCheck();
     // On the worker: the write of RadioWrite.h. plan: the configuration's model and sub-band, copied for the
     // worker; a radio read first that holds another model writes nothing.
     static void RunWrite(CImageTransfer& transfer, SOutcome& job, const SRadioWrite& write,
                          const CDataRadioDoc& plan, const std::function<void(const std::string&)>& status);
+    void Start(bool write, bool wholeImage);
+    // After a write stopped at the model check or at its backup: asks whether to go on, and goes on (with
+    // the radio's image already read) when the user says so. True when it went on.
+    bool GoOnAfterRefusal(const SOutcome& outcome);
     // Borrows the port and starts the worker for job; false when refused (said).
     bool Launch(SOutcome job, const SRadioWrite& write, const CDataRadioDoc& plan, const QString& what);
     void KeepBackup(const CImageBytes& image, const QString& what);
@@ -112,4 +121,5 @@ private:
     CLinkLease m_Lease;
     std::thread m_Worker;
     std::string m_strRestoreName;  // the backup a running restore sends
+    SRadioWrite m_LastWrite;       // what the running (or last) write sends, to go on after a question
 };

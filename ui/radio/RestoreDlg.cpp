@@ -11,7 +11,7 @@
 #include "ConfigDiff.h"
 #include "FileIo.h"
 #include "Format.h"
-#include "PlanMask.h"
+#include "ImageMerge.h"
 #include "RadioWrite.h"
 #include "Retention.h"
 #include "TransferLog.h"

@@ -1,6 +1,7 @@
 #include "shared/QtMessageSink.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "shared/Translation.h"
 
@@ -45,4 +46,23 @@ EAnswer CQtMessageSink::AskYesNoCancel(const std::string& question) {
         return EAnswer::Yes;
     }
     return button == QMessageBox::No ? EAnswer::No : EAnswer::Cancel;
+}
+
+int CQtMessageSink::AskChoice(const std::string& question, const std::vector<std::string>& choices) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), ToDisplayText(question),
+                    QMessageBox::NoButton, m_pParent);
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& choice : choices) {
+        buttons.push_back(box.addButton(ToDisplayText(choice), QMessageBox::AcceptRole));
+    }
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(static_cast<QPushButton*>(cancel));  // a reflex Return never picks a choice
+    box.setEscapeButton(cancel);
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
 }

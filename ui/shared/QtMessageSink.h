@@ -17,6 +17,7 @@ public:
     void ShowMessageAs(const std::string& text, EMessageKind kind) override;
     bool AskYesNo(const std::string& question) override;
     EAnswer AskYesNoCancel(const std::string& question) override;
+    int AskChoice(const std::string& question, const std::vector<std::string>& choices) override;
 
     QPointer<QWidget> m_pParent;
 };

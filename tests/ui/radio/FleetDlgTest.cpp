@@ -22,12 +22,15 @@ protected:
         EnsureApplication();
         m_Doc.m_nModel = 3;
         m_Doc.ResetToDefaults();
-        m_Doc.m_Channel[2].m_dRxFreq = 452.5;
+        m_Doc.m_Channel[2].m_dRxFreq = m_Doc.m_Channel[2].m_dTxFreq = 432.5;
         std::vector<CFleetDlg::SChoice> choices;
         for (int i = 0; i < 3; ++i) {
             const QString name = QStringLiteral("COM%1").arg(17 + i);
             choices.push_back(
                 {name, name + QStringLiteral("  test radio"), 17 + i, "sim" + std::to_string(i)});
+        }
+        for (CRadioSimulator& radio : m_Radios) {
+            radio.m_Eeprom.fill(0xFF);  // never programmed: no model of their own to refuse the plan's
         }
         m_pDlg = std::make_unique<CFleetDlg>(m_Ctx);
         m_pDlg->SetChoices(choices);
@@ -59,10 +62,10 @@ protected:
 TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
     m_Radios[1].m_Faults.m_bRefuse = true;
     Tick({0, 1, 2});
-    m_pDlg->m_pBackup->setChecked(false);  // the write itself is refused; the radios get the plan whole
     QSignalSpy finished(m_pDlg.get(), &CFleetDlg::Finished);
     QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
 
+    ASSERT_EQ(m_Sink.m_Questions, std::vector<std::string>()) << "the plan has no errors";
     EXPECT_TRUE(m_Busy.IsBusy());
     EXPECT_FALSE(m_pDlg->m_pWrite->isEnabled());
     std::string refusal;
@@ -75,22 +78,43 @@ TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
     EXPECT_TRUE(m_pDlg->m_pWrite->isEnabled());
     EXPECT_TRUE(m_Link.Borrow("the calibration dialog"));
 
-    CEepromImage expected;
+    CEepromImage expected;  // radios never programmed get the plan whole, byte 16 the firmware's
     expected.EncodeImage(m_Doc);
     expected.m_Work[16] = 2;
     EXPECT_EQ(m_Radios[0].m_Eeprom, expected.m_Work);
     EXPECT_EQ(m_Radios[2].m_Eeprom, expected.m_Work);
-    EXPECT_EQ(m_pDlg->m_pTable->item(1, 2)->text().toStdString(), "FAILED: Write Fail..!");
+    // every radio is read first: the refusing one refuses that read, and nothing is written to it
+    const std::string refused = "Read Fail..! (the radio could not be read first), so nothing was written";
+    EXPECT_EQ(m_pDlg->m_pTable->item(1, 2)->text().toStdString(), "FAILED: " + refused);
     EXPECT_EQ(m_pDlg->m_pTable->item(0, 2)->text().left(17).toStdString(), "ok: firmware 1.2,");
     const std::string summary = m_pDlg->m_pSummary->toPlainText().toStdString();
     EXPECT_NE(summary.find("COM18  -         FAILED"), std::string::npos) << summary;
-    EXPECT_NE(summary.find("COM18: Write Fail..!\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("COM18: " + refused + "\n"), std::string::npos) << summary;
     EXPECT_NE(summary.find("2 of 3 radios written and verified; failed: COM18."), std::string::npos)
         << summary;
-    EXPECT_NE(
-        summary.find("its own bytes (service bytes, synthesizer chip flag, unused addresses) could not"),
-        std::string::npos)
-        << summary;
+}
+
+// A plan that would not reach the radios as it says is asked about first, as Write Radio does; Return in the
+// port list ticks a port and never starts the write.
+TEST_F(FleetDlgTest, AsksAboutAPlanWithErrorsAndReturnNeverStartsAWrite) {
+    m_Doc.m_Channel[0].m_dRxFreq = 432.5;
+    m_Doc.m_Channel[0].m_dTxFreq = 470.0;  // outside U1
+    Tick({0});
+    QTest::keyClick(m_pDlg->m_pPorts, Qt::Key_Return);
+    EXPECT_FALSE(m_pDlg->IsRunning());
+    EXPECT_EQ(m_pDlg->m_pPorts->item(0)->checkState(), Qt::Unchecked) << "Return ticks and unticks";
+    QTest::keyClick(m_pDlg->m_pPorts, Qt::Key_Return);
+    EXPECT_FALSE(m_pDlg->IsRunning());
+    QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
+    EXPECT_FALSE(m_pDlg->IsRunning());
+    ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_NE(m_Sink.m_Questions[0].find("Write it to the radio anyway?"), std::string::npos);
+    EXPECT_TRUE(m_Radios[0].m_Received.empty());
+    m_Sink.m_Answers = {EAnswer::Yes};
+    QSignalSpy finished(m_pDlg.get(), &CFleetDlg::Finished);
+    QTest::mouseClick(m_pDlg->m_pWrite, Qt::LeftButton);
+    ASSERT_TRUE(finished.count() == 1 || finished.wait(10000));
+    EXPECT_FALSE(m_Radios[0].m_Received.empty());
 }
 
 TEST_F(FleetDlgTest, RefusesWithoutATickedPortOrWhileAnotherTransferRuns) {

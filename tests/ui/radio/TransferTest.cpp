@@ -92,6 +92,19 @@ protected:
         return SharedPtyRadio()->WithRadio(f);
     }
 
+    // The blocks the radio stored since the write's request (the read before it sent blocks too).
+    int WriteBlocksTaken() {
+        return Radio([](CRadioSimulator& r) {
+            const auto request = std::find(r.m_Events.rbegin(), r.m_Events.rend(), "write request");
+            if (request == r.m_Events.rend()) {
+                return 0;
+            }
+            return static_cast<int>(std::count_if(request.base(), r.m_Events.end(), [](const std::string& e) {
+                return e.rfind("block ", 0) == 0;
+            }));
+        });
+    }
+
     // The last frame of a transfer has left the port when the transfer ends, but the radio's thread reads it
     // a moment later: asks again until the radio is out of programming mode or 5 s have passed.
     bool RadioLeftProgramming() {
@@ -153,14 +166,27 @@ TEST_F(TransferTest, ARadioReadAndWrittenBackWithTheDefaultsIsUnchanged) {
     for (int addr = 0; addr < kImageSize; ++addr) {
         EXPECT_EQ(after[addr], field[addr]) << "address " << addr;
     }
-    // unticked, the write sends the plan's image whole and says so
+    // unticked, no backup file is kept, but the radio is still read first and keeps its own bytes
     m_pFrame->m_pActBackup->trigger();
+    const std::string backupBefore = Transfer().m_strLastBackup;
     Run(m_pFrame->m_pActWriteRadio);
+    ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
+    EXPECT_EQ(Transfer().m_strLastBackup, backupBefore);
+    // only the whole-image write resets them, and only after its question is answered yes
+    m_Sink.m_Answers = {EAnswer::No};
+    m_pFrame->m_pActWriteWhole->trigger();
+    EXPECT_FALSE(Transfer().IsRunning());
+    EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
+    ASSERT_FALSE(m_Sink.m_Questions.empty());
+    EXPECT_NE(m_Sink.m_Questions.back().find("calibration (service bytes 0-11)"), std::string::npos);
+    m_Sink.m_Answers = {EAnswer::Yes};
+    Run(m_pFrame->m_pActWriteWhole);
     ASSERT_TRUE(Transfer().m_bLastOk) << DialogText();
     EXPECT_NE(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);
     const std::string status = m_pFrame->statusBar()->currentMessage().toStdString();
     EXPECT_EQ(status.rfind("Written and verified: ", 0), 0u) << status;
-    EXPECT_NE(status.find(kTextOwnBytesNotKept), std::string::npos) << status;
+    EXPECT_NE(status.find(kTextWholeImageResets), std::string::npos) << status;
 }
 
 TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
@@ -287,12 +313,12 @@ TEST_F(TransferTest, AReadDecodesTheRadioIntoTheRecordAndRefreshesTheForm) {
 
 TEST_F(TransferTest, ARefusedWriteLeavesItsFailureTextAndTheRecord) {
     Radio([](CRadioSimulator& r) { return r.m_Faults.m_bRefuse = true; });
-    m_pFrame->m_pActBackup->setChecked(false);  // the write itself is refused, not a read before it
     const std::vector<uint8_t> before = SettingsFileBytes(m_Doc);
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     ASSERT_NE(Transfer().m_pProgress, nullptr);  // stays until the user closes it
-    EXPECT_EQ(DialogText(), "Write Fail..!");
+    // the read every write begins with is refused: nothing was written
+    EXPECT_EQ(DialogText(), "The radio could not be read first, so nothing was written.\nRead Fail..!");
     EXPECT_TRUE(Transfer().m_pProgress->m_pOk->isEnabled());
     EXPECT_FALSE(Transfer().m_pProgress->m_pCancel->isEnabled());
     EXPECT_EQ(SettingsFileBytes(m_Doc), before);
@@ -322,10 +348,9 @@ TEST_F(TransferTest, CancelStopsAReadBetweenBlocksAndChangesNothing) {
 }
 
 TEST_F(TransferTest, ACancelledWriteIsLoggedWithWhatItLeftInTheRadio) {
-    m_pFrame->m_pActBackup->setChecked(false);  // cancelled in the write itself, not in the read before it
     bool cancelled = false;
     Run(m_pFrame->m_pActWriteRadio, [&] {
-        if (!cancelled && m_nMaxBar > 100) {
+        if (!cancelled && WriteBlocksTaken() > 2) {  // in the write itself, not in the read before it
             Transfer().m_pProgress->m_pCancel->click();
             cancelled = true;
         }
@@ -391,17 +416,10 @@ TEST_F(TransferTest, ClosingTheWindowDuringATransferAsksAndCancelsIt) {
 
 TEST_F(TransferTest, ClosingTheWindowDuringAWriteStopsBetweenBlocksAndSaysWhatTheRadioHolds) {
     // the moment is the radio's own: once it has stored block 5
-    const auto blocksTaken = [this] {
-        return Radio([](CRadioSimulator& r) {
-            return std::count_if(r.m_Events.begin(), r.m_Events.end(),
-                                 [](const std::string& e) { return e.rfind("block ", 0) == 0; });
-        });
-    };
     m_Sink.m_Answers = {EAnswer::Yes};
-    m_pFrame->m_pActBackup->setChecked(false);  // the blocks counted are the write's, not a read's before it
     bool closed = false;
     Run(m_pFrame->m_pActWriteRadio, [&] {
-        if (!closed && blocksTaken() > 5) {
+        if (!closed && WriteBlocksTaken() > 5) {
             closed = m_pFrame->close();
         }
     });
@@ -409,7 +427,7 @@ TEST_F(TransferTest, ClosingTheWindowDuringAWriteStopsBetweenBlocksAndSaysWhatTh
     EXPECT_EQ(m_Sink.m_Questions, std::vector<std::string>{kMsgCancelTransferAndClose});
     EXPECT_EQ(Transfer().m_LastEnd, ETransferEnd::Cancelled);
     EXPECT_TRUE(RadioLeftProgramming()) << "no leave frame";
-    const auto taken = static_cast<int>(blocksTaken());
+    const auto taken = WriteBlocksTaken();
     EXPECT_LT(taken, kImageBlocks);
     EXPECT_NE(DialogText().find(PartlyWrittenText(taken)), std::string::npos) << taken << " " << DialogText();
     ASSERT_FALSE(Transfer().m_strLastTrace.empty());
@@ -441,6 +459,22 @@ TEST_F(TransferTest, ABackupThatCannotBeKeptStopsTheWriteBeforeTheRadioIsTouched
               }),
               0);
     EXPECT_TRUE(Transfer().m_strLastBackup.empty());
+    ASSERT_EQ(m_Sink.m_ChoicesOffered.size(), 1u);
+    EXPECT_EQ(m_Sink.m_ChoicesOffered[0],
+              (std::vector<std::string>{"Save Backup As...", "Write Without a Backup File"}));
+
+    // written without a backup file: still merged over the radio's own bytes
+    m_Sink.m_Choices = {1};
+    {
+        CFullDisk full;
+        Run(m_pFrame->m_pActWriteRadio);
+    }
+    EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();
+    EXPECT_TRUE(Transfer().m_strLastBackup.empty());
+    EXPECT_EQ(Radio([](CRadioSimulator& r) {
+                  return std::count(r.m_Events.begin(), r.m_Events.end(), std::string("write request"));
+              }),
+              1);
 }
 
 TEST_F(TransferTest, AWriteTheRadioDoesNotHoldFailsTheVerifyNamingTheAddress) {
@@ -488,7 +522,8 @@ TEST_F(TransferTest, TheSerialTraceOfTheLastTransferCanBeSaved) {
     const std::string trace(bytes.begin(), bytes.end());
     EXPECT_NE(trace.find(" > 87 00 87\n"), std::string::npos) << trace.substr(0, 200);
     EXPECT_NE(trace.find(" > 89 00 89\n"), std::string::npos);
-    EXPECT_EQ(trace.find("71 52 C3"), std::string::npos);  // no read: backup and verify were switched off
+    // the read every write begins with comes before the write's request
+    EXPECT_LT(trace.find(" > 71 52 C3\n"), trace.find(" > 89 00 89\n")) << trace.substr(0, 400);
 }
 
 TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
@@ -500,7 +535,7 @@ TEST_F(TransferTest, AValueTypedAndNotLeftIsWhatTheWriteSendsAndVerifies) {
     QTest::mouseClick(field, Qt::LeftButton);
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("1230"));
-    m_pFrame->m_pActBackup->setChecked(false);  // the plan's image whole, to compare with the encoder's
+    // a radio never programmed gets the plan's image whole, to compare with the encoder's
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();  // the verify compares with the typed value too
     EXPECT_EQ(m_Doc.m_nScanSpeed, 1230);
@@ -644,8 +679,8 @@ TEST_F(TransferTest, TheRadiosVersionGoesAndComesWithTheRadiosSettings) {
     EXPECT_FALSE(edit.m_pActUndo->isEnabled());
 }
 TEST_F(TransferTest, AWriteThatStopsSaysWhatToTryKeepsItsTraceAndIsLogged) {
-    Radio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterBlock = 9; });
-    m_pFrame->m_pActBackup->setChecked(false);  // the radio stops answering in the write itself
+    // the read first goes through; the radio stops answering in the write itself
+    Radio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterWriteBlock = 9; });
     Run(m_pFrame->m_pActWriteRadio);
     EXPECT_FALSE(Transfer().m_bLastOk);
     EXPECT_EQ(DialogText(), "Write Fail!");  // the transfer's own text stays first
@@ -705,7 +740,7 @@ TEST_F(TransferTest, EveryFailureShowsItsWholeAdviceAndTheTraceAsALinkToItsFolde
              r.m_Faults.m_nNakCount = 100;
          },
          "write again. Check the cable first."},
-        {"write-silent-after-9", true, [](CRadioSimulator& r) { r.m_Faults.m_nSilentAfterBlock = 9; },
+        {"write-silent-after-9", true, [](CRadioSimulator& r) { r.m_Faults.m_nSilentAfterWriteBlock = 9; },
          "Check the radio's power and the cable first."},
         {"read-silent-after-9", false, [](CRadioSimulator& r) { r.m_Faults.m_nSilentAfterBlock = 9; },
          "Check the radio's power and the cable, then read again."},
@@ -721,7 +756,6 @@ TEST_F(TransferTest, EveryFailureShowsItsWholeAdviceAndTheTraceAsALinkToItsFolde
     };
     QDir shots(QDir::current().filePath(QStringLiteral("progress-shots")));
     shots.mkpath(QStringLiteral("."));
-    m_pFrame->m_pActBackup->setChecked(false);  // each write's fault meets the write, not a read before it
     for (const SCase& test : cases) {
         SCOPED_TRACE(test.m_szName);
         Radio([&](CRadioSimulator& r) {
@@ -731,7 +765,7 @@ TEST_F(TransferTest, EveryFailureShowsItsWholeAdviceAndTheTraceAsALinkToItsFolde
         });
         const bool cancel = test.m_szEnd == nullptr;
         Run(test.m_bWrite ? m_pFrame->m_pActWriteRadio : m_pFrame->m_pActReadRadio, [&] {
-            if (cancel && m_nMaxBar > 100 && Transfer().m_pProgress->m_pCancel->isEnabled()) {
+            if (cancel && WriteBlocksTaken() > 2 && Transfer().m_pProgress->m_pCancel->isEnabled()) {
                 Transfer().m_pProgress->m_pCancel->click();
             }
         });
@@ -793,5 +827,22 @@ TEST_F(TransferTest, BackUpBeforeWriteRefusesARadioOfAnotherModelAndKeepsWhatItH
         << DialogText();
     EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), before);
     EXPECT_FALSE(Transfer().m_strLastBackup.empty());
+    ASSERT_EQ(m_Sink.m_ChoicesOffered.size(), 1u);
+    EXPECT_EQ(m_Sink.m_ChoicesOffered[0], std::vector<std::string>{"Write Anyway"});
+    EXPECT_EQ(m_Sink.m_Questions[0].find("Back Up"), std::string::npos) << "no advice to turn the backup off";
+
+    // Write Anyway: the plan goes over it, merged with the radio read the first time (not read again)
+    m_Sink.m_Choices = {0};
+    Run(m_pFrame->m_pActWriteRadio);
+    EXPECT_TRUE(Transfer().m_bLastOk) << DialogText();
+    const CImageBytes after = Radio([](CRadioSimulator& r) { return r.m_Eeprom; });
+    EXPECT_EQ(after[4] & 0x09, before[4] & 0x09) << "the chip flag and bit 3 stay the radio's";
+    EXPECT_EQ(std::vector<uint8_t>(after.begin() + 12, after.begin() + 16),
+              std::vector<uint8_t>(before.begin() + 12, before.begin() + 16));
+    EXPECT_EQ(Radio([](CRadioSimulator& r) {
+                  return std::count(r.m_Events.begin(), r.m_Events.end(), std::string("read request"));
+              }),
+              3)
+        << "each write reads once (Write Anyway goes on with that read), then the verify";
 }
 #endif  // _WIN32
