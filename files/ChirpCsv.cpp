@@ -315,6 +315,11 @@ bool ReadChirpChannel(const CChirpRow& row, const CDataRadioDoc& doc, CChannelDa
                                    row["power"].c_str(), channel.m_bHighPower != 0 ? "high" : "low"));
     }
     FitStep(row, doc.m_nModel, band, rxHz, txHz, channel, notes);
+    if (band.IsOutside(channel.m_dRxFreq) || band.IsOutside(channel.m_dTxFreq)) {
+        reason =
+            LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "fitted to a step, it falls outside the band"));
+        return false;
+    }
     return true;
 }
 
