@@ -427,15 +427,21 @@ bool ImportChirpCsv(const std::string& text, const std::string& name, const std:
 }
 
 std::string ChirpImportReport(const SChirpImport& outcome) {
+    const size_t placed = outcome.m_Placed.size();
     std::string report =
-        outcome.m_Placed.empty()
+        placed == 0
             ? LookUpText(KV310_MESSAGES, KV310_TEXT("Messages", "No row of the list went into a channel."))
+        : placed == 1
+            ? LookUpText(KV310_MESSAGES,
+                         outcome.m_bByLocation
+                             ? KV310_TEXT("Messages", "1 row went into the channel its Location names.")
+                             : KV310_TEXT("Messages", "1 row went into channel 1."))
             : TextPrintf(
                   KV310_MESSAGES,
                   outcome.m_bByLocation
                       ? KV310_TEXT("Messages", "%zu rows went into the channels their Locations name.")
                       : KV310_TEXT("Messages", "%zu rows went into channels 1 to %zu in the list's order."),
-                  outcome.m_Placed.size(), outcome.m_Placed.size());
+                  placed, placed);
     // Rows left out for the same reason share a line: a repeater list's other bands are most of it.
     std::vector<std::pair<std::string, std::vector<std::string>>> groups;  // reason, Locations
     const auto add = [&groups](const std::string& reason, const std::string& location) {
