@@ -311,8 +311,11 @@ bool ReadChirpChannel(const CChirpRow& row, const CDataRadioDoc& doc, CChannelDa
     const std::string power = ChirpLower(row["power"]);
     channel.m_bHighPower = power.rfind("high", 0) == 0 ? 1 : 0;
     if (!power.empty() && power != "high" && power != "low") {
-        notes.push_back(TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Power '%s' taken as %s"),
-                                   row["power"].c_str(), channel.m_bHighPower != 0 ? "high" : "low"));
+        notes.push_back(TextPrintf(KV310_MESSAGES,
+                                   channel.m_bHighPower != 0
+                                       ? KV310_TEXT("Messages", "Power '%s' taken as high")
+                                       : KV310_TEXT("Messages", "Power '%s' taken as low"),
+                                   row["power"].c_str()));
     }
     FitStep(row, doc.m_nModel, band, rxHz, txHz, channel, notes);
     if (band.IsOutside(channel.m_dRxFreq) || band.IsOutside(channel.m_dTxFreq)) {
