@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <functional>
 #include <map>
 
 #include "ChannelCsv.h"
@@ -93,7 +92,7 @@ enum class EKind { None, Tone, Dtcs };
 struct SSide {
     EKind m_Kind = EKind::None;
     const char* m_pszColumn = nullptr;
-    char m_cPolarity = 'N';
+    bool m_bInverted = false;  // DtcsPolarity R on this side
 };
 
 EKind KindOfWord(const std::string& word, bool& known) {
@@ -106,16 +105,16 @@ bool ReadSides(const CChirpRow& row, SSide& tx, SSide& rx, std::string& reason) 
     const std::string& mode = row["tone"];
     const char* rxCode = row.Has("rxdtcscode") ? "rxdtcscode" : "dtcscode";  // older lists: one code
     const std::string& polarity = row["dtcspolarity"];
-    tx.m_cPolarity = polarity.size() == 2 ? polarity[0] : 'N';
-    rx.m_cPolarity = polarity.size() == 2 ? polarity[1] : 'N';
+    tx.m_bInverted = polarity.size() == 2 && polarity[0] == 'R';
+    rx.m_bInverted = polarity.size() == 2 && polarity[1] == 'R';
     if (mode.empty()) {
         return true;
     }
     if (mode == "Tone") {
-        tx = {EKind::Tone, "rtonefreq", 'N'};
+        tx = {EKind::Tone, "rtonefreq", false};
     } else if (mode == "TSQL") {
-        tx = {EKind::Tone, "ctonefreq", 'N'};
-        rx = {EKind::Tone, "ctonefreq", 'N'};
+        tx = {EKind::Tone, "ctonefreq", false};
+        rx = {EKind::Tone, "ctonefreq", false};
     } else if (mode == "DTCS") {
         tx.m_Kind = rx.m_Kind = EKind::Dtcs;
         tx.m_pszColumn = rx.m_pszColumn = "dtcscode";
@@ -159,7 +158,7 @@ bool ReadSides(const CChirpRow& row, SSide& tx, SSide& rx, std::string& reason) 
                                 cell.c_str());
             return false;
         }
-        if (side->m_Kind == EKind::Dtcs && side->m_cPolarity != 'N') {
+        if (side->m_Kind == EKind::Dtcs && side->m_bInverted) {
             reason = TextPrintf(KV310_MESSAGES,
                                 KV310_TEXT("Messages",
                                            "DCS code %s is inverted (DtcsPolarity %s); the radio "
@@ -186,18 +185,17 @@ bool ReadFrequencies(const CChirpRow& row, const SBandLimits& band, long long& r
                             row["offset"].c_str());
         return false;
     }
-    txHz = duplex.empty()      ? rxHz
-           : duplex == "+"     ? rxHz + offsetHz
-           : duplex == "-"     ? rxHz - offsetHz
-           : duplex == "split" ? offsetHz
-           : duplex == "off"   ? 0
-                               : -1;
-    if (txHz < 0) {
+    if (!duplex.empty() && duplex != "+" && duplex != "-" && duplex != "split" && duplex != "off") {
         reason = TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Duplex '%s' is unknown"), duplex.c_str());
         return false;
     }
+    txHz = duplex == "+"       ? rxHz + offsetHz
+           : duplex == "-"     ? rxHz - offsetHz
+           : duplex == "split" ? offsetHz
+           : duplex == "off"   ? 0
+                               : rxHz;
     for (const auto& [side, hz] : {std::pair{"RX", rxHz}, std::pair{"TX", txHz}}) {
-        if (hz != 0 && !band.Contains(static_cast<double>(hz) / 1e6)) {
+        if (hz != 0 && (hz < 0 || !band.Contains(static_cast<double>(hz) / 1e6))) {
             reason =
                 TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "%s outside the band, %.0f\u2013%.0f MHz"),
                            side, band.m_dLower, band.m_dUpper);
@@ -223,13 +221,14 @@ void FitStep(const CChirpRow& row, int model, const SBandLimits& band, long long
              CChannelData& channel, std::vector<std::string>& notes) {
     const double listStepHz = FieldTextToDouble(row["tstep"], 16) * 1000.0;
     int step = -1;
-    const std::vector<int> codes = StepCodesOf(model);
-    for (const auto& fits :
-         {std::function<bool(int)>([&](int code) { return std::fabs(StepWidthHz(code) - listStepHz) < 0.5; }),
-          std::function<bool(int)>([&](int code) { return Divides(code, listStepHz); }),
-          std::function<bool(int)>([](int) { return true; })}) {
-        for (int code : codes) {
-            if (step < 0 && fits(code) && OnGrid(rxHz, code) && OnGrid(txHz, code)) {
+    // pass 0: the list's own step; 1: a step whose grid holds the list's; 2: any
+    const auto fits = [listStepHz](int pass, int code) {
+        return pass == 2 ||
+               (pass == 0 ? std::fabs(StepWidthHz(code) - listStepHz) < 0.5 : Divides(code, listStepHz));
+    };
+    for (int pass = 0; pass < 3 && step < 0; ++pass) {
+        for (int code : StepCodesOf(model)) {
+            if (step < 0 && fits(pass, code) && OnGrid(rxHz, code) && OnGrid(txHz, code)) {
                 step = code;
             }
         }
@@ -367,7 +366,8 @@ bool ReadChirpRows(const std::string& text, const std::string& name, const CData
     for (size_t n = 1; n < lines.size(); ++n) {
         const CChirpRow row(columns, SplitCsvLine(lines[n], separator));
         SChirpRow read;
-        read.m_strLocation = row["location"];
+        // a row without a Location is named by its place among the rows
+        read.m_strLocation = row["location"].empty() ? StrPrintf("(row %zu)", n) : row["location"];
         read.m_bNamed = !row["name"].empty() || !row["comment"].empty();
         read.m_bTaken = ReadChirpChannel(row, doc, read.m_Channel, read.m_Notes, read.m_strReason);
         rows.push_back(std::move(read));
@@ -439,12 +439,13 @@ std::string ChirpImportReport(const SChirpImport& outcome) {
                          outcome.m_bByLocation
                              ? KV310_TEXT("Messages", "1 row went into the channel its Location names.")
                              : KV310_TEXT("Messages", "1 row went into channel 1."))
-            : TextPrintf(
-                  KV310_MESSAGES,
-                  outcome.m_bByLocation
-                      ? KV310_TEXT("Messages", "%zu rows went into the channels their Locations name.")
-                      : KV310_TEXT("Messages", "%zu rows went into channels 1 to %zu in the list's order."),
-                  placed, placed);
+        : outcome.m_bByLocation
+            ? TextPrintf(KV310_MESSAGES,
+                         KV310_TEXT("Messages", "%zu rows went into the channels their Locations name."),
+                         placed)
+            : TextPrintf(KV310_MESSAGES,
+                         KV310_TEXT("Messages", "%zu rows went into channels 1 to %zu in the list's order."),
+                         placed, placed);
     // Rows left out for the same reason share a line: a repeater list's other bands are most of it.
     std::vector<std::pair<std::string, std::vector<std::string>>> groups;  // reason, Locations
     const auto add = [&groups](const std::string& reason, const std::string& location) {
