@@ -38,10 +38,15 @@ const char kDecodeUsage[] =
 const char kImportUsage[] =
     "Usage: kv310ctl import IN.yaml -o OUT.dat\n"
     "       kv310ctl import --channels-csv IN.csv --into BASE.dat -o OUT.dat\n"
+    "       kv310ctl import --chirp-csv IN.csv [--first LOCATION] --into BASE.dat -o OUT.dat\n"
     "       kv310ctl import IN.VHF|IN.UHF --model MODEL -o OUT.dat\n"
     "Makes a settings file from another kind of file, told by its extension:\n" KV310_YAML_IMPORT_HELP
     "  .csv            with --channels-csv: the channel list replaces the channels of BASE (.dat or .yaml);\n"
     "                  everything else is kept\n"
+    "                  with --chirp-csv: a CHIRP channel list goes into channels 1-16 in its order (into\n"
+    "                  the channels its Locations name when they are 1-16, rising); the channels it does\n"
+    "                  not fill are emptied; rows the radio cannot hold are left out and listed\n"
+    "  --first LOCATION  start at the CHIRP row with this Location\n"
     "  .VHF, .UHF      a KV110 programming file, imported for MODEL (a .UHF file needs a UHF model)\n"
     "  --model MODEL   2-5 or kv310-vhf, kv310-uhf, kv330-vhf, kv330-uhf (KV110 files only)\n"
     "  -o, --output    the settings file to write\n";
@@ -152,7 +157,8 @@ int RunImport(const std::vector<std::string>& words) {
     CArgs args;
     std::string in;
     std::string out;
-    if (!ParseVerbArgs(args, words, {"--model", "--output", "--into"}, {"--channels-csv"}, kImportUsage) ||
+    if (!ParseVerbArgs(args, words, {"--model", "--output", "--into", "--first"},
+                       {"--channels-csv", "--chirp-csv"}, kImportUsage) ||
         !OnePositional(args, in, "file to import", kImportUsage) || !RequireOutput(args, out, kImportUsage)) {
         return kExitUsage;
     }

@@ -1,9 +1,11 @@
 // Verbs on a configuration's text forms: export to YAML or a channel CSV, the import of both, and the
 // field-by-field diff of two configurations or of a radio and its plan.
 
+#include <algorithm>
 #include <cstdio>
 
 #include "ChannelCsv.h"
+#include "ChirpCsv.h"
 #include "CliSupport.h"
 #include "ConfigDiff.h"
 #include "FileIo.h"
@@ -16,10 +18,12 @@ namespace {
 const char kExportUsage[] =
     "Usage: kv310ctl export IN.dat -o OUT.yaml\n"
     "       kv310ctl export --channels-csv IN.dat -o OUT.csv\n"
+    "       kv310ctl export --chirp-csv IN.dat -o OUT.csv\n"
     "Writes a configuration (.dat, .yaml or a 416-byte .bin image) as text: YAML with every field named and\n"
     "commented, or with --channels-csv the 16 channels as CSV for a spreadsheet. 'kv310ctl import' reads "
     "both\n"
-    "back; a .dat comes back byte for byte.\n" KV310_YAML_NOT_READ_NOTE
+    "back; a .dat comes back byte for byte. With --chirp-csv the programmed channels in CHIRP's columns\n"
+    "(what CHIRP has no column for, two-tone, is left out and said).\n" KV310_YAML_NOT_READ_NOTE
     "  -o, --output    the file to write, or - for stdout\n";
 
 const char kDiffUsage[] =
@@ -68,7 +72,7 @@ int RunExport(const std::vector<std::string>& words) {
     CArgs args;
     std::string in;
     std::string out;
-    if (!ParseVerbArgs(args, words, {"--output"}, {"--channels-csv"}, kExportUsage) ||
+    if (!ParseVerbArgs(args, words, {"--output"}, {"--channels-csv", "--chirp-csv"}, kExportUsage) ||
         !OnePositional(args, in, "configuration file", kExportUsage) ||
         !RequireOutput(args, out, kExportUsage)) {
         return kExitUsage;
@@ -78,8 +82,17 @@ int RunExport(const std::vector<std::string>& words) {
     if (!LoadRecord(config.doc, in, status)) {
         return status;
     }
-    const std::string text =
-        args.Has("--channels-csv") ? ExportChannelCsv(config.doc) : ExportTextConfig(config.doc);
+    if (args.Has("--channels-csv") && args.Has("--chirp-csv")) {
+        PrintError("give --channels-csv or --chirp-csv, not both");
+        return kExitUsage;
+    }
+    std::vector<std::string> notes;
+    const std::string text = args.Has("--chirp-csv")      ? ExportChirpCsv(config.doc, notes)
+                             : args.Has("--channels-csv") ? ExportChannelCsv(config.doc)
+                                                          : ExportTextConfig(config.doc);
+    for (const std::string& note : notes) {
+        PrintError(note);
+    }
     return WriteText(text, out) ? kExitOk : kExitFailed;
 }
 
@@ -117,17 +130,43 @@ int RunDiff(const std::vector<std::string>& words) {
     return lines.empty() ? kExitOk : kExitFailed;
 }
 
+// The CHIRP list into doc's channels; what was left out or changed goes to stderr, a line each.
+bool ImportChirp(const std::string& text, const std::string& name, const CArgs& args, CDataRadioDoc& doc,
+                 std::string& error) {
+    SChirpImport outcome;
+    if (!ImportChirpCsv(text, name, args.Value("--first") ? *args.Value("--first") : "", doc, outcome,
+                        error)) {
+        return false;
+    }
+    const std::string report = ChirpImportReport(outcome);
+    for (size_t start = 0; start <= report.size();) {
+        const size_t end = std::min(report.find('\n', start), report.size());
+        PrintError(report.substr(start, end - start));
+        start = end + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunTextImport(const CArgs& args, const std::string& in, const std::string& out) {
-    const bool csv = args.Has("--channels-csv");
+    const bool chirp = args.Has("--chirp-csv");
+    const bool csv = args.Has("--channels-csv") || chirp;
+    if (args.Has("--channels-csv") && chirp) {
+        PrintError("give --channels-csv or --chirp-csv, not both");
+        return kExitUsage;
+    }
+    if (args.Has("--first") && !chirp) {
+        PrintError("--first goes with --chirp-csv");
+        return kExitUsage;
+    }
     if (args.Has("--model")) {
         PrintError("--model is for KV110 files only: a text form names its model itself");
         return kExitUsage;
     }
     if (csv != args.Has("--into")) {
-        PrintError(csv ? "--channels-csv needs the configuration to put the channels into (--into BASE.dat)"
-                       : "--into goes with --channels-csv");
+        PrintError(csv ? "the channel list needs the configuration to put the channels into (--into BASE.dat)"
+                       : "--into goes with --channels-csv or --chirp-csv");
         return kExitUsage;
     }
     if (RefuseUnreadableYaml(in) || (csv && RefuseUnreadableYaml(*args.Value("--into")))) {
@@ -149,7 +188,8 @@ int RunTextImport(const CArgs& args, const std::string& in, const std::string& o
         if (!Load(*args.Value("--into"), config)) {
             return kExitFailed;
         }
-        if (!ImportChannelCsv(text, in, config.doc, error)) {
+        if (chirp ? !ImportChirp(text, in, args, config.doc, error)
+                  : !ImportChannelCsv(text, in, config.doc, error)) {
             PrintError(error + " (nothing written)");
             return kExitFailed;
         }

@@ -6,6 +6,7 @@
 
 #include "ChannelCsv.h"
 #include "ChannelSignalling.h"
+#include "ChirpCsv.h"
 #include "ConfigFields.h"
 #include "Format.h"
 #include "FrequencyRules.h"
@@ -403,6 +404,73 @@ bool ReadColumns(std::vector<std::string>& lines, char separator, EFirstColumn f
     return true;
 }
 
+// One row fills every chosen channel, as a spreadsheet fills a selection; more rows go one to a channel,
+// those past the last chosen one to the channels below it. Pairs of channel and row.
+std::vector<std::pair<int, size_t>> RowTargets(size_t count, const std::vector<int>& targets) {
+    std::vector<std::pair<int, size_t>> rows;
+    if (count == 1) {
+        for (const int channel : targets) {
+            rows.emplace_back(channel, 0);
+        }
+        return rows;
+    }
+    for (size_t row = 0; row < count; ++row) {
+        rows.emplace_back(
+            row < targets.size() ? targets[row] : targets.back() + static_cast<int>(row - targets.size()) + 1,
+            row);
+    }
+    return rows;
+}
+
+// Rows under a CHIRP header: each is read as the CHIRP import reads it and replaces a chosen channel whole.
+bool PasteChirpRows(const std::string& text, const std::vector<int>& targets, CDataRadioDoc& doc,
+                    SPasteOutcome& outcome, std::string& error) {
+    std::vector<SChirpRow> all;
+    if (!ReadChirpRows(text, "clipboard", doc, all, error)) {
+        return false;
+    }
+    std::vector<const SChirpRow*> taken;
+    bool named = false;
+    for (const SChirpRow& row : all) {
+        if (row.m_bTaken) {
+            taken.push_back(&row);
+        } else {
+            outcome.m_Notes.push_back(TextPrintf(KV310_MESSAGES,
+                                                 KV310_TEXT("Messages", "Left out, Location %s: %s."),
+                                                 row.m_strLocation.c_str(), row.m_strReason.c_str()));
+        }
+    }
+    if (taken.empty()) {
+        error = "None of the clipboard's CHIRP rows fits this radio.";
+        for (const std::string& note : outcome.m_Notes) {
+            error += "\n" + note;
+        }
+        return false;
+    }
+    for (const auto& [channel, index] : RowTargets(taken.size(), targets)) {
+        const SChirpRow& row = *taken[index];
+        if (channel < 1 || channel > kChannels) {
+            ++outcome.m_nLeftOut;
+            continue;
+        }
+        outcome.m_Channels.push_back(channel);
+        doc.m_Channel[static_cast<size_t>(channel - 1)] = row.m_Channel;
+        named = named || row.m_bNamed;
+        for (const std::string& note : row.m_Notes) {
+            outcome.m_Notes.push_back(TextPrintf(KV310_MESSAGES,
+                                                 KV310_TEXT("Messages", "channel %d (Location %s): %s"),
+                                                 channel, row.m_strLocation.c_str(), note.c_str()));
+        }
+    }
+    if (named) {
+        outcome.m_Notes.push_back(LookUpText(
+            KV310_MESSAGES,
+            KV310_TEXT("Messages",
+                       "The radio keeps no channel names or comments; the list's were left out.")));
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string CopyChannelRows(const CDataRadioDoc& doc, const std::vector<int>& channels, char separator) {
@@ -441,6 +509,9 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
         error = "The clipboard holds no channel rows.";
         return false;
     }
+    if (IsChirpHeader(lines[0])) {
+        return PasteChirpRows(text, targets, doc, outcome, error);
+    }
     const char separator = lines[0].find('\t') != std::string::npos ? '\t' : ',';
     const std::vector<SColumn> all = AllColumns();
     std::vector<const SColumn*> columns;
@@ -451,20 +522,7 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
         error = "The clipboard holds a header but no channel rows.";
         return false;
     }
-    // One row fills every chosen channel, as a spreadsheet fills a selection; more rows go one to a channel.
-    std::vector<std::pair<int, size_t>> rows;  // channel, line
-    if (lines.size() == 1) {
-        for (const int channel : targets) {
-            rows.emplace_back(channel, 0);
-        }
-    } else {
-        for (size_t row = 0; row < lines.size(); ++row) {
-            rows.emplace_back(row < targets.size()
-                                  ? targets[row]
-                                  : targets.back() + static_cast<int>(row - targets.size()) + 1,
-                              row);
-        }
-    }
+    const std::vector<std::pair<int, size_t>> rows = RowTargets(lines.size(), targets);
     CDataRadioDoc work = doc;
     for (const auto& [channel, line] : rows) {
         if (channel < 1 || channel > kChannels) {

@@ -18,6 +18,9 @@
 // band, a tone not on the radio's list, two-tone on a model without it or while it is locked, a step off the
 // frequencies' grid) leaves that value as it was, a refused signalling value leaves the whole signalling of
 // its side (RX or TX) as it was, and each row tells what it holds afterwards.
+//
+// Text whose first line is a CHIRP header (Location, Frequency, ...) is read as a CHIRP list (ChirpCsv.h):
+// each row the radio can hold replaces a chosen channel whole, and each row it cannot is named.
 
 #include <string>
 #include <vector>

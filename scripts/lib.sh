@@ -11,6 +11,7 @@ KV310_PACKAGES=(
     fonts-liberation xvfb xauth poppler-utils
     clang libclang-rt-14-dev
     git dpkg-dev man-db groff-base bash-completion ccache
+    lintian appstream desktop-file-utils
 )
 
 kv310_sudo() {

@@ -1134,6 +1134,30 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
         <source>Saved %1.</source>
         <translation>%1 gespeichert.</translation>
     </message>
+    <message>
+        <source>CHIRP channel lists (*.csv *.CSV);;All files (*)</source>
+        <translation>CHIRP-Kanallisten (*.csv *.CSV);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels from CHIRP CSV</source>
+        <translation>Kanäle aus CHIRP-CSV importieren</translation>
+    </message>
+    <message>
+        <source>Export Channels as CHIRP CSV</source>
+        <translation>Kanäle als CHIRP-CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Imported the channels of %1.</source>
+        <translation>Die Kanäle aus %1 wurden importiert.</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Kanäle exportiert nach %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainWindow</name>
@@ -1526,6 +1550,26 @@ Sicherungsdatei</translation>
 Write Whole Image</source>
         <translation>Das ganze Abbild des Plans schreiben; Abgleich und eigene Bytes des Funkgeräts werden zurückgesetzt (fragt vorher)
 Ganzes Abbild schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels from CHIRP CSV...</source>
+        <translation>Kanäle aus CHIRP-CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Put a CHIRP channel list (a repeater list, another radio&apos;s plan) into the channels
+Import Channels from CHIRP CSV</source>
+        <translation>Eine CHIRP-Kanalliste (Relaisliste, Plan eines anderen Geräts) in die Kanäle übernehmen
+Kanäle aus CHIRP-CSV importieren</translation>
+    </message>
+    <message>
+        <source>Export Channels as &amp;CHIRP CSV...</source>
+        <translation>Kanäle als &amp;CHIRP-CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the programmed channels as a CHIRP channel list
+Export Channels as CHIRP CSV</source>
+        <translation>Die programmierten Kanäle als CHIRP-Kanalliste speichern
+Kanäle als CHIRP-CSV exportieren</translation>
     </message>
 </context>
 <context>
@@ -4035,6 +4079,114 @@ Sie sollte im Bereich %d - %d liegen</translation>
     <message>
         <source>Verify failed: the radio took every byte, but reads back as another configuration than the plan: %s. Write the whole image (it resets the radio&apos;s own bytes) or have the radio serviced.</source>
         <translation>Prüfung fehlgeschlagen: Das Funkgerät hat jedes Byte angenommen, liest sich aber als eine andere Konfiguration als der Plan: %s. Das ganze Abbild schreiben (es setzt die eigenen Bytes des Funkgeräts zurück) oder das Funkgerät warten lassen.</translation>
+    </message>
+    <message>
+        <source>Left out, Location %s: %s.</source>
+        <translation>Ausgelassen, Location %s: %s.</translation>
+    </message>
+    <message>
+        <source>channel %d (Location %s): %s</source>
+        <translation>Kanal %d (Location %s): %s</translation>
+    </message>
+    <message>
+        <source>The radio keeps no channel names or comments; the list&apos;s were left out.</source>
+        <translation>Das Funkgerät speichert keine Kanalnamen oder Kommentare; die der Liste wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>CrossMode &apos;%s&apos; is unknown</source>
+        <translation>CrossMode &apos;%s&apos; ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%s (reverse squelch) is one the radio lacks</source>
+        <translation>%s (umgekehrte Rauschsperre) hat das Funkgerät nicht</translation>
+    </message>
+    <message>
+        <source>Tone &apos;%s&apos; is unknown</source>
+        <translation>Tone &apos;%s&apos; ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the radio has no CTCSS tone &apos;%s&apos;</source>
+        <translation>das Funkgerät hat keinen CTCSS-Ton &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>the radio has no DCS code &apos;%s&apos;</source>
+        <translation>das Funkgerät hat keinen DCS-Code &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>DCS code %s is inverted (DtcsPolarity %s); the radio sends and hears codes only as they are</source>
+        <translation>DCS-Code %s ist invertiert (DtcsPolarity %s); das Funkgerät sendet und empfängt Codes nur unverändert</translation>
+    </message>
+    <message>
+        <source>Frequency &apos;%s&apos; is no frequency</source>
+        <translation>Frequency &apos;%s&apos; ist keine Frequenz</translation>
+    </message>
+    <message>
+        <source>Offset &apos;%s&apos; is no frequency</source>
+        <translation>Offset &apos;%s&apos; ist keine Frequenz</translation>
+    </message>
+    <message>
+        <source>Duplex &apos;%s&apos; is unknown</source>
+        <translation>Duplex &apos;%s&apos; ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%s outside the band, %.0f–%.0f MHz</source>
+        <translation>%s außerhalb des Bands, %.0f–%.0f MHz</translation>
+    </message>
+    <message>
+        <source>%s/%s MHz lie on no step of the radio; fitted to %s/%s</source>
+        <translation>%s/%s MHz liegen auf keiner Schrittweite des Funkgeräts; angepasst auf %s/%s</translation>
+    </message>
+    <message>
+        <source>TStep %s kHz: %s kHz taken</source>
+        <translation>TStep %s kHz: %s kHz übernommen</translation>
+    </message>
+    <message>
+        <source>%s is a mode the radio lacks</source>
+        <translation>%s ist eine Betriebsart, die das Funkgerät nicht hat</translation>
+    </message>
+    <message>
+        <source>fitted to a step, it falls outside the band</source>
+        <translation>auf eine Schrittweite angepasst, liegt sie außerhalb des Bands</translation>
+    </message>
+    <message>
+        <source>No row of the list went into a channel.</source>
+        <translation>Keine Zeile der Liste kam in einen Kanal.</translation>
+    </message>
+    <message>
+        <source>1 row went into the channel its Location names.</source>
+        <translation>1 Zeile kam in den Kanal, den ihre Location nennt.</translation>
+    </message>
+    <message>
+        <source>1 row went into channel 1.</source>
+        <translation>1 Zeile kam in Kanal 1.</translation>
+    </message>
+    <message>
+        <source>%zu rows went into the channels their Locations name.</source>
+        <translation>%zu Zeilen kamen in die Kanäle, die ihre Locations nennen.</translation>
+    </message>
+    <message>
+        <source>%zu rows went into channels 1 to %zu in the list&apos;s order.</source>
+        <translation>%zu Zeilen kamen in der Reihenfolge der Liste in die Kanäle 1 bis %zu.</translation>
+    </message>
+    <message>
+        <source>no channel left (the radio has 16)</source>
+        <translation>kein Kanal mehr frei (das Funkgerät hat 16)</translation>
+    </message>
+    <message>
+        <source>Left out, Locations %s: %s.</source>
+        <translation>Ausgelassen, Locations %s: %s.</translation>
+    </message>
+    <message>
+        <source>channel %d: CHIRP has no column for two-tone on receive; written without it</source>
+        <translation>Kanal %d: CHIRP hat keine Spalte für Zweiton beim Empfang; ohne ihn geschrieben</translation>
+    </message>
+    <message>
+        <source>Power &apos;%s&apos; taken as high</source>
+        <translation>Power &apos;%s&apos; als hohe Leistung übernommen</translation>
+    </message>
+    <message>
+        <source>Power &apos;%s&apos; taken as low</source>
+        <translation>Power &apos;%s&apos; als niedrige Leistung übernommen</translation>
     </message>
 </context>
 <context>

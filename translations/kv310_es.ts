@@ -1134,6 +1134,30 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
         <source>Saved %1.</source>
         <translation>Se guardó %1.</translation>
     </message>
+    <message>
+        <source>CHIRP channel lists (*.csv *.CSV);;All files (*)</source>
+        <translation>Listas de canales de CHIRP (*.csv *.CSV);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels from CHIRP CSV</source>
+        <translation>Importar canales de CSV de CHIRP</translation>
+    </message>
+    <message>
+        <source>Export Channels as CHIRP CSV</source>
+        <translation>Exportar canales como CSV de CHIRP</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>Imported the channels of %1.</source>
+        <translation>Se importaron los canales de %1.</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>Canales exportados a %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainWindow</name>
@@ -1526,6 +1550,26 @@ Archivo de copia</translation>
 Write Whole Image</source>
         <translation>Escribir la imagen completa del plan, restableciendo la calibración y los bytes propios de la radio (pregunta antes)
 Escribir imagen completa</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels from CHIRP CSV...</source>
+        <translation>Im&amp;portar canales de CSV de CHIRP...</translation>
+    </message>
+    <message>
+        <source>Put a CHIRP channel list (a repeater list, another radio&apos;s plan) into the channels
+Import Channels from CHIRP CSV</source>
+        <translation>Poner una lista de canales de CHIRP (lista de repetidores, plan de otra radio) en los canales
+Importar canales de CSV de CHIRP</translation>
+    </message>
+    <message>
+        <source>Export Channels as &amp;CHIRP CSV...</source>
+        <translation>Exportar c&amp;anales como CSV de CHIRP...</translation>
+    </message>
+    <message>
+        <source>Save the programmed channels as a CHIRP channel list
+Export Channels as CHIRP CSV</source>
+        <translation>Guardar los canales programados como lista de canales de CHIRP
+Exportar canales como CSV de CHIRP</translation>
     </message>
 </context>
 <context>
@@ -4036,6 +4080,114 @@ Debería estar en %d - %d</translation>
     <message>
         <source>Verify failed: the radio took every byte, but reads back as another configuration than the plan: %s. Write the whole image (it resets the radio&apos;s own bytes) or have the radio serviced.</source>
         <translation>Verificación fallida: la radio aceptó todos los bytes, pero se lee como otra configuración distinta del plan: %s. Escriba la imagen completa (restablece los bytes propios de la radio) o lleve la radio al servicio técnico.</translation>
+    </message>
+    <message>
+        <source>Left out, Location %s: %s.</source>
+        <translation>Omitida, Location %s: %s.</translation>
+    </message>
+    <message>
+        <source>channel %d (Location %s): %s</source>
+        <translation>canal %d (Location %s): %s</translation>
+    </message>
+    <message>
+        <source>The radio keeps no channel names or comments; the list&apos;s were left out.</source>
+        <translation>La radio no guarda nombres ni comentarios de canal; los de la lista se omitieron.</translation>
+    </message>
+    <message>
+        <source>CrossMode &apos;%s&apos; is unknown</source>
+        <translation>CrossMode &apos;%s&apos; es desconocido</translation>
+    </message>
+    <message>
+        <source>%s (reverse squelch) is one the radio lacks</source>
+        <translation>%s (silenciador inverso) no lo tiene la radio</translation>
+    </message>
+    <message>
+        <source>Tone &apos;%s&apos; is unknown</source>
+        <translation>Tone &apos;%s&apos; es desconocido</translation>
+    </message>
+    <message>
+        <source>the radio has no CTCSS tone &apos;%s&apos;</source>
+        <translation>la radio no tiene el tono CTCSS &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>the radio has no DCS code &apos;%s&apos;</source>
+        <translation>la radio no tiene el código DCS &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>DCS code %s is inverted (DtcsPolarity %s); the radio sends and hears codes only as they are</source>
+        <translation>el código DCS %s está invertido (DtcsPolarity %s); la radio envía y oye los códigos solo tal como son</translation>
+    </message>
+    <message>
+        <source>Frequency &apos;%s&apos; is no frequency</source>
+        <translation>Frequency &apos;%s&apos; no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>Offset &apos;%s&apos; is no frequency</source>
+        <translation>Offset &apos;%s&apos; no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>Duplex &apos;%s&apos; is unknown</source>
+        <translation>Duplex &apos;%s&apos; es desconocido</translation>
+    </message>
+    <message>
+        <source>%s outside the band, %.0f–%.0f MHz</source>
+        <translation>%s fuera de la banda, %.0f–%.0f MHz</translation>
+    </message>
+    <message>
+        <source>%s/%s MHz lie on no step of the radio; fitted to %s/%s</source>
+        <translation>%s/%s MHz no caen en ningún paso de la radio; ajustadas a %s/%s</translation>
+    </message>
+    <message>
+        <source>TStep %s kHz: %s kHz taken</source>
+        <translation>TStep %s kHz: se toman %s kHz</translation>
+    </message>
+    <message>
+        <source>%s is a mode the radio lacks</source>
+        <translation>%s es un modo que la radio no tiene</translation>
+    </message>
+    <message>
+        <source>fitted to a step, it falls outside the band</source>
+        <translation>ajustada a un paso, queda fuera de la banda</translation>
+    </message>
+    <message>
+        <source>No row of the list went into a channel.</source>
+        <translation>Ninguna fila de la lista entró en un canal.</translation>
+    </message>
+    <message>
+        <source>1 row went into the channel its Location names.</source>
+        <translation>1 fila entró en el canal que nombra su Location.</translation>
+    </message>
+    <message>
+        <source>1 row went into channel 1.</source>
+        <translation>1 fila entró en el canal 1.</translation>
+    </message>
+    <message>
+        <source>%zu rows went into the channels their Locations name.</source>
+        <translation>%zu filas entraron en los canales que nombran sus Locations.</translation>
+    </message>
+    <message>
+        <source>%zu rows went into channels 1 to %zu in the list&apos;s order.</source>
+        <translation>%zu filas entraron en los canales 1 a %zu en el orden de la lista.</translation>
+    </message>
+    <message>
+        <source>no channel left (the radio has 16)</source>
+        <translation>no queda canal libre (la radio tiene 16)</translation>
+    </message>
+    <message>
+        <source>Left out, Locations %s: %s.</source>
+        <translation>Omitidas, Locations %s: %s.</translation>
+    </message>
+    <message>
+        <source>channel %d: CHIRP has no column for two-tone on receive; written without it</source>
+        <translation>canal %d: CHIRP no tiene columna para dos tonos en recepción; se escribió sin ellos</translation>
+    </message>
+    <message>
+        <source>Power &apos;%s&apos; taken as high</source>
+        <translation>Power &apos;%s&apos; tomada como alta</translation>
+    </message>
+    <message>
+        <source>Power &apos;%s&apos; taken as low</source>
+        <translation>Power &apos;%s&apos; tomada como baja</translation>
     </message>
 </context>
 <context>

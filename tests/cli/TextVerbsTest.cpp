@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -107,4 +108,35 @@ TEST(CliText, DiffAgainstARadioAuditsItAgainstThePlan) {
     EXPECT_EQ(differ.nExit, 1) << differ.strErr;
     EXPECT_EQ(differ.strOut, "busy channel lockout: true -> false\n");
     radio.Interrupt();
+}
+
+TEST(CliText, ChirpCsvRoundTripsAndSaysWhatItLeftOut) {
+    CTempDir dir;
+    ASSERT_EQ(RunCli({"import", SavePlan(dir), "-o", dir.File("a.dat")}).nExit, 0);
+    const SCliResult exported = RunCli({"export", "--chirp-csv", dir.File("a.dat"), "-o", dir.File("c.csv")});
+    ASSERT_EQ(exported.nExit, 0) << exported.strErr;
+    const std::string csv = ReadText(dir.File("c.csv"));
+    EXPECT_NE(csv.find("\r\n1,,451.000000,+,5.000000,Cross,"), std::string::npos) << csv;
+    WriteText(dir.File("c.csv"),
+              csv + "7,AIR,121.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,\r\n");
+    const SCliResult import = RunCli(
+        {"import", "--chirp-csv", dir.File("c.csv"), "--into", dir.File("a.dat"), "-o", dir.File("b.dat")});
+    ASSERT_EQ(import.nExit, 0) << import.strErr;
+    EXPECT_NE(import.strErr.find("Left out, Location 7: RX outside the band, 440\u2013490 MHz."),
+              std::string::npos)
+        << import.strErr;
+    EXPECT_EQ(ReadText(dir.File("b.dat")), ReadText(dir.File("a.dat")));
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"import", "--chirp-csv", dir.File("c.csv"), "-o", dir.File("d.dat")},
+          {"import", "--chirp-csv", "--channels-csv", dir.File("c.csv"), "--into", dir.File("a.dat"), "-o",
+           dir.File("d.dat")},
+          {"import", "--first", "3", dir.File("c.csv"), "--into", dir.File("a.dat"), "-o",
+           dir.File("d.dat")}}) {
+        EXPECT_EQ(RunCli(words).nExit, 2);
+    }
+    const SCliResult missing = RunCli({"import", "--chirp-csv", dir.File("c.csv"), "--first", "3", "--into",
+                                       dir.File("a.dat"), "-o", dir.File("d.dat")});
+    EXPECT_EQ(missing.nExit, 1);
+    EXPECT_NE(missing.strErr.find("no row has the Location 3 (nothing written)"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("d.dat")));
 }

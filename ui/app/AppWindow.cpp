@@ -17,6 +17,8 @@ const SCommandRoute kRoutes[] = {
     {&CMainWindow::m_pActSave, [](CMainForm& v) { v.OnFileSave(); }},
     {&CMainWindow::m_pActSaveAs, [](CMainForm& v) { v.OnFileSaveAs(); }},
     {&CMainWindow::m_pActExportText, [](CMainForm& v) { v.OnFileExportText(); }},
+    {&CMainWindow::m_pActImportChirp, [](CMainForm& v) { v.OnFileImportChirp(); }},
+    {&CMainWindow::m_pActExportChirp, [](CMainForm& v) { v.OnFileExportChirp(); }},
     {&CMainWindow::m_pActCompare, [](CMainForm& v) { v.OnFileCompare(); }},
     {&CMainWindow::m_pActPrint, [](CMainForm& v) { v.OnFilePrint(); }},
     {&CMainWindow::m_pActPreview, [](CMainForm& v) { v.OnFilePrintPreview(); }},

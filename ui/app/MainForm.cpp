@@ -87,6 +87,7 @@ CMainForm::CMainForm(CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolv
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString()
                                                   : std::string();
     };
+    m_ChooseChirpPath = [this](bool save) { return AskChirpPath(save); };
     m_ChooseComparePath = [this] {
         return QFileDialog::getOpenFileName(
                    this, tr("Compare with File"), QString(),

@@ -63,6 +63,8 @@ public:
     // The configuration as YAML text, and its differences from a .dat, .yaml or .bin file.
     void OnFileExportText();
     void OnFileCompare();
+    void OnFileImportChirp();  // a CHIRP channel list into the channels
+    void OnFileExportChirp();
     // The serial trace of the last transfer or service dialog, to a file.
     void OnSaveTrace();
     // The settings file the configuration was last loaded from or saved to, named in the transfer log.
@@ -127,6 +129,7 @@ public:
     std::function<bool(QPrinter&)> m_RunPrintDialog;  // false when cancelled
     std::function<std::string()> m_ChooseExportPath;
     std::function<std::string()> m_ChooseComparePath;
+    std::function<std::string(bool save)> m_ChooseChirpPath;  // the CHIRP list to read or write
     std::function<std::string()> m_ChooseTracePath;
     std::function<void(const std::string& fileName, const std::vector<std::string>& differences)>
         m_ShowDifferences;
@@ -165,7 +168,8 @@ protected:
 private:
     template <typename TDialog>
     void RunServiceDialog();
-    void WriteTextFile(const std::string& path, const std::string& text, const QString& done);
+    bool WriteTextFile(const std::string& path, const std::string& text, const QString& done);
+    std::string AskChirpPath(bool save);
     void BuildForm();
     bool SaveTo(const std::string& path);
     void ReloadReadyPages();

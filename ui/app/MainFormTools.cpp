@@ -1,8 +1,12 @@
-// The form's commands that take the configuration elsewhere: its text form, a comparison with a file, the
-// serial trace of the last transfer, and the options of the radio write.
+// The form's commands that take the configuration elsewhere: its text form, its channels as a CHIRP list
+// (and such a list into them), a comparison with a file, the serial trace of the last transfer, and the
+// options of the radio write.
 
 #include <filesystem>
 
+#include <QFileDialog>
+
+#include "ChirpCsv.h"
 #include "ConfigDiff.h"
 #include "FileIo.h"
 #include "TextConfig.h"
@@ -22,15 +26,80 @@ bool CMainForm::CommitPendingEdits() {
 }
 
 // Writes text to path whole or not at all; says where it went (done: "... %1"), or why it could not.
-void CMainForm::WriteTextFile(const std::string& path, const std::string& text, const QString& done) {
+bool CMainForm::WriteTextFile(const std::string& path, const std::string& text, const QString& done) {
     std::string error;
     if (!WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), &error)) {
         m_Sink.ShowMessage(tr("Cannot write %1: %2.")
                                .arg(QString::fromStdString(path), QString::fromStdString(error))
                                .toStdString());
-        return;
+        return false;
     }
     emit StatusText(done.arg(QString::fromStdString(path)));
+    return true;
+}
+
+std::string CMainForm::AskChirpPath(bool save) {
+    const QString filter = tr("CHIRP channel lists (*.csv *.CSV);;All files (*)");
+    if (!save) {
+        return QFileDialog::getOpenFileName(this, tr("Import Channels from CHIRP CSV"), QString(), filter)
+            .toStdString();
+    }
+    QFileDialog dialog(this, tr("Export Channels as CHIRP CSV"), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString() : std::string();
+}
+
+void CMainForm::OnFileImportChirp() {
+    if (m_Busy.Refuse(m_Sink) || !CommitPendingEdits()) {
+        return;
+    }
+    const std::string path = m_ChooseChirpPath ? m_ChooseChirpPath(false) : std::string();
+    if (path.empty()) {
+        return;
+    }
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!ReadFileBytes(path, bytes, kMaxTextConfigBytes + 1, &error)) {
+        m_Sink.ShowMessage(tr("Cannot read %1: %2.")
+                               .arg(QString::fromStdString(path), QString::fromStdString(error))
+                               .toStdString());
+        return;
+    }
+    const CDataRadioDoc before = m_Doc;
+    SChirpImport outcome;
+    if (!ImportChirpCsv(std::string(bytes.begin(), bytes.end()), Utf8Path(path).filename().string(), "",
+                        m_Doc, outcome, error)) {
+        m_Sink.ShowMessage(error);
+        return;
+    }
+    RefreshPages();
+    RebuildMap(true);
+    if (!SameSettings(before, m_Doc)) {
+        m_History.RecordFrom(before, tr("Import Channels from CHIRP CSV"));
+    }
+    emit StatusText(
+        tr("Imported the channels of %1.").arg(QString::fromStdString(Utf8Path(path).filename().string())));
+    m_Sink.ShowMessageAs(ChirpImportReport(outcome), EMessageKind::Information);
+}
+
+void CMainForm::OnFileExportChirp() {
+    if (!CommitPendingEdits()) {
+        return;
+    }
+    const std::string path = m_ChooseChirpPath ? m_ChooseChirpPath(true) : std::string();
+    if (path.empty()) {
+        return;
+    }
+    std::vector<std::string> notes;
+    const std::string text = ExportChirpCsv(m_Doc, notes);
+    if (WriteTextFile(path, text, tr("Channels exported to %1")) && !notes.empty()) {
+        std::string lines;
+        for (const std::string& note : notes) {
+            lines += (lines.empty() ? "" : "\n") + note;
+        }
+        m_Sink.ShowMessageAs(lines, EMessageKind::Information);
+    }
 }
 
 void CMainForm::OnFileExportText() {

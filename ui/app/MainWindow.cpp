@@ -70,6 +70,16 @@ void CMainWindow::BuildMenus() {
     m_pActSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_pActExportText = MakeAction(QT_TR_NOOP("&Export as Text..."),
                                   QT_TR_NOOP("Save the configuration as YAML text\nExport as Text"), nullptr);
+    m_pActImportChirp = MakeAction(
+        QT_TR_NOOP("&Import Channels from CHIRP CSV..."),
+        QT_TR_NOOP(
+            "Put a CHIRP channel list (a repeater list, another radio's plan) into the channels\nImport "
+            "Channels from CHIRP CSV"),
+        nullptr);
+    m_pActExportChirp = MakeAction(
+        QT_TR_NOOP("Export Channels as &CHIRP CSV..."),
+        QT_TR_NOOP("Save the programmed channels as a CHIRP channel list\nExport Channels as CHIRP CSV"),
+        nullptr);
     m_pActCompare = MakeAction(
         QT_TR_NOOP("Co&mpare with File..."),
         QT_TR_NOOP("List the fields that differ from a .dat, .yaml or .bin file\nCompare with File"),
@@ -86,7 +96,7 @@ void CMainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_pActNew, m_pActOpen, m_pActSave, m_pActSaveAs});
     file->addSeparator();
-    file->addActions({m_pActExportText, m_pActCompare});
+    file->addActions({m_pActExportText, m_pActImportChirp, m_pActExportChirp, m_pActCompare});
     file->addSeparator();
     file->addActions({m_pActPrint, m_pActPreview});
     file->addSeparator();

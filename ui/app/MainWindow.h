@@ -82,6 +82,8 @@ public:
     QAction* m_pActSave = nullptr;
     QAction* m_pActSaveAs = nullptr;
     QAction* m_pActExportText = nullptr;
+    QAction* m_pActImportChirp = nullptr;
+    QAction* m_pActExportChirp = nullptr;
     QAction* m_pActCompare = nullptr;
     QAction* m_pActPrint = nullptr;
     QAction* m_pActPreview = nullptr;

@@ -1,8 +1,10 @@
-// File > Export as Text and File > Compare with File, through the window's commands.
+// File > Export as Text, the CHIRP channel lists and File > Compare with File, through the window's
+// commands.
 
 #include <fstream>
 #include <sstream>
 
+#include "ChirpCsv.h"
 #include "SettingsFile.h"
 #include "TextConfig.h"
 #include "app/ShellFixture.h"
@@ -61,4 +63,37 @@ TEST_F(ShellTest, CompareWithFileListsTheDifferingFieldsOrSaysWhyItCannot) {
     m_pFrame->m_pActCompare->trigger();
     ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
     EXPECT_NE(m_Sink.m_Messages[0].find("bad.yaml:2"), std::string::npos) << m_Sink.m_Messages[0];
+}
+
+TEST_F(ShellTest, ChirpListComesInAsOneUndoStepAndTheChannelsGoOutAgain) {
+    Start();
+    const std::string path = m_Dir.File("list.csv");
+    std::ofstream(path) << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\n"
+                           "1,RPT,146.940000,-,0.600000,Tone,100.0,FM\n"
+                           "2,UHF,444.100000,+,5.000000,,88.5,FM\n";
+    const std::vector<uint8_t> before = SettingsFileBytes(m_Doc);
+    View().m_ChooseChirpPath = [&](bool save) { return save ? m_Dir.File("out.csv") : path; };
+    m_pFrame->m_pActImportChirp->trigger();
+    EXPECT_DOUBLE_EQ(m_Doc.m_Channel[0].m_dTxFreq, 146.34);
+    EXPECT_EQ(m_Doc.m_Channel[0].m_nTxOption, kSigCtcss);
+    ASSERT_EQ(m_Sink.m_Messages.size(), 1u);
+    EXPECT_EQ(m_Sink.m_Messages[0],
+              "1 row went into the channel its Location names.\n"
+              "Left out, Location 2: RX outside the band, 138\u2013174 MHz.\n"
+              "The radio keeps no channel names or comments; the list's were left out.");
+
+    m_pFrame->m_pActExportChirp->trigger();
+    std::ifstream in(m_Dir.File("out.csv"), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> notes;
+    EXPECT_EQ(text.str(), ExportChirpCsv(m_Doc, notes));
+
+    View().m_History.m_Stack.undo();
+    EXPECT_EQ(SettingsFileBytes(m_Doc), before);
+    std::ofstream(path) << "channel,rx_mhz\n1,151.0\n";
+    m_pFrame->m_pActImportChirp->trigger();
+    EXPECT_EQ(SettingsFileBytes(m_Doc), before);
+    EXPECT_EQ(m_Sink.m_Messages.back(),
+              "list.csv: no CHIRP channel list: its first line names no Location and Frequency columns");
 }
