@@ -824,6 +824,86 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <source>Some channels kept a value:</source>
         <translation>Einige Kanäle haben einen Wert behalten:</translation>
     </message>
+    <message>
+        <source>Undo the last change to the settings</source>
+        <translation>Die letzte Änderung an den Einstellungen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Do again what was undone</source>
+        <translation>Das Rückgängiggemachte wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels and empty them</source>
+        <translation>Die gewählten Kanäle kopieren und leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels, for a spreadsheet or another plan</source>
+        <translation>Die gewählten Kanäle kopieren, für eine Tabellenkalkulation oder eine andere Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Paste channel rows into the selected channels, through the page&apos;s checks (in a text field: paste into the field)</source>
+        <translation>Kanalzeilen in die gewählten Kanäle einfügen, mit den Prüfungen der Seite (in einem Textfeld: in das Feld einfügen)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channel</source>
+        <translation>Kanal &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels</source>
+        <translation>Die gewählten Kanäle leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>Kanal ei&amp;nschieben</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel; the channels below move down</source>
+        <translation>Einen leeren Kanal einschieben; die Kanäle darunter rücken nach unten</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Channel</source>
+        <translation>Kanal ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected channels; the channels below move up</source>
+        <translation>Die gewählten Kanäle entfernen; die Kanäle darunter rücken nach oben</translation>
+    </message>
+    <message>
+        <source>M&amp;ove Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one row</source>
+        <translation>Die gewählten Kanäle eine Zeile nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one row</source>
+        <translation>Die gewählten Kanäle eine Zeile nach unten schieben</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected Channels...</source>
+        <translation>&amp;Gewählte Kanäle bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Set bandwidth, power, scan, step or signalling of every selected channel at once</source>
+        <translation>Bandbreite, Leistung, Suchlauf, Kanalraster oder Signalisierung aller gewählten Kanäle auf einmal setzen</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -997,7 +1077,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abb&amp;rechen</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
@@ -1235,7 +1315,7 @@ Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Druck&amp;vorschau</translation>
+        <translation>Druckv&amp;orschau</translation>
     </message>
     <message>
         <source>Show the data sheet as it will be printed
@@ -1289,7 +1369,7 @@ Abgleich</translation>
     </message>
     <message>
         <source>Program Several &amp;Radios...</source>
-        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+        <translation>Mehrere Funk&amp;geräte programmieren...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once
@@ -1313,7 +1393,7 @@ Prüfen</translation>
     </message>
     <message>
         <source>&amp;Back Up Radio Before Write</source>
-        <translation>Funkgerät vor dem Schreiben &amp;sichern</translation>
+        <translation>Funkgerät vor dem Schreiben si&amp;chern</translation>
     </message>
     <message>
         <source>Keep what the radio holds before writing over it
@@ -1343,7 +1423,7 @@ Werkzeugleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;Statusleiste</translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar
@@ -1933,6 +2013,18 @@ D</translation>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>
+    <message>
+        <source>Stop the write now? The radio will hold a partly written configuration until it is written again.</source>
+        <translation>Das Schreiben jetzt abbrechen? Das Funkgerät enthält dann eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the Write</source>
+        <translation>Schreiben &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Writing</source>
+        <translation>&amp;Weiterschreiben</translation>
+    </message>
 </context>
 <context>
     <name>CRadioTransfer</name>
@@ -2455,6 +2547,86 @@ Schaffen Sie dort Platz, oder schalten Sie „Funkgerät vor dem Schreiben siche
         <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
         <translation>Jedes gelesene und geschriebene Funkgerät, sortiert nach %1, %2. „Sortieren nach“ und „Absteigend“ ändern die Reihenfolge; Strg+C kopiert die gewählten Zeilen mit der Kopfzeile</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Adapter Serial Number</source>
+        <translation>Seriennummer des Adapters</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Bytes Written</source>
+        <translation>SHA-256 der geschriebenen Bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>Statusabfrage</translation>
+    </message>
+    <message>
+        <source>fleet write</source>
+        <translation>Schreiben mehrerer Funkgeräte</translation>
+    </message>
+    <message>
+        <source>fleet read</source>
+        <translation>Lesen mehrerer Funkgeräte</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>CTwoToneCodeDlg</name>
@@ -2540,6 +2712,385 @@ Schaffen Sie dort Platz, oder schalten Sie „Funkgerät vor dem Schreiben siche
     <message>
         <source>Group tone %1</source>
         <translation>Gruppenton %1</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>false</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>Teilband</translation>
+    </message>
+    <message>
+        <source>time-out timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Sendezeitgrenze</translation>
+    </message>
+    <message>
+        <source>hang timer</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>hang time</source>
+        <translation>Haltezeit (Dauer)</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>Sendesperre bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>tx matched SAT</source>
+        <translation>TX nur bei passendem SAT-Ton</translation>
+    </message>
+    <message>
+        <source>tx delay</source>
+        <translation>Sendeverzögerung</translation>
+    </message>
+    <message>
+        <source>power save</source>
+        <translation>Stromsparen</translation>
+    </message>
+    <message>
+        <source>power save delay</source>
+        <translation>Stromspar-Verzögerung</translation>
+    </message>
+    <message>
+        <source>power save rx off time</source>
+        <translation>Stromsparen RX-Aus-Zeit</translation>
+    </message>
+    <message>
+        <source>power save rx on time</source>
+        <translation>Stromsparen RX-Ein-Zeit</translation>
+    </message>
+    <message>
+        <source>squelch</source>
+        <translation>Rauschsperre</translation>
+    </message>
+    <message>
+        <source>squelch type</source>
+        <translation>Art der Rauschsperre</translation>
+    </message>
+    <message>
+        <source>rssi</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>busy-port</source>
+        <translation>Belegt-Eingang</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>Hinweiston am Sendeende</translation>
+    </message>
+    <message>
+        <source>tx tone for data</source>
+        <translation>Sendeton für Daten</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>externe Modulation</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>Suchlauf-Verweilzeit</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>Suchlauf-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>gps</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>gps cycle</source>
+        <translation>GPS-Zyklus</translation>
+    </message>
+    <message>
+        <source>gps tx time</source>
+        <translation>GPS-Sendezeit</translation>
+    </message>
+    <message>
+        <source>gps delay</source>
+        <translation>GPS-Verzögerung</translation>
+    </message>
+    <message>
+        <source>gmsk</source>
+        <translation>GMSK</translation>
+    </message>
+    <message>
+        <source>ffsk</source>
+        <translation>FFSK</translation>
+    </message>
+    <message>
+        <source>afsk</source>
+        <translation>AFSK</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>afsk variant</source>
+        <translation>AFSK-Variante</translation>
+    </message>
+    <message>
+        <source>v23</source>
+        <translation>V23</translation>
+    </message>
+    <message>
+        <source>bell-202</source>
+        <translation>Bell 202</translation>
+    </message>
+    <message>
+        <source>s-band baud</source>
+        <translation>S-Band-Baudrate</translation>
+    </message>
+    <message>
+        <source>n-band baud</source>
+        <translation>N-Band-Baudrate</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>Basisblock</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>Basisblockgröße</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>Präambellänge</translation>
+    </message>
+    <message>
+        <source>wait for busy time</source>
+        <translation>Wartezeit bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>xon/xoff</source>
+        <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>rts/cts</source>
+        <translation>RTS/CTS</translation>
+    </message>
+    <message>
+        <source>tx delay 1</source>
+        <translation>Sendeverzögerung 1</translation>
+    </message>
+    <message>
+        <source>tx delay 2</source>
+        <translation>Sendeverzögerung 2</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>Startbitfehler</translation>
+    </message>
+    <message>
+        <source>modem mode</source>
+        <translation>Modembetrieb</translation>
+    </message>
+    <message>
+        <source>dumb</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>tx forcing</source>
+        <translation>Senden erzwingen</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>Init-Daten für Handfunkgerät</translation>
+    </message>
+    <message>
+        <source>tx off delay</source>
+        <translation>TX-Aus-Verzögerung</translation>
+    </message>
+    <message>
+        <source>tx on delay</source>
+        <translation>TX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>rx on delay</source>
+        <translation>RX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>modem test mode</source>
+        <translation>Modem-Testbetrieb</translation>
+    </message>
+    <message>
+        <source>byte option</source>
+        <translation>Byte-Option</translation>
+    </message>
+    <message>
+        <source>calibration scan mode</source>
+        <translation>Abgleich-Suchlaufmodus</translation>
+    </message>
+    <message>
+        <source>last ctcss looked up</source>
+        <translation>zuletzt gesuchter CTCSS-Ton</translation>
+    </message>
+    <message>
+        <source>last dcs looked up</source>
+        <translation>zuletzt gesuchter DCS-Code</translation>
+    </message>
+    <message>
+        <source>reserved 1</source>
+        <translation>reserviert 1</translation>
+    </message>
+    <message>
+        <source>reserved 2</source>
+        <translation>reserviert 2</translation>
+    </message>
+    <message>
+        <source>reserved int 2</source>
+        <translation>reserviert (ganzzahlig) 2</translation>
+    </message>
+    <message>
+        <source>reserved int 3</source>
+        <translation>reserviert (ganzzahlig) 3</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>Servicebyte 12</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>Servicebyte 13</translation>
+    </message>
+    <message>
+        <source>rx</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>tx</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Kanalraster</translation>
+    </message>
+    <message>
+        <source>two-tone A frequency</source>
+        <translation>Zweiton A Frequenz</translation>
+    </message>
+    <message>
+        <source>two-tone B frequency</source>
+        <translation>Zweiton B Frequenz</translation>
+    </message>
+    <message>
+        <source>two-tone A duration</source>
+        <translation>Zweiton A Dauer</translation>
+    </message>
+    <message>
+        <source>two-tone B duration</source>
+        <translation>Zweiton B Dauer</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>schmal</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>breit</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>Sendeleistung</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>Suchlauf</translation>
+    </message>
+    <message>
+        <source>rx signalling</source>
+        <translation>RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>ctcss</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>dcs</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>two-tone</source>
+        <translation>Zweiton</translation>
+    </message>
+    <message>
+        <source>rx ctcss</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>rx dcs</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>two-tone group</source>
+        <translation>Zweiton-Auswertung</translation>
+    </message>
+    <message>
+        <source>tone-a</source>
+        <translation>Ton A</translation>
+    </message>
+    <message>
+        <source>tone-b</source>
+        <translation>Ton B</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>Ton A und B</translation>
+    </message>
+    <message>
+        <source>tx signalling</source>
+        <translation>TX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>tx ctcss</source>
+        <translation>TX CTCSS</translation>
+    </message>
+    <message>
+        <source>tx dcs</source>
+        <translation>TX DCS</translation>
     </message>
 </context>
 <context>
@@ -2723,14 +3274,6 @@ Do you want to save them?</source>
         <translation>Die Einstellungen wurden seit dem letzten Laden oder Speichern geändert.<byte value="xd"/>
 <byte value="xd"/>
 Möchten Sie sie speichern?</translation>
-    </message>
-    <message>
-        <source>A radio transfer is running.<byte value="xd"/>
-<byte value="xd"/>
-Cancel it and close the program?</source>
-        <translation>Eine Übertragung zum Funkgerät läuft.<byte value="xd"/>
-<byte value="xd"/>
-Abbrechen und das Programm schließen?</translation>
     </message>
     <message>
         <source>Input Hexa code!</source>
@@ -3372,7 +3915,7 @@ Sie sollte im Bereich %d - %d liegen</translation>
     </message>
     <message>
         <source>Fail to open PORT%d</source>
-        <translation>Anschluss PORT%d kann nicht geöffnet werden</translation>
+        <translation>COM%d kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Fail to open %s</source>
@@ -3929,6 +4472,30 @@ Sie sollte im Bereich %d - %d liegen</translation>
     <message>
         <source>{file} could not be written: {reason}. Nothing on the disk was changed; free some space or choose another place with File &gt; Save As.</source>
         <translation>{file} konnte nicht geschrieben werden: {reason}. Auf dem Datenträger wurde nichts verändert; Platz freigeben oder mit Datei &gt; Speichern unter einen anderen Ort wählen.</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s MHz is outside %s–%s MHz</source>
+        <translation>Kanal %d: %s MHz liegt außerhalb von %s–%s MHz</translation>
+    </message>
+    <message>
+        <source>write cancelled</source>
+        <translation>Schreiben abgebrochen</translation>
+    </message>
+    <message>
+        <source>channel %d %s</source>
+        <translation>Kanal %d %s</translation>
+    </message>
+    <message>
+        <source>A radio transfer is running.<byte value="xd"/>
+<byte value="xd"/>
+Stop it and close the program? A write stopped now leaves the radio holding a partly written configuration until it is written again.</source>
+        <translation>Eine Übertragung zum Funkgerät läuft.<byte value="xd"/>
+<byte value="xd"/>
+Sie abbrechen und das Programm schließen? Ein jetzt abgebrochenes Schreiben hinterlässt im Funkgerät eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Stop writing the radios now? A radio stopped half-way holds a partly written configuration until it is written again.</source>
+        <translation>Das Schreiben der Funkgeräte jetzt abbrechen? Ein mittendrin gestopptes Funkgerät enthält eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,11 @@ std::vector<CFleetDlg::SChoice> DefaultChoices() {
     return choices;
 }
 
+const char* const kMsgStopFleetWrite =
+    KV310_TEXT("Messages",
+               "Stop writing the radios now? A radio stopped half-way holds a partly written configuration "
+               "until it is written again.");
+
 }  // namespace
 
 CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), m_Ctx(context) {
@@ -89,7 +94,12 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
     layout->addLayout(buttons);
 
     connect(m_pWrite, &QPushButton::clicked, this, &CFleetDlg::StartWrite);
-    connect(m_pCancel, &QPushButton::clicked, this, &CFleetDlg::Cancel);
+    // a radio stopped half-way holds a mix: the Cancel button asks first, No being the default
+    connect(m_pCancel, &QPushButton::clicked, this, [this] {
+        if (IsRunning() && m_Ctx.m_Sink.AskYesNo(kMsgStopFleetWrite)) {
+            Cancel();
+        }
+    });
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::hide);
     SetChoices(DefaultChoices());
     SetRunning(false);
@@ -148,6 +158,11 @@ void CFleetDlg::BuildRows(const std::vector<SFleetPort>& ports) {
         m_pTable->setItem(row, kColState, new QTableWidgetItem(tr("waiting")));
     }
     m_pTable->resizeColumnToContents(kColPort);
+    // every radio's row in sight, up to the four that fit beside the summary
+    const int shown = std::min(static_cast<int>(ports.size()), 4);
+    m_pTable->setMinimumHeight(m_pTable->horizontalHeader()->sizeHint().height() +
+                               shown * m_pTable->verticalHeader()->defaultSectionSize() +
+                               2 * m_pTable->frameWidth() + 2);
 }
 
 void CFleetDlg::StartWrite() {

@@ -51,10 +51,12 @@ void CRadioTransfer::ShowProgressWindow() {
         m_pProgress = new CProgressDlg(m_pDialogParent);
         connect(m_pProgress, &CProgressDlg::CancelRequested, this, &CRadioTransfer::Cancel);
     }
-    m_pProgress->m_pBar->setRange(0, kImageSize);
-    m_pProgress->m_pBar->setValue(0);
-    m_pProgress->SetStatus(QString());
-    m_pProgress->SetRunning(true);
+    if (!m_pProgress->m_bRunning) {  // brought forward while running, it keeps its bar and its status
+        m_pProgress->m_pBar->setRange(0, kImageSize);
+        m_pProgress->m_pBar->setValue(0);
+        m_pProgress->SetStatus(QString());
+        m_pProgress->SetRunning(true);
+    }
     m_pProgress->show();
     m_pProgress->raise();
     m_pProgress->activateWindow();
@@ -72,7 +74,7 @@ CTransferHooks CRadioTransfer::WorkerHooks() {
     hooks.SetProgress = [this](int address) {
         Post([this, address] {
             if (m_pProgress != nullptr) {
-                m_pProgress->m_pBar->setValue(address == 0 ? 0 : address + 1);
+                m_pProgress->SetProgress(address == 0 ? 0 : address + 1);
             }
         });
     };
@@ -168,6 +170,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
     const bool writing = job.m_Job == EJob::Write || job.m_Job == EJob::Restore;
     m_Ctx.m_Busy.Begin(what);
     ShowProgressWindow();
+    m_pProgress->SetRunning(true, writing);  // a write is stopped only once the user has said so
     if (m_Ctx.m_View.ShowStatus) {
         m_Ctx.m_View.ShowStatus(writing ? tr("Writing the radio on COM%1...").arg(com)
                                         : tr("Reading the radio on COM%1...").arg(com));
@@ -376,6 +379,7 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
             m_pProgress->m_pBar->setValue(0);
             m_pProgress->close();
         } else {
+            m_pProgress->ShowWhereItStopped();
             m_pProgress->SetStatus(ToDisplayText(outcome.m_strFailure));
         }
     }

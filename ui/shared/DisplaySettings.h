@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QPixmap>
 #include <QString>
 
 class QApplication;
@@ -49,5 +50,15 @@ QColor MapPlainColour(const QPalette& palette);
 QColor MapTextColour(const QPalette& palette);
 // The frame of the map's current cell.
 QColor MapFrameColour(const QPalette& palette);
+// A channel's option button: its fill for the light fill its signalling has (a pale tone colour; invalid for
+// none), darkened in a dark palette with its hue kept, and the text on it, enabled or greyed, at 4.5:1.
+QColor OptionFill(const QColor& lightFill, const QPalette& palette);
+QColor OptionInk(const QColor& fill, const QPalette& palette, bool enabled);
+// The outline of a check box's or radio button's box in a dark palette: 3:1 against the window.
+QColor ControlOutlineColour(const QPalette& palette);
+// The radio's picture (a dark drawing) as the dialogs show it: on a light plate in a dark palette.
+QPixmap RadioPicture(int size, const QPalette& palette);
+// The background of a frequency field whose frequency lies outside the band, its text readable on it.
+QColor OutOfBandColour(const QPalette& palette);
 // The contrast ratio of two colours as the Web Content Accessibility Guidelines define it (1 to 21).
 double ContrastRatio(const QColor& first, const QColor& second);
