@@ -179,7 +179,7 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
                 write.m_End != ETransferEnd::Done ? PartlyWrittenText(write.m_nBlocksWritten) : "";
             // a cancelled write's own line says again what the partly written text says
             result.m_strFailure = write.m_End == ETransferEnd::Cancelled && !partly.empty()
-                                      ? Text(KV310_TEXT("Messages", "write cancelled"))
+                                      ? Text(KV310_TEXT("Messages", "Write cancelled"))
                                       : FailureLine(write.m_strFailure);
             while (!partly.empty() && !result.m_strFailure.empty() && result.m_strFailure.back() == '.') {
                 result.m_strFailure.pop_back();

@@ -60,7 +60,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Kept only on channels whose frequencies lie on the step&apos;s grid</source>
-        <translation>Nur bei Kanälen übernommen, deren Frequenzen im Raster der Schrittweite liegen</translation>
+        <translation>Nur bei Kanälen übernommen, deren Frequenzen auf dem Kanalraster liegen</translation>
     </message>
     <message>
         <source>(unchanged)</source>
@@ -80,7 +80,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation>Sc&amp;hrittweite</translation>
+        <translation>Kanalras&amp;ter</translation>
     </message>
     <message>
         <source>&amp;RX signalling</source>
@@ -455,7 +455,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Enables Tx matched SAT</source>
-        <translation>TX-SAT-Abgleich ein</translation>
+        <translation>Senden bei passendem Ton erlauben</translation>
     </message>
     <message>
         <source>Tx Delay</source>
@@ -487,11 +487,11 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation>K</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Rx Freq(MHz)</source>
-        <translation>RX-Freq.(MHz)</translation>
+        <translation>RX-Frequenz (MHz)</translation>
     </message>
     <message>
         <source>RX frequency</source>
@@ -499,7 +499,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>RxOption</source>
-        <translation>RX-Opt.</translation>
+        <translation>RX-Option</translation>
     </message>
     <message>
         <source>RX option</source>
@@ -507,7 +507,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Tx Freq(MHz)</source>
-        <translation>TX-Freq.(MHz)</translation>
+        <translation>TX-Frequenz (MHz)</translation>
     </message>
     <message>
         <source>TX frequency</source>
@@ -515,7 +515,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>TxOption</source>
-        <translation>TX-Opt.</translation>
+        <translation>TX-Option</translation>
     </message>
     <message>
         <source>TX option</source>
@@ -523,7 +523,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>BW</source>
-        <translation>BB</translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>bandwidth</source>
@@ -539,7 +539,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Tx Power</source>
-        <translation>TX-Leist.</translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>TX power</source>
@@ -555,7 +555,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation>Such</translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <source>scan member</source>
@@ -956,11 +956,11 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>Show Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Kanalraster zeigen</translation>
     </message>
     <message>
         <source>Shows the synthesizer step of every channel.</source>
-        <translation>Zeigt die Synthesizer-Schrittweite jedes Kanals.</translation>
+        <translation>Zeigt das Kanalraster (die Synthesizer-Schrittweite) jedes Kanals.</translation>
     </message>
     <message>
         <source>Cleared the change marks.</source>
@@ -991,7 +991,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     <name>CEngineeringDlg</name>
     <message>
         <source>Step of channels 1 to 16, kHz</source>
-        <translation>Schrittweite der Kanäle 1 bis 16, kHz</translation>
+        <translation>Kanalraster der Kanäle 1 bis 16, kHz</translation>
     </message>
     <message>
         <source>Show Engineering Settings</source>
@@ -1003,7 +1003,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>Step(kHz)</source>
-        <translation>Schritt(kHz)</translation>
+        <translation>Kanalraster (kHz)</translation>
     </message>
 </context>
 <context>
@@ -1629,7 +1629,7 @@ Funkgerät wiederherstellen</translation>
     </message>
     <message>
         <source>Dumb Mode</source>
-        <translation>Dumb-Modus</translation>
+        <translation>Transparenter Modus</translation>
     </message>
     <message>
         <source>Auto Mode</source>
@@ -1637,7 +1637,7 @@ Funkgerät wiederherstellen</translation>
     </message>
     <message>
         <source>Modem dumb mode</source>
-        <translation>Modem im Dumb-Modus</translation>
+        <translation>Modem im transparenten Modus</translation>
     </message>
     <message>
         <source>Modem auto mode</source>
@@ -2691,7 +2691,7 @@ Schaffen Sie dort Platz, oder schalten Sie „Funkgerät vor dem Schreiben siche
     </message>
     <message>
         <source>BOTH </source>
-        <translation>BEIDE </translation>
+        <translation>TON A+B </translation>
     </message>
     <message>
         <source> TWO TONE DATA</source>
@@ -3363,7 +3363,7 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation>Beide</translation>
+        <translation>Ton A+B</translation>
     </message>
     <message>
         <source>NO</source>
@@ -4478,10 +4478,6 @@ Sie sollte im Bereich %d - %d liegen</translation>
         <translation>Kanal %d: %s MHz liegt außerhalb von %s–%s MHz</translation>
     </message>
     <message>
-        <source>write cancelled</source>
-        <translation>Schreiben abgebrochen</translation>
-    </message>
-    <message>
         <source>channel %d %s</source>
         <translation>Kanal %d %s</translation>
     </message>
@@ -4496,6 +4492,10 @@ Sie abbrechen und das Programm schließen? Ein jetzt abgebrochenes Schreiben hin
     <message>
         <source>Stop writing the radios now? A radio stopped half-way holds a partly written configuration until it is written again.</source>
         <translation>Das Schreiben der Funkgeräte jetzt abbrechen? Ein mittendrin gestopptes Funkgerät enthält eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Schreiben abgebrochen</translation>
     </message>
 </context>
 <context>

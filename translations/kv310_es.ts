@@ -178,7 +178,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source> Disable</source>
-        <translation> Desactivar</translation>
+        <translation> Desactivado</translation>
     </message>
     <message>
         <source> External Output Disable</source>
@@ -190,7 +190,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source> Enable</source>
-        <translation> Activar</translation>
+        <translation> Activado</translation>
     </message>
     <message>
         <source> External Output Enable</source>
@@ -254,7 +254,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Disable</source>
-        <translation>Desactivar</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>6. Modem Test Data</source>
@@ -306,7 +306,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Enable</source>
-        <translation>Activar</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Tx Enable</source>
@@ -455,7 +455,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Enables Tx matched SAT</source>
-        <translation>Activa SAT ajustado en TX</translation>
+        <translation>Permitir TX con tono coincidente</translation>
     </message>
     <message>
         <source>Tx Delay</source>
@@ -487,11 +487,11 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>CH</source>
-        <translation>CA</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Rx Freq(MHz)</source>
-        <translation>Frec. RX(MHz)</translation>
+        <translation>Frecuencia RX (MHz)</translation>
     </message>
     <message>
         <source>RX frequency</source>
@@ -507,7 +507,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Tx Freq(MHz)</source>
-        <translation>Frec. TX(MHz)</translation>
+        <translation>Frecuencia TX (MHz)</translation>
     </message>
     <message>
         <source>TX frequency</source>
@@ -523,7 +523,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>BW</source>
-        <translation>AB</translation>
+        <translation>Ancho de banda</translation>
     </message>
     <message>
         <source>bandwidth</source>
@@ -539,7 +539,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Tx Power</source>
-        <translation>Pot. TX</translation>
+        <translation>Potencia TX</translation>
     </message>
     <message>
         <source>TX power</source>
@@ -555,7 +555,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Scan</source>
-        <translation>Rast.</translation>
+        <translation>Rastreo</translation>
     </message>
     <message>
         <source>scan member</source>
@@ -956,7 +956,7 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>Show Settings</source>
-        <translation>Ver ajustes</translation>
+        <translation>Ver pasos</translation>
     </message>
     <message>
         <source>Shows the synthesizer step of every channel.</source>
@@ -1629,7 +1629,7 @@ Restaurar radio</translation>
     </message>
     <message>
         <source>Dumb Mode</source>
-        <translation>Modo simple</translation>
+        <translation>Modo transparente</translation>
     </message>
     <message>
         <source>Auto Mode</source>
@@ -1637,7 +1637,7 @@ Restaurar radio</translation>
     </message>
     <message>
         <source>Modem dumb mode</source>
-        <translation>Módem en modo simple</translation>
+        <translation>Módem en modo transparente</translation>
     </message>
     <message>
         <source>Modem auto mode</source>
@@ -2692,7 +2692,7 @@ Libere espacio allí, o desactive «Copia de seguridad antes de escribir» para 
     </message>
     <message>
         <source>BOTH </source>
-        <translation>AMBOS </translation>
+        <translation>TONOS A+B </translation>
     </message>
     <message>
         <source> TWO TONE DATA</source>
@@ -3364,11 +3364,11 @@ Include the open configuration (as YAML text) too?</source>
     </message>
     <message>
         <source>Both</source>
-        <translation>Ambos</translation>
+        <translation>Tonos A+B</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation>NO</translation>
+        <translation>SIN TONO</translation>
     </message>
     <message>
         <source>No Timer</source>
@@ -4479,10 +4479,6 @@ Debería estar en %d - %d</translation>
         <translation>Canal %d: %s MHz está fuera de %s–%s MHz</translation>
     </message>
     <message>
-        <source>write cancelled</source>
-        <translation>escritura cancelada</translation>
-    </message>
-    <message>
         <source>channel %d %s</source>
         <translation>canal %d %s</translation>
     </message>
@@ -4497,6 +4493,10 @@ Stop it and close the program? A write stopped now leaves the radio holding a pa
     <message>
         <source>Stop writing the radios now? A radio stopped half-way holds a partly written configuration until it is written again.</source>
         <translation>¿Detener ahora la escritura de los radios? Un radio detenido a medias tiene una configuración escrita a medias hasta que se vuelva a escribir.</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Escritura cancelada</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@ TEST_F(FleetTransferTest, ACancelledWriteSaysOnceWhatTheRadioHolds) {
     fleet.Join();
     ASSERT_FALSE(fleet.m_Results[0].m_bOk);
     EXPECT_EQ(fleet.m_Results[0].m_strFailure,
-              "write cancelled; partly written: blocks 0\u20134 are new, 5\u201325 are not; the radio still "
+              "Write cancelled; partly written: blocks 0\u20134 are new, 5\u201325 are not; the radio still "
               "holds a mixed configuration \u2014 write again");
 }
 

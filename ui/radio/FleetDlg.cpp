@@ -19,6 +19,7 @@
 #include "TextMark.h"
 #include "TransferLog.h"
 #include "radio/PortList.h"
+#include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
@@ -244,7 +245,7 @@ void CFleetDlg::OnPortDone(int index) {
     }
     const QString state = result.m_bOk ? tr("ok: firmware %1, %2 s, %3")
                                              .arg(QString::fromStdString(result.m_strFirmware))
-                                             .arg(result.m_dSeconds, 0, 'f', 1)
+                                             .arg(NumberText(result.m_dSeconds, 1))
                                              .arg(TranslatedText(KV310_MESSAGES, result.m_strVerify.c_str()))
                                        : tr("FAILED: %1").arg(QString::fromStdString(result.m_strFailure));
     m_pTable->item(index, kColState)->setText(state);

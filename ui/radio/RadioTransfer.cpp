@@ -17,6 +17,7 @@
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
+#include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
 
@@ -425,7 +426,7 @@ QString CRadioTransfer::SuccessText(bool write, const SOutcome& outcome) const {
     return what
         .arg(QString::fromStdString(ModelAndBandText(m_Ctx.m_Doc)),
              com > 0 ? QStringLiteral("COM%1").arg(com) : tr("the port"))
-        .arg(outcome.m_dSeconds, 0, 'f', 1);
+        .arg(NumberText(outcome.m_dSeconds, 1));
 }
 
 void CRadioTransfer::ReportFailure(const SOutcome& outcome) {

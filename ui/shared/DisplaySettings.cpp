@@ -68,6 +68,11 @@ SPlatformLook& PlatformLook() {
     return look;
 }
 
+QString& InstalledLanguageCode() {
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
 QTranslator*& InstalledTranslator(int which) {
     static QTranslator* installed[2] = {nullptr, nullptr};
     return installed[which];
@@ -225,12 +230,20 @@ bool InstallLanguage(ELanguage language) {
         return QCoreApplication::translate(context, text).toStdString();
     });
     const QString code = LanguageCode(language);
+    InstalledLanguageCode() = code;
     if (code == QLatin1String("en")) {
         Install(1, QString());
         return Install(0, QString());
     }
     Install(1, QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
     return Install(0, QStringLiteral(":/translations/kv310_%1.qm").arg(code));
+}
+
+QString NumberText(double value, int decimals) {
+    QLocale locale(InstalledLanguageCode());
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return decimals < 0 ? locale.toString(value, 'g', QLocale::FloatingPointShortest)
+                        : locale.toString(value, 'f', decimals);
 }
 
 void ApplyAppearance(EAppearance appearance) {

@@ -33,6 +33,10 @@ QString LanguageCode(ELanguage language);
 // Installs the window's catalogue and Qt's own for the language (English needs none); a later call
 // replaces the earlier one. Returns whether the window's catalogue was found (always true for English).
 bool InstallLanguage(ELanguage language);
+// A number inside a sentence as the installed language writes it ("3,8" in German and Spanish); the
+// frequency fields keep the point the radio trade uses, and do not come here. decimals < 0: as few as the
+// value needs ("6,25", "5").
+QString NumberText(double value, int decimals);
 
 // Applies an appearance to the application: the platform's style and palette as the program started
 // (System), the platform's style with its standard light palette (Light), or the Fusion style with a dark

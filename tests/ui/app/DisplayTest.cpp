@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "PortSurvey.h"
+#include "app/ContrastFaults.h"
 #include "app/MissRecorder.h"
 #include "app/PseudoTranslator.h"
 #include "app/ShellFixture.h"
@@ -200,6 +201,12 @@ protected:
         for (const std::string& fault : Faults(top, GetParam().m_bPseudo)) {
             ADD_FAILURE() << name.toStdString() << ": " << fault;
         }
+        // the dark palette's colours are the program's own: text at 4.5:1, a control's edge at 3:1
+        for (const std::string& fault : GetParam().m_Appearance == EAppearance::Dark
+                                            ? ContrastFaults(top)
+                                            : std::vector<std::string>()) {
+            ADD_FAILURE() << name.toStdString() << ": too faint: " << fault;
+        }
         EXPECT_TRUE(top->grab().save(m_strFolder + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
@@ -209,6 +216,17 @@ protected:
 };
 
 TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
+    // every fill an option button has: CTCSS, a marked CTCSS, DCS, two-tone, none
+    const struct {
+        int m_nRx;
+        double m_dCtcss;
+    } options[] = {{kSigCtcss, 88.5}, {kSigCtcss, 69.3}, {kSigDcs, 0.0}, {kSigTwoTone, 0.0}, {kSigNone, 0.0}};
+    for (size_t ch = 0; ch < std::size(options); ++ch) {
+        m_Doc.m_Channel[ch].m_dRxFreq = m_Doc.m_Channel[ch].m_dTxFreq = 151.0;
+        m_Doc.m_Channel[ch].m_nRxOption = m_Doc.m_Channel[ch].m_nTxOption = options[ch].m_nRx;
+        m_Doc.m_Channel[ch].m_dRxCtcss = m_Doc.m_Channel[ch].m_dTxCtcss = options[ch].m_dCtcss;
+        m_Doc.m_Channel[ch].m_nRxDcs = m_Doc.m_Channel[ch].m_nTxDcs = 23;
+    }
     CMainWindow& frame = Start();
     frame.resize(kScreenWidth, kScreenHeight);
     frame.show();
