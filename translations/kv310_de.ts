@@ -2715,6 +2715,377 @@ Schaffen Sie dort Platz, oder schalten Sie „Funkgerät vor dem Schreiben siche
     </message>
 </context>
 <context>
+    <name>DataSheet</name>
+    <message>
+        <source>===== PC PROGRAMMER DATA SHEET =====</source>
+        <translation>===== PC-PROGRAMMER DATENBLATT =====</translation>
+    </message>
+    <message>
+        <source>* MODEL</source>
+        <translation>* MODELL</translation>
+    </message>
+    <message>
+        <source>## CHANNEL DATA ##</source>
+        <translation>## KANALDATEN ##</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>NR.</translation>
+    </message>
+    <message>
+        <source>RX_FREQ(MHz)</source>
+        <translation>RX-FREQ(MHz)</translation>
+    </message>
+    <message>
+        <source>RX_OPTION</source>
+        <translation>RX-OPTION</translation>
+    </message>
+    <message>
+        <source>TX_FREQ(MHz)</source>
+        <translation>TX-FREQ(MHz)</translation>
+    </message>
+    <message>
+        <source>TX_OPTION</source>
+        <translation>TX-OPTION</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>SCAN</translation>
+    </message>
+    <message>
+        <source>WIDTH</source>
+        <translation>BREITE</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>LEISTUNG</translation>
+    </message>
+    <message>
+        <source>HANG-ON</source>
+        <translation>HALTEZEIT</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>(CTCSS)</source>
+        <translation>(CTCSS)</translation>
+    </message>
+    <message>
+        <source>(DCS)</source>
+        <translation>(DCS)</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source> WIDE</source>
+        <translation> BREIT</translation>
+    </message>
+    <message>
+        <source>NARROW</source>
+        <translation>SCHMAL</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HOCH</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>NIEDRIG</translation>
+    </message>
+    <message>
+        <source>%0.1f (CTCSS)</source>
+        <translation>%0.1f (CTCSS)</translation>
+    </message>
+    <message>
+        <source>%03d (DCS)</source>
+        <translation>%03d (DCS)</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Breit</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Schmal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>====  OPTION DATA  ====</source>
+        <translation>====  OPTIONSDATEN  ====</translation>
+    </message>
+    <message>
+        <source>### RX OPTION ###</source>
+        <translation>### RX-OPTIONEN ###</translation>
+    </message>
+    <message>
+        <source>1. POWER SAVE MODE</source>
+        <translation>1. STROMSPARBETRIEB</translation>
+    </message>
+    <message>
+        <source>2. DELAY TIME</source>
+        <translation>2. VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>3. POWER SAVE ON TIME</source>
+        <translation>3. STROMSPAREN EIN-ZEIT</translation>
+    </message>
+    <message>
+        <source>4. POWER SAVE OFF TIME</source>
+        <translation>4. STROMSPAREN AUS-ZEIT</translation>
+    </message>
+    <message>
+        <source>### TX OPTION ###</source>
+        <translation>### TX-OPTIONEN ###</translation>
+    </message>
+    <message>
+        <source>1. TX TIME OUT TIME</source>
+        <translation>1. SENDEZEITBEGRENZUNG</translation>
+    </message>
+    <message>
+        <source>2. BEEP WHEN HANG ON TIME</source>
+        <translation>2. TON AM ENDE DER HALTEZEIT</translation>
+    </message>
+    <message>
+        <source>3. TX TONE GENERATION</source>
+        <translation>3. SENDETON</translation>
+    </message>
+    <message>
+        <source>FOR DATA INPUT</source>
+        <translation>FÜR DATENEINGANG</translation>
+    </message>
+    <message>
+        <source>4. BUSY CHANNEL LOCKOUT</source>
+        <translation>4. SPERRE BEI BELEGTEM KANAL</translation>
+    </message>
+    <message>
+        <source>5. ENABLES TX MATCHED SAT</source>
+        <translation>5. TX BEI PASSENDEM TON</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY</source>
+        <translation>6. SENDEVERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>### SCAN OPTION ###</source>
+        <translation>### SUCHLAUF ###</translation>
+    </message>
+    <message>
+        <source>1. SCAN DELAY TIME</source>
+        <translation>1. SUCHLAUF-VERWEILZEIT</translation>
+    </message>
+    <message>
+        <source>2. SCAN SPEED TIME</source>
+        <translation>2. SUCHLAUF-SCHRITTZEIT</translation>
+    </message>
+    <message>
+        <source>### GPS OPTION ###</source>
+        <translation>### GPS ###</translation>
+    </message>
+    <message>
+        <source>1. GPS</source>
+        <translation>1. GPS</translation>
+    </message>
+    <message>
+        <source>2. TRASMISSION CYCLE</source>
+        <translation>2. SENDEZYKLUS</translation>
+    </message>
+    <message>
+        <source>3. DATA TRANSMISSION TIME</source>
+        <translation>3. DATEN-SENDEZEIT</translation>
+    </message>
+    <message>
+        <source>4. DATA DELAY TIME</source>
+        <translation>4. DATEN-VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>### MODEM OPTION ###</source>
+        <translation>### MODEM ###</translation>
+    </message>
+    <message>
+        <source>1. MODEM</source>
+        <translation>1. MODEM</translation>
+    </message>
+    <message>
+        <source>2. MODEM BAUD RATE</source>
+        <translation>2. MODEM-BAUDRATE</translation>
+    </message>
+    <message>
+        <source>2.1 S BAND</source>
+        <translation>2.1 S-BAND</translation>
+    </message>
+    <message>
+        <source>2.2 N BAND</source>
+        <translation>2.2 N-BAND</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 2 ###</source>
+        <translation>### SYSTEMOPTIONEN 2 ###</translation>
+    </message>
+    <message>
+        <source>1. BASE BLOCK SIZE 1</source>
+        <translation>1. BASISBLOCKGRÖSSE</translation>
+    </message>
+    <message>
+        <source>2. PREAMBLE DATA SIZE</source>
+        <translation>2. PRÄAMBELLÄNGE</translation>
+    </message>
+    <message>
+        <source>3. WAIT FOR BUSY TIME</source>
+        <translation>3. WARTEZEIT BEI BELEGT</translation>
+    </message>
+    <message>
+        <source>4. FLOW CONTROL</source>
+        <translation>4. FLUSSSTEUERUNG</translation>
+    </message>
+    <message>
+        <source>5. TX DELAY TIME 1</source>
+        <translation>5. SENDEVERZÖGERUNG 1</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY TIME 2(TONE ONLY)</source>
+        <translation>6. SENDEVERZ. 2 (NUR TON)</translation>
+    </message>
+    <message>
+        <source>7. NUMBER OF ALLOWABLE ERRORS</source>
+        <translation>7. ZULÄSSIGE FEHLER</translation>
+    </message>
+    <message>
+        <source>FOR START BIT</source>
+        <translation>IM STARTBIT</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 1 ###</source>
+        <translation>### SYSTEMOPTIONEN 1 ###</translation>
+    </message>
+    <message>
+        <source>1. MODE</source>
+        <translation>1. BETRIEBSART</translation>
+    </message>
+    <message>
+        <source>2. TX FORCING MODE</source>
+        <translation>2. SENDEN ERZWINGEN</translation>
+    </message>
+    <message>
+        <source>3. INITIALIZING DATA FOR HT</source>
+        <translation>3. INIT-DATEN FÜR HANDGERÄT</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 3 ###</source>
+        <translation>### SYSTEMOPTIONEN 3 ###</translation>
+    </message>
+    <message>
+        <source>1. TX OFF DELAY</source>
+        <translation>1. TX-AUS-VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>2. TX ON TIME</source>
+        <translation>2. TX-EIN-ZEIT</translation>
+    </message>
+    <message>
+        <source>3. RX ON DELAY</source>
+        <translation>3. RX-EIN-VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>: ON</source>
+        <translation>: EIN</translation>
+    </message>
+    <message>
+        <source>: OFF</source>
+        <translation>: AUS</translation>
+    </message>
+    <message>
+        <source>: Enable</source>
+        <translation>: Ein</translation>
+    </message>
+    <message>
+        <source>: Disable</source>
+        <translation>: Aus</translation>
+    </message>
+    <message>
+        <source>** Squelch Disabled **</source>
+        <translation>** Rauschsperre aus **</translation>
+    </message>
+    <message>
+        <source>** Rssi Level Check **</source>
+        <translation>** RSSI-Pegelprüfung **</translation>
+    </message>
+    <message>
+        <source>** Busy Port Check **</source>
+        <translation>** Belegt-Eingang **</translation>
+    </message>
+    <message>
+        <source>: %lld Sec</source>
+        <translation>: %lld s</translation>
+    </message>
+    <message>
+        <source>: %d Sec</source>
+        <translation>: %d s</translation>
+    </message>
+    <message>
+        <source>: %lld Hour</source>
+        <translation>: %lld Std.</translation>
+    </message>
+    <message>
+        <source>Modem is not selected</source>
+        <translation>Kein Modem gewählt</translation>
+    </message>
+    <message>
+        <source>** AFSK  BELL202 Mode **</source>
+        <translation>** AFSK  BELL202 **</translation>
+    </message>
+    <message>
+        <source>** AFSK  V23 Mode **</source>
+        <translation>** AFSK  V23 **</translation>
+    </message>
+    <message>
+        <source>: NONE</source>
+        <translation>: KEINE</translation>
+    </message>
+    <message>
+        <source>: %d BYTE</source>
+        <translation>: %d BYTE</translation>
+    </message>
+    <message>
+        <source>: %d BIT</source>
+        <translation>: %d BIT</translation>
+    </message>
+    <message>
+        <source>Test Mode Enable</source>
+        <translation>Testbetrieb ein</translation>
+    </message>
+    <message>
+        <source>: Auto Mode</source>
+        <translation>: Automatisch</translation>
+    </message>
+    <message>
+        <source>: Dumb Mode</source>
+        <translation>: Transparent</translation>
+    </message>
+    <message>
+        <source>%s DATA SHEET</source>
+        <translation>DATENBLATT %s</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>false</source>

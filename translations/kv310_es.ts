@@ -2716,6 +2716,377 @@ Libere espacio allí, o desactive «Copia de seguridad antes de escribir» para 
     </message>
 </context>
 <context>
+    <name>DataSheet</name>
+    <message>
+        <source>===== PC PROGRAMMER DATA SHEET =====</source>
+        <translation>===== HOJA DE DATOS DEL PROGRAMADOR =====</translation>
+    </message>
+    <message>
+        <source>* MODEL</source>
+        <translation>* MODELO</translation>
+    </message>
+    <message>
+        <source>## CHANNEL DATA ##</source>
+        <translation>## DATOS DE CANALES ##</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>RX_FREQ(MHz)</source>
+        <translation>FREC.RX(MHz)</translation>
+    </message>
+    <message>
+        <source>RX_OPTION</source>
+        <translation>OPCIÓN RX</translation>
+    </message>
+    <message>
+        <source>TX_FREQ(MHz)</source>
+        <translation>FREC.TX(MHz)</translation>
+    </message>
+    <message>
+        <source>TX_OPTION</source>
+        <translation>OPCIÓN TX</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>RASTREO</translation>
+    </message>
+    <message>
+        <source>WIDTH</source>
+        <translation>ANCHO</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POTENCIA</translation>
+    </message>
+    <message>
+        <source>HANG-ON</source>
+        <translation>RETENCIÓN</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NINGUNA</translation>
+    </message>
+    <message>
+        <source>(CTCSS)</source>
+        <translation>(CTCSS)</translation>
+    </message>
+    <message>
+        <source>(DCS)</source>
+        <translation>(DCS)</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source> WIDE</source>
+        <translation> ANCHO</translation>
+    </message>
+    <message>
+        <source>NARROW</source>
+        <translation>ESTRECHO</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>ALTA</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>BAJA</translation>
+    </message>
+    <message>
+        <source>%0.1f (CTCSS)</source>
+        <translation>%0.1f (CTCSS)</translation>
+    </message>
+    <message>
+        <source>%03d (DCS)</source>
+        <translation>%03d (DCS)</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Estrecho</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>====  OPTION DATA  ====</source>
+        <translation>====  DATOS DE OPCIONES  ====</translation>
+    </message>
+    <message>
+        <source>### RX OPTION ###</source>
+        <translation>### OPCIONES RX ###</translation>
+    </message>
+    <message>
+        <source>1. POWER SAVE MODE</source>
+        <translation>1. AHORRO DE ENERGÍA</translation>
+    </message>
+    <message>
+        <source>2. DELAY TIME</source>
+        <translation>2. RETARDO</translation>
+    </message>
+    <message>
+        <source>3. POWER SAVE ON TIME</source>
+        <translation>3. AHORRO: TIEMPO ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>4. POWER SAVE OFF TIME</source>
+        <translation>4. AHORRO: TIEMPO APAGADO</translation>
+    </message>
+    <message>
+        <source>### TX OPTION ###</source>
+        <translation>### OPCIONES TX ###</translation>
+    </message>
+    <message>
+        <source>1. TX TIME OUT TIME</source>
+        <translation>1. TIEMPO MÁXIMO DE TX</translation>
+    </message>
+    <message>
+        <source>2. BEEP WHEN HANG ON TIME</source>
+        <translation>2. PITIDO EN RETENCIÓN</translation>
+    </message>
+    <message>
+        <source>3. TX TONE GENERATION</source>
+        <translation>3. TONO DE TX</translation>
+    </message>
+    <message>
+        <source>FOR DATA INPUT</source>
+        <translation>PARA ENTRADA DE DATOS</translation>
+    </message>
+    <message>
+        <source>4. BUSY CHANNEL LOCKOUT</source>
+        <translation>4. BLOQUEO CANAL OCUPADO</translation>
+    </message>
+    <message>
+        <source>5. ENABLES TX MATCHED SAT</source>
+        <translation>5. TX CON TONO COINCIDENTE</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY</source>
+        <translation>6. RETARDO DE TX</translation>
+    </message>
+    <message>
+        <source>### SCAN OPTION ###</source>
+        <translation>### RASTREO ###</translation>
+    </message>
+    <message>
+        <source>1. SCAN DELAY TIME</source>
+        <translation>1. RETARDO DE RASTREO</translation>
+    </message>
+    <message>
+        <source>2. SCAN SPEED TIME</source>
+        <translation>2. VELOCIDAD DE RASTREO</translation>
+    </message>
+    <message>
+        <source>### GPS OPTION ###</source>
+        <translation>### GPS ###</translation>
+    </message>
+    <message>
+        <source>1. GPS</source>
+        <translation>1. GPS</translation>
+    </message>
+    <message>
+        <source>2. TRASMISSION CYCLE</source>
+        <translation>2. CICLO DE TRANSMISIÓN</translation>
+    </message>
+    <message>
+        <source>3. DATA TRANSMISSION TIME</source>
+        <translation>3. TIEMPO DE TX DE DATOS</translation>
+    </message>
+    <message>
+        <source>4. DATA DELAY TIME</source>
+        <translation>4. RETARDO DE DATOS</translation>
+    </message>
+    <message>
+        <source>### MODEM OPTION ###</source>
+        <translation>### MÓDEM ###</translation>
+    </message>
+    <message>
+        <source>1. MODEM</source>
+        <translation>1. MÓDEM</translation>
+    </message>
+    <message>
+        <source>2. MODEM BAUD RATE</source>
+        <translation>2. BAUDIOS DEL MÓDEM</translation>
+    </message>
+    <message>
+        <source>2.1 S BAND</source>
+        <translation>2.1 BANDA S</translation>
+    </message>
+    <message>
+        <source>2.2 N BAND</source>
+        <translation>2.2 BANDA N</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 2 ###</source>
+        <translation>### OPCIONES DE SISTEMA 2 ###</translation>
+    </message>
+    <message>
+        <source>1. BASE BLOCK SIZE 1</source>
+        <translation>1. TAMAÑO DE BLOQUE BASE</translation>
+    </message>
+    <message>
+        <source>2. PREAMBLE DATA SIZE</source>
+        <translation>2. LONGITUD DEL PREÁMBULO</translation>
+    </message>
+    <message>
+        <source>3. WAIT FOR BUSY TIME</source>
+        <translation>3. ESPERA POR OCUPADO</translation>
+    </message>
+    <message>
+        <source>4. FLOW CONTROL</source>
+        <translation>4. CONTROL DE FLUJO</translation>
+    </message>
+    <message>
+        <source>5. TX DELAY TIME 1</source>
+        <translation>5. RETARDO DE TX 1</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY TIME 2(TONE ONLY)</source>
+        <translation>6. RETARDO TX 2 (SOLO TONO)</translation>
+    </message>
+    <message>
+        <source>7. NUMBER OF ALLOWABLE ERRORS</source>
+        <translation>7. ERRORES ADMITIDOS</translation>
+    </message>
+    <message>
+        <source>FOR START BIT</source>
+        <translation>EN EL BIT DE INICIO</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 1 ###</source>
+        <translation>### OPCIONES DE SISTEMA 1 ###</translation>
+    </message>
+    <message>
+        <source>1. MODE</source>
+        <translation>1. MODO</translation>
+    </message>
+    <message>
+        <source>2. TX FORCING MODE</source>
+        <translation>2. FORZAR TX</translation>
+    </message>
+    <message>
+        <source>3. INITIALIZING DATA FOR HT</source>
+        <translation>3. DATOS INICIALES PORTÁTIL</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 3 ###</source>
+        <translation>### OPCIONES DE SISTEMA 3 ###</translation>
+    </message>
+    <message>
+        <source>1. TX OFF DELAY</source>
+        <translation>1. RETARDO TX APAGADO</translation>
+    </message>
+    <message>
+        <source>2. TX ON TIME</source>
+        <translation>2. TIEMPO TX ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>3. RX ON DELAY</source>
+        <translation>3. RETARDO RX ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>: ON</source>
+        <translation>: SÍ</translation>
+    </message>
+    <message>
+        <source>: OFF</source>
+        <translation>: NO</translation>
+    </message>
+    <message>
+        <source>: Enable</source>
+        <translation>: Activado</translation>
+    </message>
+    <message>
+        <source>: Disable</source>
+        <translation>: Desactivado</translation>
+    </message>
+    <message>
+        <source>** Squelch Disabled **</source>
+        <translation>** Silenciador desactivado **</translation>
+    </message>
+    <message>
+        <source>** Rssi Level Check **</source>
+        <translation>** Nivel RSSI **</translation>
+    </message>
+    <message>
+        <source>** Busy Port Check **</source>
+        <translation>** Entrada de ocupado **</translation>
+    </message>
+    <message>
+        <source>: %lld Sec</source>
+        <translation>: %lld s</translation>
+    </message>
+    <message>
+        <source>: %d Sec</source>
+        <translation>: %d s</translation>
+    </message>
+    <message>
+        <source>: %lld Hour</source>
+        <translation>: %lld h</translation>
+    </message>
+    <message>
+        <source>Modem is not selected</source>
+        <translation>Ningún módem elegido</translation>
+    </message>
+    <message>
+        <source>** AFSK  BELL202 Mode **</source>
+        <translation>** AFSK  BELL202 **</translation>
+    </message>
+    <message>
+        <source>** AFSK  V23 Mode **</source>
+        <translation>** AFSK  V23 **</translation>
+    </message>
+    <message>
+        <source>: NONE</source>
+        <translation>: NINGUNO</translation>
+    </message>
+    <message>
+        <source>: %d BYTE</source>
+        <translation>: %d BYTES</translation>
+    </message>
+    <message>
+        <source>: %d BIT</source>
+        <translation>: %d BITS</translation>
+    </message>
+    <message>
+        <source>Test Mode Enable</source>
+        <translation>Modo de prueba activo</translation>
+    </message>
+    <message>
+        <source>: Auto Mode</source>
+        <translation>: Automático</translation>
+    </message>
+    <message>
+        <source>: Dumb Mode</source>
+        <translation>: Transparente</translation>
+    </message>
+    <message>
+        <source>%s DATA SHEET</source>
+        <translation>HOJA DE DATOS %s</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>false</source>
