@@ -81,6 +81,10 @@ TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
     EXPECT_EQ(m_Radios[0].m_Eeprom, expected.m_Work);
     EXPECT_EQ(m_Radios[2].m_Eeprom, expected.m_Work);
     EXPECT_EQ(m_pDlg->m_pTable->item(1, 2)->text().toStdString(), "FAILED: Write Fail..!");
+    // every radio's row in sight
+    m_pDlg->show();
+    QApplication::processEvents();
+    EXPECT_GE(m_pDlg->m_pTable->viewport()->height(), 3 * m_pDlg->m_pTable->rowHeight(0));
     EXPECT_EQ(m_pDlg->m_pTable->item(0, 2)->text().left(17).toStdString(), "ok: firmware 1.2,");
     const std::string summary = m_pDlg->m_pSummary->toPlainText().toStdString();
     EXPECT_NE(summary.find("COM18  -         FAILED"), std::string::npos) << summary;
