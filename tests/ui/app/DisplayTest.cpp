@@ -34,6 +34,7 @@
 #include "radio/FindCableDlg.h"
 #include "radio/FleetDlg.h"
 #include "radio/ProgressDlg.h"
+#include "radio/RestoreDlg.h"
 #include "radio/SquelchDlg.h"
 #include "radio/TransferHistoryDlg.h"
 #include "shared/DisplaySettings.h"
@@ -272,6 +273,7 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
         {"find-cable", [&] { return new CFindCableDlg(*ports, &frame); }},
         {"fleet", [&] { return new CFleetDlg(context, &frame); }},
         {"progress", [&] { return new CProgressDlg(&frame); }},
+        {"restore", [&] { return new CRestoreDlg(context, *Sheet().m_pEepromPage->m_pTransfer, &frame); }},
         {"transfer-history",
          [&] {
              return new CTransferHistoryDlg({}, m_Dir.File("state/transfers.log"), std::string(), &frame);
