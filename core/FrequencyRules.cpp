@@ -224,26 +224,39 @@ SFrequencyFit ValidateTxFrequency(int model, const SBandLimits& band, double rxM
     return fit;
 }
 
+std::string OutOfBandNote(const CDataRadioDoc& doc, int channel) {
+    const CChannelData& ch = doc.m_Channel[static_cast<size_t>(channel - 1)];
+    const SBandLimits band = CurrentBandLimits(doc);
+    const double outside = band.IsOutside(ch.m_dRxFreq)   ? ch.m_dRxFreq
+                           : band.IsOutside(ch.m_dTxFreq) ? ch.m_dTxFreq
+                                                          : 0.0;
+    if (outside == 0.0) {
+        return std::string();
+    }
+    return TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "Channel %d: %s MHz is outside %s–%s MHz"),
+                      channel, FormatFixed(outside, 5).c_str(), FormatFixed(band.m_dLower, 0).c_str(),
+                      FormatFixed(band.m_dUpper, 0).c_str());
+}
+
 std::string FrequencyFieldText(double mhz) {
     return mhz == 0.0 ? std::string() : FormatFixed(mhz, 5);
 }
 
 namespace {
 
-// True when the fields hold what the channel holds and it is whole as it stands: a step the model takes,
-// both frequencies on that step's grid (within a hertz) and in the band. Leaving such a field changes
-// nothing, so that a plan loaded or read from a radio keeps the steps and the receive-only channels it was
-// made with, and the window writes the bytes the command line writes for the same file.
-bool KeepsAsItIs(const CDataRadioDoc& doc, const CChannelData& ch, const SBandLimits& band, double rx,
-                 double tx) {
+// True when the fields hold what the channel holds and it is whole as it stands: a step the model takes and
+// both frequencies on that step's grid (within a hertz). Leaving such a field changes nothing, so that a plan
+// loaded or read from a radio keeps the steps and the receive-only channels it was made with, and the window
+// writes the bytes the command line writes for the same file. A frequency outside the band stays too: it is
+// marked and named, and the write check stops at it as it does for the command line.
+bool KeepsAsItIs(const CDataRadioDoc& doc, const CChannelData& ch, double rx, double tx) {
     constexpr double kSameMhz = 0.0000001;
     const auto onGrid = [&ch](double mhz) {
         const double steps = mhz * kHzPerMHz / StepWidthHz(ch.m_nStep);
         return std::fabs(steps - std::round(steps)) * StepWidthHz(ch.m_nStep) < 1.0;
     };
     return std::fabs(rx - ch.m_dRxFreq) < kSameMhz && std::fabs(tx - ch.m_dTxFreq) < kSameMhz &&
-           ModelTakesStep(doc.m_nModel, ch.m_nStep) && onGrid(rx) && onGrid(tx) && !band.IsOutside(rx) &&
-           !band.IsOutside(tx);
+           ModelTakesStep(doc.m_nModel, ch.m_nStep) && onGrid(rx) && onGrid(tx);
 }
 
 }  // namespace
@@ -253,7 +266,7 @@ void LeaveRxField(CDataRadioDoc& doc, int channel, SRowEdit& row) {
     const SBandLimits band = CurrentBandLimits(doc);
     const double rx = FieldTextToDouble(row.m_strRx);
     const double tx = FieldTextToDouble(row.m_strTx);
-    if (rx != 0.0 && KeepsAsItIs(doc, ch, band, rx, tx)) {
+    if (rx != 0.0 && KeepsAsItIs(doc, ch, rx, tx)) {
         row.m_strRx = FrequencyFieldText(ch.m_dRxFreq);
         row.m_strTx = FrequencyFieldText(ch.m_dTxFreq);
         return;
@@ -292,7 +305,7 @@ void LeaveTxField(CDataRadioDoc& doc, int channel, SRowEdit& row) {
     const SBandLimits band = CurrentBandLimits(doc);
     const double rx = FieldTextToDouble(row.m_strRx);
     const double tx = FieldTextToDouble(row.m_strTx);
-    if (rx != 0.0 && KeepsAsItIs(doc, ch, band, rx, tx)) {
+    if (rx != 0.0 && KeepsAsItIs(doc, ch, rx, tx)) {
         row.m_strRx = FrequencyFieldText(ch.m_dRxFreq);
         row.m_strTx = FrequencyFieldText(ch.m_dTxFreq);
         return;

@@ -74,9 +74,15 @@ struct SRowEdit {
 };
 
 // Leaving the RX or TX field of channel (1-16): fits and checks the row, writes the channel's frequencies
-// and step into the record and the texts to show into row.
+// and step into the record and the texts to show into row. Fields that hold what the record holds, on a
+// grid of its step, are kept as they are, out of the band too (see OutOfBandNote).
 void LeaveRxField(CDataRadioDoc& doc, int channel, SRowEdit& row);
 void LeaveTxField(CDataRadioDoc& doc, int channel, SRowEdit& row);
+
+// A channel (1-16) whose frequencies lie outside the record's band, as a file or a radio may hold them: the
+// page shows it as it is and marks it, the write check stops at it. Empty when both are in the band.
+// "Channel 3: 180.00000 MHz is outside 138–174 MHz"
+std::string OutOfBandNote(const CDataRadioDoc& doc, int channel);
 
 // A frequency as the fields show it: "%.5f", empty for 0 (not programmed).
 std::string FrequencyFieldText(double mhz);

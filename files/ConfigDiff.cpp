@@ -10,6 +10,7 @@
 #include "Format.h"
 #include "SettingsFile.h"
 #include "TextConfig.h"
+#include "TextMark.h"
 
 namespace {
 
@@ -28,6 +29,9 @@ std::string ValueText(const SFieldDef& f, const CDataRadioDoc& doc, int ch) {
     const SFieldText value = FormatField(f, doc, ch);
     if (value.bRaw) {
         return "raw " + value.strText;
+    }
+    if (f.eKind == EValueKind::Flag || f.eKind == EValueKind::Names) {
+        return LookUpText("Fields", value.strText.c_str());  // "true", "wide" in the window's language
     }
     // frequencies read as the channel page shows them, without a unit
     return *f.strUnit != '\0' && f.eKind != EValueKind::Mhz ? value.strText + " " + f.strUnit : value.strText;
@@ -155,18 +159,21 @@ std::vector<std::string> DiffConfigs(const SConfig& a, const SConfig& b) {
     const SConfig y{b.bCarried && !carried ? AsRadioHoldsIt(b.doc) : b.doc, carried};
     std::vector<std::string> lines;
     const std::vector<SFieldDef>& radio = RadioFields();
-    Compare(lines, radio[0].strLabel, radio[0], x, y, 0);
-    Compare(lines, radio[1].strLabel, radio[1], x, y, 0);
+    Compare(lines, LookUpText("Fields", radio[0].strLabel), radio[0], x, y, 0);
+    Compare(lines, LookUpText("Fields", radio[1].strLabel), radio[1], x, y, 0);
     for (int ch = 0; ch < kChannels; ++ch) {
         for (const SFieldDef& f : ChannelFields()) {
             if (carried || IsShown(f, x.doc, ch) || IsShown(f, y.doc, ch)) {
-                Compare(lines, StrPrintf("channel %d %s", ch + 1, f.strLabel), f, x, y, ch);
+                Compare(lines,
+                        TextPrintf(KV310_MESSAGES, KV310_TEXT("Messages", "channel %d %s"), ch + 1,
+                                   LookUpText("Fields", f.strLabel).c_str()),
+                        f, x, y, ch);
             }
         }
     }
     for (size_t i = 2; i < radio.size(); ++i) {
         if (carried || IsShown(radio[i], x.doc, 0) || IsShown(radio[i], y.doc, 0)) {
-            Compare(lines, radio[i].strLabel, radio[i], x, y, 0);
+            Compare(lines, LookUpText("Fields", radio[i].strLabel), radio[i], x, y, 0);
         }
     }
     return lines;

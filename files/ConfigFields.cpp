@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "Format.h"
+#include "TextMark.h"
 #include "Tones.h"
 
 namespace {
@@ -164,7 +165,7 @@ std::string Readable(const SFieldDef& f, const CDataRadioDoc& doc, const SSlot& 
     const double d = slot.pDouble != nullptr ? *slot.pDouble : 0.0;
     switch (f.eKind) {
         case EValueKind::Flag:
-            return v == 0 ? "false" : v == 1 ? "true" : "";
+            return v == 0 ? KV310_TEXT("Fields", "false") : v == 1 ? KV310_TEXT("Fields", "true") : "";
         case EValueKind::Int:
             return IntReadable(f, v) ? std::to_string(v) : "";
         case EValueKind::Indexed:

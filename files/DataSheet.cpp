@@ -5,8 +5,15 @@
 #include <iterator>
 
 #include "Format.h"
+#include "TextMark.h"
 
 namespace {
+
+// The sheet's fixed texts in the language the caller installed (the window's, or kv310ctl print's
+// --language); without a lookup they stay as the English sheet has always printed them.
+std::string Say(const char* text) {
+    return LookUpText("DataSheet", text);
+}
 
 constexpr int kRuleLength = 93;
 constexpr int32_t kRuleX = 250;
@@ -29,37 +36,37 @@ bool IsOlderLayout(const CDataRadioDoc& doc) {
 void AddHeading(const CDataRadioDoc& doc, CSheetPage& page) {
     const std::string rule(kRuleLength, '-');
     const bool titled = doc.m_nModel >= kFirstOfferedModel && doc.m_nModel <= kLastOfferedModel;
-    page.push_back({3400, 600, "===== PC PROGRAMMER DATA SHEET ====="});
-    page.push_back({400, 900, "* MODEL"});
+    page.push_back({3400, 600, Say(KV310_TEXT("DataSheet", "===== PC PROGRAMMER DATA SHEET ====="))});
+    page.push_back({400, 900, Say(KV310_TEXT("DataSheet", "* MODEL"))});
     page.push_back({1300, 900, titled ? StrPrintf(": %s", doc.CurrentBand().m_strTitle.c_str()) : ""});
-    page.push_back({500, 1400, "## CHANNEL DATA ##"});
+    page.push_back({500, 1400, Say(KV310_TEXT("DataSheet", "## CHANNEL DATA ##"))});
     page.push_back({kRuleX, 1700, rule});
     page.push_back({kRuleX, 2100, rule});
 
     const SColumns& c = IsOlderLayout(doc) ? kOlderColumns : kColumns;
     constexpr int32_t y = 1900;
-    page.push_back({300, y, "CH"});
-    page.push_back({700, y, "RX_FREQ(MHz)"});
-    page.push_back({c.rxOptionHead, y, "RX_OPTION"});
-    page.push_back({c.txFreqHead, y, "TX_FREQ(MHz)"});
-    page.push_back({c.txOptionHead, y, "TX_OPTION"});
-    page.push_back({c.scanHead, y, "SCAN"});
-    page.push_back({c.widthHead, y, "WIDTH"});
-    page.push_back({c.powerHead, y, "POWER"});
-    page.push_back({c.hangOnHead, y, "HANG-ON"});
+    page.push_back({300, y, Say(KV310_TEXT("DataSheet", "CH"))});
+    page.push_back({700, y, Say(KV310_TEXT("DataSheet", "RX_FREQ(MHz)"))});
+    page.push_back({c.rxOptionHead, y, Say(KV310_TEXT("DataSheet", "RX_OPTION"))});
+    page.push_back({c.txFreqHead, y, Say(KV310_TEXT("DataSheet", "TX_FREQ(MHz)"))});
+    page.push_back({c.txOptionHead, y, Say(KV310_TEXT("DataSheet", "TX_OPTION"))});
+    page.push_back({c.scanHead, y, Say(KV310_TEXT("DataSheet", "SCAN"))});
+    page.push_back({c.widthHead, y, Say(KV310_TEXT("DataSheet", "WIDTH"))});
+    page.push_back({c.powerHead, y, Say(KV310_TEXT("DataSheet", "POWER"))});
+    page.push_back({c.hangOnHead, y, Say(KV310_TEXT("DataSheet", "HANG-ON"))});
 }
 
 // A signalling cell of the current layout: the tone or code above its kind; "NO" when there is none;
 // nothing for two-tone. x is the column's tone position (2400 receive, 5400 transmit).
 void AddOptionCell(int option, double ctcss, int32_t dcs, int32_t x, int32_t y, CSheetPage& page) {
     if (option == kSigNone) {
-        page.push_back({x + 200, y, "NO"});
+        page.push_back({x + 200, y, Say(KV310_TEXT("DataSheet", "NO"))});
     } else if (option == kSigCtcss) {
         page.push_back({x, y - 115, StrPrintf("%5.1f", ctcss)});
-        page.push_back({x - 100, y + 115, "(CTCSS)"});
+        page.push_back({x - 100, y + 115, Say(KV310_TEXT("DataSheet", "(CTCSS)"))});
     } else if (option == kSigDcs) {
         page.push_back({x, y - 115, StrPrintf("%03d", dcs)});
-        page.push_back({x - 100, y + 115, "(DCS)"});
+        page.push_back({x - 100, y + 115, Say(KV310_TEXT("DataSheet", "(DCS)"))});
     }
 }
 
@@ -75,20 +82,26 @@ void AddChannelRow(const CDataRadioDoc& doc, int n, CSheetPage& page) {
     }
     AddOptionCell(channel.m_nRxOption, channel.m_dRxCtcss, channel.m_nRxDcs, 2400, y, page);
     AddOptionCell(channel.m_nTxOption, channel.m_dTxCtcss, channel.m_nTxDcs, 5400, y, page);
-    page.push_back({6700, y, channel.m_bScan != 0 ? "ON" : "OFF"});
-    page.push_back({7500, y, channel.m_bWide != 0 ? " WIDE" : "NARROW"});
-    page.push_back({8500, y, channel.m_bHighPower != 0 ? "HIGH" : "LOW"});
+    page.push_back(
+        {6700, y,
+         Say(channel.m_bScan != 0 ? KV310_TEXT("DataSheet", "ON") : KV310_TEXT("DataSheet", "OFF"))});
+    page.push_back(
+        {7500, y,
+         Say(channel.m_bWide != 0 ? KV310_TEXT("DataSheet", " WIDE") : KV310_TEXT("DataSheet", "NARROW"))});
+    page.push_back(
+        {8500, y,
+         Say(channel.m_bHighPower != 0 ? KV310_TEXT("DataSheet", "HIGH") : KV310_TEXT("DataSheet", "LOW"))});
     page.push_back({9400, y, doc.m_nHangOnTime == 0 ? "  -" : StrPrintf("%d", doc.m_nHangOnTime)});
 }
 
 // The older layout's one-line signalling cell.
 void AddOlderOptionCell(int option, double ctcss, int32_t dcs, int32_t x, int32_t y, CSheetPage& page) {
     if (option == kSigNone) {
-        page.push_back({x + 300, y, "NO"});
+        page.push_back({x + 300, y, Say(KV310_TEXT("DataSheet", "NO"))});
     } else if (option == kSigCtcss) {
-        page.push_back({x, y, StrPrintf("%0.1f (CTCSS)", ctcss)});
+        page.push_back({x, y, TextPrintf("DataSheet", KV310_TEXT("DataSheet", "%0.1f (CTCSS)"), ctcss)});
     } else if (option == kSigDcs) {
-        page.push_back({x, y, StrPrintf("%03d (DCS)", dcs)});
+        page.push_back({x, y, TextPrintf("DataSheet", KV310_TEXT("DataSheet", "%03d (DCS)"), dcs)});
     }
 }
 
@@ -100,9 +113,14 @@ void AddOlderChannelRow(const CDataRadioDoc& doc, int n, CSheetPage& page) {
     page.push_back({3800, y, channel.m_dTxFreq == 0.0 ? "   -" : StrPrintf("%8.4f", channel.m_dTxFreq)});
     AddOlderOptionCell(channel.m_nRxOption, channel.m_dRxCtcss, channel.m_nRxDcs, 2400, y, page);
     AddOlderOptionCell(channel.m_nTxOption, channel.m_dTxCtcss, channel.m_nTxDcs, 5400, y, page);
-    page.push_back({8000, y, channel.m_bScan != 0 ? "S" : "OFF"});
-    page.push_back({8100, y, channel.m_bWide != 0 ? "Wide" : "Narrow"});
-    page.push_back({9100, y, channel.m_bHighPower != 0 ? "High" : "Low"});
+    page.push_back(
+        {8000, y, Say(channel.m_bScan != 0 ? KV310_TEXT("DataSheet", "S") : KV310_TEXT("DataSheet", "OFF"))});
+    page.push_back(
+        {8100, y,
+         Say(channel.m_bWide != 0 ? KV310_TEXT("DataSheet", "Wide") : KV310_TEXT("DataSheet", "Narrow"))});
+    page.push_back(
+        {9100, y,
+         Say(channel.m_bHighPower != 0 ? KV310_TEXT("DataSheet", "High") : KV310_TEXT("DataSheet", "Low"))});
     page.push_back({10200, y, doc.m_nHangOnTime == 0 ? "   -" : StrPrintf("%d", doc.m_nHangOnTime)});
 }
 
@@ -126,58 +144,58 @@ constexpr int32_t kLeftValueX = 3800;
 constexpr int32_t kRightValueX = 9000;
 
 const SSheetItem kOptionLabels[] = {
-    {4000, 900, "====  OPTION DATA  ===="},
-    {700, 1700, "### RX OPTION ###"},
-    {500, 2300, "1. POWER SAVE MODE"},
-    {500, 2600, "2. DELAY TIME"},
-    {500, 2900, "3. POWER SAVE ON TIME"},
-    {500, 3200, "4. POWER SAVE OFF TIME"},
-    {5600, 1700, "### TX OPTION ###"},
-    {5400, 2000, "1. TX TIME OUT TIME"},
-    {5400, 2300, "2. BEEP WHEN HANG ON TIME"},
-    {5400, 2600, "3. TX TONE GENERATION"},
-    {5700, 2900, "FOR DATA INPUT"},
-    {5400, 3200, "4. BUSY CHANNEL LOCKOUT"},
-    {5400, 3500, "5. ENABLES TX MATCHED SAT"},
-    {5400, 3800, "6. TX DELAY"},
-    {700, 4700, "### SCAN OPTION ###"},
-    {500, 5000, "1. SCAN DELAY TIME"},
-    {500, 5300, "2. SCAN SPEED TIME"},
-    {5600, 4700, "### GPS OPTION ###"},
-    {5400, 5000, "1. GPS"},
-    {5400, 5300, "2. TRASMISSION CYCLE"},
-    {5400, 5600, "3. DATA TRANSMISSION TIME"},
-    {5400, 5900, "4. DATA DELAY TIME"},
-    {700, 6500, "### MODEM OPTION ###"},
-    {500, 7100, "1. MODEM"},
-    {500, 7400, "2. MODEM BAUD RATE"},
-    {800, 7700, "2.1 S BAND"},
-    {800, 8000, "2.2 N BAND"},
-    {5600, 6500, "### SYSTEM OPTION 2 ###"},
-    {5400, 6800, "1. BASE BLOCK SIZE 1"},
-    {5400, 7100, "2. PREAMBLE DATA SIZE"},
-    {5400, 7400, "3. WAIT FOR BUSY TIME"},
-    {5400, 7700, "4. FLOW CONTROL"},
-    {5400, 8000, "5. TX DELAY TIME 1"},
-    {5400, 8300, "6. TX DELAY TIME 2(TONE ONLY)"},
-    {5400, 8600, "7. NUMBER OF ALLOWABLE ERRORS"},
-    {5700, 8900, "FOR START BIT"},
-    {700, 9500, "### SYSTEM OPTION 1 ###"},
-    {500, 9800, "1. MODE"},
-    {500, 10100, "2. TX FORCING MODE"},
-    {500, 10400, "3. INITIALIZING DATA FOR HT"},
-    {5600, 9500, "### SYSTEM OPTION 3 ###"},
-    {5400, 9800, "1. TX OFF DELAY"},
-    {5400, 10100, "2. TX ON TIME"},
-    {5400, 10400, "3. RX ON DELAY"},
+    {4000, 900, KV310_TEXT("DataSheet", "====  OPTION DATA  ====")},
+    {700, 1700, KV310_TEXT("DataSheet", "### RX OPTION ###")},
+    {500, 2300, KV310_TEXT("DataSheet", "1. POWER SAVE MODE")},
+    {500, 2600, KV310_TEXT("DataSheet", "2. DELAY TIME")},
+    {500, 2900, KV310_TEXT("DataSheet", "3. POWER SAVE ON TIME")},
+    {500, 3200, KV310_TEXT("DataSheet", "4. POWER SAVE OFF TIME")},
+    {5600, 1700, KV310_TEXT("DataSheet", "### TX OPTION ###")},
+    {5400, 2000, KV310_TEXT("DataSheet", "1. TX TIME OUT TIME")},
+    {5400, 2300, KV310_TEXT("DataSheet", "2. BEEP WHEN HANG ON TIME")},
+    {5400, 2600, KV310_TEXT("DataSheet", "3. TX TONE GENERATION")},
+    {5700, 2900, KV310_TEXT("DataSheet", "FOR DATA INPUT")},
+    {5400, 3200, KV310_TEXT("DataSheet", "4. BUSY CHANNEL LOCKOUT")},
+    {5400, 3500, KV310_TEXT("DataSheet", "5. ENABLES TX MATCHED SAT")},
+    {5400, 3800, KV310_TEXT("DataSheet", "6. TX DELAY")},
+    {700, 4700, KV310_TEXT("DataSheet", "### SCAN OPTION ###")},
+    {500, 5000, KV310_TEXT("DataSheet", "1. SCAN DELAY TIME")},
+    {500, 5300, KV310_TEXT("DataSheet", "2. SCAN SPEED TIME")},
+    {5600, 4700, KV310_TEXT("DataSheet", "### GPS OPTION ###")},
+    {5400, 5000, KV310_TEXT("DataSheet", "1. GPS")},
+    {5400, 5300, KV310_TEXT("DataSheet", "2. TRASMISSION CYCLE")},
+    {5400, 5600, KV310_TEXT("DataSheet", "3. DATA TRANSMISSION TIME")},
+    {5400, 5900, KV310_TEXT("DataSheet", "4. DATA DELAY TIME")},
+    {700, 6500, KV310_TEXT("DataSheet", "### MODEM OPTION ###")},
+    {500, 7100, KV310_TEXT("DataSheet", "1. MODEM")},
+    {500, 7400, KV310_TEXT("DataSheet", "2. MODEM BAUD RATE")},
+    {800, 7700, KV310_TEXT("DataSheet", "2.1 S BAND")},
+    {800, 8000, KV310_TEXT("DataSheet", "2.2 N BAND")},
+    {5600, 6500, KV310_TEXT("DataSheet", "### SYSTEM OPTION 2 ###")},
+    {5400, 6800, KV310_TEXT("DataSheet", "1. BASE BLOCK SIZE 1")},
+    {5400, 7100, KV310_TEXT("DataSheet", "2. PREAMBLE DATA SIZE")},
+    {5400, 7400, KV310_TEXT("DataSheet", "3. WAIT FOR BUSY TIME")},
+    {5400, 7700, KV310_TEXT("DataSheet", "4. FLOW CONTROL")},
+    {5400, 8000, KV310_TEXT("DataSheet", "5. TX DELAY TIME 1")},
+    {5400, 8300, KV310_TEXT("DataSheet", "6. TX DELAY TIME 2(TONE ONLY)")},
+    {5400, 8600, KV310_TEXT("DataSheet", "7. NUMBER OF ALLOWABLE ERRORS")},
+    {5700, 8900, KV310_TEXT("DataSheet", "FOR START BIT")},
+    {700, 9500, KV310_TEXT("DataSheet", "### SYSTEM OPTION 1 ###")},
+    {500, 9800, KV310_TEXT("DataSheet", "1. MODE")},
+    {500, 10100, KV310_TEXT("DataSheet", "2. TX FORCING MODE")},
+    {500, 10400, KV310_TEXT("DataSheet", "3. INITIALIZING DATA FOR HT")},
+    {5600, 9500, KV310_TEXT("DataSheet", "### SYSTEM OPTION 3 ###")},
+    {5400, 9800, KV310_TEXT("DataSheet", "1. TX OFF DELAY")},
+    {5400, 10100, KV310_TEXT("DataSheet", "2. TX ON TIME")},
+    {5400, 10400, KV310_TEXT("DataSheet", "3. RX ON DELAY")},
 };
 
-const char* OnOff(int32_t flag) {
-    return flag != 0 ? ": ON" : ": OFF";
+std::string OnOff(int32_t flag) {
+    return Say(flag != 0 ? KV310_TEXT("DataSheet", ": ON") : KV310_TEXT("DataSheet", ": OFF"));
 }
 
-const char* EnableDisable(int32_t flag) {
-    return flag != 0 ? ": Enable" : ": Disable";
+std::string EnableDisable(int32_t flag) {
+    return Say(flag != 0 ? KV310_TEXT("DataSheet", ": Enable") : KV310_TEXT("DataSheet", ": Disable"));
 }
 
 // A list's text for an index; an index outside the list prints nothing.
@@ -193,46 +211,58 @@ bool IsKv310(const CDataRadioDoc& doc) {
 }
 
 void AddRxTxValues(const CDataRadioDoc& doc, CSheetPage& page) {
-    const char* squelch = doc.m_bSquelch == 0       ? "** Squelch Disabled **"
-                          : doc.m_nSquelchType == 0 ? "** Rssi Level Check **"
-                                                    : "** Busy Port Check **";
-    page.push_back({500, 2000, squelch});
+    const char* squelch = doc.m_bSquelch == 0       ? KV310_TEXT("DataSheet", "** Squelch Disabled **")
+                          : doc.m_nSquelchType == 0 ? KV310_TEXT("DataSheet", "** Rssi Level Check **")
+                                                    : KV310_TEXT("DataSheet", "** Busy Port Check **");
+    page.push_back({500, 2000, Say(squelch)});
     const bool saving = doc.m_bPowerSave != 0;
-    page.push_back({kLeftValueX, 2300, saving ? ": ON" : ": OFF"});
+    page.push_back({kLeftValueX, 2300, OnOff(saving ? 1 : 0)});
     page.push_back(
-        {kLeftValueX, 2600, saving ? StrPrintf(": %lld Sec", doc.m_nPowerSaveDelay + 1LL) : ": -"});
+        {kLeftValueX, 2600,
+         saving ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %lld Sec"), doc.m_nPowerSaveDelay + 1LL)
+                : ": -"});
     page.push_back({kLeftValueX, 2900, saving ? StrPrintf(": %d ms", doc.m_nPowerSaveOnTime) : ": -"});
     page.push_back({kLeftValueX, 3200, saving ? StrPrintf(": %d ms", doc.m_nPowerSaveOffTime) : ": -"});
 
-    page.push_back({kRightValueX, 2000, StrPrintf(": %d Sec", doc.m_nTxTimeOut)});
+    page.push_back(
+        {kRightValueX, 2000, TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %d Sec"), doc.m_nTxTimeOut)});
     page.push_back({kRightValueX, 2300, OnOff(doc.m_bHangOnBeep)});
     page.push_back({kRightValueX, 2750, EnableDisable(doc.m_bTxToneForData)});
     page.push_back({kRightValueX, 3200, OnOff(doc.m_bBusyLockout)});
-    page.push_back({kRightValueX, 3500, doc.m_bBusyLockout == 0 ? ": OFF" : OnOff(doc.m_bTxMatchedSat)});
+    page.push_back({kRightValueX, 3500, OnOff(doc.m_bBusyLockout == 0 ? 0 : doc.m_bTxMatchedSat)});
     page.push_back({kRightValueX, 3800, OnOff(doc.m_bTxDelay)});
 }
 
 void AddScanGpsValues(const CDataRadioDoc& doc, CSheetPage& page) {
-    page.push_back({kLeftValueX, 5000, StrPrintf(": %lld Sec", doc.m_nScanDelay + 1LL)});
+    page.push_back({kLeftValueX, 5000,
+                    TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %lld Sec"), doc.m_nScanDelay + 1LL)});
     page.push_back({kLeftValueX, 5300, StrPrintf(": %d ms", doc.m_nScanSpeed)});
     const bool gps = doc.m_bGps != 0;
-    page.push_back({kRightValueX, 5000, gps ? ": Enable" : ": Disable"});
-    page.push_back({kRightValueX, 5300, gps ? StrPrintf(": %lld Hour", doc.m_nGpsCycle + 1LL) : ": -"});
-    page.push_back({kRightValueX, 5600, gps ? StrPrintf(": %d Sec", doc.m_nGpsTxTime) : ": -"});
-    page.push_back({kRightValueX, 5900, gps ? StrPrintf(": %d Sec", doc.m_nGpsDelay) : ": -"});
+    page.push_back({kRightValueX, 5000, EnableDisable(gps ? 1 : 0)});
+    page.push_back(
+        {kRightValueX, 5300,
+         gps ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %lld Hour"), doc.m_nGpsCycle + 1LL)
+             : ": -"});
+    page.push_back(
+        {kRightValueX, 5600,
+         gps ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %d Sec"), doc.m_nGpsTxTime) : ": -"});
+    page.push_back(
+        {kRightValueX, 5900,
+         gps ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %d Sec"), doc.m_nGpsDelay) : ": -"});
 }
 
 void AddModemValues(const CDataRadioDoc& doc, CSheetPage& page) {
-    std::string type = "Modem is not selected";
+    std::string type = Say(KV310_TEXT("DataSheet", "Modem is not selected"));
     if (doc.m_bModemGmsk != 0) {
         type = "** GMSK **";
     } else if (doc.m_bModemFfsk != 0) {
         type = "** FFSK **";
     } else if (doc.m_bModemAfsk != 0) {
-        type = doc.m_bAfskBell202 != 0 ? "** AFSK  BELL202 Mode **" : "** AFSK  V23 Mode **";
+        type = Say(doc.m_bAfskBell202 != 0 ? KV310_TEXT("DataSheet", "** AFSK  BELL202 Mode **")
+                                           : KV310_TEXT("DataSheet", "** AFSK  V23 Mode **"));
     }
     page.push_back({500, 6800, type});
-    page.push_back({kLeftValueX, 7100, doc.m_bModem != 0 ? ": Enable" : ": Disable"});
+    page.push_back({kLeftValueX, 7100, EnableDisable(doc.m_bModem)});
 
     std::string sBand = ": -";
     std::string nBand = ": -";
@@ -253,20 +283,27 @@ void AddModemValues(const CDataRadioDoc& doc, CSheetPage& page) {
 }
 
 void AddSystemValues(const CDataRadioDoc& doc, CSheetPage& page) {
+    // ": NONE", then ": 32 BYTE" to ": 8192 BYTE"
+    const int32_t block = doc.m_nBaseBlockSize;
     page.push_back({kRightValueX, 6800,
-                    Pick({": NONE", ": 32 BYTE", ": 64 BYTE", ": 128 BYTE", ": 256 BYTE", ": 512 BYTE",
-                          ": 1024 BYTE", ": 2048 BYTE", ": 4096 BYTE", ": 8192 BYTE"},
-                         doc.m_nBaseBlockSize)});
+                    block == 0 ? Say(KV310_TEXT("DataSheet", ": NONE"))
+                    : block > 0 && block <= 9
+                        ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %d BYTE"), 16 << block)
+                        : std::string()});
     const bool preambleKnown = doc.m_nPreambleSize >= 0 && doc.m_nPreambleSize <= 15;
-    page.push_back(
-        {kRightValueX, 7100, preambleKnown ? StrPrintf(": %d BIT", 16 + 8 * doc.m_nPreambleSize) : ""});
+    page.push_back({kRightValueX, 7100,
+                    preambleKnown ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %d BIT"),
+                                               16 + 8 * doc.m_nPreambleSize)
+                                  : ""});
     std::string waitBusy = ": -";
     if (!IsKv310(doc)) {
         const bool known = doc.m_nWaitBusyTime >= 0 && doc.m_nWaitBusyTime <= 15;
         waitBusy = known ? StrPrintf(": %d ms", (doc.m_nWaitBusyTime + 1) * 100) : "";
     }
     page.push_back({kRightValueX, 7400, waitBusy});
-    page.push_back({kRightValueX, 7700, Pick({": NONE", ": Xon / Xoff", ": RTS / CTS"}, doc.m_nFlowControl)});
+    page.push_back({kRightValueX, 7700,
+                    doc.m_nFlowControl == 0 ? Say(KV310_TEXT("DataSheet", ": NONE"))
+                                            : Pick({"", ": Xon / Xoff", ": RTS / CTS"}, doc.m_nFlowControl)});
     // sic: from 50 ms on the sheet has no blank before "ms"
     const std::string delay1 =
         Pick({": 5 ms", ": 10 ms", ": 15 ms", ": 20 ms", ": 25 ms", ": 30 ms", ": 35 ms", ": 40 ms",
@@ -276,13 +313,16 @@ void AddSystemValues(const CDataRadioDoc& doc, CSheetPage& page) {
     const std::string delay2 =
         Pick({": 200 ms", ": 250 ms", ": 300 ms", ": 350 ms", ": 400 ms", ": 450 ms"}, doc.m_nTxDelayTime2);
     page.push_back({kRightValueX, 8300, IsKv310(doc) || doc.m_bModemGmsk != 0 ? ": -" : delay2});
-    page.push_back(
-        {kRightValueX, 8750, Pick({": 0 BIT", ": 1 BIT", ": 2 BIT", ": 3 BIT"}, doc.m_nStartBitErrors)});
+    const int32_t errors = doc.m_nStartBitErrors;
+    page.push_back({kRightValueX, 8750,
+                    errors >= 0 && errors <= 3
+                        ? TextPrintf("DataSheet", KV310_TEXT("DataSheet", ": %d BIT"), errors)
+                        : std::string()});
 
-    const char* mode = doc.m_bTestMode != 0    ? "Test Mode Enable"
-                       : doc.m_nModemMode == 2 ? ": Auto Mode"
-                                               : ": Dumb Mode";
-    page.push_back({kLeftValueX, 9800, mode});
+    const char* mode = doc.m_bTestMode != 0    ? KV310_TEXT("DataSheet", "Test Mode Enable")
+                       : doc.m_nModemMode == 2 ? KV310_TEXT("DataSheet", ": Auto Mode")
+                                               : KV310_TEXT("DataSheet", ": Dumb Mode");
+    page.push_back({kLeftValueX, 9800, Say(mode)});
     page.push_back({kLeftValueX, 10100, EnableDisable(doc.m_bTxForcing)});
     page.push_back({kLeftValueX, 10400, EnableDisable(doc.m_bInitDataForHt)});
     page.push_back({kRightValueX, 9800, StrPrintf(": %d ms", doc.m_nTxOffDelay)});
@@ -292,6 +332,9 @@ void AddSystemValues(const CDataRadioDoc& doc, CSheetPage& page) {
 
 CSheetPage BuildOptionPage(const CDataRadioDoc& doc) {
     CSheetPage page(std::begin(kOptionLabels), std::end(kOptionLabels));
+    for (SSheetItem& label : page) {
+        label.strText = Say(label.strText.c_str());
+    }
     AddRxTxValues(doc, page);
     AddScanGpsValues(doc, page);
     AddModemValues(doc, page);
@@ -306,7 +349,8 @@ constexpr size_t kClosedGap = 3;
 
 SDataSheet BuildDataSheet(const CDataRadioDoc& doc) {
     SDataSheet sheet;
-    sheet.strJobName = doc.CurrentBand().m_strTitle + " DATA SHEET";
+    sheet.strJobName = TextPrintf("DataSheet", KV310_TEXT("DataSheet", "%s DATA SHEET"),
+                                  doc.CurrentBand().m_strTitle.c_str());
     sheet.pages.push_back(BuildChannelPage(doc));
     sheet.pages.push_back(BuildOptionPage(doc));
     return sheet;

@@ -15,9 +15,9 @@
 //
 // For terminals, DataSheetText() places the same items on a character grid of the monospaced font.
 //
-// The sheet stays English in every language of the window: its texts are not marked for translation and
-// none is looked up, so that the window's PDF is byte for byte the one `kv310ctl print` makes of the same
-// file.
+// The sheet's fixed texts are marked (context "DataSheet") and looked up as it is laid out: the window
+// prints in its language, `kv310ctl print --language de|es` loads the same catalogue and makes the same PDF,
+// and without a lookup (kv310ctl's default) the sheet keeps the English texts it has always had.
 
 #include <cstdint>
 #include <string>

@@ -164,6 +164,10 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
     result.m_bKeptOwn = write.m_bKeptOwn;
     switch (write.m_Step) {
         case EWriteStep::ReadFirst:
+            if (write.m_End == ETransferEnd::Cancelled) {
+                result.m_strFailure = Text(kTextStoppedBeforeWrite);
+                break;
+            }
             // the radio's own words first, as for a failed write
             result.m_strFailure = TextPrintf(
                 KV310_MESSAGES,
@@ -180,9 +184,15 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
             result.m_strFailure = FailureLine(write.m_strFailure);
             break;
         case EWriteStep::Write: {
-            result.m_strFailure = FailureLine(write.m_strFailure);
             const std::string partly =
                 write.m_End != ETransferEnd::Done ? PartlyWrittenText(write.m_nBlocksWritten) : "";
+            // a cancelled write's own line says again what the partly written text says
+            result.m_strFailure = write.m_End == ETransferEnd::Cancelled && !partly.empty()
+                                      ? Text(KV310_TEXT("Messages", "Write cancelled"))
+                                      : FailureLine(write.m_strFailure);
+            while (!partly.empty() && !result.m_strFailure.empty() && result.m_strFailure.back() == '.') {
+                result.m_strFailure.pop_back();
+            }
             result.m_strFailure += partly.empty() ? "" : "; " + partly;
             break;
         }

@@ -8,11 +8,17 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
 #include "DataSheet.h"
 #include "FileIo.h"
+#include "TextMark.h"
+
+static void InitSheetCatalogues() {
+    Q_INIT_RESOURCE(kv310_translations);
+}
 
 namespace {
 
@@ -97,6 +103,47 @@ struct SHeadlessApplication {
     QGuiApplication app;
 };
 
+// The catalogue of the language kv310ctl prints in: the window's own, embedded in this library.
+QTranslator& SheetCatalogue() {
+    static QTranslator catalogue;
+    return catalogue;
+}
+
+std::string LookUpInSheetCatalogue(const char* context, const char* text) {
+    const QString translated = SheetCatalogue().translate(context, text);
+    return translated.isEmpty() ? std::string(text) : translated.toStdString();
+}
+
+// While it lives, the marked texts are looked up in the catalogue of language, as the window looks them up
+// in the one it installed; "en" changes nothing.
+class CSheetLanguage {
+public:
+    explicit CSheetLanguage(const std::string& language) : m_bOwn(language != "en") {
+        if (!m_bOwn) {
+            return;
+        }
+        InitSheetCatalogues();
+        m_bFound = (language == "de" || language == "es") &&
+                   SheetCatalogue().load(
+                       QStringLiteral(":/translations/kv310_%1.qm").arg(QString::fromStdString(language)));
+        if (m_bFound) {
+            SetTextLookup(LookUpInSheetCatalogue);
+        }
+    }
+    ~CSheetLanguage() {
+        if (m_bFound) {
+            SetTextLookup(nullptr);
+        }
+    }
+    CSheetLanguage(const CSheetLanguage&) = delete;
+    CSheetLanguage& operator=(const CSheetLanguage&) = delete;
+    bool Usable() const { return !m_bOwn || m_bFound; }
+
+private:
+    bool m_bOwn;
+    bool m_bFound = false;
+};
+
 }  // namespace
 
 std::string DataSheetJobName(const CDataRadioDoc& doc) {
@@ -169,7 +216,12 @@ bool PrintDataSheet(const CDataRadioDoc& doc, QPrinter& printer, std::string* er
     return painter.end() || Fail(error, "The printer did not accept the data sheet.");
 }
 
-bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std::string* error) {
+bool PrintDataSheetToPdf(const CDataRadioDoc& doc, const std::string& path, std::string* error,
+                         const std::string& language) {
+    const CSheetLanguage sheetLanguage(language);
+    if (!sheetLanguage.Usable()) {
+        return Fail(error, "There is no data sheet in the language \"" + language + "\": give en, de or es.");
+    }
     std::unique_ptr<SHeadlessApplication> ownApp;
     if (QCoreApplication::instance() == nullptr) {
         ownApp = std::make_unique<SHeadlessApplication>();

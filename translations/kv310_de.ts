@@ -60,7 +60,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Kept only on channels whose frequencies lie on the step&apos;s grid</source>
-        <translation>Nur bei Kanälen übernommen, deren Frequenzen im Raster der Schrittweite liegen</translation>
+        <translation>Nur bei Kanälen übernommen, deren Frequenzen auf dem Kanalraster liegen</translation>
     </message>
     <message>
         <source>(unchanged)</source>
@@ -80,7 +80,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation>Sc&amp;hrittweite</translation>
+        <translation>Kanalras&amp;ter</translation>
     </message>
     <message>
         <source>&amp;RX signalling</source>
@@ -455,7 +455,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Enables Tx matched SAT</source>
-        <translation>TX-SAT-Abgleich ein</translation>
+        <translation>Senden bei passendem Ton erlauben</translation>
     </message>
     <message>
         <source>Tx Delay</source>
@@ -487,11 +487,11 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation>K</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Rx Freq(MHz)</source>
-        <translation>RX-Freq.(MHz)</translation>
+        <translation>RX-Frequenz (MHz)</translation>
     </message>
     <message>
         <source>RX frequency</source>
@@ -499,7 +499,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>RxOption</source>
-        <translation>RX-Opt.</translation>
+        <translation>RX-Option</translation>
     </message>
     <message>
         <source>RX option</source>
@@ -507,7 +507,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Tx Freq(MHz)</source>
-        <translation>TX-Freq.(MHz)</translation>
+        <translation>TX-Frequenz (MHz)</translation>
     </message>
     <message>
         <source>TX frequency</source>
@@ -515,7 +515,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>TxOption</source>
-        <translation>TX-Opt.</translation>
+        <translation>TX-Option</translation>
     </message>
     <message>
         <source>TX option</source>
@@ -523,7 +523,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>BW</source>
-        <translation>BB</translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>bandwidth</source>
@@ -539,7 +539,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Tx Power</source>
-        <translation>TX-Leist.</translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>TX power</source>
@@ -555,7 +555,7 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation>Such</translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <source>scan member</source>
@@ -824,6 +824,86 @@ Kanäle, Signalisierung, Modem, GPS-Meldung und Systemoptionen.</translation>
         <source>Some channels kept a value:</source>
         <translation>Einige Kanäle haben einen Wert behalten:</translation>
     </message>
+    <message>
+        <source>Undo the last change to the settings</source>
+        <translation>Die letzte Änderung an den Einstellungen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Do again what was undone</source>
+        <translation>Das Rückgängiggemachte wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels and empty them</source>
+        <translation>Die gewählten Kanäle kopieren und leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels, for a spreadsheet or another plan</source>
+        <translation>Die gewählten Kanäle kopieren, für eine Tabellenkalkulation oder eine andere Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Paste channel rows into the selected channels, through the page&apos;s checks (in a text field: paste into the field)</source>
+        <translation>Kanalzeilen in die gewählten Kanäle einfügen, mit den Prüfungen der Seite (in einem Textfeld: in das Feld einfügen)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channel</source>
+        <translation>Kanal &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels</source>
+        <translation>Die gewählten Kanäle leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>Kanal ei&amp;nschieben</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel; the channels below move down</source>
+        <translation>Einen leeren Kanal einschieben; die Kanäle darunter rücken nach unten</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Channel</source>
+        <translation>Kanal ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected channels; the channels below move up</source>
+        <translation>Die gewählten Kanäle entfernen; die Kanäle darunter rücken nach oben</translation>
+    </message>
+    <message>
+        <source>M&amp;ove Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one row</source>
+        <translation>Die gewählten Kanäle eine Zeile nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one row</source>
+        <translation>Die gewählten Kanäle eine Zeile nach unten schieben</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected Channels...</source>
+        <translation>&amp;Gewählte Kanäle bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Set bandwidth, power, scan, step or signalling of every selected channel at once</source>
+        <translation>Bandbreite, Leistung, Suchlauf, Kanalraster oder Signalisierung aller gewählten Kanäle auf einmal setzen</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -876,11 +956,11 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>Show Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Kanalraster zeigen</translation>
     </message>
     <message>
         <source>Shows the synthesizer step of every channel.</source>
-        <translation>Zeigt die Synthesizer-Schrittweite jedes Kanals.</translation>
+        <translation>Zeigt das Kanalraster (die Synthesizer-Schrittweite) jedes Kanals.</translation>
     </message>
     <message>
         <source>Cleared the change marks.</source>
@@ -911,7 +991,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     <name>CEngineeringDlg</name>
     <message>
         <source>Step of channels 1 to 16, kHz</source>
-        <translation>Schrittweite der Kanäle 1 bis 16, kHz</translation>
+        <translation>Kanalraster der Kanäle 1 bis 16, kHz</translation>
     </message>
     <message>
         <source>Show Engineering Settings</source>
@@ -923,7 +1003,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>Step(kHz)</source>
-        <translation>Schritt(kHz)</translation>
+        <translation>Kanalraster (kHz)</translation>
     </message>
 </context>
 <context>
@@ -997,7 +1077,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abb&amp;rechen</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
@@ -1041,7 +1121,7 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     </message>
     <message>
         <source>Keep a &amp;backup file of each radio before the write</source>
-        <translation>&amp;Sicherungsdatei jedes Funkgeräts vor dem Schreiben anlegen</translation>
+        <translation>Sicherungs&amp;datei jedes Funkgeräts vor dem Schreiben anlegen</translation>
     </message>
 </context>
 <context>
@@ -1259,7 +1339,7 @@ Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Druck&amp;vorschau</translation>
+        <translation>Druckv&amp;orschau</translation>
     </message>
     <message>
         <source>Show the data sheet as it will be printed
@@ -1313,7 +1393,7 @@ Abgleich</translation>
     </message>
     <message>
         <source>Program Several &amp;Radios...</source>
-        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+        <translation>Mehrere Funk&amp;geräte programmieren...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once
@@ -1357,7 +1437,7 @@ Werkzeugleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;Statusleiste</translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar
@@ -1543,7 +1623,7 @@ Sicherungsdatei</translation>
     </message>
     <message>
         <source>Write Whole &amp;Image to Radio...</source>
-        <translation>Ganzes &amp;Abbild ins Funkgerät schreiben...</translation>
+        <translation>Ganzes Abb&amp;ild ins Funkgerät schreiben...</translation>
     </message>
     <message>
         <source>Write the plan&apos;s whole image, resetting the radio&apos;s calibration and own bytes (asks first)
@@ -1603,7 +1683,7 @@ Kanäle als CHIRP-CSV exportieren</translation>
     </message>
     <message>
         <source>Dumb Mode</source>
-        <translation>Dumb-Modus</translation>
+        <translation>Transparenter Modus</translation>
     </message>
     <message>
         <source>Auto Mode</source>
@@ -1611,7 +1691,7 @@ Kanäle als CHIRP-CSV exportieren</translation>
     </message>
     <message>
         <source>Modem dumb mode</source>
-        <translation>Modem im Dumb-Modus</translation>
+        <translation>Modem im transparenten Modus</translation>
     </message>
     <message>
         <source>Modem auto mode</source>
@@ -1986,6 +2066,18 @@ D</translation>
     <message>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Stop the write now? The radio will hold a partly written configuration until it is written again.</source>
+        <translation>Das Schreiben jetzt abbrechen? Das Funkgerät enthält dann eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the Write</source>
+        <translation>Schreiben &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Writing</source>
+        <translation>&amp;Weiterschreiben</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2633,86 @@ D</translation>
         <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
         <translation>Jedes gelesene und geschriebene Funkgerät, sortiert nach %1, %2. „Sortieren nach“ und „Absteigend“ ändern die Reihenfolge; Strg+C kopiert die gewählten Zeilen mit der Kopfzeile</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Adapter Serial Number</source>
+        <translation>Seriennummer des Adapters</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Bytes Written</source>
+        <translation>SHA-256 der geschriebenen Bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>Statusabfrage</translation>
+    </message>
+    <message>
+        <source>fleet write</source>
+        <translation>Schreiben mehrerer Funkgeräte</translation>
+    </message>
+    <message>
+        <source>fleet read</source>
+        <translation>Lesen mehrerer Funkgeräte</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>CTwoToneCodeDlg</name>
@@ -2605,7 +2777,7 @@ D</translation>
     </message>
     <message>
         <source>BOTH </source>
-        <translation>BEIDE </translation>
+        <translation>TON A+B </translation>
     </message>
     <message>
         <source> TWO TONE DATA</source>
@@ -2626,6 +2798,756 @@ D</translation>
     <message>
         <source>Group tone %1</source>
         <translation>Gruppenton %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataSheet</name>
+    <message>
+        <source>===== PC PROGRAMMER DATA SHEET =====</source>
+        <translation>===== PC-PROGRAMMER DATENBLATT =====</translation>
+    </message>
+    <message>
+        <source>* MODEL</source>
+        <translation>* MODELL</translation>
+    </message>
+    <message>
+        <source>## CHANNEL DATA ##</source>
+        <translation>## KANALDATEN ##</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>NR.</translation>
+    </message>
+    <message>
+        <source>RX_FREQ(MHz)</source>
+        <translation>RX-FREQ(MHz)</translation>
+    </message>
+    <message>
+        <source>RX_OPTION</source>
+        <translation>RX-OPTION</translation>
+    </message>
+    <message>
+        <source>TX_FREQ(MHz)</source>
+        <translation>TX-FREQ(MHz)</translation>
+    </message>
+    <message>
+        <source>TX_OPTION</source>
+        <translation>TX-OPTION</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>SCAN</translation>
+    </message>
+    <message>
+        <source>WIDTH</source>
+        <translation>BREITE</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>LEISTUNG</translation>
+    </message>
+    <message>
+        <source>HANG-ON</source>
+        <translation>HALTEZEIT</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>(CTCSS)</source>
+        <translation>(CTCSS)</translation>
+    </message>
+    <message>
+        <source>(DCS)</source>
+        <translation>(DCS)</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source> WIDE</source>
+        <translation> BREIT</translation>
+    </message>
+    <message>
+        <source>NARROW</source>
+        <translation>SCHMAL</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HOCH</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>NIEDRIG</translation>
+    </message>
+    <message>
+        <source>%0.1f (CTCSS)</source>
+        <translation>%0.1f (CTCSS)</translation>
+    </message>
+    <message>
+        <source>%03d (DCS)</source>
+        <translation>%03d (DCS)</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Breit</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Schmal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>====  OPTION DATA  ====</source>
+        <translation>====  OPTIONSDATEN  ====</translation>
+    </message>
+    <message>
+        <source>### RX OPTION ###</source>
+        <translation>### RX-OPTIONEN ###</translation>
+    </message>
+    <message>
+        <source>1. POWER SAVE MODE</source>
+        <translation>1. STROMSPARBETRIEB</translation>
+    </message>
+    <message>
+        <source>2. DELAY TIME</source>
+        <translation>2. VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>3. POWER SAVE ON TIME</source>
+        <translation>3. STROMSPAREN EIN-ZEIT</translation>
+    </message>
+    <message>
+        <source>4. POWER SAVE OFF TIME</source>
+        <translation>4. STROMSPAREN AUS-ZEIT</translation>
+    </message>
+    <message>
+        <source>### TX OPTION ###</source>
+        <translation>### TX-OPTIONEN ###</translation>
+    </message>
+    <message>
+        <source>1. TX TIME OUT TIME</source>
+        <translation>1. SENDEZEITBEGRENZUNG</translation>
+    </message>
+    <message>
+        <source>2. BEEP WHEN HANG ON TIME</source>
+        <translation>2. TON AM ENDE DER HALTEZEIT</translation>
+    </message>
+    <message>
+        <source>3. TX TONE GENERATION</source>
+        <translation>3. SENDETON</translation>
+    </message>
+    <message>
+        <source>FOR DATA INPUT</source>
+        <translation>FÜR DATENEINGANG</translation>
+    </message>
+    <message>
+        <source>4. BUSY CHANNEL LOCKOUT</source>
+        <translation>4. SPERRE BEI BELEGTEM KANAL</translation>
+    </message>
+    <message>
+        <source>5. ENABLES TX MATCHED SAT</source>
+        <translation>5. TX BEI PASSENDEM TON</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY</source>
+        <translation>6. SENDEVERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>### SCAN OPTION ###</source>
+        <translation>### SUCHLAUF ###</translation>
+    </message>
+    <message>
+        <source>1. SCAN DELAY TIME</source>
+        <translation>1. SUCHLAUF-VERWEILZEIT</translation>
+    </message>
+    <message>
+        <source>2. SCAN SPEED TIME</source>
+        <translation>2. SUCHLAUF-SCHRITTZEIT</translation>
+    </message>
+    <message>
+        <source>### GPS OPTION ###</source>
+        <translation>### GPS ###</translation>
+    </message>
+    <message>
+        <source>1. GPS</source>
+        <translation>1. GPS</translation>
+    </message>
+    <message>
+        <source>2. TRASMISSION CYCLE</source>
+        <translation>2. SENDEZYKLUS</translation>
+    </message>
+    <message>
+        <source>3. DATA TRANSMISSION TIME</source>
+        <translation>3. DATEN-SENDEZEIT</translation>
+    </message>
+    <message>
+        <source>4. DATA DELAY TIME</source>
+        <translation>4. DATEN-VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>### MODEM OPTION ###</source>
+        <translation>### MODEM ###</translation>
+    </message>
+    <message>
+        <source>1. MODEM</source>
+        <translation>1. MODEM</translation>
+    </message>
+    <message>
+        <source>2. MODEM BAUD RATE</source>
+        <translation>2. MODEM-BAUDRATE</translation>
+    </message>
+    <message>
+        <source>2.1 S BAND</source>
+        <translation>2.1 S-BAND</translation>
+    </message>
+    <message>
+        <source>2.2 N BAND</source>
+        <translation>2.2 N-BAND</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 2 ###</source>
+        <translation>### SYSTEMOPTIONEN 2 ###</translation>
+    </message>
+    <message>
+        <source>1. BASE BLOCK SIZE 1</source>
+        <translation>1. BASISBLOCKGRÖSSE</translation>
+    </message>
+    <message>
+        <source>2. PREAMBLE DATA SIZE</source>
+        <translation>2. PRÄAMBELLÄNGE</translation>
+    </message>
+    <message>
+        <source>3. WAIT FOR BUSY TIME</source>
+        <translation>3. WARTEZEIT BEI BELEGT</translation>
+    </message>
+    <message>
+        <source>4. FLOW CONTROL</source>
+        <translation>4. FLUSSSTEUERUNG</translation>
+    </message>
+    <message>
+        <source>5. TX DELAY TIME 1</source>
+        <translation>5. SENDEVERZÖGERUNG 1</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY TIME 2(TONE ONLY)</source>
+        <translation>6. SENDEVERZ. 2 (NUR TON)</translation>
+    </message>
+    <message>
+        <source>7. NUMBER OF ALLOWABLE ERRORS</source>
+        <translation>7. ZULÄSSIGE FEHLER</translation>
+    </message>
+    <message>
+        <source>FOR START BIT</source>
+        <translation>IM STARTBIT</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 1 ###</source>
+        <translation>### SYSTEMOPTIONEN 1 ###</translation>
+    </message>
+    <message>
+        <source>1. MODE</source>
+        <translation>1. BETRIEBSART</translation>
+    </message>
+    <message>
+        <source>2. TX FORCING MODE</source>
+        <translation>2. SENDEN ERZWINGEN</translation>
+    </message>
+    <message>
+        <source>3. INITIALIZING DATA FOR HT</source>
+        <translation>3. INIT-DATEN FÜR HANDGERÄT</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 3 ###</source>
+        <translation>### SYSTEMOPTIONEN 3 ###</translation>
+    </message>
+    <message>
+        <source>1. TX OFF DELAY</source>
+        <translation>1. TX-AUS-VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>2. TX ON TIME</source>
+        <translation>2. TX-EIN-ZEIT</translation>
+    </message>
+    <message>
+        <source>3. RX ON DELAY</source>
+        <translation>3. RX-EIN-VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>: ON</source>
+        <translation>: EIN</translation>
+    </message>
+    <message>
+        <source>: OFF</source>
+        <translation>: AUS</translation>
+    </message>
+    <message>
+        <source>: Enable</source>
+        <translation>: Ein</translation>
+    </message>
+    <message>
+        <source>: Disable</source>
+        <translation>: Aus</translation>
+    </message>
+    <message>
+        <source>** Squelch Disabled **</source>
+        <translation>** Rauschsperre aus **</translation>
+    </message>
+    <message>
+        <source>** Rssi Level Check **</source>
+        <translation>** RSSI-Pegelprüfung **</translation>
+    </message>
+    <message>
+        <source>** Busy Port Check **</source>
+        <translation>** Belegt-Eingang **</translation>
+    </message>
+    <message>
+        <source>: %lld Sec</source>
+        <translation>: %lld s</translation>
+    </message>
+    <message>
+        <source>: %d Sec</source>
+        <translation>: %d s</translation>
+    </message>
+    <message>
+        <source>: %lld Hour</source>
+        <translation>: %lld Std.</translation>
+    </message>
+    <message>
+        <source>Modem is not selected</source>
+        <translation>Kein Modem gewählt</translation>
+    </message>
+    <message>
+        <source>** AFSK  BELL202 Mode **</source>
+        <translation>** AFSK  BELL202 **</translation>
+    </message>
+    <message>
+        <source>** AFSK  V23 Mode **</source>
+        <translation>** AFSK  V23 **</translation>
+    </message>
+    <message>
+        <source>: NONE</source>
+        <translation>: KEINE</translation>
+    </message>
+    <message>
+        <source>: %d BYTE</source>
+        <translation>: %d BYTE</translation>
+    </message>
+    <message>
+        <source>: %d BIT</source>
+        <translation>: %d BIT</translation>
+    </message>
+    <message>
+        <source>Test Mode Enable</source>
+        <translation>Testbetrieb ein</translation>
+    </message>
+    <message>
+        <source>: Auto Mode</source>
+        <translation>: Automatisch</translation>
+    </message>
+    <message>
+        <source>: Dumb Mode</source>
+        <translation>: Transparent</translation>
+    </message>
+    <message>
+        <source>%s DATA SHEET</source>
+        <translation>DATENBLATT %s</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>false</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>Teilband</translation>
+    </message>
+    <message>
+        <source>time-out timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Sendezeitgrenze</translation>
+    </message>
+    <message>
+        <source>hang timer</source>
+        <translation>Haltezeit</translation>
+    </message>
+    <message>
+        <source>hang time</source>
+        <translation>Haltezeit (Dauer)</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>Sendesperre bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>tx matched SAT</source>
+        <translation>TX nur bei passendem SAT-Ton</translation>
+    </message>
+    <message>
+        <source>tx delay</source>
+        <translation>Sendeverzögerung</translation>
+    </message>
+    <message>
+        <source>power save</source>
+        <translation>Stromsparen</translation>
+    </message>
+    <message>
+        <source>power save delay</source>
+        <translation>Stromspar-Verzögerung</translation>
+    </message>
+    <message>
+        <source>power save rx off time</source>
+        <translation>Stromsparen RX-Aus-Zeit</translation>
+    </message>
+    <message>
+        <source>power save rx on time</source>
+        <translation>Stromsparen RX-Ein-Zeit</translation>
+    </message>
+    <message>
+        <source>squelch</source>
+        <translation>Rauschsperre</translation>
+    </message>
+    <message>
+        <source>squelch type</source>
+        <translation>Art der Rauschsperre</translation>
+    </message>
+    <message>
+        <source>rssi</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>busy-port</source>
+        <translation>Belegt-Eingang</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>Hinweiston am Sendeende</translation>
+    </message>
+    <message>
+        <source>tx tone for data</source>
+        <translation>Sendeton für Daten</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>externe Modulation</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>Suchlauf-Verweilzeit</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>Suchlauf-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>gps</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>gps cycle</source>
+        <translation>GPS-Zyklus</translation>
+    </message>
+    <message>
+        <source>gps tx time</source>
+        <translation>GPS-Sendezeit</translation>
+    </message>
+    <message>
+        <source>gps delay</source>
+        <translation>GPS-Verzögerung</translation>
+    </message>
+    <message>
+        <source>gmsk</source>
+        <translation>GMSK</translation>
+    </message>
+    <message>
+        <source>ffsk</source>
+        <translation>FFSK</translation>
+    </message>
+    <message>
+        <source>afsk</source>
+        <translation>AFSK</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>afsk variant</source>
+        <translation>AFSK-Variante</translation>
+    </message>
+    <message>
+        <source>v23</source>
+        <translation>V23</translation>
+    </message>
+    <message>
+        <source>bell-202</source>
+        <translation>Bell 202</translation>
+    </message>
+    <message>
+        <source>s-band baud</source>
+        <translation>S-Band-Baudrate</translation>
+    </message>
+    <message>
+        <source>n-band baud</source>
+        <translation>N-Band-Baudrate</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>Basisblock</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>Basisblockgröße</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>Präambellänge</translation>
+    </message>
+    <message>
+        <source>wait for busy time</source>
+        <translation>Wartezeit bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>xon/xoff</source>
+        <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>rts/cts</source>
+        <translation>RTS/CTS</translation>
+    </message>
+    <message>
+        <source>tx delay 1</source>
+        <translation>Sendeverzögerung 1</translation>
+    </message>
+    <message>
+        <source>tx delay 2</source>
+        <translation>Sendeverzögerung 2</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>Startbitfehler</translation>
+    </message>
+    <message>
+        <source>modem mode</source>
+        <translation>Modembetrieb</translation>
+    </message>
+    <message>
+        <source>dumb</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>tx forcing</source>
+        <translation>Senden erzwingen</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>Init-Daten für Handfunkgerät</translation>
+    </message>
+    <message>
+        <source>tx off delay</source>
+        <translation>TX-Aus-Verzögerung</translation>
+    </message>
+    <message>
+        <source>tx on delay</source>
+        <translation>TX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>rx on delay</source>
+        <translation>RX-Ein-Verzögerung</translation>
+    </message>
+    <message>
+        <source>modem test mode</source>
+        <translation>Modem-Testbetrieb</translation>
+    </message>
+    <message>
+        <source>byte option</source>
+        <translation>Byte-Option</translation>
+    </message>
+    <message>
+        <source>calibration scan mode</source>
+        <translation>Abgleich-Suchlaufmodus</translation>
+    </message>
+    <message>
+        <source>last ctcss looked up</source>
+        <translation>zuletzt gesuchter CTCSS-Ton</translation>
+    </message>
+    <message>
+        <source>last dcs looked up</source>
+        <translation>zuletzt gesuchter DCS-Code</translation>
+    </message>
+    <message>
+        <source>reserved 1</source>
+        <translation>reserviert 1</translation>
+    </message>
+    <message>
+        <source>reserved 2</source>
+        <translation>reserviert 2</translation>
+    </message>
+    <message>
+        <source>reserved int 2</source>
+        <translation>reserviert (ganzzahlig) 2</translation>
+    </message>
+    <message>
+        <source>reserved int 3</source>
+        <translation>reserviert (ganzzahlig) 3</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>Servicebyte 12</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>Servicebyte 13</translation>
+    </message>
+    <message>
+        <source>rx</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>tx</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Kanalraster</translation>
+    </message>
+    <message>
+        <source>two-tone A frequency</source>
+        <translation>Zweiton A Frequenz</translation>
+    </message>
+    <message>
+        <source>two-tone B frequency</source>
+        <translation>Zweiton B Frequenz</translation>
+    </message>
+    <message>
+        <source>two-tone A duration</source>
+        <translation>Zweiton A Dauer</translation>
+    </message>
+    <message>
+        <source>two-tone B duration</source>
+        <translation>Zweiton B Dauer</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>schmal</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>breit</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>Sendeleistung</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>Suchlauf</translation>
+    </message>
+    <message>
+        <source>rx signalling</source>
+        <translation>RX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>ctcss</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>dcs</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>two-tone</source>
+        <translation>Zweiton</translation>
+    </message>
+    <message>
+        <source>rx ctcss</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>rx dcs</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>two-tone group</source>
+        <translation>Zweiton-Auswertung</translation>
+    </message>
+    <message>
+        <source>tone-a</source>
+        <translation>Ton A</translation>
+    </message>
+    <message>
+        <source>tone-b</source>
+        <translation>Ton B</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>Ton A und B</translation>
+    </message>
+    <message>
+        <source>tx signalling</source>
+        <translation>TX-Signalisierung</translation>
+    </message>
+    <message>
+        <source>tx ctcss</source>
+        <translation>TX CTCSS</translation>
+    </message>
+    <message>
+        <source>tx dcs</source>
+        <translation>TX DCS</translation>
     </message>
 </context>
 <context>
@@ -2811,14 +3733,6 @@ Do you want to save them?</source>
 Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <source>A radio transfer is running.<byte value="xd"/>
-<byte value="xd"/>
-Cancel it and close the program?</source>
-        <translation>Eine Übertragung zum Funkgerät läuft.<byte value="xd"/>
-<byte value="xd"/>
-Abbrechen und das Programm schließen?</translation>
-    </message>
-    <message>
         <source>Input Hexa code!</source>
         <translation>Hex-Code eingeben!</translation>
     </message>
@@ -2906,7 +3820,7 @@ Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation>Beide</translation>
+        <translation>Ton A+B</translation>
     </message>
     <message>
         <source>NO</source>
@@ -3450,7 +4364,7 @@ Sie sollte im Bereich %d - %d liegen</translation>
     </message>
     <message>
         <source>Fail to open PORT%d</source>
-        <translation>Anschluss PORT%d kann nicht geöffnet werden</translation>
+        <translation>COM%d kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Fail to open %s</source>
@@ -4187,6 +5101,30 @@ Sie sollte im Bereich %d - %d liegen</translation>
     <message>
         <source>Power &apos;%s&apos; taken as low</source>
         <translation>Power &apos;%s&apos; als niedrige Leistung übernommen</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s MHz is outside %s–%s MHz</source>
+        <translation>Kanal %d: %s MHz liegt außerhalb von %s–%s MHz</translation>
+    </message>
+    <message>
+        <source>channel %d %s</source>
+        <translation>Kanal %d %s</translation>
+    </message>
+    <message>
+        <source>A radio transfer is running.<byte value="xd"/>
+<byte value="xd"/>
+Stop it and close the program? A write stopped now leaves the radio holding a partly written configuration until it is written again.</source>
+        <translation>Eine Übertragung zum Funkgerät läuft.<byte value="xd"/>
+<byte value="xd"/>
+Sie abbrechen und das Programm schließen? Ein jetzt abgebrochenes Schreiben hinterlässt im Funkgerät eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Stop writing the radios now? A radio stopped half-way holds a partly written configuration until it is written again.</source>
+        <translation>Das Schreiben der Funkgeräte jetzt abbrechen? Ein mittendrin gestopptes Funkgerät enthält eine teilweise geschriebene Konfiguration, bis es erneut geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Schreiben abgebrochen</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>&amp;Scan member</source>
-        <translation>En &amp;rastreo</translation>
+        <translation>&amp;En rastreo</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
@@ -178,7 +178,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source> Disable</source>
-        <translation> Desactivar</translation>
+        <translation> Desactivado</translation>
     </message>
     <message>
         <source> External Output Disable</source>
@@ -190,7 +190,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source> Enable</source>
-        <translation> Activar</translation>
+        <translation> Activado</translation>
     </message>
     <message>
         <source> External Output Enable</source>
@@ -254,7 +254,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Disable</source>
-        <translation>Desactivar</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>6. Modem Test Data</source>
@@ -306,7 +306,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Enable</source>
-        <translation>Activar</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Tx Enable</source>
@@ -455,7 +455,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Enables Tx matched SAT</source>
-        <translation>Activa SAT ajustado en TX</translation>
+        <translation>Permitir TX con tono coincidente</translation>
     </message>
     <message>
         <source>Tx Delay</source>
@@ -487,11 +487,11 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>CH</source>
-        <translation>CA</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Rx Freq(MHz)</source>
-        <translation>Frec. RX(MHz)</translation>
+        <translation>Frecuencia RX (MHz)</translation>
     </message>
     <message>
         <source>RX frequency</source>
@@ -507,7 +507,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Tx Freq(MHz)</source>
-        <translation>Frec. TX(MHz)</translation>
+        <translation>Frecuencia TX (MHz)</translation>
     </message>
     <message>
         <source>TX frequency</source>
@@ -523,7 +523,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>BW</source>
-        <translation>AB</translation>
+        <translation>Ancho de banda</translation>
     </message>
     <message>
         <source>bandwidth</source>
@@ -539,7 +539,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Tx Power</source>
-        <translation>Pot. TX</translation>
+        <translation>Potencia TX</translation>
     </message>
     <message>
         <source>TX power</source>
@@ -555,7 +555,7 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
     </message>
     <message>
         <source>Scan</source>
-        <translation>Rast.</translation>
+        <translation>Rastreo</translation>
     </message>
     <message>
         <source>scan member</source>
@@ -824,6 +824,86 @@ canales, señalización, módem, reporte GPS y opciones del sistema.</translatio
         <source>Some channels kept a value:</source>
         <translation>Algunos canales conservaron un valor:</translation>
     </message>
+    <message>
+        <source>Undo the last change to the settings</source>
+        <translation>Deshacer el último cambio de la configuración</translation>
+    </message>
+    <message>
+        <source>Do again what was undone</source>
+        <translation>Volver a hacer lo que se deshizo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels and empty them</source>
+        <translation>Copiar los canales seleccionados y vaciarlos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels, for a spreadsheet or another plan</source>
+        <translation>Copiar los canales seleccionados, para una hoja de cálculo u otra configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Paste channel rows into the selected channels, through the page&apos;s checks (in a text field: paste into the field)</source>
+        <translation>Pegar filas de canales en los canales seleccionados, con las comprobaciones de la página (en un campo de texto: pegar en el campo)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channel</source>
+        <translation>&amp;Borrar canal</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels</source>
+        <translation>Vaciar los canales seleccionados</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>I&amp;nsertar canal</translation>
+    </message>
+    <message>
+        <source>Insert an empty channel; the channels below move down</source>
+        <translation>Insertar un canal vacío; los canales de abajo bajan una fila</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Channel</source>
+        <translation>&amp;Quitar canal</translation>
+    </message>
+    <message>
+        <source>Remove the selected channels; the channels below move up</source>
+        <translation>Quitar los canales seleccionados; los canales de abajo suben una fila</translation>
+    </message>
+    <message>
+        <source>M&amp;ove Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one row</source>
+        <translation>Subir una fila los canales seleccionados</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>B&amp;ajar</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one row</source>
+        <translation>Bajar una fila los canales seleccionados</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected Channels...</source>
+        <translation>&amp;Editar canales seleccionados...</translation>
+    </message>
+    <message>
+        <source>Set bandwidth, power, scan, step or signalling of every selected channel at once</source>
+        <translation>Fijar a la vez el ancho de banda, la potencia, el rastreo, el paso o la señalización de todos los canales seleccionados</translation>
+    </message>
 </context>
 <context>
     <name>CEepromMapModel</name>
@@ -876,7 +956,7 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>Show Settings</source>
-        <translation>Ver ajustes</translation>
+        <translation>Ver pasos</translation>
     </message>
     <message>
         <source>Shows the synthesizer step of every channel.</source>
@@ -1001,7 +1081,7 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation>Ce&amp;rrar</translation>
+        <translation>Cerr&amp;ar</translation>
     </message>
     <message>
         <source>Program the radio on %1</source>
@@ -1041,7 +1121,7 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     </message>
     <message>
         <source>Keep a &amp;backup file of each radio before the write</source>
-        <translation>Guardar un archivo de &amp;copia de cada radio antes de escribir</translation>
+        <translation>Guardar un archivo de copia de cada radio antes de escri&amp;bir</translation>
     </message>
 </context>
 <context>
@@ -1357,7 +1437,7 @@ Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>Barra de &amp;estado</translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>Show or hide the status bar
@@ -1533,7 +1613,7 @@ Restaurar radio</translation>
     </message>
     <message>
         <source>Keep &amp;Backup File Before Write</source>
-        <translation>Guardar archivo de &amp;copia antes de escribir</translation>
+        <translation>Guardar archivo de copia a&amp;ntes de escribir</translation>
     </message>
     <message>
         <source>Keep a file of what the radio holds before writing over it (the radio is read first either way, and keeps its own bytes)
@@ -1603,7 +1683,7 @@ Exportar canales como CSV de CHIRP</translation>
     </message>
     <message>
         <source>Dumb Mode</source>
-        <translation>Modo simple</translation>
+        <translation>Modo transparente</translation>
     </message>
     <message>
         <source>Auto Mode</source>
@@ -1611,7 +1691,7 @@ Exportar canales como CSV de CHIRP</translation>
     </message>
     <message>
         <source>Modem dumb mode</source>
-        <translation>Módem en modo simple</translation>
+        <translation>Módem en modo transparente</translation>
     </message>
     <message>
         <source>Modem auto mode</source>
@@ -1987,6 +2067,18 @@ O</translation>
     <message>
         <source>Open %1</source>
         <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>Stop the write now? The radio will hold a partly written configuration until it is written again.</source>
+        <translation>¿Detener la escritura ahora? El radio tendrá una configuración escrita a medias hasta que se vuelva a escribir.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the Write</source>
+        <translation>&amp;Detener la escritura</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Writing</source>
+        <translation>&amp;Seguir escribiendo</translation>
     </message>
 </context>
 <context>
@@ -2542,6 +2634,86 @@ O</translation>
         <source>Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C copies the selected rows with the header</source>
         <translation>Cada radio leído y escrito, ordenado por %1, %2. «Ordenar por» y «Descendente» cambian el orden; Ctrl+C copia las filas seleccionadas con el encabezado</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Adapter Serial Number</source>
+        <translation>N.º de serie del adaptador</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Bytes Written</source>
+        <translation>SHA-256 de los bytes escritos</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>escritura</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restauración</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>consulta de estado</translation>
+    </message>
+    <message>
+        <source>fleet write</source>
+        <translation>escritura de varios radios</translation>
+    </message>
+    <message>
+        <source>fleet read</source>
+        <translation>lectura de varios radios</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
+    </message>
 </context>
 <context>
     <name>CTwoToneCodeDlg</name>
@@ -2606,7 +2778,7 @@ O</translation>
     </message>
     <message>
         <source>BOTH </source>
-        <translation>AMBOS </translation>
+        <translation>TONOS A+B </translation>
     </message>
     <message>
         <source> TWO TONE DATA</source>
@@ -2627,6 +2799,756 @@ O</translation>
     <message>
         <source>Group tone %1</source>
         <translation>Tono de grupo %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataSheet</name>
+    <message>
+        <source>===== PC PROGRAMMER DATA SHEET =====</source>
+        <translation>===== HOJA DE DATOS DEL PROGRAMADOR =====</translation>
+    </message>
+    <message>
+        <source>* MODEL</source>
+        <translation>* MODELO</translation>
+    </message>
+    <message>
+        <source>## CHANNEL DATA ##</source>
+        <translation>## DATOS DE CANALES ##</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>RX_FREQ(MHz)</source>
+        <translation>FREC.RX(MHz)</translation>
+    </message>
+    <message>
+        <source>RX_OPTION</source>
+        <translation>OPCIÓN RX</translation>
+    </message>
+    <message>
+        <source>TX_FREQ(MHz)</source>
+        <translation>FREC.TX(MHz)</translation>
+    </message>
+    <message>
+        <source>TX_OPTION</source>
+        <translation>OPCIÓN TX</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>RASTREO</translation>
+    </message>
+    <message>
+        <source>WIDTH</source>
+        <translation>ANCHO</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POTENCIA</translation>
+    </message>
+    <message>
+        <source>HANG-ON</source>
+        <translation>RETENCIÓN</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NINGUNA</translation>
+    </message>
+    <message>
+        <source>(CTCSS)</source>
+        <translation>(CTCSS)</translation>
+    </message>
+    <message>
+        <source>(DCS)</source>
+        <translation>(DCS)</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source> WIDE</source>
+        <translation> ANCHO</translation>
+    </message>
+    <message>
+        <source>NARROW</source>
+        <translation>ESTRECHO</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>ALTA</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>BAJA</translation>
+    </message>
+    <message>
+        <source>%0.1f (CTCSS)</source>
+        <translation>%0.1f (CTCSS)</translation>
+    </message>
+    <message>
+        <source>%03d (DCS)</source>
+        <translation>%03d (DCS)</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Estrecho</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>====  OPTION DATA  ====</source>
+        <translation>====  DATOS DE OPCIONES  ====</translation>
+    </message>
+    <message>
+        <source>### RX OPTION ###</source>
+        <translation>### OPCIONES RX ###</translation>
+    </message>
+    <message>
+        <source>1. POWER SAVE MODE</source>
+        <translation>1. AHORRO DE ENERGÍA</translation>
+    </message>
+    <message>
+        <source>2. DELAY TIME</source>
+        <translation>2. RETARDO</translation>
+    </message>
+    <message>
+        <source>3. POWER SAVE ON TIME</source>
+        <translation>3. AHORRO: TIEMPO ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>4. POWER SAVE OFF TIME</source>
+        <translation>4. AHORRO: TIEMPO APAGADO</translation>
+    </message>
+    <message>
+        <source>### TX OPTION ###</source>
+        <translation>### OPCIONES TX ###</translation>
+    </message>
+    <message>
+        <source>1. TX TIME OUT TIME</source>
+        <translation>1. TIEMPO MÁXIMO DE TX</translation>
+    </message>
+    <message>
+        <source>2. BEEP WHEN HANG ON TIME</source>
+        <translation>2. PITIDO EN RETENCIÓN</translation>
+    </message>
+    <message>
+        <source>3. TX TONE GENERATION</source>
+        <translation>3. TONO DE TX</translation>
+    </message>
+    <message>
+        <source>FOR DATA INPUT</source>
+        <translation>PARA ENTRADA DE DATOS</translation>
+    </message>
+    <message>
+        <source>4. BUSY CHANNEL LOCKOUT</source>
+        <translation>4. BLOQUEO CANAL OCUPADO</translation>
+    </message>
+    <message>
+        <source>5. ENABLES TX MATCHED SAT</source>
+        <translation>5. TX CON TONO COINCIDENTE</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY</source>
+        <translation>6. RETARDO DE TX</translation>
+    </message>
+    <message>
+        <source>### SCAN OPTION ###</source>
+        <translation>### RASTREO ###</translation>
+    </message>
+    <message>
+        <source>1. SCAN DELAY TIME</source>
+        <translation>1. RETARDO DE RASTREO</translation>
+    </message>
+    <message>
+        <source>2. SCAN SPEED TIME</source>
+        <translation>2. VELOCIDAD DE RASTREO</translation>
+    </message>
+    <message>
+        <source>### GPS OPTION ###</source>
+        <translation>### GPS ###</translation>
+    </message>
+    <message>
+        <source>1. GPS</source>
+        <translation>1. GPS</translation>
+    </message>
+    <message>
+        <source>2. TRASMISSION CYCLE</source>
+        <translation>2. CICLO DE TRANSMISIÓN</translation>
+    </message>
+    <message>
+        <source>3. DATA TRANSMISSION TIME</source>
+        <translation>3. TIEMPO DE TX DE DATOS</translation>
+    </message>
+    <message>
+        <source>4. DATA DELAY TIME</source>
+        <translation>4. RETARDO DE DATOS</translation>
+    </message>
+    <message>
+        <source>### MODEM OPTION ###</source>
+        <translation>### MÓDEM ###</translation>
+    </message>
+    <message>
+        <source>1. MODEM</source>
+        <translation>1. MÓDEM</translation>
+    </message>
+    <message>
+        <source>2. MODEM BAUD RATE</source>
+        <translation>2. BAUDIOS DEL MÓDEM</translation>
+    </message>
+    <message>
+        <source>2.1 S BAND</source>
+        <translation>2.1 BANDA S</translation>
+    </message>
+    <message>
+        <source>2.2 N BAND</source>
+        <translation>2.2 BANDA N</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 2 ###</source>
+        <translation>### OPCIONES DE SISTEMA 2 ###</translation>
+    </message>
+    <message>
+        <source>1. BASE BLOCK SIZE 1</source>
+        <translation>1. TAMAÑO DE BLOQUE BASE</translation>
+    </message>
+    <message>
+        <source>2. PREAMBLE DATA SIZE</source>
+        <translation>2. LONGITUD DEL PREÁMBULO</translation>
+    </message>
+    <message>
+        <source>3. WAIT FOR BUSY TIME</source>
+        <translation>3. ESPERA POR OCUPADO</translation>
+    </message>
+    <message>
+        <source>4. FLOW CONTROL</source>
+        <translation>4. CONTROL DE FLUJO</translation>
+    </message>
+    <message>
+        <source>5. TX DELAY TIME 1</source>
+        <translation>5. RETARDO DE TX 1</translation>
+    </message>
+    <message>
+        <source>6. TX DELAY TIME 2(TONE ONLY)</source>
+        <translation>6. RETARDO TX 2 (SOLO TONO)</translation>
+    </message>
+    <message>
+        <source>7. NUMBER OF ALLOWABLE ERRORS</source>
+        <translation>7. ERRORES ADMITIDOS</translation>
+    </message>
+    <message>
+        <source>FOR START BIT</source>
+        <translation>EN EL BIT DE INICIO</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 1 ###</source>
+        <translation>### OPCIONES DE SISTEMA 1 ###</translation>
+    </message>
+    <message>
+        <source>1. MODE</source>
+        <translation>1. MODO</translation>
+    </message>
+    <message>
+        <source>2. TX FORCING MODE</source>
+        <translation>2. FORZAR TX</translation>
+    </message>
+    <message>
+        <source>3. INITIALIZING DATA FOR HT</source>
+        <translation>3. DATOS INICIALES PORTÁTIL</translation>
+    </message>
+    <message>
+        <source>### SYSTEM OPTION 3 ###</source>
+        <translation>### OPCIONES DE SISTEMA 3 ###</translation>
+    </message>
+    <message>
+        <source>1. TX OFF DELAY</source>
+        <translation>1. RETARDO TX APAGADO</translation>
+    </message>
+    <message>
+        <source>2. TX ON TIME</source>
+        <translation>2. TIEMPO TX ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>3. RX ON DELAY</source>
+        <translation>3. RETARDO RX ENCENDIDO</translation>
+    </message>
+    <message>
+        <source>: ON</source>
+        <translation>: SÍ</translation>
+    </message>
+    <message>
+        <source>: OFF</source>
+        <translation>: NO</translation>
+    </message>
+    <message>
+        <source>: Enable</source>
+        <translation>: Activado</translation>
+    </message>
+    <message>
+        <source>: Disable</source>
+        <translation>: Desactivado</translation>
+    </message>
+    <message>
+        <source>** Squelch Disabled **</source>
+        <translation>** Silenciador desactivado **</translation>
+    </message>
+    <message>
+        <source>** Rssi Level Check **</source>
+        <translation>** Nivel RSSI **</translation>
+    </message>
+    <message>
+        <source>** Busy Port Check **</source>
+        <translation>** Entrada de ocupado **</translation>
+    </message>
+    <message>
+        <source>: %lld Sec</source>
+        <translation>: %lld s</translation>
+    </message>
+    <message>
+        <source>: %d Sec</source>
+        <translation>: %d s</translation>
+    </message>
+    <message>
+        <source>: %lld Hour</source>
+        <translation>: %lld h</translation>
+    </message>
+    <message>
+        <source>Modem is not selected</source>
+        <translation>Ningún módem elegido</translation>
+    </message>
+    <message>
+        <source>** AFSK  BELL202 Mode **</source>
+        <translation>** AFSK  BELL202 **</translation>
+    </message>
+    <message>
+        <source>** AFSK  V23 Mode **</source>
+        <translation>** AFSK  V23 **</translation>
+    </message>
+    <message>
+        <source>: NONE</source>
+        <translation>: NINGUNO</translation>
+    </message>
+    <message>
+        <source>: %d BYTE</source>
+        <translation>: %d BYTES</translation>
+    </message>
+    <message>
+        <source>: %d BIT</source>
+        <translation>: %d BITS</translation>
+    </message>
+    <message>
+        <source>Test Mode Enable</source>
+        <translation>Modo de prueba activo</translation>
+    </message>
+    <message>
+        <source>: Auto Mode</source>
+        <translation>: Automático</translation>
+    </message>
+    <message>
+        <source>: Dumb Mode</source>
+        <translation>: Transparente</translation>
+    </message>
+    <message>
+        <source>%s DATA SHEET</source>
+        <translation>HOJA DE DATOS %s</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>false</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>modelo</translation>
+    </message>
+    <message>
+        <source>sub-band</source>
+        <translation>subbanda</translation>
+    </message>
+    <message>
+        <source>time-out timer</source>
+        <translation>limitador de tiempo de transmisión</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tiempo máximo de transmisión</translation>
+    </message>
+    <message>
+        <source>hang timer</source>
+        <translation>tiempo de retención</translation>
+    </message>
+    <message>
+        <source>hang time</source>
+        <translation>duración de retención</translation>
+    </message>
+    <message>
+        <source>busy channel lockout</source>
+        <translation>bloqueo de canal ocupado</translation>
+    </message>
+    <message>
+        <source>tx matched SAT</source>
+        <translation>TX solo con tono SAT coincidente</translation>
+    </message>
+    <message>
+        <source>tx delay</source>
+        <translation>retardo de transmisión</translation>
+    </message>
+    <message>
+        <source>power save</source>
+        <translation>ahorro de energía</translation>
+    </message>
+    <message>
+        <source>power save delay</source>
+        <translation>retardo del ahorro de energía</translation>
+    </message>
+    <message>
+        <source>power save rx off time</source>
+        <translation>ahorro de energía: tiempo RX apagado</translation>
+    </message>
+    <message>
+        <source>power save rx on time</source>
+        <translation>ahorro de energía: tiempo RX encendido</translation>
+    </message>
+    <message>
+        <source>squelch</source>
+        <translation>silenciador</translation>
+    </message>
+    <message>
+        <source>squelch type</source>
+        <translation>tipo de silenciador</translation>
+    </message>
+    <message>
+        <source>rssi</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>busy-port</source>
+        <translation>entrada de ocupado</translation>
+    </message>
+    <message>
+        <source>hang-on beep</source>
+        <translation>pitido al final de la transmisión</translation>
+    </message>
+    <message>
+        <source>tx tone for data</source>
+        <translation>tono de TX para datos</translation>
+    </message>
+    <message>
+        <source>external modulation</source>
+        <translation>modulación externa</translation>
+    </message>
+    <message>
+        <source>scan delay</source>
+        <translation>retardo del rastreo</translation>
+    </message>
+    <message>
+        <source>scan speed</source>
+        <translation>velocidad del rastreo</translation>
+    </message>
+    <message>
+        <source>gps</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>gps cycle</source>
+        <translation>ciclo GPS</translation>
+    </message>
+    <message>
+        <source>gps tx time</source>
+        <translation>tiempo de TX GPS</translation>
+    </message>
+    <message>
+        <source>gps delay</source>
+        <translation>retardo GPS</translation>
+    </message>
+    <message>
+        <source>gmsk</source>
+        <translation>GMSK</translation>
+    </message>
+    <message>
+        <source>ffsk</source>
+        <translation>FFSK</translation>
+    </message>
+    <message>
+        <source>afsk</source>
+        <translation>AFSK</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>módem</translation>
+    </message>
+    <message>
+        <source>afsk variant</source>
+        <translation>variante AFSK</translation>
+    </message>
+    <message>
+        <source>v23</source>
+        <translation>V23</translation>
+    </message>
+    <message>
+        <source>bell-202</source>
+        <translation>Bell 202</translation>
+    </message>
+    <message>
+        <source>s-band baud</source>
+        <translation>baudios banda S</translation>
+    </message>
+    <message>
+        <source>n-band baud</source>
+        <translation>baudios banda N</translation>
+    </message>
+    <message>
+        <source>base block</source>
+        <translation>bloque base</translation>
+    </message>
+    <message>
+        <source>base block size</source>
+        <translation>tamaño del bloque base</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>preamble size</source>
+        <translation>longitud del preámbulo</translation>
+    </message>
+    <message>
+        <source>wait for busy time</source>
+        <translation>espera por canal ocupado</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>control de flujo</translation>
+    </message>
+    <message>
+        <source>xon/xoff</source>
+        <translation>XON/XOFF</translation>
+    </message>
+    <message>
+        <source>rts/cts</source>
+        <translation>RTS/CTS</translation>
+    </message>
+    <message>
+        <source>tx delay 1</source>
+        <translation>retardo de TX 1</translation>
+    </message>
+    <message>
+        <source>tx delay 2</source>
+        <translation>retardo de TX 2</translation>
+    </message>
+    <message>
+        <source>start bit errors</source>
+        <translation>errores de bit de inicio</translation>
+    </message>
+    <message>
+        <source>modem mode</source>
+        <translation>modo del módem</translation>
+    </message>
+    <message>
+        <source>dumb</source>
+        <translation>transparente</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>tx forcing</source>
+        <translation>forzar TX</translation>
+    </message>
+    <message>
+        <source>init data for HT</source>
+        <translation>datos iniciales para portátil</translation>
+    </message>
+    <message>
+        <source>tx off delay</source>
+        <translation>retardo de TX apagado</translation>
+    </message>
+    <message>
+        <source>tx on delay</source>
+        <translation>retardo de TX encendido</translation>
+    </message>
+    <message>
+        <source>rx on delay</source>
+        <translation>retardo de RX encendido</translation>
+    </message>
+    <message>
+        <source>modem test mode</source>
+        <translation>modo de prueba del módem</translation>
+    </message>
+    <message>
+        <source>byte option</source>
+        <translation>opción de bytes</translation>
+    </message>
+    <message>
+        <source>calibration scan mode</source>
+        <translation>modo de rastreo de calibración</translation>
+    </message>
+    <message>
+        <source>last ctcss looked up</source>
+        <translation>último CTCSS consultado</translation>
+    </message>
+    <message>
+        <source>last dcs looked up</source>
+        <translation>último DCS consultado</translation>
+    </message>
+    <message>
+        <source>reserved 1</source>
+        <translation>reservado 1</translation>
+    </message>
+    <message>
+        <source>reserved 2</source>
+        <translation>reservado 2</translation>
+    </message>
+    <message>
+        <source>reserved int 2</source>
+        <translation>reservado (entero) 2</translation>
+    </message>
+    <message>
+        <source>reserved int 3</source>
+        <translation>reservado (entero) 3</translation>
+    </message>
+    <message>
+        <source>service byte 12</source>
+        <translation>byte de servicio 12</translation>
+    </message>
+    <message>
+        <source>service byte 13</source>
+        <translation>byte de servicio 13</translation>
+    </message>
+    <message>
+        <source>rx</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>tx</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>two-tone A frequency</source>
+        <translation>bitono: frecuencia A</translation>
+    </message>
+    <message>
+        <source>two-tone B frequency</source>
+        <translation>bitono: frecuencia B</translation>
+    </message>
+    <message>
+        <source>two-tone A duration</source>
+        <translation>bitono: duración A</translation>
+    </message>
+    <message>
+        <source>two-tone B duration</source>
+        <translation>bitono: duración B</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>ancho de banda</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>estrecho</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>ancho</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>potencia</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>baja</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>scan</source>
+        <translation>rastreo</translation>
+    </message>
+    <message>
+        <source>rx signalling</source>
+        <translation>señalización RX</translation>
+    </message>
+    <message>
+        <source>ctcss</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>dcs</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>two-tone</source>
+        <translation>bitono</translation>
+    </message>
+    <message>
+        <source>rx ctcss</source>
+        <translation>RX CTCSS</translation>
+    </message>
+    <message>
+        <source>rx dcs</source>
+        <translation>RX DCS</translation>
+    </message>
+    <message>
+        <source>two-tone group</source>
+        <translation>evaluación de bitono</translation>
+    </message>
+    <message>
+        <source>tone-a</source>
+        <translation>tono A</translation>
+    </message>
+    <message>
+        <source>tone-b</source>
+        <translation>tono B</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>tonos A y B</translation>
+    </message>
+    <message>
+        <source>tx signalling</source>
+        <translation>señalización TX</translation>
+    </message>
+    <message>
+        <source>tx ctcss</source>
+        <translation>TX CTCSS</translation>
+    </message>
+    <message>
+        <source>tx dcs</source>
+        <translation>TX DCS</translation>
     </message>
 </context>
 <context>
@@ -2812,14 +3734,6 @@ Do you want to save them?</source>
 ¿Desea guardarlos?</translation>
     </message>
     <message>
-        <source>A radio transfer is running.<byte value="xd"/>
-<byte value="xd"/>
-Cancel it and close the program?</source>
-        <translation>Hay una transferencia con el radio en curso.<byte value="xd"/>
-<byte value="xd"/>
-¿Cancelarla y cerrar el programa?</translation>
-    </message>
-    <message>
         <source>Input Hexa code!</source>
         <translation>¡Introduzca un código hexadecimal!</translation>
     </message>
@@ -2907,11 +3821,11 @@ Include the open configuration (as YAML text) too?</source>
     </message>
     <message>
         <source>Both</source>
-        <translation>Ambos</translation>
+        <translation>Tonos A+B</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation>NO</translation>
+        <translation>SIN TONO</translation>
     </message>
     <message>
         <source>No Timer</source>
@@ -3451,7 +4365,7 @@ Debería estar en %d - %d</translation>
     </message>
     <message>
         <source>Fail to open PORT%d</source>
-        <translation>No se puede abrir el puerto PORT%d</translation>
+        <translation>No se puede abrir COM%d</translation>
     </message>
     <message>
         <source>Fail to open %s</source>
@@ -4188,6 +5102,30 @@ Debería estar en %d - %d</translation>
     <message>
         <source>Power &apos;%s&apos; taken as low</source>
         <translation>Power &apos;%s&apos; tomada como baja</translation>
+    </message>
+    <message>
+        <source>Channel %d: %s MHz is outside %s–%s MHz</source>
+        <translation>Canal %d: %s MHz está fuera de %s–%s MHz</translation>
+    </message>
+    <message>
+        <source>channel %d %s</source>
+        <translation>canal %d %s</translation>
+    </message>
+    <message>
+        <source>A radio transfer is running.<byte value="xd"/>
+<byte value="xd"/>
+Stop it and close the program? A write stopped now leaves the radio holding a partly written configuration until it is written again.</source>
+        <translation>Hay una transferencia con el radio en curso.<byte value="xd"/>
+<byte value="xd"/>
+¿Detenerla y cerrar el programa? Una escritura detenida ahora deja en el radio una configuración escrita a medias hasta que se vuelva a escribir.</translation>
+    </message>
+    <message>
+        <source>Stop writing the radios now? A radio stopped half-way holds a partly written configuration until it is written again.</source>
+        <translation>¿Detener ahora la escritura de los radios? Un radio detenido a medias tiene una configuración escrita a medias hasta que se vuelva a escribir.</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Escritura cancelada</translation>
     </message>
 </context>
 <context>

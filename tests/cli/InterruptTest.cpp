@@ -77,7 +77,7 @@ void ExpectCleanStop(CPtyRadio& radio, const SCliResult& result, const std::stri
     ASSERT_EQ(fields.size(), static_cast<size_t>(kTransferLogColumns)) << logLine;
     EXPECT_EQ(fields[2], verb);
     EXPECT_EQ(fields[3], radio.SlavePath());
-    EXPECT_EQ(fields[9].rfind("Write cancelled.", 0), 0u) << fields[9];
+    EXPECT_EQ(fields[9].rfind("Write cancelled", 0), 0u) << fields[9];
 }
 
 // The traces the message names, each of which must be there.

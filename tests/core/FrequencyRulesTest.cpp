@@ -164,7 +164,8 @@ TEST(LeaveField, AFieldLeftUnchangedKeepsAWholeChannelAsItIs) {
         {V310, 1, 151.00625, 151.00625, 1, 151.00625, 151.00625},  // on its grid within a hertz
         {V310, 2, 151.0125, 151.0125, 0, 151.0125, 151.0125},      // off its own grid: fitted again
         {U330, 0, 415.0125, 415.0125, 1, 415.0125, 415.0125},      // a step the model lacks: fitted again
-        {V310, 2, 180.0, 180.0, 0, 156.0, 180.0},                  // outside the band: RX moved in
+        {V310, 2, 180.0, 180.0, 2, 180.0, 180.0},     // outside the band: kept for the write check to stop
+        {V310, 2, 180.0037, 180.0, 0, 156.0, 180.0},  // and off its grid as well: fitted into the band
     };
     for (const auto& c : cases) {
         for (EField left : {Rx, Tx}) {
@@ -185,6 +186,25 @@ TEST(LeaveField, AFieldLeftUnchangedKeepsAWholeChannelAsItIs) {
             EXPECT_NEAR(ch.m_dTxFreq, c.txAfter, 1e-9) << what;
             EXPECT_EQ(row.m_strTx, FrequencyFieldText(c.txAfter)) << what;
         }
+    }
+}
+
+TEST(LeaveField, AChannelOutsideTheBandIsNamedWithTheFirstFrequencyOutside) {
+    const struct {
+        double rx, tx;
+        const char* note;
+    } cases[] = {
+        {151.0, 151.0, ""},
+        {0.0, 0.0, ""},
+        {180.0, 151.0, "Channel 2: 180.00000 MHz is outside 138\u2013174 MHz"},
+        {151.0, 120.5, "Channel 2: 120.50000 MHz is outside 138\u2013174 MHz"},
+    };
+    for (const auto& c : cases) {
+        CDataRadioDoc doc;
+        doc.m_nModel = V310;
+        doc.m_Channel[1].m_dRxFreq = c.rx;
+        doc.m_Channel[1].m_dTxFreq = c.tx;
+        EXPECT_EQ(OutOfBandNote(doc, 2), c.note);
     }
 }
 

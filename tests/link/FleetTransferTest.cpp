@@ -113,6 +113,28 @@ TEST_F(FleetTransferTest, OneMisbehavingRadioFailsAloneAndIsNamed) {
     }
 }
 
+// A write cancelled half-way says once that the radio holds a mix, and which blocks it holds.
+TEST_F(FleetTransferTest, ACancelledWriteSaysOnceWhatTheRadioHolds) {
+    CFleetTransfer* running = nullptr;
+    SFleetHooks hooks;
+    const CRadioSimulator& radio = m_Bench[0]->m_Radio;  // answers on the worker's thread, as the hook runs
+    hooks.SetProgress = [&](int, int address) {
+        const bool writing =
+            std::find(radio.m_Events.begin(), radio.m_Events.end(), "write request") != radio.m_Events.end();
+        if (writing && address >= 4 * kImageBlockSize) {  // in the write, not the read before it
+            running->Cancel();
+        }
+    };
+    CFleetTransfer fleet(std::vector<SFleetPort>(m_Ports.begin(), m_Ports.begin() + 1), hooks);
+    running = &fleet;
+    fleet.StartWrite(m_Image, true);
+    fleet.Join();
+    ASSERT_FALSE(fleet.m_Results[0].m_bOk);
+    EXPECT_EQ(fleet.m_Results[0].m_strFailure,
+              "Write cancelled; partly written: blocks 0\u20134 are new, 5\u201325 are not; the radio still "
+              "holds a mixed configuration \u2014 write again");
+}
+
 TEST_F(FleetTransferTest, ReadGivesEachRadioItsOwnImage) {
     for (size_t i = 0; i < m_Bench.size(); ++i) {
         m_Bench[i]->m_Radio.m_Eeprom.fill(static_cast<uint8_t>(0x10 + i));

@@ -51,37 +51,41 @@ QString ChannelsText(const std::vector<int>& channels) {
 CEditCommands::CEditCommands(CMainWindow& frame, CMainForm& view)
     : QObject(&view), m_Frame(frame), m_View(view), m_History(view.m_History) {
     m_pMenu = new QMenu(tr("&Edit"), &frame);
-    m_pActUndo = Add("&Undo", "Undo the last change to the settings", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                     &CEditCommands::OnUndo);
-    m_pActRedo = Add("&Redo", "Do again what was undone",
+    m_pActUndo = Add(QT_TR_NOOP("&Undo"), QT_TR_NOOP("Undo the last change to the settings"),
+                     {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CEditCommands::OnUndo);
+    m_pActRedo = Add(QT_TR_NOOP("&Redo"), QT_TR_NOOP("Do again what was undone"),
                      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                      &CEditCommands::OnRedo);
     m_pMenu->addSeparator();
-    m_pActCut = Add("Cu&t", "Copy the selected channels and empty them", {QKeySequence(Qt::CTRL | Qt::Key_X)},
-                    &CEditCommands::OnCut);
-    m_pActCopy = Add("&Copy", "Copy the selected channels, for a spreadsheet or another plan",
-                     {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CEditCommands::OnCopy);
-    m_pActPaste = Add("&Paste",
-                      "Paste channel rows into the selected channels, through the page's checks (in a text "
-                      "field: paste into the field)",
-                      {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CEditCommands::OnPaste);
-    m_pActDelete = Add("&Delete Channel", "Empty the selected channels", {QKeySequence(Qt::Key_Delete)},
-                       &CEditCommands::OnDelete);
+    m_pActCut = Add(QT_TR_NOOP("Cu&t"), QT_TR_NOOP("Copy the selected channels and empty them"),
+                    {QKeySequence(Qt::CTRL | Qt::Key_X)}, &CEditCommands::OnCut);
+    m_pActCopy =
+        Add(QT_TR_NOOP("&Copy"), QT_TR_NOOP("Copy the selected channels, for a spreadsheet or another plan"),
+            {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CEditCommands::OnCopy);
+    m_pActPaste =
+        Add(QT_TR_NOOP("&Paste"),
+            QT_TR_NOOP("Paste channel rows into the selected channels, through the page's checks (in a text "
+                       "field: paste into the field)"),
+            {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CEditCommands::OnPaste);
+    m_pActDelete = Add(QT_TR_NOOP("&Delete Channel"), QT_TR_NOOP("Empty the selected channels"),
+                       {QKeySequence(Qt::Key_Delete)}, &CEditCommands::OnDelete);
     m_pMenu->addSeparator();
-    m_pActInsert = Add("&Insert Channel", "Insert an empty channel; the channels below move down", {},
+    m_pActInsert = Add(QT_TR_NOOP("&Insert Channel"),
+                       QT_TR_NOOP("Insert an empty channel; the channels below move down"), {},
                        &CEditCommands::OnInsert);
-    m_pActRemove = Add("Re&move Channel", "Remove the selected channels; the channels below move up", {},
+    m_pActRemove = Add(QT_TR_NOOP("Re&move Channel"),
+                       QT_TR_NOOP("Remove the selected channels; the channels below move up"), {},
                        &CEditCommands::OnRemove);
-    m_pActMoveUp = Add("M&ove Up", "Move the selected channels up one row",
+    m_pActMoveUp = Add(QT_TR_NOOP("M&ove Up"), QT_TR_NOOP("Move the selected channels up one row"),
                        {QKeySequence(Qt::ALT | Qt::Key_Up)}, nullptr);
-    m_pActMoveDown = Add("Move Do&wn", "Move the selected channels down one row",
+    m_pActMoveDown = Add(QT_TR_NOOP("Move Do&wn"), QT_TR_NOOP("Move the selected channels down one row"),
                          {QKeySequence(Qt::ALT | Qt::Key_Down)}, nullptr);
     connect(m_pActMoveUp, &QAction::triggered, this, [this] { OnMove(-1); });
     connect(m_pActMoveDown, &QAction::triggered, this, [this] { OnMove(1); });
     m_pMenu->addSeparator();
-    m_pActEditSelected = Add("&Edit Selected Channels...",
-                             "Set bandwidth, power, scan, step or signalling of "
-                             "every selected channel at once",
+    m_pActEditSelected = Add(QT_TR_NOOP("&Edit Selected Channels..."),
+                             QT_TR_NOOP("Set bandwidth, power, scan, step or signalling of "
+                                        "every selected channel at once"),
                              {QKeySequence(Qt::CTRL | Qt::Key_E)}, &CEditCommands::OnEditSelected);
     QMenuBar* bar = frame.menuBar();
     bar->insertMenu(bar->actions().value(1), m_pMenu);

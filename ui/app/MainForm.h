@@ -36,7 +36,9 @@ constexpr const char* kMsgSaveChanges = KV310_TEXT(
 constexpr const char* kOpenFilter = "Data Files (*.dat *.DAT);;KV110 Files (*.UHF *.VHF *.uhf *.vhf)";
 constexpr const char* kSaveFilter = "Data Files (*.dat *.DAT)";
 constexpr const char* kMsgCancelTransferAndClose =
-    KV310_TEXT("Messages", "A radio transfer is running.\r\n\r\nCancel it and close the program?");
+    KV310_TEXT("Messages",
+               "A radio transfer is running.\r\n\r\nStop it and close the program? A write stopped now "
+               "leaves the radio holding a partly written configuration until it is written again.");
 
 class CMainForm : public QWidget {
     Q_OBJECT

@@ -7,13 +7,14 @@
 #include <QVBoxLayout>
 
 #include "Version.h"
+#include "shared/DisplaySettings.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("About Data Radio PC Programmer"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel(this);
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/radio.svg")).pixmap(96, 96));
+    picture->setPixmap(RadioPicture(96, palette()));
     top->addWidget(picture, 0, Qt::AlignTop);
 
     auto* text = new QVBoxLayout;

@@ -8,6 +8,7 @@
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
 #include "Tones.h"
+#include "shared/DisplaySettings.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ CBulkEditDlg::CBulkEditDlg(const CDataRadioDoc& doc, QWidget* parent) : QDialog(
     m_cbScan = Choice({{tr("No"), 0}, {tr("Yes"), 1}}, this);
     std::vector<std::pair<QString, int>> steps;
     for (const int code : StepCodesOf(doc.m_nModel)) {
-        steps.emplace_back(tr("%1 kHz").arg(StepWidthHz(code) / 1000.0), code);
+        steps.emplace_back(tr("%1 kHz").arg(NumberText(StepWidthHz(code) / 1000.0, -1)), code);
     }
     m_cbStep = Choice(steps, this);
     m_cbRx = SignallingChoice(this);

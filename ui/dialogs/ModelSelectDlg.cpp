@@ -4,9 +4,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "TextMark.h"
+#include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
 
 const char* const CModelSelectDlg::kPictureText =
@@ -38,7 +40,7 @@ CModelSelectDlg::CModelSelectDlg(QWidget* parent) : QDialog(parent) {
 
     auto* right = new QVBoxLayout;
     m_pPicture = new QLabel(this);
-    m_pPicture->setPixmap(QIcon(QStringLiteral(":/icons/radio.svg")).pixmap(160, 160));
+    m_pPicture->setPixmap(RadioPicture(160, palette()));
     m_pPicture->setAlignment(Qt::AlignCenter);
     m_pPicture->installEventFilter(this);
     right->addWidget(m_pPicture);
@@ -52,7 +54,17 @@ CModelSelectDlg::CModelSelectDlg(QWidget* parent) : QDialog(parent) {
 }
 
 bool CModelSelectDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter) {
+    // Return and Enter choose the model whose button has the focus, as Space does; no button is the
+    // default, so Return elsewhere chooses none.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn) {
         for (int i = 0; i < 4; ++i) {
             if (watched == m_Buttons[i]) {
                 ShowHoverText(i, m_strTexts[i]);

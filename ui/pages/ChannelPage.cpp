@@ -8,6 +8,7 @@
 #include "ChannelSignalling.h"
 #include "ChannelTimers.h"
 #include "dialogs/ChannelOptionDlg.h"
+#include "shared/DisplaySettings.h"
 #include "shared/Translation.h"
 
 namespace {
@@ -173,32 +174,15 @@ QWidget* CChannelPage::BuildPanel() {
 }
 
 void CChannelPage::SetTabOrder() {
-    // Frequencies row by row first: that is where the typing is.
+    // Row by row: the two frequencies first (that is where the typing is), then the row's options, width,
+    // power and scan, so that Tab reaches every control of a channel before the next one.
     std::vector<QWidget*> order;
     for (const auto& row : m_Rows) {
-        order.push_back(row->m_pRxFreq);
-        order.push_back(row->m_pTxFreq);
+        order.insert(order.end(), {row->m_pRxFreq, row->m_pTxFreq, row->m_pRxOption, row->m_pTxOption,
+                                   row->m_pWide, row->m_pHighPower, row->m_pScan});
     }
-    for (const auto& row : m_Rows) {
-        order.push_back(row->m_pWide);
-    }
-    for (const auto& row : m_Rows) {
-        order.push_back(row->m_pHighPower);
-    }
-    order.insert(order.end(),
-                 {m_cbTimeOut, m_pBusyLockout, m_pPowerSave, m_pRxOffTime, m_pRxOnTime, m_cbPowerSaveDelay});
-    for (const auto& row : m_Rows) {
-        order.push_back(row->m_pRxOption);
-    }
-    for (const auto& row : m_Rows) {
-        order.push_back(row->m_pTxOption);
-    }
-    order.push_back(m_pMatchedSat);
-    for (const auto& row : m_Rows) {
-        order.push_back(row->m_pScan);
-    }
-    order.push_back(m_cbHang);
-    order.push_back(m_pTxDelay);
+    order.insert(order.end(), {m_cbTimeOut, m_pBusyLockout, m_pPowerSave, m_pRxOffTime, m_pRxOnTime,
+                               m_cbPowerSaveDelay, m_pMatchedSat, m_cbHang, m_pTxDelay});
     for (size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -255,10 +239,37 @@ void CChannelPage::ApplyRowEdit(int channel, const SRowEdit& edit) {
 void CChannelPage::UpdateOptionButtons() {
     for (const auto& row : m_Rows) {
         const CChannelData& ch = Channel(row->m_nChannel);
+        MarkOutOfBand(*row);
         row->m_pRxOption->SetLook(TranslatedText(KV310_MESSAGES, RxOptionCaption(ch).c_str()),
                                   FillColour(RxOptionFill(ch)));
         row->m_pTxOption->SetLook(TranslatedText(KV310_MESSAGES, TxOptionCaption(ch).c_str()),
                                   FillColour(TxOptionFill(ch)));
+    }
+}
+
+void CChannelPage::changeEvent(QEvent* event) {
+    COptionPage::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && IsCreated()) {
+        for (const auto& row : m_Rows) {
+            MarkOutOfBand(*row);
+        }
+    }
+}
+
+void CChannelPage::MarkOutOfBand(CChannelRow& row) {
+    const QString note = TranslatedMessage(OutOfBandNote(m_Doc, row.m_nChannel));
+    const SBandLimits band = CurrentBandLimits(m_Doc);
+    const CChannelData& ch = Channel(row.m_nChannel);
+    for (auto [field, mhz] :
+         {std::pair{row.m_pRxFreq, ch.m_dRxFreq}, std::pair{row.m_pTxFreq, ch.m_dTxFreq}}) {
+        const bool outside = band.IsOutside(mhz);
+        QPalette look;  // only the background is the field's own; the rest follows the appearance
+        if (outside) {
+            look.setColor(QPalette::Base, OutOfBandColour(palette()));
+        }
+        field->setPalette(look);
+        field->setToolTip(outside ? note : QString());
+        field->setAccessibleDescription(outside ? note : QString());
     }
 }
 
@@ -415,9 +426,18 @@ void CChannelPage::RefreshFromRecord(bool revalidate) {
         row->m_pScan->setChecked(ch.m_bScan != 0);
         row->m_pRxFreq->setText(QString::fromStdString(FrequencyFieldText(ch.m_dRxFreq)));
         row->m_pTxFreq->setText(QString::fromStdString(FrequencyFieldText(ch.m_dTxFreq)));
-        if (revalidate) {
+        if (revalidate && OutOfBandNote(m_Doc, row->m_nChannel).empty()) {
             OnRxFieldLeave(row->m_nChannel);
         }
+    }
+    if (revalidate) {
+        // a channel outside the band is shown as the file holds it, named here, and left for the write check
+        std::string notes;
+        for (int channel = 1; channel <= kChannels; ++channel) {
+            const std::string note = OutOfBandNote(m_Doc, channel);
+            notes += note.empty() ? "" : (notes.empty() ? "" : "\n") + note;
+        }
+        Tell(notes, EMessageKind::Warning);
     }
     {
         const QSignalBlocker quietHang(m_cbHang);

@@ -62,6 +62,7 @@ public:
 
 protected:
     void OnCreatePage() override;
+    void changeEvent(QEvent* event) override;  // a new appearance: the marks in its colours
 
 private:
     QWidget* BuildRows();
@@ -71,6 +72,8 @@ private:
     CChannelData& Channel(int channel) { return m_Doc.m_Channel[static_cast<size_t>(channel - 1)]; }
     CChannelRow& Row(int channel) { return *m_Rows[static_cast<size_t>(channel - 1)]; }
     void ApplyRowEdit(int channel, const SRowEdit& edit);
+    // The row's frequency fields outside the band: a warning colour, and the note as tip and description.
+    void MarkOutOfBand(CChannelRow& row);
     void OnRowToggles(int channel);
     void OnPasteRefused(const QString& clip);
     void OnBusyLockout(bool checked);

@@ -20,6 +20,7 @@
 #include "TransferLog.h"
 #include "radio/PlanCheck.h"
 #include "radio/PortList.h"
+#include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
 #include "widgets/AccessibleText.h"
@@ -38,6 +39,11 @@ std::vector<CFleetDlg::SChoice> DefaultChoices() {
     }
     return choices;
 }
+
+const char* const kMsgStopFleetWrite =
+    KV310_TEXT("Messages",
+               "Stop writing the radios now? A radio stopped half-way holds a partly written configuration "
+               "until it is written again.");
 
 }  // namespace
 
@@ -99,7 +105,12 @@ CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), 
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     });
     connect(m_pWrite, &QPushButton::clicked, this, &CFleetDlg::StartWrite);
-    connect(m_pCancel, &QPushButton::clicked, this, &CFleetDlg::Cancel);
+    // a radio stopped half-way holds a mix: the Cancel button asks first, No being the default
+    connect(m_pCancel, &QPushButton::clicked, this, [this] {
+        if (IsRunning() && m_Ctx.m_Sink.AskYesNo(kMsgStopFleetWrite)) {
+            Cancel();
+        }
+    });
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::hide);
     SetChoices(DefaultChoices());
     SetRunning(false);
@@ -158,6 +169,11 @@ void CFleetDlg::BuildRows(const std::vector<SFleetPort>& ports) {
         m_pTable->setItem(row, kColState, new QTableWidgetItem(tr("waiting")));
     }
     m_pTable->resizeColumnToContents(kColPort);
+    // every radio's row in sight, up to the four that fit beside the summary
+    const int shown = std::min(static_cast<int>(ports.size()), 4);
+    m_pTable->setMinimumHeight(m_pTable->horizontalHeader()->sizeHint().height() +
+                               shown * m_pTable->verticalHeader()->defaultSectionSize() +
+                               2 * m_pTable->frameWidth() + 2);
 }
 
 void CFleetDlg::StartWrite() {
@@ -243,7 +259,7 @@ void CFleetDlg::OnPortDone(int index) {
     }
     const QString state = result.m_bOk ? tr("ok: firmware %1, %2 s, %3")
                                              .arg(QString::fromStdString(result.m_strFirmware))
-                                             .arg(result.m_dSeconds, 0, 'f', 1)
+                                             .arg(NumberText(result.m_dSeconds, 1))
                                              .arg(TranslatedText(KV310_MESSAGES, result.m_strVerify.c_str()))
                                        : tr("FAILED: %1").arg(QString::fromStdString(result.m_strFailure));
     m_pTable->item(index, kColState)->setText(state);

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,6 +25,12 @@ QLabel* TextLabel(const QString& name, QWidget* parent) {
 
 }  // namespace
 
+QString CProgressDlg::StopQuestion() {
+    return tr(
+        "Stop the write now? The radio will hold a partly written configuration until it is written "
+        "again.");
+}
+
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Read/Write"));
     setModal(false);
@@ -43,6 +50,7 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     m_pBar->setRange(0, kImageSize);
     m_pBar->setValue(0);
     m_pBar->setAccessibleName(tr("Transfer progress"));
+    m_pBar->setFocusPolicy(Qt::StrongFocus);  // where the focus waits while a transfer runs
     m_pOk = new QPushButton(tr("OK"), this);
     m_pCancel = new QPushButton(tr("Cancel"), this);
     m_pCancel->setAccessibleDescription(tr("Stops the transfer before the next block"));
@@ -57,8 +65,17 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     layout->addStretch(1);
     layout->addLayout(buttons);
     m_OpenFolder = [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
+    m_ConfirmStop = [this] {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), StopQuestion(), QMessageBox::NoButton, this);
+        QPushButton* stop = box.addButton(tr("&Stop the Write"), QMessageBox::DestructiveRole);
+        QPushButton* go = box.addButton(tr("&Continue Writing"), QMessageBox::RejectRole);
+        box.setDefaultButton(go);  // Return and Escape go on writing
+        box.setEscapeButton(go);
+        box.exec();
+        return box.clickedButton() == stop;
+    };
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &CProgressDlg::CancelRequested);
+    connect(m_pCancel, &QPushButton::clicked, this, &CProgressDlg::AskToStop);
     connect(m_pTrace, &QLabel::linkActivated, this, [this](const QString& link) {
         if (m_OpenFolder) {
             m_OpenFolder(QUrl(link).toLocalFile());
@@ -102,17 +119,49 @@ void CProgressDlg::FitToText() {
     }
 }
 
-void CProgressDlg::SetRunning(bool running) {
+void CProgressDlg::SetRunning(bool running, bool writing) {
     m_bRunning = running;
+    m_bWriting = running && writing;
+    if (running) {
+        m_nReached = 0;
+    }
     m_pOk->setEnabled(!running);
     m_pCancel->setEnabled(running);
-    (running ? m_pCancel : m_pOk)->setDefault(true);
-    (running ? m_pCancel : m_pOk)->setFocus();
+    // Return on a running transfer does nothing; Cancel is reached by Tab, Space or a click
+    for (QPushButton* button : {m_pOk, m_pCancel}) {
+        button->setAutoDefault(!running);
+        button->setDefault(!running && button == m_pOk);
+    }
+    if (running) {
+        m_pBar->setFocus();
+    } else {
+        m_pOk->setFocus();
+    }
+}
+
+void CProgressDlg::SetProgress(int address) {
+    m_nReached = address > 0 ? address : m_nReached;
+    m_pBar->setValue(address);
+}
+
+void CProgressDlg::ShowWhereItStopped() {
+    m_pBar->setValue(m_nReached);
+}
+
+void CProgressDlg::AskToStop() {
+    if (!m_bRunning) {
+        return;
+    }
+    // the question waits while the write goes on: it may have ended by the answer
+    if (m_bWriting && (!m_ConfirmStop() || !m_bRunning)) {
+        return;
+    }
+    emit CancelRequested();
 }
 
 void CProgressDlg::reject() {
     if (m_bRunning) {
-        emit CancelRequested();
+        AskToStop();
         return;
     }
     QDialog::reject();

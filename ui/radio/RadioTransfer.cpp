@@ -18,6 +18,7 @@
 #include "TracingPort.h"
 #include "TransferLog.h"
 #include "radio/PlanCheck.h"
+#include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
 #include "shared/Translation.h"
 
@@ -50,10 +51,12 @@ void CRadioTransfer::ShowProgressWindow() {
         m_pProgress = new CProgressDlg(m_pDialogParent);
         connect(m_pProgress, &CProgressDlg::CancelRequested, this, &CRadioTransfer::Cancel);
     }
-    m_pProgress->m_pBar->setRange(0, kImageSize);
-    m_pProgress->m_pBar->setValue(0);
-    m_pProgress->SetStatus(QString());
-    m_pProgress->SetRunning(true);
+    if (!m_pProgress->m_bRunning) {  // brought forward while running, it keeps its bar and its status
+        m_pProgress->m_pBar->setRange(0, kImageSize);
+        m_pProgress->m_pBar->setValue(0);
+        m_pProgress->SetStatus(QString());
+        m_pProgress->SetRunning(true);
+    }
     m_pProgress->show();
     m_pProgress->raise();
     m_pProgress->activateWindow();
@@ -71,7 +74,7 @@ CTransferHooks CRadioTransfer::WorkerHooks() {
     hooks.SetProgress = [this](int address) {
         Post([this, address] {
             if (m_pProgress != nullptr) {
-                m_pProgress->m_pBar->setValue(address == 0 ? 0 : address + 1);
+                m_pProgress->SetProgress(address == 0 ? 0 : address + 1);
             }
         });
     };
@@ -186,6 +189,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
     const bool writing = job.m_Job == EJob::Write || job.m_Job == EJob::Restore;
     m_Ctx.m_Busy.Begin(what);
     ShowProgressWindow();
+    m_pProgress->SetRunning(true, writing);  // a write is stopped only once the user has said so
     if (m_Ctx.m_View.ShowStatus) {
         m_Ctx.m_View.ShowStatus(writing ? tr("Writing the radio on COM%1...").arg(com)
                                         : tr("Reading the radio on COM%1...").arg(com));
@@ -378,6 +382,7 @@ void CRadioTransfer::OnWorkerDone(const SOutcome& outcome) {
             m_pProgress->m_pBar->setValue(0);
             m_pProgress->close();
         } else {
+            m_pProgress->ShowWhereItStopped();
             m_pProgress->SetStatus(ToDisplayText(outcome.m_strFailure));
         }
     }
@@ -423,7 +428,7 @@ QString CRadioTransfer::SuccessText(bool write, const SOutcome& outcome) const {
     return what
         .arg(QString::fromStdString(ModelAndBandText(m_Ctx.m_Doc)),
              com > 0 ? QStringLiteral("COM%1").arg(com) : tr("the port"))
-        .arg(outcome.m_dSeconds, 0, 'f', 1);
+        .arg(NumberText(outcome.m_dSeconds, 1));
 }
 
 void CRadioTransfer::ReportFailure(const SOutcome& outcome) {

@@ -186,6 +186,7 @@ void CRestoreDlg::OnSelectionChanged() {
     const int row = m_pList->currentRow();
     m_pCompare->setEnabled(row >= 0 && !m_Transfer.IsRunning());
     m_pRestore->setEnabled(row >= 0 && row == m_nComparedRow && !m_Transfer.IsRunning());
+    m_pClose->setEnabled(!m_Transfer.IsRunning());
 }
 
 bool CRestoreDlg::ChosenBackup(CImageBytes& bytes) {
@@ -212,9 +213,7 @@ void CRestoreDlg::OnCompare() {
     m_pCompare->setEnabled(false);
     m_pRestore->setEnabled(false);
     m_Transfer.StartLook();
-    if (!m_Transfer.IsRunning()) {
-        OnSelectionChanged();  // refused (and said so)
-    }
+    OnSelectionChanged();  // Close waits for the read; a refusal was said
 }
 
 void CRestoreDlg::OnRadioRead(bool ok) {
@@ -276,9 +275,14 @@ void CRestoreDlg::OnRestore() {
     m_pCompare->setEnabled(false);
     m_pRestore->setEnabled(false);
     m_Transfer.StartRestore(m_Backup, name);
-    if (!m_Transfer.IsRunning()) {
-        OnSelectionChanged();
+    OnSelectionChanged();
+}
+
+void CRestoreDlg::reject() {
+    if (m_Transfer.IsRunning()) {
+        return;  // the progress window's Cancel stops it
     }
+    QDialog::reject();
 }
 
 void CRestoreDlg::OnRestored(bool ok) {

@@ -52,6 +52,10 @@ public:
     QPushButton* m_pClose = nullptr;
     std::vector<SBackupRow> m_Rows;
 
+protected:
+    // Escape and the close box while a compare or a restore runs: the dialog stays to show how it ended.
+    void reject() override;
+
 private:
     void OnRadioRead(bool ok);
     void OnRestored(bool ok);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,11 +11,64 @@
 #include <set>
 
 #include "TransferLog.h"
+#include "shared/Translation.h"
 
 namespace {
 
-const QString kTimeColumn = QStringLiteral("time");
-const QString kSecondsColumn = QStringLiteral("seconds");
+// The log's columns in its order, each with the heading the table shows.
+const char* const kHeadings[kTransferLogColumns] = {
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Time"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Program"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Transfer"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Port"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Adapter Serial Number"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Firmware"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Model"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Plan"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "SHA-256 of the Bytes Written"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Result"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Seconds"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Backup"),
+};
+constexpr int kTimeColumn = 0;
+constexpr int kVerbColumn = 2;
+constexpr int kResultColumn = 9;
+constexpr int kSecondsColumn = 10;
+
+// The words the log writes in its transfer and result columns, as the table shows them.
+struct SLogWord {
+    const char* m_pszLogged;
+    const char* m_pszShown;
+};
+const SLogWord kLogWords[] = {
+    {"read", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "read")},
+    {"write", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "write")},
+    {"restore", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "restore")},
+    {"status", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "status")},
+    {"fleet-write", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "fleet write")},
+    {"fleet-read", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "fleet read")},
+    {"ok", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "ok")},
+    {"failed", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "failed")},
+};
+
+// A cell as the table shows it: a word of the log's own in the window's language, a failure's reason looked
+// up like a message; the logged text itself is kept beside it, for Copy.
+QTableWidgetItem* LogCell(QTableWidgetItem* item, int column, const QString& logged) {
+    QString shown = logged;
+    if (column == kVerbColumn || column == kResultColumn) {
+        for (const SLogWord& word : kLogWords) {
+            if (logged == QLatin1String(word.m_pszLogged)) {
+                shown = QCoreApplication::translate("CTransferHistoryDlg", word.m_pszShown);
+            }
+        }
+        if (column == kResultColumn && shown == logged) {
+            shown = TranslatedMessage(logged.toStdString());
+        }
+    }
+    item->setText(shown);
+    item->setData(Qt::UserRole, logged);
+    return item;
+}
 
 // A cell of the seconds column sorts by its number ("10.2" after "9.1"); an empty one first.
 class CNumberItem : public QTableWidgetItem {
@@ -38,8 +92,10 @@ CTransferHistoryDlg::CTransferHistoryDlg(const std::vector<std::string>& lines, 
                                          const std::string& error, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Transfer History"));
-    const QStringList headers = QString::fromLatin1(kTransferLogHeader).trimmed().split(QLatin1Char('\t'));
-    const int seconds = static_cast<int>(headers.indexOf(kSecondsColumn));
+    QStringList headers;
+    for (const char* heading : kHeadings) {
+        headers << tr(heading);
+    }
     m_pTable = new QTableWidget(static_cast<int>(lines.size()), static_cast<int>(headers.size()), this);
     m_pTable->setHorizontalHeaderLabels(headers);
     m_pTable->setAccessibleName(tr("Transfer History"));
@@ -49,10 +105,11 @@ CTransferHistoryDlg::CTransferHistoryDlg(const std::vector<std::string>& lines, 
         const std::vector<std::string> fields = SplitTransferLogLine(lines[row]);
         for (size_t column = 0; column < fields.size() && column < static_cast<size_t>(headers.size());
              ++column) {
+            const int at = static_cast<int>(column);
             const QString text = QString::fromStdString(fields[column]);
             m_pTable->setItem(
-                static_cast<int>(row), static_cast<int>(column),
-                static_cast<int>(column) == seconds ? new CNumberItem(text) : new QTableWidgetItem(text));
+                static_cast<int>(row), at,
+                LogCell(at == kSecondsColumn ? new CNumberItem : new QTableWidgetItem, at, text));
         }
     }
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -61,8 +118,6 @@ CTransferHistoryDlg::CTransferHistoryDlg(const std::vector<std::string>& lines, 
     auto* sortLabel = new QLabel(tr("&Sort by:"), this);
     m_cbSortBy = new QComboBox(this);
     m_cbSortBy->addItems(headers);
-    // the log's own column names, as the table's headings and the file show them: data, not the window's text
-    m_cbSortBy->setProperty("kv310ListsData", true);
     m_cbSortBy->setAccessibleName(tr("Sort by"));
     sortLabel->setBuddy(m_cbSortBy);
     m_pDescending = new QCheckBox(tr("&Descending"), this);
@@ -105,7 +160,7 @@ CTransferHistoryDlg::CTransferHistoryDlg(const std::vector<std::string>& lines, 
     resize(900, 400);
     // The log's own order until the user picks another: oldest first.
     m_pTable->setSortingEnabled(true);
-    SortBy(static_cast<int>(headers.indexOf(kTimeColumn)), Qt::AscendingOrder);
+    SortBy(kTimeColumn, Qt::AscendingOrder);
     m_pTable->setFocus();
 }
 
@@ -124,9 +179,9 @@ void CTransferHistoryDlg::OnSorted(int column, Qt::SortOrder order) {
     const QTableWidgetItem* heading = m_pTable->horizontalHeaderItem(column);
     const QString name = heading != nullptr ? heading->text() : QString();
     const bool up = order == Qt::AscendingOrder;
-    const QString how = name == kTimeColumn      ? (up ? tr("oldest first") : tr("newest first"))
-                        : name == kSecondsColumn ? (up ? tr("shortest first") : tr("longest first"))
-                                                 : (up ? tr("A to Z") : tr("Z to A"));
+    const QString how = column == kTimeColumn      ? (up ? tr("oldest first") : tr("newest first"))
+                        : column == kSecondsColumn ? (up ? tr("shortest first") : tr("longest first"))
+                                                   : (up ? tr("A to Z") : tr("Z to A"));
     m_pTable->setAccessibleDescription(
         tr("Every radio read and written, sorted by %1, %2. Sort by and Descending change the order; Ctrl+C "
            "copies the selected rows with the header")
@@ -162,7 +217,7 @@ QString CTransferHistoryDlg::SelectionText() const {
         QStringList fields;
         for (int column = 0; column < m_pTable->columnCount(); ++column) {
             const QTableWidgetItem* item = m_pTable->item(row, column);
-            fields.push_back(item != nullptr ? item->text() : QString());
+            fields.push_back(item != nullptr ? item->data(Qt::UserRole).toString() : QString());
         }
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QSaveFile>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTranslator>
 #include <cmath>
 
@@ -62,6 +66,11 @@ struct SPlatformLook {
 SPlatformLook& PlatformLook() {
     static SPlatformLook look;
     return look;
+}
+
+QString& InstalledLanguageCode() {
+    static QString code = QStringLiteral("en");
+    return code;
 }
 
 QTranslator*& InstalledTranslator(int which) {
@@ -134,6 +143,33 @@ QPalette ReadablePalette(QPalette palette) {
     return palette;
 }
 
+// Fusion in a dark palette fills an unticked check box or radio button with the base colour and draws its
+// edge darker than the window: a black shape on dark grey. This style draws the edge in a colour that keeps
+// 3:1 against the window.
+class COutlinedStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const bool box = element == PE_IndicatorCheckBox || element == PE_IndicatorItemViewItemCheck;
+        if ((!box && element != PE_IndicatorRadioButton) || !IsDarkPalette(option->palette)) {
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(ControlOutlineColour(option->palette), 1.2));
+        painter->setBrush(Qt::NoBrush);
+        const QRectF edge = QRectF(option->rect).adjusted(0.6, 0.6, -0.6, -0.6);
+        if (box) {
+            painter->drawRoundedRect(edge, 2, 2);
+        } else {
+            painter->drawEllipse(edge);
+        }
+        painter->restore();
+    }
+};
+
 }  // namespace
 
 QString DisplaySettingsPath() {
@@ -194,12 +230,20 @@ bool InstallLanguage(ELanguage language) {
         return QCoreApplication::translate(context, text).toStdString();
     });
     const QString code = LanguageCode(language);
+    InstalledLanguageCode() = code;
     if (code == QLatin1String("en")) {
         Install(1, QString());
         return Install(0, QString());
     }
     Install(1, QStringLiteral(":/translations/qtbase_%1.qm").arg(code));
     return Install(0, QStringLiteral(":/translations/kv310_%1.qm").arg(code));
+}
+
+QString NumberText(double value, int decimals) {
+    QLocale locale(InstalledLanguageCode());
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return decimals < 0 ? locale.toString(value, 'g', QLocale::FloatingPointShortest)
+                        : locale.toString(value, 'f', decimals);
 }
 
 void ApplyAppearance(EAppearance appearance) {
@@ -224,10 +268,10 @@ void ApplyAppearance(EAppearance appearance) {
             break;
         case EAppearance::Dark:
             if (IsDarkPalette(look.m_Palette)) {
-                QApplication::setStyle(QStyleFactory::create(look.m_strStyle));
+                QApplication::setStyle(new COutlinedStyle(QStyleFactory::create(look.m_strStyle)));
                 QApplication::setPalette(ReadablePalette(look.m_Palette));
             } else {
-                QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+                QApplication::setStyle(new COutlinedStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
                 QApplication::setPalette(ReadablePalette(DarkPalette()));
             }
             break;
@@ -287,6 +331,63 @@ QColor MapTextColour(const QPalette& palette) {
 
 QColor MapFrameColour(const QPalette& palette) {
     return IsDarkPalette(palette) ? QColor(0x9C, 0xC8, 0xFF) : QColor(0x20, 0x20, 0x80);
+}
+
+QColor OptionFill(const QColor& lightFill, const QPalette& palette) {
+    if (!lightFill.isValid() || !IsDarkPalette(palette)) {
+        return lightFill;
+    }
+    // the tone's hue, deep enough that the greyed text of a transfer stays readable on it
+    QColor fill = QColor::fromHsl(lightFill.hslHue(), std::min(lightFill.hslSaturation(), 150), 0x44);
+    const QColor greyed = palette.color(QPalette::Disabled, QPalette::ButtonText);
+    for (int step = 0; step < 20 && ContrastRatio(greyed, fill) < 4.5; ++step) {
+        fill = fill.darker(110);
+    }
+    return fill;
+}
+
+QColor OptionInk(const QColor& fill, const QPalette& palette, bool enabled) {
+    const bool dark = IsDarkPalette(palette);
+    const QColor background = fill.isValid() ? fill : palette.color(QPalette::Button);
+    if (enabled) {
+        return Readable(dark ? palette.color(QPalette::ButtonText) : QColor(Qt::black), background);
+    }
+    return Readable(palette.color(QPalette::Disabled, QPalette::ButtonText), background);
+}
+
+QColor OutOfBandColour(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text);
+    QColor mark = IsDarkPalette(palette) ? QColor(0x6A, 0x22, 0x22) : QColor(0xFF, 0xC8, 0xC8);
+    for (int step = 0; step < 20 && ContrastRatio(text, mark) < 4.5; ++step) {
+        mark = IsDarkPalette(palette) ? mark.darker(110) : mark.lighter(104);
+    }
+    return mark;
+}
+
+QColor ControlOutlineColour(const QPalette& palette) {
+    QColor outline(0x9A, 0x9A, 0x9A);
+    for (int step = 0; step < 20 && ContrastRatio(outline, palette.color(QPalette::Window)) < 3.0; ++step) {
+        outline = outline.lighter(110);
+    }
+    return outline;
+}
+
+QPixmap RadioPicture(int size, const QPalette& palette) {
+    const QPixmap drawing = QIcon(QStringLiteral(":/icons/radio.svg")).pixmap(size, size);
+    if (!IsDarkPalette(palette)) {
+        return drawing;
+    }
+    QPixmap lit(drawing.size());
+    lit.setDevicePixelRatio(drawing.devicePixelRatio());
+    lit.fill(Qt::transparent);
+    QPainter painter(&lit);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xD8, 0xDE, 0xE4));
+    const QRectF plate(QPointF(0, 0), QSizeF(drawing.size()) / drawing.devicePixelRatio());
+    painter.drawRoundedRect(plate, plate.width() / 8, plate.width() / 8);
+    painter.drawPixmap(0, 0, drawing);
+    return lit;
 }
 
 double ContrastRatio(const QColor& first, const QColor& second) {

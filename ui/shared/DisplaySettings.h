@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QPixmap>
 #include <QString>
 
 class QApplication;
@@ -32,6 +33,10 @@ QString LanguageCode(ELanguage language);
 // Installs the window's catalogue and Qt's own for the language (English needs none); a later call
 // replaces the earlier one. Returns whether the window's catalogue was found (always true for English).
 bool InstallLanguage(ELanguage language);
+// A number inside a sentence as the installed language writes it ("3,8" in German and Spanish); the
+// frequency fields keep the point the radio trade uses, and do not come here. decimals < 0: as few as the
+// value needs ("6,25", "5").
+QString NumberText(double value, int decimals);
 
 // Applies an appearance to the application: the platform's style and palette as the program started
 // (System), the platform's style with its standard light palette (Light), or the Fusion style with a dark
@@ -49,5 +54,15 @@ QColor MapPlainColour(const QPalette& palette);
 QColor MapTextColour(const QPalette& palette);
 // The frame of the map's current cell.
 QColor MapFrameColour(const QPalette& palette);
+// A channel's option button: its fill for the light fill its signalling has (a pale tone colour; invalid for
+// none), darkened in a dark palette with its hue kept, and the text on it, enabled or greyed, at 4.5:1.
+QColor OptionFill(const QColor& lightFill, const QPalette& palette);
+QColor OptionInk(const QColor& fill, const QPalette& palette, bool enabled);
+// The outline of a check box's or radio button's box in a dark palette: 3:1 against the window.
+QColor ControlOutlineColour(const QPalette& palette);
+// The radio's picture (a dark drawing) as the dialogs show it: on a light plate in a dark palette.
+QPixmap RadioPicture(int size, const QPalette& palette);
+// The background of a frequency field whose frequency lies outside the band, its text readable on it.
+QColor OutOfBandColour(const QPalette& palette);
 // The contrast ratio of two colours as the Web Content Accessibility Guidelines define it (1 to 21).
 double ContrastRatio(const QColor& first, const QColor& second);

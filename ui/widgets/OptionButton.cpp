@@ -23,12 +23,13 @@ void COptionButton::SetLook(const QString& caption, const QColor& fill) {
 void COptionButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
-    painter.fillRect(area, m_Fill.isValid() ? m_Fill : palette().color(QPalette::Button));
+    const QColor fill = OptionFill(m_Fill, palette());  // the tone's hue, deep in a dark palette
+    painter.fillRect(area, fill.isValid() ? fill : palette().color(QPalette::Button));
     const bool pressed = isDown();
-    // the raised edge as the option buttons always had it, and in a dark palette its own darker edges
+    // the raised edge as the option buttons always had it; in a dark palette its lit edge keeps 3:1
     const bool dark = IsDarkPalette(palette());
     const QColor shade = dark ? palette().color(QPalette::Shadow) : QColor(100, 100, 100);
-    const QColor light = dark ? palette().color(QPalette::Light) : QColor(Qt::white);
+    const QColor light = dark ? ControlOutlineColour(palette()) : QColor(Qt::white);
     const QColor& topLeft = pressed ? shade : light;
     const QColor& bottomRight = pressed ? light : shade;
     painter.setPen(topLeft);
@@ -42,9 +43,7 @@ void COptionButton::paintEvent(QPaintEvent*) {
     if (pressed) {
         textArea.translate(1, 1);
     }
-    // black on the option's own fill; on the plain button the palette's text
-    const QColor ink = m_Fill.isValid() || !dark ? QColor(Qt::black) : palette().color(QPalette::ButtonText);
-    painter.setPen(isEnabled() ? ink : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(OptionInk(fill, palette(), isEnabled()));
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text());
     if (hasFocus()) {
         // Keyboard users need to see where they are.

@@ -10,9 +10,12 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTableView>
 #include <functional>
 
 #include "PortSurvey.h"
+#include "app/ContrastFaults.h"
+#include "app/MissRecorder.h"
 #include "app/PseudoTranslator.h"
 #include "app/ShellFixture.h"
 #include "dialogs/AboutDlg.h"
@@ -31,6 +34,7 @@
 #include "radio/FindCableDlg.h"
 #include "radio/FleetDlg.h"
 #include "radio/ProgressDlg.h"
+#include "radio/RestoreDlg.h"
 #include "radio/SquelchDlg.h"
 #include "radio/TransferHistoryDlg.h"
 #include "shared/DisplaySettings.h"
@@ -127,6 +131,11 @@ std::vector<std::string> Faults(QWidget* top, bool pseudo) {
             for (int item = 0; item < list->count() && !list->property("kv310ListsData").toBool(); ++item) {
                 checkMarker(list, list->itemText(item));
             }
+        } else if (auto* table = qobject_cast<QTableView*>(widget)) {
+            for (int column = 0; table->model() != nullptr && column < table->model()->columnCount();
+                 ++column) {
+                checkMarker(table, table->model()->headerData(column, Qt::Horizontal).toString());
+            }
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             checkMarker(group, group->title());
             checkWidth(group, group->title(), group->fontMetrics().horizontalAdvance(group->title()));
@@ -140,8 +149,10 @@ void CheckMenus(const QList<QAction*>& actions, const QWidget* owner, std::vecto
         if (action->isSeparator() || action->text().isEmpty()) {
             continue;
         }
-        if (!action->text().contains(QChar(CPseudoTranslator::kOpen)) && !IsNameOrNumber(action->text())) {
-            faults.push_back("not translated: menu " + Describe(owner, action->text()));
+        for (const QString& text : {action->text(), action->statusTip()}) {
+            if (!text.isEmpty() && !text.contains(QChar(CPseudoTranslator::kOpen)) && !IsNameOrNumber(text)) {
+                faults.push_back("not translated: menu " + Describe(owner, text));
+            }
         }
         if (action->menu() != nullptr) {
             CheckMenus(action->menu()->actions(), owner, faults);
@@ -157,6 +168,12 @@ protected:
         ASSERT_TRUE(InstallLanguage(variant.m_Language));
         if (variant.m_bPseudo) {
             QCoreApplication::installTranslator(&m_Pseudo);
+        } else if (variant.m_Language != ELanguage::English) {
+            m_pMisses = std::make_unique<CMissRecorder>(
+                QStringLiteral(KV310_TRANSLATIONS_DIR "/kv310_%1.ts").arg(LanguageCode(variant.m_Language)));
+            ASSERT_TRUE(m_pMisses->m_bLoaded);
+            m_pMisses->m_Ignored = {"Scan is on", "Scan is switched off"};  // the scan warning's below
+            QCoreApplication::installTranslator(m_pMisses.get());
         }
         ApplyAppearance(variant.m_Appearance);
         const bool doubled = qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2");
@@ -167,6 +184,9 @@ protected:
     }
     void TearDown() override {
         QCoreApplication::removeTranslator(&m_Pseudo);
+        if (m_pMisses) {
+            QCoreApplication::removeTranslator(m_pMisses.get());
+        }
         InstallLanguage(ELanguage::English);
         ApplyAppearance(EAppearance::System);
         ShellTest::TearDown();
@@ -182,14 +202,32 @@ protected:
         for (const std::string& fault : Faults(top, GetParam().m_bPseudo)) {
             ADD_FAILURE() << name.toStdString() << ": " << fault;
         }
+        // the dark palette's colours are the program's own: text at 4.5:1, a control's edge at 3:1
+        for (const std::string& fault : GetParam().m_Appearance == EAppearance::Dark
+                                            ? ContrastFaults(top)
+                                            : std::vector<std::string>()) {
+            ADD_FAILURE() << name.toStdString() << ": too faint: " << fault;
+        }
         EXPECT_TRUE(top->grab().save(m_strFolder + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
     CPseudoTranslator m_Pseudo;
+    std::unique_ptr<CMissRecorder> m_pMisses;  // German and Spanish: texts given to tr() it does not hold
     QString m_strFolder;
 };
 
 TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
+    // every fill an option button has: CTCSS, a marked CTCSS, DCS, two-tone, none
+    const struct {
+        int m_nRx;
+        double m_dCtcss;
+    } options[] = {{kSigCtcss, 88.5}, {kSigCtcss, 69.3}, {kSigDcs, 0.0}, {kSigTwoTone, 0.0}, {kSigNone, 0.0}};
+    for (size_t ch = 0; ch < std::size(options); ++ch) {
+        m_Doc.m_Channel[ch].m_dRxFreq = m_Doc.m_Channel[ch].m_dTxFreq = 151.0;
+        m_Doc.m_Channel[ch].m_nRxOption = m_Doc.m_Channel[ch].m_nTxOption = options[ch].m_nRx;
+        m_Doc.m_Channel[ch].m_dRxCtcss = m_Doc.m_Channel[ch].m_dTxCtcss = options[ch].m_dCtcss;
+        m_Doc.m_Channel[ch].m_nRxDcs = m_Doc.m_Channel[ch].m_nTxDcs = 23;
+    }
     CMainWindow& frame = Start();
     frame.resize(kScreenWidth, kScreenHeight);
     frame.show();
@@ -197,6 +235,9 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
     for (int page = 0; page < kPageCount; ++page) {
         Sheet().SetActivePage(page);
         Look(&frame, QLatin1String(pageNames[page]));
+    }
+    for (QAction* action : frame.menuBar()->actions()) {
+        emit action->menu()->aboutToShow();  // the Port menu is filled as it opens
     }
     if (GetParam().m_bPseudo) {
         std::vector<std::string> faults;
@@ -232,6 +273,7 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
         {"find-cable", [&] { return new CFindCableDlg(*ports, &frame); }},
         {"fleet", [&] { return new CFleetDlg(context, &frame); }},
         {"progress", [&] { return new CProgressDlg(&frame); }},
+        {"restore", [&] { return new CRestoreDlg(context, *Sheet().m_pEepromPage->m_pTransfer, &frame); }},
         {"transfer-history",
          [&] {
              return new CTransferHistoryDlg({}, m_Dir.File("state/transfers.log"), std::string(), &frame);
@@ -242,6 +284,11 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
         dialog->show();
         Look(dialog.get(), QLatin1String(name));
         dialog->close();
+    }
+    if (m_pMisses) {
+        for (const std::string& miss : m_pMisses->m_Misses) {
+            ADD_FAILURE() << "in no catalogue: " << miss;
+        }
     }
 }
 

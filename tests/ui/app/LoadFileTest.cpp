@@ -66,12 +66,12 @@ TEST_F(ShellTest, EveryFieldThatHoldsTextDrawsIt) {
     EXPECT_GE(checked, 32) << "the 32 frequency fields are not all shown";
 }
 
-TEST_F(ShellTest, ALoadedChannelOffItsGridOrBandIsRevalidatedAsLeavingTheFieldWould) {
+TEST_F(ShellTest, ALoadedChannelOffItsGridIsRevalidatedAsLeavingTheFieldWould) {
     const struct {
         double m_dRx;
         double m_dTx;
         bool m_bMessage;
-    } cases[] = {{150.0126, 150.0126, false}, {150.0037, 0.0, false}, {180.0, 180.0, true}};
+    } cases[] = {{150.0126, 150.0126, false}, {150.0037, 0.0, false}};
     Start();
     for (const auto& c : cases) {
         m_Sink.m_Messages.clear();
@@ -96,6 +96,37 @@ TEST_F(ShellTest, ALoadedChannelOffItsGridOrBandIsRevalidatedAsLeavingTheFieldWo
         EXPECT_EQ(m_Sink.m_Messages,
                   c.m_bMessage ? std::vector<std::string>{row.m_strMessage} : std::vector<std::string>{});
     }
+}
+
+// A channel outside the band opens as the file holds it, marked and named; the write check stops at it.
+TEST_F(ShellTest, ALoadedChannelOutsideTheBandStaysAsItIsMarkedAndNamed) {
+    Start();
+    CDataRadioDoc file = m_Doc;
+    file.m_Channel[2].m_dRxFreq = 180.0;
+    file.m_Channel[2].m_dTxFreq = 150.0;
+    const std::string path = m_Dir.File("outside.dat");
+    ASSERT_TRUE(OnSaveDocument(file, path, m_Sink));
+    m_strOpenPath = path;
+    m_pFrame->m_pActOpen->trigger();
+    const CChannelRow& shown = *Sheet().m_pChannelPage->m_Rows[2];
+    EXPECT_EQ(m_Doc.m_Channel[2].m_dRxFreq, 180.0);
+    EXPECT_EQ(shown.m_pRxFreq->text().toStdString(), "180.00000");
+    const std::string note = "Channel 3: 180.00000 MHz is outside 138\u2013174 MHz";
+    EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{note});
+    EXPECT_EQ(shown.m_pRxFreq->toolTip().toStdString(), note);
+    EXPECT_NE(shown.m_pRxFreq->palette().color(QPalette::Base),
+              shown.m_pTxFreq->palette().color(QPalette::Base));
+    EXPECT_FALSE(m_pFrame->windowTitle().endsWith(QLatin1Char('*'))) << m_pFrame->windowTitle().toStdString();
+
+    // leaving the field as it stands keeps it; the write is stopped by its check, as kv310ctl's is
+    QTest::mouseClick(shown.m_pRxFreq, Qt::LeftButton);
+    QTest::keyClick(shown.m_pRxFreq, Qt::Key_Tab);
+    EXPECT_EQ(m_Doc.m_Channel[2].m_dRxFreq, 180.0);
+    m_Sink.m_Answers = {EAnswer::No};
+    m_pFrame->m_pActWriteRadio->trigger();
+    ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
+    EXPECT_NE(m_Sink.m_Questions[0].find("Channel 3 RX 180.00000 MHz is outside"), std::string::npos)
+        << m_Sink.m_Questions[0];
 }
 
 // A fresh record starts locked and gives the modem notices again; the port and the access code typed stay.

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "app/EveryDialog.h"
+#include "shared/DisplaySettings.h"
 
 namespace {
 
@@ -79,30 +80,42 @@ QStringList MenuClashes(const QString& where, const QMenu& menu) {
 
 }  // namespace
 
-TEST_F(ShellTest, NoTwoCaptionsOfAMenuADialogOrAPageShareAMnemonic) {
+// In each language of the window: its letters are chosen by its own words.
+TEST_F(ShellTest, NoTwoCaptionsOfAMenuADialogOrAPageShareAMnemonicInAnyLanguage) {
     m_Ports = {1, 3};
-    Start();
     QStringList clashes;
-    QStringList bar;
-    for (const QAction* action : m_pFrame->menuBar()->actions()) {
-        bar << action->text();
-        ASSERT_NE(action->menu(), nullptr);
-        emit action->menu()->aboutToShow();  // the Port menu is filled as it opens
-        clashes << MenuClashes(action->text().remove(QLatin1Char('&')), *action->menu());
-    }
-    clashes << Clashes(QStringLiteral("menu bar"), bar);
-    EXPECT_EQ(bar.join(QLatin1Char(' ')).toStdString(), "&File &Edit &Program P&ort &View &Help");
+    for (const auto& [language, expectedBar] :
+         {std::pair{ELanguage::English, "&File &Edit &Program P&ort &View &Help"},
+          std::pair{ELanguage::German, "&Datei &Bearbeiten &Programmieren A&nschluss &Ansicht &Hilfe"},
+          std::pair{ELanguage::Spanish, "&Archivo &Editar &Programar P&uerto &Ver A&yuda"}}) {
+        ASSERT_TRUE(InstallLanguage(language));
+        Start();
+        const QString code = LanguageCode(language) + QStringLiteral(": ");
+        QStringList bar;
+        for (const QAction* action : m_pFrame->menuBar()->actions()) {
+            bar << action->text();
+            ASSERT_NE(action->menu(), nullptr);
+            emit action->menu()->aboutToShow();  // the Port menu is filled as it opens
+            clashes << MenuClashes(code + action->text().remove(QLatin1Char('&')), *action->menu());
+        }
+        clashes << Clashes(code + QStringLiteral("menu bar"), bar);
+        EXPECT_EQ(bar.join(QLatin1Char(' ')).toStdString(), expectedBar);
 
-    // A page shares the window, and so its Alt keys, with the menu bar.
-    for (int page = 0; page < kPageCount; ++page) {
-        View().ShowPage(page);
-        clashes << Clashes(QStringLiteral("page %1 and the menu bar").arg(page), Captions(&View()) << bar);
-    }
+        // A page shares the window, and so its Alt keys, with the menu bar.
+        for (int page = 0; page < kPageCount; ++page) {
+            View().ShowPage(page);
+            clashes << Clashes(code + QStringLiteral("page %1 and the menu bar").arg(page), Captions(&View())
+                                                                                                << bar);
+        }
 
-    const std::vector<std::unique_ptr<QWidget>> dialogs = EveryDialog(View(), *m_pFrame, m_Doc, m_Sink);
-    for (const auto& dialog : dialogs) {
-        clashes << Clashes(QString::fromLatin1(dialog->metaObject()->className()), Captions(dialog.get()));
+        const std::vector<std::unique_ptr<QWidget>> dialogs = EveryDialog(View(), *m_pFrame, m_Doc, m_Sink);
+        for (const auto& dialog : dialogs) {
+            clashes << Clashes(code + QString::fromLatin1(dialog->metaObject()->className()),
+                               Captions(dialog.get()));
+        }
+        m_pFrame.reset();
     }
+    InstallLanguage(ELanguage::English);
     EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
 }
 

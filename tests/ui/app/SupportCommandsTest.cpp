@@ -16,6 +16,7 @@
 #include "app/ShellFixture.h"
 #include "radio/FindCableDlg.h"
 #include "radio/TransferHistoryDlg.h"
+#include "shared/DisplaySettings.h"
 
 namespace {
 
@@ -192,7 +193,7 @@ TEST_F(SupportCommandsTest, TransferHistorySortsAndCopiesTheRowsTheUserPicks) {
     CTransferHistoryDlg dialog(lines, "/x/transfers.tsv", "", nullptr);
     dialog.show();
     ASSERT_EQ(dialog.m_pTable->rowCount(), 3);
-    EXPECT_EQ(dialog.m_pTable->horizontalHeaderItem(9)->text().toStdString(), "result");
+    EXPECT_EQ(dialog.m_pTable->horizontalHeaderItem(9)->text().toStdString(), "Result");
     // two clicks on the port's heading: sorted by port, descending
     QHeaderView* header = dialog.m_pTable->horizontalHeader();
     for (int click = 0; click < 2; ++click) {
@@ -206,6 +207,23 @@ TEST_F(SupportCommandsTest, TransferHistorySortsAndCopiesTheRowsTheUserPicks) {
     dialog.m_pCopy->click();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               std::string(kTransferLogHeader) + lines[2] + "\n" + lines[1] + "\n");
+
+    // In Spanish: headings, transfers and results in words of the window, Copy still the log's own lines.
+    ASSERT_TRUE(InstallLanguage(ELanguage::Spanish));
+    CTransferHistoryDlg spanish(lines, "/x/transfers.tsv", "", nullptr);
+    QStringList row;
+    for (int column : {2, 9}) {
+        row << spanish.m_pTable->horizontalHeaderItem(column)->text();
+        for (int line = 0; line < 2; ++line) {
+            row << spanish.m_pTable->item(line, column)->text();
+        }
+    }
+    InstallLanguage(ELanguage::English);
+    EXPECT_EQ(row.join(QLatin1Char('|')).toStdString(),
+              "Transferencia|escritura|lectura|Resultado|correcto|¡Fallo de lectura!");
+    spanish.CopySelection();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              std::string(kTransferLogHeader) + lines[0] + "\n" + lines[1] + "\n" + lines[2] + "\n");
 }
 
 TEST_F(SupportCommandsTest, TransferHistorySortsFromTheKeyboardByNumberAndCopiesWithCtrlC) {
@@ -220,7 +238,7 @@ TEST_F(SupportCommandsTest, TransferHistorySortsFromTheKeyboardByNumberAndCopies
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     QTableWidget& table = *dialog.m_pTable;
     EXPECT_TRUE(table.accessibleDescription().startsWith(
-        QStringLiteral("Every radio read and written, sorted by time, oldest first.")))
+        QStringLiteral("Every radio read and written, sorted by Time, oldest first.")))
         << table.accessibleDescription().toStdString();
     // Alt+S reaches the list, typing picks the column, Alt+D turns the order round
     QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
@@ -234,7 +252,7 @@ TEST_F(SupportCommandsTest, TransferHistorySortsFromTheKeyboardByNumberAndCopies
     QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.m_pDescending->isChecked(); }));  // a mnemonic's click
     EXPECT_EQ(table.item(0, 10)->text().toStdString(), "10.2");
-    EXPECT_TRUE(table.accessibleDescription().contains(QStringLiteral("sorted by seconds, longest first")));
+    EXPECT_TRUE(table.accessibleDescription().contains(QStringLiteral("sorted by Seconds, longest first")));
     table.setFocus();
     table.setCurrentCell(0, 3);
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);

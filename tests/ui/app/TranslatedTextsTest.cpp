@@ -2,17 +2,21 @@
 // menu's states and the summary of Program Several Radios.
 
 #include <QMenu>
+#include <QPageLayout>
+#include <QPrinter>
 
 #include "ChannelClipboard.h"
 #include "ChannelSignalling.h"
 #include "ConfigCheck.h"
 #include "DataSheet.h"
 #include "EepromLayout.h"
+#include "FileIo.h"
 #include "FleetTransfer.h"
 #include "ImageVerify.h"
 #include "LegacyImport.h"
 #include "PortSurvey.h"
 #include "RadioWrite.h"
+#include "RunCli.h"
 #include "SettingsFile.h"
 #include "TransferFailure.h"
 #include "app/ShellFixture.h"
@@ -88,7 +92,43 @@ TEST_F(TranslatedTexts, TheWriteCheckThePortMenuAndTheFleetSummaryAreInGerman) {
               "COM17  1.2       ok          9.8  verified\n"
               "COM18  -         FAILED      1.3  -\n"
               "COM18: keine Antwort\n");
-    EXPECT_EQ(germanSheet, DataSheetText(BuildDataSheet(m_Doc)));  // the printed sheet stays English
+    const std::string englishSheet = DataSheetText(BuildDataSheet(m_Doc));
+    EXPECT_NE(englishSheet.find("## CHANNEL DATA ##"), std::string::npos);
+    EXPECT_NE(germanSheet.find("## KANALDATEN ##"), std::string::npos) << germanSheet;
+}
+
+// The window prints its sheet in German, and kv310ctl print --language de makes the same PDF of the file.
+TEST_F(TranslatedTexts, TheGermanSheetIsTheOneKv310ctlPrintsInGerman) {
+    ASSERT_TRUE(InstallLanguage(ELanguage::German));
+    Start();
+    m_Doc.m_Channel[0].m_dRxFreq = m_Doc.m_Channel[0].m_dTxFreq = 151.0;
+    m_Doc.m_Channel[0].m_nRxOption = kSigCtcss;
+    m_Doc.m_Channel[0].m_dRxCtcss = 88.5;
+    m_strSavePath = m_Dir.File("plan.dat");
+    ASSERT_TRUE(View().OnFileSave());
+    const std::string windowPdf = m_Dir.File("window.pdf");
+    View().m_RunPrintDialog = [&](QPrinter& printer) {
+        // the page kv310ctl prints on: A4, a quarter inch all round, 1200 dots per inch
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(windowPdf));
+        printer.setResolution(1200);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
+        return true;
+    };
+    m_pFrame->m_pActPrint->trigger();
+    ASSERT_TRUE(m_Sink.m_Messages.empty()) << m_Sink.m_Messages[0];
+    for (const char* language : {"de", "en"}) {
+        const std::string cliPdf = m_Dir.File(std::string("cli-") + language + ".pdf");
+        const SCliResult cli = RunCli({"print", m_strSavePath, "-o", cliPdf, "--language", language});
+        ASSERT_EQ(cli.nExit, 0) << cli.strErr;
+        std::vector<uint8_t> window;
+        std::vector<uint8_t> printed;
+        ASSERT_TRUE(ReadFileBytes(windowPdf, window, 1 << 22));
+        ASSERT_TRUE(ReadFileBytes(cliPdf, printed, 1 << 22));
+        EXPECT_EQ(window == printed, std::string(language) == "de") << language;
+    }
+    EXPECT_EQ(RunCli({"print", m_strSavePath, "-o", m_Dir.File("x.pdf"), "--language", "fr"}).nExit, 2);
 }
 
 // The other texts filled in below the window, each with the start of its German form.

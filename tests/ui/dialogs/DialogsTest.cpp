@@ -41,6 +41,19 @@ TEST_F(ModelSelect, EachButtonChoosesItsCatalogueRowAndCloses) {
     }
 }
 
+TEST_F(ModelSelect, ReturnChoosesTheFocusedModelAndTabTellsItsBand) {
+    CModelSelectDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.m_Buttons[2]->setFocus();
+    EXPECT_NE(Text(dialog).find("program for KV330"), std::string::npos)
+        << Text(dialog);  // as a pointer would
+    QTest::keyClick(dialog.m_Buttons[2], Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.m_nModel, kFirstOfferedModel + 2);
+}
+
 TEST_F(ModelSelect, EscapeClosesWithoutAModel) {
     CModelSelectDlg dialog;
     dialog.show();

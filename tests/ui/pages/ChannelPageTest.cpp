@@ -101,16 +101,18 @@ TEST_F(ChannelPage, ATxFrequencyAloneEndsUpInBothFieldsAndClearingBothEmptiesThe
     EXPECT_EQ(Row(5).m_pRxOption->text().toStdString(), "");
 }
 
-TEST_F(ChannelPage, TabWalksTheFrequenciesRowByRowAndEveryControlIsNamed) {
+TEST_F(ChannelPage, TabWalksEveryControlOfARowBeforeTheNextAndEveryControlIsNamed) {
     QTest::mouseClick(Row(1).m_pRxFreq, Qt::LeftButton);
-    const QWidget* expected[] = {Row(1).m_pTxFreq, Row(2).m_pRxFreq, Row(2).m_pTxFreq};
+    const QWidget* expected[] = {Row(1).m_pTxFreq, Row(1).m_pRxOption,  Row(1).m_pTxOption,
+                                 Row(1).m_pWide,   Row(1).m_pHighPower, Row(1).m_pScan,
+                                 Row(2).m_pRxFreq, Row(2).m_pTxFreq};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
-    QTest::mouseClick(Row(16).m_pTxFreq, Qt::LeftButton);
-    QTest::keyClick(Row(16).m_pTxFreq, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Row(1).m_pWide);
+    Row(16).m_pScan->setFocus();
+    QTest::keyClick(Row(16).m_pScan, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Page().m_cbTimeOut);
     EXPECT_EQ(Row(3).m_pRxFreq->accessibleName().toStdString(), "Channel 3 RX frequency");
     EXPECT_EQ(Row(3).m_pTxOption->accessibleName().toStdString(), "Channel 3 TX option");
     EXPECT_EQ(Row(16).m_pHighPower->accessibleName().toStdString(), "Channel 16 TX power: Low");

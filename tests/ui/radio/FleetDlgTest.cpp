@@ -86,6 +86,10 @@ TEST_F(FleetDlgTest, WritesTheTickedRadiosAndSummarisesTheOneThatRefused) {
     // every radio is read first: the refusing one refuses that read, and nothing is written to it
     const std::string refused = "Read Fail..! (the radio could not be read first), so nothing was written";
     EXPECT_EQ(m_pDlg->m_pTable->item(1, 2)->text().toStdString(), "FAILED: " + refused);
+    // every radio's row in sight
+    m_pDlg->show();
+    QApplication::processEvents();
+    EXPECT_GE(m_pDlg->m_pTable->viewport()->height(), 3 * m_pDlg->m_pTable->rowHeight(0));
     EXPECT_EQ(m_pDlg->m_pTable->item(0, 2)->text().left(17).toStdString(), "ok: firmware 1.2,");
     const std::string summary = m_pDlg->m_pSummary->toPlainText().toStdString();
     EXPECT_NE(summary.find("COM18  -         FAILED"), std::string::npos) << summary;

@@ -238,6 +238,9 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     dialog->m_pRestore->setFocus();
     QTest::keyClick(dialog->m_pRestore, Qt::Key_Space);  // Restore to Radio
+    QTest::keyClick(dialog, Qt::Key_Escape);             // stays, to say how the restore ended
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->m_pClose->isEnabled());
     WaitForTransfer();
     ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
     EXPECT_NE(m_Sink.m_Questions[0].find("Put the backup "), std::string::npos);
@@ -347,16 +350,28 @@ TEST_F(TransferTest, CancelStopsAReadBetweenBlocksAndChangesNothing) {
     EXPECT_TRUE(RadioLeftProgramming());  // told to leave programming mode
 }
 
-TEST_F(TransferTest, ACancelledWriteIsLoggedWithWhatItLeftInTheRadio) {
+// Return and Escape, pressed from habit, stop nothing by themselves; Cancel stops a write once the user says
+// so.
+TEST_F(TransferTest, ACancelledWriteIsAskedFirstAndLoggedWithWhatItLeftInTheRadio) {
     bool cancelled = false;
+    int asked = 0;
     Run(m_pFrame->m_pActWriteRadio, [&] {
+        CProgressDlg* progress = Transfer().m_pProgress;
         if (!cancelled && WriteBlocksTaken() > 2) {  // in the write itself, not in the read before it
-            Transfer().m_pProgress->m_pCancel->click();
+            progress->m_ConfirmStop = [&] { return ++asked == 2; };  // go on the first time, stop the second
+            QTest::keyClick(progress, Qt::Key_Return);
+            QTest::keyClick(progress, Qt::Key_Escape);
+            EXPECT_EQ(asked, 1);
+            EXPECT_TRUE(progress->m_pCancel->isEnabled());  // still writing
+            progress->m_pCancel->click();
             cancelled = true;
         }
     });
     ASSERT_TRUE(cancelled);
+    EXPECT_EQ(asked, 2);
     ASSERT_EQ(Transfer().m_LastEnd, ETransferEnd::Cancelled);
+    ASSERT_NE(Transfer().m_pProgress, nullptr);
+    EXPECT_GE(Transfer().m_pProgress->m_pBar->value(), 3 * kImageBlockSize);  // where it stopped, not 0
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTransferLog(lines));
     ASSERT_FALSE(lines.empty());
@@ -766,6 +781,7 @@ TEST_F(TransferTest, EveryFailureShowsItsWholeAdviceAndTheTraceAsALinkToItsFolde
         const bool cancel = test.m_szEnd == nullptr;
         Run(test.m_bWrite ? m_pFrame->m_pActWriteRadio : m_pFrame->m_pActReadRadio, [&] {
             if (cancel && WriteBlocksTaken() > 2 && Transfer().m_pProgress->m_pCancel->isEnabled()) {
+                Transfer().m_pProgress->m_ConfirmStop = [] { return true; };
                 Transfer().m_pProgress->m_pCancel->click();
             }
         });
