@@ -34,24 +34,36 @@ std::string BuildDescription() {
 #endif
 }
 
-// A log line for the report: the backup column as ReportBackupPath names it.
+// text with the home folder (and with it the user's name) written as "~".
+std::string HomeAsTilde(std::string text) {
+    const char* home = std::getenv("HOME");
+    const std::string homeText = home != nullptr ? home : "";
+    for (size_t at = homeText.size() > 1 ? text.find(homeText) : std::string::npos; at != std::string::npos;
+         at = text.find(homeText, at + 1)) {
+        text.replace(at, homeText.size(), "~");
+    }
+    return text;
+}
+
+// A log line for the report: the backup column as ReportBackupPath names it, the plan's names left out (its
+// digest tells which plan it was), no home folder in a port's path.
 std::string WithoutHome(const std::string& line) {
     std::vector<std::string> fields = SplitTransferLogLine(line);
-    if (fields.size() != static_cast<size_t>(kTransferLogColumns)) {
-        // a damaged line: at least the home folder (and with it the user's name) stays out
-        std::string out = line;
-        const char* home = std::getenv("HOME");
-        const std::string homeText = home != nullptr ? home : "";
-        for (size_t at = homeText.size() > 1 ? out.find(homeText) : std::string::npos;
-             at != std::string::npos; at = out.find(homeText, at + 1)) {
-            out.replace(at, homeText.size(), "~");
-        }
-        return out;
+    constexpr size_t kPlan = 7;
+    constexpr size_t kBackup = 11;
+    constexpr size_t kPlanResolved = 12;
+    if (fields.size() != static_cast<size_t>(kTransferLogColumns) && fields.size() != kBackup + 1) {
+        return HomeAsTilde(line);  // a damaged line: at least the home folder stays out
     }
-    fields.back() = ReportBackupPath(fields.back());
+    fields[kBackup] = ReportBackupPath(fields[kBackup]);
+    for (const size_t plan : {kPlan, kPlanResolved}) {
+        if (plan < fields.size() && !fields[plan].empty()) {
+            fields[plan] = "(plan" + Utf8Path(fields[plan]).extension().string() + ")";
+        }
+    }
     std::string out;
     for (size_t i = 0; i < fields.size(); ++i) {
-        out += (i == 0 ? "" : "\t") + fields[i];
+        out += (i == 0 ? "" : "\t") + HomeAsTilde(fields[i]);
     }
     return out;
 }

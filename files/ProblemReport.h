@@ -5,7 +5,8 @@
 //   kv310-report/ports.txt       the port listing (as kv310ctl ports prints it)
 //   kv310-report/traces/*.txt    the serial traces of the last failed transfers
 //   kv310-report/transfers.tsv   the transfer log's header and its last 200 lines, backups named by their
-//                                place in the data folder (KV310/backups/...), not by the user's home
+//                                place in the data folder (KV310/backups/...), plans only by their digest,
+//                                no home folder in a port's path
 //   kv310-report/config.yaml     the open configuration, only when the user agreed
 //
 // and nothing else from the machine. A log that cannot be read stays out, with a warning.

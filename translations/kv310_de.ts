@@ -2713,6 +2713,14 @@ D</translation>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Plan File</source>
+        <translation>Plandatei</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Plan File</source>
+        <translation>SHA-256 der Plandatei</translation>
+    </message>
 </context>
 <context>
     <name>CTwoToneCodeDlg</name>

@@ -2714,6 +2714,14 @@ O</translation>
         <source>failed</source>
         <translation>fallido</translation>
     </message>
+    <message>
+        <source>Plan File</source>
+        <translation>Archivo del plan</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Plan File</source>
+        <translation>SHA-256 del archivo del plan</translation>
+    </message>
 </context>
 <context>
     <name>CTwoToneCodeDlg</name>

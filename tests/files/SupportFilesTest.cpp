@@ -137,7 +137,7 @@ TEST(TransferLog, AFieldCannotBreakItsLineAndSinceSelectsByDate) {
     entry.m_strResult = "Write Fail!\nThe radio\tstopped";
     entry.m_dSeconds = 9.04;
     EXPECT_EQ(TransferLogLine(entry),
-              "2026-12-07 15:40:02\t\t\t\t\t\t\t\t\tWrite Fail! The radio stopped\t9.0\t\n");
+              "2026-12-07 15:40:02\t\t\t\t\t\t\t\t\tWrite Fail! The radio stopped\t9.0\t\t\t\n");
 
     const std::vector<std::string> lines = {"2026-12-06 23:59:59\ta", "2026-12-07 08:00:00\tb",
                                             "2026-12-08 00:00:01\tc"};
@@ -285,6 +285,12 @@ TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
     entry.m_strBackup = UserDataFolder() + "/KV310/backups/2026-12-07_15-40-02_COM17.bin";
     ASSERT_TRUE(AppendTransferLog(entry));
     entry.m_strBackup = "/home/someone/elsewhere/old.bin";
+    // private names: a plan's name and folder, a port's path in the home folder
+    entry.m_strPlan = "/home/someone/Frequenzplan M\u00fcller.dat";
+    entry.m_strPlanResolved = entry.m_strPlan;
+    entry.m_strPlanSha256 = "ab12";
+    const char* home = std::getenv("HOME");
+    entry.m_strPort = std::string(home != nullptr ? home : "/root") + "/radios/pty-a";
     ASSERT_TRUE(AppendTransferLog(entry));
     std::vector<std::string> warnings;
     std::vector<STarEntry> entries = ProblemReportEntries(SReportInputs(), &warnings);
@@ -294,8 +300,10 @@ TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
     });
     ASSERT_NE(log, entries.end());
     const std::string text(log->m_Bytes.begin(), log->m_Bytes.end());
-    EXPECT_NE(text.find("\tKV310/backups/2026-12-07_15-40-02_COM17.bin\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\told.bin\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\tKV310/backups/2026-12-07_15-40-02_COM17.bin\t\t\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\told.bin\t(plan.dat)\tab12\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\tread\t~/radios/pty-a\t"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Frequenzplan"), std::string::npos) << text;
     EXPECT_EQ(text.find("/home/"), std::string::npos) << text;
     EXPECT_EQ(text.find(UserDataFolder()), std::string::npos) << text;
 

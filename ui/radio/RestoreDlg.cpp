@@ -274,7 +274,8 @@ void CRestoreDlg::OnRestore() {
     m_pResult->setText(tr("Restoring..."));
     m_pCompare->setEnabled(false);
     m_pRestore->setEnabled(false);
-    m_Transfer.StartRestore(m_Backup, name);
+    MarkBackupUsed(m_Rows[static_cast<size_t>(row)].m_strPath);  // a prune by age leaves it
+    m_Transfer.StartRestore(m_Backup, m_Rows[static_cast<size_t>(row)].m_strPath);
     OnSelectionChanged();
 }
 
