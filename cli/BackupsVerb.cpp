@@ -89,13 +89,8 @@ int Prune(const std::string& text) {
     const std::vector<std::string> removed = PruneBackupsOlderThan(days, {}, &failed);
     for (const std::string& path : removed) {
         std::fprintf(stderr, "Removed %s (last read more than %d days ago)\n", path.c_str(), days);
-        CTransferRecord record("kv310ctl", "prune", "");
-        record.Finish(-1, true);
-        record.m_Entry.m_strResult = StrPrintf("removed: last read more than %d days ago", days);
-        record.m_Entry.m_dSeconds = 0;
-        record.m_Entry.m_strBackup = path;
         std::string error;
-        if (!record.Log(&error)) {
+        if (!LogBackupRemoved("kv310ctl", path, days, &error)) {
             PrintError("warning: the transfer log could not be written: " + error);
         }
     }

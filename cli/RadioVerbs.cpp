@@ -93,6 +93,9 @@ public:
         return hooks;
     }
 
+    // Forgets the held status line: the caller says what happened instead.
+    void Discard() { m_strLastStatus.clear(); }
+
     void EndBar() {
         if (m_bBarShown) {
             std::fputc('\n', stderr);
@@ -263,7 +266,8 @@ int RunRead(const std::vector<std::string>& words) {
         record.m_Entry.m_strBackup = KeepBackup(image.m_Work, *args.Value("--port"), com);
         // the log says ok only for a configuration that was saved
         const auto imagePath = args.Value("--image");
-        if (imagePath && !SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
+        if (imagePath &&
+            !SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
             ok = false;
             record.m_Entry.m_strResult = "read, but the image could not be saved in " + *imagePath;
         } else if (!SaveRecord(doc, out)) {
@@ -550,6 +554,9 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
         }
         case EWriteStep::Verify:
         case EWriteStep::Done:
+            if (result.m_End == ETransferEnd::Cancelled) {
+                reporter.Discard();  // "Read cancelled. Nothing was changed." is not true of the write
+            }
             reporter.Finish(true);
             if (!result.m_bVerified) {
                 std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
@@ -560,8 +567,9 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
             }
             break;
     }
-    const bool wrote = !stoppedFirst && (result.m_Step == EWriteStep::Write ||
-                                         result.m_Step == EWriteStep::Verify || result.m_Step == EWriteStep::Done);
+    const bool wrote =
+        !stoppedFirst && (result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
+                          result.m_Step == EWriteStep::Done);
     if (wrote && write.m_Job.m_bRestore) {
         const std::string note = RestoreFirmwareByteNote(write.m_Job.m_Plan, result.m_Sent);
         if (!note.empty()) {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "FileIo.h"
-#include "ImageMerge.h"
 #include "Format.h"
+#include "ImageMerge.h"
 #include "Sha256.h"
 #include "Utf8Path.h"
 
@@ -58,6 +58,15 @@ void CTransferRecord::Finish(int version, bool ok, const std::string& failure) {
 
 bool CTransferRecord::Log(std::string* error) const {
     return AppendTransferLog(m_Entry, error);
+}
+
+bool LogBackupRemoved(const char* program, const std::string& path, int days, std::string* error) {
+    CTransferRecord record(program, "prune", "");
+    record.Finish(-1, true);
+    record.m_Entry.m_strResult = StrPrintf("removed: last read more than %d days ago", days);
+    record.m_Entry.m_dSeconds = 0;
+    record.m_Entry.m_strBackup = path;
+    return record.Log(error);
 }
 
 std::string FirmwareLogText(int version) {

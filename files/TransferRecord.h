@@ -33,6 +33,9 @@ private:
     std::chrono::steady_clock::time_point m_Start;
 };
 
+// Logs the removal of a backup last read more than days days ago (verb "prune"); false with the reason.
+bool LogBackupRemoved(const char* program, const std::string& path, int days, std::string* error = nullptr);
+
 // "1.2" for the firmware version byte 0x12; empty for -1.
 std::string FirmwareLogText(int version);
 // The log's result: "ok", or the failure's first line ("failed" when it says nothing).

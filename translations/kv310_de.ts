@@ -2339,6 +2339,43 @@ D</translation>
             <numerusform>%n Felder ändern sich; jedes Byte des Funkgeräts wird zum Byte der Sicherung.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Older than (&amp;days):</source>
+        <translation>Älter als (&amp;Tage):</translation>
+    </message>
+    <message>
+        <source>Backups last read more than this many days ago</source>
+        <translation>Sicherungen, die vor mehr als so vielen Tagen zuletzt gelesen wurden</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Older Backups</source>
+        <translation>Ält&amp;ere Sicherungen entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the backups last read more than the days given ago</source>
+        <translation>Entfernt die Sicherungen, die vor mehr als den angegebenen Tagen zuletzt gelesen wurden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove every backup last read more than %n day(s) ago? A radio whose only backup it is has no other.</source>
+        <translation>
+            <numerusform>Jede Sicherung entfernen, die vor mehr als %n Tag zuletzt gelesen wurde? Ein Funkgerät, dessen einzige Sicherung sie ist, hat keine andere.</numerusform>
+            <numerusform>Jede Sicherung entfernen, die vor mehr als %n Tagen zuletzt gelesen wurde? Ein Funkgerät, dessen einzige Sicherung sie ist, hat keine andere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) removed.</source>
+        <translation>
+            <numerusform>%n Sicherung entfernt.</numerusform>
+            <numerusform>%n Sicherungen entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be removed.</source>
+        <translation>
+            <numerusform>%n konnte nicht entfernt werden.</numerusform>
+            <numerusform>%n konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>

@@ -2340,6 +2340,43 @@ O</translation>
             <numerusform>Cambian %n campos; cada byte del radio pasa a ser el de la copia.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Older than (&amp;days):</source>
+        <translation>Más antiguas que (&amp;días):</translation>
+    </message>
+    <message>
+        <source>Backups last read more than this many days ago</source>
+        <translation>Copias de seguridad leídas por última vez hace más de estos días</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Older Backups</source>
+        <translation>Eliminar copias más an&amp;tiguas</translation>
+    </message>
+    <message>
+        <source>Removes the backups last read more than the days given ago</source>
+        <translation>Elimina las copias de seguridad leídas por última vez hace más de los días indicados</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove every backup last read more than %n day(s) ago? A radio whose only backup it is has no other.</source>
+        <translation>
+            <numerusform>¿Eliminar cada copia de seguridad leída por última vez hace más de %n día? Un radio cuya única copia sea esa no tiene otra.</numerusform>
+            <numerusform>¿Eliminar cada copia de seguridad leída por última vez hace más de %n días? Un radio cuya única copia sea esa no tiene otra.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) removed.</source>
+        <translation>
+            <numerusform>%n copia de seguridad eliminada.</numerusform>
+            <numerusform>%n copias de seguridad eliminadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be removed.</source>
+        <translation>
+            <numerusform>%n no se pudo eliminar.</numerusform>
+            <numerusform>%n no se pudieron eliminar.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>
