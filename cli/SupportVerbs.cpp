@@ -39,10 +39,12 @@ const char kLogUsage[] =
 const char kReportUsage[] =
     "Usage: kv310ctl report -o FILE.tar.gz [--config PLAN]\n"
     "Writes a problem report to send: the version and build, the operating system, the port listing, the\n"
-    "serial traces of the last failed transfers and the last 200 lines of the transfer log. Nothing else\n"
-    "from the machine goes in (backups are named below the data folder, not by your home folder).\n"
+    "serial traces of the last failed transfers (only their frames' kinds and block numbers) and the last\n"
+    "200 lines of the transfer log. Nothing else from the machine goes in (backups are named below the data\n"
+    "folder, plans only by their digest, no home folder in a port's path).\n"
     "  -o, --output    the archive to write, or - for stdout\n"
-    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n" KV310_YAML_NOT_READ_NOTE;
+    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML, and the whole "
+    "traces\n" KV310_YAML_NOT_READ_NOTE;
 
 constexpr int kDefaultWaitSeconds = 60;
 constexpr int kMaxWaitSeconds = 3600;
@@ -155,6 +157,7 @@ int RunReport(const std::vector<std::string>& words) {
             return status;
         }
         inputs.m_strConfigYaml = ExportTextConfig(doc);
+        inputs.m_bWholeTraces = true;  // the configuration is given: the traces' images may go too
     }
     SProblemReport report;
     std::string error;

@@ -3834,12 +3834,12 @@ Möchten Sie sie speichern?</translation>
         <translation>Es gibt noch keinen seriellen Mitschnitt: Funkgerät lesen oder schreiben oder einen Servicedialog öffnen, dann den Mitschnitt speichern.</translation>
     </message>
     <message>
-        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers and the last 200 lines of the transfer log.<byte value="xd"/>
+        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers (only their frames&apos; kinds and block numbers) and the last 200 lines of the transfer log (plans named only by their digest).<byte value="xd"/>
 <byte value="xd"/>
-Include the open configuration (as YAML text) too?</source>
-        <translation>Ein Fehlerbericht enthält die Programmversion, das Betriebssystem, die Anschlussliste, die seriellen Mitschnitte der letzten fehlgeschlagenen Übertragungen und die letzten 200 Zeilen des Übertragungsprotokolls.<byte value="xd"/>
+Include the open configuration (as YAML text) and the whole traces, which hold the radios&apos; configurations, too?</source>
+        <translation>Ein Fehlerbericht enthält die Programmversion, das Betriebssystem, die Anschlussliste, die seriellen Mitschnitte der letzten fehlgeschlagenen Übertragungen (nur die Art ihrer Rahmen und die Blocknummern) und die letzten 200 Zeilen des Übertragungsprotokolls (Pläne nur mit ihrer Prüfsumme benannt).<byte value="xd"/>
 <byte value="xd"/>
-Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
+Die geöffnete Konfiguration (als YAML-Text) und die vollständigen Mitschnitte, die die Konfigurationen der Funkgeräte enthalten, ebenfalls beifügen?</translation>
     </message>
     <message>
         <source> KV310 and KV330 16-channel data radios. <byte value="xd"/>

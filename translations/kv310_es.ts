@@ -3835,12 +3835,12 @@ Do you want to save them?</source>
         <translation>Aún no hay traza serie: lea o escriba el radio, o abra un diálogo de servicio, y luego guarde su traza.</translation>
     </message>
     <message>
-        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers and the last 200 lines of the transfer log.<byte value="xd"/>
+        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers (only their frames&apos; kinds and block numbers) and the last 200 lines of the transfer log (plans named only by their digest).<byte value="xd"/>
 <byte value="xd"/>
-Include the open configuration (as YAML text) too?</source>
-        <translation>Un informe de problema contiene la versión del programa, el sistema operativo, la lista de puertos, las trazas serie de las últimas transferencias fallidas y las últimas 200 líneas del registro de transferencias.<byte value="xd"/>
+Include the open configuration (as YAML text) and the whole traces, which hold the radios&apos; configurations, too?</source>
+        <translation>Un informe de problema contiene la versión del programa, el sistema operativo, la lista de puertos, las trazas serie de las últimas transferencias fallidas (solo el tipo de sus tramas y los números de bloque) y las últimas 200 líneas del registro de transferencias (los planes solo por su resumen).<byte value="xd"/>
 <byte value="xd"/>
-¿Incluir también la configuración abierta (como texto YAML)?</translation>
+¿Incluir también la configuración abierta (como texto YAML) y las trazas completas, que contienen las configuraciones de los radios?</translation>
     </message>
     <message>
         <source> KV310 and KV330 16-channel data radios. <byte value="xd"/>

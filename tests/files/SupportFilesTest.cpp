@@ -321,3 +321,23 @@ TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
 }
 
 }  // namespace
+
+// Without the configuration a report's traces keep what went over the line, not what the radio holds.
+TEST(ProblemReport, ReducesATraceToItsFramesAndBlockNumbers) {
+    const std::string data16 = " 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10";
+    const struct {
+        std::string line;
+        std::string reduced;
+    } cases[] = {
+        {"100.000 > 87 00 87", "100.000 > 87 00 87"},
+        {"1200.500 < AA 12", "1200.500 < AA 12"},
+        {"1300.000 > FF 99 14 00 10", "1300.000 > FF 99 14 00 10"},
+        {"1300.100 >" + data16, "1300.100 > (16 bytes left out)"},
+        {"1400.000 < FF 99 14 01 00" + data16 + " 77", "1400.000 < FF 99 14 01 00 (17 more bytes left out)"},
+        {"1500.000 < 12 34 56 78", "1500.000 < (4 bytes left out)"},
+        {"Frequenzplan M\u00fcller", "(a line left out)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReducedTrace(c.line + "\n"), c.reduced + "\n") << c.line;
+    }
+}
