@@ -570,6 +570,12 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
     const bool wrote =
         !stoppedFirst && (result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
                           result.m_Step == EWriteStep::Done);
+    if (wrote && write.m_Job.m_bRestore && !ok && result.m_Step == EWriteStep::Write) {
+        // "write again" is for a plan: a half-restored radio gets the same backup again
+        std::fprintf(stderr,
+                     "The backup is kept as it was: restore it again (kv310ctl restore --port %s %s).\n",
+                     portName.c_str(), write.m_strPlanPath.c_str());
+    }
     if (wrote && write.m_Job.m_bRestore) {
         const std::string note = RestoreFirmwareByteNote(write.m_Job.m_Plan, result.m_Sent);
         if (!note.empty()) {

@@ -184,6 +184,10 @@ TEST_F(CliKeepsTheRadio, ARestoreThatFailsLeavesItsBackupForTheNextTry) {
     const SCliResult failed = RunCli({"restore", "--port", m_Radio.SlavePath(), oldest});
     EXPECT_EQ(failed.nExit, 1) << failed.strErr;
     ASSERT_TRUE(std::filesystem::exists(oldest)) << failed.strErr;
+    EXPECT_NE(failed.strErr.find("The backup is kept as it was: restore it again (kv310ctl restore --port " +
+                                 m_Radio.SlavePath() + " " + oldest + ")"),
+              std::string::npos)
+        << failed.strErr;
     const SCliResult pruned = RunCli({"backups", "--prune-older-than", "365"});
     EXPECT_EQ(pruned.nExit, 0) << pruned.strErr;
     EXPECT_NE(pruned.strErr.find("0 backups removed"), std::string::npos) << pruned.strErr;
