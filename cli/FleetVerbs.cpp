@@ -22,7 +22,7 @@
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
-#include "TransferRecord.h"
+#include "TransferSupport.h"
 #include "Utf8Path.h"
 
 const char* const kFleetFlag = "--ports-from-list";
@@ -39,7 +39,9 @@ constexpr size_t kStateWidth = 48;
 struct SFleetLine {
     std::unique_ptr<CRadioPort> m_pPort = MakeProgramPort();
     CTracingPort m_Trace{*m_pPort};
-    std::string m_strNote;  // printed after the run: where the backup went
+    std::string m_strNote;    // printed after the run: where the backup went
+    std::string m_strBackup;  // the backup's path, for the log
+    std::string m_strSaved;   // a read: the settings file it was saved in
 };
 
 // "trace.txt" for pts-3 gives "trace-pts-3.txt", in the same folder.
@@ -225,31 +227,27 @@ SFleetHooks ReporterHooks(CFleetReporter& reporter, CFleetTransfer*& fleet) {
     return hooks;
 }
 
-// One line of the transfer log per radio of the fleet; a failed one also keeps its trace.
+// One line of the transfer log per radio of the fleet. plan: the plan as the user gave it (a write).
 void LogFleet(const CFleetTransfer& fleet, std::vector<std::unique_ptr<SFleetLine>>& lines, bool write,
               const std::string& model, const std::string& plan) {
     for (size_t i = 0; i < lines.size(); ++i) {
         const SFleetResult& result = fleet.m_Results[i];
-        STransferLogEntry entry;
-        entry.m_strProgram = "kv310ctl";
-        entry.m_strVerb = write ? "fleet-write" : "fleet-read";
-        entry.m_strPort = fleet.m_Ports[i].m_strName;
-        entry.m_strFirmware = result.m_strFirmware;
-        entry.m_strModel = model;
-        entry.m_strPlan = plan;
+        CTransferRecord record("kv310ctl", write ? "fleet-write" : "fleet-read", fleet.m_Ports[i].m_strName);
+        record.m_Entry.m_strModel = model;
+        if (write) {
+            record.SetPlan(plan);
+        } else if (result.m_bOk) {
+            record.SetPlan(lines[i]->m_strSaved);
+            record.SetModelOf(result.m_Bytes);
+        }
         if (write && result.m_bOk) {
-            entry.m_strSha256 = Sha256Hex(result.m_Bytes.data(), result.m_Bytes.size());
+            record.SetSent(result.m_Bytes);
         }
-        entry.m_strResult = result.m_bOk ? "ok" : result.m_strFailure;
-        entry.m_dSeconds = result.m_dSeconds;
-        const std::string& note = lines[i]->m_strNote;
-        if (const size_t at = note.find("configuration: "); at != std::string::npos) {
-            entry.m_strBackup = note.substr(at + 15, note.find(';', at) - at - 15);
-        }
-        std::string error;
-        if (!AppendTransferLog(entry, &error)) {
-            PrintError("warning: the transfer log could not be written: " + error);
-        }
+        record.Finish(-1, result.m_bOk, result.m_strFailure);
+        record.m_Entry.m_strFirmware = result.m_strFirmware;
+        record.m_Entry.m_dSeconds = result.m_dSeconds;
+        record.m_Entry.m_strBackup = lines[i]->m_strBackup;
+        LogRecord(record);
     }
 }
 
@@ -315,7 +313,8 @@ bool CheckFleetFiles(const CArgs& args, const std::vector<SFleetPort>& ports, co
 
 // Saves a radio read into the folder (and its image and backup); false with the reason in failure.
 bool SaveRead(const CArgs& args, const std::string& folder, const SFleetPort& port, const CImageBytes& bytes,
-              std::string& note, std::string& failure) {
+              SFleetLine& line, std::string& failure) {
+    std::string& note = line.m_strNote;
     CEepromImage image;
     image.m_Read = bytes;
     image.m_Work = bytes;
@@ -323,15 +322,21 @@ bool SaveRead(const CArgs& args, const std::string& folder, const SFleetPort& po
     image.DecodeImage(doc);
     std::string backup;
     std::string error;
-    note = SaveBackup(bytes, port.m_strName, backup, &error)
-               ? "backup of the radio's configuration: " + backup
-               : "warning: no backup was kept: " + error;
+    if (port.m_nComNumber == kSimulatedRadioCom) {
+        note.clear();
+    } else {
+        note = SaveBackup(bytes, port.m_strName, backup, &error)
+                   ? "backup of the radio's configuration: " + backup
+                   : "warning: no backup was kept: " + error;
+        line.m_strBackup = backup;
+    }
     const std::string out = ReadPath(folder, port);
     if (!SaveRecord(doc, out)) {
         failure = "the configuration read could not be saved in " + out;
         return false;
     }
-    note += "; saved in " + out;
+    line.m_strSaved = out;
+    note += (note.empty() ? "" : "; ") + std::string("saved in ") + out;
     if (const auto imagePath = args.Value("--image")) {
         const std::string path = PerPortPath(*imagePath, port.m_strName);
         if (!SaveBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()), path)) {
@@ -372,10 +377,14 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
         hooks.KeepBackup = [&lines, &ports](int index, const CImageBytes& before, std::string& error) {
             const size_t i = static_cast<size_t>(index);
             std::string path;
+            if (ports[i].m_nComNumber == kSimulatedRadioCom) {
+                return true;
+            }
             if (!SaveBackup(before, ports[i].m_strName, path, &error)) {
                 return false;
             }
             lines[i]->m_strNote = "backup of the radio's configuration: " + path;
+            lines[i]->m_strBackup = path;
             return true;
         };
     }
@@ -416,8 +425,7 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
                 (lines[i]->m_strNote.empty() ? "" : "; ") + ("the radio's own value changes: " + notice);
         }
     }
-    LogFleet(transfer, lines, true, ModelLogName(doc),
-             args.m_Positional.empty() ? std::string() : Utf8Path(args.m_Positional[0]).filename().string());
+    LogFleet(transfer, lines, true, ModelLogName(doc), plan);
     return Report(args, transfer, lines, true, verify);
 }
 
@@ -449,8 +457,7 @@ int RunFleetRead(const CArgs& args, const std::string& folder) {
     for (size_t i = 0; i < ports.size(); ++i) {
         SFleetResult& result = transfer.m_Results[i];
         if (result.m_bOk) {
-            result.m_bOk =
-                SaveRead(args, folder, ports[i], result.m_Bytes, lines[i]->m_strNote, result.m_strFailure);
+            result.m_bOk = SaveRead(args, folder, ports[i], result.m_Bytes, *lines[i], result.m_strFailure);
         }
     }
     LogFleet(transfer, lines, false, std::string(), std::string());

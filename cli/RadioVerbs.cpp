@@ -24,7 +24,7 @@
 #include "ServiceLink.h"
 #include "Sha256.h"
 #include "TracingPort.h"
-#include "TransferRecord.h"
+#include "TransferSupport.h"
 #include "Utf8Path.h"
 #include "Verbs.h"
 #include "WriteVerbs.h"
@@ -92,6 +92,9 @@ public:
         };
         return hooks;
     }
+
+    // Forgets the held status line: the caller says what happened instead.
+    void Discard() { m_strLastStatus.clear(); }
 
     void EndBar() {
         if (m_bBarShown) {
@@ -206,7 +209,7 @@ bool ReadOverPort(CVerbPort& port, int com, const std::string& device, CDataRadi
     transfer.m_pStop = &StopRequested();
     const bool ok = transfer.ReadRadio();
     reporter.Finish(ok, ok ? std::string() : FailureAdvice(transfer.m_Failure, kFindCableCommand));
-    record.Finish(transfer, ok);
+    FinishRecord(record, transfer, ok);
     if (ok) {  // a read that failed read no model
         record.m_Entry.m_strModel = ModelLogName(doc);
     }
@@ -216,13 +219,12 @@ bool ReadOverPort(CVerbPort& port, int com, const std::string& device, CDataRadi
     return ok;
 }
 
-std::string FileNameOf(const std::string& path) {
-    return Utf8Path(path).filename().string();
-}
-
 // Keeps the image just read with the backups and says where; a backup that cannot be kept is a warning.
-// The backup's path, empty when none was kept.
-std::string KeepBackup(const CImageBytes& image, const std::string& port) {
+// The backup's path, empty when none was kept (the simulated radio keeps none).
+std::string KeepBackup(const CImageBytes& image, const std::string& port, int com) {
+    if (com == kSimulatedRadioCom) {
+        return std::string();
+    }
     std::string path;
     std::string error;
     if (!SaveBackup(image, port, path, &error)) {
@@ -257,23 +259,29 @@ int RunRead(const std::vector<std::string>& words) {
     CVerbPort port(args);
     CEepromImage image;
     CDataRadioDoc doc;
-    CTransferRecord record("read", *args.Value("--port"), com, device);
-    record.m_Entry.m_strPlan = FileNameOf(out);
-    const bool ok = ReadOverPort(port, com, device, doc, image, record);
+    CTransferRecord record = CliRecord("read", *args.Value("--port"), com, device);
+    bool ok = ReadOverPort(port, com, device, doc, image, record);
     port.SaveTrace();
     if (ok) {
-        record.m_Entry.m_strBackup = KeepBackup(image.m_Work, *args.Value("--port"));
-    }
-    record.Log();
-    if (!ok) {
-        return kExitFailed;
-    }
-    if (const auto imagePath = args.Value("--image")) {
-        if (!SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
-            return kExitFailed;
+        record.m_Entry.m_strBackup = KeepBackup(image.m_Work, *args.Value("--port"), com);
+        // the log says ok only for a configuration that was saved
+        const auto imagePath = args.Value("--image");
+        if (imagePath &&
+            !SaveBytes(std::vector<uint8_t>(image.m_Work.begin(), image.m_Work.end()), *imagePath)) {
+            ok = false;
+            record.m_Entry.m_strResult = "read, but the image could not be saved in " + *imagePath;
+        } else if (!SaveRecord(doc, out)) {
+            ok = false;
+            record.m_Entry.m_strResult = "read, but the configuration could not be saved in " + out;
         }
     }
-    return SaveRecord(doc, out) ? kExitOk : kExitFailed;
+    if (ok) {
+        record.SetPlan(out);  // the digest of the file just saved
+    } else {
+        record.m_Entry.m_strPlan = out;
+    }
+    LogRecord(record);
+    return ok ? kExitOk : kExitFailed;
 }
 
 // The check before a write: warnings are printed, errors refuse the file unless forced. True to go on.
@@ -355,7 +363,7 @@ int RunWrite(const std::vector<std::string>& words) {
     SCliWrite write;
     write.m_pszVerb = "write";
     write.m_pszUsage = kWriteUsage;
-    write.m_strPlanName = FileNameOf(in);
+    write.m_strPlanPath = in;
     write.m_strModel = ModelLogName(doc);
     write.m_Job.m_Plan = image.m_Work;
     write.m_Job.m_Decided = image.m_Decided;
@@ -388,14 +396,14 @@ int RunStatus(const std::vector<std::string>& words) {
     CVerbPort port(args);
     CStderrSink sink;
     CServiceLink link(port.Port(), sink);
-    CTransferRecord record("status", *args.Value("--port"), com, device);
+    CTransferRecord record = CliRecord("status", *args.Value("--port"), com, device);
     // every end is logged, and a radio that did not answer keeps its trace like a failed transfer
     const auto fail = [&](const std::string& why, bool say) {
         if (say) {
             PrintError(why);
         }
         record.Finish(link.m_Status.m_bValid ? link.m_Status.m_nVersion : -1, false, why);
-        record.Log();
+        LogRecord(record);
         KeepTraceOfFailure(port.Trace(), *args.Value("--port"));
         port.SaveTrace();
         return kExitFailed;
@@ -417,13 +425,38 @@ int RunStatus(const std::vector<std::string>& words) {
         return fail("the radio's status reply was incomplete: check the cable and try again", true);
     }
     record.Finish(status.m_nVersion, true);
-    record.Log();
+    LogRecord(record);
     if (!port.SaveTrace()) {
         return kExitFailed;
     }
     std::printf("channel %d\nfirmware %s\nmodem %s\n", status.m_nChannel,
                 VersionText(status.m_nVersion).c_str(), ModemName(status.m_nModem).c_str());
     return kExitOk;
+}
+
+}  // namespace
+
+namespace {
+
+// The log's result of a write that ended before the radio was written: why, said as a refusal.
+std::string NotWrittenResult(const SRadioWriteResult& result) {
+    const std::string why = ResultLogText(false, result.m_strFailure);
+    switch (result.m_Step) {
+        case EWriteStep::ReadFirst:
+            return "not written: the radio could not be read first: " + why;
+        case EWriteStep::KeepBackup:
+        case EWriteStep::CheckRadio:
+            return result.m_End == ETransferEnd::Cancelled ? "stopped before the write: nothing was written"
+                                                           : "refused: " + why;
+        default:
+            return why;
+    }
+}
+
+// A write that the radio took no block of, because a stop came before the first: nothing was written.
+bool StoppedBeforeFirstBlock(const SRadioWriteResult& result) {
+    return result.m_Step == EWriteStep::Write && result.m_End == ETransferEnd::Cancelled &&
+           result.m_nBlocksWritten == 0;
 }
 
 }  // namespace
@@ -443,27 +476,28 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
     transfer.m_strDevice = device;
     transfer.m_CheckPort = MachinePortCheck();
     transfer.m_pStop = &StopRequested();
-    CTransferRecord readRecord("read", portName, com, device);
-    CTransferRecord record(write.m_pszVerb, portName, com, device);
+    CTransferRecord readRecord = CliRecord("read", portName, com, device);
+    CTransferRecord record = CliRecord(write.m_pszVerb, portName, com, device);
+    if (!write.m_strPlanPath.empty()) {
+        record.SetPlan(write.m_strPlanPath);
+    }
+    record.m_Entry.m_strModel = write.m_strModel;
     std::string backup;
 
     SRadioWriteHooks hooks;
     hooks.KeepBackup = [&](const CImageBytes& radio, std::string& error) {
         reporter.Finish(true);
-        if (write.m_bKeepBackup) {
-            backup = KeepBackup(radio, portName);
+        const bool keep = write.m_bKeepBackup && com != kSimulatedRadioCom;
+        if (keep) {
+            backup = KeepBackup(radio, portName, com);
         }
-        readRecord.Finish(transfer, true);
-        CEepromImage image;
-        image.m_Work = radio;
-        CDataRadioDoc radioDoc;
-        image.DecodeImage(radioDoc);
-        readRecord.m_Entry.m_strModel = IsBlankImage(radio) ? "" : ModelLogName(radioDoc);
+        FinishRecord(readRecord, transfer, true);
+        readRecord.SetModelOf(radio);
         readRecord.m_Entry.m_strBackup = backup;
-        readRecord.Log();
+        LogRecord(readRecord);
         error =
             "no backup of the radio could be kept, so nothing was written (--no-backup writes without one)";
-        return !write.m_bKeepBackup || !backup.empty();
+        return !keep || !backup.empty();
     };
     if (write.m_Job.m_bWholeImage) {
         std::fprintf(stderr, "%s\n", kTextWholeImageResets);
@@ -485,20 +519,27 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
     };
     const SRadioWriteResult result = RunRadioWrite(transfer, write.m_Job, hooks);
     const bool ok = result.m_bOk;
+    const bool stoppedFirst = StoppedBeforeFirstBlock(result);
     std::string logFailure = result.m_strFailure;
     switch (result.m_Step) {
         case EWriteStep::ReadFirst:
             reporter.Finish(false, FailureAdvice(result.m_Failure, kFindCableCommand));
-            readRecord.Finish(transfer, false);
-            readRecord.Log();
             PrintError("the radio could not be read first, so nothing was written");
+            logFailure = NotWrittenResult(result);
             break;
         case EWriteStep::KeepBackup:
         case EWriteStep::CheckRadio:
             reporter.Finish(true);
             PrintError(result.m_strFailure);
+            logFailure = NotWrittenResult(result);
             break;
         case EWriteStep::Write: {
+            if (stoppedFirst) {
+                reporter.Finish(true);
+                PrintError(kTextStoppedBeforeWrite);
+                logFailure = "stopped before the write: nothing was written";
+                break;
+            }
             const std::string advice = FailureAdvice(result.m_Failure, kFindCableCommand);
             reporter.Finish(false, advice);
             const std::string partly =
@@ -507,13 +548,15 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
                 PrintError(partly);
             }
             if (!partly.empty()) {  // the log keeps what the radio holds, not only "Write Fail!"
-                const std::string& text = result.m_strFailure;
-                logFailure = text.substr(0, text.find('\n')) + " " + partly;
+                logFailure = ResultLogText(false, result.m_strFailure) + " " + partly;
             }
             break;
         }
         case EWriteStep::Verify:
         case EWriteStep::Done:
+            if (result.m_End == ETransferEnd::Cancelled) {
+                reporter.Discard();  // "Read cancelled. Nothing was changed." is not true of the write
+            }
             reporter.Finish(true);
             if (!result.m_bVerified) {
                 std::fprintf(stderr, "done: the radio took every block (not read back: --no-verify)\n");
@@ -524,8 +567,15 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
             }
             break;
     }
-    const bool wrote = result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
-                       result.m_Step == EWriteStep::Done;
+    const bool wrote =
+        !stoppedFirst && (result.m_Step == EWriteStep::Write || result.m_Step == EWriteStep::Verify ||
+                          result.m_Step == EWriteStep::Done);
+    if (wrote && write.m_Job.m_bRestore && !ok && result.m_Step == EWriteStep::Write) {
+        // "write again" is for a plan: a half-restored radio gets the same backup again
+        std::fprintf(stderr,
+                     "The backup is kept as it was: restore it again (kv310ctl restore --port %s %s).\n",
+                     portName.c_str(), write.m_strPlanPath.c_str());
+    }
     if (wrote && write.m_Job.m_bRestore) {
         const std::string note = RestoreFirmwareByteNote(write.m_Job.m_Plan, result.m_Sent);
         if (!note.empty()) {
@@ -536,18 +586,16 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
                          note.empty() ? "" : " (byte 16 as its firmware takes it)");
         }
     }
-    if (wrote) {
-        record.Finish(transfer, ok, logFailure);
-        record.m_Entry.m_strPlan = write.m_strPlanName;
-        record.m_Entry.m_strModel = write.m_strModel;
-        record.m_Entry.m_strBackup = backup;
-        if (ok) {
-            record.m_Entry.m_strSha256 = Sha256Hex(result.m_Sent.data(), result.m_Sent.size());
-        }
-        record.Log();
+    // every run is logged as the verb it was, a refused or stopped one with why
+    record.Finish(result.m_nVersion, ok, logFailure);
+    record.m_Entry.m_strBackup = backup;
+    if (ok) {
+        record.SetSent(result.m_Sent);
     }
-    if (!ok && result.m_Failure.m_Stage != EStage::OpenPort && result.m_Step != EWriteStep::CheckRadio &&
-        result.m_Step != EWriteStep::KeepBackup) {
+    LogRecord(record);
+    const bool lineUsed = result.m_Failure.m_Stage != EStage::OpenPort &&
+                          result.m_Step != EWriteStep::CheckRadio && result.m_Step != EWriteStep::KeepBackup;
+    if (!ok && !stoppedFirst && lineUsed) {
         KeepTraceOfFailure(port.Trace(), portName);
     }
     return port.SaveTrace() && ok ? kExitOk : kExitFailed;
@@ -568,15 +616,15 @@ bool ReadRadioFromArgs(const CArgs& args, const char* usage, CDataRadioDoc& doc,
     CatchStopSignals();
     CVerbPort port(args);
     CEepromImage image;
-    CTransferRecord record("read", *args.Value("--port"), com, device);
+    CTransferRecord record = CliRecord("read", *args.Value("--port"), com, device);
     const bool ok = ReadOverPort(port, com, device, doc, image, record);
-    record.Log();
+    LogRecord(record);
     port.SaveTrace();
     if (!ok) {
         status = kExitFailed;
         return false;
     }
-    KeepBackup(image.m_Work, *args.Value("--port"));  // like every read
+    KeepBackup(image.m_Work, *args.Value("--port"), com);  // like every read
     return true;
 }
 

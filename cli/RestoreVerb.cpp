@@ -12,7 +12,9 @@
 #include "Format.h"
 #include "ImageMerge.h"
 #include "RunFiles.h"
-#include "TransferLog.h"
+#include "Backup.h"
+#include "TransferRecord.h"
+#include "Utf8Path.h"
 #include "Verbs.h"
 #include "WriteVerbs.h"
 
@@ -27,7 +29,10 @@ const char kRestoreUsage[] =
     "answer). Backups are kept in " KV310_BACKUP_FOLDER_HELP
     "; 'kv310ctl log' names the one of each transfer.\n"
     "  --port PORT     COMn, n, or a device path (COM49: the built-in simulated radio)\n"
-    "  --force         restore even a backup of another model or sub-band without asking\n"
+    "A file whose model byte names no model, or that does not decode as a configuration of its model, is\n"
+    "refused. A backup being restored is never removed by 'kv310ctl backups --prune-older-than'.\n"
+    "  --force         restore even a backup of another model or sub-band without asking, or a file that\n"
+    "                  is no configuration (said before it is sent)\n"
     "  --trace FILE    save every byte sent and received (ms since the port opened, > sent, < received)\n";
 
 // Asks on the terminal whether to go on; no terminal is a no.
@@ -53,8 +58,13 @@ bool LoadBackupImage(const std::string& path, CImageBytes& image, int& status) {
         return false;
     }
     if (bytes.size() != static_cast<size_t>(kImageSize)) {
-        PrintError(path + StrPrintf(" holds %zu bytes; a backup holds the radio's %d: nothing was sent",
-                                    bytes.size(), kImageSize));
+        // only kImageSize + 1 bytes were read: the file's own size says what it holds
+        std::error_code ec;
+        const uintmax_t size = std::filesystem::file_size(Utf8Path(path), ec);
+        const std::string held =
+            ec ? "more bytes" : StrPrintf("%llu bytes", static_cast<unsigned long long>(size));
+        PrintError(path + " holds " + held +
+                   StrPrintf("; a backup holds the radio's %d: nothing was sent", kImageSize));
         status = kExitFailed;
         return false;
     }
@@ -77,20 +87,37 @@ int RunRestore(const std::vector<std::string>& words) {
     if (!LoadBackupImage(in, image.m_Work, status)) {
         return status;
     }
+    const std::string problem = BackupImageProblem(image.m_Work);
+    const bool force = args.Has("--force");
+    if (!problem.empty() && !force) {
+        PrintError(in + " is no configuration to restore: " + problem +
+                   ". Nothing was sent; give --force to send its bytes as they stand.");
+        CTransferRecord record("kv310ctl", "restore", args.Value("--port").value_or(""));
+        record.SetPlan(in);
+        record.Finish(-1, false, "refused: " + problem);
+        std::string error;
+        if (!record.Log(&error)) {
+            PrintError("warning: the transfer log could not be written: " + error);
+        }
+        return kExitFailed;
+    }
+    if (!problem.empty()) {
+        PrintError("warning: sending " + in + " as it stands although " + problem + " (--force)");
+    }
+    MarkBackupUsed(in);  // a prune by age leaves a backup being restored
     CDataRadioDoc backupDoc;
     image.DecodeImage(backupDoc);
 
     SCliWrite write;
     write.m_pszVerb = "restore";
     write.m_pszUsage = kRestoreUsage;
-    write.m_strPlanName = std::filesystem::path(in).filename().string();
+    write.m_strPlanPath = in;
     const bool blankBackup = IsBlankImage(image.m_Work);
     if (!blankBackup) {
         write.m_strModel = ModelLogName(backupDoc);
     }
     write.m_Job.m_Plan = image.m_Work;
     write.m_Job.m_bRestore = true;
-    const bool force = args.Has("--force");
     write.m_CheckRadio = [&](const CDataRadioDoc& radio, std::string& error) {
         if (blankBackup || force) {
             return true;

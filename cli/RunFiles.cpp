@@ -39,6 +39,10 @@ bool Writable(const fs::path& path) {
 std::string OutputFault(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(Utf8Path(path), ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        // a name longer than the file system takes fails here, not after the radio was read
+        return "it cannot be used: " + ec.message();
+    }
     if (fs::is_directory(status)) {
         return "it is a folder: give a file name";
     }
@@ -53,7 +57,9 @@ std::string OutputFault(const std::string& path) {
     }
     fs::path folder = fs::absolute(Utf8Path(path), ec).parent_path();
     if (!fs::is_directory(folder, ec)) {
-        return "its folder " + folder.string() + " does not exist";
+        return "its folder " + folder.string() +
+               (ec && ec != std::errc::no_such_file_or_directory ? " cannot be used: " + ec.message()
+                                                                 : std::string(" does not exist"));
     }
     return Writable(folder) ? std::string() : "its folder " + folder.string() + " is write-protected";
 }

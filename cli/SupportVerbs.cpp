@@ -12,6 +12,7 @@
 #include "ProblemReport.h"
 #include "TextConfig.h"
 #include "TransferLog.h"
+#include "TransferRecord.h"
 #include "Verbs.h"
 #include "Version.h"
 
@@ -26,20 +27,24 @@ const char kPortsUsage[] =
     "                  port that appeared; exit 1 when none did\n";
 
 const char kLogUsage[] =
-    "Usage: kv310ctl log [--since DATE]\n"
-    "Prints the transfer log (tab-separated, header first): every read, write and status request of a radio\n"
-    "by kv310 or kv310ctl, with time, port, adapter serial, firmware, model, plan file, SHA-256 of the "
-    "bytes\n"
-    "written, result, seconds and backup; the older files the log moved to at 10 MB come first.\n"
-    "  --since DATE    only lines from DATE on: YYYY-MM-DD or YYYY-MM-DD HH:MM\n";
+    "Usage: kv310ctl log [--since DATE] [--plan FILE]\n"
+    "Prints the transfer log (tab-separated, header first): every read, write, restore and status request "
+    "of\n"
+    "a radio by kv310 or kv310ctl, refused and stopped ones too, with time, port, adapter serial, firmware,\n"
+    "model, the plan as given, SHA-256 of the bytes written, result, seconds, backup, the plan's resolved\n"
+    "path and the SHA-256 of the plan file; the older files the log moved to at 10 MB come first.\n"
+    "  --since DATE    only lines from DATE on: YYYY-MM-DD or YYYY-MM-DD HH:MM\n"
+    "  --plan FILE     only the radios that got FILE (found by the SHA-256 of its bytes, under any name)\n";
 
 const char kReportUsage[] =
     "Usage: kv310ctl report -o FILE.tar.gz [--config PLAN]\n"
     "Writes a problem report to send: the version and build, the operating system, the port listing, the\n"
-    "serial traces of the last failed transfers and the last 200 lines of the transfer log. Nothing else\n"
-    "from the machine goes in (backups are named below the data folder, not by your home folder).\n"
+    "serial traces of the last failed transfers (only their frames' kinds and block numbers) and the last\n"
+    "200 lines of the transfer log. Nothing else from the machine goes in (backups are named below the data\n"
+    "folder, plans only by their digest, no home folder in a port's path).\n"
     "  -o, --output    the archive to write, or - for stdout\n"
-    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML\n" KV310_YAML_NOT_READ_NOTE;
+    "  --config PLAN   also the configuration in PLAN (.dat or .yaml), as YAML, and the whole "
+    "traces\n" KV310_YAML_NOT_READ_NOTE;
 
 constexpr int kDefaultWaitSeconds = 60;
 constexpr int kMaxWaitSeconds = 3600;
@@ -103,7 +108,7 @@ int RunPorts(const std::vector<std::string>& words) {
 
 int RunLog(const std::vector<std::string>& words) {
     CArgs args;
-    if (!ParseVerbArgs(args, words, {"--since"}, {}, kLogUsage) || !NoPositional(args, kLogUsage)) {
+    if (!ParseVerbArgs(args, words, {"--since", "--plan"}, {}, kLogUsage) || !NoPositional(args, kLogUsage)) {
         return kExitUsage;
     }
     std::vector<std::string> lines;
@@ -119,6 +124,14 @@ int RunLog(const std::vector<std::string>& words) {
             return kExitUsage;
         }
         lines = selected;
+    }
+    if (const auto plan = args.Value("--plan")) {
+        const std::string digest = FileSha256(*plan);
+        if (digest.empty()) {
+            PrintError("cannot read " + *plan);
+            return kExitFailed;
+        }
+        lines = TransferLogOfPlan(lines, digest);
     }
     std::printf("%s", kTransferLogHeader);
     for (const std::string& line : lines) {
@@ -144,6 +157,7 @@ int RunReport(const std::vector<std::string>& words) {
             return status;
         }
         inputs.m_strConfigYaml = ExportTextConfig(doc);
+        inputs.m_bWholeTraces = true;  // the configuration is given: the traces' images may go too
     }
     SProblemReport report;
     std::string error;
@@ -170,6 +184,7 @@ const std::vector<SVerb>& SupportVerbs() {
     static const std::vector<SVerb> verbs = {
         {"ports", "list the serial ports, who may use them, or wait for the cable", kPortsUsage, RunPorts},
         {"log", "print the log of every radio read and written", kLogUsage, RunLog},
+        BackupsVerb(),
         {"report", "write a problem report to send", kReportUsage, RunReport},
     };
     return verbs;

@@ -22,7 +22,9 @@ const std::vector<SVerb>& RadioVerbs();
 const SVerb& RestoreVerb();
 // simulate: simulated radios on pseudo-terminals (not on Windows).
 const SVerb& SimulateVerb();
-// Verbs for when something goes wrong: ports, log, report.
+// backups: the backups of radios, and removing old ones.
+const SVerb& BackupsVerb();
+// Verbs for when something goes wrong: ports, log, backups, report.
 const std::vector<SVerb>& SupportVerbs();
 // Verbs on the text forms: export, diff.
 const std::vector<SVerb>& TextVerbs();

@@ -12,7 +12,7 @@
 struct SCliWrite {
     const char* m_pszVerb = "write";  // the log's verb
     const char* m_pszUsage = nullptr;
-    std::string m_strPlanName;  // the file's name, for the log
+    std::string m_strPlanPath;  // the plan or backup as the user gave it, for the log
     std::string m_strModel;     // the log's model of what is written
     SRadioWrite m_Job;
     bool m_bKeepBackup = true;  // keep a backup file of what the radio held (it is read either way)

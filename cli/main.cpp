@@ -48,7 +48,8 @@ void PrintOverview(FILE* out) {
                  "PORT is COMn, n, or a device path (COM1-16 /dev/ttyS0-15, COM17-32 /dev/ttyUSB0-15,\n"
                  "COM33-48 /dev/ttyACM0-15, COM49 the built-in simulated radio).\n"
 #endif
-                 "Run 'kv310ctl VERB --help' for a verb's options, 'kv310ctl --version' for the version.\n");
+                 "Run 'kv310ctl help VERB' or 'kv310ctl VERB --help' for a verb's options,\n"
+                 "'kv310ctl --version' for the version.\n");
 }
 
 bool WantsHelp(const std::vector<std::string>& words) {
@@ -96,9 +97,19 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
+    if (name == "--help" || name == "-h" || (name == "help" && argc == 2)) {
         PrintOverview(stdout);
         return kExitOk;
+    }
+    if (name == "help") {  // help VERB: that verb's help
+        for (const SVerb& verb : AllVerbs()) {
+            if (argv[2] == std::string(verb.name) && argc == 3) {
+                std::printf("%s", verb.usage);
+                return FinishStdout(kExitOk);
+            }
+        }
+        PrintError("no verb '" + CleanText(argv[2]) + "' to help with (see kv310ctl --help)");
+        return kExitUsage;
     }
     if (name == "--version") {
         std::printf("kv310ctl %s\n", ProgramVersion());

@@ -80,7 +80,9 @@ bool SaveDatedFile(const SDatedKind& kind, const std::vector<uint8_t>& bytes, co
     if (!WriteFileAtomically(path, bytes, error)) {
         return false;
     }
-    PruneToNewest(folder, DatedNamePattern(kind.m_pszExtension), kind.m_nKept, path);
+    if (kind.m_nKept > 0) {
+        PruneToNewest(folder, DatedNamePattern(kind.m_pszExtension), kind.m_nKept, path);
+    }
     return true;
 }
 

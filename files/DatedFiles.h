@@ -6,7 +6,7 @@
 //   backups/2024-05-17_14-03-22_COM17.bin     traces/2026-12-07_15-40-02_COM17.txt
 //   backups/2024-05-17_14-03-22_COM17-2.bin   (a second file in the same second)
 //
-// Which of them stay is Retention.h's rule (the newest N by modification time).
+// Which of them stay is Retention.h's rule (the newest N by modification time); backups all stay (Backup.h).
 
 #include <cstdint>
 #include <ctime>
@@ -18,7 +18,7 @@ struct SDatedKind {
     const char* m_pszWhat;       // "backups": what the folder holds, for messages
     const char* m_pszSubfolder;  // "KV310/backups", below the data folder
     const char* m_pszExtension;  // ".bin"
-    int m_nKept;                 // the newest this many stay
+    int m_nKept;                 // the newest this many stay; 0: every one
 };
 
 // The local time of when as format gives it (strftime).

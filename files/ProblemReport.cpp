@@ -7,6 +7,7 @@
 
 #include "FailedTrace.h"
 #include "FileIo.h"
+#include "Format.h"
 #include "TransferLog.h"
 #include "UserFolders.h"
 #include "Utf8Path.h"
@@ -34,24 +35,36 @@ std::string BuildDescription() {
 #endif
 }
 
-// A log line for the report: the backup column as ReportBackupPath names it.
+// text with the home folder (and with it the user's name) written as "~".
+std::string HomeAsTilde(std::string text) {
+    const char* home = std::getenv("HOME");
+    const std::string homeText = home != nullptr ? home : "";
+    for (size_t at = homeText.size() > 1 ? text.find(homeText) : std::string::npos; at != std::string::npos;
+         at = text.find(homeText, at + 1)) {
+        text.replace(at, homeText.size(), "~");
+    }
+    return text;
+}
+
+// A log line for the report: the backup column as ReportBackupPath names it, the plan's names left out (its
+// digest tells which plan it was), no home folder in a port's path.
 std::string WithoutHome(const std::string& line) {
     std::vector<std::string> fields = SplitTransferLogLine(line);
-    if (fields.size() != static_cast<size_t>(kTransferLogColumns)) {
-        // a damaged line: at least the home folder (and with it the user's name) stays out
-        std::string out = line;
-        const char* home = std::getenv("HOME");
-        const std::string homeText = home != nullptr ? home : "";
-        for (size_t at = homeText.size() > 1 ? out.find(homeText) : std::string::npos;
-             at != std::string::npos; at = out.find(homeText, at + 1)) {
-            out.replace(at, homeText.size(), "~");
-        }
-        return out;
+    constexpr size_t kPlan = 7;
+    constexpr size_t kBackup = 11;
+    constexpr size_t kPlanResolved = 12;
+    if (fields.size() != static_cast<size_t>(kTransferLogColumns) && fields.size() != kBackup + 1) {
+        return HomeAsTilde(line);  // a damaged line: at least the home folder stays out
     }
-    fields.back() = ReportBackupPath(fields.back());
+    fields[kBackup] = ReportBackupPath(fields[kBackup]);
+    for (const size_t plan : {kPlan, kPlanResolved}) {
+        if (plan < fields.size() && !fields[plan].empty()) {
+            fields[plan] = "(plan" + Utf8Path(fields[plan]).extension().string() + ")";
+        }
+    }
     std::string out;
     for (size_t i = 0; i < fields.size(); ++i) {
-        out += (i == 0 ? "" : "\t") + fields[i];
+        out += (i == 0 ? "" : "\t") + HomeAsTilde(fields[i]);
     }
     return out;
 }
@@ -90,6 +103,10 @@ std::vector<STarEntry> ProblemReportEntries(const SReportInputs& inputs, std::ve
     for (const std::string& trace : FailedTraces()) {
         std::vector<uint8_t> bytes;
         if (ReadFileBytes(trace, bytes, kMaxTraceBytes)) {
+            if (!inputs.m_bWholeTraces) {
+                const std::string reduced = ReducedTrace(std::string(bytes.begin(), bytes.end()));
+                bytes.assign(reduced.begin(), reduced.end());
+            }
             entries.push_back(
                 {kFolder + std::string("traces/") + Utf8Path(trace).filename().string(), bytes});
         }
@@ -152,4 +169,44 @@ std::string ReportBackupPath(const std::string& path) {
         }
     }
     return backup.filename().string();
+}
+
+std::string ReducedTrace(const std::string& trace) {
+    constexpr size_t kKeptBytes = 3;       // a frame, an answer, an acknowledge with its checksum
+    constexpr size_t kBlockHeadBytes = 5;  // FF 99 14 and the block's address
+    std::string out;
+    size_t at = 0;
+    while (at < trace.size()) {
+        size_t end = trace.find('\n', at);
+        end = end == std::string::npos ? trace.size() : end;
+        const std::string line = trace.substr(at, end - at);
+        at = end + 1;
+        // "12.345 > 87 00 87": the time and the direction, then the bytes
+        std::vector<std::string> words;
+        for (size_t w = 0; w < line.size();) {
+            const size_t space = line.find(' ', w);
+            const size_t stop = space == std::string::npos ? line.size() : space;
+            if (stop > w) {
+                words.push_back(line.substr(w, stop - w));
+            }
+            w = stop + 1;
+        }
+        if (words.size() < 2 || (words[1] != ">" && words[1] != "<")) {
+            out += "(a line left out)\n";
+            continue;
+        }
+        const size_t count = words.size() - 2;
+        const bool block =
+            count >= kBlockHeadBytes && words[2] == "FF" && words[3] == "99" && words[4] == "14";
+        const size_t kept = count <= kKeptBytes ? count : block ? kBlockHeadBytes : 0;
+        std::string reduced = words[0] + " " + words[1];
+        for (size_t i = 0; i < kept; ++i) {
+            reduced += " " + words[2 + i];
+        }
+        if (kept < count) {
+            reduced += StrPrintf(" (%zu %sbytes left out)", count - kept, kept > 0 ? "more " : "");
+        }
+        out += reduced + "\n";
+    }
+    return out;
 }

@@ -12,7 +12,8 @@
 #include "Utf8Path.h"
 
 const char* const kTransferLogHeader =
-    "time\tprogram\tverb\tport\tadapter_serial\tfirmware\tmodel\tplan\tsha256\tresult\tseconds\tbackup\n";
+    "time\tprogram\tverb\tport\tadapter_serial\tfirmware\tmodel\tplan\tsha256\tresult\tseconds\tbackup\t"
+    "plan_resolved\tplan_sha256\n";
 
 namespace {
 
@@ -154,6 +155,8 @@ std::string TransferLogLine(const STransferLogEntry& entry) {
         entry.m_strResult,
         StrPrintf("%.1f", entry.m_dSeconds),
         entry.m_strBackup,
+        entry.m_strPlanResolved,
+        entry.m_strPlanSha256,
     };
     std::string line;
     for (int i = 0; i < kTransferLogColumns; ++i) {
@@ -243,6 +246,18 @@ bool TransferLogSince(const std::vector<std::string>& lines, const std::string& 
         }
     }
     return true;
+}
+
+std::vector<std::string> TransferLogOfPlan(const std::vector<std::string>& lines, const std::string& planSha256) {
+    std::vector<std::string> selected;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> fields = SplitTransferLogLine(line);
+        if (!planSha256.empty() && fields.size() > kTransferLogPlanSha256Column &&
+            fields[kTransferLogPlanSha256Column] == planSha256) {
+            selected.push_back(line);
+        }
+    }
+    return selected;
 }
 
 std::vector<std::string> SplitTransferLogLine(const std::string& line) {

@@ -21,6 +21,8 @@ const char* const kTextWriteCancelled =
                "Write cancelled. The radio holds a partly written configuration: write it again before "
                "using the radio.");
 const char* const kTextReadCancelled = KV310_TEXT("Messages", "Read cancelled. Nothing was changed.");
+const char* const kTextStoppedBeforeWrite =
+    KV310_TEXT("Messages", "Stopped before the write: the radio holds what it held.");
 const char* const kTextWriteData = KV310_TEXT("Messages", "Write Data!");
 const char* const kTextReadData = KV310_TEXT("Messages", "Read Data");
 const char* const kPllIcA02 = "MB15A02SL";
@@ -138,6 +140,14 @@ bool CImageTransfer::StartTransfer(uint8_t command, uint8_t parameter, const cha
     m_Port.SetDtr(false);
     m_Port.WaitMs(kWaitAfterEnterMs);
     Drain();  // whatever the radio said to the enter frame does not matter
+    if (command == kCmdWriteRequest && CancelRequested()) {
+        // stopped before the write request: the radio leaves programming mode holding what it held
+        EndWithLeave();
+        m_End = ETransferEnd::Cancelled;
+        m_strFailure = kTextStoppedBeforeWrite;
+        Status(m_strFailure);
+        return false;
+    }
 
     Status(workingText);
     const CShortFrame request = ShortFrame(command, parameter);
@@ -198,6 +208,14 @@ bool CImageTransfer::EndWithBlockFailure(const char* text) {
 
 bool CImageTransfer::WriteImage(CImageBytes& image) {
     m_nBlocksWritten = 0;
+    if (CancelRequested()) {  // not even the enter frame goes out
+        m_Failure = STransferFailure();
+        m_Failure.m_bWrite = true;
+        m_End = ETransferEnd::Cancelled;
+        m_strFailure = kTextStoppedBeforeWrite;
+        Status(m_strFailure);
+        return false;
+    }
     if (!StartTransfer(kCmdWriteRequest, kParamWriteRequest, kTextWriting, kTextWriteRefused)) {
         return false;
     }
@@ -215,8 +233,8 @@ bool CImageTransfer::WriteImage(CImageBytes& image) {
 
 bool CImageTransfer::WriteBlocks(const CImageBytes& image) {
     for (int block = 0; block < kImageBlocks; ++block) {
-        if (CancelRequested()) {
-            return EndCancelled(kTextWriteCancelled);
+        if (CancelRequested()) {  // the radio holds what it held until it took block 0
+            return EndCancelled(block == 0 ? kTextStoppedBeforeWrite : kTextWriteCancelled);
         }
         m_Failure.m_nBlock = block;
         if (!WriteOneBlock(image, block)) {

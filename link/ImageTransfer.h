@@ -40,6 +40,8 @@ extern const char* const kTextWriteFail;       // "Write Fail!"
 extern const char* const kTextReadFail;        // "Read Fail!"
 extern const char* const kTextWriteCancelled;  // the write was stopped by the user
 extern const char* const kTextReadCancelled;   // the read was stopped by the user
+// A stop that came before the radio took its first block (also after the radio was read, before a write).
+extern const char* const kTextStoppedBeforeWrite;
 extern const char* const kTextWriteData;       // "Write Data!"
 extern const char* const kTextReadData;        // "Read Data"
 extern const char* const kPllIcA02;            // "MB15A02SL"

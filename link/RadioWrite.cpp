@@ -9,8 +9,6 @@ const char* const kTextWholeImageResets = KV310_TEXT(
     "Messages",
     "The whole image goes out: the radio's own bytes are reset to the plan's, its calibration (service bytes "
     "0-11) and its synthesizer chip flag among them.");
-const char* const kTextStoppedBeforeWrite =
-    KV310_TEXT("Messages", "Stopped before the write: the radio holds what it held.");
 
 namespace {
 

@@ -64,8 +64,6 @@ SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job
 
 // Said before a whole-image write: what it resets in the radio.
 extern const char* const kTextWholeImageResets;
-// Said when a stop was asked for after the radio was read and before the write began.
-extern const char* const kTextStoppedBeforeWrite;
 
 // What a restore changes of the backup: "byte 0x010: the backup holds 02, the radio's firmware 1.1 takes 03
 // (the write sets it)"; empty when the byte went out as the backup holds it.

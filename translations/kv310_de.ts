@@ -2339,6 +2339,43 @@ D</translation>
             <numerusform>%n Felder ändern sich; jedes Byte des Funkgeräts wird zum Byte der Sicherung.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Older than (&amp;days):</source>
+        <translation>Älter als (&amp;Tage):</translation>
+    </message>
+    <message>
+        <source>Backups last read more than this many days ago</source>
+        <translation>Sicherungen, die vor mehr als so vielen Tagen zuletzt gelesen wurden</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Older Backups</source>
+        <translation>Ält&amp;ere Sicherungen entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the backups last read more than the days given ago</source>
+        <translation>Entfernt die Sicherungen, die vor mehr als den angegebenen Tagen zuletzt gelesen wurden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove every backup last read more than %n day(s) ago? A radio whose only backup it is has no other.</source>
+        <translation>
+            <numerusform>Jede Sicherung entfernen, die vor mehr als %n Tag zuletzt gelesen wurde? Ein Funkgerät, dessen einzige Sicherung sie ist, hat keine andere.</numerusform>
+            <numerusform>Jede Sicherung entfernen, die vor mehr als %n Tagen zuletzt gelesen wurde? Ein Funkgerät, dessen einzige Sicherung sie ist, hat keine andere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) removed.</source>
+        <translation>
+            <numerusform>%n Sicherung entfernt.</numerusform>
+            <numerusform>%n Sicherungen entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be removed.</source>
+        <translation>
+            <numerusform>%n konnte nicht entfernt werden.</numerusform>
+            <numerusform>%n konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>
@@ -2712,6 +2749,14 @@ D</translation>
     <message>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Plan File</source>
+        <translation>Plandatei</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Plan File</source>
+        <translation>SHA-256 der Plandatei</translation>
     </message>
 </context>
 <context>
@@ -3789,12 +3834,12 @@ Möchten Sie sie speichern?</translation>
         <translation>Es gibt noch keinen seriellen Mitschnitt: Funkgerät lesen oder schreiben oder einen Servicedialog öffnen, dann den Mitschnitt speichern.</translation>
     </message>
     <message>
-        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers and the last 200 lines of the transfer log.<byte value="xd"/>
+        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers (only their frames&apos; kinds and block numbers) and the last 200 lines of the transfer log (plans named only by their digest).<byte value="xd"/>
 <byte value="xd"/>
-Include the open configuration (as YAML text) too?</source>
-        <translation>Ein Fehlerbericht enthält die Programmversion, das Betriebssystem, die Anschlussliste, die seriellen Mitschnitte der letzten fehlgeschlagenen Übertragungen und die letzten 200 Zeilen des Übertragungsprotokolls.<byte value="xd"/>
+Include the open configuration (as YAML text) and the whole traces, which hold the radios&apos; configurations, too?</source>
+        <translation>Ein Fehlerbericht enthält die Programmversion, das Betriebssystem, die Anschlussliste, die seriellen Mitschnitte der letzten fehlgeschlagenen Übertragungen (nur die Art ihrer Rahmen und die Blocknummern) und die letzten 200 Zeilen des Übertragungsprotokolls (Pläne nur mit ihrer Prüfsumme benannt).<byte value="xd"/>
 <byte value="xd"/>
-Die geöffnete Konfiguration (als YAML-Text) ebenfalls beifügen?</translation>
+Die geöffnete Konfiguration (als YAML-Text) und die vollständigen Mitschnitte, die die Konfigurationen der Funkgeräte enthalten, ebenfalls beifügen?</translation>
     </message>
     <message>
         <source> KV310 and KV330 16-channel data radios. <byte value="xd"/>

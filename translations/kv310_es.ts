@@ -2340,6 +2340,43 @@ O</translation>
             <numerusform>Cambian %n campos; cada byte del radio pasa a ser el de la copia.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Older than (&amp;days):</source>
+        <translation>Más antiguas que (&amp;días):</translation>
+    </message>
+    <message>
+        <source>Backups last read more than this many days ago</source>
+        <translation>Copias de seguridad leídas por última vez hace más de estos días</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Older Backups</source>
+        <translation>Eliminar copias más an&amp;tiguas</translation>
+    </message>
+    <message>
+        <source>Removes the backups last read more than the days given ago</source>
+        <translation>Elimina las copias de seguridad leídas por última vez hace más de los días indicados</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove every backup last read more than %n day(s) ago? A radio whose only backup it is has no other.</source>
+        <translation>
+            <numerusform>¿Eliminar cada copia de seguridad leída por última vez hace más de %n día? Un radio cuya única copia sea esa no tiene otra.</numerusform>
+            <numerusform>¿Eliminar cada copia de seguridad leída por última vez hace más de %n días? Un radio cuya única copia sea esa no tiene otra.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) removed.</source>
+        <translation>
+            <numerusform>%n copia de seguridad eliminada.</numerusform>
+            <numerusform>%n copias de seguridad eliminadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be removed.</source>
+        <translation>
+            <numerusform>%n no se pudo eliminar.</numerusform>
+            <numerusform>%n no se pudieron eliminar.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>
@@ -2713,6 +2750,14 @@ O</translation>
     <message>
         <source>failed</source>
         <translation>fallido</translation>
+    </message>
+    <message>
+        <source>Plan File</source>
+        <translation>Archivo del plan</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the Plan File</source>
+        <translation>SHA-256 del archivo del plan</translation>
     </message>
 </context>
 <context>
@@ -3790,12 +3835,12 @@ Do you want to save them?</source>
         <translation>Aún no hay traza serie: lea o escriba el radio, o abra un diálogo de servicio, y luego guarde su traza.</translation>
     </message>
     <message>
-        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers and the last 200 lines of the transfer log.<byte value="xd"/>
+        <source>A problem report holds the program&apos;s version, the operating system, the port list, the serial traces of the last failed transfers (only their frames&apos; kinds and block numbers) and the last 200 lines of the transfer log (plans named only by their digest).<byte value="xd"/>
 <byte value="xd"/>
-Include the open configuration (as YAML text) too?</source>
-        <translation>Un informe de problema contiene la versión del programa, el sistema operativo, la lista de puertos, las trazas serie de las últimas transferencias fallidas y las últimas 200 líneas del registro de transferencias.<byte value="xd"/>
+Include the open configuration (as YAML text) and the whole traces, which hold the radios&apos; configurations, too?</source>
+        <translation>Un informe de problema contiene la versión del programa, el sistema operativo, la lista de puertos, las trazas serie de las últimas transferencias fallidas (solo el tipo de sus tramas y los números de bloque) y las últimas 200 líneas del registro de transferencias (los planes solo por su resumen).<byte value="xd"/>
 <byte value="xd"/>
-¿Incluir también la configuración abierta (como texto YAML)?</translation>
+¿Incluir también la configuración abierta (como texto YAML) y las trazas completas, que contienen las configuraciones de los radios?</translation>
     </message>
     <message>
         <source> KV310 and KV330 16-channel data radios. <byte value="xd"/>

@@ -38,6 +38,12 @@ TEST(CliUsage, HelpGoesToStdoutAndSucceeds) {
     EXPECT_EQ(verb.nExit, 0);
     EXPECT_EQ(verb.strOut.rfind("Usage: kv310ctl new --model MODEL", 0), 0u);
     EXPECT_EQ(verb.strErr, "");
+    const SCliResult help = RunCli({"help", "restore"});  // help VERB: that verb's help
+    EXPECT_EQ(help.nExit, 0);
+    EXPECT_EQ(help.strOut.rfind("Usage: kv310ctl restore --port PORT", 0), 0u) << help.strOut;
+    const SCliResult bogus = RunCli({"help", "bogus"});
+    EXPECT_EQ(bogus.nExit, 2);
+    EXPECT_EQ(bogus.strOut, "");
 }
 
 TEST(CliUsage, UsageErrorsExitWithTwo) {

@@ -98,11 +98,18 @@ TEST_F(CliFleet, WriteProgramsTheGoodRadiosAndNamesTheOneThatRefusedBlocks) {
     const std::string sha = Sha256Hex(expected.m_Work.data(), expected.m_Work.size());
     for (size_t i = 0; i < m_Radios.size(); ++i) {
         const std::string line =
-            "\tkv310ctl\tfleet-write\t" + m_Radios[i]->SlavePath() + "\t\t1.2\tKV310 UHF\tfleet.dat\t" +
+            "\tkv310ctl\tfleet-write\t" + m_Radios[i]->SlavePath() + "\t\t1.2\tKV310 UHF\t" + file + "\t" +
             (i == 1 ? "\tWrite Fail!; partly written: blocks 0–2 are new" : sha + "\tok\t");
         EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
     }
     EXPECT_NE(result.strErr.find("The serial trace of this transfer is kept in "), std::string::npos);
+    // the plan is found by its file's digest, also under another name (the merged bytes differ per radio)
+    std::filesystem::copy_file(file, m_Dir.File("renamed.dat"));
+    const std::string ofPlan = RunCli({"log", "--plan", m_Dir.File("renamed.dat")}).strOut;
+    EXPECT_EQ(std::count(ofPlan.begin(), ofPlan.end(), '\n'), 4) << ofPlan;  // the header and three radios
+    std::vector<uint8_t> plan;
+    ASSERT_TRUE(ReadFileBytes(file, plan, 1u << 20));
+    EXPECT_NE(ofPlan.find("\t" + Sha256Hex(plan) + "\n"), std::string::npos) << ofPlan;
 }
 
 TEST_F(CliFleet, ReadSavesOneFilePerRadioAndNoneForTheSilentOne) {

@@ -328,6 +328,8 @@ TEST_F(CliRadioFaults, FilesThatCollideOrCannotBeWrittenAreRefusedBeforeTheRadio
         {{"read", "--port", port, "-o", m_Dir.File("fifo")}, "a pipe"},
         {{"write", "--port", port, plan, "--trace", m_Dir.File("no/such/trace.txt")}, "does not exist"},
         {{"status", "--port", port, "--trace", m_Dir.m_Path}, "it is a folder"},
+        {{"read", "--port", port, "-o", m_Dir.File(std::string(256, 'n') + ".dat")}, "File name too long"},
+        {{"read", "--port", port, "-o", m_Dir.File(std::string(256, 'n') + "/x.dat")}, "File name too long"},
     };
     for (const auto& c : cases) {
         const SCliResult result = RunCli(c.words);

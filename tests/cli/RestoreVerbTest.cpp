@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <filesystem>
+
+#include "Backup.h"
 #include "EepromLayout.h"
 #include "FileIo.h"
 #include "ImageTransfer.h"
@@ -99,6 +103,21 @@ TEST_F(CliKeepsTheRadio, RestorePutsABackupBackAndRefusesWhatIsNoBackupOfThisRad
     const std::string shortFile = m_Dir.File("short.bin");
     ASSERT_TRUE(WriteFileAtomically(shortFile, std::vector<uint8_t>(415, 0x11)));
     CImageBytes blank{};
+    // random bytes: with a model byte that names no model, and with one that names a model
+    const auto noise = [this](uint8_t modelByte, const char* name) {
+        std::vector<uint8_t> bytes(kImageSize);
+        uint32_t x = modelByte * 2654435761u + 1;
+        for (uint8_t& b : bytes) {
+            x = x * 1103515245u + 12345u;
+            b = static_cast<uint8_t>(x >> 24);
+        }
+        bytes[191] = modelByte;
+        const std::string file = m_Dir.File(name);
+        EXPECT_TRUE(WriteFileAtomically(file, bytes));
+        return file;
+    };
+    const std::string doubled = m_Dir.File("doubled.bin");
+    ASSERT_TRUE(WriteFileAtomically(doubled, std::vector<uint8_t>(2 * kImageSize, 0x11)));
     const struct {
         CImageBytes radio;
         std::vector<std::string> words;
@@ -114,6 +133,10 @@ TEST_F(CliKeepsTheRadio, RestorePutsABackupBackAndRefusesWhatIsNoBackupOfThisRad
          false},
         {uhf, {path, "--force"}, 0, "Restored: the radio holds the backup's 416 bytes", true},
         {field, {shortFile}, 1, "short.bin holds 415 bytes; a backup holds the radio's 416", false},
+        {field, {doubled}, 1, "doubled.bin holds 832 bytes; a backup holds the radio's 416", false},
+        {field, {noise(0x9C, "9c.bin")}, 1, "byte 0x0BF holds 9C, which names no model", false},
+        {field, {noise(0x77, "77.bin")}, 1, "byte 0x0BF holds 77, which names no model", false},
+        {field, {noise(0x03, "uhf.bin")}, 1, "does not decode as a KV310 VHF configuration: byte 0x", false},
     };
     for (const auto& c : cases) {
         SetEeprom(c.radio);
@@ -125,12 +148,61 @@ TEST_F(CliKeepsTheRadio, RestorePutsABackupBackAndRefusesWhatIsNoBackupOfThisRad
         CImageBytes want = c.restored ? backup : c.radio;
         want[kVersionFirmwareByte] = c.restored ? 2 : want[kVersionFirmwareByte];
         EXPECT_EQ(Eeprom(), want) << c.says;
-        if (c.restored) {
-            EXPECT_EQ(LastLogVerb(), "restore");
+        if (c.restored || c.radio == uhf || std::string(c.says).find("byte 0x0") != std::string::npos) {
+            EXPECT_EQ(LastLogVerb(), "restore") << c.says;  // a refused restore is logged as one
         }
     }
+    // --force sends what is no configuration, saying what it is
+    SetEeprom(field);
+    const std::string forced = noise(0x9C, "forced.bin");
+    const SCliResult force = RunCli({"restore", "--force", "--port", m_Radio.SlavePath(), forced});
+    EXPECT_EQ(force.nExit, 0) << force.strErr;
+    EXPECT_NE(force.strErr.find("warning: sending " + forced + " as it stands although byte 0x0BF holds 9C"),
+              std::string::npos)
+        << force.strErr;
+    EXPECT_EQ(Eeprom()[191], 0x9C);
     // write does not send a raw image through the record: it points to restore
     const SCliResult write = RunCli({"write", "--port", m_Radio.SlavePath(), path});
     EXPECT_EQ(write.nExit, 2);
     EXPECT_NE(write.strErr.find("kv310ctl restore --port PORT " + path), std::string::npos) << write.strErr;
+}
+
+// The oldest of many backups, restored to a radio that falls silent mid-write, is still there for the next
+// try, which succeeds; a prune by age after the restore leaves it too (the restore read it just now).
+TEST_F(CliKeepsTheRadio, ARestoreThatFailsLeavesItsBackupForTheNextTry) {
+    const CImageBytes field = FieldRadio();
+    std::string oldest;
+    ASSERT_TRUE(SaveBackup(field, "COM17", oldest, nullptr, std::time(nullptr) - 400 * 86400));
+    for (int i = 0; i < 60; ++i) {
+        CImageBytes other = field;
+        other[0x30] = static_cast<uint8_t>(i);
+        std::string path;
+        ASSERT_TRUE(SaveBackup(other, "COM18", path, nullptr, std::time(nullptr) - i));
+    }
+    SetEeprom(CImageBytes{});
+    m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Faults.m_nSilentAfterWriteBlock = 9; });
+    const SCliResult failed = RunCli({"restore", "--port", m_Radio.SlavePath(), oldest});
+    EXPECT_EQ(failed.nExit, 1) << failed.strErr;
+    ASSERT_TRUE(std::filesystem::exists(oldest)) << failed.strErr;
+    EXPECT_NE(failed.strErr.find("The backup is kept as it was: restore it again (kv310ctl restore --port " +
+                                 m_Radio.SlavePath() + " " + oldest + ")"),
+              std::string::npos)
+        << failed.strErr;
+    const SCliResult pruned = RunCli({"backups", "--prune-older-than", "365"});
+    EXPECT_EQ(pruned.nExit, 0) << pruned.strErr;
+    EXPECT_NE(pruned.strErr.find("0 backups removed"), std::string::npos) << pruned.strErr;
+
+    m_Radio.WithRadio([](CRadioSimulator& r) {  // switched off and on: half-written, answering again
+        const CImageBytes held = r.m_Eeprom;
+        r = CRadioSimulator();
+        return r.m_Eeprom = held;
+    });
+    EXPECT_NE(Eeprom(), field);
+    // the half-written radio reads as another model (its model byte is in a block not yet written)
+    const SCliResult again = RunCli({"restore", "--force", "--port", m_Radio.SlavePath(), oldest});
+    EXPECT_EQ(again.nExit, 0) << again.strErr;
+    EXPECT_EQ(Eeprom(), field);
+    const SCliResult list = RunCli({"backups"});
+    EXPECT_EQ(list.strOut.rfind("last_read\tport\tadapter_serial\tmodel\tfirmware\tplan\tbackup\n", 0), 0u);
+    EXPECT_NE(list.strOut.find("\tKV310 VHF\t"), std::string::npos) << list.strOut;
 }

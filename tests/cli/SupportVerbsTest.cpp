@@ -59,12 +59,12 @@ TEST(CliSupport, AFailedWriteSaysWhatToTryKeepsItsTraceAndEveryTransferIsLogged)
 
     const SCliResult log = RunCli({"log", "--since", "2000-01-01"});
     ASSERT_EQ(log.nExit, 0) << log.strErr;
+    const std::string depot = dir.File("depot.dat");
     const std::vector<std::string> expected = {
-        "\tkv310ctl\twrite\t" + radio.SlavePath() +
-            "\t\t1.2\tKV310 UHF\tdepot.dat\t\tWrite Fail! partly written: blocks 0\u20139 are new, "
-            "10\u201325 are not;",
-        "\tkv310ctl\twrite\t" + good.SlavePath() + "\t\t1.2\tKV310 UHF\tdepot.dat\t",
-        "\tkv310ctl\tread\t" + good.SlavePath() + "\t\t1.2\tKV310 UHF\tback.dat\t\tok\t",
+        "\tkv310ctl\twrite\t" + radio.SlavePath() + "\t\t1.2\tKV310 UHF\t" + depot +
+            "\t\tWrite Fail! partly written: blocks 0\u20139 are new, 10\u201325 are not;",
+        "\tkv310ctl\twrite\t" + good.SlavePath() + "\t\t1.2\tKV310 UHF\t" + depot + "\t",
+        "\tkv310ctl\tread\t" + good.SlavePath() + "\t\t1.2\tKV310 UHF\t" + dir.File("back.dat") + "\t\tok\t",
     };
     size_t at = log.strOut.find('\n');  // after the header
     for (const std::string& line : expected) {
@@ -187,7 +187,8 @@ TEST(CliSupport, HangUpOrASecondCtrlCMidWriteStillTakesTheRadioOutOfProgrammingM
             return 0;
         });
         const SCliResult log = RunCli({"log"});
-        EXPECT_NE(log.strOut.find(radio.SlavePath() + "\t\t1.2\tKV310 UHF\tdepot.dat\t\tWrite cancelled."),
+        EXPECT_NE(log.strOut.find(radio.SlavePath() + "\t\t1.2\tKV310 UHF\t" + dir.File("depot.dat") +
+                                  "\t\tWrite cancelled."),
                   std::string::npos)
             << log.strOut;
     }
@@ -207,7 +208,8 @@ TEST(CliSupport, AFailedReadNamesNoModelAndASilentStatusIsLoggedAndTraced) {
     EXPECT_NE(status.strErr.find("The serial trace of this transfer is kept in"), std::string::npos)
         << status.strErr;
     const SCliResult log = RunCli({"log"});
-    EXPECT_NE(log.strOut.find("\tkv310ctl\tread\t" + radio.SlavePath() + "\t\t\t\tx.dat\t\tRead Fail..!\t"),
+    EXPECT_NE(log.strOut.find("\tkv310ctl\tread\t" + radio.SlavePath() + "\t\t\t\t" + dir.File("x.dat") +
+                              "\t\tRead Fail..!\t"),
               std::string::npos)
         << log.strOut;
     EXPECT_NE(

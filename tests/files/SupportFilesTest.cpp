@@ -137,7 +137,7 @@ TEST(TransferLog, AFieldCannotBreakItsLineAndSinceSelectsByDate) {
     entry.m_strResult = "Write Fail!\nThe radio\tstopped";
     entry.m_dSeconds = 9.04;
     EXPECT_EQ(TransferLogLine(entry),
-              "2026-12-07 15:40:02\t\t\t\t\t\t\t\t\tWrite Fail! The radio stopped\t9.0\t\n");
+              "2026-12-07 15:40:02\t\t\t\t\t\t\t\t\tWrite Fail! The radio stopped\t9.0\t\t\t\n");
 
     const std::vector<std::string> lines = {"2026-12-06 23:59:59\ta", "2026-12-07 08:00:00\tb",
                                             "2026-12-08 00:00:01\tc"};
@@ -285,6 +285,12 @@ TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
     entry.m_strBackup = UserDataFolder() + "/KV310/backups/2026-12-07_15-40-02_COM17.bin";
     ASSERT_TRUE(AppendTransferLog(entry));
     entry.m_strBackup = "/home/someone/elsewhere/old.bin";
+    // private names: a plan's name and folder, a port's path in the home folder
+    entry.m_strPlan = "/home/someone/Frequenzplan M\u00fcller.dat";
+    entry.m_strPlanResolved = entry.m_strPlan;
+    entry.m_strPlanSha256 = "ab12";
+    const char* home = std::getenv("HOME");
+    entry.m_strPort = std::string(home != nullptr ? home : "/root") + "/radios/pty-a";
     ASSERT_TRUE(AppendTransferLog(entry));
     std::vector<std::string> warnings;
     std::vector<STarEntry> entries = ProblemReportEntries(SReportInputs(), &warnings);
@@ -294,8 +300,10 @@ TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
     });
     ASSERT_NE(log, entries.end());
     const std::string text(log->m_Bytes.begin(), log->m_Bytes.end());
-    EXPECT_NE(text.find("\tKV310/backups/2026-12-07_15-40-02_COM17.bin\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\told.bin\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\tKV310/backups/2026-12-07_15-40-02_COM17.bin\t\t\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\told.bin\t(plan.dat)\tab12\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\tread\t~/radios/pty-a\t"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Frequenzplan"), std::string::npos) << text;
     EXPECT_EQ(text.find("/home/"), std::string::npos) << text;
     EXPECT_EQ(text.find(UserDataFolder()), std::string::npos) << text;
 
@@ -313,3 +321,23 @@ TEST(ProblemReport, NamesBackupsByTheirPlaceAndWarnsWhenTheLogCannotBeRead) {
 }
 
 }  // namespace
+
+// Without the configuration a report's traces keep what went over the line, not what the radio holds.
+TEST(ProblemReport, ReducesATraceToItsFramesAndBlockNumbers) {
+    const std::string data16 = " 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10";
+    const struct {
+        std::string line;
+        std::string reduced;
+    } cases[] = {
+        {"100.000 > 87 00 87", "100.000 > 87 00 87"},
+        {"1200.500 < AA 12", "1200.500 < AA 12"},
+        {"1300.000 > FF 99 14 00 10", "1300.000 > FF 99 14 00 10"},
+        {"1300.100 >" + data16, "1300.100 > (16 bytes left out)"},
+        {"1400.000 < FF 99 14 01 00" + data16 + " 77", "1400.000 < FF 99 14 01 00 (17 more bytes left out)"},
+        {"1500.000 < 12 34 56 78", "1500.000 < (4 bytes left out)"},
+        {"Frequenzplan M\u00fcller", "(a line left out)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReducedTrace(c.line + "\n"), c.reduced + "\n") << c.line;
+    }
+}

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+
 #include "EepromLayout.h"
 #include "ImageMerge.h"
 #include "SettingsFile.h"
@@ -163,4 +166,68 @@ TEST(RadioWrite, SaysWhenThePlanWritesOverTheRadiosServiceBytes) {
     EXPECT_EQ(RestoreFirmwareByteNote(backup, field),
               "byte 0x010: the backup holds 03, the radio's firmware takes 02 (every write sets it)");
     EXPECT_EQ(RestoreFirmwareByteNote(field, field), "");
+}
+
+namespace {
+
+// Asks for a stop at its n-th wait after an enter frame (the read's is the first, the write's the second).
+class CStoppingPort : public CSimPort {
+public:
+    CStoppingPort(CRadioSimulator& radio, std::atomic<bool>& stop, int atEnterWait)
+        : CSimPort(radio), m_Stop(stop), m_nAt(atEnterWait) {}
+    void WaitMs(int ms) override {
+        if (ms == kWaitAfterEnterMs && ++m_nEnterWaits == m_nAt) {
+            m_Stop = true;
+        }
+        CSimPort::WaitMs(ms);
+    }
+    int Frames(std::vector<uint8_t> frame) const {
+        return static_cast<int>(std::count_if(m_Writes.begin(), m_Writes.end(),
+                                              [&frame](const CPortWrite& w) { return w.m_Bytes == frame; }));
+    }
+
+private:
+    std::atomic<bool>& m_Stop;
+    int m_nAt;
+    int m_nEnterWaits = 0;
+};
+
+}  // namespace
+
+// Ctrl+C between the read and the first block: the radio is left as it was, and nothing says "partly
+// written".
+TEST(RadioWrite, AStopBeforeTheFirstBlockIsAStopBeforeTheWrite) {
+    const CImageBytes field = FieldRadio();
+    const struct {
+        const char* name;
+        bool inBackupHook;  // the stop comes while the backup is kept
+        int atEnterWait;    // or while the radio enters programming mode for the write
+        int enters;         // enter frames sent
+        EWriteStep step;
+    } cases[] = {
+        {"while the backup is kept", true, 0, 1, EWriteStep::CheckRadio},
+        {"while entering programming mode", false, 2, 2, EWriteStep::Write},
+    };
+    for (const auto& c : cases) {
+        CRadioSimulator sim;
+        sim.m_Eeprom = field;
+        std::atomic<bool> stop{false};
+        CStoppingPort port(sim, stop, c.atEnterWait);
+        CImageTransfer transfer(port, CTransferHooks());
+        transfer.m_pStop = &stop;
+        SRadioWriteHooks hooks;
+        hooks.KeepBackup = [&](const CImageBytes&, std::string&) {
+            stop = stop || c.inBackupHook;
+            return true;
+        };
+        const SRadioWriteResult result = RunRadioWrite(transfer, PlanOf(ThroughSettingsFile(field)), hooks);
+        EXPECT_EQ(result.m_Step, c.step) << c.name;
+        EXPECT_EQ(result.m_End, ETransferEnd::Cancelled) << c.name;
+        EXPECT_EQ(result.m_nBlocksWritten, 0) << c.name;
+        EXPECT_EQ(result.m_strFailure, kTextStoppedBeforeWrite) << c.name;
+        EXPECT_EQ(sim.m_Eeprom, field) << c.name;
+        EXPECT_EQ(port.Frames({0x87, 0x00, 0x87}), c.enters) << c.name;
+        EXPECT_EQ(port.Frames({0x76, 0x57, 0xCD}), 0) << c.name << ": a write request went out";
+        EXPECT_FALSE(port.m_bOpen) << c.name;
+    }
 }

@@ -450,6 +450,7 @@ void CMainForm::OnProgramFleet() {
     if (m_pFleetDlg == nullptr) {
         m_pFleetDlg = new CFleetDlg(m_Ctx, this);
     }
+    m_pFleetDlg->m_strPlanPath = m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanPath;
     m_pFleetDlg->show();
     m_pFleetDlg->raise();
     m_pFleetDlg->activateWindow();

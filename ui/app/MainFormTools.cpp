@@ -176,6 +176,6 @@ void CMainForm::SetBackupBeforeWrite(bool on) {
 void CMainForm::SetPlanName(const std::string& path) {
     if (m_pSheet != nullptr && m_pSheet->m_pEepromPage != nullptr &&
         m_pSheet->m_pEepromPage->m_pTransfer != nullptr) {
-        m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanName = Utf8Path(path).filename().string();
+        m_pSheet->m_pEepromPage->m_pTransfer->m_strPlanPath = path;
     }
 }

@@ -103,8 +103,10 @@ void CMainWindow::OnSaveProblemReport() {
     const bool withConfig = m_Sink.AskYesNo(
         KV310_TEXT("Messages",
                    "A problem report holds the program's version, the operating system, the port list, the "
-                   "serial traces of the last failed transfers and the last 200 lines of the transfer "
-                   "log.\r\n\r\nInclude the open configuration (as YAML text) too?"));
+                   "serial traces of the last failed transfers (only their frames' kinds and block numbers) "
+                   "and the last 200 lines of the transfer log (plans named only by their digest).\r\n\r\n"
+                   "Include the open configuration (as YAML text) and the whole traces, which hold the "
+                   "radios' configurations, too?"));
     std::string path;
     if (m_ChooseReportPath) {
         path = m_ChooseReportPath();
@@ -123,6 +125,7 @@ void CMainWindow::OnSaveProblemReport() {
     inputs.m_strPorts = PortsText(SurveyPorts(*m_pPortSystem));
     if (withConfig) {
         inputs.m_strConfigYaml = ExportTextConfig(m_Doc);
+        inputs.m_bWholeTraces = true;  // the traces hold whole images: they go only with the configuration
     }
     std::string error;
     if (!WriteProblemReport(path, inputs, &error)) {

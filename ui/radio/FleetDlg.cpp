@@ -18,6 +18,7 @@
 #include "Sha256.h"
 #include "TextMark.h"
 #include "TransferLog.h"
+#include "TransferRecord.h"
 #include "radio/PlanCheck.h"
 #include "radio/PortList.h"
 #include "shared/DisplaySettings.h"
@@ -322,20 +323,20 @@ void CFleetDlg::SetRunning(bool running) {
 void CFleetDlg::LogResults() {
     for (size_t i = 0; i < m_pFleet->m_Results.size(); ++i) {
         const SFleetResult& result = m_pFleet->m_Results[i];
-        STransferLogEntry entry;
-        entry.m_strProgram = "kv310";
-        entry.m_strVerb = "fleet-write";
-        entry.m_strPort = m_pFleet->m_Ports[i].m_strName;
-        entry.m_strFirmware = result.m_strFirmware;
-        entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
-        if (result.m_bOk) {
-            entry.m_strSha256 = Sha256Hex(result.m_Bytes.data(), result.m_Bytes.size());
+        CTransferRecord record("kv310", "fleet-write", m_pFleet->m_Ports[i].m_strName);
+        record.m_Entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
+        if (!m_strPlanPath.empty()) {
+            record.SetPlan(m_strPlanPath);
         }
-        entry.m_strResult = result.m_bOk ? "ok" : result.m_strFailure;
-        entry.m_dSeconds = result.m_dSeconds;
-        entry.m_strBackup = i < m_Backups.size() ? m_Backups[i] : std::string();
+        if (result.m_bOk) {
+            record.SetSent(result.m_Bytes);
+        }
+        record.Finish(-1, result.m_bOk, result.m_strFailure);
+        record.m_Entry.m_strFirmware = result.m_strFirmware;
+        record.m_Entry.m_dSeconds = result.m_dSeconds;
+        record.m_Entry.m_strBackup = i < m_Backups.size() ? m_Backups[i] : std::string();
         std::string error;
-        if (!AppendTransferLog(entry, &error) && m_Ctx.m_View.ShowStatus) {
+        if (!record.Log(&error) && m_Ctx.m_View.ShowStatus) {
             m_Ctx.m_View.ShowStatus(
                 tr("The transfer log could not be written: %1").arg(QString::fromStdString(error)));
         }

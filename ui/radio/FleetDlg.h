@@ -45,6 +45,8 @@ public:
     // Lets the workers finish (after Cancel: stop) while the window keeps painting.
     void WaitUntilDone();
 
+    // The open plan's file as it was loaded or saved, for the transfer log; empty for a plan never saved.
+    std::string m_strPlanPath;
     // The port each worker talks through; the serial driver unless a test hands in its own.
     std::function<std::unique_ptr<CRadioPort>(const SChoice& choice)> m_MakePort;
 

@@ -17,6 +17,7 @@
 #include "Sha256.h"
 #include "TracingPort.h"
 #include "TransferLog.h"
+#include "TransferRecord.h"
 #include "radio/PlanCheck.h"
 #include "shared/DisplaySettings.h"
 #include "shared/QtMessageSink.h"
@@ -453,47 +454,46 @@ void CRadioTransfer::LogTransfer(const SOutcome& outcome, const std::string& bac
     const bool write = outcome.m_Job == EJob::Write;
     // A cancelled transfer is logged too: the radio had answered, and a cancelled write left it partly
     // written.
-    STransferLogEntry entry;
-    entry.m_strProgram = "kv310";
-    entry.m_strVerb = write ? "write" : outcome.m_Job == EJob::Restore ? "restore" : "read";
     const int com = m_Ctx.m_State.m_nComPort;
-    entry.m_strPort = StrPrintf("COM%d", com);
     const std::string device = m_Ctx.m_Link.DevicePath(com);
+    std::string serial;
     if (com != kSimulatedRadioCom && device == ComDevicePath(com)) {
-        entry.m_strAdapterSerial = SurveyDevice(MachinePorts(), com, device).m_strSerial;
+        serial = SurveyDevice(MachinePorts(), com, device).m_strSerial;
     }
-    if (outcome.m_nVersion >= 0) {
-        entry.m_strFirmware = VersionText(static_cast<uint8_t>(outcome.m_nVersion));
-    }
-    CDataRadioDoc radio;  // a look or a restore names the model of the image that went over the line
-    if (outcome.m_Job == EJob::Look || outcome.m_Job == EJob::Restore) {
-        CEepromImage image;
-        image.m_Work = outcome.m_Bytes;
-        image.DecodeImage(radio);
-    }
+    CTransferRecord record("kv310",
+                           write                            ? "write"
+                           : outcome.m_Job == EJob::Restore ? "restore"
+                                                            : "read",
+                           StrPrintf("COM%d", com), serial);
     const bool ownImage = outcome.m_Job == EJob::Look || outcome.m_Job == EJob::Restore;
     // A read that failed brought no model, and the open plan had no part in it.
     const bool planPart = !ownImage && (write || outcome.m_bOk);
-    entry.m_strModel = !ownImage                       ? (planPart ? ModelLogName(m_Ctx.m_Doc) : "")
-                       : IsBlankImage(outcome.m_Bytes) ? ""
-                                                       : ModelLogName(radio);
-    entry.m_strPlan = outcome.m_Job == EJob::Restore ? m_strRestoreName
-                      : planPart                     ? m_strPlanName
-                                                     : std::string();
-    if ((write || outcome.m_Job == EJob::Restore) && outcome.m_bOk) {
-        entry.m_strSha256 = Sha256Hex(outcome.m_Bytes.data(), outcome.m_Bytes.size());
+    if (ownImage) {  // a look or a restore names the model of the image that went over the line
+        record.SetModelOf(outcome.m_Bytes);
+    } else if (planPart) {
+        record.m_Entry.m_strModel = ModelLogName(m_Ctx.m_Doc);
     }
-    entry.m_strResult =
-        outcome.m_bOk ? "ok" : outcome.m_strFailure.substr(0, outcome.m_strFailure.find('\n'));
-    if (write && outcome.m_bWriteBegan && !outcome.m_bOk && outcome.m_Failure.m_Stage == EStage::Blocks) {
+    const std::string& plan = outcome.m_Job == EJob::Restore ? m_strRestoreName
+                              : planPart                     ? m_strPlanPath
+                                                             : std::string();
+    if (!plan.empty()) {
+        record.SetPlan(plan);
+    }
+    if ((write || outcome.m_Job == EJob::Restore) && outcome.m_bOk) {
+        record.SetSent(outcome.m_Bytes);
+    }
+    std::string result = ResultLogText(outcome.m_bOk, outcome.m_strFailure);
+    if ((write || outcome.m_Job == EJob::Restore) && outcome.m_bWriteBegan && !outcome.m_bOk &&
+        outcome.m_Failure.m_Stage == EStage::Blocks) {
         // the log keeps what the radio holds, not only "Write Fail!"
         const std::string partly = PartlyWrittenText(outcome.m_Failure.m_nBlock);
-        entry.m_strResult += partly.empty() ? "" : " " + partly;
+        result += partly.empty() ? "" : " " + partly;
     }
-    entry.m_dSeconds = outcome.m_dSeconds;
-    entry.m_strBackup = backup;
+    record.Finish(outcome.m_nVersion, outcome.m_bOk, result);
+    record.m_Entry.m_dSeconds = outcome.m_dSeconds;
+    record.m_Entry.m_strBackup = backup;
     std::string error;
-    if (!AppendTransferLog(entry, &error) && m_Ctx.m_View.ShowStatus) {
+    if (!record.Log(&error) && m_Ctx.m_View.ShowStatus) {
         m_Ctx.m_View.ShowStatus(
             tr("The transfer log could not be written: %1").arg(QString::fromStdString(error)));
     }

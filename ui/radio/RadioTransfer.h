@@ -52,7 +52,7 @@ public:
     bool m_bVerify = true;
     bool m_bBackupBeforeWrite = true;
     std::string m_strLastBackup;  // the path of the newest backup, empty when none was kept
-    std::string m_strPlanName;    // the settings file last loaded or saved, for the transfer log
+    std::string m_strPlanPath;    // the settings file last loaded or saved, for the transfer log
     std::string m_strLastTrace;   // where the trace of the last failed transfer was kept
 
     CImageBytes m_LastRadio{};     // what the radio held after the last StartLook or StartRestore
@@ -120,6 +120,6 @@ private:
     QWidget* m_pDialogParent;
     CLinkLease m_Lease;
     std::thread m_Worker;
-    std::string m_strRestoreName;  // the backup a running restore sends
+    std::string m_strRestoreName;  // the path of the backup a running restore sends
     SRadioWrite m_LastWrite;       // what the running (or last) write sends, to go on after a question
 };

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "RadioWrite.h"
 #include "Retention.h"
 #include "TransferLog.h"
+#include "TransferRecord.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
@@ -24,6 +26,8 @@ namespace fs = std::filesystem;
 enum EColumn { kColTime, kColPort, kColSerial, kColModel, kColFirmware, kColFile, kColColumns };
 constexpr size_t kLogTime = 0, kLogPort = 3, kLogSerial = 4, kLogFirmware = 5, kLogBackup = 11;
 constexpr int kChangesShown = 40;  // a longer list is cut, with a count of the rest
+constexpr int kDefaultPruneDays = 365;
+constexpr int kMaxPruneDays = 36500;
 
 bool ReadImageFile(const std::string& path, CImageBytes& image) {
     std::vector<uint8_t> bytes;
@@ -93,7 +97,18 @@ CRestoreDlg::CRestoreDlg(CPageContext& context, CRadioTransfer& transfer, QWidge
     m_pCompare = new QPushButton(tr("&Compare with Radio"));
     m_pRestore = new QPushButton(tr("&Restore to Radio"));
     m_pClose = new QPushButton(tr("C&lose"));
+    auto* daysLabel = new QLabel(tr("Older than (&days):"));
+    m_pPruneDays = new QSpinBox;
+    m_pPruneDays->setRange(1, kMaxPruneDays);
+    m_pPruneDays->setValue(kDefaultPruneDays);
+    NameByCaption(m_pPruneDays, daysLabel->text(), tr("Backups last read more than this many days ago"));
+    daysLabel->setBuddy(m_pPruneDays);
+    m_pPrune = new QPushButton(tr("Remove &Older Backups"));
+    m_pPrune->setAccessibleDescription(tr("Removes the backups last read more than the days given ago"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(daysLabel);
+    buttons->addWidget(m_pPruneDays);
+    buttons->addWidget(m_pPrune);
     buttons->addStretch();
     buttons->addWidget(m_pCompare);
     buttons->addWidget(m_pRestore);
@@ -108,6 +123,7 @@ CRestoreDlg::CRestoreDlg(CPageContext& context, CRadioTransfer& transfer, QWidge
     connect(m_pCompare, &QPushButton::clicked, this, &CRestoreDlg::OnCompare);
     connect(m_pRestore, &QPushButton::clicked, this, &CRestoreDlg::OnRestore);
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_pPrune, &QPushButton::clicked, this, &CRestoreDlg::OnPrune);
     connect(m_pList, &QTableWidget::itemSelectionChanged, this, &CRestoreDlg::OnSelectionChanged);
     connect(&m_Transfer, &CRadioTransfer::RadioRead, this, &CRestoreDlg::OnRadioRead);
     connect(&m_Transfer, &CRadioTransfer::Restored, this, &CRestoreDlg::OnRestored);
@@ -274,7 +290,8 @@ void CRestoreDlg::OnRestore() {
     m_pResult->setText(tr("Restoring..."));
     m_pCompare->setEnabled(false);
     m_pRestore->setEnabled(false);
-    m_Transfer.StartRestore(m_Backup, name);
+    MarkBackupUsed(m_Rows[static_cast<size_t>(row)].m_strPath);  // a prune by age leaves it
+    m_Transfer.StartRestore(m_Backup, m_Rows[static_cast<size_t>(row)].m_strPath);
     OnSelectionChanged();
 }
 
@@ -299,4 +316,31 @@ void CRestoreDlg::OnRestored(bool ok) {
         m_pResult->setText(text);
     }
     OnSelectionChanged();
+}
+
+void CRestoreDlg::OnPrune() {
+    const int days = m_pPruneDays->value();
+    if (!m_Ctx.m_Sink.AskYesNo(
+            tr("Remove every backup last read more than %n day(s) ago? A radio whose only backup it is has "
+               "no other.",
+               "", days)
+                .toStdString())) {
+        return;
+    }
+    std::vector<std::string> inUse;
+    if (m_Ctx.m_Busy.IsBusy() && m_nComparedRow >= 0 && m_nComparedRow < static_cast<int>(m_Rows.size())) {
+        inUse.push_back(
+            m_Rows[static_cast<size_t>(m_nComparedRow)].m_strPath);  // a restore may be sending it
+    }
+    std::vector<std::string> failed;
+    const std::vector<std::string> removed = PruneBackupsOlderThan(days, inUse, &failed);
+    for (const std::string& path : removed) {
+        LogBackupRemoved("kv310", path, days);
+    }
+    Refill();
+    QString said = tr("%n backup(s) removed.", "", static_cast<int>(removed.size()));
+    if (!failed.empty()) {
+        said += QLatin1Char(' ') + tr("%n could not be removed.", "", static_cast<int>(failed.size()));
+    }
+    m_pResult->setText(said);
 }

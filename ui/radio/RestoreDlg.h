@@ -17,6 +17,8 @@
 #include "radio/RadioTransfer.h"
 #include "shared/PageContext.h"
 
+class QSpinBox;
+
 class CRestoreDlg : public QDialog {
     Q_OBJECT
 public:
@@ -43,6 +45,9 @@ public:
     void OnCompare();
     // Asks, then restores the chosen backup (after a Compare of it).
     void OnRestore();
+    // Asks, then removes the backups last read more than m_pPruneDays days ago (never the one a restore is
+    // sending), says how many and logs each.
+    void OnPrune();
 
     QTableWidget* m_pList = nullptr;
     QPlainTextEdit* m_pChanges = nullptr;
@@ -50,6 +55,8 @@ public:
     QPushButton* m_pCompare = nullptr;
     QPushButton* m_pRestore = nullptr;
     QPushButton* m_pClose = nullptr;
+    QSpinBox* m_pPruneDays = nullptr;
+    QPushButton* m_pPrune = nullptr;
     std::vector<SBackupRow> m_Rows;
 
 protected:

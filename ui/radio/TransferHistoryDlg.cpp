@@ -29,6 +29,8 @@ const char* const kHeadings[kTransferLogColumns] = {
     QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Result"),
     QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Seconds"),
     QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Backup"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "Plan File"),
+    QT_TRANSLATE_NOOP("CTransferHistoryDlg", "SHA-256 of the Plan File"),
 };
 constexpr int kTimeColumn = 0;
 constexpr int kVerbColumn = 2;

@@ -186,9 +186,9 @@ TEST_F(SupportCommandsTest, TheRememberedAdapterIsFollowedToItsNewPortAtStart) {
 
 TEST_F(SupportCommandsTest, TransferHistorySortsAndCopiesTheRowsTheUserPicks) {
     const std::vector<std::string> lines = {
-        "2026-12-07 10:00:00\tkv310ctl\twrite\tCOM17\tA9\t1.2\tKV310 UHF\ta.dat\tff\tok\t9.1\t",
-        "2026-12-07 11:00:00\tkv310\tread\tCOM18\t\t1.1\tKV330 VHF\t\t\tRead Fail!\t1.0\t",
-        "2026-12-07 12:00:00\tkv310\twrite\tCOM49\t\t1.2\tKV310 UHF\tb.dat\tee\tok\t8.9\t",
+        "2026-12-07 10:00:00\tkv310ctl\twrite\tCOM17\tA9\t1.2\tKV310 UHF\ta.dat\tff\tok\t9.1\t\t\t",
+        "2026-12-07 11:00:00\tkv310\tread\tCOM18\t\t1.1\tKV330 VHF\t\t\tRead Fail!\t1.0\t\t\t",
+        "2026-12-07 12:00:00\tkv310\twrite\tCOM49\t\t1.2\tKV310 UHF\tb.dat\tee\tok\t8.9\t\t\t",
     };
     CTransferHistoryDlg dialog(lines, "/x/transfers.tsv", "", nullptr);
     dialog.show();
@@ -228,9 +228,9 @@ TEST_F(SupportCommandsTest, TransferHistorySortsAndCopiesTheRowsTheUserPicks) {
 
 TEST_F(SupportCommandsTest, TransferHistorySortsFromTheKeyboardByNumberAndCopiesWithCtrlC) {
     const std::vector<std::string> lines = {
-        "2026-12-07 10:00:00\tkv310ctl\twrite\tCOM17\tA9\t1.2\tKV310 UHF\ta.dat\tff\tok\t9.1\t",
-        "2026-12-07 11:00:00\tkv310\tread\tCOM18\t\t1.1\tKV330 VHF\t\t\tRead Fail!\t10.2\t",
-        "2026-12-07 12:00:00\tkv310\twrite\tCOM49\t\t1.2\tKV310 UHF\tb.dat\tee\tok\t8.9\t",
+        "2026-12-07 10:00:00\tkv310ctl\twrite\tCOM17\tA9\t1.2\tKV310 UHF\ta.dat\tff\tok\t9.1\t\t\t",
+        "2026-12-07 11:00:00\tkv310\tread\tCOM18\t\t1.1\tKV330 VHF\t\t\tRead Fail!\t10.2\t\t\t",
+        "2026-12-07 12:00:00\tkv310\twrite\tCOM49\t\t1.2\tKV310 UHF\tb.dat\tee\tok\t8.9\t\t\t",
     };
     CTransferHistoryDlg dialog(lines, "/x/transfers.tsv", "", nullptr);
     dialog.show();

@@ -18,6 +18,7 @@ TEST(Transfer, NeedsAPseudoTerminal) {
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <algorithm>
 #include <filesystem>
@@ -189,6 +190,38 @@ TEST_F(TransferTest, ARadioReadAndWrittenBackWithTheDefaultsIsUnchanged) {
     EXPECT_NE(status.find(kTextWholeImageResets), std::string::npos) << status;
 }
 
+// Old backups go only when the user asks, by age, and each removal is logged.
+TEST_F(TransferTest, RestoreRemovesBackupsOlderThanTheDaysGivenWhenTheUserSaysSo) {
+    std::filesystem::remove_all(BackupFolder());
+    CImageBytes image{};
+    std::string old;
+    std::string recent;
+    image[0] = 1;
+    ASSERT_TRUE(SaveBackup(image, "COM3", old, nullptr, std::time(nullptr) - 40 * 86400));
+    image[0] = 2;
+    ASSERT_TRUE(SaveBackup(image, "COM4", recent, nullptr));
+    m_pFrame->m_pActRestore->trigger();
+    CRestoreDlg* dialog = View().findChild<CRestoreDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->m_pList->rowCount(), 2);
+    EXPECT_NE(dialog->m_pPruneDays->accessibleName().indexOf(QStringLiteral("Older than")), -1);
+    dialog->m_pPruneDays->setValue(30);
+    m_Sink.m_Answers = {EAnswer::No};
+    dialog->m_pPrune->click();
+    EXPECT_TRUE(std::filesystem::exists(old));
+    m_Sink.m_Answers = {EAnswer::Yes};
+    dialog->m_pPrune->click();
+    EXPECT_FALSE(std::filesystem::exists(old));
+    EXPECT_TRUE(std::filesystem::exists(recent));
+    EXPECT_EQ(dialog->m_pList->rowCount(), 1);
+    EXPECT_EQ(dialog->m_pResult->text().toStdString(), "1 backup(s) removed.");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTransferLog(lines));
+    const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
+    EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[11], "kv310 prune " + old);
+    dialog->close();
+}
+
 TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
     std::filesystem::remove_all(BackupFolder());  // those of the tests before
     const CImageBytes field = FieldRadio();
@@ -251,7 +284,7 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
     ASSERT_TRUE(ReadTransferLog(lines));
     const std::vector<std::string> fields = SplitTransferLogLine(lines.back());
     EXPECT_EQ(fields[1] + " " + fields[2] + " " + fields[7] + " " + fields[9],
-              "kv310 restore " + std::filesystem::path(newer).filename().string() + " ok");
+              "kv310 restore " + newer + " ok");
     dialog->close();
 }
 
