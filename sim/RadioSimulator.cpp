@@ -216,6 +216,12 @@ void CRadioSimulator::HandleWriteBlock(int64_t nowUs) {
         Send({kBlockResend}, nowUs + kTurnaroundUs);
         return;
     }
+    if (m_nBlock == m_Faults.m_nGarbledAnswerBlock) {
+        Log(StrPrintf("garbled answer to block %d", m_nBlock));
+        Send(std::vector<uint8_t>(std::begin(kServiceGarbage), std::end(kServiceGarbage)),
+             nowUs + kTurnaroundUs);
+        return;
+    }
     std::copy_n(frame + kBlockDataOffset, kImageBlockSize, m_Eeprom.begin() + address);
     const int worn = m_Faults.m_nWrongByteAddress;
     if (worn >= address && worn < address + kImageBlockSize) {

@@ -29,16 +29,17 @@ constexpr uint8_t kServiceAck = 0xA1;
 constexpr uint8_t kServiceGarbage[] = {0x3C, 0xF0, 0x0F};
 
 struct CRadioFaults {
-    bool m_bSilent = false;         // never answers anything
-    bool m_bRefuse = false;         // answers 0x55 to the write, read and status requests
-    bool m_bDoubleReady = false;    // answers a request 0xAA 0xAA version
-    bool m_bNoReady = false;        // answers a request with m_Noise only (no 0x55, no 0xAA)
-    std::vector<uint8_t> m_Noise;   // bytes sent before the answer to a request
-    int m_nNakBlock = -1;           // refuses (0x58) write block k ...
-    int m_nNakCount = 0;            // ... this many times
-    int m_nBadSumBlock = -1;        // sends read block k with a wrong checksum ...
-    int m_nBadSumCount = 0;         // ... this many times
-    int m_nWrongAddressBlock = -1;  // sends read block k with another block's address ...
+    bool m_bSilent = false;          // never answers anything
+    bool m_bRefuse = false;          // answers 0x55 to the write, read and status requests
+    bool m_bDoubleReady = false;     // answers a request 0xAA 0xAA version
+    bool m_bNoReady = false;         // answers a request with m_Noise only (no 0x55, no 0xAA)
+    std::vector<uint8_t> m_Noise;    // bytes sent before the answer to a request
+    int m_nNakBlock = -1;            // refuses (0x58) write block k ...
+    int m_nNakCount = 0;             // ... this many times
+    int m_nGarbledAnswerBlock = -1;  // answers write block k with kServiceGarbage and does not store it
+    int m_nBadSumBlock = -1;         // sends read block k with a wrong checksum ...
+    int m_nBadSumCount = 0;          // ... this many times
+    int m_nWrongAddressBlock = -1;   // sends read block k with another block's address ...
     int m_nWrongAddressCount = 0;
     int m_nShortBlock = -1;  // sends only the first 15 bytes of read block k ...
     int m_nShortCount = 0;

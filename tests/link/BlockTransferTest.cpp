@@ -285,6 +285,15 @@ TEST_F(BlockTransfer, WriteBlockRefusedAFourthTimeFails) {
     EXPECT_FALSE(m_Port.m_bOpen);
 }
 
+TEST_F(BlockTransfer, NoiseAnsweringABlockIsNeitherRefusalNorResent) {
+    m_Radio.m_Faults.m_nGarbledAnswerBlock = 3;
+    CBlockTransfer transfer = Transfer();
+    EXPECT_FALSE(transfer.WriteRadio());
+    EXPECT_EQ(transfer.m_Failure.m_Did, ERadioDid::Garbled);
+    EXPECT_EQ(transfer.m_nBlocksWritten, 3);
+    EXPECT_EQ(CountWrites({0xFF, 0x99, 0x14, 0x00, 0x30}), 1);
+}
+
 TEST_F(BlockTransfer, WriteFailsWhenTheRadioFallsSilent) {
     m_Radio.m_Faults.m_nSilentAfterBlock = 9;
     EXPECT_FALSE(Transfer().WriteRadio());

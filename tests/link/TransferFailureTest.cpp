@@ -52,6 +52,10 @@ const SFailureCase kCases[] = {
      "The radio kept asking for block 4 again (it arrived damaged): a cable or baud problem; partly written: "
      "blocks 0\u20133 are new, 4\u201325 are not; the radio still holds a mixed configuration \u2014 write "
      "again."},
+    {"noise answering block 6", true, [](CRadioFaults& f) { f.m_nGarbledAnswerBlock = 6; }, "Write Fail!",
+     "The radio's answer to block 6 was garbled: a cable or baud problem; partly written: blocks 0\u20135 "
+     "are "
+     "new, 6\u201325 are not; the radio still holds a mixed configuration \u2014 write again."},
     {"silent after block 9", true, [](CRadioFaults& f) { f.m_nSilentAfterBlock = 9; }, "Write Fail!",
      "The radio stopped answering at block 10 of 26; partly written: blocks 0\u20139 are new, 10\u201325 are "
      "not; the radio still holds a mixed configuration \u2014 write again. The link was lost mid-transfer: "
