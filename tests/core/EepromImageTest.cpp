@@ -341,4 +341,22 @@ TEST(EepromImage, LaysOnlyNonZeroChangeBytesOverTheWorkingImage) {
     EXPECT_EQ(image.m_Work[415], 0xFF);
 }
 
+TEST(EepromImage, ChecksumsEverySlotButOneWhoseFirstThreeBytesAreZero) {
+    const struct {
+        uint8_t slot[9];  // the old checksum byte 0x55 never counts
+        uint8_t checksum;
+    } cases[] = {
+        {{0, 0, 0, 0, 0, 0, 0, 0, 0x55}, 0x00},
+        {{0, 0, 0, 1, 2, 3, 4, 5, 0x55}, 0x00},  // empty: bytes 0-2 zero, whatever follows
+        {{0, 0, 0x05, 0, 0, 0, 0, 0, 0x55}, 0xFA},
+        {{0, 0x20, 0, 0, 0, 0, 0, 0, 0x55}, 0xDF},
+        {{0x40, 0, 0, 0, 0, 0, 0, 0, 0x55}, 0xBF},
+        {{0x90, 0x80, 0x70, 0, 0, 0, 0, 0x01, 0x55}, 0x7E},  // 0x181: the low byte counts
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChannelSlotChecksum(c.slot), c.checksum)
+            << int(c.slot[0]) << " " << int(c.slot[1]) << " " << int(c.slot[2]);
+    }
+}
+
 }  // namespace

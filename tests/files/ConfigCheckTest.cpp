@@ -64,6 +64,12 @@ TEST(ConfigCheck, NamesEachKindOfErrorAndWarningWithItsChannelOrOptionAndValue) 
          "Scan speed time 5000 ms does not fit its 8 bits in the radio; the radio would get 2440 ms"},
         {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nPreambleSize = 17; }, ESeverity::Error,
          "Preamble data size (list position) 17 does not fit its 4 bits in the radio; the radio would get 1"},
+        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nPreambleSize = 15; }, ESeverity::Warning,
+         ""},  // the largest value its 4 bits hold
+        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nPreambleSize = 16; }, ESeverity::Error,
+         "Preamble data size (list position) 16 does not fit its 4 bits in the radio; the radio would get 0"},
+        {kModelKv310Vhf, [](CDataRadioDoc& d) { d.m_nScanSpeed = 2560; }, ESeverity::Warning,
+         "Scan speed time 2560 ms is outside 50 to 2000 ms, the range its page offers"},  // 255 in 8 bits
         {kModelKv310Vhf,
          [](CDataRadioDoc& d) { d.m_Channel[2].m_nRxOption = kSigCtcss, d.m_Channel[2].m_dRxCtcss = 165.5; },
          ESeverity::Error,

@@ -231,3 +231,40 @@ TEST(RadioWrite, AStopBeforeTheFirstBlockIsAStopBeforeTheWrite) {
         EXPECT_FALSE(port.m_bOpen) << c.name;
     }
 }
+
+TEST(RadioWrite, RestoresTheBackupAsItStandsOverARadioHoldingOtherBytes) {
+    const CImageBytes backup = FieldRadio();
+    CImageBytes radio = backup;
+    radio[0x0B9] ^= 0x10;            // a byte of the radio's own
+    radio[SlotAddr(3) + 1] ^= 0x04;  // and a channel's
+    radio[0x021] = 0x5A;
+    for (const bool given : {false, true}) {
+        CRadioSimulator sim;
+        sim.m_Eeprom = radio;
+        CSimPort port(sim);
+        CImageTransfer transfer(port, CTransferHooks());
+        SRadioWrite job;
+        job.m_Plan = backup;
+        job.m_bRestore = true;
+        job.m_bHaveRadio = given;
+        job.m_Radio = radio;
+        const SRadioWriteResult result = RunRadioWrite(transfer, job);
+        EXPECT_TRUE(result.m_bOk) << given << ": " << result.m_strFailure;
+        EXPECT_EQ(sim.m_Eeprom, backup) << given;
+    }
+}
+
+TEST(RadioWrite, FailsWhenTheRadioReadsBackOtherBytesThanWentOut) {
+    CRadioSimulator sim;
+    sim.m_Eeprom = FieldRadio();
+    sim.m_Faults.m_nWrongByteAddress = 0x021;
+    CSimPort port(sim);
+    CImageTransfer transfer(port, CTransferHooks());
+    const SRadioWriteResult result = RunRadioWrite(transfer, PlanOf(ThroughSettingsFile(FieldRadio())));
+    EXPECT_FALSE(result.m_bOk);
+    EXPECT_EQ(result.m_Step, EWriteStep::Verify);
+    EXPECT_EQ(result.m_End, ETransferEnd::Failed);
+    EXPECT_EQ(result.m_nBlocksWritten, 26);
+    EXPECT_EQ(result.m_strFailure.rfind("Verify failed: at 0x021 the radio holds 0x", 0), 0u)
+        << result.m_strFailure;
+}
