@@ -12,6 +12,7 @@
 #include "BuiltInRadio.h"
 #include "CliSupport.h"
 #include "ConfigCheck.h"
+#include "FaultOption.h"
 #include "FileIo.h"
 #include "FleetVerbs.h"
 #include "Format.h"

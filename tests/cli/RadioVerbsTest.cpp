@@ -338,7 +338,7 @@ TEST_F(CliRadioFaults, FilesThatCollideOrCannotBeWrittenAreRefusedBeforeTheRadio
         EXPECT_EQ(result.strErr.find("Verified"), std::string::npos);
     }
     EXPECT_EQ(m_Radio.WithRadio([](CRadioSimulator& r) { return r.m_Received.size(); }), 0u);
-    EXPECT_EQ(ReadAll(plan).size(), 1827u);
+    EXPECT_EQ(std::filesystem::file_size(plan), 1827u);
     EXPECT_FALSE(std::filesystem::exists(m_Dir.File("x.dat")));
 }
 

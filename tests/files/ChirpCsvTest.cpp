@@ -11,6 +11,7 @@
 #include "ChannelClipboard.h"
 #include "ChirpCsv.h"
 #include "ConfigFields.h"
+#include "FrequencyRules.h"
 #include "SettingsFile.h"
 #include "TextConfig.h"
 
