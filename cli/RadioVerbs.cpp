@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "Backup.h"
-#include "BlockTransfer.h"
 #include "BuiltInRadio.h"
 #include "CliSupport.h"
 #include "ConfigCheck.h"
@@ -17,6 +16,7 @@
 #include "FleetVerbs.h"
 #include "Format.h"
 #include "ImageMerge.h"
+#include "ImageTransfer.h"
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
 #include "PortNames.h"
@@ -203,7 +203,7 @@ private:
 bool ReadOverPort(CVerbPort& port, int com, const std::string& device, CDataRadioDoc& doc,
                   CEepromImage& image, CTransferRecord& record) {
     CTransferReporter reporter;
-    CBlockTransfer transfer(port.Port(), image, doc, reporter.Hooks());
+    CImageTransfer transfer(port.Port(), image, doc, reporter.Hooks());
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     transfer.m_CheckPort = MachinePortCheck();
@@ -472,7 +472,7 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
     CVerbPort port(args);
     const std::string portName = *args.Value("--port");
     CTransferReporter reporter;
-    CImageTransfer transfer(port.Port(), reporter.Hooks());
+    CBlockTransfer transfer(port.Port(), reporter.Hooks());
     transfer.m_nComNumber = com;
     transfer.m_strDevice = device;
     transfer.m_CheckPort = MachinePortCheck();

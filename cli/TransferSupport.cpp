@@ -16,7 +16,8 @@ CTransferRecord CliRecord(const std::string& verb, const std::string& portName, 
     return CTransferRecord("kv310ctl", verb, portName, serial);
 }
 
-void FinishRecord(CTransferRecord& record, const CImageTransfer& transfer, bool ok, const std::string& failure) {
+void FinishRecord(CTransferRecord& record, const CBlockTransfer& transfer, bool ok,
+                  const std::string& failure) {
     record.Finish(transfer.m_nVersion, ok, failure.empty() ? transfer.m_strFailure : failure);
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ImageTransfer.h"
+#include "BlockTransfer.h"
 #include "TracingPort.h"
 #include "TransferRecord.h"
 
@@ -14,7 +14,7 @@ CTransferRecord CliRecord(const std::string& verb, const std::string& portName, 
                           const std::string& device);
 
 // What the transfer left: firmware, "ok" or the failure's first line (failure, else the transfer's), seconds.
-void FinishRecord(CTransferRecord& record, const CImageTransfer& transfer, bool ok,
+void FinishRecord(CTransferRecord& record, const CBlockTransfer& transfer, bool ok,
                   const std::string& failure = std::string());
 
 // Appends the record; a log that cannot be written is a warning on stderr.

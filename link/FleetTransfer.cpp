@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "BlockTransfer.h"
 #include "Format.h"
-#include "ImageTransfer.h"
 #include "ImageVerify.h"
 #include "PartlyWritten.h"
 #include "ServiceLink.h"
@@ -53,7 +53,7 @@ std::string FailureLine(const std::string& text) {
 }
 
 // A transfer on the worker's own port whose status and progress name the port.
-CImageTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHooks, int index,
+CBlockTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHooks, int index,
                             const std::atomic<bool>& cancel, const std::atomic<bool>* stop) {
     CTransferHooks hooks;
     if (fleetHooks.SetStatus) {
@@ -64,7 +64,7 @@ CImageTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHook
     if (fleetHooks.SetProgress) {
         hooks.SetProgress = [&fleetHooks, index](int address) { fleetHooks.SetProgress(index, address); };
     }
-    CImageTransfer transfer(*port.m_pPort, std::move(hooks));
+    CBlockTransfer transfer(*port.m_pPort, std::move(hooks));
     transfer.m_nComNumber = port.m_nComNumber;
     transfer.m_strDevice = port.m_strDevice;
     transfer.m_pCancel = &cancel;
@@ -134,7 +134,7 @@ bool CFleetTransfer::AllOk() const {
 void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
     const double start = NowSeconds();
     SFleetResult& result = m_Results[static_cast<size_t>(index)];  // only this worker touches it until Done
-    CImageTransfer transfer =
+    CBlockTransfer transfer =
         MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel, m_pStop);
     SRadioWriteHooks hooks;
     if (m_Hooks.KeepBackup) {
@@ -217,7 +217,7 @@ void CFleetTransfer::RunWrite(int index, SRadioWrite job) {
 void CFleetTransfer::RunRead(int index) {
     const double start = NowSeconds();
     SFleetResult& result = m_Results[static_cast<size_t>(index)];
-    CImageTransfer transfer =
+    CBlockTransfer transfer =
         MakeTransfer(m_Ports[static_cast<size_t>(index)], m_Hooks, index, m_bCancel, m_pStop);
     result.m_bOk = transfer.ReadImage(result.m_Bytes);
     if (transfer.m_nVersion >= 0) {

@@ -53,7 +53,7 @@ struct SFleetHooks {
     std::function<bool(int index, const CImageBytes& image, std::string& error)> CheckRadio;
     // The worker of port index has stored its result and is about to end.
     std::function<void(int index)> Done;
-    // Asked by every worker before it opens its port (see CImageTransfer::m_CheckPort); called from
+    // Asked by every worker before it opens its port (see CBlockTransfer::m_CheckPort); called from
     // several workers at once.
     std::function<std::string(int com, const std::string& device)> CheckPort;
 };

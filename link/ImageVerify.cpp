@@ -36,7 +36,7 @@ SVerifyResult CompareImages(const CImageBytes& sent, const CImageBytes& readBack
     return result;
 }
 
-SVerifyResult VerifyWrite(CImageTransfer& transfer, const CImageBytes& sent) {
+SVerifyResult VerifyWrite(CBlockTransfer& transfer, const CImageBytes& sent) {
     CImageBytes readBack{};
     if (!transfer.ReadImage(readBack)) {
         SVerifyResult result;

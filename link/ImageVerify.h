@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "BlockTransfer.h"
 #include "EepromImage.h"
-#include "ImageTransfer.h"
 
 struct SVerifyResult {
     bool m_bOk = false;
@@ -22,6 +22,6 @@ struct SVerifyResult {
 SVerifyResult CompareImages(const CImageBytes& sent, const CImageBytes& readBack);
 
 // Reads the radio back through the transfer (same port, device and cancel flag) and compares with sent.
-SVerifyResult VerifyWrite(CImageTransfer& transfer, const CImageBytes& sent);
+SVerifyResult VerifyWrite(CBlockTransfer& transfer, const CImageBytes& sent);
 
 extern const char* const kTextVerifying;  // the status line while the radio is read back

@@ -12,7 +12,7 @@ const char* const kTextWholeImageResets = KV310_TEXT(
 
 namespace {
 
-bool WriteStopAsked(const CImageTransfer& transfer) {
+bool WriteStopAsked(const CBlockTransfer& transfer) {
     return (transfer.m_pCancel != nullptr && transfer.m_pCancel->load()) ||
            (transfer.m_pStop != nullptr && transfer.m_pStop->load());
 }
@@ -55,7 +55,7 @@ void VerifyMeaning(const CImageBytes& plan, const CImageBytes& radio, SVerifyRes
 
 }  // namespace
 
-SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job,
+SRadioWriteResult RunRadioWrite(CBlockTransfer& transfer, const SRadioWrite& job,
                                 const SRadioWriteHooks& hooks) {
     SRadioWriteResult result;
     result.m_bHaveRadio = job.m_bHaveRadio;

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "BlockTransfer.h"
 #include "EepromImage.h"
-#include "ImageTransfer.h"
 #include "ImageVerify.h"
 
 struct SRadioWrite {
@@ -59,7 +59,7 @@ struct SRadioWriteResult {
     SVerifyResult m_Verify;
 };
 
-SRadioWriteResult RunRadioWrite(CImageTransfer& transfer, const SRadioWrite& job,
+SRadioWriteResult RunRadioWrite(CBlockTransfer& transfer, const SRadioWrite& job,
                                 const SRadioWriteHooks& hooks = SRadioWriteHooks());
 
 // Said before a whole-image write: what it resets in the radio.

@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "BlockTransfer.h"
 #include "BuiltInRadio.h"
 #include "ImageMerge.h"
+#include "ImageTransfer.h"
 #include "RadioWrite.h"
 #include "SerialPort.h"
 #include "app/AppWindow.h"
@@ -49,7 +49,7 @@ double CliWriteMs() {
     SRadioWrite job;
     job.m_Plan = image.m_Work;
     job.m_Decided = image.m_Decided;
-    CImageTransfer transfer(port, CTransferHooks());
+    CBlockTransfer transfer(port, CTransferHooks());
     transfer.m_nComNumber = kSimulatedRadioCom;
     transfer.m_strDevice = BuiltInRadioPath();
     const SRadioWriteResult result = RunRadioWrite(transfer, job);

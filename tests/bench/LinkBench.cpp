@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "BlockTransfer.h"
+#include "ImageTransfer.h"
 #include "LinkFrames.h"
 #include "PtyRadio.h"
 #include "SerialPort.h"
@@ -40,7 +40,7 @@ double ClockMs(clockid_t clock) {
     return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
-bool Measure(const char* name, const CFloor& floor, bool (CBlockTransfer::*run)(), CBlockTransfer& transfer) {
+bool Measure(const char* name, const CFloor& floor, bool (CImageTransfer::*run)(), CImageTransfer& transfer) {
     const double wall0 = ClockMs(CLOCK_MONOTONIC);
     const double cpu0 = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
     const bool ok = (transfer.*run)();
@@ -67,13 +67,13 @@ int main(int argc, char** argv) {
     CSerialPort port;
     CDataRadioDoc doc;
     CEepromImage image;
-    CBlockTransfer transfer(port, image, doc);
+    CImageTransfer transfer(port, image, doc);
     transfer.m_nComNumber = 0;
     transfer.m_strDevice = radio.SlavePath();
     bool ok = true;
     for (int round = 0; round < rounds; ++round) {
-        ok = Measure("write", kWriteFloor, &CBlockTransfer::WriteRadio, transfer) && ok;
-        ok = Measure("read", kReadFloor, &CBlockTransfer::ReadRadio, transfer) && ok;
+        ok = Measure("write", kWriteFloor, &CImageTransfer::WriteRadio, transfer) && ok;
+        ok = Measure("read", kReadFloor, &CImageTransfer::ReadRadio, transfer) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "Backup.h"
+#include "BlockTransfer.h"
 #include "EepromLayout.h"
 #include "FileIo.h"
-#include "ImageTransfer.h"
 #include "PtyRadio.h"
 #include "RunCli.h"
 #include "TempDir.h"

@@ -3,19 +3,19 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "BlockTransfer.h"
 #include "FuzzPort.h"
-#include "ImageTransfer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     {
         CFuzzPort port(data, size);
-        CImageTransfer transfer(port, {});
+        CBlockTransfer transfer(port, {});
         CImageBytes received{};
         transfer.ReadImage(received);
     }
     {
         CFuzzPort port(data, size);
-        CImageTransfer transfer(port, {});
+        CBlockTransfer transfer(port, {});
         CImageBytes image{};
         transfer.WriteImage(image);
     }

@@ -1,4 +1,4 @@
-#include "BlockTransfer.h"
+#include "ImageTransfer.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ protected:
         m_Radio.m_Eeprom[4] = 0x19;    // bit 0: MB15A02SL
     }
 
-    CBlockTransfer Transfer() {
+    CImageTransfer Transfer() {
         CTransferHooks hooks;
         hooks.SetStatus = [this](const std::string& text) { m_Status.push_back(text); };
         hooks.SetProgress = [this](int address) { m_Progress.push_back(address); };
@@ -39,7 +39,7 @@ protected:
         hooks.SelectPllIc = [this](const std::string& name) { m_strPllIc = name; };
         hooks.RefillMap = [this] { ++m_nRefills; };
         hooks.RefreshView = [this] { ++m_nRefreshes; };
-        CBlockTransfer transfer(m_Port, m_Image, m_Doc, hooks);
+        CImageTransfer transfer(m_Port, m_Image, m_Doc, hooks);
         transfer.m_nComNumber = 3;
         return transfer;
     }
@@ -226,7 +226,7 @@ TEST_F(BlockTransfer, ARefusalByteInsideNoiseIsAGarbledAnswer) {
         m_Radio.m_Faults.m_Noise = test.m_Noise;
         m_Radio.m_Faults.m_bNoReady = test.m_bNoReady;
         m_Status.clear();
-        CBlockTransfer transfer = Transfer();
+        CImageTransfer transfer = Transfer();
         EXPECT_FALSE(transfer.WriteRadio());
         EXPECT_EQ(LastStatus(), "Communication Error !!!   Check your radio connection to PC !!!");
         EXPECT_EQ(transfer.m_Failure.m_Did, ERadioDid::Garbled);
@@ -268,7 +268,7 @@ TEST_F(BlockTransfer, WriteBlockRefusedTwiceIsSentThreeTimes) {
 TEST_F(BlockTransfer, WriteBlockRefusedAFourthTimeFails) {
     m_Radio.m_Faults.m_nNakBlock = 7;
     m_Radio.m_Faults.m_nNakCount = 4;
-    CBlockTransfer transfer = Transfer();
+    CImageTransfer transfer = Transfer();
     EXPECT_FALSE(transfer.WriteRadio());
     EXPECT_EQ(LastStatus(), "Write Fail!");
     EXPECT_EQ(transfer.m_nRetry, 4);
@@ -287,7 +287,7 @@ TEST_F(BlockTransfer, WriteBlockRefusedAFourthTimeFails) {
 
 TEST_F(BlockTransfer, NoiseAnsweringABlockIsNeitherRefusalNorResent) {
     m_Radio.m_Faults.m_nGarbledAnswerBlock = 3;
-    CBlockTransfer transfer = Transfer();
+    CImageTransfer transfer = Transfer();
     EXPECT_FALSE(transfer.WriteRadio());
     EXPECT_EQ(transfer.m_Failure.m_Did, ERadioDid::Garbled);
     EXPECT_EQ(transfer.m_nBlocksWritten, 3);
@@ -406,7 +406,7 @@ TEST_F(BlockTransfer, AFailedOpenSaysWhyAndSendsNothing) {
 }
 
 TEST_F(BlockTransfer, AnExplicitDeviceIsOpenedInsteadOfTheComNumber) {
-    CBlockTransfer transfer = Transfer();
+    CImageTransfer transfer = Transfer();
     transfer.m_nComNumber = 0;
     transfer.m_strDevice = "/dev/pts/7";
     m_Port.m_nOpenError = ENOENT;
@@ -476,7 +476,7 @@ TEST_F(BlockTransfer, CancelStallAndLostBytesEndTheTransferCleanly) {
                 m_Port.m_bOverflow = c.fault == 'o';
             }
         };
-        CBlockTransfer transfer = Transfer();
+        CImageTransfer transfer = Transfer();
         transfer.m_pCancel = &cancel;
         transfer.m_pStop = &stop;
         EXPECT_FALSE(c.write ? transfer.WriteRadio() : transfer.ReadRadio());

@@ -14,8 +14,8 @@
 #include <random>
 
 #include "Backup.h"
-#include "BlockTransfer.h"
 #include "FileIo.h"
+#include "ImageTransfer.h"
 #include "ImageVerify.h"
 #include "SettingsFile.h"
 #include "SimPort.h"
@@ -158,7 +158,7 @@ bool WriteWithBackupAndVerify(CRadioSimulator& radio, CDataRadioDoc& doc, CEepro
     const CImageBytes held = radio.m_Eeprom;
     CSimPort port(radio);
     {
-        CImageTransfer reader(port, {});
+        CBlockTransfer reader(port, {});
         CImageBytes before{};
         if (!reader.ReadImage(before)) {
             EXPECT_FALSE(reader.m_strFailure.empty());
@@ -177,7 +177,7 @@ bool WriteWithBackupAndVerify(CRadioSimulator& radio, CDataRadioDoc& doc, CEepro
             << path;
         ++counts.m_nBackups;
     }
-    CBlockTransfer transfer(port, image, doc);
+    CImageTransfer transfer(port, image, doc);
     if (!transfer.WriteRadio()) {
         EXPECT_FALSE(transfer.m_strFailure.empty());
         ++counts.m_nWriteFailed;
@@ -238,7 +238,7 @@ TEST(FaultSoak, EveryTransferMovesTheRightImageOrLeavesEverythingAsItWas) {
                     EXPECT_EQ(radio.m_Eeprom, expected.m_Work) << "called written, but the radio holds a mix";
                 }
             } else {
-                CBlockTransfer transfer(port, image, doc);
+                CImageTransfer transfer(port, image, doc);
                 const bool took = transfer.WriteRadio();
                 ASSERT_EQ(took, mustSucceed) << transfer.m_strFailure;
                 if (took) {
@@ -268,7 +268,7 @@ TEST(FaultSoak, EveryTransferMovesTheRightImageOrLeavesEverythingAsItWas) {
             EXPECT_EQ(SettingsFileBytes(doc), docBefore);
         } else {
             ++counts.m_nReads;
-            CBlockTransfer transfer(port, image, doc);
+            CImageTransfer transfer(port, image, doc);
             ok = transfer.ReadRadio();
             ASSERT_EQ(ok, mustSucceed) << transfer.m_strFailure;
             if (ok) {

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <memory>
 
+#include "BlockTransfer.h"
 #include "EepromLayout.h"
 #include "FleetTransfer.h"
 #include "ImageMerge.h"
-#include "ImageTransfer.h"
 #include "SimPort.h"
 
 namespace {

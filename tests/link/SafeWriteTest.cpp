@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "BlockTransfer.h"
+#include "ImageTransfer.h"
 #include "ImageVerify.h"
 #include "SimPort.h"
 #include "TracingPort.h"
@@ -29,7 +29,7 @@ struct SRig {
 
 TEST(ImageVerify, ACleanWriteVerifies) {
     SRig rig;
-    CBlockTransfer transfer(rig.port, rig.image, rig.doc);
+    CImageTransfer transfer(rig.port, rig.image, rig.doc);
     ASSERT_TRUE(transfer.WriteRadio());
     const SVerifyResult result = VerifyWrite(transfer, rig.image.m_Work);
     EXPECT_TRUE(result.m_bOk);
@@ -40,7 +40,7 @@ TEST(ImageVerify, ACleanWriteVerifies) {
 TEST(ImageVerify, AVerifyStoppedByTheUserSaysTheWriteWentIn) {
     SRig rig;
     std::atomic<bool> stop{false};
-    CBlockTransfer transfer(rig.port, rig.image, rig.doc);
+    CImageTransfer transfer(rig.port, rig.image, rig.doc);
     transfer.m_pStop = &stop;
     ASSERT_TRUE(transfer.WriteRadio());
     stop = true;  // Ctrl+C as the read back begins
@@ -54,7 +54,7 @@ TEST(ImageVerify, AVerifyStoppedByTheUserSaysTheWriteWentIn) {
 TEST(ImageVerify, ARadioThatStoresOneByteWrongFailsWithItsAddressAndBothBytes) {
     SRig rig;
     rig.radio.m_Faults.m_nWrongByteAddress = 0x021;  // channel 1's RX divider N
-    CBlockTransfer transfer(rig.port, rig.image, rig.doc);
+    CImageTransfer transfer(rig.port, rig.image, rig.doc);
     ASSERT_TRUE(transfer.WriteRadio());
     const SVerifyResult result = VerifyWrite(transfer, rig.image.m_Work);
     EXPECT_FALSE(result.m_bOk);
@@ -82,7 +82,7 @@ TEST(ImageVerify, CountsEveryDifferenceAndNamesTheFirst) {
 
 TEST(ImageVerify, ARadioThatCannotBeReadBackFailsTheVerify) {
     SRig rig;
-    CBlockTransfer transfer(rig.port, rig.image, rig.doc);
+    CImageTransfer transfer(rig.port, rig.image, rig.doc);
     ASSERT_TRUE(transfer.WriteRadio());
     rig.radio.m_Faults.m_bRefuse = true;
     const SVerifyResult result = VerifyWrite(transfer, rig.image.m_Work);
@@ -97,7 +97,7 @@ TEST(ImageVerify, ARadioThatCannotBeReadBackFailsTheVerify) {
 TEST(TracingPort, HoldsEveryByteOfATransferInTimedLines) {
     SRig rig;
     CTracingPort trace(rig.port, [&rig] { return static_cast<double>(rig.port.m_nNowUs) / 1000.0; });
-    CBlockTransfer transfer(trace, rig.image, rig.doc);
+    CImageTransfer transfer(trace, rig.image, rig.doc);
     rig.port.m_nNowUs = 5000000;  // the clock does not start at the port's opening
     ASSERT_TRUE(transfer.ReadRadio());
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "ImageTransfer.h"
+#include "BlockTransfer.h"
 #include "ImageVerify.h"
 #include "SimPort.h"
 
@@ -88,7 +88,7 @@ TEST(TransferFailure, EachFaultOfTheRadioIsExplainedUnderTheTransfersOwnText) {
         CRadioSimulator radio;
         test.m_Inject(radio.m_Faults);
         CSimPort port(radio);
-        CImageTransfer transfer(port, {});
+        CBlockTransfer transfer(port, {});
         transfer.m_nComNumber = 17;
         CImageBytes image{};
         EXPECT_FALSE(test.m_bWrite ? transfer.WriteImage(image) : transfer.ReadImage(image));
@@ -104,7 +104,7 @@ TEST(TransferFailure, AWrongByteStoredNamesItsAddressAndWhatItHeld) {
     CRadioSimulator radio;
     radio.m_Faults.m_nWrongByteAddress = 0x123;
     CSimPort port(radio);
-    CImageTransfer transfer(port, {});
+    CBlockTransfer transfer(port, {});
     CImageBytes image{};
     image[0x123] = 0x40;
     ASSERT_TRUE(transfer.WriteImage(image));
@@ -119,7 +119,7 @@ TEST(TransferFailure, AWrongByteStoredNamesItsAddressAndWhatItHeld) {
 TEST(TransferFailure, AnUnusablePortIsRefusedWithItsReasonBeforeItIsOpened) {
     CRadioSimulator radio;
     CSimPort port(radio);
-    CImageTransfer transfer(port, {});
+    CBlockTransfer transfer(port, {});
     transfer.m_nComNumber = 17;
     transfer.m_CheckPort = [](int com, const std::string&) {
         return com == 17 ? std::string("COM17 (/dev/ttyUSB0) is in use by minicom (process 4242).") : "";

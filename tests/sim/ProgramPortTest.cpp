@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "BlockTransfer.h"
+#include "ImageTransfer.h"
 #include "PortNames.h"
 #include "ProgramPort.h"
 
@@ -19,7 +19,7 @@ TEST(ProgramPort, WritesAndReadsBackTheBuiltInRadioAcrossOpens) {
     std::string status;
     CTransferHooks hooks;
     hooks.SetStatus = [&](const std::string& text) { status = text; };
-    CBlockTransfer writer(port, writtenImage, written, hooks);
+    CImageTransfer writer(port, writtenImage, written, hooks);
     writer.m_nComNumber = kSimulatedRadioCom;
     writer.m_strDevice = kBuiltInRadioDevice;
     ASSERT_TRUE(writer.WriteRadio()) << status;
@@ -29,7 +29,7 @@ TEST(ProgramPort, WritesAndReadsBackTheBuiltInRadioAcrossOpens) {
     read.m_nModel = kModelKv310Vhf;
     read.ResetToDefaults();
     CEepromImage readImage;
-    CBlockTransfer reader(port, readImage, read, hooks);
+    CImageTransfer reader(port, readImage, read, hooks);
     reader.m_nComNumber = kSimulatedRadioCom;
     reader.m_strDevice = kBuiltInRadioDevice;
     ASSERT_TRUE(reader.ReadRadio()) << status;

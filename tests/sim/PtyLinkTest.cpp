@@ -10,8 +10,8 @@
 #include <mutex>
 #include <thread>
 
-#include "BlockTransfer.h"
 #include "BuiltInRadio.h"
+#include "ImageTransfer.h"
 #include "MessageSink.h"
 #include "PortNames.h"
 #include "PtyRadio.h"
@@ -58,7 +58,7 @@ TEST(PtyLink, WriteThenReadBackGivesTheSameImage) {
     std::vector<std::string> status;
     CTransferHooks hooks;
     hooks.SetStatus = [&](const std::string& text) { status.push_back(text); };
-    CBlockTransfer writer(port, writtenImage, written, hooks);
+    CImageTransfer writer(port, writtenImage, written, hooks);
     writer.m_nComNumber = 0;
     writer.m_strDevice = radio.SlavePath();
     ASSERT_TRUE(writer.WriteRadio()) << (status.empty() ? "" : status.back());
@@ -68,7 +68,7 @@ TEST(PtyLink, WriteThenReadBackGivesTheSameImage) {
     read.m_nModel = kModelKv310Uhf;
     read.ResetToDefaults();
     CEepromImage readImage;
-    CBlockTransfer reader(port, readImage, read, hooks);
+    CImageTransfer reader(port, readImage, read, hooks);
     reader.m_nComNumber = 0;
     reader.m_strDevice = radio.SlavePath();
     ASSERT_TRUE(reader.ReadRadio()) << (status.empty() ? "" : status.back());
@@ -96,7 +96,7 @@ TEST(PtyLink, ASilentRadioIsACommunicationError) {
     std::string lastStatus;
     CTransferHooks hooks;
     hooks.SetStatus = [&](const std::string& text) { lastStatus = text; };
-    CBlockTransfer transfer(port, image, doc, hooks);
+    CImageTransfer transfer(port, image, doc, hooks);
     transfer.m_nComNumber = 0;
     transfer.m_strDevice = radio.SlavePath();
     EXPECT_FALSE(transfer.WriteRadio());
@@ -210,7 +210,7 @@ TEST(PtyLink, Com49OpensTheBuiltInSimulatedRadio) {
     CSerialPort port;
     CDataRadioDoc doc;
     CEepromImage image;
-    CBlockTransfer transfer(port, image, doc);
+    CImageTransfer transfer(port, image, doc);
     transfer.m_nComNumber = kSimulatedRadioCom;
     transfer.m_strDevice = path;
     ASSERT_TRUE(transfer.LeaveProgramming());

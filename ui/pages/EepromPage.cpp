@@ -198,7 +198,7 @@ bool CEepromPage::LeaveProgramming() {
         m_Ctx.m_Sink.ShowMessage(refusal);
         return false;
     }
-    CImageTransfer transfer(lease.Port(), {});
+    CBlockTransfer transfer(lease.Port(), {});
     transfer.m_nComNumber = m_State.m_nComPort;
     transfer.m_strDevice = m_Ctx.m_Link.DevicePath(m_State.m_nComPort);
     return transfer.LeaveProgramming();

@@ -202,7 +202,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
         hooks.ShowVersion = nullptr;
     }
     job.m_strBackupPort = StrPrintf("COM%d", com);
-    CImageTransfer transfer(m_Lease.Port(), std::move(hooks));
+    CBlockTransfer transfer(m_Lease.Port(), std::move(hooks));
     transfer.m_nComNumber = com;
     transfer.m_strDevice = m_Ctx.m_Link.DevicePath(com);
     transfer.m_pCancel = &m_Ctx.m_Link.CancelFlag();
@@ -226,7 +226,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
 
 // On the worker: [the read first, with the model check] -> the write over the radio's own bytes -> the
 // read-back that proves it.
-void CRadioTransfer::RunWrite(CImageTransfer& transfer, SOutcome& job, const SRadioWrite& write,
+void CRadioTransfer::RunWrite(CBlockTransfer& transfer, SOutcome& job, const SRadioWrite& write,
                               const CDataRadioDoc& plan,
                               const std::function<void(const std::string&)>& status) {
     SRadioWriteHooks hooks;

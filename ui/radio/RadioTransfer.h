@@ -10,8 +10,8 @@
 #include <functional>
 #include <thread>
 
+#include "BlockTransfer.h"
 #include "EepromImage.h"
-#include "ImageTransfer.h"
 #include "RadioWrite.h"
 #include "radio/ProgressDlg.h"
 #include "shared/PageContext.h"
@@ -94,7 +94,7 @@ private:
 
     // On the worker: the write of RadioWrite.h. plan: the configuration's model and sub-band, copied for the
     // worker; a radio read first that holds another model writes nothing.
-    static void RunWrite(CImageTransfer& transfer, SOutcome& job, const SRadioWrite& write,
+    static void RunWrite(CBlockTransfer& transfer, SOutcome& job, const SRadioWrite& write,
                          const CDataRadioDoc& plan, const std::function<void(const std::string&)>& status);
     void Start(bool write, bool wholeImage);
     // After a write stopped at the model check or at its backup: asks whether to go on, and goes on (with

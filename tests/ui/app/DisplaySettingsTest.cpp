@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QMenu>
 
+#include "BlockTransfer.h"
 #include "DataRadioDoc.h"
-#include "ImageTransfer.h"
 #include "ModelBand.h"
 #include "PartlyWritten.h"
 #include "PortFile.h"
