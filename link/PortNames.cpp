@@ -14,20 +14,20 @@ namespace {
 
 #ifndef _WIN32
 
-struct CDeviceFamily {
+struct SDeviceFamily {
     int m_nFirstCom;
-    const char* m_strPrefix;  // device name without its number
+    const char* m_pszPrefix;  // device name without its number
 };
 
-constexpr CDeviceFamily kFamilies[] = {
+constexpr SDeviceFamily kFamilies[] = {
     {kFirstTtyS, "ttyS"},
     {kFirstTtyUsb, "ttyUSB"},
     {kFirstTtyAcm, "ttyACM"},
 };
 constexpr int kFamilyPorts = 16;
 
-const CDeviceFamily* FamilyOf(int com) {
-    for (const CDeviceFamily& family : kFamilies) {
+const SDeviceFamily* FamilyOf(int com) {
+    for (const SDeviceFamily& family : kFamilies) {
         if (com >= family.m_nFirstCom && com < family.m_nFirstCom + kFamilyPorts) {
             return &family;
         }
@@ -36,9 +36,9 @@ const CDeviceFamily* FamilyOf(int com) {
 }
 
 std::string DeviceName(int com) {
-    const CDeviceFamily* family = FamilyOf(com);
+    const SDeviceFamily* family = FamilyOf(com);
     return family == nullptr ? std::string()
-                             : family->m_strPrefix + std::to_string(com - family->m_nFirstCom);
+                             : family->m_pszPrefix + std::to_string(com - family->m_nFirstCom);
 }
 
 std::string ReadLine(const std::filesystem::path& path) {

@@ -56,7 +56,7 @@ void SetLines(int fd, int bits, bool on) {
 
 bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) {
     Close();  // a second watch thread must never start while the first still runs
-    m_bConnected = 0;
+    m_bKeepWatching = 0;
     m_nPortNumber = portNumber;
     m_nBaudRate = baudRate;
     m_nLastError = 0;
@@ -120,13 +120,13 @@ bool CSerialPort::Configure(uint32_t baudRate) {
 }
 
 void CSerialPort::Close() {
-    m_bConnected = 0;
+    m_bKeepWatching = 0;
     if (m_WakePipe[1] >= 0) {
         const uint8_t wake = 1;
         [[maybe_unused]] const ssize_t ignored = ::write(m_WakePipe[1], &wake, 1);
     }
-    if (m_hThreadWatch.joinable()) {
-        m_hThreadWatch.join();
+    if (m_WatchThread.joinable()) {
+        m_WatchThread.join();
     }
     if (m_hComm >= 0) {
         ::tcflush(m_hComm, TCIFLUSH);  // Write has drained the output already
@@ -213,7 +213,7 @@ void CSerialPort::SetRts(bool on) {
 
 void CSerialPort::ThreadWatchComm(CSerialPort* port) {
     uint8_t chunk[kWatchChunk];
-    while (port->m_bConnected.load()) {
+    while (port->m_bKeepWatching.load()) {
         pollfd fds[2] = {{port->m_hComm, POLLIN, 0}, {port->m_WakePipe[0], POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
             if (errno == EINTR) {

@@ -7,7 +7,7 @@
 // (SerialPortWin32.cpp, device paths "\\.\COM3"). Both behave alike towards the protocols.
 //
 // Threads: the caller's thread opens, closes, writes and pops; ThreadWatchComm reads and pushes. The queue
-// is the only thing they share besides m_bConnected.
+// is the only thing they share besides m_bKeepWatching.
 
 #include <atomic>
 #include <chrono>
@@ -81,8 +81,8 @@ public:
     int m_WakePipe[2] = {-1, -1};  // Close writes here to end the watch thread's poll
 #endif
     std::string m_strPortName;
-    std::atomic<int32_t> m_bConnected{0};  // the watch thread's keep-running flag
-    std::thread m_hThreadWatch;
+    std::atomic<int32_t> m_bKeepWatching{0};  // the watch thread's keep-running flag
+    std::thread m_WatchThread;
     std::atomic<bool> m_bWatching{false};  // the watch thread runs; it clears this as it ends
     uint16_t m_nPortNumber = 0;
     uint32_t m_nBaudRate = 9600;
@@ -107,10 +107,10 @@ private:
     // port reports it through TakeOverflow).
     // Starts the watch thread on an open, configured device; when it cannot start, closes the device again.
     bool StartWatching() {
-        m_bConnected = 1;
+        m_bKeepWatching = 1;
         m_bWatching = true;
         try {
-            m_hThreadWatch = std::thread(ThreadWatchComm, this);
+            m_WatchThread = std::thread(ThreadWatchComm, this);
         } catch (const std::system_error& error) {
             Fail(error.code().value());
             m_bWatching = false;

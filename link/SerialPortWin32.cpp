@@ -85,7 +85,7 @@ void Escape(void* comm, DWORD function) {
 
 bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) {
     Close();  // a second watch thread must never start while the first still runs
-    m_bConnected = 0;
+    m_bKeepWatching = 0;
     m_nPortNumber = portNumber;
     m_nBaudRate = baudRate;
     m_nLastError = 0;
@@ -172,12 +172,12 @@ bool CSerialPort::Configure(uint32_t baudRate) {
 }
 
 void CSerialPort::Close() {
-    m_bConnected = 0;
+    m_bKeepWatching = 0;
     if (m_hWakeEvent != nullptr) {
         ::SetEvent(Handle(m_hWakeEvent));
     }
-    if (m_hThreadWatch.joinable()) {
-        m_hThreadWatch.join();
+    if (m_WatchThread.joinable()) {
+        m_WatchThread.join();
     }
     if (m_hComm != nullptr) {
         ::PurgeComm(Handle(m_hComm), PURGE_RXABORT | PURGE_RXCLEAR);  // Write has drained the output already
@@ -303,7 +303,7 @@ int CSerialPort::ReadWaiting(uint8_t* buffer, int maxLength) {
 void CSerialPort::ThreadWatchComm(CSerialPort* port) {
     uint8_t chunk[kWatchChunk];
     int failedReads = 0;
-    while (port->m_bConnected.load()) {
+    while (port->m_bKeepWatching.load()) {
         int n = port->ReadWaiting(chunk, kWatchChunk);
         if (n < 0) {
             // A port that fails reading again and again went away (a cable pulled out): nothing more will

@@ -113,7 +113,7 @@ TEST(SerialPort, FailedOpenKeepsTheReasonAndCloseIsHarmless) {
     port.Close();
     port.Close();
     EXPECT_EQ(port.m_hComm, -1);
-    EXPECT_FALSE(port.m_hThreadWatch.joinable());
+    EXPECT_FALSE(port.m_WatchThread.joinable());
 }
 
 TEST(SerialPort, RefusesAFileThatIsNoTerminal) {

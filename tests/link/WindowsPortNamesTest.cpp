@@ -68,7 +68,7 @@ TEST(WindowsPorts, AMissingPortIsNotPresentAndCloseIsHarmless) {
         << port.OpenFailureText();
     port.Close();
     port.Close();
-    EXPECT_FALSE(port.m_hThreadWatch.joinable());
+    EXPECT_FALSE(port.m_WatchThread.joinable());
 }
 
 #endif
