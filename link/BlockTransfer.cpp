@@ -249,7 +249,7 @@ bool CBlockTransfer::WriteBlocks(const CImageBytes& image) {
 
 bool CBlockTransfer::WriteOneBlock(const CImageBytes& image, int block) {
     m_nRetry = 0;
-    m_bBlockFailed = 0;
+    m_bBlockFailed = false;
     const CBlockFrame frame = BlockFrame(image, block);
     for (;;) {
         Send(frame.data(), kBlockDataOffset);
@@ -270,7 +270,7 @@ bool CBlockTransfer::WriteOneBlock(const CImageBytes& image, int block) {
         m_BlockDid = reply.empty()              ? ERadioDid::NoAnswer
                      : reply[0] == kBlockResend ? ERadioDid::BlockRefused
                                                 : ERadioDid::Garbled;
-        m_bBlockFailed = 1;
+        m_bBlockFailed = true;
         return false;
     }
 }
@@ -312,14 +312,14 @@ bool CBlockTransfer::ReadBlocks(CImageBytes& received) {
 // never stored, so a failed read cannot leave a hole in an image that looks complete.
 bool CBlockTransfer::ReadOneBlock(CImageBytes& received, int block) {
     m_nRetry = 0;
-    m_bBlockFailed = 0;
+    m_bBlockFailed = false;
     const int address = block * kImageBlockSize;
     for (;;) {
         m_Port.WaitMs(kWaitForReplyMs);
         std::vector<uint8_t> reply = Drain();
         if (m_bStalled || m_bBytesLost || reply.empty() || reply[0] != kBlockHeader[0]) {
             m_BlockDid = reply.empty() ? ERadioDid::NoAnswer : ERadioDid::Garbled;
-            m_bBlockFailed = 1;
+            m_bBlockFailed = true;
             return false;
         }
         const bool whole = reply.size() >= kBlockFrameSize;
@@ -339,7 +339,7 @@ bool CBlockTransfer::ReadOneBlock(CImageBytes& received, int block) {
         Send(nak, 2);
         if (m_nRetry == kReadBlockRetries) {
             m_BlockDid = ERadioDid::Garbled;
-            m_bBlockFailed = 1;
+            m_bBlockFailed = true;
             return false;
         }
         ++m_nRetry;

@@ -82,10 +82,10 @@ public:
     // A second reason to stop, owned by whoever runs the transfer (Ctrl+C on the command line).
     const std::atomic<bool>* m_pStop = nullptr;
 
-    int m_nRetry = 0;          // resends of the current block
-    int m_bBlockFailed = 0;    // the current block could not be moved
-    int m_nVersion = -1;       // the firmware version byte of the last accepted request
-    int m_nBlocksWritten = 0;  // blocks of the last write the radio accepted, from block 0 on
+    int m_nRetry = 0;             // resends of the current block
+    bool m_bBlockFailed = false;  // the current block could not be moved
+    int m_nVersion = -1;          // the firmware version byte of the last accepted request
+    int m_nBlocksWritten = 0;     // blocks of the last write the radio accepted, from block 0 on
     ETransferEnd m_End = ETransferEnd::Done;
     std::string m_strFailure;    // the status text a failed or cancelled transfer ended with
     STransferFailure m_Failure;  // where it stopped and what the radio did, for the advice

@@ -56,7 +56,7 @@ void SetLines(int fd, int bits, bool on) {
 
 bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) {
     Close();  // a second watch thread must never start while the first still runs
-    m_bKeepWatching = 0;
+    m_bKeepWatching = false;
     m_nPortNumber = portNumber;
     m_nBaudRate = baudRate;
     m_nLastError = 0;
@@ -120,7 +120,7 @@ bool CSerialPort::Configure(uint32_t baudRate) {
 }
 
 void CSerialPort::Close() {
-    m_bKeepWatching = 0;
+    m_bKeepWatching = false;
     if (m_WakePipe[1] >= 0) {
         const uint8_t wake = 1;
         [[maybe_unused]] const ssize_t ignored = ::write(m_WakePipe[1], &wake, 1);

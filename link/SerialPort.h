@@ -81,7 +81,7 @@ public:
     int m_WakePipe[2] = {-1, -1};  // Close writes here to end the watch thread's poll
 #endif
     std::string m_strPortName;
-    std::atomic<int32_t> m_bKeepWatching{0};  // the watch thread's keep-running flag
+    std::atomic<bool> m_bKeepWatching{false};  // the watch thread's keep-running flag
     std::thread m_WatchThread;
     std::atomic<bool> m_bWatching{false};  // the watch thread runs; it clears this as it ends
     uint16_t m_nPortNumber = 0;
@@ -107,7 +107,7 @@ private:
     // port reports it through TakeOverflow).
     // Starts the watch thread on an open, configured device; when it cannot start, closes the device again.
     bool StartWatching() {
-        m_bKeepWatching = 1;
+        m_bKeepWatching = true;
         m_bWatching = true;
         try {
             m_WatchThread = std::thread(ThreadWatchComm, this);

@@ -85,7 +85,7 @@ void Escape(void* comm, DWORD function) {
 
 bool CSerialPort::Open(const std::string& portName, uint32_t baudRate, uint16_t portNumber) {
     Close();  // a second watch thread must never start while the first still runs
-    m_bKeepWatching = 0;
+    m_bKeepWatching = false;
     m_nPortNumber = portNumber;
     m_nBaudRate = baudRate;
     m_nLastError = 0;
@@ -172,7 +172,7 @@ bool CSerialPort::Configure(uint32_t baudRate) {
 }
 
 void CSerialPort::Close() {
-    m_bKeepWatching = 0;
+    m_bKeepWatching = false;
     if (m_hWakeEvent != nullptr) {
         ::SetEvent(Handle(m_hWakeEvent));
     }
