@@ -42,7 +42,7 @@ bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::string& error) {
+bool ParseFaultOption(const std::string& fault, SRadioFaults& faults, std::string& error) {
     const std::vector<std::string> parts = Split(fault, ':');
     const std::string& name = parts[0];
     error = "unknown fault '" + fault + "' (see kv310ctl simulate --help)";

@@ -10,7 +10,7 @@
 // bad-checksum:BLOCK[:TIMES], wrong-address:BLOCK[:TIMES], short-block:BLOCK[:TIMES], silent-after:BLOCK,
 // garbage, service-refusal:HEXBYTE, short-status:COUNT.
 // TIMES defaults to 1. False with a message for anything else.
-bool ParseFaultOption(const std::string& fault, CRadioFaults& faults, std::string& error);
+bool ParseFaultOption(const std::string& fault, SRadioFaults& faults, std::string& error);
 
 // "A1" -> 0xA1 (one byte in hex).
 bool ParseHexByteArg(const std::string& text, uint8_t& value);

@@ -83,8 +83,8 @@ class CTransferReporter {
 public:
     CTransferReporter() : m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
 
-    CTransferHooks Hooks() {
-        CTransferHooks hooks;
+    STransferHooks Hooks() {
+        STransferHooks hooks;
         hooks.SetStatus = [this](const std::string& text) { Status(text); };
         hooks.SetProgress = [this](int address) { Progress(address); };
         hooks.ShowVersion = [this](const std::string& text) {
@@ -415,7 +415,7 @@ int RunStatus(const std::vector<std::string>& words) {
         return fail(start == EServiceStart::Refused ? kTextStatusError : "the port could not be opened",
                     false);
     }
-    const CRadioStatus status = link.m_Status;
+    const SRadioStatus status = link.m_Status;
     link.End();
     if (!status.m_bValid) {
         return fail("the radio sent no status: check the cable, the port and that the radio is switched on",

@@ -59,7 +59,7 @@ int RunSimulate(const std::vector<std::string>& words) {
             return kExitUsage;
         }
     }
-    CRadioFaults faults;
+    SRadioFaults faults;
     for (const std::string& fault : args.Values("--fault")) {
         std::string error;
         if (!ParseFaultOption(fault, faults, error)) {

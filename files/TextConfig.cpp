@@ -177,8 +177,8 @@ bool ImportTextConfig(const std::string&, const std::string& name, CDataRadioDoc
 
 namespace {
 
-// Reading. Every fault throws a CTextFault that names the line and the field; the import catches it once.
-struct CTextFault {
+// Reading. Every fault throws a STextFault that names the line and the field; the import catches it once.
+struct STextFault {
     int nLine = 0;
     std::string strField;
     std::string strReason;
@@ -189,7 +189,7 @@ int LineOf(const YAML::Node& node) {
 }
 
 [[noreturn]] void Fault(const YAML::Node& node, const std::string& field, const std::string& reason) {
-    throw CTextFault{LineOf(node), field, reason};
+    throw STextFault{LineOf(node), field, reason};
 }
 
 using CEntries = std::map<std::string, YAML::Node>;
@@ -460,7 +460,7 @@ bool ImportTextConfig(const std::string& text, const std::string& name, CDataRad
         const CDataRadioDoc read = ReadRoot(documents.empty() ? YAML::Node() : documents[0]);
         doc = read;
         return true;
-    } catch (const CTextFault& fault) {
+    } catch (const STextFault& fault) {
         error = StrPrintf("%s:%d: %s: %s", name.c_str(), fault.nLine, fault.strField.c_str(),
                           fault.strReason.c_str());
     } catch (const YAML::Exception& e) {

@@ -18,7 +18,7 @@
 #include "RadioPort.h"
 #include "TransferFailure.h"
 
-struct CTransferHooks {
+struct STransferHooks {
     std::function<void(const std::string& text)> SetStatus;    // the progress window's status line
     std::function<void(int address)> SetProgress;              // the progress bar, 0-415
     std::function<void(const std::string& text)> ShowVersion;  // the form's version field ("1.2")
@@ -60,7 +60,7 @@ enum class ETransferEnd { Done, Failed, Cancelled };
 
 class CBlockTransfer {
 public:
-    CBlockTransfer(CRadioPort& port, CTransferHooks hooks) : m_Port(port), m_Hooks(std::move(hooks)) {}
+    CBlockTransfer(CRadioPort& port, STransferHooks hooks) : m_Port(port), m_Hooks(std::move(hooks)) {}
 
     // Sends image; byte 16 is first set from the firmware version the radio reports (3 for 1.1, else 2), so
     // that image holds exactly what went out. True when all 26 blocks were accepted.
@@ -101,7 +101,7 @@ protected:
     void DataStatus(const char* text);
 
     CRadioPort& m_Port;
-    CTransferHooks m_Hooks;
+    STransferHooks m_Hooks;
 
 private:
     std::string Device() const;

@@ -55,7 +55,7 @@ std::string FailureLine(const std::string& text) {
 // A transfer on the worker's own port whose status and progress name the port.
 CBlockTransfer MakeTransfer(const SFleetPort& port, const SFleetHooks& fleetHooks, int index,
                             const std::atomic<bool>& cancel, const std::atomic<bool>* stop) {
-    CTransferHooks hooks;
+    STransferHooks hooks;
     if (fleetHooks.SetStatus) {
         hooks.SetStatus = [&fleetHooks, index](const std::string& text) {
             fleetHooks.SetStatus(index, text);

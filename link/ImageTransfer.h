@@ -9,7 +9,7 @@
 
 class CImageTransfer : public CBlockTransfer {
 public:
-    CImageTransfer(CRadioPort& port, CEepromImage& image, CDataRadioDoc& doc, CTransferHooks hooks = {})
+    CImageTransfer(CRadioPort& port, CEepromImage& image, CDataRadioDoc& doc, STransferHooks hooks = {})
         : CBlockTransfer(port, std::move(hooks)), m_Image(image), m_Doc(doc) {}
 
     // Encodes the record, lays the map changes over it and writes it. True when all 26 blocks were accepted.

@@ -24,7 +24,7 @@ enum class EReply {
     Repeated,        // sent again until some byte arrives
 };
 
-struct CCommandDef {
+struct SCommandDef {
     uint8_t m_nCommand;
     uint8_t m_nArgument;
     ELine m_Line;
@@ -32,7 +32,7 @@ struct CCommandDef {
 };
 
 // Indexed by EServiceCommand.
-constexpr CCommandDef kCommands[] = {
+constexpr SCommandDef kCommands[] = {
     {0x61, 0x72, ELine::DtrOff, EReply::Drained},       // receive mode
     {0x61, 0x74, ELine::DtrOn, EReply::Checked},        // transmit mode
     {0x62, 0x46, ELine::None, EReply::Drained},         // scan stop
@@ -131,7 +131,7 @@ void CServiceLink::End() {
     m_bLinkOpen = false;
 }
 
-void CServiceLink::ReplyCheck(CCommandResult& result) {
+void CServiceLink::ReplyCheck(SCommandResult& result) {
     if (result.m_Code == EReplyCode::Invalid) {
         m_Sink.ShowMessage(kTextInvalidCommand);
     } else if (result.m_Code == EReplyCode::NotAllowed) {
@@ -154,8 +154,8 @@ bool CServiceLink::SendFrame(uint8_t command, uint8_t argument) {
     return !m_bStalled;
 }
 
-CCommandResult CServiceLink::DrainReply(bool check) {
-    CCommandResult result;
+SCommandResult CServiceLink::DrainReply(bool check) {
+    SCommandResult result;
     const std::vector<uint8_t> reply = DrainNonZero(m_Port);
     if (PortFailed()) {
         result.m_Code = EReplyCode::NoAnswer;
@@ -175,8 +175,8 @@ CCommandResult CServiceLink::DrainReply(bool check) {
     return result;
 }
 
-CCommandResult CServiceLink::TakeOneByte() {
-    CCommandResult result;
+SCommandResult CServiceLink::TakeOneByte() {
+    SCommandResult result;
     if (PortFailed()) {
         result.m_Code = EReplyCode::NoAnswer;
         return result;
@@ -186,24 +186,24 @@ CCommandResult CServiceLink::TakeOneByte() {
 }
 
 // Some GPS commands are sent until the radio says anything at all, but never for longer than about 3 s.
-CCommandResult CServiceLink::RepeatUntilReply(uint8_t command, uint8_t argument) {
+SCommandResult CServiceLink::RepeatUntilReply(uint8_t command, uint8_t argument) {
     for (int attempt = 0; attempt < kRepeatTries; ++attempt) {
         SendFrame(command, argument);
         m_Port.WaitMs(kServiceWaitMs);
-        CCommandResult result = DrainReply(false);
+        SCommandResult result = DrainReply(false);
         if (result.m_bAnswered || result.m_Code == EReplyCode::NoAnswer) {
             return result;
         }
         m_Port.WaitMs(kRepeatPauseMs);
     }
     m_Sink.ShowMessage(kTextNoAnswer);
-    CCommandResult result;
+    SCommandResult result;
     result.m_Code = EReplyCode::NoAnswer;
     return result;
 }
 
-CCommandResult CServiceLink::Send(EServiceCommand command) {
-    const CCommandDef& def = kCommands[static_cast<size_t>(command)];
+SCommandResult CServiceLink::Send(EServiceCommand command) {
+    const SCommandDef& def = kCommands[static_cast<size_t>(command)];
     if (def.m_Reply == EReply::Repeated) {
         return RepeatUntilReply(def.m_nCommand, def.m_nArgument);
     }
@@ -218,7 +218,7 @@ CCommandResult CServiceLink::Send(EServiceCommand command) {
         case EReply::OneByte:
             return TakeOneByte();
         case EReply::OneByteChecked: {
-            CCommandResult result = TakeOneByte();
+            SCommandResult result = TakeOneByte();
             if (result.m_bAnswered && result.m_nByte == kReplyRefused) {
                 result.m_Code = EReplyCode::Invalid;
                 ReplyCheck(result);
@@ -230,7 +230,7 @@ CCommandResult CServiceLink::Send(EServiceCommand command) {
     }
 }
 
-CCommandResult CServiceLink::SelectChannel(int channel) {
+SCommandResult CServiceLink::SelectChannel(int channel) {
     SendFrame(kCmdSelectChannel, static_cast<uint8_t>(channel - 1));
     m_Port.WaitMs(kServiceWaitMs);
     return DrainReply(true);  // every channel change is checked, not only some

@@ -50,13 +50,13 @@ enum class EReplyCode {
     NoAnswer,    // a repeat-until-reply command gave up
 };
 
-struct CCommandResult {
+struct SCommandResult {
     bool m_bAnswered = false;  // some byte arrived
     uint8_t m_nByte = 0;       // the byte taken (commands that take one byte), else the first non-zero one
     EReplyCode m_Code = EReplyCode::None;
 };
 
-struct CRadioStatus {
+struct SRadioStatus {
     bool m_bValid = false;  // a status record arrived
     uint8_t m_nChannel = 0;
     uint8_t m_nVersion = 0;
@@ -94,11 +94,11 @@ public:
     // Closes the port (the dialog's OK or CLOSE).
     void End();
 
-    CCommandResult Send(EServiceCommand command);
+    SCommandResult Send(EServiceCommand command);
     // Channel n = 1..16: 64, n - 1, 63 + n.
-    CCommandResult SelectChannel(int channel);
+    SCommandResult SelectChannel(int channel);
 
-    CRadioStatus m_Status;
+    SRadioStatus m_Status;
     bool m_bLinkOpen = false;
     // The check a transfer makes before it opens its port (PortSurvey.h's PortCheck): why the port cannot be
     // used now (permission, another program holding it), or empty. Start asks it first and adds its reason
@@ -106,10 +106,10 @@ public:
     std::function<std::string(int com, const std::string& device)> m_CheckPort;
 
 private:
-    CCommandResult DrainReply(bool check);
-    CCommandResult TakeOneByte();
-    CCommandResult RepeatUntilReply(uint8_t command, uint8_t argument);
-    void ReplyCheck(CCommandResult& result);
+    SCommandResult DrainReply(bool check);
+    SCommandResult TakeOneByte();
+    SCommandResult RepeatUntilReply(uint8_t command, uint8_t argument);
+    void ReplyCheck(SCommandResult& result);
     bool SendFrame(uint8_t command, uint8_t argument);
     bool PortFailed();
 

@@ -52,20 +52,20 @@ private:
 };
 
 // The serial driver with its trace around it, as one port the link session can own.
-struct CSerialPortHolder {
+struct SSerialPortHolder {
     CSerialPort m_Serial;
 };
-class CTracedSerialPort : private CSerialPortHolder, public CTracingPort {
+class CTracedSerialPort : private SSerialPortHolder, public CTracingPort {
 public:
     CTracedSerialPort() : CTracingPort(m_Serial) {}
 };
 
 // Any port with its trace around it, owning the port.
-struct COwnedPortHolder {
+struct SOwnedPortHolder {
     std::unique_ptr<CRadioPort> m_pOwned;
 };
-class CTracedPort : private COwnedPortHolder, public CTracingPort {
+class CTracedPort : private SOwnedPortHolder, public CTracingPort {
 public:
     explicit CTracedPort(std::unique_ptr<CRadioPort> port)
-        : COwnedPortHolder{std::move(port)}, CTracingPort(*m_pOwned) {}
+        : SOwnedPortHolder{std::move(port)}, CTracingPort(*m_pOwned) {}
 };

@@ -28,7 +28,7 @@ constexpr uint8_t kServiceAck = 0xA1;
 // What a radio with a garbled line answers to a service command: bytes that mean nothing to the host.
 constexpr uint8_t kServiceGarbage[] = {0x3C, 0xF0, 0x0F};
 
-struct CRadioFaults {
+struct SRadioFaults {
     bool m_bSilent = false;          // never answers anything
     bool m_bRefuse = false;          // answers 0x55 to the write, read and status requests
     bool m_bDoubleReady = false;     // answers a request 0xAA 0xAA version
@@ -54,7 +54,7 @@ struct CRadioFaults {
     int m_nStatusBytes = 4;          // sends only this many bytes of the status record
 };
 
-struct CTimedByte {
+struct STimedByte {
     int64_t m_nDueUs;
     uint8_t m_nByte;
 };
@@ -75,7 +75,7 @@ public:
     uint8_t m_nChannel = 1;
     uint8_t m_nModem = 0xA1;
     uint8_t m_nServiceReply = kServiceAck;  // the answer to an accepted test, GPS, squelch or reset command
-    CRadioFaults m_Faults;
+    SRadioFaults m_Faults;
 
     std::vector<uint8_t> m_Received;  // every byte the host sent, in order
     std::vector<std::string>
@@ -104,5 +104,5 @@ private:
     std::vector<uint8_t> m_Pending;  // the frame being received
     int64_t m_nPendingSinceUs = 0;
     int64_t m_nLastDueUs = 0;
-    std::deque<CTimedByte> m_Outbox;
+    std::deque<STimedByte> m_Outbox;
 };

@@ -66,7 +66,7 @@ void CSimPort::Deliver() {
 
 std::vector<uint8_t> CSimPort::Written() const {
     std::vector<uint8_t> all;
-    for (const CPortWrite& write : m_Writes) {
+    for (const SPortWrite& write : m_Writes) {
         all.insert(all.end(), write.m_Bytes.begin(), write.m_Bytes.end());
     }
     return all;

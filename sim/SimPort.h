@@ -12,12 +12,12 @@
 #include "RadioPort.h"
 #include "RadioSimulator.h"
 
-struct CPortWrite {
+struct SPortWrite {
     int64_t m_nAtUs;  // when the host started writing
     std::vector<uint8_t> m_Bytes;
 };
 
-struct CLineChange {
+struct SLineChange {
     int64_t m_nAtUs;
     char m_cLine;  // 'D' DTR, 'R' RTS
     bool m_bOn;
@@ -52,8 +52,8 @@ public:
     uint16_t m_nPortNumber = 0;
     int m_nOpenError = 0;  // when set, Open fails with this errno
     CByteQueue m_Queue;
-    std::vector<CPortWrite> m_Writes;
-    std::vector<CLineChange> m_Lines;
+    std::vector<SPortWrite> m_Writes;
+    std::vector<SLineChange> m_Lines;
     std::vector<int> m_Waits;         // every wait, in ms
     int m_nStallAfterWrites = -1;     // from this many writes on, the device takes no more bytes
     bool m_bOverflow = false;         // the next TakeOverflow reports dropped bytes

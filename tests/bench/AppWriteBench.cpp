@@ -49,7 +49,7 @@ double CliWriteMs() {
     SRadioWrite job;
     job.m_Plan = image.m_Work;
     job.m_Decided = image.m_Decided;
-    CBlockTransfer transfer(port, CTransferHooks());
+    CBlockTransfer transfer(port, STransferHooks());
     transfer.m_nComNumber = kSimulatedRadioCom;
     transfer.m_strDevice = BuiltInRadioPath();
     const SRadioWriteResult result = RunRadioWrite(transfer, job);

@@ -300,7 +300,7 @@ TEST(CliSimulate, RejectsBadFaultsAndFirmware) {
 }
 
 TEST(CliSimulate, ServiceFaultsParse) {
-    CRadioFaults faults;
+    SRadioFaults faults;
     std::string error;
     EXPECT_TRUE(ParseFaultOption("garbage", faults, error));
     EXPECT_TRUE(ParseFaultOption("service-refusal:65", faults, error));

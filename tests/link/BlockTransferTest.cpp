@@ -32,7 +32,7 @@ protected:
     }
 
     CImageTransfer Transfer() {
-        CTransferHooks hooks;
+        STransferHooks hooks;
         hooks.SetStatus = [this](const std::string& text) { m_Status.push_back(text); };
         hooks.SetProgress = [this](int address) { m_Progress.push_back(address); };
         hooks.ShowVersion = [this](const std::string& text) { m_strVersion = text; };
@@ -47,7 +47,7 @@ protected:
     // The writes the host made, as byte strings.
     std::vector<Bytes> Writes() const {
         std::vector<Bytes> writes;
-        for (const CPortWrite& write : m_Port.m_Writes) {
+        for (const SPortWrite& write : m_Port.m_Writes) {
             writes.push_back(write.m_Bytes);
         }
         return writes;

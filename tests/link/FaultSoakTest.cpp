@@ -50,7 +50,7 @@ const char* const kFaultNames[kFaultKinds] = {
     "resend ask", "bad checksum", "wrong address", "short block", "silent mid-way", "stored wrong"};
 
 // Sets one random fault; returns whether a transfer in that direction must still succeed.
-bool InjectFault(std::mt19937& rng, CRadioFaults& faults, bool write, int kind) {
+bool InjectFault(std::mt19937& rng, SRadioFaults& faults, bool write, int kind) {
     const int block = std::uniform_int_distribution<int>(0, kImageBlocks - 1)(rng);
     const int times = std::uniform_int_distribution<int>(1, 6)(rng);
     switch (kind) {

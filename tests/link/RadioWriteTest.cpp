@@ -96,7 +96,7 @@ TEST(RadioWrite, LeavesTheRadioAsItWasWhereThePlanChangesNothing) {
         sim.m_Eeprom = c.radio;
         sim.m_Faults.m_bRefuse = c.fault;
         CSimPort port(sim);
-        CBlockTransfer transfer(port, CTransferHooks());
+        CBlockTransfer transfer(port, STransferHooks());
         SRadioWrite job = PlanOf(c.plan);
         job.m_bWholeImage = c.wholeImage;
         job.m_bRestore = c.restore;
@@ -153,7 +153,7 @@ TEST(RadioWrite, SaysWhenThePlanWritesOverTheRadiosServiceBytes) {
     sim.m_Eeprom = field;
     sim.m_Eeprom[0x0B8] = 0x7F;
     CSimPort port(sim);
-    CBlockTransfer transfer(port, CTransferHooks());
+    CBlockTransfer transfer(port, STransferHooks());
     std::vector<std::string> notices;
     SRadioWriteHooks hooks;
     hooks.Notice = [&](const std::string& line) { notices.push_back(line); };
@@ -242,7 +242,7 @@ TEST(RadioWrite, RestoresTheBackupAsItStandsOverARadioHoldingOtherBytes) {
         CRadioSimulator sim;
         sim.m_Eeprom = radio;
         CSimPort port(sim);
-        CBlockTransfer transfer(port, CTransferHooks());
+        CBlockTransfer transfer(port, STransferHooks());
         SRadioWrite job;
         job.m_Plan = backup;
         job.m_bRestore = true;
@@ -259,7 +259,7 @@ TEST(RadioWrite, FailsWhenTheRadioReadsBackOtherBytesThanWentOut) {
     sim.m_Eeprom = FieldRadio();
     sim.m_Faults.m_nWrongByteAddress = 0x021;
     CSimPort port(sim);
-    CBlockTransfer transfer(port, CTransferHooks());
+    CBlockTransfer transfer(port, STransferHooks());
     const SRadioWriteResult result = RunRadioWrite(transfer, PlanOf(ThroughSettingsFile(FieldRadio())));
     EXPECT_FALSE(result.m_bOk);
     EXPECT_EQ(result.m_Step, EWriteStep::Verify);

@@ -81,7 +81,7 @@ TEST_F(ServiceLink, WithoutARadioTheConnectionStillOpens) {
     m_Radio.m_Faults.m_bSilent = true;
     EXPECT_EQ(m_Link.Start(4), EServiceStart::Opened);
     EXPECT_FALSE(m_Link.m_Status.m_bValid);
-    const CCommandResult result = m_Link.SelectChannel(2);
+    const SCommandResult result = m_Link.SelectChannel(2);
     EXPECT_FALSE(result.m_bAnswered);
     EXPECT_EQ(result.m_Code, EReplyCode::None);
     EXPECT_TRUE(m_Sink.m_Messages.empty());
@@ -107,7 +107,7 @@ TEST_F(ServiceLink, ChannelFrames) {
 TEST_F(ServiceLink, EveryChannelChangeIsChecked) {
     // A radio that was never put into service mode refuses everything with 0x55.
     ASSERT_TRUE(m_Port.Open("/dev/ttyS0", 9600, 0));
-    const CCommandResult result = m_Link.SelectChannel(3);
+    const SCommandResult result = m_Link.SelectChannel(3);
     EXPECT_EQ(result.m_Code, EReplyCode::Invalid);
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Invalid serial command transfer!"});
 }
@@ -116,7 +116,7 @@ TEST_F(ServiceLink, ZeroBytesAreDroppedBeforeTheCheck) {
     StartOk();
     m_Port.m_Queue.Push(0x00);
     m_Port.m_Queue.Push(0x55);
-    const CCommandResult result = m_Link.Send(EServiceCommand::RadioReset);
+    const SCommandResult result = m_Link.Send(EServiceCommand::RadioReset);
     EXPECT_EQ(result.m_nByte, 0x55);
     EXPECT_EQ(m_Sink.m_Messages, std::vector<std::string>{"Invalid serial command transfer!"});
 }
@@ -182,7 +182,7 @@ TEST_F(ServiceLink, EveryCommandSendsItsFrame) {
 TEST_F(ServiceLink, OneByteTakenLeavesTheRestQueued) {
     StartOk();
     m_Port.m_Queue.Push(0x07);
-    const CCommandResult result = m_Link.Send(EServiceCommand::SquelchSave);
+    const SCommandResult result = m_Link.Send(EServiceCommand::SquelchSave);
     EXPECT_TRUE(result.m_bAnswered);
     EXPECT_EQ(result.m_nByte, 0x07);
     EXPECT_EQ(m_Port.QueuedCount(), 1);  // the radio's own answer waits for the next drain
@@ -205,7 +205,7 @@ TEST_F(ServiceLink, FirmwareUpgradeMovesDtr) {
 
 TEST_F(ServiceLink, RepeatedCommandsStopAtTheFirstAnswer) {
     StartOk();
-    const CCommandResult result = m_Link.Send(EServiceCommand::GpsDataOff);
+    const SCommandResult result = m_Link.Send(EServiceCommand::GpsDataOff);
     EXPECT_TRUE(result.m_bAnswered);
     EXPECT_EQ(CommandWrites().size(), 1u);
 }
@@ -214,7 +214,7 @@ TEST_F(ServiceLink, RepeatedCommandsGiveUpAfterAboutThreeSeconds) {
     StartOk();
     m_Radio.m_Faults.m_nIgnoredCommand = 0x6A;
     const int64_t started = m_Port.m_nNowUs;
-    const CCommandResult result = m_Link.Send(EServiceCommand::GpsPowerOff);
+    const SCommandResult result = m_Link.Send(EServiceCommand::GpsPowerOff);
     const int64_t took = m_Port.m_nNowUs - started;
     EXPECT_EQ(result.m_Code, EReplyCode::NoAnswer);
     EXPECT_FALSE(result.m_bAnswered);

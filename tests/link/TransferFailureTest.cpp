@@ -15,36 +15,36 @@ namespace {
 struct SFailureCase {
     const char* m_szName;
     bool m_bWrite;
-    std::function<void(CRadioFaults&)> m_Inject;
+    std::function<void(SRadioFaults&)> m_Inject;
     const char* m_szFirstLine;  // the transfer's own text, kept as the first line
     const char* m_szAdvice;     // what the second line must say
 };
 
 const SFailureCase kCases[] = {
-    {"silent", true, [](CRadioFaults& f) { f.m_bSilent = true; },
+    {"silent", true, [](SRadioFaults& f) { f.m_bSilent = true; },
      "Communication Error !!!   Check your radio connection to PC !!!",
      "The radio did not answer on COM17. Check that the cable is plugged into the radio, the radio is "
      "switched "
      "on and not transmitting, and COM17 is the cable's port (Port > Find the Cable)."},
-    {"refuse", true, [](CRadioFaults& f) { f.m_bRefuse = true; }, "Write Fail..!",
+    {"refuse", true, [](SRadioFaults& f) { f.m_bRefuse = true; }, "Write Fail..!",
      "The radio refused programming mode: it is busy"},
-    {"refuse read", false, [](CRadioFaults& f) { f.m_bRefuse = true; }, "Read Fail..!",
+    {"refuse read", false, [](SRadioFaults& f) { f.m_bRefuse = true; }, "Read Fail..!",
      "The radio refused programming mode"},
     {"noise", true,
-     [](CRadioFaults& f) {
+     [](SRadioFaults& f) {
          f.m_bNoReady = true;
          f.m_Noise = {0x13, 0x37, 0xFE};
      },
      "Communication Error !!!   Check your radio connection to PC !!!",
      "The radio's answer on COM17 was garbled: a cable or baud problem."},
     {"refusal byte in noise before the ready byte", false,
-     [](CRadioFaults& f) {
+     [](SRadioFaults& f) {
          f.m_Noise = {0x13, 0x55};
      },
      "Communication Error !!!   Check your radio connection to PC !!!",
      "The radio's answer on COM17 was garbled: a cable or baud problem."},
     {"nak storm", true,
-     [](CRadioFaults& f) {
+     [](SRadioFaults& f) {
          f.m_nNakBlock = 4;
          f.m_nNakCount = 100;
      },
@@ -52,30 +52,30 @@ const SFailureCase kCases[] = {
      "The radio kept asking for block 4 again (it arrived damaged): a cable or baud problem; partly written: "
      "blocks 0\u20133 are new, 4\u201325 are not; the radio still holds a mixed configuration \u2014 write "
      "again."},
-    {"noise answering block 6", true, [](CRadioFaults& f) { f.m_nGarbledAnswerBlock = 6; }, "Write Fail!",
+    {"noise answering block 6", true, [](SRadioFaults& f) { f.m_nGarbledAnswerBlock = 6; }, "Write Fail!",
      "The radio's answer to block 6 was garbled: a cable or baud problem; partly written: blocks 0\u20135 "
      "are "
      "new, 6\u201325 are not; the radio still holds a mixed configuration \u2014 write again."},
-    {"silent after block 9", true, [](CRadioFaults& f) { f.m_nSilentAfterBlock = 9; }, "Write Fail!",
+    {"silent after block 9", true, [](SRadioFaults& f) { f.m_nSilentAfterBlock = 9; }, "Write Fail!",
      "The radio stopped answering at block 10 of 26; partly written: blocks 0\u20139 are new, 10\u201325 are "
      "not; the radio still holds a mixed configuration \u2014 write again. The link was lost mid-transfer: "
      "the "
      "radio lost power (battery, supply), or the cable moved or came loose. Check the radio's power and the "
      "cable first."},
     {"refused at block 0", true,
-     [](CRadioFaults& f) {
+     [](SRadioFaults& f) {
          f.m_nNakBlock = 0;
          f.m_nNakCount = 100;
      },
      "Write Fail!",
      "The radio kept asking for block 0 again (it arrived damaged): a cable or baud problem; no block was "
      "stored, so the radio keeps the configuration it held"},
-    {"read silent after block 3", false, [](CRadioFaults& f) { f.m_nSilentAfterBlock = 3; }, "Read Fail!",
+    {"read silent after block 3", false, [](SRadioFaults& f) { f.m_nSilentAfterBlock = 3; }, "Read Fail!",
      "The radio stopped sending at block 4 of 26. The link was lost mid-transfer: the radio lost power "
      "(battery, supply), or the cable moved or came loose. Nothing was changed. Check the radio's power and "
      "the cable, then read again."},
     {"read damaged block", false,
-     [](CRadioFaults& f) {
+     [](SRadioFaults& f) {
          f.m_nBadSumBlock = 7;
          f.m_nBadSumCount = 100;
      },

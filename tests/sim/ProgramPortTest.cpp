@@ -17,7 +17,7 @@ TEST(ProgramPort, WritesAndReadsBackTheBuiltInRadioAcrossOpens) {
     written.m_Channel[3].m_dRxFreq = 440.125;
     CEepromImage writtenImage;
     std::string status;
-    CTransferHooks hooks;
+    STransferHooks hooks;
     hooks.SetStatus = [&](const std::string& text) { status = text; };
     CImageTransfer writer(port, writtenImage, written, hooks);
     writer.m_nComNumber = kSimulatedRadioCom;

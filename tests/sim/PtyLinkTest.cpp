@@ -56,7 +56,7 @@ TEST(PtyLink, WriteThenReadBackGivesTheSameImage) {
     CDataRadioDoc written = ConfiguredDoc();
     CEepromImage writtenImage;
     std::vector<std::string> status;
-    CTransferHooks hooks;
+    STransferHooks hooks;
     hooks.SetStatus = [&](const std::string& text) { status.push_back(text); };
     CImageTransfer writer(port, writtenImage, written, hooks);
     writer.m_nComNumber = 0;
@@ -94,7 +94,7 @@ TEST(PtyLink, ASilentRadioIsACommunicationError) {
     CDataRadioDoc doc;
     CEepromImage image;
     std::string lastStatus;
-    CTransferHooks hooks;
+    STransferHooks hooks;
     hooks.SetStatus = [&](const std::string& text) { lastStatus = text; };
     CImageTransfer transfer(port, image, doc, hooks);
     transfer.m_nComNumber = 0;

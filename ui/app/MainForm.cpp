@@ -171,8 +171,8 @@ void CMainForm::BuildForm() {
     connect(m_cbPllIc, &QComboBox::currentIndexChanged, this, &CMainForm::OnPllIcChange);
 }
 
-CViewSeams CMainForm::MakeSeams() {
-    CViewSeams seams;
+SViewSeams CMainForm::MakeSeams() {
+    SViewSeams seams;
     seams.RefreshPages = [this] { RefreshPages(); };
     // The EEPROM page shows a transfer's bytes itself (a read's image, a write's marks).
     seams.RefreshAfterLoad = [this] { RefreshAfterLoad(); };

@@ -145,7 +145,7 @@ public:
     CTracingPort* m_pTrace = nullptr;  // around the serial port, owned by m_Link
     CLinkSession m_Link;               // the one serial port every radio link borrows; opened per transfer
     CBusyState m_Busy;
-    CPageContext m_Ctx;
+    SPageContext m_Ctx;
     int m_nCurPage = 0;
     QString m_strModel;
     QString m_strVersion;
@@ -177,6 +177,6 @@ private:
     void ReloadReadyPages();
     void SetBandList(int selected);
     void OnBusyChanged(bool busy);
-    CViewSeams MakeSeams();
+    SViewSeams MakeSeams();
     bool m_bFillingBandList = false;
 };

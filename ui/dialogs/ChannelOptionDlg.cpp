@@ -54,7 +54,7 @@ void Restore(CChannelData& ch, const CChannelOptionDlg::SSaved& saved) {
 
 }  // namespace
 
-CChannelOptionDlg::CChannelOptionDlg(CPageContext& context, QWidget* parent)
+CChannelOptionDlg::CChannelOptionDlg(SPageContext& context, QWidget* parent)
     : QDialog(parent), m_Doc(context.m_Doc), m_State(context.m_State), m_Sink(context.m_Sink) {
     setWindowTitle(tr("CHANNEL OPTION"));
     Build();

@@ -15,7 +15,7 @@
 class CChannelOptionDlg : public QDialog {
     Q_OBJECT
 public:
-    CChannelOptionDlg(CPageContext& context, QWidget* parent = nullptr);
+    CChannelOptionDlg(SPageContext& context, QWidget* parent = nullptr);
 
     // The seven signalling values of a channel that Cancel restores.
     struct SSaved {

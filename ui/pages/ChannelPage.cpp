@@ -44,7 +44,7 @@ void AddLine(QGridLayout& grid, int line, const char* label, QWidget* control, c
 
 }  // namespace
 
-CChannelPage::CChannelPage(CPageContext& context, QWidget* parent)
+CChannelPage::CChannelPage(SPageContext& context, QWidget* parent)
     : COptionPage(context, tr("Channel Configuration"), parent) {}
 
 CChannelPage::~CChannelPage() {

@@ -16,7 +16,7 @@
 class CChannelPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CChannelPage(CPageContext& context, QWidget* parent = nullptr);
+    explicit CChannelPage(SPageContext& context, QWidget* parent = nullptr);
     ~CChannelPage() override;
 
     // Fills every control from the record; with revalidate each channel's receive frequency is checked again

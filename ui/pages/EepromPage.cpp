@@ -24,7 +24,7 @@ constexpr int kByteColumnPx = 570 / 15;
 
 }  // namespace
 
-CEepromPage::CEepromPage(CPageContext& context, QWidget* parent)
+CEepromPage::CEepromPage(SPageContext& context, QWidget* parent)
     : COptionPage(context, tr("EEPROM Read/Write"), parent),
       m_pTransfer(new CRadioTransfer(context, m_Image, this)),
       m_pModel(new CEepromMapModel(m_Image, this)) {

@@ -22,7 +22,7 @@ std::string DiscardEditsQuestion(int count);
 class CEepromPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CEepromPage(CPageContext& context, QWidget* parent = nullptr);
+    explicit CEepromPage(SPageContext& context, QWidget* parent = nullptr);
 
     // Re-encodes the record into the working image; displayMode 1 marks the bytes that changed, 0 does not.
     void RefreshMap(int displayMode);

@@ -143,7 +143,7 @@ QGroupBox* AddGroup(const char* title, QWidget* parent, QVBoxLayout* column) {
 
 }  // namespace
 
-CModemPage::CModemPage(CPageContext& context, QWidget* parent) : COptionPage(context, tr(" MODEM "), parent) {
+CModemPage::CModemPage(SPageContext& context, QWidget* parent) : COptionPage(context, tr(" MODEM "), parent) {
     m_RunScanWarning = [this](const QString& state, const QString& yesEffect) {
         CScanWarningDlg dialog(state, yesEffect, this);
         return dialog.exec() == QDialog::Accepted;

@@ -18,7 +18,7 @@
 class CModemPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CModemPage(CPageContext& context, QWidget* parent = nullptr);
+    explicit CModemPage(SPageContext& context, QWidget* parent = nullptr);
 
     // Sets every control's value and enabled state from the record.
     void RefreshFromRecord();

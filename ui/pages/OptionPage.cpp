@@ -4,7 +4,7 @@
 
 #include "widgets/CommitEdit.h"
 
-COptionPage::COptionPage(CPageContext& context, const QString& title, QWidget* parent)
+COptionPage::COptionPage(SPageContext& context, const QString& title, QWidget* parent)
     : QWidget(parent), m_Ctx(context), m_Doc(context.m_Doc), m_State(context.m_State) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -14,7 +14,7 @@
 class COptionPage : public QWidget, public CPendingEdits {
     Q_OBJECT
 public:
-    COptionPage(CPageContext& context, const QString& title, QWidget* parent = nullptr);
+    COptionPage(SPageContext& context, const QString& title, QWidget* parent = nullptr);
 
     // Builds the page's controls once; the sheet calls it whenever the page becomes the active one.
     void EnsureCreated();
@@ -22,7 +22,7 @@ public:
     // Commits every edit field of the page that holds typed text, the focused one first.
     bool CommitPending() override;
 
-    CPageContext& m_Ctx;
+    SPageContext& m_Ctx;
     CDataRadioDoc& m_Doc;   // m_Ctx.m_Doc
     SWindowState& m_State;  // m_Ctx.m_State
 

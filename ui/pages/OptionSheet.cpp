@@ -1,6 +1,6 @@
 #include "pages/OptionSheet.h"
 
-COptionSheet::COptionSheet(CPageContext& context, QWidget* parent)
+COptionSheet::COptionSheet(SPageContext& context, QWidget* parent)
     : QStackedWidget(parent),
       m_Doc(context.m_Doc),
       m_pSystemPage(new CSystemPage(context)),

@@ -14,7 +14,7 @@
 class COptionSheet : public QStackedWidget {
     Q_OBJECT
 public:
-    COptionSheet(CPageContext& context, QWidget* parent = nullptr);
+    COptionSheet(SPageContext& context, QWidget* parent = nullptr);
 
     // Makes the page the visible one, building its window the first time.
     void SetActivePage(int index);

@@ -104,7 +104,7 @@ const SEditRow kEditRows[] = {
 
 }  // namespace
 
-CSystemPage::CSystemPage(CPageContext& context, QWidget* parent)
+CSystemPage::CSystemPage(SPageContext& context, QWidget* parent)
     : COptionPage(context, tr(" SYSTEM OPTION  /  GPS OPTION "), parent) {}
 
 void CSystemPage::OnCreatePage() {

@@ -12,7 +12,7 @@
 class CSystemPage : public COptionPage {
     Q_OBJECT
 public:
-    explicit CSystemPage(CPageContext& context, QWidget* parent = nullptr);
+    explicit CSystemPage(SPageContext& context, QWidget* parent = nullptr);
 
     // Sets every control's value and enabled state from the record.
     void RefreshFromRecord();

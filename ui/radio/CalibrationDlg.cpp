@@ -49,7 +49,7 @@ QPushButton* Toggle(const char* text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-CCalibrationDlg::CCalibrationDlg(CPageContext& context, QWidget* parent)
+CCalibrationDlg::CCalibrationDlg(SPageContext& context, QWidget* parent)
     : CServiceDlg(context, "the calibration dialog", parent) {
     setWindowTitle(tr("CALIBRATION"));
     BuildControls();
@@ -183,7 +183,7 @@ void CCalibrationDlg::UpdateControls() {
     m_pFirmware->setEnabled(!testData && !transmit);
 }
 
-void CCalibrationDlg::OnOpened(const CRadioStatus& status) {
+void CCalibrationDlg::OnOpened(const SRadioStatus& status) {
     if (status.m_bValid) {
         m_nAlignModem = status.m_nModem == kModemGmsk   ? kAlignGmsk
                         : status.m_nModem == kModemFfsk ? kAlignFfsk
@@ -242,7 +242,7 @@ void CCalibrationDlg::OnTransmit(bool on) {
         Send({EServiceCommand::ReceiveMode});
         return;
     }
-    Send({EServiceCommand::TransmitMode}, [this](const CCommandResult& result) {
+    Send({EServiceCommand::TransmitMode}, [this](const SCommandResult& result) {
         if (result.m_Code == EReplyCode::NotAllowed) {
             ShowToggle(m_pTransmit, false, QT_TR_NOOP("Tx Mode"), QT_TR_NOOP("Rx Mode"));
             UpdateControls();
@@ -370,7 +370,7 @@ void CCalibrationDlg::OnFirmware(bool clickedOn) {
         return;
     }
     Send({wasOn ? EServiceCommand::FirmwareUpgradeOff : EServiceCommand::FirmwareUpgradeOn},
-         [this, wasOn](const CCommandResult& result) {
+         [this, wasOn](const SCommandResult& result) {
              if (result.m_bAnswered) {
                  ShowToggle(m_pFirmware, !wasOn, QT_TR_NOOP("Enable"), QT_TR_NOOP("Disable"));
              }

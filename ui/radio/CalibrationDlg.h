@@ -30,7 +30,7 @@ constexpr uint8_t kModemFfsk = 0xA2;
 class CCalibrationDlg : public CServiceDlg {
     Q_OBJECT
 public:
-    explicit CCalibrationDlg(CPageContext& context, QWidget* parent = nullptr);
+    explicit CCalibrationDlg(SPageContext& context, QWidget* parent = nullptr);
     ~CCalibrationDlg() override { EndNow(); }
 
     static constexpr int kNone = -1;
@@ -60,7 +60,7 @@ public:
     int m_nAlignModem = kNone;
 
 protected:
-    void OnOpened(const CRadioStatus& status) override;
+    void OnOpened(const SRadioStatus& status) override;
     std::vector<EServiceCommand> ClosingCommands() const override;
 
 private:

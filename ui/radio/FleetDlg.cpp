@@ -48,7 +48,7 @@ const char* const kMsgStopFleetWrite =
 
 }  // namespace
 
-CFleetDlg::CFleetDlg(CPageContext& context, QWidget* parent) : QDialog(parent), m_Ctx(context) {
+CFleetDlg::CFleetDlg(SPageContext& context, QWidget* parent) : QDialog(parent), m_Ctx(context) {
     setWindowTitle(tr("Program Several Radios"));
     setModal(false);
     // as a single transfer opens its port: COM49 reaches the built-in radio on every system

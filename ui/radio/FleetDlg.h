@@ -33,7 +33,7 @@ public:
         std::string m_strDevice;  // empty: the COM number's device, as the link session resolves it
     };
 
-    CFleetDlg(CPageContext& context, QWidget* parent = nullptr);
+    CFleetDlg(SPageContext& context, QWidget* parent = nullptr);
     ~CFleetDlg() override;  // stops and joins running workers
 
     // Replaces the list (every port present and the simulated radio by default); none is ticked.
@@ -74,7 +74,7 @@ private:
     void SetRunning(bool running);
     void Post(std::function<void()> f);
 
-    CPageContext& m_Ctx;
+    SPageContext& m_Ctx;
     std::vector<SChoice> m_Choices;
     std::vector<std::unique_ptr<CRadioPort>> m_PortObjects;
     std::unique_ptr<CFleetTransfer> m_pFleet;

@@ -33,7 +33,7 @@ CPortSystem& MachinePorts() {
 
 }  // namespace
 
-CRadioTransfer::CRadioTransfer(CPageContext& context, CEepromImage& image, QWidget* dialogParent)
+CRadioTransfer::CRadioTransfer(SPageContext& context, CEepromImage& image, QWidget* dialogParent)
     : m_Ctx(context), m_Image(image), m_pDialogParent(dialogParent) {}
 
 CRadioTransfer::~CRadioTransfer() {
@@ -63,8 +63,8 @@ void CRadioTransfer::ShowProgressWindow() {
     m_pProgress->activateWindow();
 }
 
-CTransferHooks CRadioTransfer::WorkerHooks() {
-    CTransferHooks hooks;
+STransferHooks CRadioTransfer::WorkerHooks() {
+    STransferHooks hooks;
     hooks.SetStatus = [this](const std::string& text) {
         Post([this, text] {
             if (m_pProgress != nullptr) {
@@ -195,7 +195,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
         m_Ctx.m_View.ShowStatus(writing ? tr("Writing the radio on COM%1...").arg(com)
                                         : tr("Reading the radio on COM%1...").arg(com));
     }
-    CTransferHooks hooks = WorkerHooks();
+    STransferHooks hooks = WorkerHooks();
     const std::function<void(const std::string&)> status = hooks.SetStatus;
     if (job.m_Job == EJob::Look) {
         hooks.SelectPllIc = nullptr;  // a look at the radio leaves the form as it is

@@ -19,7 +19,7 @@
 class CRadioTransfer : public QObject {
     Q_OBJECT
 public:
-    CRadioTransfer(CPageContext& context, CEepromImage& image, QWidget* dialogParent);
+    CRadioTransfer(SPageContext& context, CEepromImage& image, QWidget* dialogParent);
     ~CRadioTransfer() override;  // stops and joins a running worker
 
     // Opens (or focuses) the progress window and starts the transfer on the chosen port. Refused with a
@@ -110,12 +110,12 @@ private:
     QString SuccessText(bool write, const SOutcome& outcome) const;
 
     void ShowProgressWindow();
-    CTransferHooks WorkerHooks();
+    STransferHooks WorkerHooks();
     void OnWorkerDone(const SOutcome& outcome);
     // Runs f on the UI thread, later; dropped if this object is gone by then.
     void Post(std::function<void()> f);
 
-    CPageContext& m_Ctx;
+    SPageContext& m_Ctx;
     CEepromImage& m_Image;
     QWidget* m_pDialogParent;
     CLinkLease m_Lease;

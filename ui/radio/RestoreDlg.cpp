@@ -68,7 +68,7 @@ void DetailsFromName(const std::string& name, CRestoreDlg::SBackupRow& row) {
 
 }  // namespace
 
-CRestoreDlg::CRestoreDlg(CPageContext& context, CRadioTransfer& transfer, QWidget* parent)
+CRestoreDlg::CRestoreDlg(SPageContext& context, CRadioTransfer& transfer, QWidget* parent)
     : QDialog(parent), m_Ctx(context), m_Transfer(transfer) {
     setWindowTitle(tr("Restore Radio from Backup"));
     auto* layout = new QVBoxLayout(this);

@@ -32,7 +32,7 @@ public:
         std::string m_strFirmware;
     };
 
-    CRestoreDlg(CPageContext& context, CRadioTransfer& transfer, QWidget* parent = nullptr);
+    CRestoreDlg(SPageContext& context, CRadioTransfer& transfer, QWidget* parent = nullptr);
 
     // The backups of folder, newest first, with the details of the transfer log's lines that name them (a
     // backup without a line gets its time and port from its name and its model from its bytes).
@@ -70,7 +70,7 @@ private:
     // The chosen row's 416 bytes; false (said) when it cannot be read or is not 416 bytes.
     bool ChosenBackup(CImageBytes& bytes);
 
-    CPageContext& m_Ctx;
+    SPageContext& m_Ctx;
     CRadioTransfer& m_Transfer;
     int m_nComparedRow = -1;  // the row the radio was last compared with
     CImageBytes m_Backup{};

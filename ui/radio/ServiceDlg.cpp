@@ -17,7 +17,7 @@ CPortSystem& ServicePorts() {
 
 }  // namespace
 
-CServiceDlg::CServiceDlg(CPageContext& context, const char* user, QWidget* parent)
+CServiceDlg::CServiceDlg(SPageContext& context, const char* user, QWidget* parent)
     : QDialog(parent),
       m_CheckPort(PortCheck(ServicePorts())),
       m_Ctx(context),
@@ -97,7 +97,7 @@ void CServiceDlg::OnStarted(EServiceStart start) {
         QDialog::done(QDialog::Rejected);
         return;
     }
-    const CRadioStatus& status = m_pLink->m_Status;
+    const SRadioStatus& status = m_pLink->m_Status;
     if (status.m_bValid) {
         m_State.m_nRadioChannel = status.m_nChannel;
         if (m_Ctx.m_View.ShowVersion) {
@@ -129,8 +129,8 @@ void CServiceDlg::Exchange(std::function<void(CServiceLink&)> work, std::functio
 }
 
 void CServiceDlg::Send(std::vector<EServiceCommand> commands,
-                       std::function<void(const CCommandResult&)> then) {
-    auto result = std::make_shared<CCommandResult>();
+                       std::function<void(const SCommandResult&)> then) {
+    auto result = std::make_shared<SCommandResult>();
     Exchange(
         [commands = std::move(commands), result](CServiceLink& link) {
             for (EServiceCommand command : commands) {

@@ -26,7 +26,7 @@ class CServiceDlg : public QDialog {
     Q_OBJECT
 public:
     // user names the dialog in the port-busy refusal: "the calibration dialog".
-    CServiceDlg(CPageContext& context, const char* user, QWidget* parent);
+    CServiceDlg(SPageContext& context, const char* user, QWidget* parent);
     ~CServiceDlg() override;
 
     // Borrows the port and starts the service connection in the background; false (after saying why) when
@@ -56,18 +56,18 @@ protected:
     // Runs work on a worker thread; then (on the UI thread, after the worker's messages) then.
     void Exchange(std::function<void(CServiceLink&)> work, std::function<void()> then = {});
     // One or more commands in a row; then gets the last one's result.
-    void Send(std::vector<EServiceCommand> commands, std::function<void(const CCommandResult&)> then = {});
+    void Send(std::vector<EServiceCommand> commands, std::function<void(const SCommandResult&)> then = {});
     void SendChannel(int channel);
 
     // The status record has been read (or not: status.m_bValid clear).
-    virtual void OnOpened(const CRadioStatus& status) = 0;
+    virtual void OnOpened(const SRadioStatus& status) = 0;
     // The commands that end what runs on the radio, sent before the port closes.
     virtual std::vector<EServiceCommand> ClosingCommands() const { return {}; }
     // Destroyed without a close (the program ends): ends what runs on the radio and closes the port at once.
     // A dialog with closing commands calls it from its own destructor, while they can still be asked for.
     void EndNow();
 
-    CPageContext& m_Ctx;
+    SPageContext& m_Ctx;
     CDataRadioDoc& m_Doc;
     SWindowState& m_State;
 

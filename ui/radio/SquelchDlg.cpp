@@ -6,7 +6,7 @@
 #include <QLabel>
 #include "widgets/AccessibleText.h"
 
-CSquelchDlg::CSquelchDlg(CPageContext& context, QWidget* parent)
+CSquelchDlg::CSquelchDlg(SPageContext& context, QWidget* parent)
     : CServiceDlg(context, "the squelch dialog", parent) {
     setWindowTitle(tr("SQUELCH"));
     BuildControls();
@@ -86,7 +86,7 @@ void CSquelchDlg::BuildControls() {
     connect(m_pDefault, &QPushButton::clicked, this, &CSquelchDlg::OnDefault);
 }
 
-void CSquelchDlg::OnOpened(const CRadioStatus&) {
+void CSquelchDlg::OnOpened(const SRadioStatus&) {
     // The dialog's channel stays 1 whatever the radio listens on.
     ShowPreset(false);
 }

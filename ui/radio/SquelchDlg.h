@@ -16,7 +16,7 @@ constexpr const char* kTextMutedPreset = "- 120";
 class CSquelchDlg : public CServiceDlg {
     Q_OBJECT
 public:
-    explicit CSquelchDlg(CPageContext& context, QWidget* parent = nullptr);
+    explicit CSquelchDlg(SPageContext& context, QWidget* parent = nullptr);
 
     CChannelSpin* m_pChannel = nullptr;
     QPushButton* m_pSetChannel = nullptr;
@@ -29,7 +29,7 @@ public:
     QPushButton* m_pDefault = nullptr;
 
 protected:
-    void OnOpened(const CRadioStatus& status) override;
+    void OnOpened(const SRadioStatus& status) override;
 
 private:
     void BuildControls();

@@ -32,7 +32,7 @@ signals:
 };
 
 // The view's operations a page or dialog may ask for; each is set by the view.
-struct CViewSeams {
+struct SViewSeams {
     std::function<void()> RefreshPages;                    // every ready page from the record
     std::function<void()> RefreshAfterLoad;                // after a whole-record change (read, load)
     std::function<void(bool markChanges)> RebuildMap;      // encode and show the EEPROM map
@@ -42,11 +42,11 @@ struct CViewSeams {
     std::function<bool()> CommitPendingEdits;              // typed text into the record; false: stop
 };
 
-struct CPageContext {
+struct SPageContext {
     CDataRadioDoc& m_Doc;
     SWindowState& m_State;
     CMessageSink& m_Sink;
     CLinkSession& m_Link;
     CBusyState& m_Busy;
-    CViewSeams m_View;
+    SViewSeams m_View;
 };

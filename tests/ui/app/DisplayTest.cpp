@@ -247,7 +247,7 @@ TEST_P(WindowDisplay, EveryPageAndDialogFitsTheScreenWithEveryTextWhole) {
         }
     }
 
-    CPageContext& context = View().m_Ctx;
+    SPageContext& context = View().m_Ctx;
     const std::unique_ptr<CPortSystem> ports = MachinePortSystem();
     const CImageBytes image{};
     const std::vector<std::pair<const char*, std::function<QDialog*()>>> dialogs = {

@@ -29,7 +29,7 @@ inline std::vector<std::unique_ptr<QWidget>> EveryDialog(CMainForm& view, CMainW
                                                          CDataRadioDoc& doc, CRecordingSink& sink) {
     doc.m_Channel[0].m_dRxFreq = doc.m_Channel[0].m_dTxFreq = 151.0;
     view.m_State.m_nCurChannel = 1;
-    CPageContext& ctx = view.m_Ctx;
+    SPageContext& ctx = view.m_Ctx;
     std::vector<std::unique_ptr<QWidget>> dialogs;
     dialogs.push_back(std::make_unique<CAboutDlg>());
     dialogs.push_back(std::make_unique<CBulkEditDlg>(doc));

@@ -78,7 +78,7 @@ protected:
     CRadioSimulator m_Radio;
     CLinkSession m_Link{std::make_unique<CSimPort>(m_Radio), [](int) { return std::string("sim"); }};
     CBusyState m_Busy;
-    CPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
+    SPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
     std::unique_ptr<CEepromPage> m_pPage;
     std::vector<std::string> m_Status;
     std::string m_strAddressShown;

@@ -54,7 +54,7 @@ protected:
     CRecordingSink m_Sink;
     CLinkSession m_Link;
     CBusyState m_Busy;
-    CPageContext m_Ctx;
+    SPageContext m_Ctx;
     CRadioSimulator m_Radios[3];
     std::unique_ptr<CFleetDlg> m_pDlg;
 };
@@ -148,7 +148,7 @@ TEST(FleetDlgPorts, ReachTheBuiltInRadioAsASingleTransferDoes) {
     CRecordingSink sink;
     CLinkSession link(std::make_unique<CSerialPort>(), nullptr);
     CBusyState busy;
-    CPageContext ctx{doc, state, sink, link, busy, {}};
+    SPageContext ctx{doc, state, sink, link, busy, {}};
     CFleetDlg dialog(ctx);
     const std::unique_ptr<CRadioPort> port = dialog.m_MakePort({QStringLiteral("COM49"), QString(), 49, ""});
     const std::string device = ProgramComResolver()(kSimulatedRadioCom);

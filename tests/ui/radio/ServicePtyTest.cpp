@@ -36,7 +36,7 @@ TEST(ServicePty, CalibrationDrivesTheSimulatedRadioOnCom49) {
     state.m_nComPort = kSimulatedRadioCom;
     CBusyState busy;
     std::string version;
-    CPageContext ctx{doc, state, sink, link, busy, {}};
+    SPageContext ctx{doc, state, sink, link, busy, {}};
     ctx.m_View.ShowVersion = [&](const QString& text) { version = text.toStdString(); };
 
     CCalibrationDlg dlg(ctx);

@@ -62,7 +62,7 @@ public:
     CDataRadioDoc m_Doc;
     SWindowState m_State;
     CBusyState m_Busy;
-    CPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
+    SPageContext m_Ctx{m_Doc, m_State, m_Sink, m_Link, m_Busy, {}};
     std::string m_strVersion;
     std::function<std::string(int com, const std::string& device)> m_CheckPort;  // none: every port is free
     std::unique_ptr<TDialog> m_pDialog;
