@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
     CRecordingSink sink;
     CMainWindow frame(doc, sink);
     frame.m_PortLister = [] { return std::vector<uint32_t>{kSimulatedRadioCom}; };
-    CMainForm* view = AttachView(frame, doc, sink, ProgramComResolver());
+    CMainForm* view = CreateMainForm(frame, doc, sink, ProgramComResolver());
     view->m_bModelSelectAtFirstPaint = false;
-    InitialUpdate(frame, *view);
+    StartMainWindow(frame, *view);
     frame.show();
 
     std::vector<double> cli;

@@ -43,8 +43,8 @@ constexpr void (*kPageRoutes[kPageCount])(CMainForm&) = {
 
 }  // namespace
 
-CMainForm* AttachView(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
-                      std::unique_ptr<CRadioPort> device) {
+CMainForm* CreateMainForm(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
+                          std::unique_ptr<CRadioPort> device) {
     auto* view = new CMainForm(doc, sink, std::move(resolve), &frame, std::move(device));
     frame.setCentralWidget(view);
     frame.m_pState = &view->m_State;
@@ -67,8 +67,8 @@ CMainForm* AttachView(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink
     return view;
 }
 
-void InitialUpdate(CMainWindow& frame, CMainForm& view) {
-    view.OnInitialUpdate();
+void StartMainWindow(CMainWindow& frame, CMainForm& view) {
+    view.StartWithFreshRecord();
     frame.FollowAdapter();
     frame.BuildPortMenu();
 }

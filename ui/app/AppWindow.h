@@ -11,8 +11,9 @@ class CMainForm;
 
 // Makes the form the window's central widget and wires them; returns the form (owned by the window).
 // device is the port the form opens (the serial driver when none is given).
-CMainForm* AttachView(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
-                      std::unique_ptr<CRadioPort> device = nullptr);
+CMainForm* CreateMainForm(CMainWindow& frame, CDataRadioDoc& doc, CMessageSink& sink, CComResolver resolve,
+                          std::unique_ptr<CRadioPort> device = nullptr);
 
-// The form's initial update, then the Port menu (which shows the port the form read from the port file).
-void InitialUpdate(CMainWindow& frame, CMainForm& view);
+// The form's start (StartWithFreshRecord), then the Port menu (which shows the port the form read from the
+// port file).
+void StartMainWindow(CMainWindow& frame, CMainForm& view);

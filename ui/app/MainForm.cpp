@@ -201,7 +201,7 @@ void CMainForm::OnBusyChanged(bool busy) {
     emit BusyChanged(busy);
 }
 
-void CMainForm::OnInitialUpdate() {
+void CMainForm::StartWithFreshRecord() {
     m_pSheet = new COptionSheet(m_Ctx, m_pPlaceholder);
     auto* sheetLayout = new QVBoxLayout(m_pPlaceholder);
     sheetLayout->setContentsMargins(0, 0, 0, 0);

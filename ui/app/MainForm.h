@@ -51,7 +51,7 @@ public:
 
     // Runs once after the frame exists: builds the sheet, reads the port file, resets the record, fills the
     // form and the Port menu, and leaves the Channel page in front.
-    void OnInitialUpdate();
+    void StartWithFreshRecord();
     // Loads a settings file named on the command line, as the Load command would.
     void OpenStartupFile(const std::string& path);
 

@@ -1,6 +1,6 @@
 #pragma once
 // The main window: menu bar, toolbar, status bar and the Port menu around the main form. Its actions reach
-// the form through the connections AttachView makes; it knows the form only as its central widget.
+// the form through the connections CreateMainForm makes; it knows the form only as its central widget.
 
 #include <QActionGroup>
 #include <QLabel>

@@ -34,8 +34,8 @@ int main(int argc, char* argv[]) {
     CMainWindow frame(doc, sink);
     sink.m_pParent = &frame;
     // COM49: the simulated radio
-    CMainForm* view = AttachView(frame, doc, sink, ProgramComResolver(), MakeProgramPort());
-    InitialUpdate(frame, *view);
+    CMainForm* view = CreateMainForm(frame, doc, sink, ProgramComResolver(), MakeProgramPort());
+    StartMainWindow(frame, *view);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {

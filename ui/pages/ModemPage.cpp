@@ -157,12 +157,12 @@ void CModemPage::OnCreatePage() {
     columns->addLayout(left, 0);
     columns->addLayout(right, 1);
     BuildModemSelect(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " MODEM SELECT "), m_pFrame, left));
-    BuildSystemOption1(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 1 "), m_pFrame, left));
+    BuildModeAndFlags(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 1 "), m_pFrame, left));
     left->addStretch(1);
     QGridLayout* option2 =
-        BuildSystemOption2(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 2 "), m_pFrame, right));
+        BuildLists(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 2 "), m_pFrame, right));
     QGridLayout* option3 =
-        BuildSystemOption3(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 3 "), m_pFrame, right));
+        BuildDelays(AddGroup(QT_TRANSLATE_NOOP("COptionPage", " SYSTEM OPTION 3 "), m_pFrame, right));
     for (int column = 0; column < 4; ++column) {  // the delays line up under the lists
         AlignColumn({option2, option3}, column);
     }
@@ -217,7 +217,7 @@ void CModemPage::BuildModemSelect(QWidget* group) {
     connect(m_cbNBand, &QComboBox::activated, this, [this](int index) { m_Doc.m_nNBandBaud = index; });
 }
 
-void CModemPage::BuildSystemOption1(QWidget* group) {
+void CModemPage::BuildModeAndFlags(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pDumb = new QRadioButton(tr("Dumb Mode"), group);
     m_pAuto = new QRadioButton(tr("Auto Mode"), group);
@@ -242,7 +242,7 @@ void CModemPage::BuildSystemOption1(QWidget* group) {
     }
 }
 
-QGridLayout* CModemPage::BuildSystemOption2(QWidget* group) {
+QGridLayout* CModemPage::BuildLists(QWidget* group) {
     auto* grid = new QGridLayout(group);
     m_pBaseBlock = new QCheckBox(group);
     m_pBaseBlock->setAccessibleName(tr("Use a base block size"));
@@ -269,7 +269,7 @@ QGridLayout* CModemPage::BuildSystemOption2(QWidget* group) {
     return grid;
 }
 
-QGridLayout* CModemPage::BuildSystemOption3(QWidget* group) {
+QGridLayout* CModemPage::BuildDelays(QWidget* group) {
     auto* grid = new QGridLayout(group);
     int row = 0;
     for (const SModemEditRow& edit : kModemEditRows) {

@@ -67,9 +67,9 @@ protected:
 
 private:
     void BuildModemSelect(QWidget* group);
-    void BuildSystemOption1(QWidget* group);
-    QGridLayout* BuildSystemOption2(QWidget* group);
-    QGridLayout* BuildSystemOption3(QWidget* group);
+    void BuildModeAndFlags(QWidget* group);
+    QGridLayout* BuildLists(QWidget* group);
+    QGridLayout* BuildDelays(QWidget* group);
 
     void OnTypeClicked(int row, bool checked);
     void OnModemToggle(bool pressed);

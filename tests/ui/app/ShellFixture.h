@@ -44,7 +44,7 @@ protected:
             m_pFrame->m_pPortSystem = m_pPortSystem;
         }
         m_pFrame->m_RunAbout = [this] { ++m_nAboutRuns; };
-        m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
+        m_pView = CreateMainForm(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
         CMainForm& view = *m_pView;
         view.m_RunModelSelect = [this] {
             ++m_nModelSelectRuns;
@@ -52,7 +52,7 @@ protected:
         };
         view.m_ChooseOpenPath = [this] { return m_strOpenPath; };
         view.m_ChooseSavePath = [this] { return m_strSavePath; };
-        InitialUpdate(*m_pFrame, view);
+        StartMainWindow(*m_pFrame, view);
         return *m_pFrame;
     }
 

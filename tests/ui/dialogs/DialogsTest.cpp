@@ -83,8 +83,8 @@ TEST_F(ModelSelect, TheTextDescribesTheButtonOrPictureUnderThePointer) {
 TEST_F(ShellTest, TheModelSelectCommandRunsTheDialogAndAppliesThePressedModel) {
     m_pFrame = std::make_unique<CMainWindow>(m_Doc, m_Sink);
     m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
-    m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
-    InitialUpdate(*m_pFrame, *m_pView);
+    m_pView = CreateMainForm(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
+    StartMainWindow(*m_pFrame, *m_pView);
     m_Doc.m_Channel[0].m_dRxFreq = 150.0;
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CModelSelectDlg*>(QApplication::activeModalWidget());
@@ -119,8 +119,8 @@ TEST_F(ShellTest, PrintPreviewShowsBothPagesOfTheSheet) {
 TEST_F(ShellTest, TheAboutBoxNamesTheProgram) {
     m_pFrame = std::make_unique<CMainWindow>(m_Doc, m_Sink);
     m_pFrame->m_PortLister = [] { return std::vector<uint32_t>(); };
-    m_pView = AttachView(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
-    InitialUpdate(*m_pFrame, *m_pView);
+    m_pView = CreateMainForm(*m_pFrame, m_Doc, m_Sink, ProgramComResolver());
+    StartMainWindow(*m_pFrame, *m_pView);
     QString title;
     QStringList texts;
     QTimer::singleShot(0, [&] {
