@@ -141,16 +141,6 @@ void CMainForm::BuildForm() {
     m_cbBand = new QComboBox(this);
     m_cbBand->setMinimumWidth(200);
     m_pVersionField = ReadOnlyField(110, this);
-    m_pPllIcLabel = FormLabel(QT_TR_NOOP("# PLL IC :"), this);
-    m_cbPllIc = new QComboBox(this);
-    m_cbPllIc->addItems({QStringLiteral("MB15A02SL"), QStringLiteral("MB15E03SL")});
-    m_cbPllIc->setAccessibleName(tr("PLL IC"));
-    m_pPllIcLabel->setBuddy(m_cbPllIc);
-    // The PLL IC choice is kept for the radio's service bytes but not offered to the user.
-    m_pPllIcLabel->hide();
-    m_pPllIcLabel->setEnabled(false);
-    m_cbPllIc->hide();
-    m_cbPllIc->setEnabled(false);
 
     header->addWidget(FormLabel(QT_TR_NOOP("# MODEL :"), this), 0, 0);
     header->addWidget(m_pModelField, 0, 1);
@@ -158,9 +148,7 @@ void CMainForm::BuildForm() {
     header->addWidget(m_cbBand, 0, 3);
     header->addWidget(FormLabel(QT_TR_NOOP("# VERSION :"), this), 0, 4);
     header->addWidget(m_pVersionField, 0, 5);
-    header->addWidget(m_pPllIcLabel, 0, 6);
-    header->addWidget(m_cbPllIc, 0, 7);
-    header->setColumnStretch(8, 1);
+    header->setColumnStretch(6, 1);
     layout->addLayout(header);
 
     m_pPlaceholder = new QFrame(this);
@@ -168,7 +156,6 @@ void CMainForm::BuildForm() {
     layout->addWidget(m_pPlaceholder, 1);
 
     connect(m_cbBand, &QComboBox::currentIndexChanged, this, &CMainForm::OnBandChange);
-    connect(m_cbPllIc, &QComboBox::currentIndexChanged, this, &CMainForm::OnPllIcChange);
 }
 
 SViewSeams CMainForm::MakeSeams() {
@@ -178,10 +165,6 @@ SViewSeams CMainForm::MakeSeams() {
     seams.RefreshAfterLoad = [this] { RefreshAfterLoad(); };
     seams.RebuildMap = [this](bool markChanges) { RebuildMap(markChanges); };
     seams.ShowVersion = [this](const QString& text) { ShowRadioVersion(text); };
-    seams.SelectPllIc = [this](const QString& name) {
-        const QSignalBlocker quiet(m_cbPllIc);  // choosing it here is no user's change
-        m_cbPllIc->setCurrentIndex(m_cbPllIc->findText(name));
-    };
     seams.ShowStatus = [this](const QString& text) { emit StatusText(text); };
     seams.CommitPendingEdits = [this] { return CommitPendingEdits(); };
     return seams;
@@ -208,10 +191,6 @@ void CMainForm::StartWithFreshRecord() {
     sheetLayout->addWidget(m_pSheet);
 
     LoadPortSetting(m_State.m_nComPort);
-    {
-        const QSignalBlocker quiet(m_cbPllIc);
-        m_cbPllIc->setCurrentIndex(1);  // "MB15E03SL"
-    }
     m_Doc.m_nPllIc = 0;
 
     m_pSheet->m_pChannelPage->RefreshFromRecord(false);
@@ -491,10 +470,6 @@ void CMainForm::OnTwoToneCondition() {
     }
     emit StatusText(m_State.m_bTwoToneLocked ? tr("Two-tone signalling is locked.")
                                              : tr("Two-tone signalling is unlocked."));
-}
-
-void CMainForm::OnPllIcChange(int) {
-    m_Doc.m_nPllIc = 0;
 }
 
 void CMainForm::ShowPage(int index) {

@@ -88,7 +88,6 @@ public:
     void OnProgramFleet();  // the modeless "Program Several Radios" window
     void OnRestoreRadio();  // the modeless "Restore Radio from Backup" window
     void OnBandChange(int index);
-    void OnPllIcChange(int index);
     // Ctrl+Shift+T: the access code that unlocks or locks two-tone signalling.
     void OnTwoToneCondition();
     std::function<bool()> m_RunTwoToneCode;  // true when closed with ENABLE
@@ -152,8 +151,6 @@ public:
     QLineEdit* m_pModelField = nullptr;
     QLineEdit* m_pVersionField = nullptr;
     QComboBox* m_cbBand = nullptr;
-    QComboBox* m_cbPllIc = nullptr;
-    QLabel* m_pPllIcLabel = nullptr;
     QFrame* m_pPlaceholder = nullptr;
     COptionSheet* m_pSheet = nullptr;
     QPointer<CFleetDlg> m_pFleetDlg;  // made at first use, kept for its summary

@@ -74,16 +74,12 @@ void CEepromPage::OnCreatePage() {
     m_pShowSettings = new QPushButton(tr("Show Settings"), this);
     m_pShowSettings->setAccessibleName(tr("Show Settings"));
     m_pShowSettings->setToolTip(tr("Shows the synthesizer step of every channel."));
-    m_pClose = new QPushButton(tr("CLOSE"), this);
-    m_pClose->setVisible(false);
     buttons->addWidget(m_pClearChanges);
     buttons->addWidget(m_pShowSettings);
-    buttons->addWidget(m_pClose);
     buttons->addStretch(1);
     m_pBody->addLayout(buttons);
     connect(m_pClearChanges, &QPushButton::clicked, this, &CEepromPage::OnClearChanges);
     connect(m_pShowSettings, &QPushButton::clicked, this, &CEepromPage::OnShowSettings);
-    connect(m_pClose, &QPushButton::clicked, this, [this] { LeaveProgramming(); });
     setTabOrder(m_pMap, m_pClearChanges);
     setTabOrder(m_pClearChanges, m_pShowSettings);
 }
@@ -189,17 +185,4 @@ void CEepromPage::WriteWholeImageWithProgress() {
 
 void CEepromPage::ReadWithProgress() {
     m_pTransfer->Start(false);
-}
-
-bool CEepromPage::LeaveProgramming() {
-    std::string refusal;
-    CLinkLease lease = m_Ctx.m_Link.Borrow("leaving programming mode", &refusal);
-    if (!lease) {
-        m_Ctx.m_Sink.ShowMessage(refusal);
-        return false;
-    }
-    CBlockTransfer transfer(lease.Port(), {});
-    transfer.m_nComNumber = m_State.m_nComPort;
-    transfer.m_strDevice = m_Ctx.m_Link.DevicePath(m_State.m_nComPort);
-    return transfer.LeaveProgramming();
 }

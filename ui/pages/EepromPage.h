@@ -32,8 +32,6 @@ public:
     void WriteWithProgress();
     void WriteWholeImageWithProgress();  // the radio's own bytes reset, asked first
     void ReadWithProgress();
-    // The page's OK: takes the radio out of programming mode.
-    bool LeaveProgramming();
 
     // "Clear Changes": every mark goes, and so do the pending byte edits once the user agreed to lose them.
     void OnClearChanges();
@@ -54,7 +52,6 @@ public:
     QTableView* m_pMap = nullptr;
     QPushButton* m_pClearChanges = nullptr;
     QPushButton* m_pShowSettings = nullptr;
-    QPushButton* m_pClose = nullptr;  // the layout's "CLOSE" (the page's OK), never shown
 
     // How the two dialogs run (modally; tests answer them themselves). They return the dialog's result.
     std::function<int(CChangeMapDlg&)> m_RunChangeMap;

@@ -26,8 +26,4 @@ public:
     CModemPage* m_pModemPage;
     CChannelPage* m_pChannelPage;
     CEepromPage* m_pEepromPage;
-    const int32_t m_nSystemIndex = kPageSystem;
-    const int32_t m_nModemIndex = kPageModem;
-    const int32_t m_nChannelIndex = kPageChannel;
-    const int32_t m_nEepromIndex = kPageEeprom;
 };

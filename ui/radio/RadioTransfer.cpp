@@ -86,13 +86,6 @@ STransferHooks CRadioTransfer::WorkerHooks() {
             }
         });
     };
-    hooks.SelectPllIc = [this](const std::string& name) {
-        Post([this, name] {
-            if (m_Ctx.m_View.SelectPllIc) {
-                m_Ctx.m_View.SelectPllIc(QString::fromStdString(name));
-            }
-        });
-    };
     hooks.DataStatus = [this](const std::string& text) {
         Post([this, text] {
             if (m_Ctx.m_View.ShowStatus) {
@@ -198,8 +191,7 @@ bool CRadioTransfer::Launch(SOutcome job, const SRadioWrite& write, const CDataR
     STransferHooks hooks = WorkerHooks();
     const std::function<void(const std::string&)> status = hooks.SetStatus;
     if (job.m_Job == EJob::Look) {
-        hooks.SelectPllIc = nullptr;  // a look at the radio leaves the form as it is
-        hooks.ShowVersion = nullptr;
+        hooks.ShowVersion = nullptr;  // a look at the radio leaves the form as it is
     }
     job.m_strBackupPort = StrPrintf("COM%d", com);
     CBlockTransfer transfer(m_Lease.Port(), std::move(hooks));

@@ -37,7 +37,6 @@ struct SViewSeams {
     std::function<void()> RefreshAfterLoad;                // after a whole-record change (read, load)
     std::function<void(bool markChanges)> RebuildMap;      // encode and show the EEPROM map
     std::function<void(const QString& text)> ShowVersion;  // the form's version field
-    std::function<void(const QString& name)> SelectPllIc;  // the hidden PLL IC list
     std::function<void(const QString& text)> ShowStatus;   // the main window's status bar
     std::function<bool()> CommitPendingEdits;              // typed text into the record; false: stop
 };

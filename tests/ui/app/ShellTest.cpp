@@ -77,9 +77,6 @@ TEST_F(ShellTest, StartsOnTheChannelPageWithTheDefaultModelAndAsksForTheModelAtT
     EXPECT_EQ(State().m_bModemPageReady, 0);
     EXPECT_EQ(View().m_pModelField->text().toStdString(), "KV310  VHF");
     EXPECT_EQ(BandTexts(View().m_cbBand), std::vector<std::string>{" V2 : 138 - 174 MHz"});
-    EXPECT_EQ(View().m_cbPllIc->currentText().toStdString(), "MB15E03SL");
-    EXPECT_TRUE(View().m_cbPllIc->isHidden());
-    EXPECT_FALSE(View().m_cbPllIc->isEnabled());
     EXPECT_EQ(PageChecks(*m_pFrame), (std::vector<bool>{true, false, false, false}));
     EXPECT_FALSE(View().HasUnsavedChanges());
 

@@ -314,14 +314,6 @@ TEST_F(EepromPageTest, TheKeyboardReachesEveryCellAndOpensTheEdit) {
     EXPECT_EQ(m_pPage->m_pClearChanges->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
 }
 
-TEST_F(EepromPageTest, TheHiddenCloseTakesTheRadioOutOfProgramming) {
-    EXPECT_FALSE(m_pPage->m_pClose->isVisible());
-    m_pPage->m_pClose->click();
-    const std::vector<uint8_t>& sent = m_Radio.m_Received;
-    ASSERT_GE(sent.size(), 3u);
-    EXPECT_EQ(std::vector<uint8_t>(sent.end() - 3, sent.end()), (std::vector<uint8_t>{0x89, 0x00, 0x89}));
-}
-
 }  // namespace
 
 namespace {
