@@ -18,6 +18,7 @@
 #include "ImageMerge.h"
 #include "ImageTransfer.h"
 #include "ImageVerify.h"
+#include "LinkFrames.h"
 #include "PartlyWritten.h"
 #include "PortNames.h"
 #include "RunFiles.h"

@@ -12,8 +12,8 @@
 #include "FaultOption.h"
 #include "FileIo.h"
 #include "Format.h"
+#include "LinkFrames.h"
 #include "PtyRadio.h"
-#include "ServiceLink.h"
 #include "Verbs.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include "Format.h"
 #include "LinkFrames.h"
 #include "PortNames.h"
-#include "ServiceLink.h"
 #include "TextMark.h"
 
 const char* const kTextWriting = KV310_TEXT("Messages", "Writing.....!");

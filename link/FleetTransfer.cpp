@@ -6,8 +6,8 @@
 #include "BlockTransfer.h"
 #include "Format.h"
 #include "ImageVerify.h"
+#include "LinkFrames.h"
 #include "PartlyWritten.h"
-#include "ServiceLink.h"
 #include "TextMark.h"
 
 namespace {

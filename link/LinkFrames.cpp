@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Format.h"
+
 uint8_t BlockChecksum(const uint8_t* data, int length) {
     unsigned sum = 0;
     for (int i = 0; i < length; ++i) {
@@ -19,4 +21,8 @@ CBlockFrame BlockFrame(const CImageBytes& image, int block) {
     std::copy_n(image.begin() + address, kImageBlockSize, frame.begin() + kBlockDataOffset);
     frame[kBlockChecksumOffset] = BlockChecksum(&frame[kBlockDataOffset]);
     return frame;
+}
+
+std::string VersionText(uint8_t version) {
+    return StrPrintf("%d.%d", version >> 4, version & 0x0F);
 }

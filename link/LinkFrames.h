@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "EepromImage.h"
@@ -54,3 +55,6 @@ uint8_t BlockChecksum(const uint8_t* data, int length = kImageBlockSize);
 
 // Header, address and the 16 bytes of block k of the image, with the checksum.
 CBlockFrame BlockFrame(const CImageBytes& image, int block);
+
+// The firmware version byte as every window and line of the program shows it: "%d.%d" ("1.2").
+std::string VersionText(uint8_t version);

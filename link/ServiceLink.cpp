@@ -80,10 +80,6 @@ std::vector<uint8_t> DrainNonZero(CRadioPort& port) {
 
 }  // namespace
 
-std::string VersionText(uint8_t version) {
-    return StrPrintf("%d.%d", version >> 4, version & 0x0F);
-}
-
 EServiceStart CServiceLink::Start(int comNumber, const std::string& device) {
     const std::string path = device.empty() ? ComDevicePath(comNumber) : device;
     std::string reason = m_CheckPort ? m_CheckPort(comNumber, path) : std::string();

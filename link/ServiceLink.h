@@ -81,9 +81,6 @@ constexpr int kServiceStartWaitMs = 400;
 constexpr int kRepeatPauseMs = 100;
 constexpr int kRepeatTries = 21;  // 21 x (40 + 100) ms: about 3 s before giving up
 
-// The firmware version as every window and line of the program shows it: "%d.%d" ("1.2").
-std::string VersionText(uint8_t version);
-
 class CServiceLink {
 public:
     CServiceLink(CRadioPort& port, CMessageSink& sink) : m_Port(port), m_Sink(sink) {}

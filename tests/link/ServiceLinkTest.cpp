@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "LinkFrames.h"
 #include "MessageSink.h"
 #include "PortNames.h"
 #include "SimPort.h"

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMetaObject>
 #include <QThread>
+#include "LinkFrames.h"
 #include "PortSurvey.h"
 #include "widgets/AccessibleText.h"
 
