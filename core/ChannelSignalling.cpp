@@ -188,7 +188,7 @@ bool ApplyAccessCode(CDataRadioDoc& doc, SSignallingSession& session, const std:
                      std::string* message) {
     const long long code = FieldTextToInt(text);
     session.m_nAccessCode = static_cast<int32_t>(std::clamp<long long>(code, INT32_MIN, INT32_MAX));
-    if (code != kTwoToneAccessCode) {
+    if (code != kAccessCode) {
         if (message != nullptr) {
             *message = kMsgWrongPassword;
         }

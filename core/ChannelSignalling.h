@@ -5,11 +5,9 @@
 
 #include <string>
 
+#include "AccessCode.h"
 #include "DataRadioDoc.h"
 #include "TextMark.h"
-
-// The one access code of the program; the EEPROM map's byte editing asks for the same number.
-constexpr int kTwoToneAccessCode = 7259;
 
 // Captions of a channel's option buttons: empty while the channel lacks a frequency, else "NO", the CTCSS
 // tone (" 67.0"), the DCS code ("023") or the two-tone group ("Tone A", "Tone B", "Both").

@@ -6,11 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "AccessCode.h"
 #include "DataRadioDoc.h"
 #include "EepromImage.h"
-
-// The 4-digit code that opens map editing (the two-tone condition asks for the same number).
-constexpr int kMapAccessCode = 7259;
 
 constexpr int kMapRows = kImageBlocks + 1;        // 27: the label row and one row per 16 bytes
 constexpr int kMapColumns = kImageBlockSize + 1;  // 17: the label column and one column per byte

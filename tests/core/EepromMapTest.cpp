@@ -76,8 +76,8 @@ TEST(EepromMap, EveryScaledFieldOfTheTableCarriesItsValueBothWays) {
 }
 
 TEST(EepromMap, ReadsTheAccessCodeFromItsLeadingDigits) {
-    EXPECT_EQ(AccessCodeFromText("7259"), kMapAccessCode);
-    EXPECT_EQ(AccessCodeFromText("7259x"), kMapAccessCode);
+    EXPECT_EQ(AccessCodeFromText("7259"), kAccessCode);
+    EXPECT_EQ(AccessCodeFromText("7259x"), kAccessCode);
     EXPECT_EQ(AccessCodeFromText(""), 0);
     EXPECT_EQ(AccessCodeFromText("x7259"), 0);
     EXPECT_EQ(AccessCodeFromText("1234567899999"), 123456789);  // only the first 9 characters count

@@ -70,7 +70,7 @@ CChangeMapDlg::CChangeMapDlg(SSignallingSession& session, CMessageSink& sink, in
 void CChangeMapDlg::OnInput() {
     m_strPassword = m_pPassword->text();
     m_Session.m_nAccessCode = AccessCodeFromText(m_strPassword.toStdString());
-    if (m_Session.m_nAccessCode != kMapAccessCode) {
+    if (m_Session.m_nAccessCode != kAccessCode) {
         m_Sink.ShowMessage(kMsgWrongMapPassword);
         m_pPassword->setFocus();
         m_pPassword->selectAll();

@@ -218,7 +218,7 @@ void CChannelOptionDlg::OnTwoToneChoice() {
     bool granted = m_State.m_bTwoToneCodeOk != 0;
     if (!granted) {
         const bool enable = m_RunAccessCode && m_RunAccessCode();
-        granted = enable && m_State.m_nAccessCode == kTwoToneAccessCode;
+        granted = enable && m_State.m_nAccessCode == kAccessCode;
         if (enable) {
             m_State.m_bTwoToneCodeOk = granted ? 1 : 0;
         }
