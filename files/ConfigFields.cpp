@@ -7,9 +7,11 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <type_traits>
 
 #include "Format.h"
+#include "ModemRules.h"
 #include "TextMark.h"
 #include "Tones.h"
 
@@ -20,21 +22,24 @@ using C = CChannelData;
 
 const char* const kModelNames[] = {"KV310 VHF", "KV310 UHF", "KV330 VHF", "KV330 UHF"};
 
-// The baud lists as the sorted lists of the modem page hold them, by modem type.
-const std::vector<const char*> kSBand[] = {{"4800", "9600"}, {"1200", "2400", "4800"}, {"1200"}};
-const std::vector<const char*> kNBand[] = {{"4800"}, {"1200", "2400"}, {"1200"}};
-
-// The modem type whose baud lists apply: GMSK wins over FFSK and FFSK over AFSK; -1 for none.
-int ModemType(const CDataRadioDoc& doc) {
-    return doc.m_bModemGmsk ? 0 : doc.m_bModemFfsk ? 1 : doc.m_bModemAfsk ? 2 : -1;
+// The baud list of the field as the modem page holds it (sorted, ModemRules.h) for the record's modem type;
+// none when no type is set.
+std::optional<std::vector<std::string>> BaudList(const SFieldDef& field, const CDataRadioDoc& doc) {
+    const EModemType type = ModemTypeOf(doc);
+    if (type == EModemType::None) {
+        return std::nullopt;
+    }
+    SBaudLists lists = BaudLists(type);
+    return field.eKind == EValueKind::SBandBaud ? lists.m_SBand : lists.m_NBand;
 }
 
-const std::vector<const char*>* BaudList(const SFieldDef& field, const CDataRadioDoc& doc) {
-    const int type = ModemType(doc);
-    if (type < 0) {
-        return nullptr;
+// The texts as the name lookups below take them (pointing into texts).
+std::vector<const char*> NamesOf(const std::vector<std::string>& texts) {
+    std::vector<const char*> names;
+    for (const std::string& text : texts) {
+        names.push_back(text.c_str());
     }
-    return field.eKind == EValueKind::SBandBaud ? &kSBand[type] : &kNBand[type];
+    return names;
 }
 
 struct SSlot {
@@ -206,8 +211,8 @@ std::string Readable(const SFieldDef& f, const CDataRadioDoc& doc, const SSlot& 
         }
         case EValueKind::SBandBaud:
         case EValueKind::NBandBaud: {
-            const std::vector<const char*>* list = BaudList(f, doc);
-            return list != nullptr && v >= 0 && v < static_cast<int64_t>(list->size()) ? (*list)[v] : "";
+            const auto list = BaudList(f, doc);
+            return list && v >= 0 && v < static_cast<int64_t>(list->size()) ? (*list)[v] : "";
         }
     }
     return "";
@@ -315,8 +320,8 @@ bool ParseReadable(const SFieldDef& f, const std::string& text, const CDataRadio
         }
         case EValueKind::SBandBaud:
         case EValueKind::NBandBaud: {
-            const std::vector<const char*>* list = BaudList(f, doc);
-            v = list != nullptr ? FindName(*list, text) : -1;
+            const auto list = BaudList(f, doc);
+            v = list ? FindName(NamesOf(*list), text) : -1;
             return v >= 0;
         }
     }
@@ -348,7 +353,7 @@ bool IsShown(const SFieldDef& field, const CDataRadioDoc& doc, int ch) {
         case EShown::TxDcs:
             return c.m_nTxOption == kSigDcs;
         case EShown::ModemType:
-            return ModemType(doc) >= 0;
+            return ModemTypeOf(doc) != EModemType::None;
     }
     return true;
 }
@@ -373,7 +378,7 @@ bool ParseField(const SFieldDef& field, const std::string& text, bool raw, CData
     if (!ParseReadable(field, text, doc, v, d)) {
         const bool baudWithoutType =
             (field.eKind == EValueKind::SBandBaud || field.eKind == EValueKind::NBandBaud) &&
-            BaudList(field, doc) == nullptr;
+            !BaudList(field, doc);
         error = baudWithoutType ? "a baud rate needs a modem type: set gmsk, ffsk or afsk to true"
                                 : "'" + text + "' is not allowed: give " + FieldRangeText(field, doc);
         return false;
@@ -445,8 +450,8 @@ std::string FieldRangeText(const SFieldDef& f, const CDataRadioDoc& doc) {
         }
         case EValueKind::SBandBaud:
         case EValueKind::NBandBaud: {
-            const std::vector<const char*>* list = BaudList(f, doc);
-            return list != nullptr ? WithUnit(Join(*list), "bps") : "a modem type first";
+            const auto list = BaudList(f, doc);
+            return list ? WithUnit(Join(NamesOf(*list)), "bps") : "a modem type first";
         }
     }
     return "";
