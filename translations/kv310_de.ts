@@ -975,10 +975,6 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
         <translation>Änderungsmarkierungen und %1 Byte-Änderungen gelöscht.</translation>
     </message>
     <message>
-        <source>CLOSE</source>
-        <translation>SCHLIESSEN</translation>
-    </message>
-    <message>
         <source>Discard 1 byte edit that was not written?</source>
         <translation>1 nicht geschriebene Byte-Änderung verwerfen?</translation>
     </message>
@@ -1183,10 +1179,6 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
         <translation>Serieller Mitschnitt gespeichert in %1</translation>
     </message>
     <message>
-        <source># PLL IC :</source>
-        <translation># PLL-IC :</translation>
-    </message>
-    <message>
         <source># MODEL :</source>
         <translation># MODELL :</translation>
     </message>
@@ -1205,10 +1197,6 @@ Von Hand geändert: jedes Schreiben sendet diesen Wert bis „Änderungen lösch
     <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>PLL IC</source>
-        <translation>PLL-IC</translation>
     </message>
     <message>
         <source>Saved %1.</source>

@@ -975,10 +975,6 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
         <translation>Marcas de cambio y %1 ediciones de byte borradas.</translation>
     </message>
     <message>
-        <source>CLOSE</source>
-        <translation>CERRAR</translation>
-    </message>
-    <message>
         <source>Discard 1 byte edit that was not written?</source>
         <translation>¿Descartar 1 edición de byte no escrita?</translation>
     </message>
@@ -1183,10 +1179,6 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
         <translation>Traza serie guardada en %1</translation>
     </message>
     <message>
-        <source># PLL IC :</source>
-        <translation># CI PLL :</translation>
-    </message>
-    <message>
         <source># MODEL :</source>
         <translation># MODELO :</translation>
     </message>
@@ -1205,10 +1197,6 @@ Editado a mano: cada escritura envía este valor hasta «Borrar cambios».</tran
     <message>
         <source>Save As</source>
         <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>PLL IC</source>
-        <translation>CI PLL</translation>
     </message>
     <message>
         <source>Saved %1.</source>
