@@ -106,22 +106,6 @@ EOptionFill TxOptionFill(const CChannelData& channel) {
     return HasFrequencies(channel) ? FillOf(option, channel.m_dTxCtcss) : EOptionFill::Plain;
 }
 
-SRgb OptionFillColour(EOptionFill fill) {
-    switch (fill) {
-        case EOptionFill::Ctcss:
-            return {255, 255, 204};
-        case EOptionFill::MarkedCtcss:
-            return {255, 204, 255};
-        case EOptionFill::Dcs:
-            return {204, 255, 255};
-        case EOptionFill::TwoTone:
-            return {245, 240, 240};
-        case EOptionFill::Plain:
-            break;
-    }
-    return {-1, -1, -1};
-}
-
 bool ModelHasTwoTone(int model) {
     return model == kModelKv330Vhf || model == kModelKv330Uhf;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Channel signalling as the channel page and the channel option dialog present it: the option buttons'
-// captions and fill colours, which choices and picker buttons the dialog offers for a model, the two-tone
-// data checks and the access code that locks or unlocks two-tone.
+// captions and fills (their colours are the window's: OptionFillColour in ui/shared/DisplaySettings.h), which
+// choices and picker buttons the dialog offers for a model, the two-tone data checks and the access code that
+// locks or unlocks two-tone.
 
 #include <string>
 
@@ -23,11 +24,6 @@ EOptionFill RxOptionFill(const CChannelData& channel);
 EOptionFill TxOptionFill(const CChannelData& channel);
 // The eleven tones both the page and the CTCSS picker colour apart.
 bool IsMarkedCtcss(double hz);
-struct SRgb {
-    int m_nRed, m_nGreen, m_nBlue;
-};
-// The fill colour; Plain has none (the button's own background).
-SRgb OptionFillColour(EOptionFill fill);
 
 // The channel option dialog's radio choices for a channel's options: the KV330 shows them as they are; the
 // KV310, which has no two-tone, shows options 2 and 3 as DCS.

@@ -8,6 +8,7 @@
 #include "ChannelSignalling.h"
 #include "FrequencyRules.h"
 #include "Tones.h"
+#include "shared/DisplaySettings.h"
 
 namespace {
 
@@ -49,8 +50,7 @@ CTonePickerDlg::CTonePickerDlg(EKind kind, QWidget* parent) : QDialog(parent) {
             auto* cell = new QTableWidgetItem(CellText(kind, index));
             cell->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
             if (kind == EKind::Ctcss && IsMarkedCtcss(kCtcssTable[static_cast<size_t>(index)])) {
-                const SRgb rgb = OptionFillColour(EOptionFill::MarkedCtcss);
-                cell->setBackground(QColor(rgb.m_nRed, rgb.m_nGreen, rgb.m_nBlue));
+                cell->setBackground(OptionFillColour(EOptionFill::MarkedCtcss));
                 cell->setForeground(
                     QColor(Qt::black));  // the pale mark keeps dark text in a dark palette too
             }

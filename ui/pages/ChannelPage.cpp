@@ -27,11 +27,6 @@ QCheckBox* MakeCheck(const char* text, QWidget* parent) {
     return box;
 }
 
-QColor FillColour(EOptionFill fill) {
-    const SRgb rgb = OptionFillColour(fill);
-    return rgb.m_nRed < 0 ? QColor() : QColor(rgb.m_nRed, rgb.m_nGreen, rgb.m_nBlue);
-}
-
 // "label [control] unit" on one line of a grid.
 void AddLine(QGridLayout& grid, int line, const char* label, QWidget* control, const char* unit) {
     auto* text = new QLabel(QCoreApplication::translate("CChannelPage", label), control->parentWidget());
@@ -241,9 +236,9 @@ void CChannelPage::UpdateOptionButtons() {
         const CChannelData& ch = Channel(row->m_nChannel);
         MarkOutOfBand(*row);
         row->m_pRxOption->SetLook(TranslatedText(KV310_MESSAGES, RxOptionCaption(ch).c_str()),
-                                  FillColour(RxOptionFill(ch)));
+                                  OptionFillColour(RxOptionFill(ch)));
         row->m_pTxOption->SetLook(TranslatedText(KV310_MESSAGES, TxOptionCaption(ch).c_str()),
-                                  FillColour(TxOptionFill(ch)));
+                                  OptionFillColour(TxOptionFill(ch)));
     }
 }
 

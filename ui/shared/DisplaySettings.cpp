@@ -333,6 +333,22 @@ QColor MapFrameColour(const QPalette& palette) {
     return IsDarkPalette(palette) ? QColor(0x9C, 0xC8, 0xFF) : QColor(0x20, 0x20, 0x80);
 }
 
+QColor OptionFillColour(EOptionFill fill) {
+    switch (fill) {
+        case EOptionFill::Ctcss:
+            return QColor(255, 255, 204);
+        case EOptionFill::MarkedCtcss:
+            return QColor(255, 204, 255);
+        case EOptionFill::Dcs:
+            return QColor(204, 255, 255);
+        case EOptionFill::TwoTone:
+            return QColor(245, 240, 240);
+        case EOptionFill::Plain:
+            break;
+    }
+    return QColor();
+}
+
 QColor OptionFill(const QColor& lightFill, const QPalette& palette) {
     if (!lightFill.isValid() || !IsDarkPalette(palette)) {
         return lightFill;

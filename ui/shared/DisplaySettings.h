@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include "ChannelSignalling.h"
+
 class QApplication;
 
 enum class ELanguage { System, English, German, Spanish };
@@ -54,6 +56,9 @@ QColor MapPlainColour(const QPalette& palette);
 QColor MapTextColour(const QPalette& palette);
 // The frame of the map's current cell.
 QColor MapFrameColour(const QPalette& palette);
+// The light fill of a channel's option button for its signalling (a pale tone colour); invalid for Plain
+// (the button's own background). The CTCSS picker marks the same eleven tones with MarkedCtcss's.
+QColor OptionFillColour(EOptionFill fill);
 // A channel's option button: its fill for the light fill its signalling has (a pale tone colour; invalid for
 // none), darkened in a dark palette with its hue kept, and the text on it, enabled or greyed, at 4.5:1.
 QColor OptionFill(const QColor& lightFill, const QPalette& palette);
