@@ -183,7 +183,7 @@ public:
     }
     int Frames(std::vector<uint8_t> frame) const {
         return static_cast<int>(std::count_if(m_Writes.begin(), m_Writes.end(),
-                                              [&frame](const CPortWrite& w) { return w.m_Bytes == frame; }));
+                                              [&frame](const SPortWrite& w) { return w.m_Bytes == frame; }));
     }
 
 private:
@@ -213,7 +213,7 @@ TEST(RadioWrite, AStopBeforeTheFirstBlockIsAStopBeforeTheWrite) {
         sim.m_Eeprom = field;
         std::atomic<bool> stop{false};
         CStoppingPort port(sim, stop, c.atEnterWait);
-        CBlockTransfer transfer(port, CTransferHooks());
+        CBlockTransfer transfer(port, STransferHooks());
         transfer.m_pStop = &stop;
         SRadioWriteHooks hooks;
         hooks.KeepBackup = [&](const CImageBytes&, std::string&) {
