@@ -67,6 +67,39 @@ void CompareChannel(int i, const CChannelData& plan, const CChannelData& radio,
 
 }  // namespace
 
+std::vector<std::string> CalibrationByteChanges(const CImageBytes& radio, const CImageBytes& backup) {
+    // where each service byte lives; service byte 0 is the firmware's byte 16, which every write sets
+    const struct {
+        int m_nService;
+        uint16_t m_nAddr;
+        uint8_t m_nBits;
+    } kServiceBytes[] = {
+        {1, kService1.m_nAddr, 0x7F},
+        {2, kService2.m_nAddr, 0x7F},
+        {3, kService3, 0xFF},
+        {4, kService4, 0xFF},
+        {5, kService5, 0xFF},
+        {6, kService6, 0xFF},
+        {7, kService7, 0xFF},
+        {8, kService8, 0xFF},
+        {9, uint16_t(kService8 + 1), 0xFF},
+        {10, uint16_t(kService8 + 2), 0xFF},
+        {11, uint16_t(kService8 + 3), 0xFF},
+    };
+    std::vector<std::string> lines;
+    for (const auto& service : kServiceBytes) {
+        const int a = radio[service.m_nAddr] & service.m_nBits;
+        const int b = backup[service.m_nAddr] & service.m_nBits;
+        if (a != b) {
+            lines.push_back(TextPrintf(
+                KV310_MESSAGES,
+                KV310_TEXT("Messages", "service byte %d: radio %02X, backup %02X — this radio's calibration"),
+                service.m_nService, a, b));
+        }
+    }
+    return lines;
+}
+
 std::vector<std::string> MeaningDifferences(const CImageBytes& planBytes, const CImageBytes& radioBytes) {
     const CDataRadioDoc plan = Decoded(planBytes);
     const CDataRadioDoc radio = Decoded(radioBytes);

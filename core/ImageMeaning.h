@@ -11,3 +11,7 @@
 // One line per field that differs, in the image's order: "Channel 3 RX: plan 151.01250, radio 151.41250",
 // "scan speed: plan 3, radio 7". Empty when both decode alike.
 std::vector<std::string> MeaningDifferences(const CImageBytes& plan, const CImageBytes& radio);
+
+// The radio's own calibration (service bytes 1-11, which no settings file carries) that sending backup would
+// change, one line each: "service byte 4: radio 31, backup 2A — this radio's calibration".
+std::vector<std::string> CalibrationByteChanges(const CImageBytes& radio, const CImageBytes& backup);

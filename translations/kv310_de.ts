@@ -2364,6 +2364,10 @@ D</translation>
             <numerusform>%n konnten nicht entfernt werden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The radio&apos;s own calibration changes:</source>
+        <translation>Der eigene Abgleich des Funkgeräts ändert sich:</translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>
@@ -5158,6 +5162,10 @@ Sie abbrechen und das Programm schließen? Ein jetzt abgebrochenes Schreiben hin
     <message>
         <source>Write cancelled</source>
         <translation>Schreiben abgebrochen</translation>
+    </message>
+    <message>
+        <source>service byte %d: radio %02X, backup %02X — this radio&apos;s calibration</source>
+        <translation>Servicebyte %d: Funkgerät %02X, Sicherung %02X — der Abgleich dieses Funkgeräts</translation>
     </message>
 </context>
 <context>

@@ -2365,6 +2365,10 @@ O</translation>
             <numerusform>%n no se pudieron eliminar.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The radio&apos;s own calibration changes:</source>
+        <translation>Cambia la calibración propia de la radio:</translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>
@@ -5159,6 +5163,10 @@ Stop it and close the program? A write stopped now leaves the radio holding a pa
     <message>
         <source>Write cancelled</source>
         <translation>Escritura cancelada</translation>
+    </message>
+    <message>
+        <source>service byte %d: radio %02X, backup %02X — this radio&apos;s calibration</source>
+        <translation>byte de servicio %d: radio %02X, copia %02X — la calibración de esta radio</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,7 @@ void CRadioTransfer::StartRestore(const CImageBytes& backup, const std::string& 
     }
     SOutcome job;
     job.m_Job = EJob::Restore;
+    job.m_bModelAccepted = true;  // the restore's own question named the model
     SRadioWrite restore;
     restore.m_Plan = backup;
     restore.m_bRestore = true;

@@ -12,6 +12,7 @@
 #include "ConfigDiff.h"
 #include "FileIo.h"
 #include "Format.h"
+#include "ImageMeaning.h"
 #include "ImageMerge.h"
 #include "RadioWrite.h"
 #include "Retention.h"
@@ -234,6 +235,7 @@ void CRestoreDlg::OnCompare() {
 
 void CRestoreDlg::OnRadioRead(bool ok) {
     if (!ok) {
+        m_bRestoreAfterRead = false;
         m_pResult->setText(tr("The radio could not be read: nothing was compared or written."));
         OnSelectionChanged();
         return;
@@ -249,9 +251,13 @@ void CRestoreDlg::OnRadioRead(bool ok) {
         bytes += addr != kVersionFirmwareByte && radio[addr] != m_Backup[addr] ? 1 : 0;
     }
     m_nFieldsChanged = static_cast<int>(fields.size());
+    m_Calibration = CalibrationByteChanges(radio, m_Backup);
     QString text;
     if (!m_strMismatch.empty()) {
         text += tr("Model: %1.").arg(QString::fromStdString(m_strMismatch)) + QLatin1Char('\n');
+    }
+    for (const std::string& line : m_Calibration) {  // no field shows them, so they are named first
+        text += QString::fromStdString(line) + QLatin1Char('\n');
     }
     for (int i = 0; i < m_nFieldsChanged && i < kChangesShown; ++i) {
         text += QString::fromStdString(fields[static_cast<size_t>(i)]) + QLatin1Char('\n');
@@ -267,9 +273,31 @@ void CRestoreDlg::OnRadioRead(bool ok) {
                                  .arg(kImageSize));
     m_nComparedRow = m_pList->currentRow();
     OnSelectionChanged();
+    if (m_bRestoreAfterRead) {
+        m_bRestoreAfterRead = false;
+        AskAndRestore();  // the read's transfer has ended: the question, then the restore, on this radio
+    }
 }
 
+// The radio on the cable now may not be the one compared (the cable moved, another port was chosen): it is
+// read again, its backup kept, and compared before the question.
 void CRestoreDlg::OnRestore() {
+    const int row = m_pList->currentRow();
+    if (row < 0 || row != m_nComparedRow) {
+        return;
+    }
+    m_bRestoreAfterRead = true;
+    m_pResult->setText(tr("Reading the radio..."));
+    m_pCompare->setEnabled(false);
+    m_pRestore->setEnabled(false);
+    m_Transfer.StartLook();
+    if (!m_Transfer.IsRunning()) {
+        m_bRestoreAfterRead = false;  // refused, and said
+    }
+    OnSelectionChanged();
+}
+
+void CRestoreDlg::AskAndRestore() {
     const int row = m_pList->currentRow();
     if (row < 0 || row != m_nComparedRow) {
         return;
@@ -281,6 +309,12 @@ void CRestoreDlg::OnRestore() {
     if (!m_strMismatch.empty()) {
         question += QStringLiteral("\r\n\r\n") +
                     tr("The backup is of another model: %1.").arg(QString::fromStdString(m_strMismatch));
+    }
+    if (!m_Calibration.empty()) {
+        question += QStringLiteral("\r\n\r\n") + tr("The radio's own calibration changes:");
+        for (const std::string& line : m_Calibration) {
+            question += QStringLiteral("\r\n") + QString::fromStdString(line);
+        }
     }
     question += QStringLiteral("\r\n\r\n") +
                 tr("%n field(s) change; every byte of the radio becomes the backup's.", "", m_nFieldsChanged);

@@ -65,6 +65,7 @@ protected:
 
 private:
     void OnRadioRead(bool ok);
+    void AskAndRestore();  // after the read Restore asked for
     void OnRestored(bool ok);
     void OnSelectionChanged();
     // The chosen row's 416 bytes; false (said) when it cannot be read or is not 416 bytes.
@@ -72,7 +73,9 @@ private:
 
     SPageContext& m_Ctx;
     CRadioTransfer& m_Transfer;
-    int m_nComparedRow = -1;  // the row the radio was last compared with
+    int m_nComparedRow = -1;                 // the row the radio was last compared with
+    bool m_bRestoreAfterRead = false;        // Restore was pressed: the radio is read again, then asked about
+    std::vector<std::string> m_Calibration;  // the radio's calibration bytes the backup would change
     CImageBytes m_Backup{};
     bool m_bModelDiffers = false;
     std::string m_strMismatch;

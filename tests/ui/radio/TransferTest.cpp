@@ -266,6 +266,8 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
               -1)
         << dialog->m_pChanges->toPlainText().toStdString();
     ASSERT_TRUE(dialog->m_pRestore->isEnabled()) << dialog->m_pResult->text().toStdString();
+    // the cable moves to another radio after the compare: Restore reads the radio on the cable again
+    Radio([](CRadioSimulator& r) { return r.m_Eeprom[191] = 0x06; });  // a KV330 UHF U1
     m_Sink.m_Answers.push_back(EAnswer::Yes);
     dialog->activateWindow();  // the progress window had the focus
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
@@ -277,7 +279,14 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
     WaitForTransfer();
     ASSERT_EQ(m_Sink.m_Questions.size(), 1u);
     EXPECT_NE(m_Sink.m_Questions[0].find("Put the backup "), std::string::npos);
-    EXPECT_NE(m_Sink.m_Questions[0].find("The backup is of another model"), std::string::npos);
+    EXPECT_NE(m_Sink.m_Questions[0].find("The backup is of another model: the radio is a KV330 UHF U1"),
+              std::string::npos)
+        << m_Sink.m_Questions[0];
+    // no field shows the calibration, so the question names each byte of it that changes
+    EXPECT_NE(
+        m_Sink.m_Questions[0].find("service byte 5: radio 1D, backup 5F \u2014 this radio's calibration"),
+        std::string::npos)
+        << m_Sink.m_Questions[0];
     EXPECT_EQ(Radio([](CRadioSimulator& r) { return r.m_Eeprom; }), field);  // every byte the backup's
     EXPECT_EQ(dialog->m_pResult->text().toStdString(), "Restored: the radio holds the backup's 416 bytes.");
     std::vector<std::string> lines;
