@@ -190,7 +190,14 @@ bool WriteDataSheetPdf(const CDataRadioDoc& doc, const QPageLayout& layout, int 
         PaintDataSheet(doc, painter, writer);
         painter.end();
     }
-    const QByteArray& data = pdf.data();
+    QByteArray data = pdf.data();
+    // The PDF's creation time is to the second, so the window's sheet and kv310ctl's of the same file would
+    // differ by when each was made: only the day is kept (same length, so the cross-references still hold).
+    const QByteArray stamp("/CreationDate (D:");
+    const qsizetype at = data.indexOf(stamp);
+    if (at >= 0 && data.size() >= at + stamp.size() + 14) {
+        data.replace(at + stamp.size() + 8, 6, "000000");
+    }
     std::string reason;
     if (!WriteFileAtomically(path, std::vector<uint8_t>(data.begin(), data.end()), &reason)) {
         return Fail(error, "Cannot write " + path + ": " + reason);

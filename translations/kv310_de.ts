@@ -2368,6 +2368,14 @@ D</translation>
         <source>The radio&apos;s own calibration changes:</source>
         <translation>Der eigene Abgleich des Funkgeräts ändert sich:</translation>
     </message>
+    <message>
+        <source>Kept by</source>
+        <translation>Angelegt von</translation>
+    </message>
+    <message>
+        <source>First channels (RX MHz)</source>
+        <translation>Erste Kanäle (RX MHz)</translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>

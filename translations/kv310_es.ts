@@ -2369,6 +2369,14 @@ O</translation>
         <source>The radio&apos;s own calibration changes:</source>
         <translation>Cambia la calibración propia de la radio:</translation>
     </message>
+    <message>
+        <source>Kept by</source>
+        <translation>Guardada por</translation>
+    </message>
+    <message>
+        <source>First channels (RX MHz)</source>
+        <translation>Primeros canales (RX MHz)</translation>
+    </message>
 </context>
 <context>
     <name>CScanWarningDlg</name>

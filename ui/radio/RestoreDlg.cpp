@@ -18,14 +18,26 @@
 #include "Retention.h"
 #include "TransferLog.h"
 #include "TransferRecord.h"
+#include "radio/TransferHistoryDlg.h"
 #include "widgets/AccessibleText.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-enum EColumn { kColTime, kColPort, kColSerial, kColModel, kColFirmware, kColFile, kColColumns };
-constexpr size_t kLogTime = 0, kLogPort = 3, kLogSerial = 4, kLogFirmware = 5, kLogBackup = 11;
+enum EColumn {
+    kColTime,
+    kColPort,
+    kColSerial,
+    kColModel,
+    kColFirmware,
+    kColOrigin,
+    kColChannels,
+    kColFile,
+    kColColumns
+};
+constexpr int kChannelsNamed = 3;  // enough to tell two radios of one model apart
+constexpr size_t kLogTime = 0, kLogVerb = 2, kLogPort = 3, kLogSerial = 4, kLogFirmware = 5, kLogBackup = 11;
 constexpr int kChangesShown = 40;  // a longer list is cut, with a count of the rest
 constexpr int kDefaultPruneDays = 365;
 constexpr int kMaxPruneDays = 36500;
@@ -57,6 +69,24 @@ std::string ModelAndSubBand(const CDataRadioDoc& doc) {
     return text;
 }
 
+// "150.00000, 151.50000, 152.00000 +2": the first programmed channels' RX frequencies and how many more.
+std::string FirstChannels(const CDataRadioDoc& doc) {
+    std::string text;
+    int named = 0;
+    int more = 0;
+    for (const CChannelData& channel : doc.m_Channel) {
+        if (channel.m_dRxFreq == 0.0) {
+            continue;
+        }
+        if (named < kChannelsNamed) {
+            text += (named++ == 0 ? "" : ", ") + StrPrintf("%.5f", channel.m_dRxFreq);
+        } else {
+            ++more;
+        }
+    }
+    return more > 0 ? text + StrPrintf(" +%d", more) : text;
+}
+
 // "2026-12-07_15-03-22_COM17.bin" gives "2026-12-07 15:03:22" and "COM17".
 void DetailsFromName(const std::string& name, CRestoreDlg::SBackupRow& row) {
     if (name.size() < 20) {
@@ -75,8 +105,9 @@ CRestoreDlg::CRestoreDlg(SPageContext& context, CRadioTransfer& transfer, QWidge
     auto* layout = new QVBoxLayout(this);
     auto* listLabel = new QLabel(tr("&Backups kept, newest first:"));
     m_pList = new QTableWidget(0, kColColumns);
-    m_pList->setHorizontalHeaderLabels(
-        {tr("Time"), tr("Port"), tr("Adapter serial"), tr("Model"), tr("Firmware"), tr("File")});
+    m_pList->setHorizontalHeaderLabels({tr("Time"), tr("Port"), tr("Adapter serial"), tr("Model"),
+                                        tr("Firmware"), tr("Kept by"), tr("First channels (RX MHz)"),
+                                        tr("File")});
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -146,7 +177,9 @@ std::vector<CRestoreDlg::SBackupRow> CRestoreDlg::ListBackups(const std::string&
         DetailsFromName(name, row);
         CImageBytes bytes{};
         if (ReadImageFile(row.m_strPath, bytes) && !IsBlankImage(bytes)) {
-            row.m_strModel = ModelAndSubBand(Decoded(bytes));
+            const CDataRadioDoc doc = Decoded(bytes);
+            row.m_strModel = ModelAndSubBand(doc);
+            row.m_strChannels = FirstChannels(doc);
         }
         // the newest line that names the backup knows the adapter and the firmware
         for (auto line = log.rbegin(); line != log.rend(); ++line) {
@@ -156,6 +189,7 @@ std::vector<CRestoreDlg::SBackupRow> CRestoreDlg::ListBackups(const std::string&
                 row.m_strPort = fields[kLogPort];
                 row.m_strAdapterSerial = fields[kLogSerial];
                 row.m_strFirmware = fields[kLogFirmware];
+                row.m_strOrigin = fields[kLogVerb];
                 break;
             }
         }
@@ -180,8 +214,10 @@ void CRestoreDlg::Refill() {
     for (int r = 0; r < static_cast<int>(m_Rows.size()); ++r) {
         const SBackupRow& row = m_Rows[static_cast<size_t>(r)];
         const std::string cells[kColColumns] = {
-            row.m_strTime,  row.m_strPort,     row.m_strAdapterSerial,
-            row.m_strModel, row.m_strFirmware, fs::path(row.m_strPath).filename().string()};
+            row.m_strTime,          row.m_strPort,
+            row.m_strAdapterSerial, row.m_strModel,
+            row.m_strFirmware,      LogWordShown(QString::fromStdString(row.m_strOrigin)).toStdString(),
+            row.m_strChannels,      fs::path(row.m_strPath).filename().string()};
         for (int c = 0; c < kColColumns; ++c) {
             const std::string& text = cells[c];
             m_pList->setItem(r, c, new QTableWidgetItem(QString::fromStdString(text.empty() ? "-" : text)));

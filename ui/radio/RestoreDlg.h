@@ -30,6 +30,8 @@ public:
         std::string m_strAdapterSerial;
         std::string m_strModel;
         std::string m_strFirmware;
+        std::string m_strOrigin;  // the log's verb of the transfer that kept it: read, write, fleet-write...
+        std::string m_strChannels;  // its first programmed channels' RX frequencies, to tell radios apart
     };
 
     CRestoreDlg(SPageContext& context, CRadioTransfer& transfer, QWidget* parent = nullptr);

@@ -53,6 +53,19 @@ const SLogWord kLogWords[] = {
     {"failed", QT_TRANSLATE_NOOP("CTransferHistoryDlg", "failed")},
 };
 
+}  // namespace
+
+QString LogWordShown(const QString& logged) {
+    for (const SLogWord& word : kLogWords) {
+        if (logged == QLatin1String(word.m_pszLogged)) {
+            return QCoreApplication::translate("CTransferHistoryDlg", word.m_pszShown);
+        }
+    }
+    return logged;
+}
+
+namespace {
+
 // A cell as the table shows it: a word of the log's own in the window's language, a failure's reason looked
 // up like a message; the logged text itself is kept beside it, for Copy.
 QTableWidgetItem* LogCell(QTableWidgetItem* item, int column, const QString& logged) {

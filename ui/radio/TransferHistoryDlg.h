@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// A word the transfer log writes in its verb or result column ("fleet-write"), in the window's language.
+QString LogWordShown(const QString& logged);
+
 class CTransferHistoryDlg : public QDialog {
     Q_OBJECT
 public:

@@ -249,6 +249,9 @@ TEST_F(TransferTest, RestoreListsTheBackupsNewestFirstComparesAndPutsOneBack) {
     EXPECT_EQ(cell(0, 1) + " " + cell(0, 2) + " " + cell(0, 3) + " " + cell(0, 4),
               "COM17 A10K3XYZ KV310 UHF U1 1.1");
     EXPECT_EQ(cell(1, 1) + " " + cell(1, 2), "COM3 -");
+    // what each backup is: kept by which transfer, and the radio's first channels, to tell radios apart
+    EXPECT_EQ(cell(0, 5) + " " + cell(0, 6), "read 420.00625");
+    EXPECT_EQ(cell(1, 5) + " " + cell(1, 6), "- -");
     EXPECT_NE(dialog->m_pList->accessibleName().indexOf(QStringLiteral("Backups kept")), -1);
     EXPECT_FALSE(dialog->m_pRestore->isEnabled());  // compare first
 
