@@ -302,11 +302,13 @@ ctl_builtin_step() {
     plan="$(winpath "$home")\\Straße-東京.dat"
     winctl new --model kv310-vhf -o "$plan" || fail "kv310ctl.exe new -o $plan failed"
     winctl check "$plan" >/dev/null || fail "kv310ctl.exe check $plan failed"
-    # the single write to COM49 (its blank radio is a KV310 VHF): a backup read first, the write verified,
-    # the log line, all in that folder
+    # the single write to the radio on COM42 (it holds the fleet's plan, another model: --force): a backup
+    # read first, the write verified, the log line, all in that folder. COM49, the built-in radio, keeps no
+    # backups.
     XDG_DATA_HOME="$(winpath "$home")\\data" XDG_STATE_HOME="$(winpath "$home")\\state" \
-        winctl write --port COM49 --backup "$plan" || fail "kv310ctl.exe write --port COM49 --backup $plan failed"
-    find "$home/data" -type f -name '*COM49*' | grep -q . || fail "no backup in $home/data"
+        winctl write --force --port COM42 --backup "$plan" ||
+        fail "kv310ctl.exe write --force --port COM42 --backup $plan failed"
+    find "$home/data" -type f -name '*42.bin' | grep -q . || fail "no backup in $home/data"
     grep -rq 'Straße-東京.dat' "$home/state" || fail "no log line naming Straße-東京.dat in $home/state"
-    echo "kv310ctl.exe wrote COM49 from Straße-東京.dat, with its backup and log line in Zürich-東京"
+    echo "kv310ctl.exe wrote COM42 from Straße-東京.dat, with its backup and log line in Zürich-東京"
 }
