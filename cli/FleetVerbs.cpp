@@ -391,11 +391,7 @@ int RunFleetWrite(const CArgs& args, const std::string& plan, CDataRadioDoc& doc
     {
         const bool force = args.Has("--force");
         hooks.CheckRadio = [&doc, force](int, const CImageBytes& before, std::string& error) {
-            CEepromImage image;
-            image.m_Work = before;
-            CDataRadioDoc radio;
-            image.DecodeImage(radio);
-            const std::string mismatch = RadioModelMismatch(radio, doc);
+            const std::string mismatch = RadioModelMismatch(DecodedImage(before), doc);
             if (!mismatch.empty() && !force) {
                 error = mismatch + ": nothing was written (--force writes it anyway)";
                 return false;

@@ -505,11 +505,7 @@ int RunCliWrite(const CArgs& args, const SCliWrite& write) {
         std::fprintf(stderr, "%s\n", kTextWholeImageResets);
     }
     hooks.CheckRadio = [&](const CImageBytes& radio, std::string& error) {
-        CEepromImage image;
-        image.m_Work = radio;
-        CDataRadioDoc radioDoc;
-        image.DecodeImage(radioDoc);
-        return !write.m_CheckRadio || write.m_CheckRadio(radioDoc, error);
+        return !write.m_CheckRadio || write.m_CheckRadio(DecodedImage(radio), error);
     };
     hooks.Notice = [&](const std::string& line) {
         reporter.Finish(true);

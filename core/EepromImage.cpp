@@ -533,6 +533,14 @@ void CEepromImage::ApplyChangeBytes() {
     }
 }
 
+CDataRadioDoc DecodedImage(const CImageBytes& bytes) {
+    CEepromImage image;
+    image.m_Work = bytes;
+    CDataRadioDoc doc;
+    image.DecodeImage(doc);
+    return doc;
+}
+
 uint8_t ChannelSlotChecksum(const uint8_t* slot) {
     if (slot[0] == 0 && slot[1] == 0 && slot[2] == 0) {
         return 0;

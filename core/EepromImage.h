@@ -57,5 +57,8 @@ public:
     void ApplyChangeBytes();
 };
 
+// What image says, decoded into a fresh record (the radio read before a write, a backup).
+CDataRadioDoc DecodedImage(const CImageBytes& image);
+
 // The checksum byte of a channel slot (9 bytes): 0xFF minus the sum of bytes 0-7, or 0 when bytes 0-2 are 0.
 uint8_t ChannelSlotChecksum(const uint8_t* slot);

@@ -7,14 +7,6 @@
 
 namespace {
 
-CDataRadioDoc Decoded(const CImageBytes& bytes) {
-    CEepromImage image;
-    image.m_Work = bytes;
-    CDataRadioDoc doc;
-    image.DecodeImage(doc);
-    return doc;
-}
-
 std::string SignallingText(int option, double ctcss, int dcs, const CChannelData& channel) {
     switch (option) {
         case kSigCtcss:
@@ -101,8 +93,8 @@ std::vector<std::string> CalibrationByteChanges(const CImageBytes& radio, const 
 }
 
 std::vector<std::string> MeaningDifferences(const CImageBytes& planBytes, const CImageBytes& radioBytes) {
-    const CDataRadioDoc plan = Decoded(planBytes);
-    const CDataRadioDoc radio = Decoded(radioBytes);
+    const CDataRadioDoc plan = DecodedImage(planBytes);
+    const CDataRadioDoc radio = DecodedImage(radioBytes);
     std::vector<SFieldValues> fields;
     const auto number = [](int value) { return StrPrintf("%d", value); };
     if (plan.m_nModel != radio.m_nModel || plan.m_nSubBand != radio.m_nSubBand) {

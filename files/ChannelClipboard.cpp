@@ -500,11 +500,7 @@ bool PasteChannelRows(const std::string& text, const std::vector<int>& targets, 
         error = "The clipboard holds too much text for channel rows.";
         return false;
     }
-    std::vector<std::string> lines = CsvLines(text);
-    lines.erase(
-        std::remove_if(lines.begin(), lines.end(),
-                       [](const std::string& l) { return l.find_first_not_of(" \t,") == std::string::npos; }),
-        lines.end());
+    std::vector<std::string> lines = FilledCsvLines(text);
     if (lines.empty() || targets.empty()) {
         error = "The clipboard holds no channel rows.";
         return false;

@@ -1,5 +1,7 @@
 #include "ChannelCsv.h"
 
+#include <algorithm>
+
 #include <cctype>
 #include <cstring>
 #include <map>
@@ -111,6 +113,15 @@ std::vector<std::string> CsvLines(const std::string& text) {
         lines.push_back(line);
         start = end + 1;
     }
+    return lines;
+}
+
+std::vector<std::string> FilledCsvLines(const std::string& text) {
+    std::vector<std::string> lines = CsvLines(text);
+    lines.erase(
+        std::remove_if(lines.begin(), lines.end(),
+                       [](const std::string& l) { return l.find_first_not_of(" \t,") == std::string::npos; }),
+        lines.end());
     return lines;
 }
 

@@ -36,3 +36,5 @@ std::string ChannelCsvColumnOfHeading(const std::string& heading);
 std::vector<std::string> SplitCsvLine(const std::string& line, char separator);
 // The lines of a text without their line ends (and without a leading byte-order mark).
 std::vector<std::string> CsvLines(const std::string& text);
+// The same, without the lines that hold nothing but blanks, tabs and commas (a spreadsheet's empty rows).
+std::vector<std::string> FilledCsvLines(const std::string& text);

@@ -348,11 +348,7 @@ bool ReadChirpRows(const std::string& text, const std::string& name, const CData
         error = name + ": too large for a channel list";
         return false;
     }
-    std::vector<std::string> lines = CsvLines(text);
-    lines.erase(
-        std::remove_if(lines.begin(), lines.end(),
-                       [](const std::string& l) { return l.find_first_not_of(" \t,") == std::string::npos; }),
-        lines.end());
+    std::vector<std::string> lines = FilledCsvLines(text);
     if (lines.empty() || !IsChirpHeader(lines[0])) {
         error = name + ": no CHIRP channel list: its first line names no Location and Frequency columns";
         return false;

@@ -239,11 +239,7 @@ void CFleetDlg::StartWrite() {
     model.m_nModel = m_Ctx.m_Doc.m_nModel;
     model.m_nSubBand = m_Ctx.m_Doc.m_nSubBand;
     hooks.CheckRadio = [model](int, const CImageBytes& before, std::string& error) {
-        CEepromImage radioImage;
-        radioImage.m_Work = before;
-        CDataRadioDoc radio;
-        radioImage.DecodeImage(radio);
-        const std::string mismatch = RadioModelMismatch(radio, model);
+        const std::string mismatch = RadioModelMismatch(DecodedImage(before), model);
         error = mismatch.empty()
                     ? std::string()
                     : tr("%1: nothing was written").arg(QString::fromStdString(mismatch)).toStdString();

@@ -225,11 +225,7 @@ void CRadioTransfer::RunWrite(CBlockTransfer& transfer, SOutcome& job, const SRa
     SRadioWriteHooks hooks;
     if (!job.m_bModelAccepted) {
         hooks.CheckRadio = [&plan](const CImageBytes& before, std::string& error) {
-            CEepromImage image;
-            image.m_Work = before;
-            CDataRadioDoc radio;
-            image.DecodeImage(radio);
-            const std::string mismatch = RadioModelMismatch(radio, plan);
+            const std::string mismatch = RadioModelMismatch(DecodedImage(before), plan);
             if (mismatch.empty()) {
                 return true;
             }

@@ -51,14 +51,6 @@ bool ReadImageFile(const std::string& path, CImageBytes& image) {
     return true;
 }
 
-CDataRadioDoc Decoded(const CImageBytes& bytes) {
-    CEepromImage image;
-    image.m_Work = bytes;
-    CDataRadioDoc doc;
-    image.DecodeImage(doc);
-    return doc;
-}
-
 // "KV310 UHF U1": the model and, where it has more than one, the sub-band.
 std::string ModelAndSubBand(const CDataRadioDoc& doc) {
     std::string text = ModelLogName(doc);
@@ -177,7 +169,7 @@ std::vector<CRestoreDlg::SBackupRow> CRestoreDlg::ListBackups(const std::string&
         DetailsFromName(name, row);
         CImageBytes bytes{};
         if (ReadImageFile(row.m_strPath, bytes) && !IsBlankImage(bytes)) {
-            const CDataRadioDoc doc = Decoded(bytes);
+            const CDataRadioDoc doc = DecodedImage(bytes);
             row.m_strModel = ModelAndSubBand(doc);
             row.m_strChannels = FirstChannels(doc);
         }
@@ -277,8 +269,8 @@ void CRestoreDlg::OnRadioRead(bool ok) {
         return;
     }
     const CImageBytes& radio = m_Transfer.m_LastRadio;
-    const CDataRadioDoc radioDoc = Decoded(radio);
-    const CDataRadioDoc backupDoc = Decoded(m_Backup);
+    const CDataRadioDoc radioDoc = DecodedImage(radio);
+    const CDataRadioDoc backupDoc = DecodedImage(m_Backup);
     m_strMismatch = IsBlankImage(radio) || IsBlankImage(m_Backup) ? std::string()
                                                                   : BackupModelMismatch(radioDoc, backupDoc);
     const std::vector<std::string> fields = DiffConfigs(SConfig{radioDoc, true}, SConfig{backupDoc, true});
